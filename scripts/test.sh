@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# The whole suite: plain build and tests, then a clang AddressSanitizer +
+# UndefinedBehaviorSanitizer build that also runs each fuzz target briefly on
+# its corpus, then the suite again under the sanitizers (its summary ends the output).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+
+jobs=$(nproc)
+fuzz_seconds=${ORCA_FUZZ_SECONDS:-10}
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=g++ \
+      -DCMAKE_C_COMPILER=gcc >/dev/null
+cmake --build build -j "$jobs"
+ctest --test-dir build -j "$jobs" --output-on-failure
+
+cmake -S . -B build-san -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORCA_SANITIZE=ON \
+      -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang >/dev/null
+cmake --build build-san -j "$jobs"
+
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+for target in build-san/fuzz/fuzz_*; do
+    [ -x "$target" ] || continue
+    name=${target##*/fuzz_}
+    work=$(mktemp -d)
+    echo "fuzzing $name for ${fuzz_seconds}s"
+    "$target" -max_total_time="$fuzz_seconds" -print_final_stats=0 "$work" "fuzz/corpus/$name" \
+        >"$work.log" 2>&1 || { cat "$work.log"; exit 1; }
+    rm -rf "$work" "$work.log"
+done
+
+ctest --test-dir build-san -j "$jobs" --output-on-failure

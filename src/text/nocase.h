@@ -1,0 +1,16 @@
+// Case-insensitive comparison and search of names, as the platform compares
+// printer, section and key names: ASCII letters fold to upper case; every
+// other UTF-16 unit compares by its value.
+#pragma once
+
+#include <string_view>
+
+namespace orca::text {
+
+char16_t FoldCase(char16_t c);
+int CompareNoCase(std::u16string_view a, std::u16string_view b);
+bool EqualsNoCase(std::u16string_view a, std::u16string_view b);
+// Position of the first occurrence of needle in haystack, or npos.
+size_t FindNoCase(std::u16string_view haystack, std::u16string_view needle);
+
+}  // namespace orca::text

@@ -1,0 +1,22 @@
+// UTF-16 text and conversions to UTF-8 and to the platform's ANSI code pages.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace orca::text {
+
+// Code pages the platform may name as its ANSI code page.
+inline constexpr unsigned kCodePageWestern = 1252;
+inline constexpr unsigned kCodePageGbk = 936;
+
+// Malformed input (lone surrogates, truncated sequences) never fails: each bad
+// unit becomes U+FFFD, or '?' on the way to a code page.
+std::u16string Utf8ToUtf16(std::string_view utf8);
+std::string Utf16ToUtf8(std::u16string_view utf16);
+
+// ANSI <-> UTF-16 through iconv; characters the code page cannot hold become '?'.
+std::u16string AnsiToUtf16(std::string_view bytes, unsigned codePage);
+std::string Utf16ToAnsi(std::u16string_view text, unsigned codePage);
+
+}  // namespace orca::text
