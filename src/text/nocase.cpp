@@ -1,0 +1,35 @@
+#include "text/nocase.h"
+
+namespace orca::text {
+
+char16_t FoldCase(char16_t c) {
+    return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 0x20) : c;
+}
+
+int CompareNoCase(std::u16string_view a, std::u16string_view b) {
+    size_t common = a.size() < b.size() ? a.size() : b.size();
+    for (size_t i = 0; i < common; ++i) {
+        char16_t x = FoldCase(a[i]);
+        char16_t y = FoldCase(b[i]);
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    if (a.size() == b.size())
+        return 0;
+    return a.size() < b.size() ? -1 : 1;
+}
+
+bool EqualsNoCase(std::u16string_view a, std::u16string_view b) {
+    return a.size() == b.size() && CompareNoCase(a, b) == 0;
+}
+
+size_t FindNoCase(std::u16string_view haystack, std::u16string_view needle) {
+    if (needle.size() > haystack.size())
+        return std::u16string_view::npos;
+    for (size_t at = 0; at + needle.size() <= haystack.size(); ++at)
+        if (EqualsNoCase(haystack.substr(at, needle.size()), needle))
+            return at;
+    return std::u16string_view::npos;
+}
+
+}  // namespace orca::text
