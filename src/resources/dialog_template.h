@@ -34,4 +34,15 @@ struct DialogTemplate {
 // The template with that identifier, or nullptr.
 const DialogTemplate* FindDialogTemplate(int id);
 
+// A pop-up menu: its items in order, each with the command it reports.
+struct MenuItemTemplate {
+    int command;
+    std::u16string_view text;
+};
+
+struct MenuTemplate {
+    int id;
+    std::span<const MenuItemTemplate> items;
+};
+
 }  // namespace orca::resources
