@@ -45,4 +45,7 @@ struct MenuTemplate {
     std::span<const MenuItemTemplate> items;
 };
 
+// The menu with that identifier, or nullptr.
+const MenuTemplate* FindMenuTemplate(int id);
+
 }  // namespace orca::resources

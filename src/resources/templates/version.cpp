@@ -1,0 +1,24 @@
+// The Version page of both sheets.
+#include "resources/templates/all_templates.h"
+#include "resources/templates/controls.h"
+
+namespace orca::resources::templates {
+namespace {
+
+constexpr ControlTemplate kControls[] = {
+    Label(1002, u"Label Printer Driver", 7, 7, 238),
+    Label(1003, u"", 7, 19, 238),
+    Label(1004, u"", 7, 31, 238),
+    Label(1005, u"Product information:", 7, 51, 238),
+    Label(1007, u"Product: Windows driver for BarCode printer", 7, 63, 238),
+    Label(1009, u"Additional information:", 7, 83, 238),
+    {1011, kClassStatic, kShown | SS_LEFT | SS_NOTIFY, u"", 7, 95, 238, 8},
+    Separator(1013, 7, 113, 238),
+    Label(1015, u"", 7, 119, 238, 40),
+};
+
+}  // namespace
+
+constexpr DialogTemplate kVersion{103, u"Version", kPageWidth, kPageHeight, kControls};
+
+}  // namespace orca::resources::templates
