@@ -1,5 +1,45 @@
-// Private-profile (INI) files with the platform's semantics. The rules
-// implemented are listed at the top of this header by the module's author.
+// Private-profile (INI) files with the platform's semantics.
+//
+// Reading
+// - A file beginning with FF FE is UTF-16LE (a stray last byte is ignored);
+//   any other file is 8-bit text in the given ANSI code page. A UTF-8
+//   byte-order mark is not special: it is part of the first line.
+// - Lines end at CR LF, LF or CR. Blanks (space, tab, vertical tab) around
+//   names and values are ignored.
+// - "[name]" opens a section; the name ends at the first ']' (or the line's
+//   end) and whatever follows the ']' is ignored. Lines before the first
+//   section are ignored.
+// - "key=value" splits at the first '='. A line whose first non-blank is ';'
+//   is a comment; a line without '=' holds no key.
+// - Section and key names compare case-insensitively (ASCII letters only, as
+//   text/nocase.h). The first matching section is used, and in it the first
+//   matching key. Names passed in lose their surrounding spaces.
+// - A value enclosed in a matching pair of ' or " loses that one pair.
+// - A missing file, section or key gives the default, without its trailing
+//   spaces. The result is cut to bufferSize - 1 UTF-16 units.
+// - Every text passed in or handed back ends at its first NUL, like the C
+//   strings of the platform's calls.
+//
+// Writing
+// - A missing file is created as ANSI text without a byte-order mark; an
+//   existing UTF-16 file stays UTF-16, an ANSI file stays in its code page
+//   (characters it cannot hold become '?').
+// - An existing key's line is replaced in place, keeping the key's spelling;
+//   a new key goes after the last non-blank line of its section; a new
+//   section goes at the end of the file. New lines end with CR LF; all other
+//   bytes of the file stay as they were.
+// - A value that would not read back as written (blanks at either end, or a
+//   matching pair of quotes around it) is written inside double quotes.
+// - Refused, leaving the file untouched: a line break in any text, an empty
+//   key, a key containing '=' or starting with ';' or '[', a section name
+//   containing ']'. The file is replaced as a whole (written aside, then
+//   renamed), so a reader never sees half of it.
+//
+// Cache
+// - A parse is kept per path and code page and reused while the file's size
+//   and modification time are unchanged; a write through this module drops it.
+//   A rewrite by other means that keeps both the size and the time stamp goes
+//   unseen until either changes. Safe to use from several threads.
 #pragma once
 
 #include <filesystem>
@@ -16,11 +56,13 @@ std::u16string ReadString(const std::filesystem::path& file, std::u16string_view
                           unsigned codePage);
 
 // Leading decimal number of the value, with an optional sign; def only when
-// the key is missing.
+// the key is missing. A value without digits reads as 0; digits past 32 bits
+// wrap, so an unsigned 32-bit number written in decimal reads back intact.
 int ReadInt(const std::filesystem::path& file, std::u16string_view section, std::u16string_view key,
             int def, unsigned codePage);
 
-// Writes key=value into section; false when the file cannot be written.
+// Writes key=value into section; false when the file cannot be written or the
+// names or value are refused (see above).
 bool WriteString(const std::filesystem::path& file, std::u16string_view section,
                  std::u16string_view key, std::u16string_view value, unsigned codePage);
 

@@ -162,10 +162,6 @@ std::string RunIconv(iconv_t cd, std::string_view input, size_t outGuess, OnRefu
     return out;
 }
 
-std::string UnitBytes(char16_t unit) {
-    return {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
-}
-
 }  // namespace
 
 std::u16string Utf8ToUtf16(std::string_view utf8) {
@@ -243,27 +239,38 @@ std::string Utf16ToUtf8(std::u16string_view utf16) {
     return out;
 }
 
+std::u16string Utf16LeToUtf16(std::string_view bytes) {
+    std::u16string units(bytes.size() / 2, u'\0');
+    for (size_t i = 0; i < units.size(); ++i)
+        units[i] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                         static_cast<unsigned char>(bytes[2 * i + 1]) << 8);
+    return units;
+}
+
+std::string Utf16ToUtf16Le(std::u16string_view text) {
+    std::string bytes;
+    bytes.reserve(text.size() * 2);
+    for (char16_t unit : text) {
+        bytes.push_back(static_cast<char>(unit & 0xFF));
+        bytes.push_back(static_cast<char>(unit >> 8));
+    }
+    return bytes;
+}
+
 std::u16string AnsiToUtf16(std::string_view bytes, unsigned codePage) {
     std::string wide = RunIconv(ConverterFor(codePage, true), bytes, bytes.size() * 2,
                                 [&](size_t at) -> Substitute {
                                     auto b = static_cast<unsigned char>(bytes[at]);
                                     for (const ExtraMapping& m : kExtraMappings)
                                         if (m.codePage == codePage && m.byte == b)
-                                            return {UnitBytes(m.unit), 1};
-                                    return {UnitBytes(u'?'), 1};
+                                            return {Utf16ToUtf16Le({&m.unit, 1}), 1};
+                                    return {Utf16ToUtf16Le(u"?"), 1};
                                 });
-    std::u16string out(wide.size() / 2, u'\0');
-    for (size_t i = 0; i < out.size(); ++i)
-        out[i] = static_cast<char16_t>(static_cast<unsigned char>(wide[2 * i]) |
-                                       static_cast<unsigned char>(wide[2 * i + 1]) << 8);
-    return out;
+    return Utf16LeToUtf16(wide);
 }
 
 std::string Utf16ToAnsi(std::u16string_view text, unsigned codePage) {
-    std::string wide;
-    wide.reserve(text.size() * 2);
-    for (char16_t unit : text)
-        wide += UnitBytes(unit);
+    std::string wide = Utf16ToUtf16Le(text);
     return RunIconv(
         ConverterFor(codePage, false), wide, text.size() * 2, [&](size_t at) -> Substitute {
             size_t index = at / 2;

@@ -22,4 +22,8 @@ std::string Utf16ToUtf8(std::u16string_view utf16);
 std::u16string AnsiToUtf16(std::string_view bytes, unsigned codePage);
 std::string Utf16ToAnsi(std::u16string_view text, unsigned codePage);
 
+// UTF-16 units <-> their little-endian bytes (a stray last byte is ignored).
+std::u16string Utf16LeToUtf16(std::string_view bytes);
+std::string Utf16ToUtf16Le(std::u16string_view text);
+
 }  // namespace orca::text

@@ -1,0 +1,101 @@
+#include "text/ini_cache.h"
+
+#include <atomic>
+#include <map>
+#include <mutex>
+
+#include "text/ini.h"
+#include "text/ini_files.h"
+
+namespace orca::text::ini {
+namespace detail {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Few files go through the module (language files, model map, settings
+// files); the bound only keeps a stream of distinct paths from piling up.
+constexpr size_t kMaxKept = 64;
+
+struct Kept {
+    FileStamp stamp;
+    std::shared_ptr<const Profile> profile;
+};
+
+using CacheKey = std::pair<fs::path::string_type, unsigned>;
+
+class ProfileCache {
+public:
+    std::shared_ptr<const Profile> Load(const fs::path& file, unsigned codePage) {
+        std::optional<FileStamp> stamp = StampOf(file);
+        if (!stamp)
+            return nullptr;
+        bool enabled = enabled_;
+        CacheKey key{KeyPath(file), codePage};
+        if (enabled) {
+            std::lock_guard lock(mutex_);
+            auto found = kept_.find(key);
+            if (found != kept_.end() && found->second.stamp == *stamp)
+                return found->second.profile;
+        }
+        std::optional<std::string> bytes = ReadWholeFile(file);
+        if (!bytes)
+            return nullptr;
+        auto profile = std::make_shared<const Profile>(LoadDocument(std::move(*bytes), codePage));
+        if (enabled) {
+            std::lock_guard lock(mutex_);
+            if (kept_.size() >= kMaxKept)
+                kept_.clear();
+            kept_[key] = {*stamp, profile};
+        }
+        return profile;
+    }
+
+    void Forget(const fs::path& file) {
+        fs::path::string_type path = KeyPath(file);
+        std::lock_guard lock(mutex_);
+        auto at = kept_.lower_bound({path, 0});
+        while (at != kept_.end() && at->first.first == path)
+            at = kept_.erase(at);
+    }
+
+    void SetEnabled(bool enabled) {
+        enabled_ = enabled;
+        std::lock_guard lock(mutex_);
+        kept_.clear();
+    }
+
+private:
+    static fs::path::string_type KeyPath(const fs::path& file) {
+        std::error_code error;
+        fs::path absolute = fs::absolute(file, error);
+        return (error ? file : absolute).lexically_normal().native();
+    }
+
+    std::atomic<bool> enabled_{true};
+    std::mutex mutex_;
+    std::map<CacheKey, Kept> kept_;
+};
+
+ProfileCache& Cache() {
+    static ProfileCache cache;
+    return cache;
+}
+
+}  // namespace
+
+std::shared_ptr<const Profile> LoadProfile(const fs::path& file, unsigned codePage) {
+    return Cache().Load(file, codePage);
+}
+
+void ForgetProfile(const fs::path& file) {
+    Cache().Forget(file);
+}
+
+}  // namespace detail
+
+void SetCacheEnabled(bool enabled) {
+    detail::Cache().SetEnabled(enabled);
+}
+
+}  // namespace orca::text::ini

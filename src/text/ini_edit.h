@@ -1,0 +1,20 @@
+// The byte-level edit behind WriteString: which names and values a write
+// accepts, and the file's bytes after it.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "text/ini_document.h"
+
+namespace orca::text::ini::detail {
+
+// Whether a write of these (already NUL-cut and space-trimmed) texts keeps the
+// file readable and reads back as written.
+bool AcceptsWrite(std::u16string_view section, std::u16string_view key, std::u16string_view value);
+
+// The document's bytes with key=value written into section; the texts are accepted ones.
+std::string ApplyWrite(const Document& document, std::u16string_view section,
+                       std::u16string_view key, std::u16string_view value);
+
+}  // namespace orca::text::ini::detail

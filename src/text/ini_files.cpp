@@ -1,0 +1,63 @@
+#include "text/ini_files.h"
+
+#include <atomic>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <thread>
+
+namespace orca::text::ini::detail {
+
+namespace fs = std::filesystem;
+
+std::optional<FileStamp> StampOf(const fs::path& file) {
+    std::error_code error;
+    if (!fs::is_regular_file(file, error))
+        return std::nullopt;
+    FileStamp stamp{fs::file_size(file, error), {}};
+    if (error)
+        return std::nullopt;
+    stamp.modified = fs::last_write_time(file, error);
+    if (error)
+        return std::nullopt;
+    return stamp;
+}
+
+std::optional<std::string> ReadWholeFile(const fs::path& file) {
+    std::error_code error;
+    if (!fs::is_regular_file(file, error))
+        return std::nullopt;
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (in.bad())
+        return std::nullopt;
+    return bytes;
+}
+
+bool ReplaceFile(const fs::path& file, std::string_view bytes) {
+    static std::atomic<unsigned> counter{0};
+    fs::path aside = file;
+    aside += ".~" + std::to_string(std::hash<std::thread::id>{}(std::this_thread::get_id())) + "-" +
+             std::to_string(counter++);
+    {
+        std::ofstream out(aside, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.close();
+        if (!out) {
+            std::error_code ignored;
+            fs::remove(aside, ignored);
+            return false;
+        }
+    }
+    std::error_code error;
+    fs::rename(aside, file, error);
+    if (error) {
+        fs::remove(aside, error);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace orca::text::ini::detail

@@ -1,0 +1,49 @@
+// The sections and keys of a loaded INI document, indexed by folded name.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "text/ini_document.h"
+
+namespace orca::text::ini::detail {
+
+struct Entry {
+    std::u16string key;    // as spelled in the file
+    std::u16string value;  // blanks and one pair of surrounding quotes removed
+    size_t line;
+};
+
+struct Section {
+    std::u16string name;
+    size_t header;  // line of "[name]"
+    size_t last;    // last non-blank line of the section (the header when it is empty)
+    std::vector<Entry> entries;
+    std::unordered_map<std::u16string, size_t> firstEntry;  // folded key -> entry
+};
+
+class Profile {
+public:
+    explicit Profile(const Document& document);
+
+    // First section or entry of that name (surrounding spaces ignored), or nullptr.
+    const Section* FindSection(std::u16string_view name) const;
+    const Entry* FindEntry(std::u16string_view section, std::u16string_view key) const;
+
+private:
+    std::vector<Section> sections_;
+    std::unordered_map<std::u16string, size_t> firstSection_;  // folded name -> section
+};
+
+// Blanks around names and values in the file: space, tab, vertical tab.
+std::u16string_view TrimBlanks(std::u16string_view text);
+// Names passed by a caller lose surrounding spaces only, and end at a NUL.
+std::u16string_view CallerName(std::u16string_view name);
+// Text up to its first NUL.
+std::u16string_view UpToNul(std::u16string_view text);
+// Text without one matching pair of surrounding ' or ".
+std::u16string_view StripQuotes(std::u16string_view text);
+
+}  // namespace orca::text::ini::detail

@@ -1,0 +1,84 @@
+#include <gtest/gtest.h>
+
+#include <thread>
+#include <vector>
+
+#include "ini_fixture.h"
+#include "text/ini.h"
+
+namespace orca::text {
+namespace {
+
+using ini::ReadInt;
+using ini::ReadString;
+using ini::WriteString;
+
+constexpr unsigned kWestern = kCodePageWestern;
+
+std::u16string Read(const std::filesystem::path& file, std::u16string_view key,
+                    unsigned codePage = kWestern) {
+    return ReadString(file, u"S", key, u"<missing>", 256, codePage);
+}
+
+class IniCacheTest : public IniFileTest {
+protected:
+    void TearDown() override {
+        ini::SetCacheEnabled(true);
+        IniFileTest::TearDown();
+    }
+};
+
+TEST_F(IniCacheTest, SeesEveryChangeOfTheFile) {
+    for (bool cached : {true, false}) {
+        ini::SetCacheEnabled(cached);
+        auto file = Put("c.ini", "[S]\r\nk=one\r\n");
+        EXPECT_EQ(Read(file, u"k"), u"one");
+
+        ASSERT_TRUE(WriteString(file, u"S", u"k", u"two", kWestern));
+        EXPECT_EQ(Read(file, u"k"), u"two") << "written through the module";
+
+        Put("c.ini", "[S]\r\nk=three, longer\r\n");
+        EXPECT_EQ(Read(file, u"k"), u"three, longer") << "rewritten by hand, new size";
+
+        auto stamp = std::filesystem::last_write_time(file);
+        Put("c.ini", "[S]\r\nk=four, longer\r\n");
+        std::filesystem::last_write_time(file, stamp + std::chrono::seconds(2));
+        EXPECT_EQ(Read(file, u"k"), u"four, longer") << "rewritten by hand, same size";
+
+        std::filesystem::remove(file);
+        EXPECT_EQ(Read(file, u"k"), u"<missing>") << "deleted";
+    }
+}
+
+TEST_F(IniCacheTest, KeepsParsesApartByCodePage) {
+    auto file = Put("cp.ini", "[S]\r\nk=\xD6\xD0\r\n");
+    EXPECT_EQ(Read(file, u"k", kWestern), u"ÖÐ");
+    EXPECT_EQ(Read(file, u"k", kCodePageGbk), u"中");
+    EXPECT_EQ(Read(file, u"k", kWestern), u"ÖÐ");
+}
+
+TEST_F(IniCacheTest, ConcurrentWritersKeepEveryKey) {
+    auto file = Path("shared.ini");
+    constexpr int kThreads = 4;
+    constexpr int kKeysEach = 25;
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; ++t)
+        threads.emplace_back([&, t] {
+            for (int i = 0; i < kKeysEach; ++i) {
+                std::u16string key = Utf8ToUtf16("t" + std::to_string(t) + "k" + std::to_string(i));
+                EXPECT_TRUE(WriteString(file, u"S", key, Utf8ToUtf16(std::to_string(i)), kWestern));
+                EXPECT_EQ(ReadInt(file, u"S", key, -1, kWestern), i);
+            }
+        });
+    for (std::thread& thread : threads)
+        thread.join();
+    for (int t = 0; t < kThreads; ++t)
+        for (int i = 0; i < kKeysEach; ++i)
+            EXPECT_EQ(
+                ReadInt(file, u"S", Utf8ToUtf16("t" + std::to_string(t) + "k" + std::to_string(i)),
+                        -1, kWestern),
+                i);
+}
+
+}  // namespace
+}  // namespace orca::text
