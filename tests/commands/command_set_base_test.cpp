@@ -6,12 +6,8 @@
 #include "commands/command_set_onyx.h"
 #include "commands/command_set_orca.h"
 
-namespace orca::commands {
+namespace orca::commands::testing {
 namespace {
-
-using testing::CommandRecorder;
-using testing::EverySlot;
-using testing::SlotsMissingFrom;
 
 TEST(CommandSetBase, FallbackSpeaksNoLanguageAndWritesNothing) {
     CCommandSetBase& fallback = CCommandSetBase::Fallback();
@@ -56,4 +52,4 @@ TEST(CommandSetBase, HalfAttachedSinkCountsAsNoSink) {
 }
 
 }  // namespace
-}  // namespace orca::commands
+}  // namespace orca::commands::testing

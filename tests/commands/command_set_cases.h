@@ -26,6 +26,8 @@ struct CommandRecorder {
     }
 };
 
+inline constexpr int32_t kRefused = kCommandOutOfRange;
+
 using CommandCall = std::function<int32_t(CCommandSetBase&)>;
 
 struct CommandCase {

@@ -6,17 +6,10 @@
 
 #include "command_set_cases.h"
 
-namespace orca::commands {
+namespace orca::commands::testing {
 namespace {
 
 using namespace std::string_literals;
-using testing::Answers;
-using testing::Bytes;
-using testing::CommandCase;
-using testing::Emits;
-using testing::ExpectCases;
-
-constexpr int32_t kRefused = kCommandOutOfRange;
 
 // STX is written "\002" (an octal escape ends after three digits, so a
 // following letter or digit stays a character of its own).
@@ -152,25 +145,13 @@ TEST(CommandSetOnyx, BarcodeWidthsRotationAndHeight) {
     const std::string data = "7";
     // Arguments: code, x, y, module width, ratio, height, rotation, human readable, data, check.
     const CommandCase cases[] = {
-        EMITS(BarcodeField(5, 1, 2, 10, 3.0, 50, 0, 1, 1, Bytes(data), 0),
-              "1FOA05000020001"
-              "7\r"),
-        EMITS(BarcodeField(5, 1, 2, 1, 18.6, 50, 2, 1, 1, Bytes(data), 0),
-              "3FJ105000020001"
-              "7\r"),
-        EMITS(BarcodeField(5, 1, 2, 24, 1.0, 999, 3, 1, 1, Bytes(data), 0),
-              "2FOO99900020001"
-              "7\r"),
-        EMITS(BarcodeField(5, 1, 2, 25, 1.0, 1000, 4, 1, 1, Bytes(data), 0),
-              "1FOO99900020001"
-              "7\r"),
+        EMITS(BarcodeField(5, 1, 2, 10, 3.0, 50, 0, 1, 1, Bytes(data), 0), "1FOA050000200017\r"),
+        EMITS(BarcodeField(5, 1, 2, 1, 18.6, 50, 2, 1, 1, Bytes(data), 0), "3FJ1050000200017\r"),
+        EMITS(BarcodeField(5, 1, 2, 24, 1.0, 999, 3, 1, 1, Bytes(data), 0), "2FOO999000200017\r"),
+        EMITS(BarcodeField(5, 1, 2, 25, 1.0, 1000, 4, 1, 1, Bytes(data), 0), "1FOO999000200017\r"),
         // 128 × 2 rounds to 256 dots: still the widest bar, not the width of its low byte.
-        EMITS(BarcodeField(5, 1, 2, 128, 2.0, 0, 0, 1, 1, Bytes(data), 0),
-              "1FOO00000020001"
-              "7\r"),
-        EMITS(BarcodeField(5, 1, 2, 1, 0.5, 0, 0, 1, 1, Bytes(data), 0),
-              "1F1100000020001"
-              "7\r"),
+        EMITS(BarcodeField(5, 1, 2, 128, 2.0, 0, 0, 1, 1, Bytes(data), 0), "1FOO000000200017\r"),
+        EMITS(BarcodeField(5, 1, 2, 1, 0.5, 0, 0, 1, 1, Bytes(data), 0), "1F11000000200017\r"),
         // A zero-width bar would put a NUL into the record and cut it short.
         ANSWERS(BarcodeField(5, 1, 2, 0, 3.0, 50, 0, 1, 1, Bytes(data), 0), kRefused),
         ANSWERS(BarcodeField(5, 1, 2, 1, 0.4, 50, 0, 1, 1, Bytes(data), 0), kRefused),
@@ -208,4 +189,4 @@ TEST(CommandSetOnyx, TwoDimensionalFields) {
 }
 
 }  // namespace
-}  // namespace orca::commands
+}  // namespace orca::commands::testing

@@ -6,17 +6,10 @@
 
 #include "command_set_cases.h"
 
-namespace orca::commands {
+namespace orca::commands::testing {
 namespace {
 
 using namespace std::string_literals;
-using testing::Answers;
-using testing::Bytes;
-using testing::CommandCase;
-using testing::Emits;
-using testing::ExpectCases;
-
-constexpr int32_t kRefused = kCommandOutOfRange;
 
 TEST(CommandSetOrca, FixedAndSingleSettingCommands) {
     const CommandCase cases[] = {
@@ -287,4 +280,4 @@ TEST(CommandSetOrca, TwoDimensionalFields) {
 }
 
 }  // namespace
-}  // namespace orca::commands
+}  // namespace orca::commands::testing
