@@ -25,9 +25,10 @@ public:
     virtual int32_t OpenLocalMachineKey(std::u16string_view subKey, RegistryKey* key) = 0;
     // RegQueryValueExW into a buffer of bufferSize bytes. *type and *size
     // receive the value's type and byte size. A missing value answers 2; a
-    // buffer smaller than the value answers 234 and *data is untouched
-    // (bufferSize 0 is the size query). A string list (kRegMultiString) is
-    // UTF-16LE names, each NUL-terminated, ending with an empty name.
+    // null data is the size query (answers 0); a buffer smaller than the
+    // value answers 234 and *data is untouched. A string list
+    // (kRegMultiString) is UTF-16LE names, each NUL-terminated, ending with
+    // an empty name.
     virtual int32_t QueryValue(RegistryKey key, std::u16string_view valueName, uint32_t bufferSize,
                                uint32_t* type, std::vector<uint8_t>* data, uint32_t* size) = 0;
     // RegCloseKey. Unknown key: 6.

@@ -46,6 +46,8 @@ struct FormInfo1 {
     int32_t top = 0;
     int32_t right = 0;
     int32_t bottom = 0;
+
+    bool operator==(const FormInfo1&) const = default;
 };
 inline constexpr uint32_t kFormUser = 0;
 inline constexpr uint32_t kFormBuiltin = 1;

@@ -17,6 +17,8 @@ struct Wow64Answer {
     bool functionFound = false;  // kernel32 and its "IsWow64Process" were found
     bool callSucceeded = false;  // the call returned non-zero
     bool isWow64 = false;        // its answer, when it succeeded
+
+    bool operator==(const Wow64Answer&) const = default;
 };
 
 class System {

@@ -1,0 +1,163 @@
+#include "platform/sim/environment.h"
+
+#include <atomic>
+#include <fstream>
+
+#include "platform/sim/sim_files.h"
+#include "platform/sim/sim_registry.h"
+#include "platform/sim/sim_spooler.h"
+#include "platform/sim/sim_system.h"
+#include "platform/sim/world.h"
+#include "text/nocase.h"
+
+namespace orca::platform::sim {
+namespace {
+
+std::atomic<Environment*> installed{nullptr};
+
+// Replaces the element that same() matches, or appends.
+template <typename T, typename Same>
+void Upsert(std::vector<T>& items, T item, Same same) {
+    for (T& existing : items) {
+        if (same(existing)) {
+            existing = std::move(item);
+            return;
+        }
+    }
+    items.push_back(std::move(item));
+}
+
+}  // namespace
+
+Environment::Environment(const std::filesystem::path& root)
+    : world_(std::make_unique<World>()),
+      spooler_(std::make_unique<SimSpooler>(*world_)),
+      registry_(std::make_unique<SimRegistry>(*world_)),
+      system_(std::make_unique<SimSystem>(*world_)),
+      files_(std::make_unique<SimFiles>(*world_)),
+      process_(std::make_unique<SimProcess>(*world_)) {
+    world_->root = root;
+    if (!root.empty()) {
+        std::error_code ec;
+        std::filesystem::create_directories(SystemDirectoryOf(root), ec);
+        std::filesystem::create_directories(TempDirectoryOf(root), ec);
+    }
+    ports_ = Ports{.spooler = spooler_.get(),
+                   .registry = registry_.get(),
+                   .system = system_.get(),
+                   .files = files_.get(),
+                   .process = process_.get(),
+                   .windows = nullptr};
+}
+
+Environment::~Environment() {
+    Environment* self = this;
+    installed.compare_exchange_strong(self, nullptr);
+}
+
+const std::filesystem::path& Environment::Root() const {
+    return world_->root;
+}
+
+void Environment::SetWindowSystem(std::shared_ptr<WindowSystem> windows) {
+    windows_ = std::move(windows);
+    ports_.windows = windows_.get();
+}
+
+void Environment::AddPrinter(Printer printer) {
+    std::lock_guard lock(world_->mutex);
+    const std::u16string name = printer.name;
+    Upsert(world_->printers, std::move(printer),
+           [&name](const Printer& p) { return text::EqualsNoCase(p.name, name); });
+}
+
+void Environment::AddDriver(Driver driver) {
+    std::lock_guard lock(world_->mutex);
+    const Driver key = driver;
+    Upsert(world_->drivers, std::move(driver), [&key](const Driver& d) {
+        return text::EqualsNoCase(d.name, key.name) &&
+               text::EqualsNoCase(d.environment, key.environment);
+    });
+}
+
+std::filesystem::path Environment::DriverDirectory(std::u16string_view environment) const {
+    return DriverDirectoryOf(world_->root, environment);
+}
+
+bool Environment::WriteDriverFile(std::u16string_view environment, std::u16string_view fileName,
+                                  std::string_view bytes) {
+    const std::filesystem::path directory = DriverDirectory(environment);
+    std::error_code ec;
+    std::filesystem::create_directories(directory, ec);
+    std::ofstream out(directory / ToNativePath(fileName), std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), std::streamsize(bytes.size()));
+    return static_cast<bool>(out.flush());
+}
+
+bool Environment::AddForm(const FormInfo1& form, uint16_t number) {
+    std::lock_guard lock(world_->mutex);
+    if (form.name.empty() || world_->FindForm(form.name) != nullptr || !FormMeasuresValid(form)) {
+        return false;
+    }
+    world_->forms.push_back(
+        Form{.info = form, .number = number != 0 ? number : world_->FreeFormNumber()});
+    return true;
+}
+
+void Environment::SetFacts(const SystemFacts& facts) {
+    std::lock_guard lock(world_->mutex);
+    world_->facts = facts;
+}
+
+SystemFacts Environment::Facts() const {
+    std::lock_guard lock(world_->mutex);
+    return world_->facts;
+}
+
+std::vector<Printer> Environment::Printers() const {
+    std::lock_guard lock(world_->mutex);
+    return world_->printers;
+}
+
+std::vector<Driver> Environment::Drivers() const {
+    std::lock_guard lock(world_->mutex);
+    return world_->drivers;
+}
+
+std::vector<Form> Environment::Forms() const {
+    std::lock_guard lock(world_->mutex);
+    return world_->forms;
+}
+
+std::vector<RawJob> Environment::Jobs() const {
+    std::lock_guard lock(world_->mutex);
+    return world_->jobs;
+}
+
+void Install(Environment* env) {
+    installed.store(env);
+}
+
+Environment* Installed() {
+    return installed.load();
+}
+
+ScopedInstall::ScopedInstall(Environment& env) : previous_(Installed()) {
+    Install(&env);
+}
+
+ScopedInstall::~ScopedInstall() {
+    Install(previous_);
+}
+
+}  // namespace orca::platform::sim
+
+namespace orca::platform {
+
+const Ports& Current() {
+    static sim::Environment detached{std::filesystem::path()};
+    const sim::Environment* env = sim::Installed();
+    return env != nullptr ? env->GetPorts() : detached.GetPorts();
+}
+
+}  // namespace orca::platform

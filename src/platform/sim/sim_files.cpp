@@ -1,0 +1,100 @@
+#include "platform/sim/sim_files.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <limits>
+#include <memory>
+
+#include "platform/errors.h"
+#include "platform/sim/sim_system.h"
+
+namespace orca::platform::sim {
+namespace {
+
+bool FailWithErrno() {
+    SetThreadLastError(errno == ENOENT    ? kErrorFileNotFound
+                       : errno == ENOTDIR ? kErrorPathNotFound
+                       : errno == EACCES  ? kErrorAccessDenied
+                                          : kErrorWriteFault);
+    return false;
+}
+
+// Closes the file when the scope ends.
+struct FileCloser {
+    void operator()(FILE* f) const { std::fclose(f); }
+};
+using FilePtr = std::unique_ptr<FILE, FileCloser>;
+
+}  // namespace
+
+uint32_t SimFiles::TempDirectory(std::u16string* path, uint32_t bufferChars) {
+    std::lock_guard lock(world_.mutex);
+    // The empty last element gives the trailing separator.
+    return AnswerDirectory(world_.root, TempDirectoryOf(world_.root) / "", path, bufferChars);
+}
+
+bool SimFiles::Exists(std::u16string_view path) {
+    std::error_code ec;
+    const bool exists = !path.empty() && std::filesystem::exists(ToNativePath(path), ec);
+    if (!exists) {
+        SetThreadLastError(kErrorFileNotFound);
+    }
+    return exists;
+}
+
+bool SimFiles::WriteNewFile(std::u16string_view path, std::span<const uint8_t> bytes) {
+    if (path.empty()) {
+        SetThreadLastError(kErrorPathNotFound);
+        return false;
+    }
+    const FilePtr file(std::fopen(ToNativePath(path).c_str(), "wb"));
+    if (file == nullptr) {
+        return FailWithErrno();
+    }
+    if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size() ||
+        std::fflush(file.get()) != 0) {
+        return FailWithErrno();
+    }
+    return true;
+}
+
+bool SimFiles::ReadWholeFile(std::u16string_view path, std::vector<uint8_t>* bytes) {
+    const std::filesystem::path native = ToNativePath(path);
+    std::error_code ec;
+    if (path.empty() || std::filesystem::is_directory(native, ec)) {
+        SetThreadLastError(path.empty() ? kErrorPathNotFound : kErrorAccessDenied);
+        return false;
+    }
+    const FilePtr file(std::fopen(native.c_str(), "rb"));
+    if (file == nullptr) {
+        return FailWithErrno();
+    }
+    const auto size = std::filesystem::file_size(native, ec);
+    if (ec || size >= std::numeric_limits<uint32_t>::max()) {
+        SetThreadLastError(kErrorNotSupported);
+        return false;
+    }
+    std::vector<uint8_t> content(size);
+    if (std::fread(content.data(), 1, content.size(), file.get()) != content.size()) {
+        SetThreadLastError(kErrorReadFault);
+        return false;
+    }
+    *bytes = std::move(content);
+    return true;
+}
+
+bool SimFiles::Remove(std::u16string_view path) {
+    std::error_code ec;
+    const std::filesystem::path native = ToNativePath(path);
+    if (path.empty() || std::filesystem::is_directory(native, ec)) {
+        SetThreadLastError(path.empty() ? kErrorPathNotFound : kErrorAccessDenied);
+        return false;
+    }
+    if (!std::filesystem::remove(native, ec)) {
+        SetThreadLastError(ec ? kErrorAccessDenied : kErrorFileNotFound);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace orca::platform::sim

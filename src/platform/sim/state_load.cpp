@@ -1,0 +1,260 @@
+// Reading an environment from a state directory (format in STATE.md).
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+#include "platform/sim/environment.h"
+#include "platform/sim/job_port.h"
+#include "platform/sim/public_record.h"
+#include "platform/sim/sim_spooler.h"
+#include "platform/sim/state_files.h"
+#include "platform/sim/state_ini.h"
+#include "text/nocase.h"
+#include "text/utf.h"
+
+namespace orca::platform::sim {
+namespace {
+
+constexpr uint32_t kMaxU16 = 0xFFFF;
+constexpr uint32_t kMaxI32 = 0x7FFFFFFF;
+
+bool LoadSystem(const std::vector<StateSection>& sections, const std::filesystem::path&,
+                Environment* env, StateError* error) {
+    for (const StateSection& section : sections) {
+        if (section.name != state::kSystemSection) {
+            return error->At(section.line, "unknown section [" + section.name + "], expected [" +
+                                               state::kSystemSection + "]");
+        }
+        SectionReader r(section, error);
+        const SystemFacts def;
+        const auto arch = r.Number(state::kArchitecture, def.processorArchitecture, kMaxU16);
+        const auto found = r.Number(state::kWow64Function, def.wow64.functionFound, 1);
+        const auto call = r.Number(state::kWow64Call, def.wow64.callSucceeded, 1);
+        const auto wow64 = r.Number(state::kWow64, def.wow64.isWow64, 1);
+        const auto language = r.Number(state::kLanguage, def.defaultLanguage, kMaxU16);
+        const auto codePage = r.Number(state::kCodePage, def.ansiCodePage, kMaxU16);
+        std::u16string process = def.processName;
+        if (r.LineOf(state::kProcessName) != section.line) {
+            process = r.Text(state::kProcessName).value_or(u"");
+        }
+        if (error->Failed() || !r.CheckNoOtherKeys()) {
+            return false;
+        }
+        env->SetFacts(SystemFacts{.processorArchitecture = uint16_t(*arch),
+                                  .wow64 = {.functionFound = *found != 0,
+                                            .callSucceeded = *call != 0,
+                                            .isWow64 = *wow64 != 0},
+                                  .defaultLanguage = uint16_t(*language),
+                                  .ansiCodePage = *codePage,
+                                  .processName = process});
+    }
+    return true;
+}
+
+bool LoadDrivers(const std::vector<StateSection>& sections, const std::filesystem::path&,
+                 Environment* env, StateError* error) {
+    for (const StateSection& section : sections) {
+        SectionReader r(section, error);
+        Driver driver;
+        driver.name = r.Text(state::kName).value_or(u"");
+        if (r.LineOf(state::kEnvironment) != section.line) {
+            driver.environment = r.Text(state::kEnvironment).value_or(kEnvironmentX64);
+        }
+        for (const StateEntry* e : r.Numbered(state::kDependentFile)) {
+            driver.dependentFiles.push_back(text::Utf8ToUtf16(e->value));
+        }
+        if (error->Failed() || !r.CheckNoOtherKeys()) {
+            return false;
+        }
+        if (driver.environment != kEnvironmentX64 && driver.environment != kEnvironmentX86) {
+            return r.Fail(r.LineOf(state::kEnvironment),
+                          "Environment must be \"Windows x64\" or \"Windows NT x86\"");
+        }
+        const auto same = [&driver](const Driver& d) {
+            return text::EqualsNoCase(d.name, driver.name) && d.environment == driver.environment;
+        };
+        if (std::ranges::any_of(env->Drivers(), same)) {
+            return r.Fail(r.LineOf(state::kName), "a second driver of that name and environment");
+        }
+        env->AddDriver(std::move(driver));
+    }
+    return true;
+}
+
+// "number,width,length,name"; the name may hold commas.
+bool ParsePaper(const StateEntry& entry, Paper* paper, StateError* error) {
+    const std::string& v = entry.value;
+    const size_t a = v.find(',');
+    const size_t b = a == std::string::npos ? a : v.find(',', a + 1);
+    const size_t c = b == std::string::npos ? b : v.find(',', b + 1);
+    const auto number =
+        a == std::string::npos ? std::nullopt : ParseNumber(v.substr(0, a), kMaxU16);
+    const auto width =
+        b == std::string::npos ? std::nullopt : ParseNumber(v.substr(a + 1, b - a - 1), kMaxI32);
+    const auto length =
+        c == std::string::npos ? std::nullopt : ParseNumber(v.substr(b + 1, c - b - 1), kMaxI32);
+    if (!number || !width || !length || *number == 0 || *width == 0 || *length == 0 ||
+        c + 1 >= v.size()) {
+        return error->At(entry.line, entry.key +
+                                         " must be \"number,width,length,name\" with positive "
+                                         "numbers (tenths of a millimetre) and a name");
+    }
+    *paper = Paper{.number = uint16_t(*number),
+                   .name = text::Utf8ToUtf16(v.substr(c + 1)),
+                   .width = int32_t(*width),
+                   .length = int32_t(*length)};
+    return true;
+}
+
+bool ReadBlob(const std::filesystem::path& file, std::vector<uint8_t>* bytes) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        return false;
+    }
+    bytes->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+bool LoadPrinter(const StateSection& section, const std::filesystem::path& stateDir,
+                 Environment* env, StateError* error) {
+    SectionReader r(section, error);
+    Printer printer;
+    printer.name = r.Text(state::kName).value_or(u"");
+    printer.driverName = r.Text(state::kDriver).value_or(u"");
+    if (r.LineOf(state::kPort) != section.line) {
+        printer.portName = r.Text(state::kPort).value_or(u"");
+    }
+    std::u16string settings;
+    if (r.LineOf(state::kSettings) != section.line) {
+        settings = r.Text(state::kSettings).value_or(u"");
+    }
+    printer.perUserSettingsSize = r.Number(state::kPerUserSize, 0, kMaxI32).value_or(0);
+    for (const StateEntry* e : r.Numbered(state::kPaper)) {
+        Paper paper;
+        if (!ParsePaper(*e, &paper, error)) {
+            return false;
+        }
+        printer.papers.push_back(std::move(paper));
+    }
+    if (error->Failed() || !r.CheckNoOtherKeys()) {
+        return false;
+    }
+    if (!ParsePort(printer.portName)) {
+        return r.Fail(r.LineOf(state::kPort),
+                      "Port must be \"null:\", \"file:PATH\" or \"tcp:HOST:PORT\"");
+    }
+    if (!settings.empty()) {
+        const std::filesystem::path blob = stateDir / ToNativePath(settings);
+        if (!ReadBlob(blob, &printer.settings)) {
+            return r.Fail(r.LineOf(state::kSettings), "cannot read " + blob.string());
+        }
+        if (!RecordSizesConsistent(printer.settings)) {
+            return r.Fail(r.LineOf(state::kSettings),
+                          blob.string() + " is not a settings record (its sizes do not add up)");
+        }
+    }
+    const auto printers = env->Printers();
+    if (std::ranges::any_of(printers, [&printer](const Printer& p) {
+            return text::EqualsNoCase(p.name, printer.name);
+        })) {
+        return r.Fail(r.LineOf(state::kName), "a second printer of that name");
+    }
+    env->AddPrinter(std::move(printer));
+    return true;
+}
+
+bool LoadForm(const StateSection& section, Environment* env, StateError* error) {
+    SectionReader r(section, error);
+    const auto name = r.Text(state::kName);
+    const auto flags = r.Number(state::kFlags, kFormUser, kFormPrinter);
+    const auto number = r.Number(state::kNumber, 0, kMaxU16);
+    const auto size = r.Numbers(state::kSize, 2);
+    const auto area = r.Numbers(state::kImageableArea, 4);
+    if (error->Failed() || !r.CheckNoOtherKeys()) {
+        return false;
+    }
+    const FormInfo1 form{.flags = *flags,
+                         .name = *name,
+                         .width = (*size)[0],
+                         .height = (*size)[1],
+                         .left = (*area)[0],
+                         .top = (*area)[1],
+                         .right = (*area)[2],
+                         .bottom = (*area)[3]};
+    if (!FormMeasuresValid(form)) {
+        return r.Fail(r.LineOf(state::kImageableArea),
+                      "the imageable area must lie inside a positive size and not be empty");
+    }
+    const auto forms = env->Forms();
+    if (std::ranges::any_of(forms,
+                            [&](const Form& f) { return *number != 0 && f.number == *number; })) {
+        return r.Fail(r.LineOf(state::kNumber), "a second form with that paper number");
+    }
+    if (!env->AddForm(form, uint16_t(*number))) {
+        return r.Fail(r.LineOf(state::kName), "a second form of that name");
+    }
+    return true;
+}
+
+bool LoadPrinters(const std::vector<StateSection>& sections, const std::filesystem::path& stateDir,
+                  Environment* env, StateError* error) {
+    return std::ranges::all_of(
+        sections, [&](const StateSection& s) { return LoadPrinter(s, stateDir, env, error); });
+}
+
+bool LoadForms(const std::vector<StateSection>& sections, const std::filesystem::path&,
+               Environment* env, StateError* error) {
+    return std::ranges::all_of(sections,
+                               [&](const StateSection& s) { return LoadForm(s, env, error); });
+}
+
+// The files in loading order: printers may name paper numbers that forms
+// loaded later must avoid.
+struct StateFile {
+    const char* name;
+    bool (*load)(const std::vector<StateSection>&, const std::filesystem::path&, Environment*,
+                 StateError*);
+};
+constexpr StateFile kStateFiles[] = {
+    {state::kSystemFile, LoadSystem},
+    {state::kDriversFile, LoadDrivers},
+    {state::kPrintersFile, LoadPrinters},
+    {state::kFormsFile, LoadForms},
+};
+
+}  // namespace
+
+std::unique_ptr<Environment> Environment::Load(const std::filesystem::path& stateDir,
+                                               std::string* error) {
+    std::error_code ec;
+    if (!std::filesystem::is_directory(stateDir, ec)) {
+        *error = stateDir.string() + ": not a directory";
+        return nullptr;
+    }
+    auto env = std::make_unique<Environment>(stateDir);
+    for (const StateFile& file : kStateFiles) {
+        const std::filesystem::path path = stateDir / file.name;
+        StateError fault(path.string());
+        std::vector<StateSection> sections;
+        if (!ReadStateFile(path, &sections, &fault) ||
+            !file.load(sections, stateDir, env.get(), &fault)) {
+            *error = fault.Message();
+            return nullptr;
+        }
+    }
+    return env;
+}
+
+std::unique_ptr<Environment> Environment::LoadOrCreate(const std::filesystem::path& stateDir,
+                                                       std::string* error) {
+    std::error_code ec;
+    if (!std::filesystem::exists(stateDir / state::kPrintersFile, ec) &&
+        !std::filesystem::exists(stateDir / state::kSystemFile, ec)) {
+        std::filesystem::create_directories(stateDir, ec);
+        auto env = CreateDefault(stateDir);
+        return env->Save(stateDir, error) ? std::move(env) : nullptr;
+    }
+    return Load(stateDir, error);
+}
+
+}  // namespace orca::platform::sim

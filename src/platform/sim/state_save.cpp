@@ -1,0 +1,165 @@
+// Writing an environment into a state directory (format in STATE.md).
+#include <fstream>
+
+#include "platform/sim/environment.h"
+#include "platform/sim/state_files.h"
+#include "platform/sim/state_ini.h"
+#include "platform/sim/world.h"
+#include "text/utf.h"
+
+namespace orca::platform::sim {
+namespace {
+
+std::string Utf8(std::u16string_view s) {
+    return text::Utf16ToUtf8(s);
+}
+
+std::string Hex4(uint32_t v) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string s = "0x";
+    for (int shift = 12; shift >= 0; shift -= 4) {
+        s += kDigits[(v >> shift) & 0xF];
+    }
+    return s;
+}
+
+std::string SettingsBlobName(size_t printerIndex) {
+    return "printer" + std::to_string(printerIndex + 1) + ".bin";
+}
+
+StateSection Numbered(const char* prefix, size_t index) {
+    return StateSection{.name = prefix + std::to_string(index + 1), .line = 0, .entries = {}};
+}
+
+void Put(StateSection& s, std::string key, std::string value) {
+    s.entries.push_back(StateEntry{.key = std::move(key), .value = std::move(value), .line = 0});
+}
+
+std::vector<StateSection> SystemSections(const SystemFacts& f) {
+    StateSection s{.name = state::kSystemSection, .line = 0, .entries = {}};
+    Put(s, state::kArchitecture, std::to_string(f.processorArchitecture));
+    Put(s, state::kWow64Function, std::to_string(int(f.wow64.functionFound)));
+    Put(s, state::kWow64Call, std::to_string(int(f.wow64.callSucceeded)));
+    Put(s, state::kWow64, std::to_string(int(f.wow64.isWow64)));
+    Put(s, state::kLanguage, Hex4(f.defaultLanguage));
+    Put(s, state::kCodePage, std::to_string(f.ansiCodePage));
+    Put(s, state::kProcessName, Utf8(f.processName));
+    return {s};
+}
+
+std::vector<StateSection> DriverSections(const std::vector<Driver>& drivers) {
+    std::vector<StateSection> sections;
+    for (size_t i = 0; i < drivers.size(); ++i) {
+        StateSection s = Numbered(state::kDriverSection, i);
+        Put(s, state::kName, Utf8(drivers[i].name));
+        Put(s, state::kEnvironment, Utf8(drivers[i].environment));
+        for (size_t f = 0; f < drivers[i].dependentFiles.size(); ++f) {
+            Put(s, state::kDependentFile + std::to_string(f + 1),
+                Utf8(drivers[i].dependentFiles[f]));
+        }
+        sections.push_back(std::move(s));
+    }
+    return sections;
+}
+
+// Settings records go to settings/printerN.bin beside the INI files.
+std::vector<StateSection> PrinterSections(const std::vector<Printer>& printers) {
+    std::vector<StateSection> sections;
+    for (size_t i = 0; i < printers.size(); ++i) {
+        const Printer& p = printers[i];
+        StateSection s = Numbered(state::kPrinterSection, i);
+        Put(s, state::kName, Utf8(p.name));
+        Put(s, state::kDriver, Utf8(p.driverName));
+        Put(s, state::kPort, Utf8(p.portName));
+        if (!p.settings.empty()) {
+            Put(s, state::kSettings,
+                std::string(state::kSettingsFolder) + "/" + SettingsBlobName(i));
+        }
+        Put(s, state::kPerUserSize, std::to_string(p.perUserSettingsSize));
+        for (size_t n = 0; n < p.papers.size(); ++n) {
+            const Paper& paper = p.papers[n];
+            Put(s, state::kPaper + std::to_string(n + 1),
+                std::to_string(paper.number) + "," + std::to_string(paper.width) + "," +
+                    std::to_string(paper.length) + "," + Utf8(paper.name));
+        }
+        sections.push_back(std::move(s));
+    }
+    return sections;
+}
+
+std::vector<StateSection> FormSections(const std::vector<Form>& forms) {
+    std::vector<StateSection> sections;
+    for (size_t i = 0; i < forms.size(); ++i) {
+        const FormInfo1& f = forms[i].info;
+        StateSection s = Numbered(state::kFormSection, i);
+        Put(s, state::kName, Utf8(f.name));
+        Put(s, state::kFlags, std::to_string(f.flags));
+        Put(s, state::kNumber, std::to_string(forms[i].number));
+        Put(s, state::kSize, std::to_string(f.width) + "," + std::to_string(f.height));
+        Put(s, state::kImageableArea,
+            std::to_string(f.left) + "," + std::to_string(f.top) + "," + std::to_string(f.right) +
+                "," + std::to_string(f.bottom));
+        sections.push_back(std::move(s));
+    }
+    return sections;
+}
+
+bool WriteBlob(const std::filesystem::path& file, const std::vector<uint8_t>& bytes) {
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    return static_cast<bool>(out.flush());
+}
+
+bool SameDirectory(const std::filesystem::path& a, const std::filesystem::path& b) {
+    std::error_code ec;
+    return std::filesystem::equivalent(a, b, ec);
+}
+
+}  // namespace
+
+bool Environment::Save(const std::filesystem::path& stateDir, std::string* error) const {
+    std::error_code ec;
+    const std::filesystem::path settingsDir = stateDir / state::kSettingsFolder;
+    std::filesystem::remove_all(settingsDir, ec);
+    std::filesystem::create_directories(settingsDir, ec);
+    if (ec) {
+        *error = settingsDir.string() + ": " + ec.message();
+        return false;
+    }
+    const std::vector<Printer> printers = Printers();
+    const std::pair<const char*, std::vector<StateSection>> files[] = {
+        {state::kSystemFile, SystemSections(Facts())},
+        {state::kDriversFile, DriverSections(Drivers())},
+        {state::kPrintersFile, PrinterSections(printers)},
+        {state::kFormsFile, FormSections(Forms())},
+    };
+    for (const auto& [name, sections] : files) {
+        if (!WriteStateFile(stateDir / name, sections)) {
+            *error = (stateDir / name).string() + ": cannot be written";
+            return false;
+        }
+    }
+    for (size_t i = 0; i < printers.size(); ++i) {
+        const std::filesystem::path blob = settingsDir / SettingsBlobName(i);
+        if (!printers[i].settings.empty() && !WriteBlob(blob, printers[i].settings)) {
+            *error = blob.string() + ": cannot be written";
+            return false;
+        }
+    }
+    const std::filesystem::path drivers = DriversRootOf(Root());
+    if (!SameDirectory(Root(), stateDir) && std::filesystem::exists(drivers, ec)) {
+        const std::filesystem::path target = DriversRootOf(stateDir);
+        std::filesystem::create_directories(target, ec);
+        std::filesystem::copy(drivers, target,
+                              std::filesystem::copy_options::recursive |
+                                  std::filesystem::copy_options::overwrite_existing,
+                              ec);
+        if (ec) {
+            *error = target.string() + ": " + ec.message();
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace orca::platform::sim
