@@ -1,0 +1,246 @@
+// Saving and loading the simulated environment's state directory, and the
+// embedded environment of a first run.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "platform/files.h"
+#include "platform/registry.h"
+#include "platform/sim/public_record.h"
+#include "platform/spooler.h"
+#include "platform/system.h"
+#include "support/sim_env.h"
+#include "text/ini.h"
+
+namespace orca::platform {
+namespace {
+
+using sim::Environment;
+
+void WriteText(const std::filesystem::path& file, std::string_view text) {
+    std::ofstream(file, std::ios::binary) << text;
+}
+
+std::string ReadText(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void ExpectSameEnvironment(const Environment& a, const Environment& b) {
+    EXPECT_EQ(a.Facts(), b.Facts());
+    EXPECT_EQ(a.Drivers(), b.Drivers());
+    EXPECT_EQ(a.Printers(), b.Printers());
+    EXPECT_EQ(a.Forms(), b.Forms());
+}
+
+// An environment using every kind of value the format holds.
+void Populate(Environment& env) {
+    sim::SystemFacts facts;
+    facts.processorArchitecture = kArchitectureX86;
+    facts.wow64 = {.functionFound = true, .callSucceeded = true, .isWow64 = true};
+    facts.defaultLanguage = 0x0804;
+    facts.ansiCodePage = 936;
+    facts.processName = u"rundll32.exe";
+    env.SetFacts(facts);
+    env.AddDriver(sim::Driver{.name = u"ONYX Heron",
+                              .environment = sim::kEnvironmentX86,
+                              .dependentFiles = {u"ORCAUI.dll", u"a.lbpm.bak", u"labels.lbpm"}});
+    env.AddDriver(sim::Driver{
+        .name = u"No Files", .environment = sim::kEnvironmentX64, .dependentFiles = {}});
+    env.WriteDriverFile(sim::kEnvironmentX86, u"labels.lbpm",
+                        "[PrinterMap]\r\nONYX Heron=Heron(ONYX)\r\n");
+    std::vector<uint8_t> settings = sim::MakePublicRecord(u"Heron(ONYX)", 121, u"4 x 4 in");
+    settings[70] = 3;
+    settings.insert(settings.end(), {0, '\n', 0xFF});
+    env.AddPrinter(sim::Printer{
+        .name = u"Heron(ONYX) \u00e9",
+        .driverName = u"ONYX Heron",
+        .portName = u"tcp:127.0.0.1:9100",
+        .settings = settings,
+        .perUserSettingsSize = 50684,
+        .papers = {{.number = 121, .name = u"4 x 4 in, square", .width = 1016, .length = 1016}}});
+    env.AddPrinter(sim::Printer{.name = u"Bare",
+                                .driverName = u"No Files",
+                                .portName = u"null:",
+                                .settings = {},
+                                .perUserSettingsSize = 0,
+                                .papers = {}});
+    env.AddForm(FormInfo1{.flags = kFormUser,
+                          .name = u"Custom Paper-Heron",
+                          .width = 104000,
+                          .height = 110000,
+                          .left = 0,
+                          .top = 0,
+                          .right = 104000,
+                          .bottom = 110000});
+    env.AddForm(FormInfo1{.flags = kFormBuiltin,
+                          .name = u"Letter",
+                          .width = 215900,
+                          .height = 279400,
+                          .left = 100,
+                          .top = 200,
+                          .right = 215800,
+                          .bottom = 279200},
+                300);
+}
+
+TEST(StateDirectory, RoundTripsThroughSaveAndLoad) {
+    testsupport::TempDirectory first;
+    testsupport::TempDirectory second;
+    Environment built(first.Path());
+    Populate(built);
+    std::string error;
+    ASSERT_TRUE(built.Save(first.Path(), &error)) << error;
+
+    std::unique_ptr<Environment> loaded = Environment::Load(first.Path(), &error);
+    ASSERT_NE(loaded, nullptr) << error;
+    ExpectSameEnvironment(built, *loaded);
+
+    // Change it through the spooler, save elsewhere, load again.
+    {
+        sim::ScopedInstall install(*loaded);
+        Spooler& spooler = *Current().spooler;
+        PrinterHandle h = nullptr;
+        ASSERT_TRUE(spooler.Open(u"Bare", &h));
+        ASSERT_TRUE(spooler.AddForm1(h, FormInfo1{.flags = kFormUser,
+                                                  .name = u"Custom Paper-B",
+                                                  .width = 50000,
+                                                  .height = 30000,
+                                                  .left = 0,
+                                                  .top = 0,
+                                                  .right = 50000,
+                                                  .bottom = 30000}));
+        ASSERT_TRUE(
+            spooler.SetInfo2(h, PrinterInfo2{.printerName = u"Bare",
+                                             .driverName = u"",
+                                             .portName = u"",
+                                             .devMode = sim::MakePublicRecord(u"Bare", 9, u"A4")}));
+        spooler.Close(h);
+    }
+    ASSERT_TRUE(loaded->Save(second.Path(), &error)) << error;
+    std::unique_ptr<Environment> again = Environment::Load(second.Path(), &error);
+    ASSERT_NE(again, nullptr) << error;
+    ExpectSameEnvironment(*loaded, *again);
+    EXPECT_EQ(again->Forms().size(), 3u);
+    EXPECT_EQ(ReadText(again->DriverDirectory(sim::kEnvironmentX86) / "labels.lbpm"),
+              "[PrinterMap]\r\nONYX Heron=Heron(ONYX)\r\n");
+}
+
+TEST(StateDirectory, EmbeddedDefaultServesAnOrcaAndAnOnyxPrinterThroughTheirModelMap) {
+    testsupport::TempDirectory state;
+    std::string error;
+    std::unique_ptr<Environment> env = Environment::LoadOrCreate(state.Path(), &error);
+    ASSERT_NE(env, nullptr) << error;
+    ASSERT_EQ(env->Printers().size(), 2u);
+    // The state was written: loading it again gives the same environment.
+    std::unique_ptr<Environment> reloaded = Environment::LoadOrCreate(state.Path(), &error);
+    ASSERT_NE(reloaded, nullptr) << error;
+    ExpectSameEnvironment(*env, *reloaded);
+
+    sim::ScopedInstall install(*env);
+    const Ports& ports = Current();
+    std::u16string windows;
+    ASSERT_GT(ports.system->WindowsDirectory(&windows, 260), 0u);
+    for (const sim::Printer& printer : env->Printers()) {
+        RegistryKey key = nullptr;
+        ASSERT_EQ(ports.registry->OpenLocalMachineKey(
+                      u"SYSTEM\\CurrentControlSet\\Control\\Print\\Environments\\Windows x64\\"
+                      u"Drivers\\Version-3\\" +
+                          printer.driverName,
+                      &key),
+                  0);
+        uint32_t type = 0;
+        uint32_t size = 0;
+        std::vector<uint8_t> data;
+        ASSERT_EQ(ports.registry->QueryValue(key, u"Dependent Files", 1024, &type, &data, &size),
+                  0);
+        ports.registry->CloseKey(key);
+        const std::u16string names(reinterpret_cast<const char16_t*>(data.data()), size / 2);
+        ASSERT_NE(names.find(u"labels.lbpm"), std::u16string::npos);
+
+        const std::filesystem::path map =
+            ports.files->NativePath(windows + u"\\system32\\spool\\drivers\\x64\\3\\labels.lbpm");
+        EXPECT_EQ(text::ini::ReadString(map, u"PrinterMap", printer.driverName, u"", 64, 1252),
+                  printer.name);
+    }
+
+    // Jobs land in files of the state directory.
+    PrinterHandle h = nullptr;
+    ASSERT_TRUE(ports.spooler->Open(u"Heron(ONYX)", &h));
+    ASSERT_NE(ports.spooler->StartDocument(h, DocInfo1{}), 0u);
+    uint32_t written = 0;
+    const uint8_t reset[] = {0x01, '#', 0x0D};
+    EXPECT_TRUE(ports.spooler->Write(h, reset, &written));
+    EXPECT_TRUE(ports.spooler->EndDocument(h));
+    ports.spooler->Close(h);
+    EXPECT_EQ(ReadText(state.Path() / "jobs" / "onyx.prn"), "\x01#\r");
+}
+
+TEST(StateDirectory, MalformedStateNamesTheFileAndLine) {
+    struct Case {
+        const char* file;
+        const char* content;
+        const char* expected;  // "file:line" and part of the message
+    };
+    const Case cases[] = {
+        {"system.ini", "[System]\nAnsiCodePage=abc\n", "system.ini:2: AnsiCodePage must be"},
+        {"system.ini", "[System]\nWow64=2\n", "system.ini:2: Wow64 must be"},
+        {"system.ini", "[Sytem]\n", "system.ini:1: unknown section [Sytem]"},
+        {"system.ini", "; comment\nkey=value\n", "system.ini:2: a key before the first section"},
+        {"drivers.ini", "[Driver1]\nName=D\nEnvironment=Windows 98\n",
+         "drivers.ini:3: Environment must be"},
+        {"drivers.ini", "[Driver1]\nEnvironment=Windows x64\n",
+         "drivers.ini:1: section [Driver1] needs a value for Name"},
+        {"printers.ini", "[Printer1]\nName=P\nDriver=D\nPort=lpt1:\n",
+         "printers.ini:4: Port must be"},
+        {"printers.ini", "[Printer1]\nName=P\nDriver=D\nProt=null:\n",
+         "printers.ini:4: unknown key Prot"},
+        {"printers.ini", "[Printer1]\nName=P\nDriver=D\nPaper1=120,1016\n",
+         "printers.ini:4: Paper1 must be"},
+        {"printers.ini", "[Printer1]\nName=P\nDriver=D\nSettings=settings/none.bin\n",
+         "printers.ini:4: cannot read"},
+        {"printers.ini", "[Printer1]\nName=P\nDriver=D\n\n[Printer2]\nName=p\nDriver=D\n",
+         "printers.ini:6: a second printer of that name"},
+        {"printers.ini", "[Printer1]\nName=P\nName=Q\n",
+         "printers.ini:3: key Name repeats the one of line 2"},
+        {"printers.ini", "[Printer1\n", "printers.ini:1: a section header must be"},
+        {"printers.ini", "[Printer1]\njust words\n", "printers.ini:2: expected \"key=value\""},
+        {"forms.ini", "[Form1]\nName=F\nSize=100,100\nImageableArea=0,0,101,100\n",
+         "forms.ini:4: the imageable area must lie inside"},
+        {"forms.ini", "[Form1]\nName=F\nSize=100;100\nImageableArea=0,0,100,100\n",
+         "forms.ini:3: Size must be 2 whole numbers"},
+        {"forms.ini", "[Form1]\nName=F\nSize=100,100\n",
+         "forms.ini:1: section [Form1] needs ImageableArea"},
+        {"forms.ini",
+         "[Form1]\nName=F\nSize=9,9\nImageableArea=0,0,9,9\n[Form2]\nName=f\nSize=9,"
+         "9\nImageableArea=0,0,9,9\n",
+         "forms.ini:6: a second form of that name"},
+    };
+    for (const Case& c : cases) {
+        testsupport::TempDirectory state;
+        WriteText(state.Path() / c.file, c.content);
+        std::string error;
+        EXPECT_EQ(Environment::Load(state.Path(), &error), nullptr) << c.content;
+        EXPECT_NE(error.find(std::string(c.file) + ":"), std::string::npos) << error;
+        EXPECT_NE(error.find(c.expected), std::string::npos) << error;
+    }
+}
+
+TEST(StateDirectory, RefusesASettingsRecordWhoseSizesDoNotAddUp) {
+    testsupport::TempDirectory state;
+    std::filesystem::create_directories(state.Path() / "settings");
+    WriteText(state.Path() / "settings" / "p.bin", std::string(300, '\0'));
+    WriteText(state.Path() / "printers.ini",
+              "[Printer1]\nName=P\nDriver=D\nSettings=settings/p.bin\n");
+    std::string error;
+    EXPECT_EQ(Environment::Load(state.Path(), &error), nullptr);
+    EXPECT_NE(error.find("printers.ini:4:"), std::string::npos) << error;
+    EXPECT_NE(error.find("not a settings record"), std::string::npos) << error;
+
+    EXPECT_EQ(Environment::Load(state.Path() / "missing", &error), nullptr);
+    EXPECT_NE(error.find("not a directory"), std::string::npos) << error;
+}
+
+}  // namespace
+}  // namespace orca::platform
