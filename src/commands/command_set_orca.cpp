@@ -1,5 +1,7 @@
 #include "commands/command_set_orca.h"
 
+#include <cmath>
+
 #include "commands/command_tables_orca.h"
 #include "text/format.h"
 
@@ -224,9 +226,13 @@ int32_t CCommandSet_ORCA::BarcodeField(uint8_t code, uint32_t x, uint32_t y, uin
         case BarcodeArguments::kNone:
             return kCommandOutOfRange;
         case BarcodeArguments::kRatio:
+            if (!std::isfinite(ratio))
+                return kCommandOutOfRange;
             text = Format(prefix.format, w, ratio, h, fx, fy, o, hr[0], hr[1]);
             break;
         case BarcodeArguments::kRatioFixedRotation:
+            if (!std::isfinite(ratio))
+                return kCommandOutOfRange;
             text = Format(prefix.format, w, ratio, h, fx, fy, hr[0], hr[1]);
             break;
         case BarcodeArguments::kHeightAfterRotation:

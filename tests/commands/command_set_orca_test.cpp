@@ -252,6 +252,11 @@ TEST(CommandSetOrca, BarcodeRotationAndHumanReadableLetters) {
               "^BY3,3.0,40^FT1,2^BEN,,N,N^FD5^FS"),
         EMITS(BarcodeField(19, 1, 2, 3, 3.0, 40, 3, 2, 1, Bytes(data), 0),
               "^BY3,3.0,40^FT1,2^BMN,A,,Y,Y^FD5^FS"),
+        // A ratio that is not a number would be sent as text; POSTNET has no ratio field.
+        ANSWERS(BarcodeField(0, 1, 2, 3, NAN, 40, 0, 0, 1, Bytes(data), 0), kRefused),
+        ANSWERS(BarcodeField(19, 1, 2, 3, INFINITY, 40, 0, 0, 1, Bytes(data), 0), kRefused),
+        EMITS(BarcodeField(11, 1, 2, 3, NAN, 40, 0, 0, 1, Bytes(data), 0),
+              "^BY3^FT1,2^BZN,40,N,N^FD5^FS"),
         ANSWERS(BarcodeField(0, 1, 2, 3, 3.0, 40, 0, 0, 1, nullptr, 0), kRefused),
     };
     CCommandSet_ORCA orca;
