@@ -1,0 +1,60 @@
+#include "settings/dev_mode.h"
+
+#include "commands/barcode_font.h"
+#include "commands/cmd_font.h"
+#include "settings/byte_access.h"
+
+namespace orca::settings {
+
+CDevModeBase::CDevModeBase() = default;
+CDevModeBase::~CDevModeBase() = default;
+
+std::int32_t CDevModeBase::SetDefaults(std::uint8_t*) {
+    return kDone;
+}
+
+std::int32_t CDevModeBase::ConvertBlock(const std::uint8_t*, std::uint8_t*,
+                                        std::span<const std::uint8_t>, std::uint8_t*) {
+    return kDone;
+}
+
+std::int32_t CDevModeBase::AttachBlock(std::uint8_t* block) {
+    block_ = block;
+    return kDone;
+}
+
+std::int32_t CDevModeBase::AccessField(FieldId, void*, std::int32_t, bool) {
+    return kNotHandled;
+}
+
+std::int32_t CDevModeBase::AccessData(FieldId, void*, std::int32_t, std::int32_t, bool) {
+    return kNotHandled;
+}
+
+void CDevModeBase::AdoptFontHandlers(std::unique_ptr<commands::CBarCodeFontBase> barcodeFonts,
+                                     std::unique_ptr<commands::CCMDFontBase> commandFonts) {
+    barcodeFonts_ = std::move(barcodeFonts);
+    commandFonts_ = std::move(commandFonts);
+    AttachBlock(block_);
+}
+
+commands::CBarCodeFontBase& CDevModeBase::BarcodeFonts() const {
+    return barcodeFonts_ ? *barcodeFonts_ : commands::CBarCodeFontBase::Null();
+}
+
+commands::CCMDFontBase& CDevModeBase::CommandFonts() const {
+    return commandFonts_ ? *commandFonts_ : commands::CCMDFontBase::Null();
+}
+
+CDevMode_Null& CDevMode_Null::Instance() {
+    static CDevMode_Null instance;
+    return instance;
+}
+
+std::span<const std::uint8_t> DeclaredBlock(const std::uint8_t* block) {
+    if (block == nullptr)
+        return {};
+    return {block, LoadU32(block)};
+}
+
+}  // namespace orca::settings

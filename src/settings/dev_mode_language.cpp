@@ -1,0 +1,122 @@
+#include "settings/dev_mode_language.h"
+
+#include <cstring>
+#include <vector>
+
+#include "commands/barcode_font.h"
+#include "commands/cmd_font.h"
+#include "platform/platform.h"
+#include "platform/system.h"
+#include "settings/byte_access.h"
+
+namespace orca::settings {
+namespace {
+
+constexpr std::uint16_t kLanguageChinesePrc = 0x0804;
+constexpr std::uint8_t kUiChinese = 0;
+constexpr std::uint8_t kUiEnglish = 1;
+
+bool Overlap(const std::uint8_t* a, std::size_t aSize, const std::uint8_t* b, std::size_t bSize) {
+    const auto lowA = reinterpret_cast<std::uintptr_t>(a);
+    const auto lowB = reinterpret_cast<std::uintptr_t>(b);
+    return lowA < lowB + bSize && lowB < lowA + aSize;
+}
+
+}  // namespace
+
+std::uint8_t DefaultUiLanguage() {
+    platform::System* system = platform::Current().system;
+    if (system != nullptr && system->DefaultLanguage() == kLanguageChinesePrc)
+        return kUiChinese;
+    return kUiEnglish;
+}
+
+std::int32_t CDevModeLanguage::SetDefaults(std::uint8_t* block) {
+    std::uint8_t* out = block != nullptr ? block : Block();
+    if (out == nullptr)
+        return kNotAttached;
+    if (block != nullptr)
+        ZeroBytes(block, layout_.size);
+
+    // Bytes 12..15 are reserved and not written here.
+    StoreU32(out + kOffsetSize, layout_.size);
+    StoreU32(out + kOffsetSignature, kSignature);
+    StoreU32(out + kOffsetVersion, kVersion);
+    ZeroBytes(out + kHeaderCarriedStart, kHeaderSize - kHeaderCarriedStart);
+    StoreU16(out + kOffsetBarcodeRecordSize, kBarcodeRecordSize);
+    StoreU16(out + kOffsetCmdFontRecordSize, kCmdFontRecordSize);
+
+    ZeroBytes(out + kCustomCommandStart, kCustomCommandSize);
+
+    ZeroBytes(out + kOptionAreaStart, layout_.optionSize);
+    StoreU16(out + kOptionAreaStart, layout_.optionSize);
+    WriteDefaults(out, layout_.optionFields);
+
+    ZeroBytes(out + layout_.BarcodeArea(), kBarcodeAreaSize);
+    ZeroBytes(out + layout_.CmdFontArea(), kCmdFontAreaSize);
+    if (HasOwnBarcodeFonts()) {
+        BarcodeFonts().LoadDefaultFonts(out + layout_.BarcodeArea(), out + kOffsetBarcodeCount);
+        // Loading the fonts points the catalogue at `out`; it must keep serving the
+        // attached block, whatever block was filled.
+        AttachBlock(Block());
+    }
+
+    const FieldRow* language = FindRow(layout_.optionFields, kLanguageField);
+    StoreU8(out + language->offset, DefaultUiLanguage());
+    return kDone;
+}
+
+std::int32_t CDevModeLanguage::ConvertBlock(const std::uint8_t* publicIn, std::uint8_t* publicOut,
+                                            std::span<const std::uint8_t> privateIn,
+                                            std::uint8_t* privateOut) {
+    if (privateOut == nullptr)
+        return kBadArgument;
+    // Host merges may hand the same block in and out: read from a copy then.
+    std::vector<std::uint8_t> copy;
+    if (Overlap(privateIn.data(), privateIn.size(), privateOut, layout_.size)) {
+        copy.assign(privateIn.begin(), privateIn.end());
+        privateIn = copy;
+    }
+    SetDefaults(privateOut);
+    if (!CarryBlock(privateIn, privateOut))
+        return kDone;
+    if (publicIn != nullptr && publicOut != nullptr)
+        std::memmove(publicOut, publicIn, kPublicRecordSize);
+    return kDone;
+}
+
+std::int32_t CDevModeLanguage::AttachBlock(std::uint8_t* block) {
+    CDevModeBase::AttachBlock(block);
+    if (HasOwnBarcodeFonts())
+        BarcodeFonts().Attach(block != nullptr ? block + layout_.BarcodeArea() : nullptr);
+    if (HasOwnCommandFonts())
+        CommandFonts().Attach(block != nullptr ? block + layout_.CmdFontArea() : nullptr);
+    return kDone;
+}
+
+std::int32_t CDevModeLanguage::AccessField(FieldId id, void* buffer, std::int32_t index, bool get) {
+    return WithBlock(get, [&] {
+        const FieldRow* row = FindRow<FieldRow>(kCommonFields, layout_.optionFields, id);
+        if (row != nullptr)
+            return AccessValueRow(Block(), row, buffer, get);
+        const std::int32_t result = BarcodeFonts().AccessFontField(id, buffer, index, get);
+        if (result != kNotHandled)
+            return result;
+        return CommandFonts().AccessCommandFontField(id, buffer, index, get);
+    });
+}
+
+std::int32_t CDevModeLanguage::AccessData(FieldId id, void* buffer, std::int32_t length,
+                                          std::int32_t index, bool get) {
+    return WithBlock(get, [&] {
+        const DataRow* row = FindRow<DataRow>(kCommonData, layout_.optionData, id);
+        if (row != nullptr)
+            return AccessDataRow(Block(), row, buffer, length, get);
+        const std::int32_t result = BarcodeFonts().AccessFontName(id, buffer, length, index, get);
+        if (result != kNotHandled)
+            return result;
+        return CommandFonts().AccessCommandFontBuffer(id, buffer, length, index, get);
+    });
+}
+
+}  // namespace orca::settings
