@@ -1,0 +1,32 @@
+// The base of the plug-in's modal dialogs and of the pages shown inside them:
+// their language file and their translation rule.
+#pragma once
+
+#include "framework/dialog.h"
+#include "pages/language_file.h"
+#include "pages/page_context.h"
+#include "pages/page_text.h"
+#include "resources/page_resources.h"
+
+namespace orca::pages {
+
+class CPluginDialog : public framework::Dialog {
+protected:
+    // Writes the language files.
+    CPluginDialog(PageContext& context, const resources::PageResource& resource,
+                  const TranslationRule& rule);
+
+    PageContext& Context() const { return context_; }
+    CLanguageFile& Texts() { return texts_; }
+
+    // Takes the sheet's current language, writing its file when missing,
+    // and gives the controls their texts by the dialog's rule.
+    void TranslateInSheetLanguage();
+
+private:
+    PageContext& context_;
+    CLanguageFile texts_;
+    TranslationRule rule_;
+};
+
+}  // namespace orca::pages

@@ -1,0 +1,48 @@
+#include "pages/plugin_page.h"
+
+#include <cstdint>
+
+#include "resources/dialog_template.h"
+
+namespace orca::pages {
+namespace {
+
+constexpr uint32_t kFieldLanguage = 2014;  // btLanguage
+constexpr int32_t kDone = 0;
+
+}  // namespace
+
+CPluginPage::CPluginPage(PageContext& context, const resources::PageResource& resource,
+                         const TranslationRule& rule)
+    : framework::PropertyPage(resources::FindDialogTemplate(resource.templateId)),
+      context_(context),
+      texts_(resource.section, context.PrinterName(), context.CurrentLanguage()),
+      rule_(rule) {
+    SetTitle(texts_.Text(u"WINDOW_TITLE"));
+}
+
+void CPluginPage::OnShown(bool shown) {
+    if (!shown) {
+        return;
+    }
+    if (inDocumentSheet_) {
+        context_.SetLastShownDocumentPage(window());
+    }
+    texts_.SelectLanguage(ShownLanguage());
+    Refresh();
+    Translate();
+}
+
+void CPluginPage::Translate() {
+    TranslateControls(*this, texts_, rule_);
+}
+
+int CPluginPage::ShownLanguage() const {
+    if (inDocumentSheet_) {
+        return context_.CurrentLanguage();
+    }
+    uint8_t language = 0;
+    return context_.AccessValue(kFieldLanguage, &language, 0, true) == kDone ? language : 0;
+}
+
+}  // namespace orca::pages
