@@ -1,0 +1,39 @@
+#include "framework/property_page.h"
+
+#include "framework/window_port.h"
+
+namespace orca::framework {
+
+PropertyPage::PropertyPage(const resources::DialogTemplate* dialog) : Dialog(dialog) {}
+
+PropertyPage::~PropertyPage() {
+    detached_ = true;
+    if (handle_ != nullptr) {
+        Port().DestroyPage(handle_);
+    }
+    // The window belongs to its sheet, which keeps it as an empty page.
+    window_ = nullptr;
+}
+
+void PropertyPage::SetTitle(std::u16string_view title) {
+    title_ = title;
+}
+
+platform::PageHandle PropertyPage::Handle() {
+    if (handle_ == nullptr && Template() != nullptr) {
+        handle_ = Port().CreatePage(*Template(), title_, router_);
+    }
+    return handle_;
+}
+
+Window PropertyPage::Sheet() const {
+    return window() == nullptr ? nullptr : Port().Parent(window());
+}
+
+void PropertyPage::SetModified(bool changed) const {
+    if (window() != nullptr) {
+        Port().SetPageChanged(window(), changed);
+    }
+}
+
+}  // namespace orca::framework
