@@ -3,7 +3,6 @@
 #include <atomic>
 #include <fstream>
 #include <functional>
-#include <iterator>
 #include <thread>
 
 namespace orca::text::ini::detail {
@@ -11,9 +10,8 @@ namespace orca::text::ini::detail {
 namespace fs = std::filesystem;
 
 std::optional<FileStamp> StampOf(const fs::path& file) {
+    // file_size refuses anything but a regular file, so two status reads do.
     std::error_code error;
-    if (!fs::is_regular_file(file, error))
-        return std::nullopt;
     FileStamp stamp{fs::file_size(file, error), {}};
     if (error)
         return std::nullopt;
@@ -27,12 +25,16 @@ std::optional<std::string> ReadWholeFile(const fs::path& file) {
     std::error_code error;
     if (!fs::is_regular_file(file, error))
         return std::nullopt;
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
+    std::ifstream in(file, std::ios::binary | std::ios::ate);
+    std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : -1;
+    if (size < 0)
         return std::nullopt;
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string bytes(static_cast<size_t>(size), '\0');
+    in.seekg(0);
+    in.read(bytes.data(), size);
     if (in.bad())
         return std::nullopt;
+    bytes.resize(static_cast<size_t>(in.gcount()));  // the file may have shrunk meanwhile
     return bytes;
 }
 
