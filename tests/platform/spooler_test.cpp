@@ -160,6 +160,16 @@ TEST_F(SpoolerTest, PaperListIsBuiltInPapersThenFormsWithStableNumbers) {
     EXPECT_EQ(numbers[2], numberOfB);
     EXPECT_NE(numbers[3], numberOfB);
 
+    Env().AddPrinter(Printer{
+        .name = u"Long",
+        .driverName = u"D",
+        .portName = u"null:",
+        .settings = {},
+        .perUserSettingsSize = 0,
+        .papers = {{.number = 1, .name = std::u16string(70, u'x'), .width = 1, .length = 1}}});
+    EXPECT_EQ(Spool().PaperNames(u"Long", u"", &names), 4);
+    EXPECT_EQ(names[0], std::u16string(kPaperNameUnits, u'x'));
+
     EXPECT_EQ(Spool().PaperNames(u"Nobody", u"", &names), -1);
     EXPECT_EQ(Spool().PaperSizes(u"Nobody", u"", &sizes), -1);
     EXPECT_EQ(Spool().PaperNumbers(u"Nobody", u"", &numbers), -1);

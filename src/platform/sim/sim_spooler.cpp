@@ -26,6 +26,23 @@ uint32_t FormBytes(const FormInfo1& form) {
     return kFormInfo1Size + StringBytes(form.name);
 }
 
+// A device capability's answer: the number of papers (-1 for an unknown
+// printer), and one entry per paper when there is an output.
+template <typename T, typename Entry>
+int32_t AnswerCapability(const std::optional<std::vector<Paper>>& papers, std::vector<T>* output,
+                         Entry entry) {
+    if (!papers) {
+        return -1;
+    }
+    if (output != nullptr) {
+        output->clear();
+        for (const Paper& p : *papers) {
+            output->push_back(entry(p));
+        }
+    }
+    return int32_t(papers->size());
+}
+
 uintptr_t Key(PrinterHandle handle) {
     return reinterpret_cast<uintptr_t>(handle);
 }
@@ -134,10 +151,13 @@ std::optional<std::vector<Paper>> SimSpooler::PaperList(std::u16string_view devi
         });
         if (!builtIn) {
             papers.push_back(Paper{.number = f.number,
-                                   .name = f.info.name.substr(0, kPaperNameUnits),
+                                   .name = f.info.name,
                                    .width = f.info.width / 100,
                                    .length = f.info.height / 100});
         }
+    }
+    for (Paper& p : papers) {
+        p.name.resize(std::min(p.name.size(), kPaperNameUnits));
     }
     return papers;
 }
@@ -145,49 +165,20 @@ std::optional<std::vector<Paper>> SimSpooler::PaperList(std::u16string_view devi
 int32_t SimSpooler::PaperNames(std::u16string_view device, std::u16string_view,
                                std::vector<std::u16string>* names) {
     std::lock_guard lock(world_.mutex);
-    const auto papers = PaperList(device);
-    if (!papers) {
-        return -1;
-    }
-    if (names != nullptr) {
-        names->clear();
-        for (const Paper& p : *papers) {
-            names->push_back(p.name.substr(0, kPaperNameUnits));
-        }
-    }
-    return int32_t(papers->size());
+    return AnswerCapability(PaperList(device), names, [](const Paper& p) { return p.name; });
 }
 
 int32_t SimSpooler::PaperSizes(std::u16string_view device, std::u16string_view,
                                std::vector<PaperPoint>* sizes) {
     std::lock_guard lock(world_.mutex);
-    const auto papers = PaperList(device);
-    if (!papers) {
-        return -1;
-    }
-    if (sizes != nullptr) {
-        sizes->clear();
-        for (const Paper& p : *papers) {
-            sizes->push_back(PaperPoint{.x = p.width, .y = p.length});
-        }
-    }
-    return int32_t(papers->size());
+    return AnswerCapability(PaperList(device), sizes,
+                            [](const Paper& p) { return PaperPoint{.x = p.width, .y = p.length}; });
 }
 
 int32_t SimSpooler::PaperNumbers(std::u16string_view device, std::u16string_view,
                                  std::vector<uint16_t>* numbers) {
     std::lock_guard lock(world_.mutex);
-    const auto papers = PaperList(device);
-    if (!papers) {
-        return -1;
-    }
-    if (numbers != nullptr) {
-        numbers->clear();
-        for (const Paper& p : *papers) {
-            numbers->push_back(p.number);
-        }
-    }
-    return int32_t(papers->size());
+    return AnswerCapability(PaperList(device), numbers, [](const Paper& p) { return p.number; });
 }
 
 bool SimSpooler::AddForm1(PrinterHandle handle, const FormInfo1& form) {

@@ -48,7 +48,7 @@ uint16_t World::FreeFormNumber() const {
                });
     };
     uint16_t n = kUserDefinedPaper + 1;
-    while (used(n)) {
+    while (n < UINT16_MAX && used(n)) {
         ++n;
     }
     return n;
