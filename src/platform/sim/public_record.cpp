@@ -7,7 +7,7 @@ namespace {
 
 // Offsets of the fields used here.
 constexpr size_t kDeviceName = 0;
-constexpr size_t kSpecVersion = 64;
+constexpr size_t kRecordVersion = 64;
 constexpr size_t kSize = 68;
 constexpr size_t kDriverExtra = 70;
 constexpr size_t kFields = 72;
@@ -17,7 +17,7 @@ constexpr size_t kCopies = 86;
 constexpr size_t kFormName = 102;
 constexpr size_t kNameUnits = 32;
 
-constexpr uint16_t kSpecVersionValue = 0x0401;
+constexpr uint16_t kRecordVersionValue = 0x0401;
 // Orientation, paper size, copies and form name are set.
 constexpr uint32_t kFieldsValue = 0x1 | 0x2 | 0x100 | 0x10000;
 
@@ -55,7 +55,7 @@ std::vector<uint8_t> MakePublicRecord(std::u16string_view deviceName, uint16_t p
                                       std::u16string_view formName) {
     std::vector<uint8_t> record(kPublicRecordSize);
     StoreName(record, kDeviceName, deviceName);
-    StoreU16(record, kSpecVersion, kSpecVersionValue);
+    StoreU16(record, kRecordVersion, kRecordVersionValue);
     StoreU16(record, kSize, uint16_t(kPublicRecordSize));
     StoreU32(record, kFields, kFieldsValue);
     StoreU16(record, kOrientation, 1);
