@@ -2,8 +2,7 @@
 
 #include <atomic>
 #include <fstream>
-#include <functional>
-#include <thread>
+#include <random>
 
 namespace orca::text::ini::detail {
 
@@ -39,10 +38,11 @@ std::optional<std::string> ReadWholeFile(const fs::path& file) {
 }
 
 bool ReplaceFile(const fs::path& file, std::string_view bytes) {
+    // The salt keeps two processes writing the same file apart, the counter two threads.
+    static const unsigned salt = std::random_device{}();
     static std::atomic<unsigned> counter{0};
     fs::path aside = file;
-    aside += ".~" + std::to_string(std::hash<std::thread::id>{}(std::this_thread::get_id())) + "-" +
-             std::to_string(counter++);
+    aside += ".~" + std::to_string(salt) + "-" + std::to_string(counter++);
     {
         std::ofstream out(aside, std::ios::binary | std::ios::trunc);
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
@@ -53,6 +53,10 @@ bool ReplaceFile(const fs::path& file, std::string_view bytes) {
             return false;
         }
     }
+    std::error_code ignored;
+    fs::file_status old = fs::status(file, ignored);
+    if (fs::exists(old))
+        fs::permissions(aside, old.permissions(), ignored);
     std::error_code error;
     fs::rename(aside, file, error);
     if (error) {

@@ -165,23 +165,15 @@ TEST_F(IniFileTest, ReadsAnsiFilesInTheGivenCodePage) {
     ExpectLookups(western, {{u"S", u"name", u"café €"}}, kWestern);
 }
 
-}  // namespace
-}  // namespace orca::text
-
-namespace orca::text {
-namespace {
-
 TEST_F(IniFileTest, SurvivesHostileFiles) {
     const std::string huge(1 << 20, '7');
     auto file = Put("hostile.ini", "[S]\r\nlong=" + huge + "\r\n" + std::string("nul=a\0b\r\n", 9) +
                                        "[" + huge + "\r\n=x\r\n");
-    EXPECT_EQ(ini::ReadString(file, u"S", u"long", u"", 256, kCodePageWestern),
-              std::u16string(255, u'7'));
-    EXPECT_EQ(ini::ReadString(file, u"S", u"nul", u"", 256, kCodePageWestern), u"a")
+    EXPECT_EQ(ReadString(file, u"S", u"long", u"", 256, kWestern), std::u16string(255, u'7'));
+    EXPECT_EQ(ReadString(file, u"S", u"nul", u"", 256, kWestern), u"a")
         << "the value ends at its NUL";
-    ini::ReadInt(file, u"S", u"long", 0, kCodePageWestern);
-    EXPECT_EQ(ini::ReadString(file, std::u16string(huge.begin(), huge.end()), u"", u"", 8,
-                              kCodePageWestern),
+    ReadInt(file, u"S", u"long", 0, kWestern);
+    EXPECT_EQ(ReadString(file, std::u16string(huge.begin(), huge.end()), u"", u"", 8, kWestern),
               u"x");
 }
 
