@@ -14,9 +14,14 @@ constexpr int32_t kDone = 0;
 
 CPluginPage::CPluginPage(PageContext& context, const resources::PageResource& resource,
                          const TranslationRule& rule)
-    : framework::PropertyPage(resources::FindDialogTemplate(resource.templateId)),
+    : CPluginPage(context, resources::FindDialogTemplate(resource.templateId), resource.section,
+                  rule) {}
+
+CPluginPage::CPluginPage(PageContext& context, const resources::DialogTemplate* dialog,
+                         std::u16string_view section, const TranslationRule& rule)
+    : framework::PropertyPage(dialog),
       context_(context),
-      texts_(resource.section, context.PrinterName(), context.CurrentLanguage()),
+      texts_(section, context.PrinterName(), context.CurrentLanguage()),
       rule_(rule) {
     SetTitle(texts_.Text(u"WINDOW_TITLE"));
 }

@@ -2,6 +2,8 @@
 // tab title, and the steps every page takes when it is shown.
 #pragma once
 
+#include <string_view>
+
 #include "framework/property_page.h"
 #include "pages/language_file.h"
 #include "pages/page_context.h"
@@ -21,6 +23,9 @@ protected:
     // in the sheet's language of this moment.
     CPluginPage(PageContext& context, const resources::PageResource& resource,
                 const TranslationRule& rule);
+    // The same for a page whose template is not one of the module's.
+    CPluginPage(PageContext& context, const resources::DialogTemplate* dialog,
+                std::u16string_view section, const TranslationRule& rule);
 
     PageContext& Context() const { return context_; }
     CLanguageFile& Texts() { return texts_; }
