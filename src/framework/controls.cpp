@@ -67,6 +67,14 @@ platform::Rect Control::ClientRect() const {
     return Port().ClientRect(window());
 }
 
+platform::Rect Control::PlaceInParent() const {
+    Window self = window();
+    platform::Rect screen = Port().WindowRect(self);
+    platform::Point origin = Port().ClientOrigin(Port().Parent(self));
+    return {screen.left - origin.x, screen.top - origin.y, screen.right - origin.x,
+            screen.bottom - origin.y};
+}
+
 void Control::Move(const platform::Rect& place) const {
     Port().Move(window(), place);
 }

@@ -38,6 +38,8 @@ public:
     // Screen coordinates.
     platform::Rect WindowRect() const;
     platform::Rect ClientRect() const;
+    // Where the control lies in its parent's client area.
+    platform::Rect PlaceInParent() const;
     // In the parent's client coordinates.
     void Move(const platform::Rect& place) const;
     // Moves the top left corner there, keeping the size.

@@ -13,8 +13,9 @@ Dialog::Dialog(const resources::DialogTemplate* dialog) : template_(dialog) {}
 Dialog::~Dialog() {
     // The derived parts are gone: no event may reach them any more.
     detached_ = true;
-    if (window_ != nullptr && !modal_) {
-        Port().Destroy(window_);
+    platform::WindowSystem* port = PortIfAny();
+    if (window_ != nullptr && !modal_ && port != nullptr) {
+        port->Destroy(window_);
     }
 }
 

@@ -8,8 +8,8 @@ PropertyPage::PropertyPage(const resources::DialogTemplate* dialog) : Dialog(dia
 
 PropertyPage::~PropertyPage() {
     detached_ = true;
-    if (handle_ != nullptr) {
-        Port().DestroyPage(handle_);
+    if (platform::WindowSystem* port = PortIfAny(); port != nullptr && handle_ != nullptr) {
+        port->DestroyPage(handle_);
     }
     // The window belongs to its sheet, which keeps it as an empty page.
     window_ = nullptr;

@@ -6,8 +6,14 @@
 
 namespace orca::framework {
 
+// Every environment that shows dialogs has one.
 inline platform::WindowSystem& Port() {
     return *platform::Current().windows;
+}
+
+// For clean-up, which may come after the environment has gone.
+inline platform::WindowSystem* PortIfAny() {
+    return platform::Current().windows;
 }
 
 }  // namespace orca::framework

@@ -70,6 +70,8 @@ public:
     virtual Rect WindowRect(Window window) = 0;
     // Client area: left and top are 0.
     virtual Rect ClientRect(Window window) = 0;
+    // Where the client area's top left corner lies on the screen.
+    virtual Point ClientOrigin(Window window) = 0;
     // place: in the parent's client coordinates.
     virtual void Move(Window window, const Rect& place) = 0;
     virtual Window Focus() = 0;

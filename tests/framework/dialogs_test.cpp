@@ -111,7 +111,8 @@ TEST_F(DesktopTest, FileDialogKeepsOnlyWhatFitsAndAFilterThatExists) {
 }
 
 TEST_F(DesktopTest, MenuAnswersOnlyWithItsOwnCommands) {
-    static constexpr resources::MenuItemTemplate kItems[] = {{40001, u"00  <NUL>"}, {40028, u"1B  <ESC>"}};
+    static constexpr resources::MenuItemTemplate kItems[] = {{40001, u"00  <NUL>"},
+                                                             {40028, u"1B  <ESC>"}};
     constexpr resources::MenuTemplate kMenu{154, kItems};
     driver_.OnNextMenu([](const resources::MenuTemplate& menu) { return menu.items[1].command; });
     driver_.OnNextMenu([](const resources::MenuTemplate&) { return 40002; });
@@ -164,16 +165,21 @@ TEST_F(DesktopTest, PageSeesTheMouseAndKeepsFontsCursorAndPlacesAsState) {
     framework::SetCursor(platform::Cursor::kHand);
     EXPECT_EQ(framework::CurrentCursor(), platform::Cursor::kHand);
 
-    // Screen places follow the page inside its sheet; a move keeps the size.
-    platform::Rect pageRect = framework::Control(page.window()).WindowRect();
+    // Places follow the page inside its framed sheet; a move keeps the size.
+    framework::Control pageWindow(page.window());
     platform::Rect before = label.WindowRect();
     label.MoveTo({0, 35});
-    platform::Rect after = label.WindowRect();
-    EXPECT_EQ(after.left - pageRect.left, 0);
-    EXPECT_EQ(after.top - pageRect.top, 35);
-    EXPECT_EQ(after.Width(), before.Width());
-    EXPECT_EQ(after.Height(), before.Height());
-    EXPECT_EQ(framework::Control(page.window()).ClientRect().Width(), pageRect.Width());
+    platform::Rect moved = label.PlaceInParent();
+    EXPECT_EQ(moved, (platform::Rect{0, 35, before.Width(), 35 + before.Height()}));
+    platform::Rect onScreen = label.WindowRect();
+    EXPECT_EQ(onScreen.left - pageWindow.WindowRect().left, 0);
+    EXPECT_EQ(onScreen.top - pageWindow.WindowRect().top, 35);
+    platform::Rect pagePlace = pageWindow.PlaceInParent();
+    EXPECT_EQ(pagePlace.left, 7);
+    EXPECT_EQ(pagePlace.top, 29);
+    EXPECT_EQ(pageWindow.ClientRect().Width(), pagePlace.Width());
+    platform::Rect sheetRect = framework::Control(page.Sheet()).WindowRect();
+    EXPECT_EQ(pageWindow.WindowRect().top - sheetRect.top, 3 + 23 + 29);
 }
 
 TEST_F(DesktopTest, ChildDialogLivesInsideItsParentAndGoesWithItsObject) {

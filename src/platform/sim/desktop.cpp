@@ -200,13 +200,20 @@ Rect Desktop::WindowRect(Window window) {
     if (found == nullptr) {
         return {};
     }
-    Rect rect = found->place;
-    for (const DesktopWindow* up = Find(found->parent); up != nullptr; up = Find(up->parent)) {
-        int dx = up->place.left + (up->framed ? kFrameWidth : 0);
-        int dy = up->place.top + (up->framed ? kFrameWidth + kCaptionHeight : 0);
-        rect = {rect.left + dx, rect.top + dy, rect.right + dx, rect.bottom + dy};
+    Point origin = found->parent != nullptr ? ClientOrigin(found->parent) : Point{};
+    const Rect& place = found->place;
+    return {place.left + origin.x, place.top + origin.y, place.right + origin.x,
+            place.bottom + origin.y};
+}
+
+Point Desktop::ClientOrigin(Window window) {
+    const DesktopWindow* found = Find(window);
+    if (found == nullptr) {
+        return {};
     }
-    return rect;
+    Rect rect = WindowRect(window);
+    int inset = found->framed ? kFrameWidth : 0;
+    return {rect.left + inset, rect.top + inset + (found->framed ? kCaptionHeight : 0)};
 }
 
 Rect Desktop::ClientRect(Window window) {

@@ -91,6 +91,7 @@ public:
     void Show(Window window, bool visible) override;
     Rect WindowRect(Window window) override;
     Rect ClientRect(Window window) override;
+    Point ClientOrigin(Window window) override;
     void Move(Window window, const Rect& place) override;
     Window Focus() override { return focus_; }
     void SetFocus(Window window) override;
