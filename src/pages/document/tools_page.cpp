@@ -1,0 +1,216 @@
+#include "pages/document/tools_page.h"
+
+#include <cstdint>
+
+#include "commands/raw_output.h"
+#include "framework/windows.h"
+#include "platform/platform.h"
+#include "platform/system.h"
+#include "resources/page_resources.h"
+#include "resources/string_table.h"
+#include "resources/window_styles.h"
+#include "text/utf.h"
+
+namespace orca::pages {
+namespace {
+
+using commands::ActionItem;
+using commands::ActionKind;
+
+constexpr int kTypeList = 1122;
+constexpr int kActionList = 1123;
+constexpr int kInputEdit = 1128;
+constexpr int kBrowseButton = 1129;
+constexpr int kSendButton = 1127;
+constexpr int kSeparator = 1125;
+
+constexpr uint32_t kFieldCommandLanguage = 2076;
+// Action names of group g are keyed from g * 256 on.
+constexpr int kKeysPerGroup = 256;
+
+constexpr int kUntranslated[] = {kBrowseButton, kSeparator};
+constexpr TranslationRule kToolsRule{kSkipEdits | kSkipListBoxes, kUntranslated};
+
+constexpr uint32_t kFileDialogFlags = resources::OFN_OVERWRITEPROMPT | resources::OFN_HIDEREADONLY |
+                                      resources::OFN_EXTENSIONDIFFERENT |
+                                      resources::OFN_PATHMUSTEXIST | resources::OFN_CREATEPROMPT |
+                                      resources::OFN_LONGNAMES;
+constexpr uint32_t kPathBufferChars = 260;
+
+int32_t CommandLanguage(PageContext& context) {
+    uint8_t language = 0;
+    return context.AccessValue(kFieldCommandLanguage, &language, 0, true) == 0 ? language : 0;
+}
+
+std::u16string Numbered(std::u16string_view base, int number) {
+    return std::u16string(base) + text::Utf8ToUtf16(std::to_string(number));
+}
+
+bool TakesInput(const ActionItem& item) {
+    return item.kind == ActionKind::kTypedCommand || item.kind == ActionKind::kFile;
+}
+
+// The text in the code page, cut to whole characters that fit in maxBytes.
+std::string ToAnsiWithin(std::u16string_view text, unsigned codePage, size_t maxBytes) {
+    std::string ansi = text::Utf16ToAnsi(text, codePage);
+    if (ansi.size() <= maxBytes) {
+        return ansi;
+    }
+    ansi.clear();
+    for (size_t i = 0; i < text.size();) {
+        const bool pair = text[i] >= 0xD800 && text[i] < 0xDC00 && i + 1 < text.size();
+        const size_t units = pair ? 2 : 1;
+        const std::string piece = text::Utf16ToAnsi(text.substr(i, units), codePage);
+        if (ansi.size() + piece.size() > maxBytes) {
+            break;
+        }
+        ansi += piece;
+        i += units;
+    }
+    return ansi;
+}
+
+}  // namespace
+
+CDocPage_Tools::CDocPage_Tools(PageContext& context, platform::PrinterHandle printer)
+    : CPluginPage(context, resources::kPageTools, kToolsRule),
+      printer_(printer),
+      entries_(commands::ActionCatalogueFor(CommandLanguage(context))),
+      catalogue_(commands::BuildActionCatalogue(entries_)),
+      types_(*this, kTypeList),
+      actions_(*this, kActionList),
+      input_(*this, kInputEdit),
+      browse_(*this, kBrowseButton) {
+    using platform::Notification;
+    On(kTypeList, Notification::kSelectionChanged, [this] { OnTypeChanged(); });
+    On(kActionList, Notification::kSelectionChanged, [this] { OnActionChanged(); });
+    On(kInputEdit, Notification::kTextChanged, [this] { OnInputChanged(); });
+    On(kBrowseButton, Notification::kClicked, [this] { OnChooseFile(); });
+    On(kSendButton, Notification::kClicked, [this] { OnSend(); });
+}
+
+void CDocPage_Tools::OnInitDialog() {
+    FillLists();
+}
+
+void CDocPage_Tools::Refresh() {
+    RelabelCatalogue();
+    FillLists();
+}
+
+void CDocPage_Tools::RelabelCatalogue() {
+    const std::u16string_view typeKey = resources::ControlName(kTypeList);
+    const std::u16string actionKey = std::u16string(resources::ControlName(kActionList)) + u"_" +
+                                     std::u16string(entries_.keyTag) + u"_";
+    for (int g = 0; g < static_cast<int>(catalogue_.size()); ++g) {
+        commands::ActionGroup& group = catalogue_[g];
+        group[0].name = Texts().Text(Numbered(typeKey, g));
+        for (int i = 0; i + 1 < static_cast<int>(group.size()); ++i) {
+            group[i + 1].name = Texts().Text(Numbered(actionKey, g * kKeysPerGroup + i));
+        }
+    }
+}
+
+void CDocPage_Tools::FillLists() {
+    types_.Clear();
+    for (const commands::ActionGroup& group : catalogue_) {
+        types_.Add(group[0].name);
+    }
+    types_.Select(0);
+    FillActions(0);
+}
+
+void CDocPage_Tools::FillActions(int group) {
+    actions_.Clear();
+    if (group >= 0 && group < static_cast<int>(catalogue_.size())) {
+        for (size_t i = 1; i < catalogue_[group].size(); ++i) {
+            actions_.Add(catalogue_[group][i].name);
+        }
+    }
+    actions_.Select(0);
+    ShowSelectedInput();
+}
+
+void CDocPage_Tools::ShowSelectedInput() {
+    const ActionItem* action = SelectedAction();
+    const bool typed = action != nullptr && action->kind == ActionKind::kTypedCommand;
+    const bool file = action != nullptr && action->kind == ActionKind::kFile;
+    input_.Enable(typed);
+    browse_.Enable(file);
+    SetInputText(action != nullptr && TakesInput(*action)
+                     ? text::AnsiToUtf16(action->Text(), CodePage())
+                     : std::u16string());
+}
+
+void CDocPage_Tools::OnTypeChanged() {
+    FillActions(types_.Selected());
+}
+
+void CDocPage_Tools::OnActionChanged() {
+    ShowSelectedInput();
+}
+
+void CDocPage_Tools::OnInputChanged() {
+    ActionItem* action = SelectedAction();
+    if (settingInput_ || action == nullptr) {
+        return;
+    }
+    action->StoreText(ToAnsiWithin(input_.Text(), CodePage(), commands::kActionCommandSize - 1));
+}
+
+void CDocPage_Tools::OnChooseFile() {
+    ActionItem* action = SelectedAction();
+    if (action == nullptr || action->kind != ActionKind::kFile) {
+        return;
+    }
+    const platform::FileDialogResult result = framework::ChooseFile({
+        .save = false,
+        .owner = window(),
+        .title = {},
+        .filters = {{u"*.*", u"*.*"}},
+        .filterIndex = 1,
+        .fileName = {},
+        .bufferChars = kPathBufferChars,
+        .flags = kFileDialogFlags,
+    });
+    // A cancelled dialog leaves no path: the send then writes nothing.
+    const std::u16string path = result.chosen ? result.path : std::u16string();
+    SetInputText(path);
+    action->StoreText(ToAnsiWithin(path, CodePage(), commands::kActionCommandSize - 1));
+}
+
+void CDocPage_Tools::OnSend() {
+    const ActionItem* action = SelectedAction();
+    if (action == nullptr) {
+        return;
+    }
+    const platform::Ports& ports = platform::Current();
+    if (action->kind == ActionKind::kFile) {
+        commands::SendRawFile(*ports.spooler, *ports.files, printer_,
+                              text::AnsiToUtf16(action->Text(), CodePage()));
+    } else {
+        commands::SendRawBytes(*ports.spooler, printer_, action->Bytes());
+    }
+}
+
+ActionItem* CDocPage_Tools::SelectedAction() {
+    const int group = types_.Selected();
+    const int action = actions_.Selected();
+    if (group < 0 || group >= static_cast<int>(catalogue_.size()) || action < 0 ||
+        action + 1 >= static_cast<int>(catalogue_[group].size())) {
+        return nullptr;
+    }
+    return &catalogue_[group][action + 1];
+}
+
+void CDocPage_Tools::SetInputText(std::u16string_view text) {
+    settingInput_ = true;
+    input_.SetText(text);
+    settingInput_ = false;
+}
+
+unsigned CDocPage_Tools::CodePage() const {
+    return platform::Current().system->AnsiCodePage();
+}
+
+}  // namespace orca::pages
