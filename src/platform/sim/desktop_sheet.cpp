@@ -49,12 +49,12 @@ Window Desktop::CreateSheet(std::u16string_view caption,
     tabs.tabs = hostTabs;
     sheet.sheet->tabControl = tabs.handle;
     sheet.sheet->tabs.resize(hostTabs.size());
-    for (const SheetButton& spec : kSheetButtons) {
+    for (const SheetButton& layout : kSheetButtons) {
         DesktopWindow& button =
-            NewWindow(sheet.handle, resources::kClassButton, spec.id, spec.style);
-        button.text = spec.text;
-        button.place = spec.place;
-        if (spec.id == resources::kSheetApplyId) {
+            NewWindow(sheet.handle, resources::kClassButton, layout.id, layout.style);
+        button.text = layout.text;
+        button.place = layout.place;
+        if (layout.id == resources::kSheetApplyId) {
             sheet.sheet->applyButton = button.handle;
         }
     }
@@ -101,10 +101,10 @@ Window Desktop::MakePageWindow(Window sheet, int tab) {
     if (Window made = PageWindow(sheet, tab)) {
         return made;
     }
-    SheetTab spec = Find(sheet)->sheet->tabs[tab];
+    SheetTab wanted = Find(sheet)->sheet->tabs[tab];
     uint32_t style = resources::WS_CHILD | resources::DS_CONTROL;
-    Window made = spec.dialog != nullptr
-                      ? BuildDialog(*spec.dialog, sheet, style, spec.handler)
+    Window made = wanted.dialog != nullptr
+                      ? BuildDialog(*wanted.dialog, sheet, style, wanted.handler)
                       : NewWindow(sheet, resources::kClassDialog, 0, style).handle;
     // Pages stand right after the tab control, ahead of the sheet's buttons.
     std::vector<Window>& order = Find(sheet)->children;
@@ -131,6 +131,9 @@ bool Desktop::ActivateTab(Window sheet, int tab) {
     SetFocus(window->sheet->tabControl);
     Window old = CurrentPage(sheet);
     Tell(old, [&](WindowHandler& handler) { handler.OnActivate(old, false); });
+    if (Find(sheet) == nullptr) {
+        return false;
+    }
     Window page = MakePageWindow(sheet, tab);
     if (Find(sheet) == nullptr) {
         return false;
