@@ -3,7 +3,7 @@
 // Reading
 // - A file beginning with FF FE is UTF-16LE (a stray last byte is ignored);
 //   any other file is 8-bit text in the given ANSI code page. A UTF-8
-//   byte-order mark is not special: it is part of the first line.
+//   byte-order mark is read as text of the first line.
 // - Lines end at CR LF, LF or CR. Blanks (space, tab, vertical tab) around
 //   names and values are ignored.
 // - "[name]" opens a section; the name ends at the first ']' (or the line's
