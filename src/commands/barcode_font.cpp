@@ -38,8 +38,7 @@ CBarCodeFontBase& CBarCodeFontBase::Null() {
 
 std::int32_t CBarCodeFontLanguage::AccessFontField(settings::FieldId id, void* buffer,
                                                    std::int32_t index, bool get) {
-    const FieldRow* row =
-        settings::FindRow<FieldRow>(kBarcodeFieldsCommon, table_.languageFields, id);
+    const FieldRow* row = settings::FindRow(table_.fields, id);
     return settings::AccessValueRow(settings::RecordAt(Records(), index, kBarcodeRecordSize), row,
                                     buffer, get);
 }
@@ -75,8 +74,7 @@ std::int32_t CBarCodeFontLanguage::GetDefaultFont(std::uint8_t* record) const {
     if (record == nullptr)
         return settings::kBadArgument;
     settings::ZeroBytes(record, kBarcodeRecordSize);
-    settings::WriteDefaults(record, kBarcodeFieldsCommon);
-    settings::WriteDefaults(record, table_.languageFields);
+    settings::WriteDefaults(record, table_.fields);
     return settings::kDone;
 }
 

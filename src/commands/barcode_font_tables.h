@@ -78,15 +78,22 @@ inline constexpr std::array<DefaultBarcodeFont, 8> kDefaultBarcodeFonts{{
     {u"PDF417", 16, 20, 0},
 }};
 
+inline constexpr auto kBarcodeMapOrca =
+    settings::FieldMap(kBarcodeFieldsCommon, kBarcodeFieldsOrca);
+inline constexpr auto kBarcodeMapOnyx =
+    settings::FieldMap(kBarcodeFieldsCommon, kBarcodeFieldsOnyx);
+static_assert(settings::IsFieldMap<FieldRow>(kBarcodeMapOrca) &&
+              settings::IsFieldMap<FieldRow>(kBarcodeMapOnyx));
+
 // What sets one language's catalogue apart from the other's.
 struct BarcodeCatalogueTable {
-    std::span<const FieldRow> languageFields;
+    std::span<const FieldRow> fields;  // field map of a record, with the default record
     std::uint8_t DefaultBarcodeFont::*code;
 };
 
-inline constexpr BarcodeCatalogueTable kBarcodeCatalogueOrca{kBarcodeFieldsOrca,
+inline constexpr BarcodeCatalogueTable kBarcodeCatalogueOrca{kBarcodeMapOrca,
                                                              &DefaultBarcodeFont::orcaCode};
-inline constexpr BarcodeCatalogueTable kBarcodeCatalogueOnyx{kBarcodeFieldsOnyx,
+inline constexpr BarcodeCatalogueTable kBarcodeCatalogueOnyx{kBarcodeMapOnyx,
                                                              &DefaultBarcodeFont::onyxCode};
 
 }  // namespace orca::commands

@@ -31,6 +31,9 @@ inline constexpr std::array<settings::DataRow, 3> kCmdFontData{{
     {45009, "strCMDPostfixData", 608, 524},
 }};
 
+static_assert(settings::IsFieldMap<settings::FieldRow>(kCmdFontFields) &&
+              settings::IsFieldMap<settings::DataRow>(kCmdFontData));
+
 class CCMDFontBase {
 public:
     explicit CCMDFontBase(settings::CDevModeBase* owner = nullptr) : owner_(owner) {}

@@ -35,25 +35,19 @@ std::int32_t CDevModeLanguage::SetDefaults(std::uint8_t* block) {
     std::uint8_t* out = block != nullptr ? block : Block();
     if (out == nullptr)
         return kNotAttached;
-    if (block != nullptr)
-        ZeroBytes(block, layout_.size);
+    // A given block is zeroed whole; the attached one keeps its reserved bytes 12..15.
+    // From byte 16 on, the areas lie back to back: every one of them is rewritten.
+    const std::uint32_t from = block != nullptr ? 0 : kHeaderCarriedStart;
+    ZeroBytes(out + from, layout_.size - from);
 
-    // Bytes 12..15 are reserved and not written here.
     StoreU32(out + kOffsetSize, layout_.size);
     StoreU32(out + kOffsetSignature, kSignature);
     StoreU32(out + kOffsetVersion, kVersion);
-    ZeroBytes(out + kHeaderCarriedStart, kHeaderSize - kHeaderCarriedStart);
     StoreU16(out + kOffsetBarcodeRecordSize, kBarcodeRecordSize);
     StoreU16(out + kOffsetCmdFontRecordSize, kCmdFontRecordSize);
-
-    ZeroBytes(out + kCustomCommandStart, kCustomCommandSize);
-
-    ZeroBytes(out + kOptionAreaStart, layout_.optionSize);
     StoreU16(out + kOptionAreaStart, layout_.optionSize);
-    WriteDefaults(out, layout_.optionFields);
+    WriteDefaults(out, layout_.fields);
 
-    ZeroBytes(out + layout_.BarcodeArea(), kBarcodeAreaSize);
-    ZeroBytes(out + layout_.CmdFontArea(), kCmdFontAreaSize);
     if (HasOwnBarcodeFonts()) {
         BarcodeFonts().LoadDefaultFonts(out + layout_.BarcodeArea(), out + kOffsetBarcodeCount);
         // Loading the fonts points the catalogue at `out`; it must keep serving the
@@ -61,7 +55,7 @@ std::int32_t CDevModeLanguage::SetDefaults(std::uint8_t* block) {
         AttachBlock(Block());
     }
 
-    const FieldRow* language = FindRow(layout_.optionFields, kLanguageField);
+    const FieldRow* language = FindRow(layout_.fields, kLanguageField);
     StoreU8(out + language->offset, DefaultUiLanguage());
     return kDone;
 }
@@ -96,7 +90,7 @@ std::int32_t CDevModeLanguage::AttachBlock(std::uint8_t* block) {
 
 std::int32_t CDevModeLanguage::AccessField(FieldId id, void* buffer, std::int32_t index, bool get) {
     return WithBlock(get, [&] {
-        const FieldRow* row = FindRow<FieldRow>(kCommonFields, layout_.optionFields, id);
+        const FieldRow* row = FindRow(layout_.fields, id);
         if (row != nullptr)
             return AccessValueRow(Block(), row, buffer, get);
         const std::int32_t result = BarcodeFonts().AccessFontField(id, buffer, index, get);
@@ -109,7 +103,7 @@ std::int32_t CDevModeLanguage::AccessField(FieldId id, void* buffer, std::int32_
 std::int32_t CDevModeLanguage::AccessData(FieldId id, void* buffer, std::int32_t length,
                                           std::int32_t index, bool get) {
     return WithBlock(get, [&] {
-        const DataRow* row = FindRow<DataRow>(kCommonData, layout_.optionData, id);
+        const DataRow* row = FindRow(layout_.data, id);
         if (row != nullptr)
             return AccessDataRow(Block(), row, buffer, length, get);
         const std::int32_t result = BarcodeFonts().AccessFontName(id, buffer, length, index, get);

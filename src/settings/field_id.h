@@ -41,14 +41,26 @@ inline constexpr std::array<WidthRow, 12> kWidthRule{{
     {46, 8},
 }};
 
+namespace detail {
+
+inline constexpr std::uint32_t kThousands = 47;
+
+constexpr std::array<std::uint8_t, kThousands> WidthsByThousand() {
+    std::array<std::uint8_t, kThousands> widths{};
+    for (const WidthRow& row : kWidthRule)
+        widths[row.thousand] = static_cast<std::uint8_t>(row.width);
+    return widths;
+}
+
+inline constexpr std::array<std::uint8_t, kThousands> kWidthsByThousand = WidthsByThousand();
+
+}  // namespace detail
+
 // Width in bytes of a single value named by `id`; 0 when the identifier names no
 // single value.
 constexpr std::uint32_t FieldWidth(FieldId id) {
-    for (const WidthRow& row : kWidthRule) {
-        if (row.thousand == id / 1000)
-            return row.width;
-    }
-    return 0;
+    const std::uint32_t thousand = id / 1000;
+    return thousand < detail::kThousands ? detail::kWidthsByThousand[thousand] : 0;
 }
 
 // Values of thousand 5 are doubles; every other single value is an integer.

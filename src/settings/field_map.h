@@ -147,19 +147,26 @@ inline constexpr std::array<FieldRow, 17> kOptionFieldsOnyx{{
     {34011, "dwPaperUnit", 8376, 1},
 }};
 
+inline constexpr auto kFieldMapOrca = FieldMap(kCommonFields, kOptionFieldsOrca);
+inline constexpr auto kFieldMapOnyx = FieldMap(kCommonFields, kOptionFieldsOnyx);
+inline constexpr auto kDataMapOrca = FieldMap(kCommonData, kOptionDataOrca);
+inline constexpr auto kDataMapOnyx = FieldMap(kCommonData);
+static_assert(IsFieldMap<FieldRow>(kFieldMapOrca) && IsFieldMap<FieldRow>(kFieldMapOnyx));
+static_assert(IsFieldMap<DataRow>(kDataMapOrca) && IsFieldMap<DataRow>(kDataMapOnyx));
+
 // What sets one language's block apart from the other's.
 struct BlockLayout {
     std::uint32_t size;
     std::uint16_t optionSize;
-    std::span<const FieldRow> optionFields;
-    std::span<const DataRow> optionData;
+    std::span<const FieldRow> fields;  // field map: counts, custom-command fields, options
+    std::span<const DataRow> data;     // data map
 
     constexpr std::uint32_t BarcodeArea() const { return kOptionAreaStart + optionSize; }
     constexpr std::uint32_t CmdFontArea() const { return BarcodeArea() + kBarcodeAreaSize; }
 };
 
-inline constexpr BlockLayout kLayoutOrca{50496, 176, kOptionFieldsOrca, kOptionDataOrca};
-inline constexpr BlockLayout kLayoutOnyx{50464, 144, kOptionFieldsOnyx, {}};
+inline constexpr BlockLayout kLayoutOrca{50496, 176, kFieldMapOrca, kDataMapOrca};
+inline constexpr BlockLayout kLayoutOnyx{50464, 144, kFieldMapOnyx, kDataMapOnyx};
 
 static_assert(kOptionAreaStart == 8336);
 static_assert(kLayoutOrca.CmdFontArea() + kCmdFontAreaSize == kLayoutOrca.size);
@@ -168,7 +175,7 @@ static_assert(kLayoutOnyx.CmdFontArea() + kCmdFontAreaSize == kLayoutOnyx.size);
 // The host's public settings record (DEVMODEW, Windows x64 layout).
 inline constexpr std::uint32_t kPublicRecordSize = 220;
 
-inline constexpr std::array<FieldRow, 21> kPublicFields{{
+inline constexpr auto kPublicFields = FieldMap(std::array<FieldRow, 21>{{
     {3000, "dmOrientation", 76, 0},    {3001, "dmPaperSize", 78, 0},
     {3002, "dmPaperLength", 80, 0},    {3003, "dmPaperWidth", 82, 0},
     {3004, "dmScale", 84, 0},          {3005, "dmCopies", 86, 0},
@@ -180,11 +187,11 @@ inline constexpr std::array<FieldRow, 21> kPublicFields{{
     {34001, "dmICMMethod", 188, 0},    {34002, "dmICMIntent", 192, 0},
     {34003, "dmMediaType", 196, 0},    {34004, "dmDitherType", 200, 0},
     {34009, "dmFields", 72, 0},
-}};
+}});
 
-inline constexpr std::array<DataRow, 2> kPublicNames{{
+inline constexpr auto kPublicNames = FieldMap(std::array<DataRow, 2>{{
     {44000, "dmDeviceName", 0, 64},
     {44001, "dmFormName", 102, 64},
-}};
+}});
 
 }  // namespace orca::settings

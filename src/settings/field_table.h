@@ -2,6 +2,9 @@
 // record, and its default. Field maps are constexpr arrays of these rows.
 #pragma once
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -26,20 +29,39 @@ struct DataRow {
     std::uint32_t size;
 };
 
-template <typename Row>
-constexpr const Row* FindRow(std::span<const Row> rows, FieldId id) {
-    for (const Row& row : rows) {
-        if (row.id == id)
-            return &row;
-    }
-    return nullptr;
+// A field map: rows sorted by identifier, each identifier once.
+template <typename Row, std::size_t... Sizes>
+constexpr auto FieldMap(const std::array<Row, Sizes>&... parts) {
+    std::array<Row, (Sizes + ...)> rows{};
+    std::size_t next = 0;
+    ((std::copy(parts.begin(), parts.end(), rows.begin() + next), next += parts.size()), ...);
+    std::sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) { return a.id < b.id; });
+    return rows;
 }
 
-// The first row for `id` in `first`, else in `second`.
 template <typename Row>
-constexpr const Row* FindRow(std::span<const Row> first, std::span<const Row> second, FieldId id) {
-    const Row* row = FindRow(first, id);
-    return row != nullptr ? row : FindRow(second, id);
+constexpr bool IsFieldMap(std::span<const Row> rows) {
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        if (rows[i - 1].id >= rows[i].id)
+            return false;
+    }
+    return true;
+}
+
+// The row of `id` in a field map, or null. A binary search whose halving does
+// not branch on the comparison.
+template <typename Row>
+constexpr const Row* FindRow(std::span<const Row> map, FieldId id) {
+    if (map.empty())
+        return nullptr;
+    const Row* first = map.data();
+    std::size_t count = map.size();
+    while (count > 1) {
+        const std::size_t half = count / 2;
+        first = first[half].id <= id ? first + half : first;
+        count -= half;
+    }
+    return first->id == id ? first : nullptr;
 }
 
 // Copies the value `row` names at `base` + offset (CopyValue); kNotHandled when
