@@ -86,18 +86,21 @@ inline constexpr std::array<ActionCatalogueEntries, 2> kActionCatalogues{{
     {kCommandLanguageOnyx, u"ONYX", kOnyxActionGroups},
 }};
 
-// An action as a page holds it: the command bytes (fixed or typed) or the
-// file path as ANSI text, zero-filled, and the count of bytes to send.
+// An action as a page holds it: the command bytes (fixed or typed, zero-
+// filled) with the count to send, or a file action's chosen path. The path
+// stays in UTF-16 as the file dialog gives it, so a name the ANSI code page
+// cannot spell still opens.
 inline constexpr size_t kActionCommandSize = 1024;
 struct ActionItem {
     std::u16string name;
     std::array<uint8_t, kActionCommandSize> command{};
     int32_t length = 0;
     ActionKind kind = ActionKind::kGroupHeader;
+    std::u16string path;
 
     // The first length bytes (none for a negative length).
     std::span<const uint8_t> Bytes() const;
-    // The command up to its first NUL: a file action's path.
+    // The command up to its first NUL.
     std::string_view Text() const;
     // Replaces the command with text, cut to leave room for the NUL; the
     // length becomes the count of bytes kept.

@@ -195,7 +195,8 @@ TEST_F(ToolsPageTest, AChosenFileIsSentUnchanged) {
         const char* name;
         Bytes content;
     };
-    const Case cases[] = {{"empty.prn", {}}, {"binary.prn", binary}};
+    // The last name is beyond the system's ANSI code page (Windows-1252).
+    const Case cases[] = {{"empty.prn", {}}, {"binary.prn", binary}, {"标签.prn", binary}};
     const Window page = Open(kOnyx);
     ASSERT_TRUE(Choose(page, 0, u"Send file"));
     EXPECT_FALSE(Enabled(page, kInput));

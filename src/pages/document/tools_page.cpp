@@ -46,10 +46,6 @@ std::u16string Numbered(std::u16string_view base, int number) {
     return std::u16string(base) + text::Utf8ToUtf16(std::to_string(number));
 }
 
-bool TakesInput(const ActionItem& item) {
-    return item.kind == ActionKind::kTypedCommand || item.kind == ActionKind::kFile;
-}
-
 // The text in the code page, cut to whole characters that fit in maxBytes.
 std::string ToAnsiWithin(std::u16string_view text, unsigned codePage, size_t maxBytes) {
     std::string ansi = text::Utf16ToAnsi(text, codePage);
@@ -137,9 +133,9 @@ void CDocPage_Tools::ShowSelectedInput() {
     const bool file = action != nullptr && action->kind == ActionKind::kFile;
     input_.Enable(typed);
     browse_.Enable(file);
-    SetInputText(action != nullptr && TakesInput(*action)
-                     ? text::AnsiToUtf16(action->Text(), CodePage())
-                     : std::u16string());
+    SetInputText(typed  ? text::AnsiToUtf16(action->Text(), CodePage())
+                 : file ? action->path
+                        : std::u16string());
 }
 
 void CDocPage_Tools::OnTypeChanged() {
@@ -174,9 +170,8 @@ void CDocPage_Tools::OnChooseFile() {
         .flags = kFileDialogFlags,
     });
     // A cancelled dialog leaves no path: the send then writes nothing.
-    const std::u16string path = result.chosen ? result.path : std::u16string();
-    SetInputText(path);
-    action->StoreText(ToAnsiWithin(path, CodePage(), commands::kActionCommandSize - 1));
+    action->path = result.chosen ? result.path : std::u16string();
+    SetInputText(action->path);
 }
 
 void CDocPage_Tools::OnSend() {
@@ -186,8 +181,7 @@ void CDocPage_Tools::OnSend() {
     }
     const platform::Ports& ports = platform::Current();
     if (action->kind == ActionKind::kFile) {
-        commands::SendRawFile(*ports.spooler, *ports.files, printer_,
-                              text::AnsiToUtf16(action->Text(), CodePage()));
+        commands::SendRawFile(*ports.spooler, *ports.files, printer_, action->path);
     } else {
         commands::SendRawBytes(*ports.spooler, printer_, action->Bytes());
     }
