@@ -29,8 +29,6 @@ struct CapabilityRow {
 };
 
 inline constexpr FieldId kCommandLanguage = 2076;  // not stored: the generator answers
-inline constexpr FieldId kPageSwitchFirst = 2055;
-inline constexpr FieldId kPageSwitchLast = 2065;
 inline constexpr FieldId kPageSwitchAdvanced = 2056;  // 1: ORCA page, other: ONYX page
 inline constexpr FieldId kPageSwitchVersion = 2064;   // 1: plain version page, other: OEM page
 inline constexpr FieldId kDarknessLimit = 2048;
@@ -55,7 +53,7 @@ inline constexpr std::array<CapabilityRow, 27> kCapabilityRows{{
     {2062, 7, {0, 1, 1}},
     {2063, 8, {0, 1, 1}},
     {kPageSwitchVersion, 9, {0, 1, 1}},
-    {kPageSwitchLast, 10, {0, 1, 1}},
+    {2065, 10, {0, 1, 1}},
     {kDarknessLimit, 11, {0, 30, 30}},
     {kSpeedList, 12, {0, 2047, 0xFFFFF}},
     {kOperationModeList, 16, {0, 23, 63}},

@@ -19,8 +19,6 @@ public:
     // land in the attached private block.
     std::int32_t SetModelDefaults() override;
 
-    const ModelRow& Row() const { return row_; }
-
 private:
     const ModelRow& row_;
 };
