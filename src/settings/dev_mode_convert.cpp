@@ -65,8 +65,8 @@ bool CDevModeLanguage::CarryBlock(std::span<const std::uint8_t> bytes, std::uint
         return true;
 
     // The counts come with their record areas below; the reserved bytes come now.
-    std::memcpy(out + kOffsetCmdFontRecordSize + 2, in.At(kOffsetCmdFontRecordSize + 2),
-                kHeaderSize - kOffsetCmdFontRecordSize - 2);
+    std::memcpy(out + kOffsetHeaderReserved, in.At(kOffsetHeaderReserved),
+                kHeaderSize - kOffsetHeaderReserved);
 
     for (std::uint32_t block = 0; block < kCustomCommandBlockCount; ++block) {
         const std::uint32_t at = kCustomCommandStart + block * kCustomCommandBlockSize;

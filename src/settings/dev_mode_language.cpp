@@ -37,7 +37,7 @@ std::int32_t CDevModeLanguage::SetDefaults(std::uint8_t* block) {
         return kNotAttached;
     // A given block is zeroed whole; the attached one keeps its reserved bytes 12..15.
     // From byte 16 on, the areas lie back to back: every one of them is rewritten.
-    const std::uint32_t from = block != nullptr ? 0 : kHeaderCarriedStart;
+    const std::uint32_t from = block != nullptr ? 0 : kDefaultsStart;
     ZeroBytes(out + from, layout_.size - from);
 
     StoreU32(out + kOffsetSize, layout_.size);

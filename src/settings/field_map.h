@@ -23,9 +23,11 @@ inline constexpr std::uint32_t kOffsetBarcodeCount = 16;
 inline constexpr std::uint32_t kOffsetCmdFontCount = 17;
 inline constexpr std::uint32_t kOffsetBarcodeRecordSize = 18;
 inline constexpr std::uint32_t kOffsetCmdFontRecordSize = 20;
+inline constexpr std::uint32_t kOffsetHeaderReserved = 22;  // 10 bytes, zero
 inline constexpr std::uint32_t kHeaderSize = 32;
-// Bytes 16..31 travel with a block through conversion: counts, record sizes, reserved.
-inline constexpr std::uint32_t kHeaderCarriedStart = 16;
+// Bytes 12..15 are reserved too, but unlike everything from byte 16 on, the
+// defaults leave them alone.
+inline constexpr std::uint32_t kDefaultsStart = 16;
 
 // "ZORV" read as a little-endian 32-bit number; also the plug-in's signature.
 inline constexpr std::uint32_t kSignature = 'Z' | 'O' << 8 | 'R' << 16 | 'V' << 24;
