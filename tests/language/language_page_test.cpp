@@ -1,0 +1,216 @@
+// The Language page: a choice is stored at once; Apply makes it the sheet's
+// language, re-translates the page in front and re-labels the tabs of this
+// sheet (counted from the last) and of the printer sheets of the same printer.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "language_fixture.h"
+#include "pages/document/language_page.h"
+#include "pages/printer/version_page.h"
+#include "pages/printer_sheet_pages.h"
+#include "support/host_sheets.h"
+
+namespace orca::pages::testing {
+namespace {
+
+using platform::Window;
+using Titles = std::vector<std::u16string>;
+
+constexpr int kChoice = 1310;
+constexpr int kChoiceLabel = 1308;
+constexpr int kHalftone = 1291;
+constexpr int kVersionLine = 1002;
+
+// The plug-in's document pages ahead of Dithering and between it and Language.
+constexpr std::array kFirstPages{resources::kPageOption, resources::kPageAdvancedOrca};
+constexpr std::array kMiddlePages{resources::kPageBarcodeFonts, resources::kPageCommandFonts,
+                                  resources::kPageCustomCommand, resources::kPageTools,
+                                  resources::kPageImport};
+
+const Titles kEnglishPluginTabs{u"Options",       u"Advance Setup",  u"Dithering", u"Barcode Fonts",
+                                u"Command Fonts", u"Custom Command", u"Tools",     u"Import/Export",
+                                u"Language",      u"Version"};
+
+Titles Joined(Titles first, const Titles& second) {
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
+}
+
+class LanguagePageTest : public LanguageTest {
+protected:
+    // The document sheet of the printer: the host's tabs, then the plug-in's
+    // ten pages in the order the plug-in adds them, opened on the Language
+    // page in Chinese.
+    void OpenDocumentSheet(const Titles& hostTabs = testsupport::HostDocumentTabs()) {
+        document_.byteFields[kLanguageField] = kLanguageChinese;
+        document_.byteFields[kDitheringField] = 0;
+        std::vector<CPluginPage*> pages;
+        auto standIn = [&](const resources::PageResource& resource) {
+            standIns_.push_back(std::make_unique<StandInPage>(document_, resource));
+            pages.push_back(standIns_.back().get());
+        };
+        for (const auto& resource : kFirstPages) {
+            standIn(resource);
+        }
+        dithering_ = std::make_unique<CDocPage_Dithering>(document_, host_);
+        pages.push_back(dithering_.get());
+        for (const auto& resource : kMiddlePages) {
+            standIn(resource);
+        }
+        language_ = std::make_unique<CDocPage_Language>(document_);
+        version_ = std::make_unique<CProperty_Version>(document_);
+        pages.push_back(language_.get());
+        pages.push_back(version_.get());
+
+        hostTabs_ = static_cast<int>(hostTabs.size());
+        sheet_ =
+            Screen().CreateSheet(std::u16string(kPrinter) + u" Printing Preferences", hostTabs);
+        AddPages(sheet_, pages);
+        ASSERT_TRUE(Screen().OpenSheet(sheet_, LanguageTab()));
+    }
+
+    int LanguageTab() const { return hostTabs_ + 8; }
+    int DitheringTab() const { return hostTabs_ + 2; }
+    Window LanguagePage() { return Screen().PageWindow(sheet_, LanguageTab()); }
+
+    void ChooseEnglishAndApply() {
+        ASSERT_TRUE(Driver().SelectTab(sheet_, LanguageTab()));
+        ASSERT_TRUE(Driver().Select(LanguagePage(), kChoice, u"English"));
+        ASSERT_TRUE(Driver().Apply(sheet_));
+    }
+
+    SheetContext document_;
+    RecordingDitheringOption host_;
+    std::vector<std::unique_ptr<StandInPage>> standIns_;
+    std::unique_ptr<CDocPage_Dithering> dithering_;
+    std::unique_ptr<CDocPage_Language> language_;
+    std::unique_ptr<CProperty_Version> version_;
+    int hostTabs_ = 0;
+    Window sheet_ = nullptr;
+};
+
+TEST_F(LanguagePageTest, TheChoiceIsStoredAtOnceAndNothingIsRelabelledBeforeApply) {
+    OpenDocumentSheet();
+    const Window page = LanguagePage();
+    EXPECT_EQ(Text(page, kChoiceLabel), u"对话框语言");
+    EXPECT_EQ(Screen().ItemText(Screen().Child(page, kChoice), 0), u"中文");
+    const Titles before = testsupport::TabTitles(Screen(), sheet_);
+
+    // The stored language again: nothing to store, nothing to apply.
+    ASSERT_TRUE(Driver().Select(page, kChoice, 0));
+    EXPECT_TRUE(document_.writes.empty());
+    EXPECT_FALSE(ApplyEnabled(sheet_));
+
+    ASSERT_TRUE(Driver().Select(page, kChoice, 1));
+    EXPECT_EQ(document_.writes, (std::vector<std::pair<uint32_t, uint8_t>>{{kLanguageField, 1}}));
+    EXPECT_TRUE(ApplyEnabled(sheet_));
+    EXPECT_EQ(testsupport::TabTitles(Screen(), sheet_), before);
+    EXPECT_EQ(Text(page, kChoiceLabel), u"对话框语言");
+    EXPECT_EQ(document_.language, kLanguageChinese);
+}
+
+TEST_F(LanguagePageTest, ApplyRelabelsThePageInFrontAndTheTenPluginTabsCountedFromTheLast) {
+    OpenDocumentSheet();
+    ASSERT_TRUE(Driver().Select(LanguagePage(), kChoice, u"English"));
+    // The person looks at another page before pressing Apply.
+    ASSERT_TRUE(Driver().SelectTab(sheet_, DitheringTab()));
+    const Window dithering = Screen().CurrentPage(sheet_);
+    EXPECT_EQ(Text(dithering, kHalftone), u"半色调");
+
+    ASSERT_TRUE(Driver().Apply(sheet_));
+    EXPECT_EQ(Text(dithering, kHalftone), u"Halftone");
+    EXPECT_EQ(testsupport::TabTitles(Screen(), sheet_),
+              Joined(testsupport::HostDocumentTabs(), kEnglishPluginTabs));
+    EXPECT_EQ(document_.language, kLanguageEnglish);
+
+    // Every page of the sheet follows from its next showing on.
+    ASSERT_TRUE(Driver().SelectTab(sheet_, LanguageTab() + 1));
+    EXPECT_EQ(Text(Screen().CurrentPage(sheet_), kVersionLine), u"Label Printer Driver");
+    ASSERT_TRUE(Driver().SelectTab(sheet_, LanguageTab()));
+    EXPECT_EQ(Text(LanguagePage(), kChoiceLabel), u"Dialog box language");
+}
+
+TEST_F(LanguagePageTest, TabsAreCountedFromTheLastWhateverTheHostPutsBefore) {
+    // A host with a third tab of its own: the plug-in's tabs still end the
+    // sheet, and the sheet, whose caption names the printer, is not taken for
+    // a printer sheet.
+    const Titles hostTabs{u"Layout", u"Paper/Quality", u"Finishing"};
+    OpenDocumentSheet(hostTabs);
+    ChooseEnglishAndApply();
+    EXPECT_EQ(testsupport::TabTitles(Screen(), sheet_), Joined(hostTabs, kEnglishPluginTabs));
+}
+
+// A top-level window and whether its last two tabs are re-labelled.
+struct WindowCase {
+    const char* what;
+    std::u16string caption;
+    int tabs;
+    bool inCurrentProcess;
+    bool relabelled;
+};
+
+TEST_F(LanguagePageTest, PrinterSheetsOfThePrinterInThisProcessGetTheirLastTwoTabs) {
+    const WindowCase cases[] = {
+        {"printer sheet", u"Label1 Properties", 9, true, true},
+        {"caption of the name alone", u"Label1", 9, true, true},
+        {"name at the end", u"Properties of Label1", 9, true, true},
+        {"name followed directly by another character", u"Label1x Properties", 9, true, false},
+        {"name followed by more text", u"Properties of Label1 copy", 9, true, false},
+        {"another printer", u"Label2 Properties", 9, true, false},
+        {"another process", u"Label1 Properties", 9, false, false},
+        {"exactly 12 tabs", u"Label1 Properties", 12, true, false},
+        {"13 tabs", u"Label1 Properties", 13, true, true},
+    };
+    std::vector<Window> windows;
+    for (const WindowCase& c : cases) {
+        const Titles tabs(c.tabs, u"Host");
+        windows.push_back(Screen().CreateSheet(c.caption, tabs, c.inCurrentProcess));
+        Screen().OpenSheet(windows.back());
+    }
+    OpenDocumentSheet();
+    ChooseEnglishAndApply();
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(cases[i].what);
+        Titles expected(cases[i].tabs, u"Host");
+        if (cases[i].relabelled) {
+            expected[cases[i].tabs - 2] = u"Stocks";
+            expected[cases[i].tabs - 1] = u"Version";
+        }
+        EXPECT_EQ(testsupport::TabTitles(Screen(), windows[i]), expected);
+    }
+}
+
+TEST_F(LanguagePageTest, AnOpenPrinterSheetVersionPageRetranslatesAtOnce) {
+    SheetContext printer;
+    printer.byteFields[kLanguageField] = kLanguageChinese;
+    auto printerVersion = std::make_unique<CProperty_Version>(printer);
+    printerVersion->SetInDocumentSheet(false);
+    const Window printerSheet = testsupport::CreatePrinterSheet(Screen(), kPrinter);
+    StandInPage stocks(printer, resources::kPageStocks);
+    AddPages(printerSheet, {&stocks, printerVersion.get()});
+    ASSERT_TRUE(Screen().OpenSheet(printerSheet, 8));
+    const Window versionPage = Screen().CurrentPage(printerSheet);
+    EXPECT_EQ(Text(versionPage, kVersionLine), u"标签打印机驱动程序");
+
+    // The printer's stored language has become English meanwhile.
+    printer.byteFields[kLanguageField] = kLanguageEnglish;
+    OpenDocumentSheet();
+    ChooseEnglishAndApply();
+    EXPECT_EQ(Text(versionPage, kVersionLine), u"Label Printer Driver");
+    EXPECT_EQ(testsupport::TabTitles(Screen(), printerSheet),
+              Joined(testsupport::HostPrinterTabs(), {u"Stocks", u"Version"}));
+    EXPECT_EQ(printer.lastShown, nullptr) << "a printer-sheet page is no document page";
+
+    // A page object gone before its window leaves the list as well.
+    printerVersion.reset();
+    EXPECT_TRUE(PrinterSheetPages().empty());
+    ASSERT_TRUE(Driver().Select(LanguagePage(), kChoice, 0));
+    EXPECT_TRUE(Driver().Apply(sheet_));
+}
+
+}  // namespace
+}  // namespace orca::pages::testing
