@@ -7,8 +7,6 @@ namespace orca::pages::testing {
 namespace {
 
 constexpr size_t kPublicRecordSize = 220;
-constexpr uint32_t kOrientationField = 3000;  // dmOrientation
-constexpr uint32_t kCopiesField = 3005;       // dmCopies
 
 std::unique_ptr<settings::CPrinterImplBase> MakePrinter(std::u16string_view modelName) {
     if (settings::ModelFactory factory = settings::ModelCatalogue().Find(modelName)) {
@@ -29,7 +27,7 @@ OptionSheet::OptionSheet(std::u16string_view modelName)
     // The host's own defaults: one portrait copy.
     int16_t one = 1;
     printer_->AccessValue(kCopiesField, &one, 0, false);
-    printer_->AccessValue(kOrientationField, &one, 0, false);
+    printer_->AccessValue(kOrientation, &one, 0, false);
 }
 
 int32_t OptionSheet::AccessValue(uint32_t fieldId, void* buffer, int index, bool get) {

@@ -21,6 +21,26 @@
 
 namespace orca::pages::testing {
 
+using Texts = std::vector<std::u16string>;
+
+// The page's controls.
+inline constexpr int kCopies = 1014;
+inline constexpr int kSpeeds = 1016;
+inline constexpr int kSpeedUnit = 1019;
+inline constexpr int kDarkness = 1017;
+inline constexpr int kStocks = 1018;
+inline constexpr int kUnits = 1221;
+inline constexpr int kOrientations = 1224;
+inline constexpr int kRotations = 1227;
+
+// The fields it edits.
+inline constexpr uint32_t kSpeed = 2000;
+inline constexpr uint32_t kSpeedUnitField = 2001;
+inline constexpr uint32_t kDarknessField = 2002;
+inline constexpr uint32_t kRotate180 = 2003;
+inline constexpr uint32_t kOrientation = 3000;
+inline constexpr uint32_t kCopiesField = 3005;
+
 class OptionSheet : public PageContext, public OptionServices {
 public:
     // modelName: a model of the catalogue; any other name is an unsupported printer.

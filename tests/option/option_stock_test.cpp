@@ -11,11 +11,6 @@
 namespace orca::pages::testing {
 namespace {
 
-using Texts = std::vector<std::u16string>;
-
-constexpr int kStocks = 1018;
-constexpr int kUnits = 1221;
-constexpr uint32_t kSpeedUnitField = 2001;
 constexpr char16_t kModel[] = u"Kestrel(ORCA)";
 
 class OptionStockTest : public OptionPageTest {

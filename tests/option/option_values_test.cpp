@@ -11,23 +11,6 @@
 namespace orca::pages::testing {
 namespace {
 
-using Texts = std::vector<std::u16string>;
-
-constexpr int kCopies = 1014;
-constexpr int kSpeeds = 1016;
-constexpr int kSpeedUnit = 1019;
-constexpr int kDarkness = 1017;
-constexpr int kUnits = 1221;
-constexpr int kOrientations = 1224;
-constexpr int kRotations = 1227;
-
-constexpr uint32_t kSpeed = 2000;
-constexpr uint32_t kSpeedUnitField = 2001;
-constexpr uint32_t kDarknessField = 2002;
-constexpr uint32_t kRotate180 = 2003;
-constexpr uint32_t kOrientation = 3000;
-constexpr uint32_t kCopiesField = 3005;
-
 constexpr char16_t kOrcaModel[] = u"Kestrel(ORCA)";
 constexpr char16_t kOnyxModel[] = u"Kestrel(ONYX)";
 constexpr char16_t kAllOrcaSpeeds[] = u"Condor(203DPI)(ORCA)";

@@ -65,10 +65,15 @@ CDocPage_Option::CDocPage_Option(PageContext& context, OptionServices& services)
     On(kCopiesEdit, Notification::kTextChanged, [this] { OnCopiesChanged(); });
     On(kCopiesEdit, Notification::kKillFocus, [this] { OnCopiesLeft(); });
     On(kUnitsList, Notification::kSelectionChanged, [this] { OnUnitChanged(); });
-    On(kSpeedList, Notification::kSelectionChanged, [this] { OnSpeedChanged(); });
-    On(kDarknessList, Notification::kSelectionChanged, [this] { OnDarknessChanged(); });
+    On(kSpeedList, Notification::kSelectionChanged,
+       [this] { StoreSelection(speeds_, kFieldSpeed); });
+    On(kDarknessList, Notification::kSelectionChanged,
+       [this] { StoreSelection(darkness_, kFieldDarkness); });
     On(kOrientationList, Notification::kSelectionChanged, [this] { OnOrientationChanged(); });
-    On(kRotationList, Notification::kSelectionChanged, [this] { OnRotationChanged(); });
+    On(kRotationList, Notification::kSelectionChanged, [this] {
+        ShowPreview();
+        StoreSelection(rotations_, kFieldRotate180);
+    });
     On(kStockList, Notification::kSelectionChanged, [this] { OnStockChanged(); });
 }
 
@@ -207,40 +212,10 @@ int CDocPage_Option::StoredCopies() const {
 }
 
 void CDocPage_Option::OnUnitChanged() {
-    const Unit unit = SelectedUnit();
     ShowStockSize();
     speed_ = Read<uint8_t>(kFieldSpeed, 0);
-    FillSpeeds(unit);
-    if (unit != Read<uint8_t>(kFieldSpeedUnit, kUnitMm)) {
-        Write<uint8_t>(kFieldSpeedUnit, unit);
-        MarkChanged();
-    }
-}
-
-void CDocPage_Option::OnSpeedChanged() {
-    const int value = SelectedValue(speeds_);
-    if (value < 0) {
-        return;
-    }
-    const auto speed = static_cast<uint8_t>(value);
-    if (speed != Read<uint8_t>(kFieldSpeed, speed_)) {
-        Write<uint8_t>(kFieldSpeed, speed);
-        speed_ = speed;
-        MarkChanged();
-    }
-}
-
-void CDocPage_Option::OnDarknessChanged() {
-    const int value = SelectedValue(darkness_);
-    if (lists_ == nullptr || value < 0) {
-        return;
-    }
-    const auto darkness = static_cast<uint8_t>(value);
-    if (darkness != Read<uint8_t>(kFieldDarkness, darknessValue_)) {
-        Write<uint8_t>(kFieldDarkness, darkness);
-        darknessValue_ = darkness;
-        MarkChanged();
-    }
+    FillSpeeds(SelectedUnit());
+    StoreSelection(units_, kFieldSpeedUnit);
 }
 
 void CDocPage_Option::OnOrientationChanged() {
@@ -259,14 +234,14 @@ void CDocPage_Option::OnOrientationChanged() {
     }
 }
 
-void CDocPage_Option::OnRotationChanged() {
-    const int index = SelectedValue(rotations_);
-    if (index < 0) {
+void CDocPage_Option::StoreSelection(const framework::ItemList& list, uint32_t fieldId) {
+    const int value = SelectedValue(list);
+    if (value < 0) {
         return;
     }
-    ShowPreview();
-    if (index != Read<uint8_t>(kFieldRotate180, 0)) {
-        Write<uint8_t>(kFieldRotate180, static_cast<uint8_t>(index));
+    const auto selected = static_cast<uint8_t>(value);
+    if (selected != Read<uint8_t>(fieldId, selected)) {
+        Write(fieldId, selected);
         MarkChanged();
     }
 }

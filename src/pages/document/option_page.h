@@ -46,10 +46,7 @@ private:
     void OnCopiesChanged();
     void OnCopiesLeft();
     void OnUnitChanged();
-    void OnSpeedChanged();
-    void OnDarknessChanged();
     void OnOrientationChanged();
-    void OnRotationChanged();
     void OnStockChanged();
 
     // The copies in the edit held to 1 .. the language's limit; the edit is
@@ -57,6 +54,9 @@ private:
     int TakeCopies() const;
     int TypedCopies() const;
     int StoredCopies() const;
+    // Stores the list's selected value in a one-byte field when it differs
+    // from the stored one, and tells the sheet.
+    void StoreSelection(const framework::ItemList& list, uint32_t fieldId);
     // The sheet's changed notice.
     void MarkChanged();
 
