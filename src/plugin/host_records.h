@@ -223,9 +223,11 @@ inline constexpr DWORD DM_PAPERSIZE = 0x2;
 inline constexpr DWORD DM_PAPERLENGTH = 0x4;
 inline constexpr DWORD DM_PAPERWIDTH = 0x8;
 inline constexpr DWORD DM_COLLATE = 0x8000;
-// Option items.
+// Option items: the changed flag, public fields, the list type.
 inline constexpr DWORD OPTIF_CHANGED = 0x8;
 inline constexpr BYTE DMPUB_ORIENTATION = 1;
+inline constexpr BYTE DMPUB_FORMNAME = 9;
+inline constexpr BYTE TVOT_LISTBOX = 5;
 // Colour-profile query.
 inline constexpr ULONG QCP_DEVICEPROFILE = 0;
 inline constexpr FLONG QCP_PROFILEDISK = 2;
