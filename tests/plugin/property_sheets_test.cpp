@@ -1,0 +1,201 @@
+// The document and printer property-sheet hooks: the frame of reasons, and
+// the pages each model's switches put into the host's sheet.
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "plugin_fixture.h"
+#include "support/host_sheets.h"
+
+namespace orca::plugin {
+namespace {
+
+using testsupport::HostDevMode;
+using testsupport::HostPrinter;
+using testsupport::HostPropertySheet;
+
+using SheetHook = HRESULT (IPrintOemUI2::*)(PROPSHEETUI_INFO*, LPARAM);
+
+// The Version page's first line about its maker.
+constexpr int kMakerLine = 1003;
+
+struct SheetKind {
+    const char* name;
+    SheetHook hook;
+    bool documentSheet;
+};
+const SheetKind kSheets[] = {
+    {"document sheet", &IPrintOemUI2::DocumentPropertySheets, true},
+    {"printer sheet", &IPrintOemUI2::DevicePropertySheets, false},
+};
+
+class PropertySheetsTest : public PluginTest {
+protected:
+    void SetUp() override {
+        PluginTest::SetUp();
+        desktop_ = std::make_shared<platform::sim::Desktop>();
+        Env().SetWindowSystem(desktop_);
+    }
+
+    // Binds object to printer with the sheet's records, as the host does
+    // before it asks for pages.
+    void OpenSheetRecords(IPrintOemUI2* object, HANDLE printer, HostDevMode& records) {
+        OEMDMPARAM params = testsupport::DevModeParams(printer, nullptr, &records);
+        params.pPublicDMIn = records.Public();
+        ASSERT_EQ(object->DevMode(OEMDM_DEFAULT, &params), S_OK);
+        ui_ = testsupport::CommonUIParams(printer, records, items_.Items(), items_.Count());
+        ASSERT_EQ(object->CommonUIProp(OEMCUIP_DOCPROP, &ui_), S_OK);
+    }
+
+    struct AddedPages {
+        platform::Window sheet;
+        std::vector<std::u16string> titles;  // of the plug-in's tabs, after the host's
+    };
+
+    // A new desktop sheet of that kind with the pages the plug-in adds.
+    AddedPages AddPages(IPrintOemUI2* object, const SheetKind& kind) {
+        const platform::Window sheet = kind.documentSheet
+                                           ? testsupport::CreateDocumentSheet(*desktop_, u"Model")
+                                           : testsupport::CreatePrinterSheet(*desktop_, u"Model");
+        HostPropertySheet host(desktop_.get(), sheet);
+        PROPSHEETUI_INFO info = host.Info(PROPSHEETUI_REASON_INIT);
+        EXPECT_EQ((object->*kind.hook)(&info, 0), S_OK);
+        EXPECT_EQ(info.Result,
+                  host.Pages().empty() ? 0u : reinterpret_cast<ULONG_PTR>(host.Pages().back()));
+        const size_t hostTabs =
+            (kind.documentSheet ? testsupport::HostDocumentTabs() : testsupport::HostPrinterTabs())
+                .size();
+        const std::vector<std::u16string> titles = testsupport::TabTitles(*desktop_, sheet);
+        return {sheet, {titles.begin() + static_cast<ptrdiff_t>(hostTabs), titles.end()}};
+    }
+
+    // Whether the sheet's last page, once shown, shows the maker's first line.
+    bool MakerShownOnLastPage(platform::Window sheet) {
+        const int last = static_cast<int>(testsupport::TabTitles(*desktop_, sheet).size()) - 1;
+        EXPECT_TRUE(desktop_->OpenSheet(sheet, last));
+        const platform::Window page = desktop_->PageWindow(sheet, last);
+        return desktop_->IsVisible(desktop_->Child(page, kMakerLine));
+    }
+
+    std::shared_ptr<platform::sim::Desktop> desktop_;
+    testsupport::HostOptionItems items_;
+    OEMCUIPPARAM ui_{};
+};
+
+TEST_F(PropertySheetsTest, SheetInfoOfAnotherVersionIsRefused) {
+    for (const SheetKind& kind : kSheets) {
+        SCOPED_TRACE(kind.name);
+        HostPropertySheet host;
+        PROPSHEETUI_INFO info = host.Info(PROPSHEETUI_REASON_GET_INFO_HEADER);
+        info.Version = 0x0200;
+        ClearLastError();
+        EXPECT_EQ((Object()->*kind.hook)(&info, 0), E_FAIL);
+        EXPECT_EQ(LastError(), 87u);
+        EXPECT_EQ((Object()->*kind.hook)(nullptr, 0), E_FAIL);
+        info = host.Info(PROPSHEETUI_REASON_INIT);
+        info.pfnComPropSheet = nullptr;
+        EXPECT_EQ((Object()->*kind.hook)(&info, 0), E_FAIL);
+    }
+}
+
+TEST_F(PropertySheetsTest, ReasonsAnswerTheirResults) {
+    HostPrinter printer(kOrcaPrinter);
+    HostDevMode records(kOrcaBlockSize, kOrcaPrinter);
+    OpenSheetRecords(Object(), printer.Handle(), records);
+    for (const SheetKind& kind : kSheets) {
+        SCOPED_TRACE(kind.name);
+        HostPropertySheet host;
+
+        PROPSHEETUI_INFO_HEADER header{};
+        header.cbSize = sizeof(header);
+        PROPSHEETUI_INFO info = host.Info(PROPSHEETUI_REASON_GET_INFO_HEADER);
+        ASSERT_EQ((Object()->*kind.hook)(&info, reinterpret_cast<LPARAM>(&header)), S_OK);
+        EXPECT_EQ(info.Result, 1u);
+        ASSERT_NE(header.pTitle, nullptr);
+        EXPECT_EQ(std::u16string_view(header.pTitle), u"OEM UI Page");
+
+        SETRESULT_INFO setResult{};
+        setResult.cbSize = sizeof(setResult);
+        setResult.Result = 5;
+        info = host.Info(PROPSHEETUI_REASON_SET_RESULT);
+        ASSERT_EQ((Object()->*kind.hook)(&info, reinterpret_cast<LPARAM>(&setResult)), S_OK);
+        EXPECT_EQ(info.Result, 5u);
+
+        info = host.Info(PROPSHEETUI_REASON_DESTROY);
+        info.Result = 77;
+        ASSERT_EQ((Object()->*kind.hook)(&info, 0), S_OK);
+        EXPECT_EQ(info.Result, 1u);
+
+        info = host.Info(9);
+        info.Result = 77;
+        ASSERT_EQ((Object()->*kind.hook)(&info, 0), S_OK);
+        EXPECT_EQ(info.Result, 0u);
+        EXPECT_EQ(host.OtherCalls(), 0);
+    }
+}
+
+// The pages each printer's sheets hold, in order, by their tab titles, and
+// which Version page ends both sheets: the full page shows the maker's lines,
+// the neutral page hides them.
+struct SheetCase {
+    const char16_t* driver;
+    std::vector<std::u16string> documentPages;
+    std::vector<std::u16string> printerPages;
+    bool makerShown;
+};
+
+TEST_F(PropertySheetsTest, PagesFollowTheModelsSwitchesInTheListedOrder) {
+    const std::vector<std::u16string> orcaDocument = {u"Dithering", u"Language", u"Version"};
+    const SheetCase cases[] = {
+        {u"Kestrel(ORCA)", orcaDocument, {u"Version"}, true},
+        {u"Kestrel(ONYX)", orcaDocument, {u"Version"}, true},
+        {u"Egret", orcaDocument, {u"Version"}, false},
+        {u"Crane", orcaDocument, {u"Version"}, false},
+        // No switch is set and no language can be read: the neutral Version
+        // page alone, in Chinese.
+        {u"Generic Laser Driver", {u"\u7248\u672C"}, {u"\u7248\u672C"}, false},
+    };
+    for (const SheetCase& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(std::u16string(c.driver)));
+        AddPrinter(u"Model Printer", c.driver);
+        HostPrinter printer(u"Model Printer");
+        testsupport::PluginObject object(Library().CreateObject());
+        HostDevMode records(PrivateSize(object.get(), printer.Handle()), u"Model Printer");
+        OpenSheetRecords(object.get(), printer.Handle(), records);
+        const AddedPages document = AddPages(object.get(), kSheets[0]);
+        EXPECT_EQ(document.titles, c.documentPages);
+        EXPECT_EQ(MakerShownOnLastPage(document.sheet), c.makerShown);
+        const AddedPages printerSheet = AddPages(object.get(), kSheets[1]);
+        EXPECT_EQ(printerSheet.titles, c.printerPages);
+        EXPECT_EQ(MakerShownOnLastPage(printerSheet.sheet), c.makerShown);
+    }
+}
+
+TEST_F(PropertySheetsTest, PagesStartInTheLanguageOfThePrintersSettings) {
+    struct Case {
+        const char16_t* printer;
+        uint8_t storedLanguage;
+        int language;
+    };
+    // An unsupported printer's language cannot be read: Chinese.
+    for (const Case& c :
+         {Case{kOrcaPrinter, 1, 1}, Case{kOrcaPrinter, 0, 0}, Case{kUnknownPrinter, 1, 0}}) {
+        HostPrinter printer(c.printer);
+        testsupport::PluginObject object(Library().CreateObject());
+        HostDevMode records(kOrcaBlockSize, c.printer);
+        OEMDMPARAM params = testsupport::DevModeParams(printer.Handle(), nullptr, &records);
+        ASSERT_EQ(object->DevMode(OEMDM_DEFAULT, &params), S_OK);
+        records.Private()[OptionOffset(settings::kLayoutOrca, settings::kLanguageField)] =
+            c.storedLanguage;
+        OEMCUIPPARAM ui =
+            testsupport::CommonUIParams(printer.Handle(), records, items_.Items(), items_.Count());
+        ASSERT_EQ(object->CommonUIProp(OEMCUIP_DOCPROP, &ui), S_OK);
+        HostPropertySheet host;
+        PROPSHEETUI_INFO info = host.Info(PROPSHEETUI_REASON_INIT);
+        ASSERT_EQ(object->DocumentPropertySheets(&info, 0), S_OK);
+        EXPECT_EQ(As<pages::PageContext>(object.get())->CurrentLanguage(), c.language);
+    }
+}
+
+}  // namespace
+}  // namespace orca::plugin

@@ -1,0 +1,53 @@
+#include "support/host_settings.h"
+
+#include <algorithm>
+#include <new>
+
+namespace orca::testsupport {
+
+using plugin::DEVMODEW;
+
+HostDevMode::HostDevMode(uint32_t privateSize, std::u16string_view deviceName, uint8_t fill)
+    : bytes_(sizeof(DEVMODEW) + privateSize, fill) {
+    auto* record = new (bytes_.data()) DEVMODEW{};
+    const size_t units = std::min(deviceName.size(), std::size(record->dmDeviceName) - 1);
+    std::copy_n(deviceName.begin(), units, record->dmDeviceName);
+    record->dmSize = sizeof(DEVMODEW);
+    record->dmDriverExtra = static_cast<plugin::WORD>(privateSize);
+}
+
+plugin::OEMDMPARAM DevModeParams(plugin::HANDLE printer, HostDevMode* in, HostDevMode* out) {
+    plugin::OEMDMPARAM params{};
+    params.cbSize = sizeof(params);
+    params.hPrinter = printer;
+    if (in != nullptr) {
+        params.pPublicDMIn = in->Public();
+        params.pOEMDMIn = in->Private();
+    }
+    if (out != nullptr) {
+        params.pPublicDMOut = out->Public();
+        params.pOEMDMOut = out->Private();
+        params.cbBufSize = out->PrivateSize();
+    }
+    return params;
+}
+
+plugin::OEMCUIPPARAM CommonUIParams(plugin::HANDLE printer, HostDevMode& records,
+                                    plugin::OPTITEM* items, plugin::DWORD itemCount) {
+    plugin::OEMCUIPPARAM params{};
+    params.cbSize = sizeof(params);
+    params.poemuiobj = HostUIObject();
+    params.hPrinter = printer;
+    params.pPublicDM = records.Public();
+    params.pOEMDM = records.Private();
+    params.pDrvOptItems = items;
+    params.cDrvOptItems = itemCount;
+    return params;
+}
+
+plugin::OEMUIOBJ* HostUIObject() {
+    static int uiObject = 0;
+    return reinterpret_cast<plugin::OEMUIOBJ*>(&uiObject);
+}
+
+}  // namespace orca::testsupport

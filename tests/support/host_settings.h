@@ -1,0 +1,53 @@
+// The settings records a driver host keeps for the plug-in: the public
+// record (DEVMODEW) with the plug-in's private block right behind it, and the
+// parameter records of the settings hooks built around them.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "plugin/host_abi.h"
+
+namespace orca::testsupport {
+
+class HostDevMode {
+public:
+    // A zeroed public record (dmSize 220, dmDriverExtra privateSize, the
+    // device name) and a private block of privateSize bytes filled with fill.
+    explicit HostDevMode(uint32_t privateSize, std::u16string_view deviceName = {},
+                         uint8_t fill = 0);
+    HostDevMode(const HostDevMode&) = delete;
+    HostDevMode& operator=(const HostDevMode&) = delete;
+
+    plugin::DEVMODEW* Public() { return reinterpret_cast<plugin::DEVMODEW*>(bytes_.data()); }
+    // Null when there is no private block.
+    uint8_t* Private() {
+        return PrivateSize() != 0 ? bytes_.data() + sizeof(plugin::DEVMODEW) : nullptr;
+    }
+    uint32_t PrivateSize() const {
+        return static_cast<uint32_t>(bytes_.size() - sizeof(plugin::DEVMODEW));
+    }
+    // The public record and the private block as the host stores them.
+    std::span<uint8_t> Bytes() { return bytes_; }
+    std::span<uint8_t> PrivateBytes() {
+        return std::span<uint8_t>(bytes_).subspan(sizeof(plugin::DEVMODEW));
+    }
+
+private:
+    std::vector<uint8_t> bytes_;
+};
+
+// DevMode's parameters for mode on printer: the public and private records
+// of in and out (either may be null), cbBufSize the size of out's block.
+plugin::OEMDMPARAM DevModeParams(plugin::HANDLE printer, HostDevMode* in, HostDevMode* out);
+
+// CommonUIProp's parameters: the sheet's records and the host's option items.
+plugin::OEMCUIPPARAM CommonUIParams(plugin::HANDLE printer, HostDevMode& records,
+                                    plugin::OPTITEM* items, plugin::DWORD itemCount);
+
+// The host's UI object that CommonUIProp passes and DrvUpdateUISetting gets back.
+plugin::OEMUIOBJ* HostUIObject();
+
+}  // namespace orca::testsupport
