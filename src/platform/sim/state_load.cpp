@@ -87,22 +87,23 @@ bool ParsePaper(const StateEntry& entry, Paper* paper, StateError* error) {
     const size_t a = v.find(',');
     const size_t b = a == std::string::npos ? a : v.find(',', a + 1);
     const size_t c = b == std::string::npos ? b : v.find(',', b + 1);
-    const auto number =
-        a == std::string::npos ? std::nullopt : ParseNumber(v.substr(0, a), kMaxU16);
-    const auto width =
-        b == std::string::npos ? std::nullopt : ParseNumber(v.substr(a + 1, b - a - 1), kMaxI32);
-    const auto length =
-        c == std::string::npos ? std::nullopt : ParseNumber(v.substr(b + 1, c - b - 1), kMaxI32);
-    if (!number || !width || !length || *number == 0 || *width == 0 || *length == 0 ||
-        c + 1 >= v.size()) {
+    // Zero is refused anyway, so it stands for "not a number" here.
+    const auto field = [&v](size_t from, size_t to, uint32_t max) -> uint32_t {
+        return to == std::string::npos ? 0
+                                       : ParseNumber(v.substr(from, to - from), max).value_or(0);
+    };
+    const uint32_t number = field(0, a, kMaxU16);
+    const uint32_t width = field(a + 1, b, kMaxI32);
+    const uint32_t length = field(b + 1, c, kMaxI32);
+    if (number == 0 || width == 0 || length == 0 || c + 1 >= v.size()) {
         return error->At(entry.line, entry.key +
                                          " must be \"number,width,length,name\" with positive "
                                          "numbers (tenths of a millimetre) and a name");
     }
-    *paper = Paper{.number = uint16_t(*number),
+    *paper = Paper{.number = uint16_t(number),
                    .name = text::Utf8ToUtf16(v.substr(c + 1)),
-                   .width = int32_t(*width),
-                   .length = int32_t(*length)};
+                   .width = int32_t(width),
+                   .length = int32_t(length)};
     return true;
 }
 
