@@ -2,6 +2,7 @@
 
 #include "pages/document/dithering_page.h"
 #include "pages/document/language_page.h"
+#include "pages/document/option_page.h"
 #include "pages/printer/version_page.h"
 #include "plugin/oem_ui.h"
 
@@ -14,13 +15,16 @@ std::unique_ptr<pages::CPluginPage> Create(COemUI& ui) {
     return std::make_unique<Page>(ui);
 }
 
-std::unique_ptr<pages::CPluginPage> CreateDithering(COemUI& ui) {
-    return std::make_unique<pages::CDocPage_Dithering>(ui, ui);
+// A page that also takes the plug-in object's services for it.
+template <typename Page>
+std::unique_ptr<pages::CPluginPage> CreateServed(COemUI& ui) {
+    return std::make_unique<Page>(ui, ui);
 }
 
 // One row per page switch whose pages exist.
-constexpr std::array<PageCreatorRow, 3> kPageCreators{{
-    {2062, CreateDithering, nullptr},
+constexpr std::array<PageCreatorRow, 4> kPageCreators{{
+    {2055, CreateServed<pages::CDocPage_Option>, nullptr},
+    {2062, CreateServed<pages::CDocPage_Dithering>, nullptr},
     {2063, Create<pages::CDocPage_Language>, nullptr},
     {2064, Create<pages::CProperty_Version>, Create<pages::CProperty_VersionOEM>},
 }};
