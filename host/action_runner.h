@@ -1,0 +1,61 @@
+// Runs actions on an open sheet as a person would do them, and prints what
+// the person would see: the message boxes an action brings up, and the page
+// (or dialog) after each action when echoing.
+#pragma once
+
+#include <memory>
+#include <ostream>
+#include <vector>
+
+#include "actions.h"
+#include "control_names.h"
+#include "failure.h"
+#include "sheet.h"
+
+namespace orca::host {
+
+class ActionRunner {
+public:
+    ActionRunner(Sheet& sheet, std::ostream& out, bool echo)
+        : sheet_(sheet), out_(out), echo_(echo) {}
+
+    // Runs one action on the page in front. An `answer` is kept for the next
+    // action, which must use it.
+    MaybeFailure Run(const Action& action);
+    // Fails for answers that no action was left to use.
+    MaybeFailure Finish();
+    // Prints the message boxes shown since the last call, with their answers.
+    void PrintNewMessages();
+
+private:
+    struct PendingAnswer {
+        std::string source;
+        bool used = false;
+        bool stale = false;  // its action is over: it answers as if absent
+    };
+
+    // window: the modal dialog acted in, or null for the sheet.
+    MaybeFailure RunIn(const Action& action, platform::Window window);
+    MaybeFailure RunBlock(const std::vector<Action>& block, platform::Window dialog);
+    MaybeFailure Act(const Action& action, platform::Window dialog);
+    MaybeFailure ActOnControl(const Action& action, platform::Window window);
+    MaybeFailure SheetButton(const Action& action, platform::Window dialog);
+    MaybeFailure PickItem(const Action& action, const ControlRef& ref);
+    void Print(platform::Window dialog);
+    std::shared_ptr<PendingAnswer> Pending(const Action& action);
+    MaybeFailure Queue(const Action& action);
+    MaybeFailure QueueDialog(const Action& action);
+    // Fails for an answer the finished action did not use; all go stale.
+    MaybeFailure SettleAnswers();
+
+    Sheet& sheet_;
+    std::ostream& out_;
+    bool echo_;
+    // Answers given for the coming action, by nesting depth of dialogs.
+    std::vector<std::vector<std::shared_ptr<PendingAnswer>>> pending_{1};
+    // The first failure inside a dialog's block, reported when its action ends.
+    MaybeFailure blockFailure_;
+    size_t messagesShown_ = 0;
+};
+
+}  // namespace orca::host

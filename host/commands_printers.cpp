@@ -1,0 +1,213 @@
+// printers, printer add, printer remove.
+#include <algorithm>
+#include <iostream>
+
+#include "commands.h"
+#include "model_map.h"
+#include "platform/sim/job_port.h"
+#include "platform/sim/public_record.h"
+#include "printer_session.h"
+#include "settings/field_map.h"
+#include "state_dir.h"
+#include "text/nocase.h"
+#include "text/utf.h"
+
+namespace orca::host {
+namespace {
+
+using platform::sim::Printer;
+
+// The printer's language as the plug-in sees it: by the size of its block.
+std::string LanguageOf(Host& host, const std::u16string& printer) {
+    Failure failure;
+    const auto session = PrinterSession::Open(host.Plugin(), printer, &failure);
+    const uint32_t size = session ? session->Records().PrivateSize() : 0;
+    return size == settings::kLayoutOrca.size   ? "ORCA"
+           : size == settings::kLayoutOnyx.size ? "ONYX"
+                                                : "-";
+}
+
+int ListPrinters(Host& host, const Arguments&) {
+    if (auto failed = host.LoadPlugin())
+        return Report(*failed);
+    std::vector<std::vector<std::string>> rows{{"PRINTER", "MODEL", "LANGUAGE", "PORT", "DRIVER"}};
+    for (const Printer& printer : host.Env().Printers()) {
+        const std::u16string model = ModelOfDriver(host.Env(), printer.driverName);
+        rows.push_back({text::Utf16ToUtf8(printer.name),
+                        IsKnownModel(model) ? text::Utf16ToUtf8(model) : "(unsupported)",
+                        LanguageOf(host, printer.name), text::Utf16ToUtf8(printer.portName),
+                        text::Utf16ToUtf8(printer.driverName)});
+    }
+    std::vector<size_t> widths(rows[0].size(), 0);
+    for (const auto& row : rows) {
+        for (size_t c = 0; c < row.size(); ++c)
+            widths[c] = std::max(widths[c], row[c].size());
+    }
+    for (const auto& row : rows) {
+        std::string line;
+        for (size_t c = 0; c < row.size(); ++c)
+            line += row[c] +
+                    (c + 1 < row.size() ? std::string(widths[c] - row[c].size() + 2, ' ') : "");
+        std::cout << line << "\n";
+    }
+    return kExitOk;
+}
+
+// Names the spooler and the state files can keep: no control characters, no
+// comma or backslash (the spooler's separators), no blanks at either end.
+MaybeFailure CheckPrinterName(std::string_view name) {
+    const bool control = std::ranges::any_of(name, [](unsigned char c) { return c < 0x20; });
+    if (name.empty() || control || name.find_first_of(",\\") != std::string_view::npos ||
+        name.front() == ' ' || name.back() == ' ') {
+        return Failure{kExitUsage,
+                       "a printer name must not be empty, hold a comma, a backslash "
+                       "or a control character, or start or end with a blank"};
+    }
+    return std::nullopt;
+}
+
+// A file port's relative path is taken from the current directory.
+MaybeFailure CheckPort(std::string_view port, std::u16string* portName) {
+    const auto target = platform::sim::ParsePort(text::Utf8ToUtf16(port));
+    if (!target) {
+        return Failure{kExitUsage, "the port must be null:, file:PATH or tcp:HOST:PORT, not \"" +
+                                       std::string(port) + "\""};
+    }
+    *portName = text::Utf8ToUtf16(port);
+    if (target->kind == platform::sim::PortTarget::Kind::kFile) {
+        *portName =
+            u"file:" +
+            text::Utf8ToUtf16(std::filesystem::absolute(text::Utf16ToUtf8(target->path)).string());
+    }
+    return std::nullopt;
+}
+
+int AddPrinter(Host& host, const Arguments& args) {
+    const std::string& name = args.positional[0];
+    std::u16string existing;
+    if (auto failed = CheckPrinterName(name))
+        return Report(*failed);
+    if (!host.FindPrinter(name, &existing))
+        return Report(
+            {kExitUsage, "a printer named \"" + text::Utf16ToUtf8(existing) + "\" exists already"});
+    if (!args.Has("--driver"))
+        return Report({kExitUsage, "which driver? give --driver DRIVER"});
+    const std::u16string driver = text::Utf8ToUtf16(args.Value("--driver"));
+    const std::u16string model = text::Utf8ToUtf16(args.Value("--model"));
+    if (!model.empty() && !IsKnownModel(model)) {
+        return Report({kExitUsage, "no model \"" + args.Value("--model") + "\"; the models are " +
+                                       KnownModels()});
+    }
+    std::u16string port;
+    if (auto failed = CheckPort(args.Value("--port", "null:"), &port))
+        return Report(*failed);
+
+    platform::sim::Environment& env = host.Env();
+    if (auto failed = InstallDriver(env, driver, model))
+        return Report(*failed);
+    Printer printer;
+    printer.name = text::Utf8ToUtf16(name);
+    printer.driverName = driver;
+    printer.portName = port;
+    const std::vector<Printer> printers = env.Printers();
+    const auto sibling = std::ranges::find_if(
+        printers, [&](const Printer& p) { return text::EqualsNoCase(p.driverName, driver); });
+    if (sibling != printers.end())
+        printer.papers = sibling->papers;
+    printer.settings = printer.papers.empty()
+                           ? platform::sim::MakePublicRecord(printer.name, 0, {})
+                           : platform::sim::MakePublicRecord(printer.name, printer.papers[0].number,
+                                                             printer.papers[0].name);
+    env.AddPrinter(printer);
+    if (auto failed = host.Save())
+        return Report(*failed);
+    const std::u16string resolved = ModelOfDriver(env, driver);
+    std::cout << "added " << name << ": model "
+              << (IsKnownModel(resolved) ? text::Utf16ToUtf8(resolved) : "(unsupported)")
+              << ", port " << text::Utf16ToUtf8(port) << "\n";
+    if (!IsKnownModel(resolved)) {
+        std::cerr << "orcaui: note: the driver names no model the plug-in knows (give --model); "
+                     "the plug-in treats the printer as unsupported\n";
+    }
+    return kExitOk;
+}
+
+// The environment has no removal of its own: the state is saved from a copy
+// that leaves the printer out.
+int RemovePrinter(Host& host, const Arguments& args) {
+    std::u16string name;
+    if (auto failed = host.FindPrinter(args.positional[0], &name))
+        return Report(*failed);
+    const platform::sim::Environment& env = host.Env();
+    platform::sim::Environment kept(env.Root());
+    kept.SetFacts(env.Facts());
+    for (const platform::sim::Driver& driver : env.Drivers())
+        kept.AddDriver(driver);
+    for (const platform::sim::Form& form : env.Forms())
+        kept.AddForm(form.info, form.number);
+    for (const Printer& printer : env.Printers()) {
+        if (printer.name != name)
+            kept.AddPrinter(printer);
+    }
+    if (auto failed = SaveState(kept, host.StateDirectory()))
+        return Report(*failed);
+    std::cout << "removed " << text::Utf16ToUtf8(name) << "\n";
+    return kExitOk;
+}
+
+constexpr OptionSpec kAddOptions[] = {
+    {"--driver", "", true},
+    {"--model", "", true},
+    {"--port", "", true},
+};
+
+}  // namespace
+
+const CommandSpec kPrintersCommand{
+    "printers",
+    "printers",
+    "list the printers with their model, language, port and driver",
+    "MODEL is the printer model the driver's model map names (\"(unsupported)\" when the\n"
+    "plug-in knows no such model); LANGUAGE is the command language of the plug-in's\n"
+    "settings for the printer (ORCA or ONYX; - when it has none).\n",
+    nullptr,
+    {},
+    0,
+    0,
+    ListPrinters};
+
+const CommandSpec kPrinterAddCommand{
+    "printer add",
+    "printer add NAME --driver DRIVER [--model MODEL] [--port PORT]",
+    "add a printer",
+    "options:\n"
+    "  --driver DRIVER  the printer's driver; a driver not installed yet is installed\n"
+    "                   with the plug-in and a model map\n"
+    "  --model MODEL    maps DRIVER to that printer model in the driver's model map,\n"
+    "                   e.g. \"Kestrel(ORCA)\" or \"Heron(ONYX)\"\n"
+    "  --port PORT      null: (the default: jobs are dropped), file:PATH (jobs are\n"
+    "                   appended to PATH, taken from the current directory) or\n"
+    "                   tcp:HOST:PORT (a network printer, e.g. tcp:192.168.1.40:9100)\n\n"
+    "The printer gets the papers of a printer with the same driver, and a public\n"
+    "settings record of its own; the plug-in adds its settings when a sheet is\n"
+    "applied.\n\n"
+    "example:\n"
+    "  orcaui printer add \"Dock 3\" --driver \"ORCA Condor\" --model \"Condor(300DPI)(ORCA)\" \\\n"
+    "      --port tcp:10.0.0.31:9100\n",
+    nullptr,
+    kAddOptions,
+    1,
+    1,
+    AddPrinter};
+
+const CommandSpec kPrinterRemoveCommand{"printer remove",
+                                        "printer remove NAME",
+                                        "remove a printer",
+                                        "Its driver, the forms and the jobs it printed stay.\n",
+                                        nullptr,
+                                        {},
+                                        1,
+                                        1,
+                                        RemovePrinter};
+
+}  // namespace orca::host

@@ -1,0 +1,146 @@
+// orcaui: the command-line host of the plug-in. It keeps a simulated printer
+// environment in a state directory and drives the plug-in through its
+// exports and hooks as a printer-driver host does.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "commands.h"
+#include "state_dir.h"
+
+namespace {
+
+using namespace orca::host;
+
+const CommandSpec* const kCommands[] = {
+    &kPrintersCommand, &kPrinterAddCommand, &kPrinterRemoveCommand,
+    &kSettingsCommand, &kSheetCommand,      &kJobsCommand,
+};
+
+constexpr OptionSpec kGlobalOptions[] = {
+    {"--state", "", true},
+    {"--plugin", "", true},
+};
+
+void PrintOverview() {
+    std::cout << "orcaui: the command-line host of the ORCAUI label-printer plug-in.\n"
+                 "It keeps simulated printers in a state directory and opens the plug-in's\n"
+                 "pages on them as text.\n\n"
+                 "usage: orcaui [--state DIR] [--plugin PATH] COMMAND [ARGUMENTS]\n\n"
+                 "commands:\n";
+    for (const CommandSpec* command : kCommands) {
+        const std::string name(command->name);
+        std::cout << "  " << name << std::string(name.size() < 16 ? 16 - name.size() : 1, ' ')
+                  << command->summary << "\n";
+    }
+    std::cout << "\noptions:\n"
+                 "  --state DIR     the state directory (default: $XDG_STATE_HOME/orcaui,\n"
+                 "                  else ~/.local/state/orcaui); a new one gets an ORCA and an\n"
+                 "                  ONYX printer\n"
+                 "  --plugin PATH   the plug-in library to load (default: the one built with\n"
+                 "                  orcaui)\n\n"
+                 "`orcaui COMMAND --help` tells more about a command.\n";
+}
+
+// The command named by the first one or two words; *used tells how many.
+const CommandSpec* FindCommand(const std::vector<std::string>& words, size_t* used) {
+    for (const CommandSpec* command : kCommands) {
+        const std::string_view name = command->name;
+        const size_t space = name.find(' ');
+        if (space == std::string_view::npos && !words.empty() && words[0] == name) {
+            *used = 1;
+            return command;
+        }
+        if (space != std::string_view::npos && words.size() >= 2 &&
+            words[0] == name.substr(0, space) && words[1] == name.substr(space + 1)) {
+            *used = 2;
+            return command;
+        }
+    }
+    return nullptr;
+}
+
+// Takes the global options out of args, up to a "--".
+MaybeFailure TakeGlobalOptions(std::vector<std::string>* args, Arguments* global) {
+    std::vector<std::string> globals;
+    std::vector<std::string> rest;
+    bool ended = false;
+    for (size_t i = 0; i < args->size(); ++i) {
+        const std::string& arg = (*args)[i];
+        ended = ended || arg == "--";
+        const bool global = !ended && (arg == "--state" || arg == "--plugin" ||
+                                       arg.starts_with("--state=") || arg.starts_with("--plugin="));
+        if (!global) {
+            rest.push_back(arg);
+            continue;
+        }
+        globals.push_back(arg);
+        if (arg.find('=') == std::string::npos && i + 1 < args->size())
+            globals.push_back((*args)[++i]);
+    }
+    *args = std::move(rest);
+    return ParseArguments(globals, kGlobalOptions, global);
+}
+
+int Run(std::vector<std::string> args) {
+    Arguments global;
+    if (auto failed = TakeGlobalOptions(&args, &global))
+        return Report(*failed);
+    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        size_t used = 0;
+        const std::vector<std::string> topic(args.begin() + std::min<size_t>(args.size(), 1),
+                                             args.end());
+        if (const CommandSpec* command = FindCommand(topic, &used)) {
+            PrintHelp(*command);
+            return kExitOk;
+        }
+        PrintOverview();
+        return args.empty() ? kExitUsage : kExitOk;
+    }
+    size_t used = 0;
+    const CommandSpec* command = FindCommand(args, &used);
+    if (command == nullptr) {
+        std::string family;
+        for (const CommandSpec* known : kCommands) {
+            if (known->name.starts_with(args[0] + " "))
+                family += "\n  orcaui " + std::string(known->usage);
+        }
+        return Report({kExitUsage, family.empty()
+                                       ? "unknown command \"" + args[0] + "\" (see: orcaui --help)"
+                                       : "usage:" + family});
+    }
+    Arguments parsed;
+    if (auto failed = ParseArguments(std::span(args).subspan(used), command->options, &parsed))
+        return Report(*failed);
+    if (parsed.help) {
+        PrintHelp(*command);
+        return kExitOk;
+    }
+    const size_t count = parsed.positional.size();
+    if (count < command->minArguments || count > command->maxArguments)
+        return Report({kExitUsage, "usage: orcaui " + std::string(command->usage)});
+    Host host(global.Has("--state") ? std::filesystem::absolute(global.Value("--state"))
+                                    : DefaultStateDirectory(),
+              global.Value("--plugin", ORCAUI_PLUGIN_PATH));
+    if (auto failed = host.OpenState())
+        return Report(*failed);
+    return command->run(host, parsed);
+}
+
+}  // namespace
+
+namespace orca::host {
+
+void PrintHelp(const CommandSpec& command) {
+    std::cout << "usage: orcaui " << command.usage << "\n\n"
+              << command.summary << ".\n\n"
+              << command.details;
+    if (command.moreDetails != nullptr)
+        std::cout << command.moreDetails();
+}
+
+}  // namespace orca::host
+
+int main(int argc, char** argv) {
+    return Run(std::vector<std::string>(argv + 1, argv + argc));
+}

@@ -1,0 +1,92 @@
+#include "model_map.h"
+
+#include <algorithm>
+
+#include "settings/printer_models_table.h"
+#include "text/ini.h"
+#include "text/nocase.h"
+#include "text/utf.h"
+
+namespace orca::host {
+namespace {
+
+using platform::sim::Driver;
+using platform::sim::Environment;
+
+constexpr std::u16string_view kMapSection = u"PrinterMap";
+constexpr std::u16string_view kMapExtension = u".lbpm";
+constexpr char16_t kDefaultMapFile[] = u"labels.lbpm";
+constexpr char16_t kPluginFile[] = u"ORCAUI.dll";
+// A map value is read into 64 units, terminator included.
+constexpr size_t kMapValueUnits = 64;
+
+// The driver environment the system's drivers are installed for.
+std::u16string_view SystemEnvironment(const Environment& env) {
+    const platform::sim::SystemFacts facts = env.Facts();
+    const bool wide =
+        (facts.wow64.functionFound && facts.wow64.callSucceeded && facts.wow64.isWow64) ||
+        facts.processorArchitecture == platform::kArchitectureX64 ||
+        facts.processorArchitecture == platform::kArchitectureIa64;
+    return wide ? platform::sim::kEnvironmentX64 : platform::sim::kEnvironmentX86;
+}
+
+std::optional<Driver> FindDriver(const Environment& env, std::u16string_view name) {
+    const std::u16string_view environment = SystemEnvironment(env);
+    for (const Driver& driver : env.Drivers()) {
+        if (text::EqualsNoCase(driver.name, name) && driver.environment == environment)
+            return driver;
+    }
+    return std::nullopt;
+}
+
+const std::u16string* MapFileOf(const Driver& driver) {
+    const auto map = std::ranges::find_if(driver.dependentFiles, [](const std::u16string& file) {
+        return file.ends_with(kMapExtension);
+    });
+    return map != driver.dependentFiles.end() ? &*map : nullptr;
+}
+
+}  // namespace
+
+std::u16string ModelOfDriver(const Environment& env, std::u16string_view driver) {
+    const std::optional<Driver> installed = FindDriver(env, driver);
+    const std::u16string* map = installed ? MapFileOf(*installed) : nullptr;
+    if (map == nullptr)
+        return std::u16string(driver);
+    const std::filesystem::path file =
+        env.DriverDirectory(installed->environment) / text::Utf16ToUtf8(*map);
+    return text::ini::ReadString(file, kMapSection, driver, driver, kMapValueUnits,
+                                 env.Facts().ansiCodePage);
+}
+
+bool IsKnownModel(std::u16string_view model) {
+    return std::ranges::any_of(settings::kModelTable, [model](const settings::ModelRow& row) {
+        return row.displayName == model;
+    });
+}
+
+std::string KnownModels() {
+    std::string out;
+    for (const settings::ModelRow& row : settings::kModelTable)
+        out += (out.empty() ? "" : ", ") + text::Utf16ToUtf8(row.displayName);
+    return out;
+}
+
+MaybeFailure InstallDriver(Environment& env, std::u16string_view name, std::u16string_view model) {
+    Driver driver =
+        FindDriver(env, name).value_or(Driver{.name = std::u16string(name),
+                                              .environment = std::u16string(SystemEnvironment(env)),
+                                              .dependentFiles = {kPluginFile}});
+    if (MapFileOf(driver) == nullptr)
+        driver.dependentFiles.push_back(kDefaultMapFile);
+    env.AddDriver(driver);
+    if (model.empty())
+        return std::nullopt;
+    const std::filesystem::path file =
+        env.DriverDirectory(driver.environment) / text::Utf16ToUtf8(*MapFileOf(driver));
+    if (!text::ini::WriteString(file, kMapSection, driver.name, model, env.Facts().ansiCodePage))
+        return Failure{kExitFailure, file.string() + ": the model map cannot be written"};
+    return std::nullopt;
+}
+
+}  // namespace orca::host

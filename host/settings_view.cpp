@@ -1,0 +1,148 @@
+#include "settings_view.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "commands/barcode_font_tables.h"
+#include "commands/cmd_font.h"
+#include "escape.h"
+#include "settings/byte_access.h"
+#include "settings/field_map.h"
+#include "text/utf.h"
+
+namespace orca::host {
+namespace {
+
+using settings::DataRow;
+using settings::FieldRow;
+
+struct LanguageView {
+    std::string_view name;
+    const settings::BlockLayout& layout;
+    std::span<const FieldRow> barcodeFields;
+};
+
+const LanguageView kLanguages[] = {
+    {"ORCA", settings::kLayoutOrca, commands::kBarcodeMapOrca},
+    {"ONYX", settings::kLayoutOnyx, commands::kBarcodeMapOnyx},
+};
+
+// Thousands whose values are signed.
+bool IsSigned(settings::FieldId id) {
+    const uint32_t thousand = id / 1000;
+    return thousand == 1 || thousand == 3 || thousand == 4;
+}
+
+std::string ValueText(const uint8_t* at, settings::FieldId id) {
+    const uint32_t width = settings::FieldWidth(id);
+    if (width == 8 && (settings::IsDoubleField(id) || id / 1000 == 46)) {
+        char text[64];
+        std::snprintf(text, sizeof text, "%.3f", settings::LoadF64(at));
+        return text;
+    }
+    switch (width) {
+        case 1:
+            return std::to_string(settings::LoadU8(at));
+        case 2:
+            return IsSigned(id) ? std::to_string(settings::LoadI16(at))
+                                : std::to_string(settings::LoadU16(at));
+        case 4:
+            return IsSigned(id) ? std::to_string(static_cast<int32_t>(settings::LoadU32(at)))
+                                : std::to_string(settings::LoadU32(at));
+        default:
+            return std::to_string(settings::LoadU64(at));
+    }
+}
+
+// Names (thousand 44) are UTF-16 text; other data are bytes, shown escaped;
+// both end at their first zero.
+std::string DataText(const uint8_t* at, const DataRow& row) {
+    if (row.id / 1000 == 44) {
+        std::u16string text;
+        for (uint32_t i = 0; i + 1 < row.size; i += 2) {
+            const char16_t unit = settings::LoadU16(at + i);
+            if (unit == 0)
+                break;
+            text += unit;
+        }
+        return text::Utf16ToUtf8(text);
+    }
+    const uint8_t* end = std::find(at, at + row.size, uint8_t{0});
+    return EscapeBytes(std::span(at, end));
+}
+
+// One line a named row, in the order of the rows' offsets.
+void Fields(const uint8_t* base, std::span<const FieldRow> fields, std::span<const DataRow> data,
+            std::string* out) {
+    struct Line {
+        uint32_t offset;
+        std::string_view name;
+        std::string value;
+    };
+    std::vector<Line> lines;
+    for (const FieldRow& row : fields) {
+        if (!row.name.empty())
+            lines.push_back({row.offset, row.name, ValueText(base + row.offset, row.id)});
+    }
+    for (const DataRow& row : data) {
+        if (!row.name.empty())
+            lines.push_back({row.offset, row.name, DataText(base + row.offset, row)});
+    }
+    std::ranges::sort(lines, {}, &Line::offset);
+    for (const Line& line : lines)
+        *out += std::string(line.name) + "=" + line.value + "\n";
+}
+
+template <typename Row>
+std::vector<Row> Between(std::span<const Row> rows, uint32_t from, uint32_t to) {
+    std::vector<Row> inside;
+    std::ranges::copy_if(rows, std::back_inserter(inside),
+                         [&](const Row& row) { return row.offset >= from && row.offset < to; });
+    return inside;
+}
+
+void Records(const uint8_t* area, uint32_t count, uint32_t recordSize, std::string_view section,
+             std::span<const FieldRow> fields, std::span<const DataRow> data, std::string* out) {
+    for (uint32_t i = 0; i < std::min(count, settings::kRecordCount); ++i) {
+        *out += "\n[" + std::string(section) + std::to_string(i + 1) + "]\n";
+        Fields(area + i * recordSize, fields, data, out);
+    }
+}
+
+}  // namespace
+
+std::string DescribeSettings(testsupport::HostDevMode& records) {
+    std::string out = "[Public]\n";
+    Fields(records.Bytes().data(), settings::kPublicFields, settings::kPublicNames, &out);
+    const auto language = std::ranges::find_if(kLanguages, [&](const LanguageView& view) {
+        return view.layout.size == records.PrivateSize();
+    });
+    if (language == std::end(kLanguages))
+        return out + "\n; the plug-in keeps no settings of its own for this printer's model\n";
+
+    const settings::BlockLayout& layout = language->layout;
+    const uint8_t* block = records.Private();
+    out += "\n[Block]\nLanguage=" + std::string(language->name) +
+           "\ndwSize=" + std::to_string(settings::LoadU32(block + settings::kOffsetSize)) +
+           "\ndwVersion=" + std::to_string(settings::LoadU32(block + settings::kOffsetVersion)) +
+           "\n\n[Option]\n";
+    Fields(block, Between(layout.fields, settings::kOptionAreaStart, layout.size),
+           Between(layout.data, settings::kOptionAreaStart, layout.size), &out);
+    out += "\n[CustomCommand]\n";
+    Fields(block, Between(layout.fields, settings::kCustomCommandStart, settings::kOptionAreaStart),
+           Between(layout.data, settings::kCustomCommandStart, settings::kOptionAreaStart), &out);
+
+    const uint8_t barcodes = settings::LoadU8(block + settings::kOffsetBarcodeCount);
+    out += "\n[Barcode]\ndwBarcodeCount=" + std::to_string(barcodes) + "\n";
+    const DataRow barcodeName[] = {commands::kBarcodeName};
+    Records(block + layout.BarcodeArea(), barcodes, settings::kBarcodeRecordSize, "Barcode",
+            language->barcodeFields, barcodeName, &out);
+    const uint8_t commandFonts = settings::LoadU8(block + settings::kOffsetCmdFontCount);
+    out += "\n[CommandFont]\ndwCMDFontCount=" + std::to_string(commandFonts) + "\n";
+    Records(block + layout.CmdFontArea(), commandFonts, settings::kCmdFontRecordSize, "CommandFont",
+            commands::kCmdFontFields, commands::kCmdFontData, &out);
+    return out;
+}
+
+}  // namespace orca::host

@@ -1,0 +1,61 @@
+// Each test runs the built orcaui on a state directory of its own.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "host_process.h"
+#include "support/sim_env.h"
+
+namespace orca::hosttest {
+
+inline constexpr char kOrcaPrinter[] = "Kestrel(ORCA)";
+inline constexpr char kOnyxPrinter[] = "Heron(ONYX)";
+
+// Exit codes of orcaui.
+inline constexpr int kUsage = 2;
+inline constexpr int kUnknownPrinter = 3;
+inline constexpr int kRefused = 4;
+inline constexpr int kState = 5;
+
+inline std::string ReadFile(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class HostTest : public ::testing::Test {
+protected:
+    // orcaui ARGS with this test's state directory.
+    HostRun Orcaui(std::vector<std::string> args, std::string input = {}) {
+        args.insert(args.begin(), {"--state", State().string()});
+        return RunHost({std::move(args), std::move(input), {}}, Scratch());
+    }
+
+    // The value of key in the printer's settings as `orcaui settings` shows them.
+    std::string Setting(const std::string& printer, const std::string& key) {
+        const HostRun run = Orcaui({"settings", printer});
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        std::istringstream lines(run.out);
+        for (std::string line; std::getline(lines, line);) {
+            if (line.starts_with(key + "="))
+                return line.substr(key.size() + 1);
+        }
+        ADD_FAILURE() << "no " << key << " in\n" << run.out;
+        return {};
+    }
+
+    std::filesystem::path State() const { return dir_.Path() / "state"; }
+    std::filesystem::path Scratch() const { return dir_.Path(); }
+
+private:
+    testsupport::TempDirectory dir_;
+};
+
+}  // namespace orca::hosttest
