@@ -136,6 +136,18 @@ TEST_F(OptionPageTest, SwitchingUnitsRelabelsTheSpeedsAndKeepsTheStoredSpeed) {
     EXPECT_TRUE(ApplyEnabled());
 }
 
+TEST_F(OptionPageTest, AStoredUnitOfNoKnownCodeShowsAsMillimetresUntilOneIsChosen) {
+    MakeSheet(kOrcaModel).Set<uint8_t>(kSpeedUnitField, 7);
+    Open();
+    EXPECT_EQ(SelectedText(kUnits), u"mm");
+    EXPECT_EQ(Text(kSpeedUnit), u"mm/s");
+    EXPECT_EQ(ItemTexts(kSpeeds).front(), u"50");
+    EXPECT_EQ(Sheet().Get<uint8_t>(kSpeedUnitField), 7);
+    EXPECT_FALSE(ApplyEnabled());
+    ASSERT_TRUE(Select(kUnits, u"cm"));
+    EXPECT_EQ(Sheet().Get<uint8_t>(kSpeedUnitField), 0);
+}
+
 TEST_F(OptionPageTest, DarknessListsFollowTheLanguage) {
     MakeSheet(kOnyxModel).Set<uint8_t>(kDarknessField, 255);
     Open();
