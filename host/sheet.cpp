@@ -4,6 +4,7 @@
 #include "resources/window_styles.h"
 #include "settings/byte_access.h"
 #include "settings/field_map.h"
+#include "support/host_sheets.h"
 #include "text/nocase.h"
 #include "text/utf.h"
 
@@ -13,17 +14,21 @@ namespace {
 using plugin::PROPSHEETUI_INFO;
 
 struct SheetStyle {
-    const char16_t* captionSuffix;
-    const char16_t* hostTab;
+    platform::Window (*create)(platform::sim::Desktop&, std::u16string_view printer);
+    const std::vector<std::u16string>& (*hostTabs)();
     plugin::DWORD commonUIMode;
     plugin::HRESULT (plugin::IPrintOemUI2::*hook)(PROPSHEETUI_INFO*, plugin::LPARAM);
 };
 
+platform::Window CreatePrinterSheet(platform::sim::Desktop& desktop, std::u16string_view printer) {
+    return testsupport::CreatePrinterSheet(desktop, printer);
+}
+
 // Indexed by SheetKind.
 constexpr SheetStyle kStyles[] = {
-    {u" Printing Preferences", u"Layout", plugin::OEMCUIP_DOCPROP,
+    {testsupport::CreateDocumentSheet, testsupport::HostDocumentTabs, plugin::OEMCUIP_DOCPROP,
      &plugin::IPrintOemUI2::DocumentPropertySheets},
-    {u" Properties", u"General", plugin::OEMCUIP_PRNPROP,
+    {CreatePrinterSheet, testsupport::HostPrinterTabs, plugin::OEMCUIP_PRNPROP,
      &plugin::IPrintOemUI2::DevicePropertySheets},
 };
 
@@ -64,7 +69,7 @@ MaybeFailure Sheet::Open() {
     if (printer_.Object()->CommonUIProp(style.commonUIMode, &ui_) != plugin::S_OK)
         return Failure{kExitFailure, "the plug-in's CommonUIProp hook failed"};
 
-    sheet_ = desktop_.CreateSheet(printer_.Name() + style.captionSuffix, {style.hostTab});
+    sheet_ = style.create(desktop_, printer_.Name());
     host_ = std::make_unique<testsupport::HostPropertySheet>(&desktop_, sheet_);
     PROPSHEETUI_INFO info = host_->Info(plugin::PROPSHEETUI_REASON_INIT);
     if ((printer_.Object()->*style.hook)(&info, 0) != plugin::S_OK)
@@ -75,7 +80,8 @@ MaybeFailure Sheet::Open() {
 }
 
 int Sheet::FirstPluginTab() const {
-    return host_ == nullptr || host_->Pages().empty() ? 0 : 1;
+    const int hostTabs = static_cast<int>(StyleOf(kind_).hostTabs().size());
+    return host_ == nullptr || host_->Pages().empty() ? 0 : hostTabs;
 }
 
 bool Sheet::IsOpen() const {
@@ -83,13 +89,7 @@ bool Sheet::IsOpen() const {
 }
 
 std::vector<std::u16string> Sheet::TabTitles() const {
-    std::vector<std::u16string> titles;
-    if (!IsOpen())
-        return titles;
-    const platform::Window tabs = desktop_.Child(sheet_, resources::kSheetTabControlId);
-    for (int i = 0; i < desktop_.TabCount(tabs); ++i)
-        titles.push_back(desktop_.TabText(tabs, i));
-    return titles;
+    return IsOpen() ? testsupport::TabTitles(desktop_, sheet_) : std::vector<std::u16string>();
 }
 
 bool Sheet::HasUnappliedChanges() const {

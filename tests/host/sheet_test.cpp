@@ -74,7 +74,7 @@ TEST_F(SheetTest, PrinterSheetHoldsThePrinterPages) {
     const HostRun run = Orcaui({"sheet", kOnyxPrinter, "--printer-sheet"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_TRUE(run.out.starts_with("\"Heron(ONYX) Properties\"\n")) << run.out;
-    EXPECT_NE(run.out.find("tabs \"General\" ["), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("tabs \"General\" \"Sharing\""), std::string::npos) << run.out;
 }
 
 }  // namespace
