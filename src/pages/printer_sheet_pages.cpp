@@ -12,9 +12,9 @@ struct Registry {
     std::vector<platform::Window> pages;
 };
 
-// Never destroyed: a page may leave while the process shuts down.
+// Destroyed with the module, after the pages, whose code lives there too.
 Registry& Pages() {
-    static Registry& registry = *new Registry;
+    static Registry registry;
     return registry;
 }
 

@@ -1,0 +1,69 @@
+// The plug-in loaded as a driver host loads it, with the host's document and
+// printer sheets of a printer opened through the hooks on a headless desktop.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/sim/desktop.h"
+#include "platform/sim/desktop_driver.h"
+#include "support/host_harness.h"
+#include "support/host_settings.h"
+#include "support/sim_env.h"
+
+namespace orca::pages::testing {
+
+inline constexpr char16_t kOrcaPrinter[] = u"Label1";
+inline constexpr char16_t kOtherPrinter[] = u"Label2";
+inline constexpr char16_t kNeutralPrinter[] = u"Shelf Egret";
+inline constexpr char16_t kUnknownPrinter[] = u"Office Laser";
+
+// One sheet as the host keeps it: the plug-in object that filled it, the
+// records its pages edit, the host's option items and driver interface.
+struct HostSheet {
+    std::u16string printerName;
+    std::unique_ptr<testsupport::HostPrinter> printer;
+    std::unique_ptr<testsupport::HostDevMode> records;
+    testsupport::HostOptionItems items;
+    testsupport::RecordingDriverUI driver;
+    plugin::OEMCUIPPARAM ui{};
+    std::unique_ptr<testsupport::HostPropertySheet> host;
+    platform::Window window = nullptr;
+    // Released first: its pages go before what they use.
+    testsupport::PluginObject object;
+
+    // A byte of the sheet's private block; nothing without a block.
+    std::optional<uint8_t> PrivateByte(uint32_t fieldId);
+    void SetPrivateByte(uint32_t fieldId, uint8_t value);
+};
+
+struct SheetOptions {
+    bool document = true;
+    std::optional<uint8_t> language = 0;  // btLanguage stored in the block
+    bool hostItems = true;                // the host's own option items
+};
+
+class HookSheetsTest : public testsupport::SimEnvTest {
+protected:
+    void SetUp() override;
+
+    // Opens the printer's sheet as a host does: binds a new plug-in object,
+    // defaults its records, hands the common UI, asks for the pages and shows
+    // the sheet on its last tab.
+    std::unique_ptr<HostSheet> OpenSheet(std::u16string_view printerName,
+                                         const SheetOptions& options = {});
+    // The sheet's page window of the tab with that title (made by showing it).
+    platform::Window ShowTab(const HostSheet& sheet, std::u16string_view title);
+
+    platform::sim::Desktop& Screen() { return *desktop_; }
+    platform::sim::DesktopDriver& Driver() { return *driver_; }
+
+private:
+    std::unique_ptr<testsupport::PluginLibrary> library_;
+    std::shared_ptr<platform::sim::Desktop> desktop_;
+    std::unique_ptr<platform::sim::DesktopDriver> driver_;
+};
+
+}  // namespace orca::pages::testing

@@ -1,0 +1,180 @@
+// The Language, Dithering and Version pages as the host gets them through the
+// sheet hooks, on sheets shaped as a real host's.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "hook_sheets.h"
+#include "resources/window_styles.h"
+#include "support/host_sheets.h"
+
+namespace orca::pages::testing {
+namespace {
+
+using platform::Window;
+using Titles = std::vector<std::u16string>;
+
+constexpr uint32_t kLanguageField = 2014;   // btLanguage
+constexpr uint32_t kDitheringField = 2009;  // btDithering
+
+constexpr int kChoice = 1310;
+constexpr int kChoiceLabel = 1308;
+constexpr int kHalftone = 1291;
+constexpr int kNone = 1286;
+constexpr int kHalftoneSample = 1294;
+constexpr int kNoneSample = 1296;
+constexpr int kTitleLine = 1002;
+constexpr int kAddress = 1011;
+constexpr int kDitheringChanged = 8;  // the host item's changed flag
+
+Titles LastTabs(platform::sim::Desktop& screen, Window sheet, size_t count) {
+    const Titles all = testsupport::TabTitles(screen, sheet);
+    return Titles(all.end() - static_cast<std::ptrdiff_t>(std::min(count, all.size())), all.end());
+}
+
+class SheetHooksTest : public HookSheetsTest {
+protected:
+    std::u16string Text(Window page, int controlId) {
+        return Screen().Text(Screen().Child(page, controlId));
+    }
+    bool Visible(Window page, int controlId) {
+        return Screen().IsVisible(Screen().Child(page, controlId));
+    }
+    bool Checked(Window page, int controlId) {
+        return Screen().IsChecked(Screen().Child(page, controlId));
+    }
+    bool ApplyEnabled(const HostSheet& sheet) {
+        return Screen().IsEnabled(Screen().Child(sheet.window, resources::kSheetApplyId));
+    }
+};
+
+TEST_F(SheetHooksTest, EnglishAppliedRelabelsThisSheetAndThePrintersOpenPrinterSheetOnly) {
+    auto printerSheet = OpenSheet(kOrcaPrinter, {.document = false});
+    auto otherPrinter = OpenSheet(kOtherPrinter, {.document = false});
+    const Window lookalike = Screen().CreateSheet(u"Label1x Properties", {u"General", u"版本"});
+    const Window fullSet = Screen().CreateSheet(u"Label1 Properties", Titles(12, u"版本"));
+    const Titles otherBefore = testsupport::TabTitles(Screen(), otherPrinter->window);
+    auto document = OpenSheet(kOrcaPrinter);
+    EXPECT_EQ(LastTabs(Screen(), document->window, 2), (Titles{u"语言", u"版本"}));
+
+    const Window language = ShowTab(*document, u"语言");
+    EXPECT_EQ(Text(language, kChoiceLabel), u"对话框语言");
+    ASSERT_TRUE(Driver().Select(language, kChoice, u"English"));
+    EXPECT_EQ(document->PrivateByte(kLanguageField), 1);
+    ASSERT_TRUE(Driver().Apply(document->window));
+
+    EXPECT_EQ(Text(language, kChoiceLabel), u"Dialog box language");
+    EXPECT_EQ(LastTabs(Screen(), document->window, 2), (Titles{u"Language", u"Version"}));
+    EXPECT_EQ(LastTabs(Screen(), printerSheet->window, 1), Titles{u"Version"});
+    EXPECT_EQ(testsupport::TabTitles(Screen(), otherPrinter->window), otherBefore);
+    EXPECT_EQ(testsupport::TabTitles(Screen(), lookalike), (Titles{u"General", u"版本"}));
+    EXPECT_EQ(testsupport::TabTitles(Screen(), fullSet), Titles(12, u"版本"));
+
+    // The printer sheet's page follows its own printer's stored language.
+    const Window printerVersion = Screen().CurrentPage(printerSheet->window);
+    EXPECT_EQ(Text(printerVersion, kTitleLine), u"标签打印机驱动程序");
+    printerSheet->SetPrivateByte(kLanguageField, 1);
+    ASSERT_TRUE(Driver().Select(language, kChoice, u"Chinese"));
+    ASSERT_TRUE(Driver().Select(language, kChoice, u"English"));
+    ASSERT_TRUE(Driver().Apply(document->window));
+    EXPECT_EQ(Text(printerVersion, kTitleLine), u"Label Printer Driver");
+}
+
+TEST_F(SheetHooksTest, DitheringStoresEveryClickAndMirrorsItIntoTheHostsItem) {
+    auto sheet = OpenSheet(kOrcaPrinter);
+    sheet->SetPrivateByte(kDitheringField, 255);
+    const Window page = ShowTab(*sheet, u"抖动");
+    EXPECT_TRUE(Checked(page, kNone));
+    EXPECT_FALSE(Checked(page, kHalftone));
+    EXPECT_TRUE(Visible(page, kNoneSample));
+    EXPECT_FALSE(Visible(page, kHalftoneSample));
+
+    plugin::OPTITEM& item = sheet->items.Dithering();
+    item.Sel = 1;
+    for (int click = 1; click <= 2; ++click) {
+        SCOPED_TRACE(click);
+        ASSERT_TRUE(Driver().Click(page, kHalftone));
+        EXPECT_EQ(sheet->PrivateByte(kDitheringField), 1);
+        EXPECT_TRUE(ApplyEnabled(*sheet));
+        ASSERT_TRUE(Driver().Apply(sheet->window));
+        ASSERT_EQ(sheet->driver.Calls().size(), static_cast<size_t>(click));
+        const testsupport::UISettingCall& call = sheet->driver.Calls().back();
+        EXPECT_EQ(call.optionItem, &item);
+        EXPECT_EQ(call.uiObject, testsupport::HostUIObject());
+        EXPECT_EQ(call.previousSelection, 0u);
+        EXPECT_EQ(call.mode, 1u);
+    }
+    EXPECT_EQ(item.Sel, 0);
+    EXPECT_NE(item.Flags & kDitheringChanged, 0u);
+    EXPECT_EQ(item.pOptType->Flags, 1);
+    EXPECT_TRUE(Visible(page, kHalftoneSample));
+    EXPECT_FALSE(Visible(page, kNoneSample));
+
+    ASSERT_TRUE(Driver().Click(page, kNone));
+    EXPECT_EQ(sheet->PrivateByte(kDitheringField), 0);
+    EXPECT_EQ(item.Sel, 1);
+}
+
+TEST_F(SheetHooksTest, WithoutTheHostsItemTheDitheringChoiceIsStillStored) {
+    auto sheet = OpenSheet(kOrcaPrinter, {.hostItems = false});
+    const Window page = ShowTab(*sheet, u"抖动");
+    ASSERT_TRUE(Driver().Click(page, kHalftone));
+    EXPECT_EQ(sheet->PrivateByte(kDitheringField), 1);
+    EXPECT_TRUE(Visible(page, kHalftoneSample));
+    EXPECT_FALSE(Visible(page, kNoneSample));
+    EXPECT_TRUE(sheet->driver.Calls().empty());
+}
+
+// Which Version page a printer's sheets end with.
+struct VersionCase {
+    const char16_t* printer;
+    bool document;
+    bool neutral;
+};
+
+TEST_F(SheetHooksTest, SheetsEndWithTheVersionPageTheModelSelects) {
+    const VersionCase cases[] = {
+        {kOrcaPrinter, true, false},   {kOrcaPrinter, false, false},
+        {kNeutralPrinter, true, true}, {kNeutralPrinter, false, true},
+        {kUnknownPrinter, true, true}, {kUnknownPrinter, false, true},
+    };
+    for (const VersionCase& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(std::u16string(c.printer)) +
+                     (c.document ? " document sheet" : " printer sheet"));
+        auto sheet = OpenSheet(c.printer, {.document = c.document, .language = 0});
+        EXPECT_EQ(LastTabs(Screen(), sheet->window, 1), Titles{u"版本"});
+        const Window page = Screen().CurrentPage(sheet->window);
+        EXPECT_EQ(Text(page, kTitleLine), u"标签打印机驱动程序");
+        EXPECT_EQ(Visible(page, kAddress), !c.neutral);
+
+        const platform::Rect line = Screen().WindowRect(Screen().Child(page, kAddress));
+        const platform::Point origin = Screen().ClientOrigin(page);
+        const platform::Point onAddress{line.left - origin.x + 2, line.top - origin.y + 2};
+        const size_t openedBefore = Screen().ShellOpened().size();
+        ASSERT_TRUE(Driver().ReleaseLeftButton(page, onAddress));
+        const std::vector<std::u16string> opened(
+            Screen().ShellOpened().begin() + static_cast<std::ptrdiff_t>(openedBefore),
+            Screen().ShellOpened().end());
+        EXPECT_EQ(opened, c.neutral ? Titles{} : Titles{u"http://www.example.com"});
+    }
+}
+
+TEST_F(SheetHooksTest, AnUnsupportedPrintersDocumentSheetHoldsOnlyItsNeutralPagesInChinese) {
+    auto sheet = OpenSheet(kUnknownPrinter, {.language = std::nullopt});
+    const Titles tabs = testsupport::TabTitles(Screen(), sheet->window);
+    const Titles& host = testsupport::HostDocumentTabs();
+    ASSERT_GE(tabs.size(), host.size());
+    EXPECT_EQ(Titles(tabs.begin(), tabs.begin() + static_cast<std::ptrdiff_t>(host.size())), host);
+    EXPECT_EQ(tabs.back(), u"版本");
+    for (std::u16string_view absent : {u"语言", u"抖动", u"Language", u"Dithering"}) {
+        EXPECT_EQ(std::count(tabs.begin(), tabs.end(), absent), 0);
+    }
+    const Window page = Screen().CurrentPage(sheet->window);
+    EXPECT_FALSE(Visible(page, kAddress));
+    EXPECT_EQ(Text(page, kTitleLine), u"标签打印机驱动程序");
+}
+
+}  // namespace
+}  // namespace orca::pages::testing
