@@ -73,6 +73,8 @@ public:
 
     // btLanguage of the printer's settings; 0 (Chinese) when it cannot be read.
     int GetUILanguage();
+    // The printer handle of the first printer hook: the sheet's raw jobs go there.
+    platform::PrinterHandle SheetPrinter() const { return printer_; }
 
     // HostProcess.
     bool IsShellHost() override;

@@ -3,6 +3,7 @@
 #include "pages/document/dithering_page.h"
 #include "pages/document/language_page.h"
 #include "pages/document/option_page.h"
+#include "pages/document/tools_page.h"
 #include "pages/printer/version_page.h"
 #include "plugin/oem_ui.h"
 
@@ -21,10 +22,16 @@ std::unique_ptr<pages::CPluginPage> CreateServed(COemUI& ui) {
     return std::make_unique<Page>(ui, ui);
 }
 
+// The Tools page sends its raw jobs on the sheet's printer handle.
+std::unique_ptr<pages::CPluginPage> CreateTools(COemUI& ui) {
+    return std::make_unique<pages::CDocPage_Tools>(ui, ui.SheetPrinter());
+}
+
 // One row per page switch whose pages exist.
-constexpr std::array<PageCreatorRow, 4> kPageCreators{{
+constexpr std::array<PageCreatorRow, 5> kPageCreators{{
     {2055, CreateServed<pages::CDocPage_Option>, nullptr},
     {2062, CreateServed<pages::CDocPage_Dithering>, nullptr},
+    {2059, CreateTools, nullptr},
     {2063, Create<pages::CDocPage_Language>, nullptr},
     {2064, Create<pages::CProperty_Version>, Create<pages::CProperty_VersionOEM>},
 }};

@@ -1,9 +1,11 @@
 // The document and printer property-sheet hooks: the frame of reasons, and
 // the pages each model's switches put into the host's sheet.
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <vector>
 
+#include "platform/sim/desktop_driver.h"
 #include "plugin_fixture.h"
 #include "support/host_sheets.h"
 
@@ -145,8 +147,8 @@ struct SheetCase {
 };
 
 TEST_F(PropertySheetsTest, PagesFollowTheModelsSwitchesInTheListedOrder) {
-    const std::vector<std::u16string> orcaDocument = {u"Options", u"Dithering", u"Language",
-                                                      u"Version"};
+    const std::vector<std::u16string> orcaDocument = {u"Options", u"Dithering", u"Tools",
+                                                      u"Language", u"Version"};
     const SheetCase cases[] = {
         {u"Kestrel(ORCA)", orcaDocument, {u"Version"}, true},
         {u"Kestrel(ONYX)", orcaDocument, {u"Version"}, true},
@@ -196,6 +198,24 @@ TEST_F(PropertySheetsTest, PagesStartInTheLanguageOfThePrintersSettings) {
         ASSERT_EQ(object->DocumentPropertySheets(&info, 0), S_OK);
         EXPECT_EQ(As<pages::PageContext>(object.get())->CurrentLanguage(), c.language);
     }
+}
+
+// The Tools page sends on the sheet's own printer handle.
+TEST_F(PropertySheetsTest, ToolsPageSendsToTheSheetsPrinter) {
+    HostPrinter printer(kOnyxPrinter);
+    testsupport::PluginObject object(Library().CreateObject());
+    HostDevMode records(kOnyxBlockSize, kOnyxPrinter);
+    OpenSheetRecords(object.get(), printer.Handle(), records);
+    const AddedPages document = AddPages(object.get(), kSheets[0]);
+    const std::vector<std::u16string> titles = testsupport::TabTitles(*desktop_, document.sheet);
+    const int tools = static_cast<int>(std::ranges::find(titles, u"Tools") - titles.begin());
+    ASSERT_TRUE(desktop_->OpenSheet(document.sheet, tools));
+    platform::sim::DesktopDriver driver(*desktop_);
+    ASSERT_TRUE(driver.Click(desktop_->PageWindow(document.sheet, tools), 1127));
+    const std::vector<platform::sim::RawJob> jobs = Env().Jobs();
+    ASSERT_EQ(jobs.size(), 1u);
+    EXPECT_EQ(jobs[0].printerName, kOnyxPrinter);
+    EXPECT_EQ(jobs[0].writes, (std::vector<std::vector<uint8_t>>{{2, 'J', 'C', 13}}));
 }
 
 }  // namespace
