@@ -17,6 +17,7 @@
 #include "platform/sim/desktop.h"
 #include "platform/sim/desktop_driver.h"
 #include "resources/page_resources.h"
+#include "support/fake_page_context.h"
 #include "support/sim_env.h"
 
 namespace orca::pages::testing {
@@ -26,23 +27,9 @@ inline constexpr char16_t kPrinter[] = u"Label1";
 inline constexpr uint32_t kLanguageField = 2014;   // btLanguage
 inline constexpr uint32_t kDitheringField = 2009;  // btDithering
 
-// One sheet's plug-in object as its pages see it: one-byte settings in a
-// map (a missing one cannot be read) and every write in order.
-class SheetContext : public PageContext {
-public:
-    std::u16string printerName = kPrinter;
-    int language = kLanguageChinese;
-    platform::Window lastShown = nullptr;
-    std::map<uint32_t, uint8_t> byteFields;
-    std::vector<std::pair<uint32_t, uint8_t>> writes;
-
-    std::u16string_view PrinterName() const override { return printerName; }
-    int CurrentLanguage() const override { return language; }
-    void SetCurrentLanguage(int code) override { language = code; }
-    platform::Window LastShownDocumentPage() const override { return lastShown; }
-    void SetLastShownDocumentPage(platform::Window page) override { lastShown = page; }
-    int32_t AccessValue(uint32_t fieldId, void* buffer, int index, bool get) override;
-    int32_t AccessBytes(uint32_t, void*, uint32_t, int, bool) override { return -7; }
+// One sheet's plug-in object as its pages see it; these tests start in Chinese.
+struct SheetContext : testsupport::FakePageContext {
+    SheetContext() { language = kLanguageChinese; }
 };
 
 // The host's dithering item: the choices mirrored into it.

@@ -17,19 +17,6 @@ constexpr TranslationRule kProbeRule{kSkipEdits, kUnitLabels};
 
 }  // namespace
 
-int32_t FakeContext::AccessValue(uint32_t fieldId, void* buffer, int, bool get) {
-    const auto found = byteFields.find(fieldId);
-    if (found == byteFields.end()) {
-        return -7;
-    }
-    if (get) {
-        std::memcpy(buffer, &found->second, 1);
-    } else {
-        std::memcpy(&found->second, buffer, 1);
-    }
-    return 0;
-}
-
 ProbePage::ProbePage(PageContext& context)
     : CPluginPage(context, resources::kPageAdvancedOrca, kProbeRule) {}
 

@@ -13,27 +13,12 @@
 #include "pages/plugin_page.h"
 #include "platform/sim/desktop.h"
 #include "platform/sim/desktop_driver.h"
+#include "support/fake_page_context.h"
 #include "support/sim_env.h"
 
 namespace orca::pages::testing {
 
-// The plug-in object's part as the pages see it; settings are one-byte
-// fields in a map.
-class FakeContext : public PageContext {
-public:
-    std::u16string printerName = u"Label1";
-    int language = kLanguageEnglish;
-    platform::Window lastShown = nullptr;
-    std::map<uint32_t, uint8_t> byteFields;
-
-    std::u16string_view PrinterName() const override { return printerName; }
-    int CurrentLanguage() const override { return language; }
-    void SetCurrentLanguage(int code) override { language = code; }
-    platform::Window LastShownDocumentPage() const override { return lastShown; }
-    void SetLastShownDocumentPage(platform::Window page) override { lastShown = page; }
-    int32_t AccessValue(uint32_t fieldId, void* buffer, int index, bool get) override;
-    int32_t AccessBytes(uint32_t, void*, uint32_t, int, bool) override { return -7; }
-};
+using FakeContext = testsupport::FakePageContext;
 
 inline constexpr int kOperationCombo = 1220;
 inline constexpr int kMirrorLabel = 1254;

@@ -9,17 +9,6 @@
 
 namespace orca::tools::testing {
 
-int32_t ToolsContext::AccessValue(uint32_t fieldId, void* buffer, int, bool get) {
-    if (fieldId != 2076) {
-        return -7;
-    }
-    if (!get) {
-        return -2;
-    }
-    std::memcpy(buffer, &commandLanguage, 1);
-    return 0;
-}
-
 ToolsTest::ToolsTest() : desktop_(platform::sim::AttachDesktop(Env())), driver_(*desktop_) {}
 
 ToolsTest::~ToolsTest() {

@@ -14,6 +14,7 @@
 #include "platform/sim/desktop_driver.h"
 #include "platform/sim/model.h"
 #include "platform/spooler.h"
+#include "support/fake_page_context.h"
 #include "support/sim_env.h"
 
 namespace orca::tools::testing {
@@ -22,24 +23,10 @@ using Bytes = std::vector<uint8_t>;
 
 inline constexpr char16_t kPrinterName[] = u"Label1";
 
-// The plug-in object's part the page reads: the printer's command language
-// (1 ORCA, 2 ONYX) and the sheet's language.
-class ToolsContext : public pages::PageContext {
-public:
-    uint8_t commandLanguage = 1;
-    int language = pages::kLanguageEnglish;
-
-    std::u16string_view PrinterName() const override { return kPrinterName; }
-    int CurrentLanguage() const override { return language; }
-    void SetCurrentLanguage(int code) override { language = code; }
-    platform::Window LastShownDocumentPage() const override { return lastShown_; }
-    void SetLastShownDocumentPage(platform::Window page) override { lastShown_ = page; }
-    int32_t AccessValue(uint32_t fieldId, void* buffer, int index, bool get) override;
-    int32_t AccessBytes(uint32_t, void*, uint32_t, int, bool) override { return -7; }
-
-private:
-    platform::Window lastShown_ = nullptr;
-};
+// The page reads the printer's command language (2076: 1 ORCA, 2 ONYX) and
+// the sheet's language.
+using ToolsContext = testsupport::FakePageContext;
+inline constexpr uint32_t kCommandLanguageField = 2076;
 
 class ToolsTest : public testsupport::SimEnvTest {
 protected:

@@ -30,7 +30,7 @@ class ToolsPageTest : public ToolsTest {
 protected:
     // The page of a printer of that language, shown in a sheet after a host tab.
     Window Open(uint8_t commandLanguage, std::u16string port = u"null:") {
-        context_.commandLanguage = commandLanguage;
+        context_.byteFields[kCommandLanguageField] = commandLanguage;
         page_ = std::make_unique<pages::CDocPage_Tools>(context_, OpenPrinter(std::move(port)));
         sheet_ = Screen().CreateSheet(u"Label1 Printing Preferences", {u"Layout"});
         Screen().AddPage(sheet_, page_->Handle());
