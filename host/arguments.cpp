@@ -28,13 +28,13 @@ MaybeFailure ParseArguments(std::span<const std::string> args, std::span<const O
         }
         const size_t equals = arg.find('=');
         const std::string_view name = std::string_view(arg).substr(0, equals);
-        const auto spec = std::ranges::find_if(options, [name](const OptionSpec& o) {
+        const auto option = std::ranges::find_if(options, [name](const OptionSpec& o) {
             return o.name == name || (!o.alias.empty() && o.alias == name);
         });
-        if (spec == options.end())
+        if (option == options.end())
             return Failure{kExitUsage, "unknown option " + std::string(name)};
-        const std::string key(spec->name);
-        if (!spec->takesValue) {
+        const std::string key(option->name);
+        if (!option->takesValue) {
             if (equals != std::string::npos)
                 return Failure{kExitUsage, key + " takes no value"};
             out->values[key] = "";
