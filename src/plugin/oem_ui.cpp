@@ -184,6 +184,14 @@ int32_t COemUI::AccessBytes(uint32_t fieldId, void* buffer, uint32_t length, int
     return Printer().AccessBytes(fieldId, buffer, static_cast<int32_t>(length), index, get);
 }
 
+int32_t COemUI::AddBarcodeFont() {
+    return Printer().Settings().AddBarcodeFont();
+}
+
+int32_t COemUI::DeleteBarcodeFont(int32_t index) {
+    return Printer().Settings().DeleteBarcodeFont(index);
+}
+
 int COemUI::GetUILanguage() {
     uint8_t language = 0;
     if (Printer().AccessValue(settings::kLanguageField, &language, 0, true) != settings::kDone)

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "pages/document/dithering_page.h"
+#include "pages/document/font_services.h"
 #include "pages/document/option_services.h"
 #include "pages/page_context.h"
 #include "pages/plugin_page.h"
@@ -31,6 +32,7 @@ class COemUI final : public ComObject<COemUI, IPrintOemUI2, kIidPrintOemUI2>,
                      public pages::PageContext,
                      public pages::OptionServices,
                      public pages::HostDitheringOption,
+                     public pages::FontListServices,
                      public HostProcess {
 public:
     COemUI() = default;
@@ -76,8 +78,12 @@ public:
     // The printer handle of the first printer hook: the sheet's raw jobs go there.
     platform::PrinterHandle SheetPrinter() const { return printer_; }
 
-    // HostProcess.
+    // HostProcess and pages::FontListServices.
     bool IsShellHost() override;
+
+    // pages::FontListServices: the barcode-font list of the attached block.
+    int32_t AddBarcodeFont() override;
+    int32_t DeleteBarcodeFont(int32_t index) override;
 
     // pages::PageContext.
     std::u16string_view PrinterName() const override { return printerName_; }

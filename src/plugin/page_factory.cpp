@@ -1,5 +1,6 @@
 #include "plugin/page_factory.h"
 
+#include "pages/document/barcode_list_page.h"
 #include "pages/document/dithering_page.h"
 #include "pages/document/language_page.h"
 #include "pages/document/option_page.h"
@@ -28,9 +29,10 @@ std::unique_ptr<pages::CPluginPage> CreateTools(COemUI& ui) {
 }
 
 // One row per page switch whose pages exist.
-constexpr std::array<PageCreatorRow, 5> kPageCreators{{
+constexpr std::array<PageCreatorRow, 6> kPageCreators{{
     {2055, CreateServed<pages::CDocPage_Option>, nullptr},
     {2062, CreateServed<pages::CDocPage_Dithering>, nullptr},
+    {2057, CreateServed<pages::CDocPage_BarCode>, nullptr},
     {2059, CreateTools, nullptr},
     {2063, Create<pages::CDocPage_Language>, nullptr},
     {2064, Create<pages::CProperty_Version>, Create<pages::CProperty_VersionOEM>},

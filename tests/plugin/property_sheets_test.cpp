@@ -147,8 +147,8 @@ struct SheetCase {
 };
 
 TEST_F(PropertySheetsTest, PagesFollowTheModelsSwitchesInTheListedOrder) {
-    const std::vector<std::u16string> orcaDocument = {u"Options", u"Dithering", u"Tools",
-                                                      u"Language", u"Version"};
+    const std::vector<std::u16string> orcaDocument = {u"Options", u"Dithering", u"Barcode Fonts",
+                                                      u"Tools",   u"Language",  u"Version"};
     const SheetCase cases[] = {
         {u"Kestrel(ORCA)", orcaDocument, {u"Version"}, true},
         {u"Kestrel(ONYX)", orcaDocument, {u"Version"}, true},

@@ -1,0 +1,106 @@
+// The Barcode Fonts page as the host meets it: a plug-in object made by the
+// host, its document sheet on the headless desktop with the page in front,
+// and the host's settings records that the page edits. Tests act as a person
+// does and read the records the host will keep.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/sim/desktop.h"
+#include "platform/sim/desktop_driver.h"
+#include "plugin/plugin_fixture.h"
+#include "support/host_harness.h"
+#include "support/host_settings.h"
+
+namespace orca::barcodetest {
+
+using platform::Window;
+using Names = std::vector<std::u16string>;
+
+inline constexpr char16_t kOrcaModel[] = u"Kestrel(ORCA)";
+inline constexpr char16_t kOnyxModel[] = u"Kestrel(ONYX)";
+
+// The list page.
+inline constexpr int kFontList = 1192;
+inline constexpr int kNew = 1194;
+inline constexpr int kChange = 1196;
+inline constexpr int kDelete = 1197;
+// The dialog.
+inline constexpr int kSymbology = 1141;
+inline constexpr int kName = 1182;
+inline constexpr int kCheckDigit = 1143;
+inline constexpr int kRotation = 1147;
+inline constexpr int kOk = 1244;
+inline constexpr int kCancel = 1316;
+
+// Record fields by their place in a record.
+inline constexpr uint32_t kTypeOffset = 0;
+inline constexpr uint32_t kCheckDigitOffset = 1;
+inline constexpr uint32_t kRotationOffset = 2;
+inline constexpr uint32_t kNameOffset = 16;
+inline constexpr uint32_t kRecordSize = 144;
+
+class BarcodeSheetTest : public plugin::PluginLibraryTest {
+protected:
+    void TearDown() override;
+
+    // A new plug-in object shows the document sheet of a printer of that
+    // model, in the shell's process or an application's, with the Barcode
+    // Fonts page in front.
+    void OpenSheet(std::u16string_view model, bool shell = true);
+    // The page goes behind another tab and comes to the front again.
+    void Reshow();
+
+    Window Page();
+    platform::sim::Desktop& Screen() { return *desktop_; }
+    platform::sim::DesktopDriver& Driver() { return *driver_; }
+    bool ApplyEnabled();
+
+    // Clicks a button of the page that opens the dialog, and acts in the
+    // dialog with act; the dialog is cancelled when act leaves it open.
+    bool InDialog(int button, const std::function<void(Window dialog)>& act);
+    // New, a name typed, OK.
+    bool AddFont(std::u16string_view name);
+
+    // The list page's lines and the selected one ("" for none).
+    Names Lines();
+    std::u16string SelectedLine();
+    bool Enabled(Window dialog, int controlId);
+    std::u16string Text(Window dialog, int controlId);
+    Names Items(Window dialog, int controlId);
+    std::u16string SelectedItem(Window dialog, int controlId);
+    // The texts of the message boxes shown so far.
+    Names Messages();
+
+    // The host's private block: the barcode-font count and records.
+    uint8_t* Block() { return records_->Private(); }
+    uint8_t Count() { return Block()[16]; }
+    uint8_t* Record(int index);
+    std::u16string RecordName(int index);
+    Names RecordNames();
+    // Writes names into the first records and the count, as a stored block
+    // would hold them.
+    void StoreNames(const Names& names);
+    // Gives the block one command font of that name.
+    void StoreCommandFont(std::u16string_view name);
+
+private:
+    testsupport::RecordingDriverUI driverUI_;
+    testsupport::HostOptionItems items_;
+    std::shared_ptr<platform::sim::Desktop> desktop_;
+    std::unique_ptr<platform::sim::DesktopDriver> driver_;
+    std::unique_ptr<testsupport::HostPrinter> printer_;
+    std::unique_ptr<testsupport::HostDevMode> records_;
+    plugin::OEMCUIPPARAM ui_{};
+    testsupport::PluginObject object_;
+    Window sheet_ = nullptr;
+    bool orca_ = true;
+};
+
+}  // namespace orca::barcodetest
