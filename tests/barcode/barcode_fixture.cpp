@@ -1,5 +1,8 @@
 #include "barcode_fixture.h"
 
+#include <cstring>
+
+#include "commands/barcode_font_tables.h"
 #include "platform/sim/environment.h"
 #include "plugin/host_abi.h"
 #include "resources/window_styles.h"
@@ -23,6 +26,15 @@ void PutName(uint8_t* at, std::u16string_view name) {
         at[2 * i] = static_cast<uint8_t>(unit & 0xFF);
         at[2 * i + 1] = static_cast<uint8_t>(unit >> 8);
     }
+}
+
+uint32_t FieldOffset(bool orca, uint32_t fieldId) {
+    const auto* row = settings::FindRow<settings::FieldRow>(
+        orca ? std::span<const settings::FieldRow>(commands::kBarcodeMapOrca)
+             : std::span<const settings::FieldRow>(commands::kBarcodeMapOnyx),
+        fieldId);
+    EXPECT_NE(row, nullptr) << "field " << fieldId;
+    return row != nullptr ? row->offset : 0;
 }
 
 }  // namespace
@@ -167,6 +179,24 @@ void BarcodeSheetTest::StoreNames(const Names& names) {
 void BarcodeSheetTest::StoreCommandFont(std::u16string_view name) {
     PutName(Block() + Layout(orca_).CmdFontArea() + kCmdNameOffset, name);
     Block()[settings::kOffsetCmdFontCount] = 1;
+}
+
+uint8_t BarcodeSheetTest::RecordByte(int index, uint32_t fieldId) {
+    return Record(index)[FieldOffset(orca_, fieldId)];
+}
+
+void BarcodeSheetTest::SetRecordByte(int index, uint32_t fieldId, uint8_t value) {
+    Record(index)[FieldOffset(orca_, fieldId)] = value;
+}
+
+double BarcodeSheetTest::RecordHeight(int index) {
+    double height = 0;
+    std::memcpy(&height, Record(index) + FieldOffset(orca_, 5003), sizeof height);
+    return height;
+}
+
+void BarcodeSheetTest::SetUnit(uint8_t unit) {
+    Block()[plugin::OptionOffset(Layout(orca_), 2001)] = unit;
 }
 
 }  // namespace orca::barcodetest

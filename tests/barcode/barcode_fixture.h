@@ -89,6 +89,12 @@ protected:
     void StoreNames(const Names& names);
     // Gives the block one command font of that name.
     void StoreCommandFont(std::u16string_view name);
+    // A one-byte field of a record, and the bar height (millimetres).
+    uint8_t RecordByte(int index, uint32_t fieldId);
+    void SetRecordByte(int index, uint32_t fieldId, uint8_t value);
+    double RecordHeight(int index);
+    // btSpeedUnit, the unit the bar height shows in: 0 cm, 1 mm, 2 inch.
+    void SetUnit(uint8_t unit);
 
 private:
     testsupport::RecordingDriverUI driverUI_;

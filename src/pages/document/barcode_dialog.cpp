@@ -3,6 +3,12 @@
 #include <algorithm>
 
 #include "framework/windows.h"
+#include "pages/document/barcode_1d_page.h"
+#include "pages/document/barcode_datamatrix_page.h"
+#include "pages/document/barcode_maxicode_page.h"
+#include "pages/document/barcode_pdf417_page.h"
+#include "pages/document/barcode_qr_page.h"
+#include "pages/document/barcode_record.h"
 #include "pages/document/font_names.h"
 #include "pages/flag_list.h"
 #include "resources/page_resources.h"
@@ -76,6 +82,15 @@ CDocDialog_BarCode::CDocDialog_BarCode(PageContext& context, FontListServices& s
         initialRotation_ = ReadByte(kFieldRotation);
         ReadFontName(context, kFieldName, index_, initialName_);
     }
+    // The pages read their own fields now, once the record is known.
+    auto page = [this](SubPage kind) -> std::unique_ptr<CBarcodeSubPage>& {
+        return subPages_[static_cast<size_t>(kind)];
+    };
+    page(SubPage::k1D) = std::make_unique<CDocPage_BarCode_1D>(*this);
+    page(SubPage::kPdf417) = std::make_unique<CDocPage_BarCode_PDF417>(*this);
+    page(SubPage::kDatamatrix) = std::make_unique<CDocPage_BarCode_Datamatrix>(*this);
+    page(SubPage::kMaxicode) = std::make_unique<CDocPage_BarCode_Maxicode>(*this);
+    page(SubPage::kQr) = std::make_unique<CDocPage_BarCode_QR>(*this);
     using platform::Notification;
     On(kSymbologyList, Notification::kSelectionChanged, [this] { OnSymbologyChanged(); });
     On(kOkButton, Notification::kClicked, [this] { OnOk(); });
@@ -102,9 +117,6 @@ void CDocDialog_BarCode::OnInitDialog() {
 
     PlaceSubPages();
     ShowSubPageFor(code);
-    if (CBarcodeSubPage* shown = ShownSubPage(); shown != nullptr && code != initialType_) {
-        shown->Refill(code);
-    }
 
     name_.SetText(initialName_);
     name_.LimitText(kNameTypingLimit);
@@ -202,17 +214,11 @@ void CDocDialog_BarCode::ShowError(std::u16string_view key) {
 }
 
 uint8_t CDocDialog_BarCode::ReadByte(uint32_t fieldId) const {
-    uint8_t value = 0;
-    return Context().AccessValue(fieldId, &value, index_, true) == kDone ? value : 0;
+    return ReadRecordByte(Context(), fieldId, index_, 0);
 }
 
 bool CDocDialog_BarCode::StoreByte(uint32_t fieldId, int value, uint8_t initial) const {
-    if (value < 0 || value == initial) {
-        return false;
-    }
-    auto byte = static_cast<uint8_t>(value);
-    Context().AccessValue(fieldId, &byte, index_, false);
-    return true;
+    return StoreRecordByte(Context(), fieldId, index_, value, initial);
 }
 
 }  // namespace orca::pages

@@ -1,11 +1,16 @@
 // A symbology page: a borderless child of the "Define Barcode Font" dialog,
 // laid over the dialog's placeholder, that edits the fields of one kind of
 // symbology. The dialog makes all of them and shows the one its symbology
-// needs; only that one is checked and stored on OK.
+// needs; only that one is checked and stored on OK. A page starts from its
+// fields' defaults, or from the record's values when a font is changed.
 #pragma once
 
 #include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
 
+#include "framework/controls.h"
 #include "pages/plugin_dialog.h"
 
 namespace orca::pages {
@@ -27,6 +32,21 @@ protected:
                     const TranslationRule& rule);
 
     CDocDialog_BarCode& Owner() const { return dialog_; }
+
+    // The record's value of a one-byte field when a font is changed (the
+    // default when it cannot be read); the default for a new font.
+    uint8_t Initial(uint32_t fieldId, uint8_t fallback) const;
+    // Stores value into the dialog's record when it differs from initial.
+    bool StoreValue(uint32_t fieldId, int value, uint8_t initial) const;
+    // Stores the selected item's value when it differs from initial.
+    bool StoreSelection(const framework::ItemList& list, uint32_t fieldId, uint8_t initial) const;
+
+    // Fills a list whose item values are their positions and selects the
+    // stored value, or the first item when the value lies outside the list.
+    static void FillPlainList(const framework::ItemList& list,
+                              std::span<const std::u16string> texts, int stored);
+    // count texts of the numbers from first on, each formatted with format.
+    static std::vector<std::u16string> Numbered(int first, int count, const char* format = "%d");
 
 private:
     CDocDialog_BarCode& dialog_;

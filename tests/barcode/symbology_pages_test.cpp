@@ -1,0 +1,361 @@
+// The symbology pages inside the Define Barcode Font dialog: one page shown
+// for the chosen symbology, each page's lists and edits with their rules, and
+// the record fields they store on OK.
+#include <string>
+#include <tuple>
+#include <utility>
+
+#include "barcode_fixture.h"
+
+namespace orca::barcodetest {
+namespace {
+
+// Symbology pages' controls.
+constexpr int kX = 1149;
+constexpr int kMils = 1245;
+constexpr int kY = 1152;
+constexpr int kUnit = 1246;
+constexpr int kFontHeight = 1153;
+constexpr int kHumanReadable = 1145;
+constexpr int kRatio = 1161;
+constexpr int kBarWide = 1171;
+constexpr int kSymbolHeight = 1181;
+constexpr int kSecurity = 1191;
+constexpr int kColumns = 1198;
+constexpr int kRows = 1199;
+constexpr int kTruncate = 1323;
+constexpr int kCells = 1203;
+constexpr int kEcc = 1205;
+constexpr int kFormatId = 1207;
+constexpr int kMode = 1210;
+constexpr int kQrModel = 1238;
+constexpr int kQrError = 1239;
+constexpr int kQrMask = 1240;
+
+// Fields.
+constexpr uint32_t kFontHeightField = 2027;
+constexpr uint32_t kSecurityField = 2032;
+constexpr uint32_t kColumnsField = 2033;
+constexpr uint32_t kRowsField = 2034;
+constexpr uint32_t kCellsA = 2036;
+constexpr uint32_t kCellsB = 2037;
+constexpr uint32_t kTruncateField = 2077;
+constexpr uint32_t kModeField = 2040;
+constexpr uint32_t kQrErrorField = 2042;
+constexpr uint32_t kQrMaskField = 2043;
+
+constexpr uint8_t kCm = 0, kMm = 1, kInch = 2;
+
+class SymbologyPagesTest : public BarcodeSheetTest {
+protected:
+    // The symbology page shown in the dialog, and that no other is.
+    Window ShownPage(Window dialog) {
+        Window shown = nullptr;
+        int visible = 0;
+        for (Window child : Screen().Children(dialog)) {
+            if (Screen().ClassName(child) == u"#32770" && Screen().IsVisible(child)) {
+                shown = child;
+                ++visible;
+            }
+        }
+        EXPECT_EQ(visible, 1) << "exactly one symbology page is shown";
+        return shown;
+    }
+    // Opens the dialog on the font of that line and acts in it and its page.
+    bool Change(int line, const std::function<void(Window dialog, Window page)>& act) {
+        EXPECT_TRUE(Driver().Select(Page(), kFontList, line));
+        return InDialog(kChange, [&](Window dialog) { act(dialog, ShownPage(dialog)); });
+    }
+    // New font of that symbology; act runs on its page before OK.
+    bool Define(std::u16string_view name, std::u16string_view symbology,
+                const std::function<void(Window page)>& act) {
+        return InDialog(kNew, [&](Window dialog) {
+            EXPECT_TRUE(Driver().Type(dialog, kName, name));
+            EXPECT_TRUE(Driver().Select(dialog, kSymbology, symbology));
+            act(ShownPage(dialog));
+            EXPECT_TRUE(Driver().Click(dialog, kOk));
+        });
+    }
+    // Unchecks "Use Font Height" and types the bar height; the message OK
+    // shows, "" when the dialog closed.
+    std::u16string TryHeight(std::u16string_view typed) {
+        const size_t before = Messages().size();
+        EXPECT_TRUE(InDialog(kNew, [&](Window dialog) {
+            Driver().Type(dialog, kName, u"Tall");
+            const Window page = ShownPage(dialog);
+            Driver().Click(page, kFontHeight);
+            Driver().Retype(page, kY, typed);
+            Driver().Click(dialog, kOk);
+        }));
+        return Messages().size() == before ? u"" : Messages().back();
+    }
+};
+
+TEST_F(SymbologyPagesTest, TheSymbologyPicksTheOnePageShown) {
+    struct Case {
+        const char16_t* model;
+        const char16_t* symbology;
+        int control;  // one control of the page that must be shown
+    };
+    const Case cases[] = {
+        {kOrcaModel, u"CODE128", kX},        {kOrcaModel, u"PDF417", kColumns},
+        {kOrcaModel, u"DATAMATRIX", kCells}, {kOrcaModel, u"MAXICODE", kMode},
+        {kOrcaModel, u"QR", kQrMask},        {kOnyxModel, u"UPC5", kX},
+        {kOnyxModel, u"PDF417", kColumns},   {kOnyxModel, u"MAXICODE", kMode},
+        {kOnyxModel, u"QR", kQrMask},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(std::u16string(c.model) + u" " + c.symbology));
+        OpenSheet(c.model);
+        ASSERT_TRUE(InDialog(kNew, [&](Window dialog) {
+            ASSERT_TRUE(Driver().Select(dialog, kSymbology, c.symbology));
+            EXPECT_NE(Screen().Child(ShownPage(dialog), c.control), nullptr);
+        }));
+    }
+}
+
+TEST_F(SymbologyPagesTest, XDimensionShowsItsWidthInMils) {
+    OpenSheet(kOrcaModel);
+    ASSERT_TRUE(Change(0, [&](Window, Window page) {
+        for (const auto& [position, mils] : {std::pair{0, u"5 mils"}, std::pair{5, u"30 mils"},
+                                             std::pair{6, u"34 mils"}, std::pair{9, u"49 mils"}}) {
+            ASSERT_TRUE(Driver().Select(page, kX, position));
+            EXPECT_EQ(Text(page, kMils), mils);
+        }
+    }));
+}
+
+TEST_F(SymbologyPagesTest, TheHeightEditTakesNoSignAndTwoDecimals) {
+    OpenSheet(kOrcaModel);
+    ASSERT_TRUE(Change(0, [&](Window, Window page) {
+        ASSERT_TRUE(Driver().Click(page, kFontHeight));
+        for (const auto& [typed, shown] :
+             {std::pair{u"12.345", u"12.34"}, std::pair{u"-5", u"5"}, std::pair{u"7.5", u"7.5"}}) {
+            SCOPED_TRACE(::testing::PrintToString(std::u16string(typed)));
+            ASSERT_TRUE(Driver().Retype(page, kY, typed));
+            EXPECT_EQ(Text(page, kY), shown);
+        }
+    }));
+}
+
+TEST_F(SymbologyPagesTest, TheHeightIsCheckedInTheUnitAndLanguageRangeAndStoredInMillimetres) {
+    struct Case {
+        const char16_t* model;
+        uint8_t unit;
+        const char16_t* typed;
+        const char16_t* message;  // "" when accepted
+        double stored;            // millimetres, when accepted
+    };
+    const Case cases[] = {
+        {kOnyxModel, kInch, u"3.15", u"", 3.15 * 25.4},
+        {kOnyxModel, kInch, u"3.16", u"Y Dimensions should between: 0.06 - 3.15inch!", 0},
+        {kOrcaModel, kInch, u"3.16", u"", 3.16 * 25.4},
+        {kOrcaModel, kMm, u"500", u"", 500},
+        {kOrcaModel, kMm, u"500.01", u"Y Dimensions should between: 1.60 - 500.00mm!", 0},
+        {kOnyxModel, kMm, u"1.59", u"Y Dimensions should between: 1.60 - 80.00mm!", 0},
+        {kOnyxModel, kCm, u"8", u"", 80},
+        {kOnyxModel, kCm, u"0.15", u"Y Dimensions should between: 0.16 - 8.00cm!", 0},
+        // No number at all reads as 0.
+        {kOrcaModel, kMm, u"\b", u"Y Dimensions should between: 1.60 - 500.00mm!", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(std::u16string(c.model) + u" " + c.typed));
+        OpenSheet(c.model);
+        SetUnit(c.unit);
+        EXPECT_EQ(TryHeight(c.typed), c.message);
+        if (*c.message == u'\0') {
+            ASSERT_EQ(Count(), 9);
+            EXPECT_DOUBLE_EQ(RecordHeight(8), c.stored);
+            EXPECT_EQ(RecordByte(8, kFontHeightField), 0);
+        } else {
+            EXPECT_EQ(Count(), 8) << "a refused height adds nothing";
+        }
+    }
+}
+
+TEST_F(SymbologyPagesTest, AnInchHeightIsShownAgainInMillimetres) {
+    OpenSheet(kOrcaModel);
+    SetUnit(kInch);
+    ASSERT_EQ(TryHeight(u"1.0"), u"");
+    EXPECT_DOUBLE_EQ(RecordHeight(8), 25.4);
+    SetUnit(kMm);
+    ASSERT_TRUE(Change(8, [&](Window dialog, Window page) {
+        EXPECT_EQ(Text(page, kY), u"25.40");
+        EXPECT_EQ(Text(page, kUnit), u"mm");
+        Driver().Click(dialog, kCancel);
+    }));
+}
+
+TEST_F(SymbologyPagesTest, AnUntouchedHeightKeepsItsExactValue) {
+    // 20 mm shows as 0.79 inch; confirming without a change keeps 20 mm and
+    // marks nothing.
+    OpenSheet(kOrcaModel);
+    SetUnit(kInch);
+    SetRecordByte(0, kFontHeightField, 0);
+    ASSERT_TRUE(Change(0, [&](Window dialog, Window page) {
+        EXPECT_EQ(Text(page, kY), u"0.79");
+        EXPECT_TRUE(Enabled(page, kY));
+        Driver().Click(dialog, kOk);
+    }));
+    EXPECT_DOUBLE_EQ(RecordHeight(0), 20.0);
+    EXPECT_FALSE(ApplyEnabled());
+}
+
+TEST_F(SymbologyPagesTest, WithTheFontsHeightTheBarHeightIsNeitherCheckedNorStored) {
+    OpenSheet(kOnyxModel);
+    // CODE39, whose lists offer every stored value: OK alone changes nothing.
+    const std::vector<uint8_t> before(Record(3), Record(3) + kRecordSize);
+    ASSERT_TRUE(Change(3, [&](Window dialog, Window page) {
+        ASSERT_TRUE(Driver().Click(page, kFontHeight));
+        ASSERT_TRUE(Driver().Retype(page, kY, u"999"));
+        ASSERT_TRUE(Driver().Click(page, kFontHeight));
+        EXPECT_FALSE(Enabled(page, kY));
+        Driver().Click(dialog, kOk);
+    }));
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ(std::vector<uint8_t>(Record(3), Record(3) + kRecordSize), before);
+    EXPECT_FALSE(ApplyEnabled());
+}
+
+TEST_F(SymbologyPagesTest, HumanReadableAndRatioChoicesFollowTheSymbology) {
+    struct Case {
+        const char16_t* model;
+        const char16_t* symbology;
+        Names readable;
+        Names ratios;
+    };
+    const Case cases[] = {
+        {kOrcaModel, u"EAN13", {u"None", u"Below"}, {u"1:2"}},
+        {kOrcaModel, u"CODE39", {u"None", u"Below", u"Above"}, {u"1:2", u"1:3", u"2:5"}},
+        {kOrcaModel, u"BOOKLAND5", {u"None", u"Above"}, {u"1:3"}},
+        {kOrcaModel, u"POSTNET32", {u"None"}, {u"1:3"}},
+        {kOnyxModel, u"UPC2", {u"None", u"Above"}, {u"1:2"}},
+        {kOnyxModel, u"CODE39 Regular", {u"None", u"Below"}, {u"1:2", u"1:3", u"2:5"}},
+        {kOnyxModel, u"POSTNET", {u"None"}, {u"1:3"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(std::u16string(c.model) + u" " + c.symbology));
+        OpenSheet(c.model);
+        ASSERT_TRUE(InDialog(kNew, [&](Window dialog) {
+            ASSERT_TRUE(Driver().Select(dialog, kSymbology, c.symbology));
+            const Window page = ShownPage(dialog);
+            EXPECT_EQ(Items(page, kHumanReadable), c.readable);
+            EXPECT_EQ(Items(page, kRatio), c.ratios);
+            EXPECT_EQ(Text(page, kBarWide), c.ratios[0] == u"1:2" ? u"2" : u"3");
+        }));
+    }
+}
+
+TEST_F(SymbologyPagesTest, Pdf417EditsAreHeldToTheirRanges) {
+    OpenSheet(kOrcaModel);
+    ASSERT_TRUE(Change(7, [&](Window dialog, Window page) {
+        for (const auto& [control, typed, shown] :
+             {std::tuple{kColumns, u"45", u"30"}, std::tuple{kColumns, u"0", u"1"},
+              std::tuple{kColumns, u"12", u"12"}, std::tuple{kRows, u"95", u"90"},
+              std::tuple{kRows, u"0", u"0"}, std::tuple{kRows, u"17", u"17"}}) {
+            SCOPED_TRACE(::testing::PrintToString(std::u16string(typed)));
+            ASSERT_TRUE(Driver().Retype(page, control, typed));
+            EXPECT_EQ(Text(page, control), shown);
+        }
+        EXPECT_EQ(Items(page, kSymbolHeight).size(), 99u);
+        EXPECT_FALSE(Screen().IsVisible(Screen().Child(page, kTruncate)));
+        Driver().Click(dialog, kOk);
+    }));
+    EXPECT_EQ(RecordByte(7, kColumnsField), 12);
+    EXPECT_EQ(RecordByte(7, kRowsField), 17);
+    EXPECT_TRUE(ApplyEnabled());
+}
+
+TEST_F(SymbologyPagesTest, OnyxPdf417OffersTruncatedSymbols) {
+    OpenSheet(kOnyxModel);
+    ASSERT_TRUE(Change(7, [&](Window dialog, Window page) {
+        EXPECT_EQ(Items(page, kTruncate), (Names{u"Standard", u"Truncated"}));
+        EXPECT_EQ(Items(page, kSymbolHeight).size(), 24u);
+        ASSERT_TRUE(Driver().Select(page, kTruncate, u"Truncated"));
+        Driver().Click(dialog, kOk);
+    }));
+    EXPECT_EQ(RecordByte(7, kTruncateField), 1);
+}
+
+TEST_F(SymbologyPagesTest, AStoredValueOutsideAListSelectsTheFirstItem) {
+    OpenSheet(kOrcaModel);
+    SetRecordByte(7, kSecurityField, 20);
+    ASSERT_TRUE(Change(7, [&](Window dialog, Window page) {
+        EXPECT_EQ(SelectedItem(page, kSecurity), u"0");
+        Driver().Click(dialog, kOk);
+    }));
+    EXPECT_EQ(RecordByte(7, kSecurityField), 0);
+}
+
+TEST_F(SymbologyPagesTest, DataMatrixSizesMapToTheirCellCounts) {
+    struct Case {
+        uint8_t a, b;
+        const char16_t* shown;
+        const char16_t* chosen;
+        uint8_t storedA, storedB;
+    };
+    const Case cases[] = {
+        {36, 16, u"36 x 16", u"Auto", 0, 0},
+        {0, 0, u"Auto", u"18 x 8", 18, 8},
+        {24, 24, u"24 x 24", u"144 x 144", 144, 144},
+        // A size with no item of its own shows as "Auto".
+        {11, 11, u"Auto", u"10 x 10", 10, 10},
+        {20, 30, u"Auto", u"48 x 16", 48, 16},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(std::u16string(c.shown) + u" -> " + c.chosen));
+        OpenSheet(kOrcaModel);
+        SetRecordByte(7, 2023, 17);  // DATAMATRIX
+        SetRecordByte(7, kCellsA, c.a);
+        SetRecordByte(7, kCellsB, c.b);
+        ASSERT_TRUE(Change(7, [&](Window dialog, Window page) {
+            EXPECT_EQ(SelectedItem(page, kCells), c.shown);
+            ASSERT_TRUE(Driver().Select(page, kCells, c.chosen));
+            Driver().Click(dialog, kOk);
+        }));
+        EXPECT_EQ(RecordByte(7, kCellsA), c.storedA);
+        EXPECT_EQ(RecordByte(7, kCellsB), c.storedB);
+    }
+}
+
+TEST_F(SymbologyPagesTest, TheFormatIdAppliesToEveryEccLevelButTheLast) {
+    OpenSheet(kOrcaModel);
+    ASSERT_TRUE(Define(u"Matrix", u"DATAMATRIX", [&](Window page) {
+        EXPECT_EQ(SelectedItem(page, kEcc), u"200");
+        EXPECT_FALSE(Enabled(page, kEcc));
+        EXPECT_FALSE(Enabled(page, kFormatId));
+    }));
+    SetRecordByte(8, 2038, 2);  // ECC "080"
+    ASSERT_TRUE(Change(8, [&](Window dialog, Window page) {
+        EXPECT_TRUE(Enabled(page, kFormatId));
+        ASSERT_TRUE(Driver().Select(page, kFormatId, u"04"));
+        Driver().Click(dialog, kOk);
+    }));
+    EXPECT_EQ(RecordByte(8, 2039), 3);
+}
+
+TEST_F(SymbologyPagesTest, QrAndMaxicodeStoreTheirChoices) {
+    OpenSheet(kOrcaModel);
+    ASSERT_TRUE(Define(u"Square", u"QR", [&](Window page) {
+        EXPECT_EQ(SelectedItem(page, kQrMask), u"Auto");
+        EXPECT_FALSE(Enabled(page, kQrMask)) << "ORCA printers choose the mask themselves";
+        EXPECT_EQ(SelectedItem(page, kQrModel), u"2");
+        EXPECT_EQ(Items(page, kQrError),
+                  (Names{u"Extra High", u"Standard", u"High", u"High Density"}));
+        Driver().Select(page, kQrError, u"High Density");
+    }));
+    EXPECT_EQ(RecordByte(8, kQrErrorField), 3);
+    EXPECT_EQ(RecordByte(8, kQrMaskField), 9);
+
+    OpenSheet(kOnyxModel);
+    ASSERT_TRUE(Define(u"Square", u"QR",
+                       [&](Window page) { ASSERT_TRUE(Driver().Select(page, kQrMask, u"None")); }));
+    EXPECT_EQ(RecordByte(8, kQrMaskField), 8);
+    ASSERT_TRUE(Define(u"Parcel", u"MAXICODE",
+                       [&](Window page) { ASSERT_TRUE(Driver().Select(page, kMode, u"3")); }));
+    EXPECT_EQ(RecordByte(9, kModeField), 2);
+    EXPECT_EQ(RecordByte(9, 2023), 19);
+}
+
+}  // namespace
+}  // namespace orca::barcodetest
