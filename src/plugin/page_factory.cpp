@@ -1,5 +1,7 @@
 #include "plugin/page_factory.h"
 
+#include "pages/document/advanced_onyx_page.h"
+#include "pages/document/advanced_orca_page.h"
 #include "pages/document/barcode_list_page.h"
 #include "pages/document/dithering_page.h"
 #include "pages/document/language_page.h"
@@ -23,20 +25,23 @@ std::unique_ptr<pages::CPluginPage> CreateServed(COemUI& ui) {
     return std::make_unique<Page>(ui, ui);
 }
 
-// The Tools page sends its raw jobs on the sheet's printer handle.
-std::unique_ptr<pages::CPluginPage> CreateTools(COemUI& ui) {
-    return std::make_unique<pages::CDocPage_Tools>(ui, ui.SheetPrinter());
+// A page that sends raw jobs on the sheet's printer handle.
+template <typename Page>
+std::unique_ptr<pages::CPluginPage> CreateSending(COemUI& ui) {
+    return std::make_unique<Page>(ui, ui.SheetPrinter());
 }
 
 // One row per page switch whose pages exist.
-constexpr std::array<PageCreatorRow, 6> kPageCreators{{
+constexpr PageCreatorRow kPageCreators[] = {
     {2055, CreateServed<pages::CDocPage_Option>, nullptr},
+    {2056, CreateSending<pages::CDocPage_Advanced_ORCA>,
+     CreateSending<pages::CDocPage_Advanced_ONYX>},
     {2062, CreateServed<pages::CDocPage_Dithering>, nullptr},
     {2057, CreateServed<pages::CDocPage_BarCode>, nullptr},
-    {2059, CreateTools, nullptr},
+    {2059, CreateSending<pages::CDocPage_Tools>, nullptr},
     {2063, Create<pages::CDocPage_Language>, nullptr},
     {2064, Create<pages::CProperty_Version>, Create<pages::CProperty_VersionOEM>},
-}};
+};
 
 }  // namespace
 

@@ -1,0 +1,25 @@
+// Numbers as a person types them into an edit: the leading number of the
+// text, 0 when it starts with none, so any text reads as some number; and a
+// count as an edit shows it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace orca::pages {
+
+// A signed decimal number: blanks, an optional sign, digits with at most
+// one point; no exponent. A number too large for a double reads as the
+// largest double of its sign.
+double ReadDecimal(std::u16string_view text);
+
+// A whole number: blanks, an optional sign, digits. A count cannot be
+// negative, so a negative number reads as 0; one beyond 32 bits as the
+// largest 32-bit count.
+uint32_t ReadCount(std::u16string_view text);
+
+// A count in decimal digits.
+std::u16string CountText(uint32_t count);
+
+}  // namespace orca::pages
