@@ -147,16 +147,22 @@ struct SheetCase {
 };
 
 TEST_F(PropertySheetsTest, PagesFollowTheModelsSwitchesInTheListedOrder) {
-    const std::vector<std::u16string> orcaDocument = {u"Options", u"Dithering", u"Barcode Fonts",
-                                                      u"Tools",   u"Language",  u"Version"};
+    const std::vector<std::u16string> orcaDocument = {
+        u"Options", u"Advance Setup", u"Dithering", u"Barcode Fonts",
+        u"Tools",   u"Language",      u"Version",
+    };
     const SheetCase cases[] = {
         {u"Kestrel(ORCA)", orcaDocument, {u"Version"}, true},
         {u"Kestrel(ONYX)", orcaDocument, {u"Version"}, true},
         {u"Egret", orcaDocument, {u"Version"}, false},
         {u"Crane", orcaDocument, {u"Version"}, false},
-        // No switch is set and no language can be read: the neutral Version
-        // page alone, in Chinese.
-        {u"Generic Laser Driver", {u"\u7248\u672C"}, {u"\u7248\u672C"}, false},
+        // No switch is set and no language can be read: the pages that a
+        // switch of 0 selects, the ONYX Advanced page and the neutral Version
+        // page, in Chinese.
+        {u"Generic Laser Driver",
+         {u"\u9AD8\u7EA7\u8BBE\u7F6E", u"\u7248\u672C"},
+         {u"\u7248\u672C"},
+         false},
     };
     for (const SheetCase& c : cases) {
         SCOPED_TRACE(testing::PrintToString(std::u16string(c.driver)));

@@ -1,0 +1,110 @@
+// The Advanced page's lists: what each language and model offers, the texts
+// of both UI languages, and the value each choice stores.
+#include "advanced/advanced_fixture.h"
+
+namespace orca::advanced::testing {
+namespace {
+
+struct ListCase {
+    const char16_t* printer;
+    uint8_t language;
+    int control;
+    Texts items;
+};
+
+TEST_F(AdvancedPageTest, ListsOfferWhatTheModelAllowsInTheSheetsLanguage) {
+    const ListCase cases[] = {
+        // The model's operation mask: ORCA 23 (no applicator, delayed cutter,
+        // RFID or kiosk), ONYX all six; only ORCA has "Default".
+        {kOrca, kEnglish, kOperation, {u"Default", u"Tear Off", u"Peel Off", u"Rewind", u"Cutter"}},
+        {kOnyx,
+         kEnglish,
+         kOperation,
+         {u"Cutter", u"Tear Off", u"Peel Off", u"Rewind", u"Tear Off(unconfirmed)",
+          u"Peel Off(unconfirmed)"}},
+        {kOrca, kChinese, kOperation, {u"默认", u"撕纸", u"剥离", u"回卷", u"切刀"}},
+        {kOnyx,
+         kChinese,
+         kOperation,
+         {u"切刀", u"撕纸", u"剥离", u"回卷", u"撕纸(不确认)", u"剥离(不确认)"}},
+        {kOrca, kEnglish, kMirror, {u"Default", u"Disable", u"Enable"}},
+        {kOnyx, kChinese, kMirror, {u"默认", u"禁用", u"启用"}},
+        {kOnyx, kEnglish, kReverse, {u"Default", u"Disable", u"Enable"}},
+        {kOrca, kEnglish, kMediaType, {u"Default", u"Thermal Transfer", u"Thermal Direct"}},
+        {kOnyx, kEnglish, kPaperType, {u"Default", u"Continuous", u"Mark Sensing", u"Web Sensing"}},
+    };
+    for (const ListCase& c : cases) {
+        SCOPED_TRACE(::testing::Message()
+                     << "control " << c.control << ", language " << int(c.language) << ", "
+                     << ::testing::PrintToString(std::u16string(c.printer)));
+        Open(c.printer, [&](const Settings& s) { s.Set<uint8_t>(kLanguageField, c.language); });
+        EXPECT_EQ(Items(c.control), c.items);
+    }
+}
+
+TEST_F(AdvancedPageTest, LabelsAndButtonsTakeTheLanguageFilesTexts) {
+    Open(kOrca, [](const Settings& s) { s.Set<uint8_t>(kLanguageField, kChinese); });
+    EXPECT_EQ(Text(1255), u"出纸方式:");
+    EXPECT_EQ(Text(1256), u"切纸张数:");
+    EXPECT_EQ(Text(kTopUnit), u"毫米");
+    // The edits keep what the page put there.
+    EXPECT_EQ(Text(kTopEdit), u"0.00");
+
+    Open(kOnyx);
+    EXPECT_EQ(Text(1327), u"OutPaper unit:");
+    EXPECT_EQ(Text(1322), u"OutPaper:");
+    EXPECT_EQ(Text(kOther), u"Other");
+    EXPECT_EQ(Text(kCalibrate), u"Calibrate");
+    EXPECT_EQ(Text(kOutPaperUnitLabel), u"mm");
+}
+
+TEST_F(AdvancedPageTest, AChoiceStoresItsValueAtOnceAndEnablesApplyOnlyWhenItDiffers) {
+    const ChoiceCase cases[] = {
+        {kOrca, kOperation, u"Default", kOperationMode, 255},
+        {kOrca, kOperation, u"Cutter", kOperationMode, 4},
+        {kOnyx, kOperation, u"Cutter", kOperationMode, 0},
+        {kOnyx, kOperation, u"Peel Off(unconfirmed)", kOperationMode, 5},
+        {kOrca, kMirror, u"Enable", 2005, 1},
+        {kOnyx, kReverse, u"Default", 2006, 255},
+        {kOrca, kMediaType, u"Thermal Direct", 2007, 1},
+        {kOnyx, kPaperType, u"Mark Sensing", 2008, 1},
+    };
+    for (const ChoiceCase& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(std::u16string(c.item)));
+        Open(c.printer);
+        const std::u16string shown = Selected(c.control);
+        ASSERT_TRUE(Select(c.control, shown));
+        EXPECT_FALSE(ApplyEnabled()) << "the shown value chosen again is no change";
+
+        ASSERT_TRUE(Select(c.control, c.item));
+        EXPECT_EQ(Fields().Get<uint8_t>(c.field), c.stored);
+        EXPECT_TRUE(ApplyEnabled());
+        Reshow();
+        EXPECT_EQ(Selected(c.control), c.item);
+    }
+}
+
+TEST_F(AdvancedPageTest, AStoredValueTheModelDoesNotOfferShowsTheFirstItemAndStaysStored) {
+    // Applicator (3) is outside the ORCA model's operation mask.
+    Open(kOrca, [](const Settings& s) { s.Set<uint8_t>(kOperationMode, 3); });
+    EXPECT_EQ(Selected(kOperation), u"Default");
+    EXPECT_EQ(Fields().Get<uint8_t>(kOperationMode), 3);
+    EXPECT_FALSE(ApplyEnabled());
+}
+
+TEST_F(AdvancedPageTest, AnUnsupportedPrinterGetsTheOnyxPageThatStoresNothing) {
+    Open(kUnsupported);
+    EXPECT_EQ(Items(kOperation), Texts{}) << "no model, no operation modes";
+    EXPECT_EQ(Items(kMirror).size(), 3u);
+    EXPECT_TRUE(Visible(kPaperUnit));
+    EXPECT_EQ(Text(kTopEdit), u"N/A");
+
+    ASSERT_TRUE(Driver().Select(Page(), kMirror, 2));
+    ASSERT_TRUE(Click(kTopBox));
+    ASSERT_TRUE(Type(kTopEdit, u"5"));
+    ASSERT_TRUE(Type(kPaperUnit, u"12"));
+    EXPECT_FALSE(ApplyEnabled()) << "the printer keeps no settings to change";
+}
+
+}  // namespace
+}  // namespace orca::advanced::testing
