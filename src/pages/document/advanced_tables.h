@@ -149,20 +149,20 @@ struct Layout {
 };
 
 inline constexpr Layout kOrcaLayout{
-    resources::kPageAdvancedOrca,
-    {kSkipEdits, kOrcaUntranslated},
-    kOrcaOperation,
-    kOrcaAdjustments,
-    {},
-    kOrcaCalibrate,
+    .resource = resources::kPageAdvancedOrca,
+    .rule = {kSkipEdits, kOrcaUntranslated},
+    .operation = kOrcaOperation,
+    .adjustments = kOrcaAdjustments,
+    .lockingOperations = {},
+    .calibrate = kOrcaCalibrate,
 };
 inline constexpr Layout kOnyxLayout{
-    resources::kPageAdvancedOnyx,
-    {kSkipEdits, kOnyxUntranslated},
-    kOnyxOperation,
-    kOnyxAdjustments,
-    kOnyxLockingOperations,
-    kOnyxCalibrate,
+    .resource = resources::kPageAdvancedOnyx,
+    .rule = {kSkipEdits, kOnyxUntranslated},
+    .operation = kOnyxOperation,
+    .adjustments = kOnyxAdjustments,
+    .lockingOperations = kOnyxLockingOperations,
+    .calibrate = kOnyxCalibrate,
 };
 
 // The Other dialogs.
