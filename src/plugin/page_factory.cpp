@@ -4,6 +4,7 @@
 #include "pages/document/advanced_orca_page.h"
 #include "pages/document/barcode_list_page.h"
 #include "pages/document/dithering_page.h"
+#include "pages/document/import_page.h"
 #include "pages/document/language_page.h"
 #include "pages/document/option_page.h"
 #include "pages/document/tools_page.h"
@@ -31,6 +32,11 @@ std::unique_ptr<pages::CPluginPage> CreateSending(COemUI& ui) {
     return std::make_unique<Page>(ui, ui.SheetPrinter());
 }
 
+// The Import/Export page reads the forms and stored settings of the sheet's printer.
+std::unique_ptr<pages::CPluginPage> CreateImport(COemUI& ui) {
+    return std::make_unique<pages::CDocPage_Import>(ui, ui, ui.SheetPrinter());
+}
+
 // One row per page switch whose pages exist.
 constexpr PageCreatorRow kPageCreators[] = {
     {2055, CreateServed<pages::CDocPage_Option>, nullptr},
@@ -39,6 +45,7 @@ constexpr PageCreatorRow kPageCreators[] = {
     {2062, CreateServed<pages::CDocPage_Dithering>, nullptr},
     {2057, CreateServed<pages::CDocPage_BarCode>, nullptr},
     {2059, CreateSending<pages::CDocPage_Tools>, nullptr},
+    {2060, CreateImport, nullptr},
     {2063, Create<pages::CDocPage_Language>, nullptr},
     {2064, Create<pages::CProperty_Version>, Create<pages::CProperty_VersionOEM>},
 };

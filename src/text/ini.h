@@ -43,6 +43,7 @@
 #pragma once
 
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -65,6 +66,19 @@ int ReadInt(const std::filesystem::path& file, std::u16string_view section, std:
 // names or value are refused (see above).
 bool WriteString(const std::filesystem::path& file, std::u16string_view section,
                  std::u16string_view key, std::u16string_view value, unsigned codePage);
+
+// One write of WriteStrings.
+struct KeyValue {
+    std::u16string_view section;
+    std::u16string_view key;
+    std::u16string value;
+};
+
+// Writes the keys in order with the same result as one WriteString each, but
+// reads and replaces the file once. A refused write is left out; false when
+// any was refused or the file cannot be written.
+bool WriteStrings(const std::filesystem::path& file, std::span<const KeyValue> writes,
+                  unsigned codePage);
 
 // The parse cache can be switched off (benchmarks compare both).
 void SetCacheEnabled(bool enabled);

@@ -1,5 +1,8 @@
 #include "text/ini_edit.h"
 
+#include <unordered_map>
+#include <vector>
+
 #include "text/ini_profile.h"
 
 namespace orca::text::ini::detail {
@@ -63,6 +66,85 @@ std::string ApplyWrite(const Document& document, std::u16string_view section,
     text += u"[" + std::u16string(section) + u"]" + kLineEnd + keyLine + kLineEnd;
     size_t end = document.bytes.size();
     return Spliced(document, end, end, text);
+}
+
+}  // namespace orca::text::ini::detail
+
+namespace orca::text::ini::detail {
+namespace {
+
+// Keys added to one section in order, each once by its folded name; a key
+// written again keeps the spelling of its first write, as a key of the file does.
+struct AddedKeys {
+    std::vector<std::pair<std::u16string, std::u16string>> lines;  // key, stored value
+    std::unordered_map<std::u16string, size_t> byKey;
+
+    void Set(std::u16string_view key, std::u16string stored) {
+        auto [at, added] = byKey.emplace(Folded(key), lines.size());
+        if (added)
+            lines.emplace_back(std::u16string(key), std::move(stored));
+        else
+            lines[at->second].second = std::move(stored);
+    }
+
+    std::u16string Text() const {
+        std::u16string text;
+        for (const auto& [key, value] : lines)
+            text += key + u"=" + value + kLineEnd;
+        return text;
+    }
+};
+
+}  // namespace
+
+std::string ApplyWrites(const Document& document, std::span<const Write> writes) {
+    Profile profile(document);
+    std::unordered_map<size_t, std::u16string> replaced;  // line -> its new text
+    std::unordered_map<size_t, AddedKeys> appended;       // a section's last line -> new keys
+    std::vector<std::pair<std::u16string, AddedKeys>> newSections;
+    std::unordered_map<std::u16string, size_t> newSectionByName;
+
+    for (const Write& write : writes) {
+        const std::u16string stored = StoredValue(write.value);
+        if (const Entry* entry = profile.FindEntry(write.section, write.key)) {
+            replaced[entry->line] = entry->key + u"=" + stored;
+        } else if (const Section* found = profile.FindSection(write.section)) {
+            appended[found->last].Set(write.key, stored);
+        } else {
+            auto [at, added] = newSectionByName.emplace(Folded(write.section), newSections.size());
+            if (added)
+                newSections.emplace_back(std::u16string(write.section), AddedKeys{});
+            newSections[at->second].second.Set(write.key, stored);
+        }
+    }
+
+    std::string bytes;
+    bytes.reserve(document.bytes.size());
+    size_t copied = 0;
+    bool openEnd = false;  // the last line written has no line end
+    for (size_t i = 0; i < document.lines.size(); ++i) {
+        const Line& line = document.lines[i];
+        bytes.append(document.bytes, copied, line.begin - copied);
+        if (auto text = replaced.find(i); text != replaced.end()) {
+            bytes += EncodeText(document, text->second);
+            bytes.append(document.bytes, line.end, line.next - line.end);
+        } else {
+            bytes.append(document.bytes, line.begin, line.next - line.begin);
+        }
+        copied = line.next;
+        openEnd = line.end == line.next;
+        if (auto keys = appended.find(i); keys != appended.end()) {
+            bytes += EncodeText(document, (openEnd ? kLineEnd : u"") + keys->second.Text());
+            openEnd = false;
+        }
+    }
+    bytes.append(document.bytes, copied);
+
+    std::u16string text = openEnd && !newSections.empty() ? kLineEnd : u"";
+    for (const auto& [name, keys] : newSections) {
+        text += u"[" + name + u"]" + kLineEnd + keys.Text();
+    }
+    return bytes + EncodeText(document, text);
 }
 
 }  // namespace orca::text::ini::detail

@@ -2,6 +2,7 @@
 // accepts, and the file's bytes after it.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -16,5 +17,16 @@ bool AcceptsWrite(std::u16string_view section, std::u16string_view key, std::u16
 // The document's bytes with key=value written into section; the texts are accepted ones.
 std::string ApplyWrite(const Document& document, std::u16string_view section,
                        std::u16string_view key, std::u16string_view value);
+
+// A write of ApplyWrites; the texts are accepted ones.
+struct Write {
+    std::u16string_view section;
+    std::u16string_view key;
+    std::u16string_view value;
+};
+
+// The document's bytes after the writes in order, as ApplyWrite one by one
+// would leave them.
+std::string ApplyWrites(const Document& document, std::span<const Write> writes);
 
 }  // namespace orca::text::ini::detail

@@ -32,14 +32,14 @@ ClassifiedLine Classify(std::u16string_view text) {
             StripQuotes(TrimBlanks(trimmed.substr(equals + 1)))};
 }
 
+}  // namespace
+
 std::u16string Folded(std::u16string_view name) {
     std::u16string folded(name);
     for (char16_t& c : folded)
         c = FoldCase(c);
     return folded;
 }
-
-}  // namespace
 
 std::u16string_view TrimBlanks(std::u16string_view text) {
     while (!text.empty() && IsBlank(text.front()))

@@ -43,6 +43,8 @@ std::u16string_view TrimBlanks(std::u16string_view text);
 std::u16string_view CallerName(std::u16string_view name);
 // Text up to its first NUL.
 std::u16string_view UpToNul(std::u16string_view text);
+// A name with its letters folded, as the indexes hold it.
+std::u16string Folded(std::u16string_view name);
 // Text without one matching pair of surrounding ' or ".
 std::u16string_view StripQuotes(std::u16string_view text);
 

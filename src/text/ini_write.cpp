@@ -1,4 +1,6 @@
+#include <functional>
 #include <mutex>
+#include <vector>
 
 #include "text/ini.h"
 #include "text/ini_cache.h"
@@ -7,15 +9,11 @@
 #include "text/ini_profile.h"
 
 namespace orca::text::ini {
+namespace {
 
-bool WriteString(const std::filesystem::path& file, std::u16string_view section,
-                 std::u16string_view key, std::u16string_view value, unsigned codePage) {
-    section = detail::CallerName(section);
-    key = detail::CallerName(key);
-    value = detail::UpToNul(value);
-    if (!detail::AcceptsWrite(section, key, value))
-        return false;
-
+// Replaces the file (a missing one counts as empty) with the edit of its bytes.
+bool Rewrite(const std::filesystem::path& file, unsigned codePage,
+             const std::function<std::string(const detail::Document&)>& edit) {
     // Writes in this process take turns, so two of them never lose each other's key.
     static std::mutex writing;
     std::lock_guard lock(writing);
@@ -24,11 +22,47 @@ bool WriteString(const std::filesystem::path& file, std::u16string_view section,
     std::optional<std::string> bytes = exists ? detail::ReadWholeFile(file) : std::string();
     if (error || !bytes)
         return false;
-    std::string written =
-        detail::ApplyWrite(detail::LoadDocument(std::move(*bytes), codePage), section, key, value);
+    std::string written = edit(detail::LoadDocument(std::move(*bytes), codePage));
     bool replaced = detail::ReplaceFile(file, written);
     detail::ForgetProfile(file);
     return replaced;
+}
+
+// The write as the file receives it, or nothing when it is refused.
+std::optional<detail::Write> Accepted(std::u16string_view section, std::u16string_view key,
+                                      std::u16string_view value) {
+    section = detail::CallerName(section);
+    key = detail::CallerName(key);
+    value = detail::UpToNul(value);
+    if (!detail::AcceptsWrite(section, key, value))
+        return std::nullopt;
+    return detail::Write{section, key, value};
+}
+
+}  // namespace
+
+bool WriteString(const std::filesystem::path& file, std::u16string_view section,
+                 std::u16string_view key, std::u16string_view value, unsigned codePage) {
+    const std::optional<detail::Write> write = Accepted(section, key, value);
+    if (!write)
+        return false;
+    return Rewrite(file, codePage, [&](const detail::Document& document) {
+        return detail::ApplyWrite(document, write->section, write->key, write->value);
+    });
+}
+
+bool WriteStrings(const std::filesystem::path& file, std::span<const KeyValue> writes,
+                  unsigned codePage) {
+    std::vector<detail::Write> accepted;
+    accepted.reserve(writes.size());
+    for (const KeyValue& write : writes) {
+        if (auto one = Accepted(write.section, write.key, write.value))
+            accepted.push_back(*one);
+    }
+    const bool written = Rewrite(file, codePage, [&](const detail::Document& document) {
+        return detail::ApplyWrites(document, accepted);
+    });
+    return written && accepted.size() == writes.size();
 }
 
 }  // namespace orca::text::ini
