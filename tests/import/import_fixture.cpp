@@ -1,0 +1,156 @@
+#include "import/import_fixture.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "settings/model_catalogue.h"
+#include "support/host_sheets.h"
+
+namespace orca::importtest {
+
+using namespace plugin;
+
+void ImportPageTest::TearDown() {
+    Close();
+    PluginLibraryTest::TearDown();
+}
+
+void ImportPageTest::Open(std::u16string_view printer, std::u16string_view model,
+                          std::vector<Paper> papers, const StoredPaper& stored) {
+    Close();
+    platform::sim::Printer added;
+    added.name = printer;
+    added.driverName = model;
+    added.papers = std::move(papers);
+    added.settings = platform::sim::MakePublicRecord(printer, stored.number, stored.formName);
+    Env().AddPrinter(std::move(added));
+    desktop_ = std::make_shared<platform::sim::Desktop>();
+    Env().SetWindowSystem(desktop_);
+    driver_ = std::make_unique<platform::sim::DesktopDriver>(*desktop_);
+    object_.Reset(Library().CreateObject());
+    ASSERT_TRUE(object_);
+    printer_ = std::make_unique<testsupport::HostPrinter>(std::u16string(printer));
+
+    OEMDMPARAM size = testsupport::DevModeParams(printer_->Handle(), nullptr, nullptr);
+    ASSERT_EQ(object_->DevMode(OEMDM_SIZE, &size), S_OK);
+    records_ = std::make_unique<testsupport::HostDevMode>(size.cbBufSize, printer);
+    OEMDMPARAM defaults = testsupport::DevModeParams(printer_->Handle(), nullptr, records_.get());
+    defaults.pPublicDMIn = records_->Public();
+    ASSERT_EQ(object_->DevMode(OEMDM_DEFAULT, &defaults), S_OK);
+    records_->Public()->dmCopies = 1;
+    records_->Public()->dmOrientation = 1;
+
+    settings::ModelFactory factory = settings::ModelCatalogue().Find(model);
+    ASSERT_TRUE(factory);
+    view_ = factory();
+    view_->AttachPublicRecord(records_->Bytes().data());
+    view_->AttachBlock(records_->Private());
+
+    ASSERT_EQ(object_->PublishDriverInterface(&driverUI_), S_OK);
+    ui_ =
+        testsupport::CommonUIParams(printer_->Handle(), *records_, items_.Items(), items_.Count());
+    ASSERT_EQ(object_->CommonUIProp(OEMCUIP_DOCPROP, &ui_), S_OK);
+    sheet_ = testsupport::CreateDocumentSheet(*desktop_, printer);
+    testsupport::HostPropertySheet host(desktop_.get(), sheet_);
+    PROPSHEETUI_INFO info = host.Info(PROPSHEETUI_REASON_INIT);
+    ASSERT_EQ(object_->DocumentPropertySheets(&info, 0), S_OK);
+    const std::vector<std::u16string> titles = testsupport::TabTitles(*desktop_, sheet_);
+    const auto found = std::find(titles.begin(), titles.end(), u"Import/Export");
+    ASSERT_NE(found, titles.end());
+    importTab_ = static_cast<int>(found - titles.begin());
+    ASSERT_TRUE(desktop_->OpenSheet(sheet_, importTab_));
+}
+
+void ImportPageTest::Close() {
+    object_.Reset();
+    view_.reset();
+    printer_.reset();
+    sheet_ = nullptr;
+}
+
+platform::Window ImportPageTest::Page() {
+    return desktop_->PageWindow(sheet_, importTab_);
+}
+
+void ImportPageTest::Export(const fs::path& path) {
+    dialogOpened_ = false;
+    driver_->OnNextFileDialog([this, path](const platform::FileDialogRequest& request) {
+        dialogOpened_ = true;
+        EXPECT_TRUE(request.save);
+        EXPECT_EQ(request.title, u"Save As...");
+        return platform::FileDialogResult{true, path.u16string(), kSettingsFilter};
+    });
+    ASSERT_TRUE(driver_->Click(Page(), kExportButton));
+}
+
+std::vector<MessageRecord> ImportPageTest::Import(const fs::path& file, int filter,
+                                                  int warningAnswer) {
+    const size_t before = desktop_->Messages().size();
+    dialogOpened_ = false;
+    driver_->OnNextMessage([warningAnswer](const MessageRecord&) { return warningAnswer; });
+    if (warningAnswer == resources::IDOK) {
+        driver_->OnNextFileDialog([this, file, filter](const platform::FileDialogRequest& request) {
+            dialogOpened_ = true;
+            EXPECT_FALSE(request.save);
+            EXPECT_EQ(request.filters.size(), 2u);
+            return platform::FileDialogResult{true, file.u16string(), filter};
+        });
+    }
+    EXPECT_TRUE(driver_->Click(Page(), kImportButton));
+    const auto& messages = desktop_->Messages();
+    return {messages.begin() + static_cast<std::ptrdiff_t>(before), messages.end()};
+}
+
+std::vector<uint8_t> ImportPageTest::GetBytes(uint32_t fieldId, uint32_t size, int index) {
+    std::vector<uint8_t> bytes(size);
+    EXPECT_EQ(view_->AccessBytes(fieldId, bytes.data(), static_cast<int32_t>(size), index, true), 0)
+        << "field " << fieldId;
+    return bytes;
+}
+
+void ImportPageTest::SetBytes(uint32_t fieldId, std::vector<uint8_t> bytes, uint32_t size,
+                              int index) {
+    bytes.resize(size);
+    EXPECT_EQ(view_->AccessBytes(fieldId, bytes.data(), static_cast<int32_t>(size), index, false),
+              0)
+        << "field " << fieldId;
+}
+
+std::u16string ImportPageTest::GetName(uint32_t fieldId, int index, uint32_t size) {
+    const std::vector<uint8_t> bytes = GetBytes(fieldId, size, index);
+    std::u16string name;
+    for (size_t i = 0; i + 1 < bytes.size() && (bytes[i] | bytes[i + 1]) != 0; i += 2)
+        name.push_back(static_cast<char16_t>(bytes[i] | bytes[i + 1] << 8));
+    return name;
+}
+
+void ImportPageTest::SetName(uint32_t fieldId, std::u16string_view name, int index, uint32_t size) {
+    std::vector<uint8_t> bytes;
+    for (char16_t unit : name) {
+        bytes.push_back(static_cast<uint8_t>(unit & 0xFF));
+        bytes.push_back(static_cast<uint8_t>(unit >> 8));
+    }
+    SetBytes(fieldId, bytes, size, index);
+}
+
+bool ImportPageTest::ApplyEnabled() {
+    return desktop_->IsEnabled(desktop_->Child(sheet_, resources::kSheetApplyId));
+}
+
+uint16_t ImportPageTest::StoredPaperSize(std::u16string_view printer) {
+    const std::vector<uint8_t> stored = StoredPrinter(printer).settings;
+    return static_cast<uint16_t>(stored[PublicOffset(3001)] | stored[PublicOffset(3001) + 1] << 8);
+}
+
+std::string ImportPageTest::ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+void ImportPageTest::WriteFile(const fs::path& path, std::string_view bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+}  // namespace orca::importtest
