@@ -43,11 +43,16 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
 
 namespace orca::text::ini {
+
+namespace detail {
+class Profile;
+}
 
 // Value of key in section, or def when the file, section or key is missing.
 // bufferSize counts UTF-16 units including the terminator: a value is cut to
@@ -66,6 +71,21 @@ int ReadInt(const std::filesystem::path& file, std::u16string_view section, std:
 // names or value are refused (see above).
 bool WriteString(const std::filesystem::path& file, std::u16string_view section,
                  std::u16string_view key, std::u16string_view value, unsigned codePage);
+
+// One version of a file for a series of reads: the file is read (or its kept
+// parse taken) once, and each read answers as ReadString or ReadInt would
+// have answered then.
+class Snapshot {
+public:
+    Snapshot(const std::filesystem::path& file, unsigned codePage);
+
+    std::u16string ReadString(std::u16string_view section, std::u16string_view key,
+                              std::u16string_view def, size_t bufferSize) const;
+    int ReadInt(std::u16string_view section, std::u16string_view key, int def) const;
+
+private:
+    std::shared_ptr<const detail::Profile> profile_;
+};
 
 // One write of WriteStrings.
 struct KeyValue {

@@ -1,9 +1,12 @@
 #include "text/ini_edit.h"
 
+#include <deque>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
 #include "text/ini_profile.h"
+#include "text/nocase.h"
 
 namespace orca::text::ini::detail {
 namespace {
@@ -79,8 +82,8 @@ struct AddedKeys {
     std::vector<std::pair<std::u16string, std::u16string>> lines;  // key, stored value
     std::unordered_map<std::u16string, size_t> byKey;
 
-    void Set(std::u16string_view key, std::u16string stored) {
-        auto [at, added] = byKey.emplace(Folded(key), lines.size());
+    void Set(std::u16string_view key, std::u16string folded, std::u16string stored) {
+        auto [at, added] = byKey.emplace(std::move(folded), lines.size());
         if (added)
             lines.emplace_back(std::u16string(key), std::move(stored));
         else
@@ -101,21 +104,37 @@ std::string ApplyWrites(const Document& document, std::span<const Write> writes)
     Profile profile(document);
     std::unordered_map<size_t, std::u16string> replaced;  // line -> its new text
     std::unordered_map<size_t, AddedKeys> appended;       // a section's last line -> new keys
-    std::vector<std::pair<std::u16string, AddedKeys>> newSections;
+    std::deque<std::pair<std::u16string, AddedKeys>> newSections;
     std::unordered_map<std::u16string, size_t> newSectionByName;
 
+    // Writes come in runs of one section: the section is looked up once per run.
+    std::optional<std::u16string_view> sectionName;
+    const Section* section = nullptr;  // the run's section in the file, if there
+    AddedKeys* keys = nullptr;         // where the run's new keys go
     for (const Write& write : writes) {
-        const std::u16string stored = StoredValue(write.value);
-        if (const Entry* entry = profile.FindEntry(write.section, write.key)) {
-            replaced[entry->line] = entry->key + u"=" + stored;
-        } else if (const Section* found = profile.FindSection(write.section)) {
-            appended[found->last].Set(write.key, stored);
-        } else {
-            auto [at, added] = newSectionByName.emplace(Folded(write.section), newSections.size());
-            if (added)
-                newSections.emplace_back(std::u16string(write.section), AddedKeys{});
-            newSections[at->second].second.Set(write.key, stored);
+        if (!sectionName || !EqualsNoCase(*sectionName, write.section)) {
+            sectionName = write.section;
+            section = profile.FindSection(write.section);
+            if (section != nullptr) {
+                keys = &appended[section->last];
+            } else {
+                auto [at, added] =
+                    newSectionByName.emplace(Folded(write.section), newSections.size());
+                if (added)
+                    newSections.emplace_back(std::u16string(write.section), AddedKeys{});
+                keys = &newSections[at->second].second;
+            }
         }
+        std::u16string folded = Folded(write.key);
+        std::u16string stored = StoredValue(write.value);
+        if (section != nullptr) {
+            if (auto entry = section->firstEntry.find(folded); entry != section->firstEntry.end()) {
+                const Entry& found = section->entries[entry->second];
+                replaced[found.line] = found.key + u"=" + stored;
+                continue;
+            }
+        }
+        keys->Set(write.key, std::move(folded), std::move(stored));
     }
 
     std::string bytes;

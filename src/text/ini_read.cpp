@@ -6,22 +6,6 @@
 namespace orca::text::ini {
 namespace {
 
-using detail::Entry;
-
-// The entry, with the parse that owns it kept alive; entry is nullptr when missing.
-struct Found {
-    std::shared_ptr<const detail::Profile> profile;
-    const Entry* entry = nullptr;
-};
-
-Found FindEntry(const std::filesystem::path& file, std::u16string_view section,
-                std::u16string_view key, unsigned codePage) {
-    Found found{detail::LoadProfile(file, codePage)};
-    if (found.profile)
-        found.entry = found.profile->FindEntry(section, key);
-    return found;
-}
-
 std::u16string CutToBuffer(std::u16string_view text, size_t bufferSize) {
     if (bufferSize == 0)
         return {};
@@ -30,24 +14,24 @@ std::u16string CutToBuffer(std::u16string_view text, size_t bufferSize) {
 
 }  // namespace
 
-std::u16string ReadString(const std::filesystem::path& file, std::u16string_view section,
-                          std::u16string_view key, std::u16string_view def, size_t bufferSize,
-                          unsigned codePage) {
-    Found found = FindEntry(file, section, key, codePage);
-    if (found.entry)
-        return CutToBuffer(detail::UpToNul(found.entry->value), bufferSize);
+Snapshot::Snapshot(const std::filesystem::path& file, unsigned codePage)
+    : profile_(detail::LoadProfile(file, codePage)) {}
+
+std::u16string Snapshot::ReadString(std::u16string_view section, std::u16string_view key,
+                                    std::u16string_view def, size_t bufferSize) const {
+    if (const detail::Entry* entry = profile_ ? profile_->FindEntry(section, key) : nullptr)
+        return CutToBuffer(detail::UpToNul(entry->value), bufferSize);
     def = detail::UpToNul(def);
     while (!def.empty() && def.back() == u' ')
         def.remove_suffix(1);
     return CutToBuffer(def, bufferSize);
 }
 
-int ReadInt(const std::filesystem::path& file, std::u16string_view section, std::u16string_view key,
-            int def, unsigned codePage) {
-    Found found = FindEntry(file, section, key, codePage);
-    if (!found.entry)
+int Snapshot::ReadInt(std::u16string_view section, std::u16string_view key, int def) const {
+    const detail::Entry* entry = profile_ ? profile_->FindEntry(section, key) : nullptr;
+    if (!entry)
         return def;
-    std::u16string_view text = detail::UpToNul(found.entry->value);
+    std::u16string_view text = detail::UpToNul(entry->value);
     bool negative = !text.empty() && text.front() == u'-';
     if (!text.empty() && (text.front() == u'-' || text.front() == u'+'))
         text.remove_prefix(1);
@@ -58,6 +42,17 @@ int ReadInt(const std::filesystem::path& file, std::u16string_view section, std:
         value = value * 10 + static_cast<std::uint32_t>(c - u'0');
     }
     return static_cast<int>(negative ? 0u - value : value);
+}
+
+std::u16string ReadString(const std::filesystem::path& file, std::u16string_view section,
+                          std::u16string_view key, std::u16string_view def, size_t bufferSize,
+                          unsigned codePage) {
+    return Snapshot(file, codePage).ReadString(section, key, def, bufferSize);
+}
+
+int ReadInt(const std::filesystem::path& file, std::u16string_view section, std::u16string_view key,
+            int def, unsigned codePage) {
+    return Snapshot(file, codePage).ReadInt(section, key, def);
 }
 
 }  // namespace orca::text::ini

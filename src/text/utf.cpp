@@ -2,10 +2,12 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <map>
 #include <string>
+#include <type_traits>
 
 namespace orca::text {
 namespace {
@@ -257,7 +259,9 @@ std::string Utf16ToUtf16Le(std::u16string_view text) {
     return bytes;
 }
 
-std::u16string AnsiToUtf16(std::string_view bytes, unsigned codePage) {
+namespace {
+
+std::u16string ConvertToUtf16(std::string_view bytes, unsigned codePage) {
     std::string wide = RunIconv(ConverterFor(codePage, true), bytes, bytes.size() * 2,
                                 [&](size_t at) -> Substitute {
                                     auto b = static_cast<unsigned char>(bytes[at]);
@@ -269,7 +273,7 @@ std::u16string AnsiToUtf16(std::string_view bytes, unsigned codePage) {
     return Utf16LeToUtf16(wide);
 }
 
-std::string Utf16ToAnsi(std::u16string_view text, unsigned codePage) {
+std::string ConvertFromUtf16(std::u16string_view text, unsigned codePage) {
     std::string wide = Utf16ToUtf16Le(text);
     return RunIconv(
         ConverterFor(codePage, false), wide, text.size() * 2, [&](size_t at) -> Substitute {
@@ -282,6 +286,69 @@ std::string Utf16ToAnsi(std::u16string_view text, unsigned codePage) {
                 IsHighSurrogate(unit) && index + 1 < text.size() && IsLowSurrogate(text[index + 1]);
             return {"?", pair ? 4u : 2u};
         });
+}
+
+// Both code pages hold ASCII as ASCII, so only the runs of other characters
+// need a converter.
+bool AsciiCompatible(unsigned codePage) {
+    return codePage == kCodePageWestern || codePage == kCodePageGbk;
+}
+
+bool IsAscii(uint32_t unit) {
+    return unit < 0x80;
+}
+
+// The end of the run of characters outside ASCII that starts at `at`. In GBK
+// a lead byte (0x81 and up) takes the next byte with it, even one that reads
+// as ASCII.
+size_t OtherRunEnd(std::string_view bytes, size_t at, unsigned codePage) {
+    while (at < bytes.size() && !IsAscii(static_cast<unsigned char>(bytes[at]))) {
+        const bool lead = codePage == kCodePageGbk && static_cast<unsigned char>(bytes[at]) > 0x80;
+        at = std::min(bytes.size(), at + (lead ? 2 : 1));
+    }
+    return at;
+}
+
+size_t OtherRunEnd(std::u16string_view text, size_t at, unsigned) {
+    while (at < text.size() && !IsAscii(text[at]))
+        ++at;
+    return at;
+}
+
+// Copies ASCII as it is and converts only the runs of other characters.
+template <typename Out, typename In, typename Convert>
+std::basic_string<Out> ByAsciiRuns(std::basic_string_view<In> text, unsigned codePage,
+                                   Convert convert) {
+    std::basic_string<Out> out;
+    out.reserve(text.size());
+    for (size_t at = 0; at < text.size();) {
+        size_t end = at;
+        while (end < text.size() && IsAscii(static_cast<std::make_unsigned_t<In>>(text[end])))
+            ++end;
+        out.append(text.begin() + at, text.begin() + end);
+        at = OtherRunEnd(text, end, codePage);
+        if (at > end)
+            out += convert(text.substr(end, at - end));
+    }
+    return out;
+}
+
+}  // namespace
+
+std::u16string AnsiToUtf16(std::string_view bytes, unsigned codePage) {
+    if (AsciiCompatible(codePage))
+        return ByAsciiRuns<char16_t>(bytes, codePage, [codePage](std::string_view run) {
+            return ConvertToUtf16(run, codePage);
+        });
+    return ConvertToUtf16(bytes, codePage);
+}
+
+std::string Utf16ToAnsi(std::u16string_view text, unsigned codePage) {
+    if (AsciiCompatible(codePage))
+        return ByAsciiRuns<char>(text, codePage, [codePage](std::u16string_view run) {
+            return ConvertFromUtf16(run, codePage);
+        });
+    return ConvertFromUtf16(text, codePage);
 }
 
 }  // namespace orca::text

@@ -2,6 +2,7 @@
 
 #include "ini_fixture.h"
 #include "text/ini.h"
+#include "text/utf.h"
 
 namespace orca::text {
 namespace {
@@ -120,6 +121,42 @@ TEST_F(IniFileTest, RefusesWritesThatWouldBreakTheFile) {
     EXPECT_FALSE(WriteString(Path("no-such-dir") / "x.ini", u"A", u"k", u"v", kWestern));
     EXPECT_FALSE(WriteString(Path(""), u"A", u"k", u"v", kWestern)) << "a directory";
     EXPECT_FALSE(std::filesystem::exists(Path("no-such-dir")));
+}
+
+}  // namespace
+}  // namespace orca::text
+
+namespace orca::text {
+namespace {
+
+// A whole list written at once leaves the file as one write per key does.
+TEST_F(IniFileTest, WritingAListEqualsWritingEachKey) {
+    const std::string files[] = {
+        "",
+        "[A]\r\na=1\r\nb=2\r\n\r\n[B]\r\nc=3\r\n",
+        "[A]\r\na=1",
+        "[A]\na=1\n[B]\rb=1\r",
+        "[a]\r\nK=1\r\n[b]\r\n[A]\r\n",
+        "\xFF\xFE" + Utf16ToUtf16Le(u"[A]\r\na=中\r\n"),
+    };
+    const std::vector<ini::KeyValue> writes = {
+        {u"A", u"a", u"new"},     {u"A", u"z", u"1"},     {u"a", u"Z", u"2"},
+        {u"New", u"x", u" pad "}, {u"C", u"k", u"v"},     {u"NEW", u"X", u"3"},
+        {u"new", u"y", u"4"},     {u"A", u"k", u"5"},     {u"B", u"bad", u"line\r\nbreak"},
+        {u"B", u"b", u"\"q\""},   {u"C", u"k2", u"中文"},
+    };
+    for (const std::string& bytes : files) {
+        SCOPED_TRACE(bytes);
+        Put("one.ini", bytes);
+        for (const ini::KeyValue& write : writes)
+            ini::WriteString(Path("one.ini"), write.section, write.key, write.value, kWestern);
+        Put("all.ini", bytes);
+        EXPECT_FALSE(ini::WriteStrings(Path("all.ini"), writes, kWestern)) << "one was refused";
+        EXPECT_EQ(Bytes("all.ini"), Bytes("one.ini"));
+    }
+    std::filesystem::remove(Path("missing.ini"));
+    EXPECT_TRUE(ini::WriteStrings(Path("missing.ini"), std::span(writes).first(3), kWestern));
+    EXPECT_EQ(Bytes("missing.ini"), "[A]\r\na=new\r\nz=2\r\n");
 }
 
 }  // namespace

@@ -50,6 +50,10 @@ TEST(Utf, AnsiCodePagesRoundTrip) {
         {"1252 undefined byte as C1 control", kCodePageWestern, "\x81", u"\u0081"},
         {"GBK two-byte", kCodePageGbk, "\xD6\xD0\xCE\xC4 ok", u"中文 ok"},
         {"GBK euro", kCodePageGbk, "\x80", u"€"},
+        {"GBK trail byte in the ASCII range", kCodePageGbk,
+         "A\x81\x40"
+         "B\xD6\xD0",
+         u"A丂B中"},
     };
     for (const AnsiCase& c : cases) {
         EXPECT_EQ(AnsiToUtf16(c.bytes, c.codePage), c.text) << c.name;

@@ -144,18 +144,17 @@ void SettingsFile::Export(std::u16string_view path) {
 }
 
 ImportOutcome SettingsFile::Import(std::u16string_view path, bool otherFilter) {
-    const fs::path file = platform::Current().files->NativePath(path);
+    const text::ini::Snapshot file(platform::Current().files->NativePath(path), CodePage());
     const int32_t fileLanguage =
-        otherFilter
-            ? import::kOrca
-            : text::ini::ReadInt(file, import::kDriverInfo[1].section, import::kDriverInfo[1].key,
-                                 import::kDefaultValue, CodePage());
+        otherFilter ? import::kOrca
+                    : file.ReadInt(import::kDriverInfo[1].section, import::kDriverInfo[1].key,
+                                   import::kDefaultValue);
     if (static_cast<uint8_t>(fileLanguage) != Language())
         return ImportOutcome::kWrongLanguage;
 
     // Counts are taken modulo 256, and the records hold no more than 32.
     const auto fileCount = [&](const import::ItemRow& row) {
-        const int32_t count = text::ini::ReadInt(file, row.section, row.key, 0, CodePage());
+        const int32_t count = file.ReadInt(row.section, row.key, 0);
         return std::min<int>(count & 0xFF, import::kRecordCount);
     };
     items_.clear();
@@ -282,18 +281,17 @@ std::u16string SettingsFile::ValueText(const SettingsItem& item) const {
     return {};
 }
 
-void SettingsFile::Read(SettingsItem& item, const fs::path& file) const {
+void SettingsFile::Read(SettingsItem& item, const text::ini::Snapshot& file) const {
     const unsigned codePage = CodePage();
     if (item.kind == Kind::kInteger) {
-        item.number =
-            text::ini::ReadInt(file, item.section, item.key, import::kMissingNumber, codePage);
+        item.number = file.ReadInt(item.section, item.key, import::kMissingNumber);
         item.hasValue = item.number != import::kMissingNumber;
         return;
     }
     const size_t chars =
         item.kind == Kind::kData ? CommandDataChars(item.size) : import::kReadChars;
     const std::u16string value =
-        text::ini::ReadString(file, item.section, item.key, import::kMissingText, chars, codePage);
+        file.ReadString(item.section, item.key, import::kMissingText, chars);
     item.hasValue = false;
     if (value.find(import::kMissingText) != std::u16string::npos)
         return;
@@ -359,13 +357,11 @@ void SettingsFile::Store(const SettingsItem& item) {
     }
 }
 
-void SettingsFile::ImportPapers(const fs::path& file) {
-    const unsigned codePage = CodePage();
-    const std::u16string paperSize = text::ini::ReadString(
-        file, import::kPaperSection, import::kPaperSize, u"", import::kPaperNameChars, codePage);
+void SettingsFile::ImportPapers(const text::ini::Snapshot& file) {
+    const std::u16string paperSize =
+        file.ReadString(import::kPaperSection, import::kPaperSize, u"", import::kPaperNameChars);
     const int32_t count =
-        std::min(text::ini::ReadInt(file, import::kPaperSection, import::kPaperCount, 0, codePage),
-                 kMostPapers);
+        std::min(file.ReadInt(import::kPaperSection, import::kPaperCount, 0), kMostPapers);
     if (count <= 0)
         return;
 
@@ -374,15 +370,14 @@ void SettingsFile::ImportPapers(const fs::path& file) {
     for (int32_t j = 1; j <= count; ++j) {
         const std::u16string section = Numbered(import::kPaperSection, j);
         platform::FormInfo1 form;  // a user form
-        form.name = text::ini::ReadString(file, section, import::kPaperName, u"",
-                                          import::kPaperNameChars, codePage);
+        form.name = file.ReadString(section, import::kPaperName, u"", import::kPaperNameChars);
         const bool known = std::any_of(current.begin(), current.end(), [&](const auto& paper) {
             return text::EqualsNoCase(paper.name, form.name);
         });
         if (form.name.empty() || known)
             continue;
         for (const import::MeasureKey& measure : import::kPaperMeasures)
-            form.*measure.measure = text::ini::ReadInt(file, section, measure.key, 0, codePage);
+            form.*measure.measure = file.ReadInt(section, measure.key, 0);
         // A form the spooler refuses (a name it holds already, bad measures) is left out.
         platform::Current().spooler->AddForm1(printer_, form);
     }
@@ -398,9 +393,9 @@ void SettingsFile::ImportPapers(const fs::path& file) {
         papers_.ApplyPaperToPrinter(*match);
 }
 
-void SettingsFile::ImportOrientation(const fs::path& file) {
-    const int32_t landscape = text::ini::ReadInt(file, import::kOptionSection, import::kLandscape,
-                                                 import::kDefaultValue, CodePage());
+void SettingsFile::ImportOrientation(const text::ini::Snapshot& file) {
+    const int32_t landscape =
+        file.ReadInt(import::kOptionSection, import::kLandscape, import::kDefaultValue);
     // The host's list has portrait (0) and landscape (1); any other value is ignored.
     if (landscape != 0 && landscape != 1)
         return;

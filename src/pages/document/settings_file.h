@@ -6,7 +6,6 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <span>
 #include <string>
 #include <string_view>
@@ -16,6 +15,7 @@
 #include "pages/document/option_services.h"
 #include "pages/page_context.h"
 #include "platform/spooler.h"
+#include "text/ini.h"
 
 namespace orca::pages {
 
@@ -72,11 +72,11 @@ private:
     void Collect(SettingsItem& item);
     std::u16string ValueText(const SettingsItem& item) const;
 
-    void Read(SettingsItem& item, const std::filesystem::path& file) const;
+    void Read(SettingsItem& item, const text::ini::Snapshot& file) const;
     bool Passes(const SettingsItem& item) const;
     void Store(const SettingsItem& item);
-    void ImportPapers(const std::filesystem::path& file);
-    void ImportOrientation(const std::filesystem::path& file);
+    void ImportPapers(const text::ini::Snapshot& file);
+    void ImportOrientation(const text::ini::Snapshot& file);
 
     uint8_t Language() const;
     int RecordCount(uint32_t countField) const;
