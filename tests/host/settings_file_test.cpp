@@ -1,0 +1,67 @@
+// orcaui settings --export and --import: one printer's settings, papers and
+// fonts copied to another printer of the same language through the
+// Import/Export page, and refusals with their exit codes.
+#include "host_fixture.h"
+
+namespace orca::hosttest {
+namespace {
+
+using SettingsFileTest = HostTest;
+
+constexpr int kFailure = 1;
+
+TEST_F(SettingsFileTest, SettingsCopyToAPrinterOfTheSameLanguage) {
+    ASSERT_EQ(Orcaui({"printer", "add", "Dock 2", "--driver", "ORCA Kestrel"}).exitCode, 0);
+    const HostRun changed =
+        Orcaui({"sheet", kOrcaPrinter, "select 1017 20", "type 1014 3", "leave 1014", "apply"});
+    ASSERT_EQ(changed.exitCode, 0) << changed.err;
+
+    const HostRun exported =
+        Orcaui({"settings", kOrcaPrinter, "--export", (Scratch() / "kestrel").string()});
+    ASSERT_EQ(exported.exitCode, 0) << exported.err;
+    EXPECT_NE(exported.out.find("kestrel.drvs"), std::string::npos) << exported.out;
+    EXPECT_NE(ReadFile(Scratch() / "kestrel.drvs").find("btDarkness=20\r\n"), std::string::npos);
+
+    const HostRun imported =
+        Orcaui({"settings", "Dock 2", "--import", (Scratch() / "kestrel.drvs").string()});
+    ASSERT_EQ(imported.exitCode, 0) << imported.err;
+    EXPECT_EQ(Setting("Dock 2", "btDarkness"), Setting(kOrcaPrinter, "btDarkness"));
+    EXPECT_EQ(Setting("Dock 2", "dmCopies"), "3");
+}
+
+TEST_F(SettingsFileTest, RefusalsTellWhyWithTheirExitCodeAndChangeNothing) {
+    ASSERT_EQ(
+        Orcaui({"settings", kOrcaPrinter, "--export", (Scratch() / "k.drvs").string()}).exitCode,
+        0);
+    std::filesystem::create_directories(Scratch() / "folder.drvs");
+    const std::string before = Orcaui({"settings", kOnyxPrinter}).out;
+    struct Case {
+        std::vector<std::string> args;
+        int exitCode;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{"settings", kOnyxPrinter, "--import", (Scratch() / "k.drvs").string()},
+         kRefused,
+         "The current printer does not support this profile."},
+        {{"settings", kOnyxPrinter, "--import", (Scratch() / "none.drvs").string()},
+         kFailure,
+         "no such file"},
+        {{"settings", kOnyxPrinter, "--import", (Scratch() / "folder.drvs").string()},
+         kFailure,
+         "cannot be read"},
+        {{"settings", kOnyxPrinter, "--export", (Scratch() / "missing" / "x.drvs").string()},
+         kFailure,
+         "could not write"},
+        {{"settings", kOnyxPrinter, "--export", "a", "--import", "b"}, kUsage, "not both"},
+    };
+    for (const Case& c : cases) {
+        const HostRun run = Orcaui(c.args);
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.args.back();
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    }
+    EXPECT_EQ(Orcaui({"settings", kOnyxPrinter}).out, before);
+}
+
+}  // namespace
+}  // namespace orca::hosttest
