@@ -149,7 +149,7 @@ struct SheetCase {
 TEST_F(PropertySheetsTest, PagesFollowTheModelsSwitchesInTheListedOrder) {
     const std::vector<std::u16string> orcaDocument = {
         u"Options", u"Advance Setup", u"Dithering", u"Barcode Fonts",
-        u"Tools",   u"Language",      u"Version",
+        u"Tools",   u"Import/Export", u"Language",  u"Version",
     };
     const SheetCase cases[] = {
         {u"Kestrel(ORCA)", orcaDocument, {u"Version"}, true},

@@ -23,7 +23,7 @@ public:
 private:
     void OnExport();
     void OnImport();
-    // The path the user chose, or nothing when the dialog was cancelled.
+    // The file dialog's answer; a chosen path is remembered for the next one.
     platform::FileDialogResult Choose(bool save);
 
     SettingsFile file_;

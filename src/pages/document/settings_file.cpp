@@ -19,7 +19,6 @@ namespace {
 
 using Kind = SettingsItem::Kind;
 using import::Check;
-namespace fs = std::filesystem;
 
 // A stored name holds this many UTF-16 units before its terminator.
 constexpr size_t kNameUnits = import::kNameSize / 2 - 1;
@@ -44,7 +43,7 @@ std::u16string Numbered(std::u16string_view base, int number) {
     return std::u16string(base) + text::Utf8ToUtf16(std::to_string(number));
 }
 
-// The text up to its first zero unit, at most units long.
+// The text up to its first zero unit, at most count units.
 std::u16string TextUpToZero(const char16_t* units, size_t count) {
     return std::u16string(units, std::find(units, units + count, u'\0'));
 }

@@ -60,9 +60,6 @@ public:
     // was chosen as an "Other Files (*.ds)" file, which is always ORCA.
     ImportOutcome Import(std::u16string_view path, bool otherFilter);
 
-    // The items of the last operation, in file order.
-    const std::vector<SettingsItem>& Items() const { return items_; }
-
 private:
     void AppendRows(std::span<const import::ItemRow> rows, std::u16string_view section = {},
                     int index = 0);
@@ -85,6 +82,7 @@ private:
     PageContext& settings_;
     OptionServices& papers_;
     platform::PrinterHandle printer_;
+    // The items of the last operation, in file order.
     std::vector<SettingsItem> items_;
 };
 
