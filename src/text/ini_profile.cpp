@@ -1,5 +1,8 @@
 #include "text/ini_profile.h"
 
+#include <algorithm>
+#include <array>
+
 #include "text/nocase.h"
 
 namespace orca::text::ini::detail {
@@ -89,8 +92,36 @@ Profile::Profile(const Document& document) {
     }
 }
 
+namespace {
+
+// A caller's name folded for a lookup, kept on the stack when it is short.
+class FoldedName {
+public:
+    explicit FoldedName(std::u16string_view name) {
+        name = CallerName(name);
+        if (name.size() <= buffer_.size()) {
+            std::transform(name.begin(), name.end(), buffer_.begin(), FoldCase);
+            view_ = {buffer_.data(), name.size()};
+        } else {
+            long_ = Folded(name);
+            view_ = long_;
+        }
+    }
+    FoldedName(const FoldedName&) = delete;
+    FoldedName& operator=(const FoldedName&) = delete;
+
+    std::u16string_view View() const { return view_; }
+
+private:
+    std::array<char16_t, 64> buffer_;
+    std::u16string long_;
+    std::u16string_view view_;
+};
+
+}  // namespace
+
 const Section* Profile::FindSection(std::u16string_view name) const {
-    auto found = firstSection_.find(Folded(CallerName(name)));
+    auto found = firstSection_.find(FoldedName(name).View());
     return found == firstSection_.end() ? nullptr : &sections_[found->second];
 }
 
@@ -98,7 +129,7 @@ const Entry* Profile::FindEntry(std::u16string_view section, std::u16string_view
     const Section* found = FindSection(section);
     if (!found)
         return nullptr;
-    auto entry = found->firstEntry.find(Folded(CallerName(key)));
+    auto entry = found->firstEntry.find(FoldedName(key).View());
     return entry == found->firstEntry.end() ? nullptr : &found->entries[entry->second];
 }
 

@@ -1,6 +1,7 @@
 // The sections and keys of a loaded INI document, indexed by folded name.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -9,6 +10,15 @@
 #include "text/ini_document.h"
 
 namespace orca::text::ini::detail {
+
+// Folded names to their index; looked up with a view, without a string of its own.
+struct NameHash {
+    using is_transparent = void;
+    size_t operator()(std::u16string_view name) const {
+        return std::hash<std::u16string_view>{}(name);
+    }
+};
+using NameIndex = std::unordered_map<std::u16string, size_t, NameHash, std::equal_to<>>;
 
 struct Entry {
     std::u16string key;    // as spelled in the file
@@ -21,7 +31,7 @@ struct Section {
     size_t header;  // line of "[name]"
     size_t last;    // last non-blank line of the section (the header when it is empty)
     std::vector<Entry> entries;
-    std::unordered_map<std::u16string, size_t> firstEntry;  // folded key -> entry
+    NameIndex firstEntry;  // folded key -> entry
 };
 
 class Profile {
@@ -34,7 +44,7 @@ public:
 
 private:
     std::vector<Section> sections_;
-    std::unordered_map<std::u16string, size_t> firstSection_;  // folded name -> section
+    NameIndex firstSection_;  // folded name -> section
 };
 
 // Blanks around names and values in the file: space, tab, vertical tab.
