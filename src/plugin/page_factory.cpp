@@ -8,6 +8,7 @@
 #include "pages/document/language_page.h"
 #include "pages/document/option_page.h"
 #include "pages/document/tools_page.h"
+#include "pages/printer/stocks_page.h"
 #include "pages/printer/version_page.h"
 #include "plugin/oem_ui.h"
 
@@ -32,9 +33,11 @@ std::unique_ptr<pages::CPluginPage> CreateSending(COemUI& ui) {
     return std::make_unique<Page>(ui, ui.SheetPrinter());
 }
 
-// The Import/Export page reads the forms and stored settings of the sheet's printer.
-std::unique_ptr<pages::CPluginPage> CreateImport(COemUI& ui) {
-    return std::make_unique<pages::CDocPage_Import>(ui, ui, ui.SheetPrinter());
+// A page that takes the services and works on the sheet's printer handle: the
+// Import/Export page (forms and stored settings) and the Stocks page (forms).
+template <typename Page>
+std::unique_ptr<pages::CPluginPage> CreateServedSending(COemUI& ui) {
+    return std::make_unique<Page>(ui, ui, ui.SheetPrinter());
 }
 
 // One row per page switch whose pages exist.
@@ -45,9 +48,10 @@ constexpr PageCreatorRow kPageCreators[] = {
     {2062, CreateServed<pages::CDocPage_Dithering>, nullptr},
     {2057, CreateServed<pages::CDocPage_BarCode>, nullptr},
     {2059, CreateSending<pages::CDocPage_Tools>, nullptr},
-    {2060, CreateImport, nullptr},
+    {2060, CreateServedSending<pages::CDocPage_Import>, nullptr},
     {2063, Create<pages::CDocPage_Language>, nullptr},
     {2064, Create<pages::CProperty_Version>, Create<pages::CProperty_VersionOEM>},
+    {2065, CreateServedSending<pages::CPrinterProperty_Stocks_ORCA>, nullptr},
 };
 
 }  // namespace
