@@ -32,6 +32,18 @@ plugin::OEMDMPARAM DevModeParams(plugin::HANDLE printer, HostDevMode* in, HostDe
     return params;
 }
 
+bool DefaultRecords(plugin::IPrintOemUI2* object, plugin::HANDLE printer,
+                    std::u16string_view deviceName, std::unique_ptr<HostDevMode>* records) {
+    plugin::OEMDMPARAM size = DevModeParams(printer, nullptr, nullptr);
+    if (object->DevMode(plugin::OEMDM_SIZE, &size) != plugin::S_OK) {
+        return false;
+    }
+    *records = std::make_unique<HostDevMode>(size.cbBufSize, deviceName);
+    plugin::OEMDMPARAM defaults = DevModeParams(printer, nullptr, records->get());
+    defaults.pPublicDMIn = (*records)->Public();
+    return object->DevMode(plugin::OEMDM_DEFAULT, &defaults) == plugin::S_OK;
+}
+
 plugin::OEMCUIPPARAM CommonUIParams(plugin::HANDLE printer, HostDevMode& records,
                                     plugin::OPTITEM* items, plugin::DWORD itemCount) {
     plugin::OEMCUIPPARAM params{};

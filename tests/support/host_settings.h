@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -42,6 +43,11 @@ private:
 // DevMode's parameters for mode on printer: the public and private records
 // of in and out (either may be null), cbBufSize the size of out's block.
 plugin::OEMDMPARAM DevModeParams(plugin::HANDLE printer, HostDevMode* in, HostDevMode* out);
+
+// The records of a sheet as a host makes them: sized by the size hook and
+// filled by the defaults hook of object on printer. False when a hook failed.
+bool DefaultRecords(plugin::IPrintOemUI2* object, plugin::HANDLE printer,
+                    std::u16string_view deviceName, std::unique_ptr<HostDevMode>* records);
 
 // CommonUIProp's parameters: the sheet's records and the host's option items.
 plugin::OEMCUIPPARAM CommonUIParams(plugin::HANDLE printer, HostDevMode& records,

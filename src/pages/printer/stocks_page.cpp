@@ -169,11 +169,7 @@ void CPrinterProperty_Stocks_ORCA::Refresh() {
 }
 
 std::u16string CPrinterProperty_Stocks_ORCA::DefaultFormName() const {
-    platform::PrinterInfo2 info;
-    std::u16string name = platform::ReadPrinterInfo2(Spooler(), printer_, &info)
-                              ? info.printerName
-                              : std::u16string(Context().PrinterName());
-    name.resize(std::min(name.size(), kPrinterNameChars));
+    std::u16string name(Context().PrinterName());
     name.resize(std::min(name.size(), name.find(kLanguageTag)));
     const size_t dash = name.rfind(u'-');
     std::u16string part = dash == std::u16string::npos ? name : name.substr(dash + 1);

@@ -38,7 +38,7 @@ protected:
     void Refresh() override;
 
 private:
-    // The default custom form's name, from the printer's full name.
+    // The default custom form's name, from the printer's name.
     std::u16string DefaultFormName() const;
     // Reads the printer's custom forms, the default one first.
     void LoadForms();

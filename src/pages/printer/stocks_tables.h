@@ -36,7 +36,6 @@ inline constexpr int kNameChars = 18;
 inline constexpr int32_t kDefaultFormLength = 1100;
 // The language tag that ends model names, "(ORCA)" or "(ONYX)".
 inline constexpr std::u16string_view kLanguageTag = u"(O";
-inline constexpr size_t kPrinterNameChars = 255;
 
 // Spooler forms measure in thousandths of a millimetre, the page in tenths.
 inline constexpr int64_t kFormUnitsPerTenth = 100;
