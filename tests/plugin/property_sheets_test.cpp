@@ -151,11 +151,12 @@ TEST_F(PropertySheetsTest, PagesFollowTheModelsSwitchesInTheListedOrder) {
         u"Options", u"Advance Setup", u"Dithering", u"Barcode Fonts",
         u"Tools",   u"Import/Export", u"Language",  u"Version",
     };
+    const std::vector<std::u16string> printerPages = {u"Stocks", u"Version"};
     const SheetCase cases[] = {
-        {u"Kestrel(ORCA)", orcaDocument, {u"Version"}, true},
-        {u"Kestrel(ONYX)", orcaDocument, {u"Version"}, true},
-        {u"Egret", orcaDocument, {u"Version"}, false},
-        {u"Crane", orcaDocument, {u"Version"}, false},
+        {u"Kestrel(ORCA)", orcaDocument, printerPages, true},
+        {u"Kestrel(ONYX)", orcaDocument, printerPages, true},
+        {u"Egret", orcaDocument, printerPages, false},
+        {u"Crane", orcaDocument, printerPages, false},
         // No switch is set and no language can be read: the pages that a
         // switch of 0 selects, the ONYX Advanced page and the neutral Version
         // page, in Chinese.
