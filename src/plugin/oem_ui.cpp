@@ -192,6 +192,14 @@ int32_t COemUI::DeleteBarcodeFont(int32_t index) {
     return Printer().Settings().DeleteBarcodeFont(index);
 }
 
+int32_t COemUI::AddCMDFont() {
+    return Printer().Settings().AddCMDFont();
+}
+
+int32_t COemUI::DeleteCMDFont(int32_t index) {
+    return Printer().Settings().DeleteCMDFont(index);
+}
+
 int COemUI::GetUILanguage() {
     uint8_t language = 0;
     if (Printer().AccessValue(settings::kLanguageField, &language, 0, true) != settings::kDone)

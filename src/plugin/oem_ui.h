@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "pages/document/command_font_services.h"
 #include "pages/document/dithering_page.h"
 #include "pages/document/font_services.h"
 #include "pages/document/option_services.h"
@@ -33,6 +34,7 @@ class COemUI final : public ComObject<COemUI, IPrintOemUI2, kIidPrintOemUI2>,
                      public pages::OptionServices,
                      public pages::HostDitheringOption,
                      public pages::FontListServices,
+                     public pages::CommandFontServices,
                      public HostProcess {
 public:
     COemUI() = default;
@@ -78,12 +80,16 @@ public:
     // The printer handle of the first printer hook: the sheet's raw jobs go there.
     platform::PrinterHandle SheetPrinter() const { return printer_; }
 
-    // HostProcess and pages::FontListServices.
+    // HostProcess, pages::FontListServices and pages::CommandFontServices.
     bool IsShellHost() override;
 
     // pages::FontListServices: the barcode-font list of the attached block.
     int32_t AddBarcodeFont() override;
     int32_t DeleteBarcodeFont(int32_t index) override;
+
+    // pages::CommandFontServices: the command-font list of the attached block.
+    int32_t AddCMDFont() override;
+    int32_t DeleteCMDFont(int32_t index) override;
 
     // pages::PageContext.
     std::u16string_view PrinterName() const override { return printerName_; }

@@ -3,6 +3,7 @@
 #include "pages/document/advanced_onyx_page.h"
 #include "pages/document/advanced_orca_page.h"
 #include "pages/document/barcode_list_page.h"
+#include "pages/document/command_font_page.h"
 #include "pages/document/dithering_page.h"
 #include "pages/document/import_page.h"
 #include "pages/document/language_page.h"
@@ -47,6 +48,7 @@ constexpr PageCreatorRow kPageCreators[] = {
      CreateSending<pages::CDocPage_Advanced_ONYX>},
     {2062, CreateServed<pages::CDocPage_Dithering>, nullptr},
     {2057, CreateServed<pages::CDocPage_BarCode>, nullptr},
+    {2061, CreateServed<pages::CDocPage_CMD>, nullptr},
     {2059, CreateSending<pages::CDocPage_Tools>, nullptr},
     {2060, CreateServedSending<pages::CDocPage_Import>, nullptr},
     {2063, Create<pages::CDocPage_Language>, nullptr},

@@ -4,8 +4,8 @@
 
 #include "commands/raw_output.h"
 #include "framework/windows.h"
+#include "pages/ansi_text.h"
 #include "platform/platform.h"
-#include "platform/system.h"
 #include "resources/page_resources.h"
 #include "resources/string_table.h"
 #include "resources/window_styles.h"
@@ -44,26 +44,6 @@ int32_t CommandLanguage(PageContext& context) {
 
 std::u16string Numbered(std::u16string_view base, int number) {
     return std::u16string(base) + text::Utf8ToUtf16(std::to_string(number));
-}
-
-// The text in the code page, cut to whole characters that fit in maxBytes.
-std::string ToAnsiWithin(std::u16string_view text, unsigned codePage, size_t maxBytes) {
-    std::string ansi = text::Utf16ToAnsi(text, codePage);
-    if (ansi.size() <= maxBytes) {
-        return ansi;
-    }
-    ansi.clear();
-    for (size_t i = 0; i < text.size();) {
-        const bool pair = text[i] >= 0xD800 && text[i] < 0xDC00 && i + 1 < text.size();
-        const size_t units = pair ? 2 : 1;
-        const std::string piece = text::Utf16ToAnsi(text.substr(i, units), codePage);
-        if (ansi.size() + piece.size() > maxBytes) {
-            break;
-        }
-        ansi += piece;
-        i += units;
-    }
-    return ansi;
 }
 
 }  // namespace
@@ -204,7 +184,7 @@ void CDocPage_Tools::SetInputText(std::u16string_view text) {
 }
 
 unsigned CDocPage_Tools::CodePage() const {
-    return platform::Current().system->AnsiCodePage();
+    return SystemCodePage();
 }
 
 }  // namespace orca::pages

@@ -1,0 +1,280 @@
+// The Command Fonts page and its dialog through the document-sheet hooks:
+// what a person defines lands in the host's records, byte for byte.
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "cmdfonts_fixture.h"
+
+namespace orca::cmdfonttest {
+namespace {
+
+// The page.
+constexpr int kFontList = 1265;
+constexpr int kNew = 1270;
+constexpr int kChange = 1271;
+constexpr int kDelete = 1272;
+// The dialog.
+constexpr int kName = 1275;
+constexpr int kPosition = 1289;
+constexpr int kStartKind = 1277;
+constexpr int kStartEdit = 1278;
+constexpr int kStartButton = 1279;
+constexpr int kEndKind = 1281;
+constexpr int kEndEdit = 1282;
+constexpr int kEndButton = 1283;
+constexpr int kOk = 1314;
+constexpr int kCancel = 1313;
+
+// Fields by their place in a record.
+constexpr size_t kPrefixTypeAt = 80;
+constexpr size_t kPostfixTypeAt = 81;
+constexpr size_t kPositionAt = 82;
+constexpr size_t kMergeTypeAt = 83;
+constexpr size_t kPrefixDataAt = 84;
+constexpr size_t kPostfixDataAt = 608;
+constexpr size_t kDataSize = 524;
+constexpr size_t kPrefixLengthAt = 1132;
+constexpr size_t kPostfixLengthAt = 1134;
+constexpr size_t kRecordSize = 1168;
+
+constexpr uint8_t kEmpty = 0, kFile = 1, kText = 2;
+constexpr int ESC = 0x1B;
+
+constexpr char16_t kNameInUse[] = u"This name is already in use!";
+
+class CommandFontsTest : public CommandSheetTest {
+protected:
+    void Open(std::u16string_view model = kOrcaModel, bool shell = true) {
+        OpenSheet(model, kCommandFontsTab, shell);
+    }
+    // A font stored as the host hands it in, with a text start command.
+    void StoreTextFont(std::u16string_view name, std::string_view start) {
+        StoreCommandFonts({std::u16string(name)});
+        uint8_t* record = CommandFont(0);
+        record[kPrefixTypeAt] = kText;
+        std::memcpy(record + kPrefixDataAt, start.data(), start.size());
+        record[kPrefixLengthAt] = static_cast<uint8_t>(start.size());
+        Reshow();
+    }
+    std::string Field(int index, size_t at, size_t size) {
+        return Data(CommandFont(index) + at, size);
+    }
+    static std::string ZeroFilled(std::string_view text) {
+        std::string field(text);
+        field.resize(kDataSize, '\0');
+        return field;
+    }
+    std::vector<uint8_t> BlockCopy() { return {Block(), Block() + 50496}; }
+};
+
+TEST_F(CommandFontsTest, ANewFontStoresItsTextAndFileCommandsInBothLanguages) {
+    for (const char16_t* model : {kOrcaModel, kOnyxModel}) {
+        SCOPED_TRACE(testing::PrintToString(std::u16string(model)));
+        Open(model);
+        ASSERT_FALSE(ApplyEnabled());
+        ASSERT_TRUE(InDialog(kNew, [&](Window dialog) {
+            EXPECT_EQ(Screen().Text(dialog), u"Command Font");
+            EXPECT_EQ(Items(dialog, kPosition),
+                      (Texts{u"Element Position", u"Before Page End", u"After Page End"}));
+            EXPECT_EQ(Text(dialog, kStartButton), u"...");
+            ASSERT_TRUE(Driver().Type(dialog, kName, u"Cutter"));
+            ASSERT_TRUE(Driver().Select(dialog, kPosition, u"After Page End"));
+            ASSERT_TRUE(Driver().Select(dialog, kStartKind, u"Text"));
+            EXPECT_EQ(Text(dialog, kStartButton), u"Insert");
+            ASSERT_TRUE(Driver().Type(dialog, kStartEdit, u"^XA"));
+            AnswerMenu(ESC);
+            ASSERT_TRUE(Driver().Click(dialog, kStartButton));
+            ASSERT_TRUE(Driver().Select(dialog, kEndKind, u"File"));
+            EXPECT_EQ(Text(dialog, kEndButton), u"Select File");
+            EXPECT_FALSE(Enabled(dialog, kEndEdit));
+            AnswerFile(u"/labels/cut end.prn");
+            ASSERT_TRUE(Driver().Click(dialog, kEndButton));
+            EXPECT_EQ(Text(dialog, kEndEdit), u"/labels/cut end.prn");
+            ASSERT_TRUE(Driver().Click(dialog, kOk));
+        }));
+        EXPECT_EQ(Items(Page(), kFontList), Texts{u"Cutter"});
+        EXPECT_EQ(SelectedItem(Page(), kFontList), u"Cutter");
+        ASSERT_EQ(CommandFontCount(), 1);
+        EXPECT_EQ(FontName(0), u"Cutter");
+        const uint8_t* record = CommandFont(0);
+        EXPECT_EQ(record[kPrefixTypeAt], kText);
+        EXPECT_EQ(record[kPostfixTypeAt], kFile);
+        EXPECT_EQ(record[kPositionAt], 2);
+        EXPECT_EQ(record[kMergeTypeAt], 0);
+        EXPECT_EQ(Field(0, kPrefixDataAt, kDataSize), ZeroFilled("^XA<\\x1B>"));
+        EXPECT_EQ(U16(record + kPrefixLengthAt), 9);
+        EXPECT_EQ(Field(0, kPostfixDataAt, kDataSize), ZeroFilled("/labels/cut end.prn"));
+        EXPECT_EQ(U16(record + kPostfixLengthAt), 19);
+        EXPECT_TRUE(ApplyEnabled());
+    }
+}
+
+TEST_F(CommandFontsTest, ChangeStoresOnlyWhatChangedAndAnUnchangedDialogMarksNothing) {
+    Open();
+    StoreTextFont(u"Cutter", "^XA");
+    const std::vector<uint8_t> before = BlockCopy();
+
+    ASSERT_TRUE(InDialog(kChange, [&](Window dialog) {
+        EXPECT_EQ(Text(dialog, kName), u"Cutter");
+        EXPECT_EQ(Text(dialog, kStartEdit), u"^XA");
+        ASSERT_TRUE(Driver().Click(dialog, kOk));
+    }));
+    EXPECT_EQ(BlockCopy(), before);
+    EXPECT_FALSE(ApplyEnabled());
+
+    ASSERT_TRUE(InDialog(kChange, [&](Window dialog) {
+        ASSERT_TRUE(Driver().Select(dialog, kPosition, u"Before Page End"));
+        ASSERT_TRUE(Driver().Click(dialog, kOk));
+    }));
+    std::vector<uint8_t> expected = before;
+    expected[CommandFont(0) - Block() + kPositionAt] = 1;
+    EXPECT_EQ(BlockCopy(), expected);
+    EXPECT_TRUE(ApplyEnabled());
+}
+
+TEST_F(CommandFontsTest, AnEmptyKindHidesTheTextUntilConfirmedEmpty) {
+    Open();
+    StoreTextFont(u"Cutter", "ABC");
+
+    ASSERT_TRUE(InDialog(kChange, [&](Window dialog) {
+        ASSERT_TRUE(Driver().Retype(dialog, kStartEdit, u"XYZ"));
+        ASSERT_TRUE(Driver().Select(dialog, kStartKind, u"Empty"));
+        EXPECT_EQ(Text(dialog, kStartEdit), u"");
+        EXPECT_FALSE(Enabled(dialog, kStartEdit));
+        EXPECT_FALSE(Enabled(dialog, kStartButton));
+        EXPECT_EQ(Text(dialog, kStartButton), u"...");
+        ASSERT_TRUE(Driver().Select(dialog, kStartKind, u"Text"));
+        EXPECT_EQ(Text(dialog, kStartEdit), u"XYZ");
+        ASSERT_TRUE(Driver().Click(dialog, kCancel));
+    }));
+    EXPECT_EQ(Field(0, kPrefixDataAt, kDataSize), ZeroFilled("ABC"));
+    EXPECT_FALSE(ApplyEnabled());
+
+    ASSERT_TRUE(InDialog(kChange, [&](Window dialog) {
+        ASSERT_TRUE(Driver().Select(dialog, kStartKind, u"Empty"));
+        ASSERT_TRUE(Driver().Click(dialog, kOk));
+    }));
+    EXPECT_EQ(CommandFont(0)[kPrefixTypeAt], kEmpty);
+    EXPECT_EQ(Field(0, kPrefixDataAt, kDataSize), ZeroFilled(""));
+    EXPECT_EQ(U16(CommandFont(0) + kPrefixLengthAt), 0);
+    EXPECT_TRUE(ApplyEnabled());
+}
+
+TEST_F(CommandFontsTest, NamesAreRefusedWhenEmptyInUseOrAPrinterFontInBothLanguages) {
+    struct Case {
+        const char16_t* model;
+        const char16_t* name;
+        const char16_t* message;  // null: accepted
+    };
+    const Case cases[] = {
+        {kOrcaModel, u"", u"Please enter font name!"},
+        {kOrcaModel, u"FontGS", kNameInUse},
+        {kOnyxModel, u"FontGS", kNameInUse},
+        {kOnyxModel, u"fontocra", kNameInUse},
+        {kOrcaModel, u"FONTQ", kNameInUse},
+        {kOnyxModel, u"font1", kNameInUse},
+        {kOrcaModel, u"ean13", kNameInUse},  // a barcode font of the defaults
+        {kOnyxModel, u"Ean8", kNameInUse},
+        {kOrcaModel, u"my code", kNameInUse},  // a barcode font the user named
+        {kOnyxModel, u"CUTTER", kNameInUse},   // a command font
+        {kOrcaModel, u"FontPC", nullptr},
+        {kOnyxModel, u"FontPC", nullptr},
+        {kOnyxModel, u"Fonts1", nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(std::u16string(c.model) + u" " + c.name));
+        Open(c.model);
+        StoreBarcodeFont(8, u"My Code");
+        StoreTextFont(u"Cutter", "^XA");
+        const size_t shown = Messages().size();
+        ASSERT_TRUE(InDialog(kNew, [&](Window dialog) {
+            ASSERT_TRUE(Driver().Type(dialog, kName, c.name));
+            ASSERT_TRUE(Driver().Click(dialog, kOk));
+            if (c.message != nullptr) {
+                EXPECT_TRUE(Screen().Exists(dialog)) << "the dialog stays open";
+                EXPECT_EQ(Text(dialog, kName), c.name) << "the input is kept";
+                EXPECT_TRUE(Screen().Focus() == Screen().Child(dialog, kName));
+            }
+        }));
+        const Texts messages = Messages();
+        if (c.message == nullptr) {
+            EXPECT_EQ(messages.size(), shown);
+            EXPECT_EQ(Items(Page(), kFontList), (Texts{u"Cutter", c.name}));
+        } else {
+            ASSERT_EQ(messages.size(), shown + 1);
+            EXPECT_EQ(messages.back(), c.message);
+            EXPECT_EQ(CommandFontCount(), 1);
+        }
+    }
+}
+
+TEST_F(CommandFontsTest, AFontsOwnNameInAnotherCaseIsInUse) {
+    Open();
+    StoreTextFont(u"Cutter", "^XA");
+    ASSERT_TRUE(InDialog(kChange, [&](Window dialog) {
+        ASSERT_TRUE(Driver().Retype(dialog, kName, u"CUTTER"));
+        ASSERT_TRUE(Driver().Click(dialog, kOk));
+        EXPECT_TRUE(Screen().Exists(dialog));
+    }));
+    EXPECT_EQ(Messages(), Texts{kNameInUse});
+    EXPECT_EQ(FontName(0), u"Cutter");
+}
+
+TEST_F(CommandFontsTest, NewStopsAtThirtyTwoFonts) {
+    Open();
+    Texts names;
+    for (int i = 0; i < 31; ++i) {
+        names.push_back(u"Font " + std::u16string(1, static_cast<char16_t>(u'A' + i)));
+    }
+    StoreCommandFonts(names);
+    Reshow();
+    ASSERT_TRUE(Enabled(Page(), kNew));
+    ASSERT_TRUE(InDialog(kNew, [&](Window dialog) {
+        ASSERT_TRUE(Driver().Type(dialog, kName, u"Last"));
+        ASSERT_TRUE(Driver().Click(dialog, kOk));
+    }));
+    EXPECT_EQ(Items(Page(), kFontList).size(), 32u);
+    EXPECT_EQ(SelectedItem(Page(), kFontList), u"Last");
+    EXPECT_EQ(CommandFontCount(), 32);
+    EXPECT_FALSE(Enabled(Page(), kNew));
+    EXPECT_TRUE(Enabled(Page(), kChange));
+}
+
+TEST_F(CommandFontsTest, DeleteRemovesTheSelectedFontAtOnceAndSelectsTheNewLastLine) {
+    Open();
+    StoreCommandFonts({u"One", u"Two", u"Three"});
+    Reshow();
+    ASSERT_EQ(SelectedItem(Page(), kFontList), u"Three");
+    ASSERT_TRUE(Driver().Click(Page(), kDelete));
+    EXPECT_EQ(Items(Page(), kFontList), (Texts{u"One", u"Two"}));
+    EXPECT_EQ(SelectedItem(Page(), kFontList), u"Two");
+    EXPECT_EQ(CommandFontCount(), 2);
+    EXPECT_EQ(Data(CommandFont(2), kRecordSize), std::string(kRecordSize, '\0'));
+    EXPECT_TRUE(ApplyEnabled());
+
+    ASSERT_TRUE(Driver().Select(Page(), kFontList, u"One"));
+    ASSERT_TRUE(Driver().Click(Page(), kDelete));
+    EXPECT_EQ(FontName(0), u"Two");
+    EXPECT_EQ(SelectedItem(Page(), kFontList), u"Two");
+}
+
+TEST_F(CommandFontsTest, OutsideTheShellFontsCanBeChangedButNotMadeRenamedOrDeleted) {
+    Open(kOrcaModel, false);
+    StoreTextFont(u"Cutter", "^XA");
+    EXPECT_FALSE(Enabled(Page(), kNew));
+    EXPECT_FALSE(Enabled(Page(), kDelete));
+    EXPECT_TRUE(Enabled(Page(), kChange));
+    ASSERT_TRUE(InDialog(kChange, [&](Window dialog) {
+        EXPECT_FALSE(Enabled(dialog, kName));
+        ASSERT_TRUE(Driver().SelectText(dialog, kStartEdit, 3, 3));
+        ASSERT_TRUE(Driver().Type(dialog, kStartEdit, u"\r^XZ"));
+        ASSERT_TRUE(Driver().Click(dialog, kOk));
+    }));
+    EXPECT_EQ(Field(0, kPrefixDataAt, kDataSize), ZeroFilled("^XA\r\n^XZ"));
+    EXPECT_EQ(U16(CommandFont(0) + kPrefixLengthAt), 8);
+    EXPECT_TRUE(ApplyEnabled());
+}
+
+}  // namespace
+}  // namespace orca::cmdfonttest
