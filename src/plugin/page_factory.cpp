@@ -4,6 +4,7 @@
 #include "pages/document/advanced_orca_page.h"
 #include "pages/document/barcode_list_page.h"
 #include "pages/document/command_font_page.h"
+#include "pages/document/custom_command_page.h"
 #include "pages/document/dithering_page.h"
 #include "pages/document/import_page.h"
 #include "pages/document/language_page.h"
@@ -49,6 +50,7 @@ constexpr PageCreatorRow kPageCreators[] = {
     {2062, CreateServed<pages::CDocPage_Dithering>, nullptr},
     {2057, CreateServed<pages::CDocPage_BarCode>, nullptr},
     {2061, CreateServed<pages::CDocPage_CMD>, nullptr},
+    {2058, Create<pages::CDocPage_Custom_ORCA>, nullptr},
     {2059, CreateSending<pages::CDocPage_Tools>, nullptr},
     {2060, CreateServedSending<pages::CDocPage_Import>, nullptr},
     {2063, Create<pages::CDocPage_Language>, nullptr},

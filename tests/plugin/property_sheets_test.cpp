@@ -148,8 +148,8 @@ struct SheetCase {
 
 TEST_F(PropertySheetsTest, PagesFollowTheModelsSwitchesInTheListedOrder) {
     const std::vector<std::u16string> orcaDocument = {
-        u"Options", u"Advance Setup", u"Dithering", u"Barcode Fonts", u"Command Fonts",
-        u"Tools",   u"Import/Export", u"Language",  u"Version",
+        u"Options",        u"Advance Setup", u"Dithering",     u"Barcode Fonts", u"Command Fonts",
+        u"Custom Command", u"Tools",         u"Import/Export", u"Language",      u"Version",
     };
     const std::vector<std::u16string> printerPages = {u"Stocks", u"Version"};
     const SheetCase cases[] = {
