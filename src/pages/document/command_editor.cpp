@@ -93,19 +93,20 @@ void CommandEditor::Show(std::u16string_view text, const CLanguageFile& texts) {
                                                  : std::u16string(u"..."));
 }
 
-bool CommandEditor::Press(std::u16string_view preset) {
+void CommandEditor::Press(std::u16string_view preset) {
     switch (Kind()) {
         case CommandKind::kFile:
-            return ChooseFile(preset);
+            ChooseFile(preset);
+            break;
         case CommandKind::kText:
-            return InsertEscape();
+            InsertEscape();
+            break;
         case CommandKind::kEmpty:
             break;
     }
-    return false;
 }
 
-bool CommandEditor::ChooseFile(std::u16string_view preset) {
+void CommandEditor::ChooseFile(std::u16string_view preset) {
     const platform::FileDialogResult result = framework::ChooseFile({
         .save = false,
         .owner = owner_.window(),
@@ -116,17 +117,15 @@ bool CommandEditor::ChooseFile(std::u16string_view preset) {
         .bufferChars = kPathBufferChars,
         .flags = kFileDialogFlags,
     });
-    if (!result.chosen || result.path.empty()) {
-        return false;
+    if (result.chosen && !result.path.empty()) {
+        edit_.SetText(result.path);
     }
-    edit_.SetText(result.path);
-    return true;
 }
 
-bool CommandEditor::InsertEscape() {
+void CommandEditor::InsertEscape() {
     const resources::MenuTemplate* menu = resources::FindMenuTemplate(resources::kMenuControlCodes);
     if (menu == nullptr) {
-        return false;
+        return;
     }
     const platform::TextSelection selection = edit_.Selection();
     const platform::Rect place = button_.WindowRect();
@@ -134,12 +133,11 @@ bool CommandEditor::InsertEscape() {
     const std::optional<EscapeInsertion> inserted =
         InsertControlEscape(edit_.Text(), selection, command, limit_);
     if (!inserted) {
-        return false;
+        return;
     }
     edit_.SetText(inserted->text);
     edit_.SetSelection(inserted->caret, inserted->caret);
     edit_.SetFocus();
-    return true;
 }
 
 std::string ReadCommandData(PageContext& context, const CommandFields& fields, uint32_t size,

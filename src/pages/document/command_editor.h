@@ -71,12 +71,12 @@ public:
 
     // The button: a file kind asks for a file starting at preset, a text
     // kind offers the control-code menu under the button. A chosen path or
-    // escape reaches the edit, which tells its dialog; true when it did.
-    bool Press(std::u16string_view preset);
+    // escape reaches the edit, which tells its dialog.
+    void Press(std::u16string_view preset);
 
 private:
-    bool ChooseFile(std::u16string_view preset);
-    bool InsertEscape();
+    void ChooseFile(std::u16string_view preset);
+    void InsertEscape();
 
     framework::Dialog& owner_;
     CommandControls controls_;

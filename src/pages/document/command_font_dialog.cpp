@@ -35,7 +35,8 @@ CDocDialog_CMD::CDocDialog_CMD(PageContext& context, CommandFontServices& servic
         On(controls.kindList, Notification::kSelectionChanged,
            [this, &side] { OnKindChanged(side); });
         On(controls.edit, Notification::kTextChanged, [this, &side] { OnTextChanged(side); });
-        On(controls.button, Notification::kClicked, [this, &side] { OnButton(side); });
+        // A chosen path or escape reaches the edit, which keeps it as the current text.
+        On(controls.button, Notification::kClicked, [&side] { side.editor.Press(side.current); });
     }
     On(kOkButton, Notification::kClicked, [this] { OnOk(); });
     On(resources::IDOK, Notification::kClicked, [this] { OnOk(); });
@@ -79,12 +80,6 @@ void CDocDialog_CMD::OnKindChanged(Side& side) {
 void CDocDialog_CMD::OnTextChanged(Side& side) {
     // A typed text or an inserted escape; an empty kind's blank edit is not.
     if (!side.editor.SettingText()) {
-        side.current = side.editor.TextEdit().Text();
-    }
-}
-
-void CDocDialog_CMD::OnButton(Side& side) {
-    if (side.editor.Press(side.current)) {
         side.current = side.editor.TextEdit().Text();
     }
 }

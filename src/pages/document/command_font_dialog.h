@@ -42,7 +42,6 @@ private:
     void ReadRecord();
     void OnKindChanged(Side& side);
     void OnTextChanged(Side& side);
-    void OnButton(Side& side);
     void OnOk();
     // Shows the message, the focus going to the control; false.
     bool Refuse(framework::Control& control, std::u16string_view messageKey);
