@@ -21,6 +21,9 @@ constexpr uint32_t kOrcaBarcodeArea = 8512;
 constexpr uint32_t kOnyxBarcodeArea = 8480;
 constexpr uint32_t kOrcaCommandFontArea = 13120;
 constexpr uint32_t kOnyxCommandFontArea = 13088;
+// btLanguage, which the sheet's pages start in.
+constexpr uint32_t kOrcaLanguageOffset = 8388;
+constexpr uint32_t kOnyxLanguageOffset = 8368;
 
 void PutName(uint8_t* at, std::u16string_view name) {
     for (size_t i = 0; i < kNameUnits; ++i) {
@@ -38,7 +41,8 @@ void CommandSheetTest::TearDown() {
     PluginLibraryTest::TearDown();
 }
 
-void CommandSheetTest::OpenSheet(std::u16string_view model, std::u16string_view tab, bool shell) {
+void CommandSheetTest::OpenSheet(std::u16string_view model, std::u16string_view tab, bool shell,
+                                 uint8_t language) {
     object_.Reset();
     orca_ = model == kOrcaModel;
     tab_ = tab;
@@ -60,6 +64,7 @@ void CommandSheetTest::OpenSheet(std::u16string_view model, std::u16string_view 
         testsupport::DevModeParams(printer_->Handle(), nullptr, records_.get());
     defaults.pPublicDMIn = records_->Public();
     ASSERT_EQ(object_->DevMode(plugin::OEMDM_DEFAULT, &defaults), plugin::S_OK);
+    Block()[orca_ ? kOrcaLanguageOffset : kOnyxLanguageOffset] = language;
     ASSERT_EQ(object_->PublishDriverInterface(&driverUI_), plugin::S_OK);
     ui_ =
         testsupport::CommonUIParams(printer_->Handle(), *records_, items_.Items(), items_.Count());

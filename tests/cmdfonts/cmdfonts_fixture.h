@@ -36,8 +36,10 @@ protected:
     void TearDown() override;
 
     // A new plug-in object shows the document sheet of a printer of that
-    // model, in the shell's process or an application's, with that tab in front.
-    void OpenSheet(std::u16string_view model, std::u16string_view tab, bool shell = true);
+    // model, in the shell's process or an application's, in that UI language
+    // (0 Chinese, 1 English), with that tab in front.
+    void OpenSheet(std::u16string_view model, std::u16string_view tab, bool shell = true,
+                   uint8_t language = 1);
     // The page goes behind a host tab and comes to the front again.
     void Reshow();
 

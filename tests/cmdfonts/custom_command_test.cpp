@@ -140,6 +140,18 @@ TEST_F(CustomCommandTest, APositionShowsItsOwnFieldsAndEveryShowStartsAtDocument
     EXPECT_EQ(Text(Page(), kEdit[kStart]), u"^XA");
 }
 
+TEST_F(CustomCommandTest, ListsKeepTheSheetsLanguageAcrossPositions) {
+    OpenSheet(kOnyxModel, u"\u81EA\u5B9A\u4E49\u547D\u4EE4", true, 0);
+    const Texts kinds = {u"\u7A7A", u"\u6587\u4EF6", u"\u6587\u672C"};
+    ASSERT_EQ(Items(Page(), kKind[kStart]), kinds);
+    ASSERT_TRUE(Driver().Select(Page(), kPosition, u"\u9875"));
+    ASSERT_TRUE(Driver().Select(Page(), kKind[kStart], 2));
+    EXPECT_EQ(Items(Page(), kKind[kStart]), kinds);
+    EXPECT_EQ(Items(Page(), kKind[kEnd]), kinds);
+    EXPECT_EQ(Text(Page(), kButton[kStart]), u"\u63D2\u5165");
+    EXPECT_EQ(Kind(2, kStart), kText);
+}
+
 TEST_F(CustomCommandTest, AChosenFileIsStoredAndACancelledDialogChangesNothing) {
     Open(kOnyxModel);
     ASSERT_TRUE(Driver().Select(Page(), kPosition, u"Page"));
