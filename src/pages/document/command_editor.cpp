@@ -15,7 +15,7 @@ namespace {
 constexpr int kControlCodes = 32;
 constexpr std::array<std::u16string_view, 3> kKindNames{u"Empty", u"File", u"Text"};
 
-// The options of every open-file dialog of the pages.
+// The open-file dialog options the settings-file page uses too.
 constexpr uint32_t kFileDialogFlags = resources::OFN_HIDEREADONLY | resources::OFN_PATHMUSTEXIST |
                                       resources::OFN_CREATEPROMPT | resources::OFN_OVERWRITEPROMPT |
                                       resources::OFN_LONGNAMES;
