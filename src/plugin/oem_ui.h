@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "pages/document/command_font_services.h"
 #include "pages/document/dithering_page.h"
 #include "pages/document/font_services.h"
 #include "pages/document/option_services.h"
@@ -34,7 +33,6 @@ class COemUI final : public ComObject<COemUI, IPrintOemUI2, kIidPrintOemUI2>,
                      public pages::OptionServices,
                      public pages::HostDitheringOption,
                      public pages::FontListServices,
-                     public pages::CommandFontServices,
                      public HostProcess {
 public:
     COemUI() = default;
@@ -80,14 +78,12 @@ public:
     // The printer handle of the first printer hook: the sheet's raw jobs go there.
     platform::PrinterHandle SheetPrinter() const { return printer_; }
 
-    // HostProcess, pages::FontListServices and pages::CommandFontServices.
+    // HostProcess and pages::FontListServices.
     bool IsShellHost() override;
 
-    // pages::FontListServices: the barcode-font list of the attached block.
+    // pages::FontListServices: the font lists of the attached block.
     int32_t AddBarcodeFont() override;
     int32_t DeleteBarcodeFont(int32_t index) override;
-
-    // pages::CommandFontServices: the command-font list of the attached block.
     int32_t AddCMDFont() override;
     int32_t DeleteCMDFont(int32_t index) override;
 

@@ -4,7 +4,7 @@
 
 #include "framework/windows.h"
 #include "pages/ansi_text.h"
-#include "pages/document/font_record_names.h"
+#include "pages/document/font_names.h"
 #include "resources/window_styles.h"
 #include "text/utf.h"
 
@@ -17,7 +17,7 @@ constexpr TranslationRule kDialogRule{kSkipEdits, kUntranslatedButtons, true};
 
 }  // namespace
 
-CDocDialog_CMD::CDocDialog_CMD(PageContext& context, CommandFontServices& services, int index,
+CDocDialog_CMD::CDocDialog_CMD(PageContext& context, FontListServices& services, int index,
                                int mode)
     : CPluginDialog(context, resources::kDialogCommandFont, kDialogRule),
       services_(services),
@@ -45,7 +45,7 @@ CDocDialog_CMD::CDocDialog_CMD(PageContext& context, CommandFontServices& servic
 }
 
 void CDocDialog_CMD::ReadRecord() {
-    initialName_ = ReadFontName(Context(), kNameField, index_);
+    ReadFontName(Context(), kNameField, index_, initialName_);
     Context().AccessValue(kPositionField, &initialPosition_, index_, true);
     for (Side& side : sides_) {
         Context().AccessValue(side.fields.kind, &side.initialKind, index_, true);
@@ -91,13 +91,16 @@ bool CDocDialog_CMD::Refuse(framework::Control& control, std::u16string_view mes
     return false;
 }
 
-bool CDocDialog_CMD::Valid(const std::u16string& name, bool nameChanged,
-                           const std::array<std::string, 2>& data) {
-    if (name.empty()) {
-        return Refuse(name_, u"MSG_CMD_ENTERNAME");
-    }
-    if (nameChanged && !IsFreeCommandFontName(Context(), name)) {
-        return Refuse(name_, u"MSG_CMD_MUSTUNIQUENAME");
+bool CDocDialog_CMD::Valid(const std::u16string& name, const std::array<std::string, 2>& data) {
+    // Command fonts keep clear of the ORCA printer fonts whatever the
+    // printer's language.
+    switch (CheckFontName(Context(), name, initialName_, kReservedFontNamesOrca)) {
+        case FontNameVerdict::kEmpty:
+            return Refuse(name_, u"MSG_CMD_ENTERNAME");
+        case FontNameVerdict::kInUse:
+            return Refuse(name_, u"MSG_CMD_MUSTUNIQUENAME");
+        case FontNameVerdict::kAccepted:
+            break;
     }
     for (size_t i = 0; i < sides_.size(); ++i) {
         if (data[i].size() >= kDataBytes) {
@@ -115,8 +118,7 @@ void CDocDialog_CMD::OnOk() {
     for (size_t i = 0; i < sides_.size(); ++i) {
         data[i] = text::Utf16ToAnsi(sides_[i].editor.TextEdit().Text(), SystemCodePage());
     }
-    const bool nameChanged = name != initialName_;
-    if (!Valid(name, nameChanged, data)) {
+    if (!Valid(name, data)) {
         return;
     }
     if (mode_ == kNewMode) {
@@ -129,8 +131,8 @@ void CDocDialog_CMD::OnOk() {
         index_ = appended;
     }
     bool stored = mode_ == kNewMode;
-    if (nameChanged) {
-        StoreFontName(Context(), kNameField, index_, name);
+    if (name != initialName_) {
+        WriteFontName(Context(), kNameField, index_, name);
         stored = true;
     }
     auto storeByte = [&](uint32_t field, uint8_t value, uint8_t initial) {

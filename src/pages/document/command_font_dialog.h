@@ -9,8 +9,8 @@
 
 #include "framework/controls.h"
 #include "pages/document/command_editor.h"
-#include "pages/document/command_font_services.h"
 #include "pages/document/command_font_tables.h"
+#include "pages/document/font_services.h"
 #include "pages/plugin_dialog.h"
 
 namespace orca::pages {
@@ -23,7 +23,7 @@ public:
     static constexpr int kStored = 1;
 
     // index: the record to change; a new record is appended on OK.
-    CDocDialog_CMD(PageContext& context, CommandFontServices& services, int index, int mode);
+    CDocDialog_CMD(PageContext& context, FontListServices& services, int index, int mode);
 
 protected:
     void OnInitDialog() override;
@@ -45,10 +45,10 @@ private:
     void OnOk();
     // Shows the message, the focus going to the control; false.
     bool Refuse(framework::Control& control, std::u16string_view messageKey);
-    bool Valid(const std::u16string& name, bool nameChanged,
-               const std::array<std::string, 2>& data);
+    // The name and data of OK pass the rules; otherwise the user hears why.
+    bool Valid(const std::u16string& name, const std::array<std::string, 2>& data);
 
-    CommandFontServices& services_;
+    FontListServices& services_;
     int index_;
     int mode_;
     std::u16string initialName_;

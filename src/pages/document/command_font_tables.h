@@ -24,16 +24,12 @@ inline constexpr CommandControls kStartControls{1277, 1278, 1279};
 inline constexpr CommandControls kEndControls{1281, 1282, 1283};
 inline constexpr int kUntranslatedButtons[] = {1279, 1283};
 
-inline constexpr int kMaxFonts = 32;
 inline constexpr int kNameTypedChars = 37;
 inline constexpr int kCommandChars = 261;
 
-// Fields of the settings and of record i.
-inline constexpr uint32_t kBarcodeCountField = 2068;  // dwBarcodeCount
-inline constexpr uint32_t kFontCountField = 2069;     // dwCMDFontCount
-inline constexpr uint32_t kBarcodeNameField = 44002;
+// The count of fonts in use and the fields of record i.
+inline constexpr uint32_t kFontCountField = 2069;  // dwCMDFontCount
 inline constexpr uint32_t kNameField = 44003;
-inline constexpr uint32_t kNameBytes = 80;
 inline constexpr uint32_t kPositionField = 2046;  // btCMDPosition
 inline constexpr CommandFields kStartFields{2044, 33010, 45008};
 inline constexpr CommandFields kEndFields{2045, 33011, 45009};

@@ -20,6 +20,9 @@ public:
     virtual int32_t AddBarcodeFont() = 0;
     // Removes record index and closes the gap: 0, or a negative result.
     virtual int32_t DeleteBarcodeFont(int32_t index) = 0;
+    // The same for command fonts; a new command-font record is all zero.
+    virtual int32_t AddCMDFont() = 0;
+    virtual int32_t DeleteCMDFont(int32_t index) = 0;
 };
 
 }  // namespace orca::pages
