@@ -1,10 +1,7 @@
 #include "cmdfonts_fixture.h"
 
 #include "platform/sim/environment.h"
-#include "plugin/host_abi.h"
 #include "resources/page_resources.h"
-#include "resources/window_styles.h"
-#include "support/host_sheets.h"
 
 namespace orca::cmdfonttest {
 namespace {
@@ -37,13 +34,14 @@ void PutName(uint8_t* at, std::u16string_view name) {
 
 void CommandSheetTest::TearDown() {
     object_.Reset();
-    printer_.reset();
+    sheet_.reset();
     PluginLibraryTest::TearDown();
 }
 
 void CommandSheetTest::OpenSheet(std::u16string_view model, std::u16string_view tab, bool shell,
                                  uint8_t language) {
     object_.Reset();
+    sheet_.reset();
     orca_ = model == kOrcaModel;
     tab_ = tab;
     AddPrinter(kPrinter, std::u16string(model));
@@ -55,40 +53,21 @@ void CommandSheetTest::OpenSheet(std::u16string_view model, std::u16string_view 
     driver_ = std::make_unique<platform::sim::DesktopDriver>(*desktop_);
     object_.Reset(Library().CreateObject());
     ASSERT_TRUE(object_);
-    printer_ = std::make_unique<testsupport::HostPrinter>(kPrinter);
-
-    plugin::OEMDMPARAM size = testsupport::DevModeParams(printer_->Handle(), nullptr, nullptr);
-    ASSERT_EQ(object_->DevMode(plugin::OEMDM_SIZE, &size), plugin::S_OK);
-    records_ = std::make_unique<testsupport::HostDevMode>(size.cbBufSize, kPrinter);
-    plugin::OEMDMPARAM defaults =
-        testsupport::DevModeParams(printer_->Handle(), nullptr, records_.get());
-    defaults.pPublicDMIn = records_->Public();
-    ASSERT_EQ(object_->DevMode(plugin::OEMDM_DEFAULT, &defaults), plugin::S_OK);
-    Block()[orca_ ? kOrcaLanguageOffset : kOnyxLanguageOffset] = language;
-    ASSERT_EQ(object_->PublishDriverInterface(&driverUI_), plugin::S_OK);
-    ui_ =
-        testsupport::CommonUIParams(printer_->Handle(), *records_, items_.Items(), items_.Count());
-    ASSERT_EQ(object_->CommonUIProp(plugin::OEMCUIP_DOCPROP, &ui_), plugin::S_OK);
-
-    sheet_ = testsupport::CreateDocumentSheet(*desktop_, kPrinter);
-    testsupport::HostPropertySheet host(desktop_.get(), sheet_);
-    plugin::PROPSHEETUI_INFO info = host.Info(plugin::PROPSHEETUI_REASON_INIT);
-    ASSERT_EQ(object_->DocumentPropertySheets(&info, 0), plugin::S_OK);
-    ASSERT_TRUE(desktop_->OpenSheet(sheet_, 0));
-    ASSERT_TRUE(driver_->SelectTab(sheet_, tab_));
+    sheet_ = std::make_unique<testsupport::HostDocumentSheet>(
+        object_.get(), kPrinter, *desktop_, [&](testsupport::HostDevMode& records) {
+            records.Private()[orca_ ? kOrcaLanguageOffset : kOnyxLanguageOffset] = language;
+        });
+    ASSERT_TRUE(sheet_->Opened());
+    ASSERT_TRUE(driver_->SelectTab(sheet_->Window(), tab_));
 }
 
 void CommandSheetTest::Reshow() {
-    ASSERT_TRUE(driver_->SelectTab(sheet_, 0));
-    ASSERT_TRUE(driver_->SelectTab(sheet_, tab_));
+    ASSERT_TRUE(driver_->SelectTab(sheet_->Window(), 0));
+    ASSERT_TRUE(driver_->SelectTab(sheet_->Window(), tab_));
 }
 
 Window CommandSheetTest::Page() {
-    return desktop_->CurrentPage(sheet_);
-}
-
-bool CommandSheetTest::ApplyEnabled() {
-    return desktop_->IsEnabled(desktop_->Child(sheet_, resources::kSheetApplyId));
+    return desktop_->CurrentPage(sheet_->Window());
 }
 
 bool CommandSheetTest::InDialog(int button, const std::function<void(Window dialog)>& act) {
@@ -98,37 +77,6 @@ bool CommandSheetTest::InDialog(int button, const std::function<void(Window dial
         act(dialog);
     });
     return driver_->Click(Page(), button) && opened;
-}
-
-std::u16string CommandSheetTest::Text(Window window, int controlId) {
-    return desktop_->Text(desktop_->Child(window, controlId));
-}
-
-bool CommandSheetTest::Enabled(Window window, int controlId) {
-    return desktop_->IsEnabled(desktop_->Child(window, controlId));
-}
-
-Texts CommandSheetTest::Items(Window window, int controlId) {
-    const Window list = desktop_->Child(window, controlId);
-    Texts items;
-    for (int i = 0; i < desktop_->ItemCount(list); ++i) {
-        items.push_back(desktop_->ItemText(list, i));
-    }
-    return items;
-}
-
-std::u16string CommandSheetTest::SelectedItem(Window window, int controlId) {
-    const Window list = desktop_->Child(window, controlId);
-    const int selected = desktop_->Selection(list);
-    return selected < 0 ? u"" : desktop_->ItemText(list, selected);
-}
-
-Texts CommandSheetTest::Messages() {
-    Texts texts;
-    for (const platform::sim::MessageRecord& message : desktop_->Messages()) {
-        texts.push_back(message.text);
-    }
-    return texts;
 }
 
 uint8_t* CommandSheetTest::CommandFont(int index) {

@@ -15,13 +15,13 @@
 #include "platform/sim/desktop.h"
 #include "platform/sim/desktop_driver.h"
 #include "plugin/plugin_fixture.h"
+#include "support/document_sheet.h"
 #include "support/host_harness.h"
-#include "support/host_settings.h"
 
 namespace orca::cmdfonttest {
 
 using platform::Window;
-using Texts = std::vector<std::u16string>;
+using testsupport::Texts;
 
 inline constexpr char16_t kOrcaModel[] = u"Kestrel(ORCA)";
 inline constexpr char16_t kOnyxModel[] = u"Kestrel(ONYX)";
@@ -46,22 +46,29 @@ protected:
     Window Page();
     platform::sim::Desktop& Screen() { return *desktop_; }
     platform::sim::DesktopDriver& Driver() { return *driver_; }
-    bool ApplyEnabled();
+    bool ApplyEnabled() { return sheet_->ApplyEnabled(); }
 
     // Clicks a control of the page that opens a dialog and acts in the dialog
     // with act; the dialog is cancelled when act leaves it open. False when
     // no dialog opened.
     bool InDialog(int button, const std::function<void(Window dialog)>& act);
 
-    std::u16string Text(Window window, int controlId);
-    bool Enabled(Window window, int controlId);
-    Texts Items(Window window, int controlId);
-    std::u16string SelectedItem(Window window, int controlId);
-    // The texts of the message boxes shown so far.
-    Texts Messages();
+    std::u16string Text(Window window, int controlId) {
+        return testsupport::ControlText(Screen(), window, controlId);
+    }
+    bool Enabled(Window window, int controlId) {
+        return testsupport::ControlEnabled(Screen(), window, controlId);
+    }
+    Texts Items(Window window, int controlId) {
+        return testsupport::ItemTexts(Screen(), window, controlId);
+    }
+    std::u16string SelectedItem(Window window, int controlId) {
+        return testsupport::SelectedItemText(Screen(), window, controlId);
+    }
+    Texts Messages() { return testsupport::MessageTexts(Screen()); }
 
     // The sheet's private block and its command-font records.
-    uint8_t* Block() { return records_->Private(); }
+    uint8_t* Block() { return sheet_->Records().Private(); }
     uint8_t* CommandFont(int index);
     int CommandFontCount() { return Block()[kCommandFontCountOffset]; }
     // Record fields by their place in a record.
@@ -80,15 +87,11 @@ protected:
 private:
     bool orca_ = true;
     std::u16string tab_;
-    testsupport::RecordingDriverUI driverUI_;
-    testsupport::HostOptionItems items_;
     std::shared_ptr<platform::sim::Desktop> desktop_;
     std::unique_ptr<platform::sim::DesktopDriver> driver_;
-    std::unique_ptr<testsupport::HostPrinter> printer_;
-    std::unique_ptr<testsupport::HostDevMode> records_;
-    plugin::OEMCUIPPARAM ui_{};
+    std::unique_ptr<testsupport::HostDocumentSheet> sheet_;
+    // Released first: its pages go before what they use.
     testsupport::PluginObject object_;
-    Window sheet_ = nullptr;
 };
 
 }  // namespace orca::cmdfonttest
