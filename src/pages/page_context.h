@@ -14,8 +14,12 @@ class PageContext {
 public:
     virtual ~PageContext() = default;
 
-    // The sheet's printer name (its first 32 characters).
+    // The sheet's printer name cut to its first 32 characters: the key that
+    // names its language files.
     virtual std::u16string_view PrinterName() const = 0;
+    // The printer's whole name, which tells two printers apart; a context
+    // that knows only the cut name answers that.
+    virtual std::u16string_view FullPrinterName() const { return PrinterName(); }
 
     // The sheet's current UI language code (0 Chinese, 1 English).
     virtual int CurrentLanguage() const = 0;

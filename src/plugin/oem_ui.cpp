@@ -34,8 +34,9 @@ void COemUI::AttachPrinter(HANDLE printer) {
     platform::PrinterInfo2 info;
     if (!platform::ReadPrinterInfo2(*platform::Current().spooler, printer_, &info))
         return;
-    printerName_ = info.printerName.substr(0, kPrinterNameUnits);
-    entry_ = settings::CDeviceManager::Instance().Register(printerName_, info.driverName);
+    fullPrinterName_ = info.printerName;
+    printerName_ = fullPrinterName_.substr(0, kPrinterNameUnits);
+    entry_ = settings::CDeviceManager::Instance().Register(fullPrinterName_, info.driverName);
 }
 
 HRESULT COemUI::GetInfo(DWORD mode, void* buffer, DWORD size, DWORD* needed) {

@@ -25,7 +25,8 @@
 
 namespace orca::plugin {
 
-// Printer names are kept to this many units.
+// The printer name that keys the language files is cut to this many units;
+// the printer is opened and told apart by its whole name.
 inline constexpr size_t kPrinterNameUnits = 32;
 
 class COemUI final : public ComObject<COemUI, IPrintOemUI2, kIidPrintOemUI2>,
@@ -89,6 +90,7 @@ public:
 
     // pages::PageContext.
     std::u16string_view PrinterName() const override { return printerName_; }
+    std::u16string_view FullPrinterName() const override { return fullPrinterName_; }
     int CurrentLanguage() const override { return uiLanguage_; }
     void SetCurrentLanguage(int language) override { uiLanguage_ = language; }
     platform::Window LastShownDocumentPage() const override { return lastShownPage_; }
@@ -124,6 +126,7 @@ private:
     settings::CDeviceEntry* entry_ = nullptr;
     platform::PrinterHandle printer_ = nullptr;
     std::u16string printerName_;
+    std::u16string fullPrinterName_;
     int uiLanguage_ = 0;
     platform::Window lastShownPage_ = nullptr;
 };
