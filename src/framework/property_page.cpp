@@ -36,4 +36,8 @@ void PropertyPage::SetModified(bool changed) const {
     }
 }
 
+int PageIndex(Window sheet, platform::PageHandle page) {
+    return Port().PageIndex(sheet, page);
+}
+
 }  // namespace orca::framework

@@ -32,4 +32,7 @@ private:
     platform::PageHandle handle_ = nullptr;
 };
 
+// The index of the sheet's tab that holds the page, or -1 when it holds none.
+int PageIndex(Window sheet, platform::PageHandle page);
+
 }  // namespace orca::framework

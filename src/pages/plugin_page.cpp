@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "pages/sheet_tabs.h"
 #include "resources/dialog_template.h"
 
 namespace orca::pages {
@@ -22,8 +23,23 @@ CPluginPage::CPluginPage(PageContext& context, const resources::DialogTemplate* 
     : framework::PropertyPage(dialog),
       context_(context),
       texts_(section, context.PrinterName(), context.CurrentLanguage()),
-      rule_(rule) {
+      rule_(rule),
+      titleKey_(TabTitleKey(section)) {
     SetTitle(texts_.Text(u"WINDOW_TITLE"));
+}
+
+CPluginPage::~CPluginPage() {
+    // Before the page handle is released and may be made again for another page.
+    UnregisterSheetTab(sheetHandle_);
+}
+
+platform::PageHandle CPluginPage::SheetHandle() {
+    sheetHandle_ = Handle();
+    if (sheetHandle_ != nullptr && !titleKey_.empty()) {
+        RegisterSheetTab({sheetHandle_, titleKey_, std::u16string(context_.FullPrinterName()),
+                          inDocumentSheet_});
+    }
+    return sheetHandle_;
 }
 
 void CPluginPage::OnShown(bool shown) {

@@ -14,9 +14,16 @@ namespace orca::pages {
 
 class CPluginPage : public framework::PropertyPage {
 public:
+    ~CPluginPage() override;
+
     // A page sits in the document sheet unless told otherwise.
     void SetInDocumentSheet(bool inDocumentSheet) { inDocumentSheet_ = inDocumentSheet; }
     bool InDocumentSheet() const { return inDocumentSheet_; }
+
+    // The page as a sheet takes it, null when its template is missing. From
+    // then on until the page goes, a language applied re-labels its tab; tell
+    // the page which sheet it sits in first.
+    platform::PageHandle SheetHandle();
 
 protected:
     // Writes the language files and takes the tab title from "WINDOW_TITLE"
@@ -47,7 +54,9 @@ private:
     PageContext& context_;
     CLanguageFile texts_;
     TranslationRule rule_;
+    std::u16string_view titleKey_;
     bool inDocumentSheet_ = true;
+    platform::PageHandle sheetHandle_ = nullptr;
 };
 
 }  // namespace orca::pages

@@ -1,51 +1,42 @@
 #include "pages/tab_relabel.h"
 
-#include <array>
 #include <string>
+#include <vector>
 
 #include "framework/controls.h"
+#include "framework/property_page.h"
 #include "framework/windows.h"
 #include "pages/printer_sheet_pages.h"
-#include "resources/dialog_template.h"
+#include "pages/sheet_tabs.h"
 #include "resources/window_styles.h"
 
 namespace orca::pages {
 namespace {
 
-// The document sheet's plug-in tabs in the order the plug-in adds them; the
-// Language tab is the page's own title.
-constexpr std::array<std::u16string_view, 10> kDocumentTabKeys{
-    u"IDD_DOC_OPTION_ORCA",  u"IDD_DOC_ADVANCED_SETUP_ORCA", u"IDD_DOC_DITHERING",
-    u"IDD_DOC_BARCODE_ORCA", u"IDD_DOC_CMDLIST_ORCA",        u"IDD_DOC_CUSTOM_COMMAND_ORCA",
-    u"IDD_DOC_TOOLS_ORCA",   u"IDD_DOC_IMPORT_ORCA",         u"WINDOW_TITLE",
-    u"IDD_VERSION",
-};
-
-// The printer sheet's plug-in tabs, last of the sheet.
-constexpr std::array<std::u16string_view, 2> kPrinterTabKeys{u"IDD_PRN_STOCKS_ORCA",
-                                                             u"IDD_VERSION"};
-
-// A document sheet with the host's two tabs and all of the plug-in's pages.
-constexpr int kFullDocumentSheetTabs = 12;
-
 constexpr size_t kCaptionUnits = 1024;
 
-template <size_t N>
-void RelabelLastTabs(const framework::TabControl& tabs,
-                     const std::array<std::u16string_view, N>& keys,
-                     const CLanguageFile& languageTexts) {
-    const int first = tabs.Count() - static_cast<int>(N);
-    for (size_t k = 0; k < N; ++k) {
-        // A sheet with fewer tabs than keys keeps the tabs it lacks.
-        const int tab = first + static_cast<int>(k);
+// Gives each of the pages that the sheet holds its tab title.
+void RelabelPages(platform::Window sheet, const std::vector<SheetTab>& pages,
+                  const CLanguageFile& languageTexts) {
+    const platform::Window tabs = framework::FirstChildOfClass(sheet, resources::kClassTabControl);
+    if (tabs == nullptr) {
+        return;
+    }
+    const framework::TabControl tabControl(tabs);
+    for (const SheetTab& page : pages) {
+        const int tab = framework::PageIndex(sheet, page.page);
         if (tab >= 0) {
-            tabs.SetTabText(tab, languageTexts.Text(keys[k]));
+            tabControl.SetTabText(tab, languageTexts.Text(page.titleKey));
         }
     }
 }
 
-platform::Window TabControlOf(platform::Window sheet) {
-    return framework::FirstChildOfClass(sheet, resources::kClassTabControl);
+// The listed pages that keep selects.
+template <typename Keep>
+std::vector<SheetTab> ListedPages(Keep keep) {
+    std::vector<SheetTab> pages = SheetTabs();
+    std::erase_if(pages, [&](const SheetTab& page) { return !keep(page); });
+    return pages;
 }
 
 bool IsPrinterSheet(platform::Window window, std::u16string_view printerName,
@@ -64,9 +55,8 @@ bool IsPrinterSheet(platform::Window window, std::u16string_view printerName,
 }  // namespace
 
 void RelabelDocumentSheet(platform::Window sheet, const CLanguageFile& languageTexts) {
-    if (platform::Window tabs = TabControlOf(sheet)) {
-        RelabelLastTabs(framework::TabControl(tabs), kDocumentTabKeys, languageTexts);
-    }
+    RelabelPages(sheet, ListedPages([](const SheetTab& page) { return page.documentSheet; }),
+                 languageTexts);
 }
 
 bool CaptionNamesPrinter(std::u16string_view caption, std::u16string_view printerName) {
@@ -87,17 +77,12 @@ bool CaptionNamesPrinter(std::u16string_view caption, std::u16string_view printe
 
 void RelabelPrinterSheets(std::u16string_view printerName, platform::Window ownSheet,
                           const CLanguageFile& languageTexts) {
+    const std::vector<SheetTab> pages = ListedPages([&](const SheetTab& page) {
+        return !page.documentSheet && page.printerName == printerName;
+    });
     for (platform::Window window : framework::TopLevelWindows()) {
-        if (!IsPrinterSheet(window, printerName, ownSheet)) {
-            continue;
-        }
-        platform::Window tabs = TabControlOf(window);
-        if (tabs == nullptr) {
-            continue;
-        }
-        const framework::TabControl tabControl(tabs);
-        if (tabControl.Count() != kFullDocumentSheetTabs) {
-            RelabelLastTabs(tabControl, kPrinterTabKeys, languageTexts);
+        if (IsPrinterSheet(window, printerName, ownSheet)) {
+            RelabelPages(window, pages, languageTexts);
         }
     }
     for (platform::Window page : PrinterSheetPages()) {

@@ -118,6 +118,9 @@ public:
     // Property sheets: a page tells its sheet whether it holds changes; the
     // sheet's Apply button is enabled while any page does.
     virtual void SetPageChanged(Window page, bool changed) = 0;
+    // The index of the sheet's tab that holds the page (PSM_PAGETOINDEX), or -1
+    // when the sheet does not hold it. Ask only windows known to be sheets.
+    virtual int PageIndex(Window sheet, PageHandle page) = 0;
     // Sends the window-shown notice (shown = true) to the window's handler.
     virtual void SendShownNotice(Window window) = 0;
 

@@ -42,7 +42,7 @@ HRESULT COemUI::PropertySheets(PROPSHEETUI_INFO* sheet, LPARAM lParam,
                     continue;
                 pages::CPluginPage& page = *pages_[static_cast<size_t>(entry.slot)];
                 page.SetInDocumentSheet(documentSheet);
-                const platform::PageHandle handle = page.Handle();
+                const platform::PageHandle handle = page.SheetHandle();
                 if (handle == nullptr)
                     continue;
                 added = sheet->pfnComPropSheet(sheet->hComPropSheet, CPSFUNC_ADD_PROPSHEETPAGEW,

@@ -1,5 +1,6 @@
 #include "hook_sheets.h"
 
+#include "pages/page_context.h"
 #include "platform/sim/environment.h"
 #include "platform/sim/public_record.h"
 #include "settings/field_map.h"
@@ -15,10 +16,9 @@ struct PrinterSetup {
     const char16_t* driver;
 };
 constexpr PrinterSetup kPrinters[] = {
-    {kOrcaPrinter, u"Kestrel(ORCA)"},
-    {kOtherPrinter, u"Kestrel(ORCA)"},
-    {kNeutralPrinter, u"Egret"},
-    {kUnknownPrinter, u"Generic Laser Driver"},
+    {kOrcaPrinter, u"Kestrel(ORCA)"}, {kOtherPrinter, u"Kestrel(ORCA)"},
+    {kNeutralPrinter, u"Egret"},      {kUnknownPrinter, u"Generic Laser Driver"},
+    {kLongPrinter, u"Kestrel(ORCA)"}, {kLongNamesake, u"Kestrel(ORCA)"},
 };
 
 }  // namespace
@@ -66,6 +66,15 @@ std::unique_ptr<HostSheet> HookSheetsTest::OpenSheet(std::u16string_view printer
 
     OEMDMPARAM size = testsupport::DevModeParams(printer, nullptr, nullptr);
     EXPECT_EQ(object->DevMode(OEMDM_SIZE, &size), S_OK);
+    // The printer object's capabilities are values like any other, so a test
+    // shapes a model without a row of its own in the model table.
+    auto* context = dynamic_cast<PageContext*>(object);
+    EXPECT_NE(context, nullptr);
+    for (auto [pageSwitch, value] : options.pageSwitches) {
+        if (context != nullptr) {
+            EXPECT_EQ(context->AccessValue(pageSwitch, &value, 0, false), 0) << pageSwitch;
+        }
+    }
     sheet->records = std::make_unique<testsupport::HostDevMode>(size.cbBufSize, printerName);
     OEMDMPARAM defaults = testsupport::DevModeParams(printer, nullptr, sheet->records.get());
     defaults.pPublicDMIn = sheet->records->Public();

@@ -6,6 +6,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/sim/desktop.h"
 #include "platform/sim/desktop_driver.h"
@@ -19,6 +21,9 @@ inline constexpr char16_t kOrcaPrinter[] = u"Label1";
 inline constexpr char16_t kOtherPrinter[] = u"Label2";
 inline constexpr char16_t kNeutralPrinter[] = u"Shelf Egret";
 inline constexpr char16_t kUnknownPrinter[] = u"Office Laser";
+// Two printers whose names share their first 32 characters.
+inline constexpr char16_t kLongPrinter[] = u"Warehouse 4 network label printer A";
+inline constexpr char16_t kLongNamesake[] = u"Warehouse 4 network label printer B";
 
 // One sheet as the host keeps it: the plug-in object that filled it, the
 // records its pages edit, the host's option items and driver interface.
@@ -43,6 +48,9 @@ struct SheetOptions {
     bool document = true;
     std::optional<uint8_t> language = 0;  // btLanguage stored in the block
     bool hostItems = true;                // the host's own option items
+    // Page switches (2055 to 2065) set on the printer object before the
+    // pages are made: a model that turns those pages off or on.
+    std::vector<std::pair<uint32_t, uint8_t>> pageSwitches{};
 };
 
 class HookSheetsTest : public testsupport::SimEnvTest {

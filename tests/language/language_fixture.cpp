@@ -10,7 +10,7 @@ LanguageTest::LanguageTest() : desktop_(platform::sim::AttachDesktop(Env())), dr
 
 void LanguageTest::AddPages(platform::Window sheet, const std::vector<CPluginPage*>& pages) {
     for (CPluginPage* page : pages) {
-        ASSERT_TRUE(Screen().AddPage(sheet, page->Handle()));
+        ASSERT_TRUE(Screen().AddPage(sheet, page->SheetHandle()));
     }
 }
 

@@ -1,6 +1,6 @@
 // The Language page: a choice is stored at once; Apply makes it the sheet's
-// language, re-translates the page in front and re-labels the tabs of this
-// sheet (counted from the last) and of the printer sheets of the same printer.
+// language, re-translates the page in front and re-labels the tabs of the
+// plug-in's pages in this sheet and in the printer sheets of the same printer.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -19,6 +19,7 @@ namespace {
 
 using platform::Window;
 using Titles = std::vector<std::u16string>;
+using testsupport::Joined;
 
 constexpr int kChoice = 1310;
 constexpr int kChoiceLabel = 1308;
@@ -34,11 +35,6 @@ constexpr std::array kMiddlePages{resources::kPageBarcodeFonts, resources::kPage
 const Titles kEnglishPluginTabs{u"Options",       u"Advance Setup",  u"Dithering", u"Barcode Fonts",
                                 u"Command Fonts", u"Custom Command", u"Tools",     u"Import/Export",
                                 u"Language",      u"Version"};
-
-Titles Joined(Titles first, const Titles& second) {
-    first.insert(first.end(), second.begin(), second.end());
-    return first;
-}
 
 class LanguagePageTest : public LanguageTest {
 protected:
@@ -113,7 +109,7 @@ TEST_F(LanguagePageTest, TheChoiceIsStoredAtOnceAndNothingIsRelabelledBeforeAppl
     EXPECT_EQ(document_.language, kLanguageChinese);
 }
 
-TEST_F(LanguagePageTest, ApplyRelabelsThePageInFrontAndTheTenPluginTabsCountedFromTheLast) {
+TEST_F(LanguagePageTest, ApplyRelabelsThePageInFrontAndThePluginsTenTabs) {
     OpenDocumentSheet();
     ASSERT_TRUE(Driver().Select(LanguagePage(), kChoice, u"English"));
     // The person looks at another page before pressing Apply.
@@ -134,52 +130,58 @@ TEST_F(LanguagePageTest, ApplyRelabelsThePageInFrontAndTheTenPluginTabsCountedFr
     EXPECT_EQ(Text(LanguagePage(), kChoiceLabel), u"Dialog box language");
 }
 
-TEST_F(LanguagePageTest, TabsAreCountedFromTheLastWhateverTheHostPutsBefore) {
-    // A host with a third tab of its own: the plug-in's tabs still end the
-    // sheet, and the sheet, whose caption names the printer, is not taken for
-    // a printer sheet.
+TEST_F(LanguagePageTest, TheHostsTabsKeepTheirTitlesWhateverTheHostPutsBefore) {
+    // A host with a third tab of its own; the sheet, whose caption names the
+    // printer, is not taken for a printer sheet either.
     const Titles hostTabs{u"Layout", u"Paper/Quality", u"Finishing"};
     OpenDocumentSheet(hostTabs);
     ChooseEnglishAndApply();
     EXPECT_EQ(testsupport::TabTitles(Screen(), sheet_), Joined(hostTabs, kEnglishPluginTabs));
 }
 
-// A top-level window and whether its last two tabs are re-labelled.
+// A top-level window holding a printer's Version page, and whether its tab
+// is re-labelled.
 struct WindowCase {
     const char* what;
     std::u16string caption;
-    int tabs;
+    std::u16string pagePrinter;
+    int hostTabs;
     bool inCurrentProcess;
     bool relabelled;
 };
 
-TEST_F(LanguagePageTest, PrinterSheetsOfThePrinterInThisProcessGetTheirLastTwoTabs) {
+TEST_F(LanguagePageTest, PrinterSheetsOfThePrinterInThisProcessGetTheirPagesTabs) {
     const WindowCase cases[] = {
-        {"printer sheet", u"Label1 Properties", 9, true, true},
-        {"caption of the name alone", u"Label1", 9, true, true},
-        {"name at the end", u"Properties of Label1", 9, true, true},
-        {"name followed directly by another character", u"Label1x Properties", 9, true, false},
-        {"name followed by more text", u"Properties of Label1 copy", 9, true, false},
-        {"another printer", u"Label2 Properties", 9, true, false},
-        {"another process", u"Label1 Properties", 9, false, false},
-        {"exactly 12 tabs", u"Label1 Properties", 12, true, false},
-        {"13 tabs", u"Label1 Properties", 13, true, true},
+        {"printer sheet", u"Label1 Properties", kPrinter, 7, true, true},
+        {"caption of the name alone", u"Label1", kPrinter, 7, true, true},
+        {"name at the end", u"Properties of Label1", kPrinter, 7, true, true},
+        {"twelve tabs", u"Label1 Properties", kPrinter, 11, true, true},
+        {"name followed directly by another character", u"Label1x Properties", kPrinter, 7, true,
+         false},
+        {"name followed by more text", u"Properties of Label1 copy", kPrinter, 7, true, false},
+        {"another printer", u"Label2 Properties", u"Label2", 7, true, false},
+        {"another printer's page", u"Label1 Properties", u"Label2", 7, true, false},
+        {"another process", u"Label1 Properties", kPrinter, 7, false, false},
     };
+    std::vector<std::unique_ptr<SheetContext>> contexts;
+    std::vector<std::unique_ptr<CProperty_Version>> pages;
     std::vector<Window> windows;
     for (const WindowCase& c : cases) {
-        const Titles tabs(c.tabs, u"Host");
-        windows.push_back(Screen().CreateSheet(c.caption, tabs, c.inCurrentProcess));
+        contexts.push_back(std::make_unique<SheetContext>());
+        contexts.back()->printerName = c.pagePrinter;
+        pages.push_back(std::make_unique<CProperty_Version>(*contexts.back()));
+        pages.back()->SetInDocumentSheet(false);
+        windows.push_back(
+            Screen().CreateSheet(c.caption, Titles(c.hostTabs, u"Host"), c.inCurrentProcess));
+        AddPages(windows.back(), {pages.back().get()});
         Screen().OpenSheet(windows.back());
     }
     OpenDocumentSheet();
     ChooseEnglishAndApply();
     for (size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE(cases[i].what);
-        Titles expected(cases[i].tabs, u"Host");
-        if (cases[i].relabelled) {
-            expected[cases[i].tabs - 2] = u"Stocks";
-            expected[cases[i].tabs - 1] = u"Version";
-        }
+        const Titles expected = Joined(Titles(cases[i].hostTabs, u"Host"),
+                                       {cases[i].relabelled ? u"Version" : u"版本"});
         EXPECT_EQ(testsupport::TabTitles(Screen(), windows[i]), expected);
     }
 }
@@ -191,6 +193,7 @@ TEST_F(LanguagePageTest, AnOpenPrinterSheetVersionPageRetranslatesAtOnce) {
     printerVersion->SetInDocumentSheet(false);
     const Window printerSheet = testsupport::CreatePrinterSheet(Screen(), kPrinter);
     StandInPage stocks(printer, resources::kPageStocks);
+    stocks.SetInDocumentSheet(false);
     AddPages(printerSheet, {&stocks, printerVersion.get()});
     ASSERT_TRUE(Screen().OpenSheet(printerSheet, 8));
     const Window versionPage = Screen().CurrentPage(printerSheet);

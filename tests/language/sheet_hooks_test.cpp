@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "hook_sheets.h"
@@ -15,6 +17,7 @@ namespace {
 
 using platform::Window;
 using Titles = std::vector<std::u16string>;
+using testsupport::Joined;
 
 constexpr uint32_t kLanguageField = 2014;   // btLanguage
 constexpr uint32_t kDitheringField = 2009;  // btDithering
@@ -80,6 +83,68 @@ TEST_F(SheetHooksTest, EnglishAppliedRelabelsThisSheetAndThePrintersOpenPrinterS
     ASSERT_TRUE(Driver().Select(language, kChoice, u"English"));
     ASSERT_TRUE(Driver().Apply(document->window));
     EXPECT_EQ(Text(printerVersion, kTitleLine), u"Label Printer Driver");
+}
+
+// A plug-in tab's Chinese title and its English one.
+const std::map<std::u16string, std::u16string> kEnglishTitles{
+    {u"选项", u"Options"},
+    {u"高级设置", u"Advance Setup"},
+    {u"抖动", u"Dithering"},
+    {u"条码字体", u"Barcode Fonts"},
+    {u"命令字体", u"Command Fonts"},
+    {u"自定义命令", u"Custom Command"},
+    {u"工具", u"Tools"},
+    {u"导入/导出", u"Import/Export"},
+    {u"语言", u"Language"},
+    {u"纸张", u"Stocks"},
+    {u"版本", u"Version"},
+};
+
+// A sheet's titles once English is applied: the plug-in's tabs in English,
+// the host's own as they were.
+Titles InEnglish(Titles titles) {
+    for (std::u16string& title : titles) {
+        if (const auto found = kEnglishTitles.find(title); found != kEnglishTitles.end()) {
+            title = found->second;
+        }
+    }
+    return titles;
+}
+
+TEST_F(SheetHooksTest, PagesTheModelTurnsOffLeaveTheHostsTabsTheirTitles) {
+    // Every page a switch can turn off is off but Language and Version.
+    const std::vector<std::pair<uint32_t, uint8_t>> fewPages{
+        {2055, 0}, {2057, 0}, {2058, 0}, {2059, 0}, {2060, 0}, {2061, 0}, {2062, 0}, {2065, 0}};
+    auto printerSheet = OpenSheet(kOrcaPrinter, {.document = false, .pageSwitches = fewPages});
+    auto document = OpenSheet(kOrcaPrinter, {.pageSwitches = fewPages});
+    const Titles before = testsupport::TabTitles(Screen(), document->window);
+    for (std::u16string_view off : {u"选项", u"抖动", u"工具"}) {
+        ASSERT_EQ(std::count(before.begin(), before.end(), off), 0);
+    }
+    ASSERT_EQ(testsupport::TabTitles(Screen(), printerSheet->window),
+              Joined(testsupport::HostPrinterTabs(), {u"版本"}));
+
+    const Window language = ShowTab(*document, u"语言");
+    ASSERT_TRUE(Driver().Select(language, kChoice, u"English"));
+    ASSERT_TRUE(Driver().Apply(document->window));
+
+    EXPECT_EQ(testsupport::TabTitles(Screen(), document->window), InEnglish(before));
+    EXPECT_EQ(testsupport::TabTitles(Screen(), printerSheet->window),
+              Joined(testsupport::HostPrinterTabs(), {u"Version"}));
+}
+
+TEST_F(SheetHooksTest, PrintersSharingTheirFirst32CharactersKeepTheirOwnSheets) {
+    auto ownPrinterSheet = OpenSheet(kLongPrinter, {.document = false});
+    auto namesakeSheet = OpenSheet(kLongNamesake, {.document = false});
+    auto document = OpenSheet(kLongPrinter);
+
+    const Window language = ShowTab(*document, u"语言");
+    ASSERT_TRUE(Driver().Select(language, kChoice, u"English"));
+    ASSERT_TRUE(Driver().Apply(document->window));
+
+    EXPECT_EQ(LastTabs(Screen(), document->window, 2), (Titles{u"Language", u"Version"}));
+    EXPECT_EQ(LastTabs(Screen(), ownPrinterSheet->window, 1), Titles{u"Version"});
+    EXPECT_EQ(LastTabs(Screen(), namesakeSheet->window, 1), Titles{u"版本"});
 }
 
 TEST_F(SheetHooksTest, DitheringStoresEveryClickAndMirrorsItIntoTheHostsItem) {

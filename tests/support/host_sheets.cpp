@@ -37,4 +37,10 @@ std::vector<std::u16string> TabTitles(platform::sim::Desktop& desktop, platform:
     return titles;
 }
 
+std::vector<std::u16string> Joined(std::vector<std::u16string> first,
+                                   const std::vector<std::u16string>& second) {
+    first.insert(first.end(), second.begin(), second.end());
+    return first;
+}
+
 }  // namespace orca::testsupport

@@ -27,5 +27,8 @@ platform::Window CreatePrinterSheet(platform::sim::Desktop& desktop,
 
 // The titles of a sheet's tabs, in order.
 std::vector<std::u16string> TabTitles(platform::sim::Desktop& desktop, platform::Window sheet);
+// Tab titles followed by more, as the plug-in's follow the host's.
+std::vector<std::u16string> Joined(std::vector<std::u16string> first,
+                                   const std::vector<std::u16string>& second);
 
 }  // namespace orca::testsupport

@@ -63,7 +63,7 @@ bool CDocPage_Language::OnApply() {
     }
     const platform::Window sheet = Sheet();
     RelabelDocumentSheet(sheet, Texts());
-    RelabelPrinterSheets(Context().PrinterName(), sheet, Texts());
+    RelabelPrinterSheets(Context().FullPrinterName(), sheet, Texts());
     return true;
 }
 

@@ -125,6 +125,7 @@ public:
     void SetTabText(Window tabs, int index, std::u16string_view text) override;
 
     void SetPageChanged(Window page, bool changed) override;
+    int PageIndex(Window sheet, PageHandle page) override;
     void SendShownNotice(Window window) override;
 
     int ShowMessage(Window owner, std::u16string_view text, std::u16string_view caption,

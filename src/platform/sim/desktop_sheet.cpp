@@ -198,6 +198,20 @@ void Desktop::SetPageChanged(Window page, bool changed) {
     UpdateApply(sheet->handle);
 }
 
+int Desktop::PageIndex(Window sheet, PageHandle page) {
+    const DesktopWindow* window = Find(sheet);
+    if (window == nullptr || !window->sheet || page == nullptr) {
+        return -1;
+    }
+    const std::vector<SheetTab>& tabs = window->sheet->tabs;
+    for (size_t tab = 0; tab < tabs.size(); ++tab) {
+        if (tabs[tab].source == page) {
+            return static_cast<int>(tab);
+        }
+    }
+    return -1;
+}
+
 void Desktop::SendShownNotice(Window window) {
     Tell(window, [&](WindowHandler& handler) { handler.OnShown(window, true); });
 }
