@@ -69,6 +69,32 @@ TEST_F(OptionPageTest, CopiesMarkTheSheetChangedOnlyWhenTheyDifferFromTheStoredC
     EXPECT_EQ(Sheet().Get<int16_t>(kCopiesField), 13);
 }
 
+// Leading zeros as a person types them: each zero turns into a 1 that the
+// next digit replaces.
+struct LeadingZerosCase {
+    const char16_t* keys;
+    const char16_t* shown;
+    int16_t stored;
+};
+
+TEST_F(OptionPageTest, ADigitTypedAfterARewrittenOneReplacesIt) {
+    const LeadingZerosCase cases[] = {
+        {u"05", u"5", 5},
+        {u"007", u"7", 7},
+        {u"0", u"1", 1},
+        {u"0\b3", u"3", 3},
+    };
+    for (const LeadingZerosCase& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(std::u16string(c.keys)));
+        MakeSheet(kOrcaModel).Set<int16_t>(kCopiesField, 2);
+        Open();
+        ASSERT_TRUE(Retype(kCopies, c.keys));
+        EXPECT_EQ(Text(kCopies), c.shown);
+        ASSERT_TRUE(Driver().Leave(Page(), kCopies));
+        EXPECT_EQ(Sheet().Get<int16_t>(kCopiesField), c.stored);
+    }
+}
+
 struct SpeedListCase {
     const char16_t* model;
     Texts speeds;  // in mm/s

@@ -184,7 +184,9 @@ int CDocPage_Option::TakeCopies() const {
     const int typed = TypedCopies();
     const int copies = std::clamp(typed, kSpinnerLow, copiesLimit_);
     if (copies != typed) {
+        // Rewriting leaves the caret in front: "0" then "5" would become 51.
         copies_.SetText(Number(copies));
+        copies_.SetSelection(0, -1);
     }
     return copies;
 }

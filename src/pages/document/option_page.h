@@ -50,7 +50,8 @@ private:
     void OnStockChanged();
 
     // The copies in the edit held to 1 .. the language's limit; the edit is
-    // rewritten when the number had to be held.
+    // rewritten when the number had to be held, with the new number selected
+    // so that the next key typed replaces it.
     int TakeCopies() const;
     int TypedCopies() const;
     int StoredCopies() const;
