@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# The whole suite: plain build and tests, then a clang AddressSanitizer +
-# UndefinedBehaviorSanitizer build that also runs each fuzz target briefly on
-# its corpus, then the suite again under the sanitizers (its summary ends the output).
+# The whole suite: the g++ Release build (what packagers build) and its tests,
+# then a clang AddressSanitizer + UndefinedBehaviorSanitizer build that also runs
+# each fuzz target briefly on its corpus, then the suite again under the
+# sanitizers (its summary ends the output). Every build here treats warnings as
+# errors; a user's build does not.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -9,12 +11,12 @@ bash scripts/install-deps.sh
 jobs=$(nproc)
 fuzz_seconds=${ORCA_FUZZ_SECONDS:-10}
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=g++ \
-      -DCMAKE_C_COMPILER=gcc >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DORCA_WERROR=ON \
+      -DCMAKE_CXX_COMPILER=g++ -DCMAKE_C_COMPILER=gcc >/dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build -j "$jobs" --output-on-failure
 
-cmake -S . -B build-san -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORCA_SANITIZE=ON \
+cmake -S . -B build-san -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORCA_SANITIZE=ON -DORCA_WERROR=ON \
       -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang >/dev/null
 cmake --build build-san -j "$jobs"
 
@@ -31,7 +33,7 @@ for target in build-san/fuzz/fuzz_*; do
 done
 
 # The device manager's registrations from several threads, under ThreadSanitizer.
-cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORCA_TSAN=ON \
+cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORCA_TSAN=ON -DORCA_WERROR=ON \
       -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang >/dev/null
 cmake --build build-tsan -j "$jobs" --target test_models
 TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build-tsan -R DeviceManagerStress --output-on-failure
