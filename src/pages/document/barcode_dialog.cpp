@@ -2,17 +2,15 @@
 
 #include <algorithm>
 
-#include "framework/windows.h"
 #include "pages/document/barcode_1d_page.h"
 #include "pages/document/barcode_datamatrix_page.h"
 #include "pages/document/barcode_maxicode_page.h"
 #include "pages/document/barcode_pdf417_page.h"
 #include "pages/document/barcode_qr_page.h"
-#include "pages/document/barcode_record.h"
 #include "pages/document/font_names.h"
+#include "pages/document/font_record.h"
 #include "pages/flag_list.h"
 #include "resources/page_resources.h"
-#include "resources/window_styles.h"
 
 namespace orca::pages {
 namespace {
@@ -91,13 +89,8 @@ CDocDialog_BarCode::CDocDialog_BarCode(PageContext& context, FontListServices& s
     page(SubPage::kDatamatrix) = std::make_unique<CDocPage_BarCode_Datamatrix>(*this);
     page(SubPage::kMaxicode) = std::make_unique<CDocPage_BarCode_Maxicode>(*this);
     page(SubPage::kQr) = std::make_unique<CDocPage_BarCode_QR>(*this);
-    using platform::Notification;
-    On(kSymbologyList, Notification::kSelectionChanged, [this] { OnSymbologyChanged(); });
-    On(kOkButton, Notification::kClicked, [this] { OnOk(); });
-    // Enter presses the default button, OK; Escape is Cancel.
-    On(resources::IDOK, Notification::kClicked, [this] { OnOk(); });
-    On(kCancelButton, Notification::kClicked, [this] { EndDialog(kNothingStored); });
-    On(resources::IDCANCEL, Notification::kClicked, [this] { EndDialog(kNothingStored); });
+    On(kSymbologyList, platform::Notification::kSelectionChanged, [this] { OnSymbologyChanged(); });
+    OnOkAndCancel(kOkButton, kCancelButton, [this] { OnOk(); });
 }
 
 CDocDialog_BarCode::~CDocDialog_BarCode() = default;
@@ -180,8 +173,8 @@ void CDocDialog_BarCode::OnOk() {
     const FontNameVerdict verdict =
         CheckFontName(Context(), name, initialName_, ReservedFontNames(commandSet_));
     if (verdict != FontNameVerdict::kAccepted) {
-        name_.SetFocus();
-        ShowError(verdict == FontNameVerdict::kEmpty ? kMessageEnterName : kMessageNameInUse);
+        Refuse(name_, verdict == FontNameVerdict::kEmpty ? kMessageEnterName : kMessageNameInUse,
+               kMessageTitle);
         return;
     }
     CBarcodeSubPage* shown = ShownSubPage();
@@ -206,11 +199,6 @@ void CDocDialog_BarCode::OnOk() {
     stored |= StoreByte(kFieldCheckDigit, SelectedValue(checkDigits_), initialCheckDigit_);
     stored |= StoreByte(kFieldRotation, SelectedValue(rotations_), initialRotation_);
     EndDialog(stored ? kStored : kNothingStored);
-}
-
-void CDocDialog_BarCode::ShowError(std::u16string_view key) {
-    framework::ShowMessage(window(), Texts().Text(key), Texts().Text(kMessageTitle),
-                           resources::MB_OK | resources::MB_ICONERROR);
 }
 
 uint8_t CDocDialog_BarCode::ReadByte(uint32_t fieldId) const {

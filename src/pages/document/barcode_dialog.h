@@ -44,7 +44,6 @@ private:
 
     void OnSymbologyChanged();
     void OnOk();
-    void ShowError(std::u16string_view key);
 
     // Reads a one-byte field of the record; 0 when it cannot be read.
     uint8_t ReadByte(uint32_t fieldId) const;

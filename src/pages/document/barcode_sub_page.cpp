@@ -1,7 +1,7 @@
 #include "pages/document/barcode_sub_page.h"
 
 #include "pages/document/barcode_dialog.h"
-#include "pages/document/barcode_record.h"
+#include "pages/document/font_record.h"
 #include "text/format.h"
 #include "text/utf.h"
 

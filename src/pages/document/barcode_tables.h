@@ -40,7 +40,6 @@ inline constexpr uint32_t kFieldType = 2023;
 inline constexpr uint32_t kFieldCheckDigit = 2024;
 inline constexpr uint32_t kFieldRotation = 2025;
 
-inline constexpr int kMaxFonts = 32;
 // Typing stops here; the record holds two units more.
 inline constexpr int kNameTypingLimit = 37;
 

@@ -2,10 +2,9 @@
 
 #include <algorithm>
 
-#include "framework/windows.h"
 #include "pages/ansi_text.h"
 #include "pages/document/font_names.h"
-#include "resources/window_styles.h"
+#include "pages/document/font_record.h"
 #include "text/utf.h"
 
 namespace orca::pages {
@@ -38,10 +37,7 @@ CDocDialog_CMD::CDocDialog_CMD(PageContext& context, FontListServices& services,
         // A chosen path or escape reaches the edit, which keeps it as the current text.
         On(controls.button, Notification::kClicked, [&side] { side.editor.Press(side.current); });
     }
-    On(kOkButton, Notification::kClicked, [this] { OnOk(); });
-    On(resources::IDOK, Notification::kClicked, [this] { OnOk(); });
-    On(kCancelButton, Notification::kClicked, [this] { EndDialog(0); });
-    On(resources::IDCANCEL, Notification::kClicked, [this] { EndDialog(0); });
+    OnOkAndCancel(kOkButton, kCancelButton, [this] { OnOk(); });
 }
 
 void CDocDialog_CMD::ReadRecord() {
@@ -84,10 +80,8 @@ void CDocDialog_CMD::OnTextChanged(Side& side) {
     }
 }
 
-bool CDocDialog_CMD::Refuse(framework::Control& control, std::u16string_view messageKey) {
-    control.SetFocus();
-    framework::ShowMessage(window(), Texts().Text(messageKey), Texts().Text(u"MSG_CMD_BOXTITILE"),
-                           resources::MB_OK | resources::MB_ICONERROR);
+bool CDocDialog_CMD::Refused(framework::Control& control, std::u16string_view messageKey) {
+    Refuse(control, messageKey, u"MSG_CMD_BOXTITILE");
     return false;
 }
 
@@ -96,15 +90,15 @@ bool CDocDialog_CMD::Valid(const std::u16string& name, const std::array<std::str
     // printer's language.
     switch (CheckFontName(Context(), name, initialName_, kReservedFontNamesOrca)) {
         case FontNameVerdict::kEmpty:
-            return Refuse(name_, u"MSG_CMD_ENTERNAME");
+            return Refused(name_, u"MSG_CMD_ENTERNAME");
         case FontNameVerdict::kInUse:
-            return Refuse(name_, u"MSG_CMD_MUSTUNIQUENAME");
+            return Refused(name_, u"MSG_CMD_MUSTUNIQUENAME");
         case FontNameVerdict::kAccepted:
             break;
     }
     for (size_t i = 0; i < sides_.size(); ++i) {
         if (data[i].size() >= kDataBytes) {
-            return Refuse(sides_[i].editor.TextEdit(), u"MSG_CMD_DATATOOLONG");
+            return Refused(sides_[i].editor.TextEdit(), u"MSG_CMD_DATATOOLONG");
         }
     }
     return true;
@@ -135,16 +129,11 @@ void CDocDialog_CMD::OnOk() {
         WriteFontName(Context(), kNameField, index_, name);
         stored = true;
     }
-    auto storeByte = [&](uint32_t field, uint8_t value, uint8_t initial) {
-        if (value != initial) {
-            Context().AccessValue(field, &value, index_, false);
-            stored = true;
-        }
-    };
-    storeByte(kPositionField, position, initialPosition_);
+    stored |= StoreRecordByte(Context(), kPositionField, index_, position, initialPosition_);
     for (size_t i = 0; i < sides_.size(); ++i) {
         Side& side = sides_[i];
-        storeByte(side.fields.kind, static_cast<uint8_t>(side.editor.Kind()), side.initialKind);
+        stored |= StoreRecordByte(Context(), side.fields.kind, index_,
+                                  static_cast<uint8_t>(side.editor.Kind()), side.initialKind);
         if (data[i] != side.initialData) {
             StoreCommandData(Context(), side.fields, kDataBytes, data[i], index_);
             stored = true;

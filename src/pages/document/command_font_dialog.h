@@ -43,8 +43,8 @@ private:
     void OnKindChanged(Side& side);
     void OnTextChanged(Side& side);
     void OnOk();
-    // Shows the message, the focus going to the control; false.
-    bool Refuse(framework::Control& control, std::u16string_view messageKey);
+    // Refuses with the dialog's title; false.
+    bool Refused(framework::Control& control, std::u16string_view messageKey);
     // The name and data of OK pass the rules; otherwise the user hears why.
     bool Valid(const std::u16string& name, const std::array<std::string, 2>& data);
 

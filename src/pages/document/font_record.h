@@ -1,4 +1,5 @@
-// One-byte fields of a barcode-font record through the sheet's settings.
+// One-byte fields of a barcode-font or command-font record through the
+// sheet's settings.
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "pages/document/barcode_record.h"
+#include "pages/document/font_record.h"
 
 namespace orca::pages {
 
