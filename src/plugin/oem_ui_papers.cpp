@@ -4,6 +4,7 @@
 #include "plugin/oem_ui.h"
 #include "plugin/public_record_fields.h"
 #include "settings/field_map.h"
+#include "text/nocase.h"
 
 namespace orca::plugin {
 
@@ -47,7 +48,9 @@ void COemUI::BuildPaperList(std::vector<pages::PaperRecord>& list, bool customOn
     spooler.PaperSizes(info.printerName, info.portName, &sizes);
     spooler.PaperNumbers(info.printerName, info.portName, &numbers);
     for (size_t i = 0; i < names.size(); ++i) {
-        if (customOnly && names[i].find(kCustomPaperPrefix) == std::u16string::npos)
+        // The spooler matches form names without letter case, so a form
+        // named "custom paper-x" is a custom paper too.
+        if (customOnly && text::FindNoCase(names[i], kCustomPaperPrefix) == std::u16string::npos)
             continue;
         pages::PaperRecord paper;
         paper.name = names[i].substr(0, kPaperNameLimit);

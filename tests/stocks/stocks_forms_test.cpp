@@ -64,6 +64,25 @@ TEST_F(StocksTest, AnExistingDefaultFormOfAnyCaseMovesFirstAndIsNotAddedAgain) {
     EXPECT_FALSE(Enabled(kDelete));
 }
 
+TEST_F(StocksTest, FormsOfThePrefixInAnyCaseAreListedAndChangedNotAddedAgain) {
+    AddPrinter(kKestrel, kKestrel);
+    AddForm(u"custom paper-Tag", 500, 300);
+    AddForm(u"Pallet", 1000, 1200);
+    AddForm(u"CUSTOM PAPER-Bin", 700, 400);
+    Open(kKestrel);
+    EXPECT_EQ(Items(), (Texts{u"Custom Paper-Kestrel", u"custom paper-Tag", u"CUSTOM PAPER-Bin"}));
+    ASSERT_TRUE(Select(u"custom paper-Tag"));
+    EXPECT_EQ(Text(kName), u"Tag");
+    EXPECT_EQ(Text(kWidth), u"500");
+
+    // Saving the name changes the spooler's form of that name.
+    ASSERT_TRUE(Save(u"Tag", {u"600", u"300", u"0", u"0", u"0", u"0"}));
+    EXPECT_EQ(Forms().size(), 4u);
+    EXPECT_EQ(Items(), (Texts{u"Custom Paper-Kestrel", u"custom paper-Tag", u"CUSTOM PAPER-Bin"}));
+    EXPECT_EQ(Text(kWidth), u"600");
+    EXPECT_TRUE(Messages().empty());
+}
+
 TEST_F(StocksTest, SavingANewNameAddsAFormAndSavingItAgainChangesIt) {
     AddPrinter(kKestrel, kKestrel);
     Open(kKestrel);
