@@ -4,10 +4,7 @@
 
 #include "commands/barcode_font_tables.h"
 #include "platform/sim/environment.h"
-#include "plugin/host_abi.h"
-#include "resources/window_styles.h"
 #include "settings/field_map.h"
-#include "support/host_sheets.h"
 
 namespace orca::barcodetest {
 namespace {
@@ -40,65 +37,32 @@ uint32_t FieldOffset(bool orca, uint32_t fieldId) {
 }  // namespace
 
 void BarcodeSheetTest::TearDown() {
-    object_.Reset();
-    printer_.reset();
+    session_.reset();
     PluginLibraryTest::TearDown();
 }
 
 void BarcodeSheetTest::OpenSheet(std::u16string_view model, bool shell) {
-    object_.Reset();
+    session_.reset();
     orca_ = model == kOrcaModel;
     AddPrinter(kPrinter, std::u16string(model));
-    platform::sim::SystemFacts facts = Env().Facts();
-    facts.processName = shell ? u"explorer.exe" : u"winword.exe";
-    Env().SetFacts(facts);
-    desktop_ = std::make_shared<platform::sim::Desktop>();
-    Env().SetWindowSystem(desktop_);
-    driver_ = std::make_unique<platform::sim::DesktopDriver>(*desktop_);
-    object_.Reset(Library().CreateObject());
-    ASSERT_TRUE(object_);
-    printer_ = std::make_unique<testsupport::HostPrinter>(kPrinter);
-
-    plugin::OEMDMPARAM size = testsupport::DevModeParams(printer_->Handle(), nullptr, nullptr);
-    ASSERT_EQ(object_->DevMode(plugin::OEMDM_SIZE, &size), plugin::S_OK);
-    records_ = std::make_unique<testsupport::HostDevMode>(size.cbBufSize, kPrinter);
-    plugin::OEMDMPARAM defaults =
-        testsupport::DevModeParams(printer_->Handle(), nullptr, records_.get());
-    defaults.pPublicDMIn = records_->Public();
-    ASSERT_EQ(object_->DevMode(plugin::OEMDM_DEFAULT, &defaults), plugin::S_OK);
-    ASSERT_EQ(object_->PublishDriverInterface(&driverUI_), plugin::S_OK);
-    ui_ =
-        testsupport::CommonUIParams(printer_->Handle(), *records_, items_.Items(), items_.Count());
-    ASSERT_EQ(object_->CommonUIProp(plugin::OEMCUIP_DOCPROP, &ui_), plugin::S_OK);
-
-    sheet_ = testsupport::CreateDocumentSheet(*desktop_, kPrinter);
-    testsupport::HostPropertySheet host(desktop_.get(), sheet_);
-    plugin::PROPSHEETUI_INFO info = host.Info(plugin::PROPSHEETUI_REASON_INIT);
-    ASSERT_EQ(object_->DocumentPropertySheets(&info, 0), plugin::S_OK);
-    ASSERT_TRUE(desktop_->OpenSheet(sheet_, 0));
-    ASSERT_TRUE(driver_->SelectTab(sheet_, kBarcodeTab));
+    SetHostProcess(shell);
+    session_ = std::make_unique<testsupport::DocumentSheetSession>(Env(), Library(), kPrinter);
+    ASSERT_TRUE(session_->Opened());
+    ASSERT_TRUE(Driver().SelectTab(session_->Sheet().Window(), kBarcodeTab));
 }
 
 void BarcodeSheetTest::Reshow() {
-    ASSERT_TRUE(driver_->SelectTab(sheet_, 0));
-    ASSERT_TRUE(driver_->SelectTab(sheet_, kBarcodeTab));
-}
-
-Window BarcodeSheetTest::Page() {
-    return desktop_->CurrentPage(sheet_);
-}
-
-bool BarcodeSheetTest::ApplyEnabled() {
-    return desktop_->IsEnabled(desktop_->Child(sheet_, resources::kSheetApplyId));
+    ASSERT_TRUE(Driver().SelectTab(session_->Sheet().Window(), 0));
+    ASSERT_TRUE(Driver().SelectTab(session_->Sheet().Window(), kBarcodeTab));
 }
 
 bool BarcodeSheetTest::InDialog(int button, const std::function<void(Window dialog)>& act) {
     bool opened = false;
-    driver_->OnNextDialog([&](Window dialog) {
+    Driver().OnNextDialog([&](Window dialog) {
         opened = true;
         act(dialog);
     });
-    const bool clicked = driver_->Click(Page(), button);
+    const bool clicked = Driver().Click(Page(), button);
     return clicked && opened;
 }
 
@@ -115,37 +79,6 @@ Names BarcodeSheetTest::Lines() {
 
 std::u16string BarcodeSheetTest::SelectedLine() {
     return SelectedItem(Page(), kFontList);
-}
-
-bool BarcodeSheetTest::Enabled(Window dialog, int controlId) {
-    return desktop_->IsEnabled(desktop_->Child(dialog, controlId));
-}
-
-std::u16string BarcodeSheetTest::Text(Window dialog, int controlId) {
-    return desktop_->Text(desktop_->Child(dialog, controlId));
-}
-
-Names BarcodeSheetTest::Items(Window dialog, int controlId) {
-    const Window list = desktop_->Child(dialog, controlId);
-    Names items;
-    for (int i = 0; i < desktop_->ItemCount(list); ++i) {
-        items.push_back(desktop_->ItemText(list, i));
-    }
-    return items;
-}
-
-std::u16string BarcodeSheetTest::SelectedItem(Window dialog, int controlId) {
-    const Window list = desktop_->Child(dialog, controlId);
-    const int selected = desktop_->Selection(list);
-    return selected < 0 ? u"" : desktop_->ItemText(list, selected);
-}
-
-Names BarcodeSheetTest::Messages() {
-    Names texts;
-    for (const platform::sim::MessageRecord& message : desktop_->Messages()) {
-        texts.push_back(message.text);
-    }
-    return texts;
 }
 
 uint8_t* BarcodeSheetTest::Record(int index) {

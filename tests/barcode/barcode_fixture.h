@@ -12,16 +12,13 @@
 #include <string>
 #include <vector>
 
-#include "platform/sim/desktop.h"
-#include "platform/sim/desktop_driver.h"
 #include "plugin/plugin_fixture.h"
-#include "support/host_harness.h"
-#include "support/host_settings.h"
+#include "support/sheet_session.h"
 
 namespace orca::barcodetest {
 
 using platform::Window;
-using Names = std::vector<std::u16string>;
+using Names = testsupport::Texts;
 
 inline constexpr char16_t kOrcaModel[] = u"Kestrel(ORCA)";
 inline constexpr char16_t kOnyxModel[] = u"Kestrel(ONYX)";
@@ -57,10 +54,10 @@ protected:
     // The page goes behind another tab and comes to the front again.
     void Reshow();
 
-    Window Page();
-    platform::sim::Desktop& Screen() { return *desktop_; }
-    platform::sim::DesktopDriver& Driver() { return *driver_; }
-    bool ApplyEnabled();
+    Window Page() { return session_->Page(); }
+    platform::sim::Desktop& Screen() { return session_->Screen(); }
+    platform::sim::DesktopDriver& Driver() { return session_->Driver(); }
+    bool ApplyEnabled() { return session_->Sheet().ApplyEnabled(); }
 
     // Clicks a button of the page that opens the dialog, and acts in the
     // dialog with act; the dialog is cancelled when act leaves it open.
@@ -71,15 +68,23 @@ protected:
     // The list page's lines and the selected one ("" for none).
     Names Lines();
     std::u16string SelectedLine();
-    bool Enabled(Window dialog, int controlId);
-    std::u16string Text(Window dialog, int controlId);
-    Names Items(Window dialog, int controlId);
-    std::u16string SelectedItem(Window dialog, int controlId);
+    bool Enabled(Window dialog, int controlId) {
+        return testsupport::ControlEnabled(Screen(), dialog, controlId);
+    }
+    std::u16string Text(Window dialog, int controlId) {
+        return testsupport::ControlText(Screen(), dialog, controlId);
+    }
+    Names Items(Window dialog, int controlId) {
+        return testsupport::ItemTexts(Screen(), dialog, controlId);
+    }
+    std::u16string SelectedItem(Window dialog, int controlId) {
+        return testsupport::SelectedItemText(Screen(), dialog, controlId);
+    }
     // The texts of the message boxes shown so far.
-    Names Messages();
+    Names Messages() { return testsupport::MessageTexts(Screen()); }
 
     // The host's private block: the barcode-font count and records.
-    uint8_t* Block() { return records_->Private(); }
+    uint8_t* Block() { return session_->Sheet().Records().Private(); }
     uint8_t Count() { return Block()[16]; }
     uint8_t* Record(int index);
     std::u16string RecordName(int index);
@@ -97,16 +102,8 @@ protected:
     void SetUnit(uint8_t unit);
 
 private:
-    testsupport::RecordingDriverUI driverUI_;
-    testsupport::HostOptionItems items_;
-    std::shared_ptr<platform::sim::Desktop> desktop_;
-    std::unique_ptr<platform::sim::DesktopDriver> driver_;
-    std::unique_ptr<testsupport::HostPrinter> printer_;
-    std::unique_ptr<testsupport::HostDevMode> records_;
-    plugin::OEMCUIPPARAM ui_{};
-    testsupport::PluginObject object_;
-    Window sheet_ = nullptr;
     bool orca_ = true;
+    std::unique_ptr<testsupport::DocumentSheetSession> session_;
 };
 
 }  // namespace orca::barcodetest

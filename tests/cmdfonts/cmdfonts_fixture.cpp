@@ -33,50 +33,39 @@ void PutName(uint8_t* at, std::u16string_view name) {
 }  // namespace
 
 void CommandSheetTest::TearDown() {
-    object_.Reset();
-    sheet_.reset();
+    session_.reset();
     PluginLibraryTest::TearDown();
 }
 
 void CommandSheetTest::OpenSheet(std::u16string_view model, std::u16string_view tab, bool shell,
                                  uint8_t language) {
-    object_.Reset();
-    sheet_.reset();
+    session_.reset();
     orca_ = model == kOrcaModel;
     tab_ = tab;
     AddPrinter(kPrinter, std::u16string(model));
-    platform::sim::SystemFacts facts = Env().Facts();
-    facts.processName = shell ? u"explorer.exe" : u"winword.exe";
-    Env().SetFacts(facts);
-    desktop_ = std::make_shared<platform::sim::Desktop>();
-    Env().SetWindowSystem(desktop_);
-    driver_ = std::make_unique<platform::sim::DesktopDriver>(*desktop_);
-    object_.Reset(Library().CreateObject());
-    ASSERT_TRUE(object_);
-    sheet_ = std::make_unique<testsupport::HostDocumentSheet>(
-        object_.get(), kPrinter, *desktop_, [&](testsupport::HostDevMode& records) {
-            records.Private()[orca_ ? kOrcaLanguageOffset : kOnyxLanguageOffset] = language;
-        });
-    ASSERT_TRUE(sheet_->Opened());
-    ASSERT_TRUE(driver_->SelectTab(sheet_->Window(), tab_));
+    SetHostProcess(shell);
+    testsupport::SheetOpening opening;
+    opening.prepare = [&](testsupport::HostDocumentSheet& sheet) {
+        sheet.Records().Private()[orca_ ? kOrcaLanguageOffset : kOnyxLanguageOffset] = language;
+    };
+    session_ =
+        std::make_unique<testsupport::DocumentSheetSession>(Env(), Library(), kPrinter, opening);
+    ASSERT_TRUE(session_->Opened());
+    ASSERT_TRUE(Driver().SelectTab(session_->Sheet().Window(), tab_));
 }
 
 void CommandSheetTest::Reshow() {
-    ASSERT_TRUE(driver_->SelectTab(sheet_->Window(), 0));
-    ASSERT_TRUE(driver_->SelectTab(sheet_->Window(), tab_));
-}
-
-Window CommandSheetTest::Page() {
-    return desktop_->CurrentPage(sheet_->Window());
+    ASSERT_TRUE(Driver().SelectTab(session_->Sheet().Window(), 0));
+    ASSERT_TRUE(Driver().SelectTab(session_->Sheet().Window(), tab_));
 }
 
 bool CommandSheetTest::InDialog(int button, const std::function<void(Window dialog)>& act) {
     bool opened = false;
-    driver_->OnNextDialog([&](Window dialog) {
+    Driver().OnNextDialog([&](Window dialog) {
         opened = true;
         act(dialog);
     });
-    return driver_->Click(Page(), button) && opened;
+    return Driver().Click(Page(), button) && opened;
 }
 
 uint8_t* CommandSheetTest::CommandFont(int index) {
@@ -112,13 +101,13 @@ void CommandSheetTest::StoreBarcodeFont(int index, std::u16string_view name) {
 }
 
 void CommandSheetTest::AnswerFile(std::u16string path) {
-    driver_->OnNextFileDialog([path](const platform::FileDialogRequest&) {
+    Driver().OnNextFileDialog([path](const platform::FileDialogRequest&) {
         return platform::FileDialogResult{!path.empty(), path, 1};
     });
 }
 
 void CommandSheetTest::AnswerMenu(int byte) {
-    driver_->OnNextMenu([byte](const resources::MenuTemplate&) {
+    Driver().OnNextMenu([byte](const resources::MenuTemplate&) {
         return byte < 0 ? 0 : resources::kControlCodeCommandFirst + byte;
     });
 }

@@ -12,11 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/sim/desktop.h"
-#include "platform/sim/desktop_driver.h"
 #include "plugin/plugin_fixture.h"
-#include "support/document_sheet.h"
-#include "support/host_harness.h"
+#include "support/sheet_session.h"
 
 namespace orca::cmdfonttest {
 
@@ -43,10 +40,10 @@ protected:
     // The page goes behind a host tab and comes to the front again.
     void Reshow();
 
-    Window Page();
-    platform::sim::Desktop& Screen() { return *desktop_; }
-    platform::sim::DesktopDriver& Driver() { return *driver_; }
-    bool ApplyEnabled() { return sheet_->ApplyEnabled(); }
+    Window Page() { return session_->Page(); }
+    platform::sim::Desktop& Screen() { return session_->Screen(); }
+    platform::sim::DesktopDriver& Driver() { return session_->Driver(); }
+    bool ApplyEnabled() { return session_->Sheet().ApplyEnabled(); }
 
     // Clicks a control of the page that opens a dialog and acts in the dialog
     // with act; the dialog is cancelled when act leaves it open. False when
@@ -68,7 +65,7 @@ protected:
     Texts Messages() { return testsupport::MessageTexts(Screen()); }
 
     // The sheet's private block and its command-font records.
-    uint8_t* Block() { return sheet_->Records().Private(); }
+    uint8_t* Block() { return session_->Sheet().Records().Private(); }
     uint8_t* CommandFont(int index);
     int CommandFontCount() { return Block()[kCommandFontCountOffset]; }
     // Record fields by their place in a record.
@@ -87,11 +84,7 @@ protected:
 private:
     bool orca_ = true;
     std::u16string tab_;
-    std::shared_ptr<platform::sim::Desktop> desktop_;
-    std::unique_ptr<platform::sim::DesktopDriver> driver_;
-    std::unique_ptr<testsupport::HostDocumentSheet> sheet_;
-    // Released first: its pages go before what they use.
-    testsupport::PluginObject object_;
+    std::unique_ptr<testsupport::DocumentSheetSession> session_;
 };
 
 }  // namespace orca::cmdfonttest

@@ -75,6 +75,14 @@ protected:
         return {};
     }
 
+    // The host runs in the shell's process (fonts may be created and
+    // deleted) or in an application's.
+    void SetHostProcess(bool shell) {
+        platform::sim::SystemFacts facts = Env().Facts();
+        facts.processName = shell ? u"explorer.exe" : u"winword.exe";
+        Env().SetFacts(facts);
+    }
+
     testsupport::PluginLibrary& Library() { return *library_; }
 
     static void ClearLastError() { platform::Current().process->SetLastError(0); }

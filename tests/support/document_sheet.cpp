@@ -1,19 +1,28 @@
 #include "support/document_sheet.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "resources/window_styles.h"
 #include "support/host_sheets.h"
 
 namespace orca::testsupport {
 
+std::function<int(const Texts& titles)> TabTitled(std::vector<std::u16string_view> wanted) {
+    return [wanted = std::move(wanted)](const Texts& titles) {
+        const auto found = std::ranges::find_first_of(titles, wanted);
+        return found == titles.end() ? -1 : static_cast<int>(found - titles.begin());
+    };
+}
+
 HostDocumentSheet::HostDocumentSheet(plugin::IPrintOemUI2* object, std::u16string_view printerName,
-                                     platform::sim::Desktop& desktop,
-                                     const std::function<void(HostDevMode&)>& prepare)
+                                     platform::sim::Desktop& desktop, const SheetOpening& opening)
     : desktop_(desktop), printer_(printerName) {
-    opened_ = object != nullptr && Open(object, printerName, prepare);
+    opened_ = object != nullptr && Open(object, printerName, opening);
 }
 
 bool HostDocumentSheet::Open(plugin::IPrintOemUI2* object, std::u16string_view printerName,
-                             const std::function<void(HostDevMode&)>& prepare) {
+                             const SheetOpening& opening) {
     plugin::OEMDMPARAM size = DevModeParams(printer_.Handle(), nullptr, nullptr);
     if (object->DevMode(plugin::OEMDM_SIZE, &size) != plugin::S_OK) {
         return false;
@@ -25,8 +34,8 @@ bool HostDocumentSheet::Open(plugin::IPrintOemUI2* object, std::u16string_view p
         object->PublishDriverInterface(&driverUI_) != plugin::S_OK) {
         return false;
     }
-    if (prepare) {
-        prepare(*records_);
+    if (opening.prepare) {
+        opening.prepare(*this);
     }
     ui_ = CommonUIParams(printer_.Handle(), *records_, items_.Items(), items_.Count());
     if (object->CommonUIProp(plugin::OEMCUIP_DOCPROP, &ui_) != plugin::S_OK) {
@@ -35,8 +44,11 @@ bool HostDocumentSheet::Open(plugin::IPrintOemUI2* object, std::u16string_view p
     sheet_ = CreateDocumentSheet(desktop_, printerName);
     HostPropertySheet host(&desktop_, sheet_);
     plugin::PROPSHEETUI_INFO info = host.Info(plugin::PROPSHEETUI_REASON_INIT);
-    return object->DocumentPropertySheets(&info, 0) == plugin::S_OK &&
-           desktop_.OpenSheet(sheet_, 0);
+    if (object->DocumentPropertySheets(&info, 0) != plugin::S_OK) {
+        return false;
+    }
+    openedTab_ = opening.tab ? opening.tab(TabTitles(desktop_, sheet_)) : 0;
+    return openedTab_ >= 0 && desktop_.OpenSheet(sheet_, openedTab_);
 }
 
 bool HostDocumentSheet::ApplyEnabled() const {

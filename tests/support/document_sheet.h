@@ -1,8 +1,8 @@
 // A plug-in object's document sheet as a driver host opens it on the
 // headless desktop: the printer bound, the host's records sized and
 // defaulted by the hooks, the common UI handed over and the plug-in's pages
-// added behind the host's own tabs. Also the readings a test takes of the
-// desktop's controls.
+// added behind the host's own tabs, open on the tab the test asks for. Also the readings a test
+// takes of the desktop's controls.
 #pragma once
 
 #include <functional>
@@ -18,26 +18,46 @@
 
 namespace orca::testsupport {
 
+using Texts = std::vector<std::u16string>;
+
+class HostDocumentSheet;
+
+// How a test opens the sheet; without either the sheet opens on its first
+// tab with the defaulted records.
+struct SheetOpening {
+    // Changes the defaulted records or the host's option items before the
+    // common UI is handed over and the pages are made.
+    std::function<void(HostDocumentSheet&)> prepare;
+    // The tab the sheet opens on, chosen from the titles of its tabs; -1
+    // when none fits, which fails the opening.
+    std::function<int(const Texts& titles)> tab;
+};
+
+// A tab choice of SheetOpening: the first tab with one of these titles (a
+// tab's title in each UI language).
+std::function<int(const Texts& titles)> TabTitled(std::vector<std::u16string_view> wanted);
+
 class HostDocumentSheet {
 public:
-    // Opens the sheet of object on the printer, on its first tab. prepare
-    // may change the defaulted records before the pages are made.
     HostDocumentSheet(plugin::IPrintOemUI2* object, std::u16string_view printerName,
-                      platform::sim::Desktop& desktop,
-                      const std::function<void(HostDevMode&)>& prepare = {});
+                      platform::sim::Desktop& desktop, const SheetOpening& opening = {});
     HostDocumentSheet(const HostDocumentSheet&) = delete;
     HostDocumentSheet& operator=(const HostDocumentSheet&) = delete;
 
-    // False when a hook failed.
+    // False when a hook failed or no tab fitted.
     bool Opened() const { return opened_; }
     platform::Window Window() const { return sheet_; }
+    // The tab the sheet opened on.
+    int OpenedTab() const { return openedTab_; }
     HostDevMode& Records() { return *records_; }
+    HostOptionItems& Items() { return items_; }
+    RecordingDriverUI& DriverUI() { return driverUI_; }
     // The Apply button is enabled: a page told the sheet of a change.
     bool ApplyEnabled() const;
 
 private:
     bool Open(plugin::IPrintOemUI2* object, std::u16string_view printerName,
-              const std::function<void(HostDevMode&)>& prepare);
+              const SheetOpening& opening);
 
     platform::sim::Desktop& desktop_;
     RecordingDriverUI driverUI_;
@@ -46,10 +66,9 @@ private:
     std::unique_ptr<HostDevMode> records_;
     plugin::OEMCUIPPARAM ui_{};
     platform::Window sheet_ = nullptr;
+    int openedTab_ = 0;
     bool opened_ = false;
 };
-
-using Texts = std::vector<std::u16string>;
 
 // Readings of a control of a dialog or page.
 std::u16string ControlText(platform::sim::Desktop& desktop, platform::Window dialog, int controlId);

@@ -1,0 +1,41 @@
+// A host's session with one printer's document sheet: a fresh headless
+// desktop made the environment's window system, a new plug-in object of the
+// loaded library, and the object's document sheet opened on that desktop.
+#pragma once
+
+#include <memory>
+#include <string_view>
+
+#include "platform/sim/desktop.h"
+#include "platform/sim/desktop_driver.h"
+#include "platform/sim/environment.h"
+#include "support/document_sheet.h"
+#include "support/host_harness.h"
+
+namespace orca::testsupport {
+
+class DocumentSheetSession {
+public:
+    DocumentSheetSession(platform::sim::Environment& env, PluginLibrary& library,
+                         std::u16string_view printerName, const SheetOpening& opening = {});
+    DocumentSheetSession(const DocumentSheetSession&) = delete;
+    DocumentSheetSession& operator=(const DocumentSheetSession&) = delete;
+
+    // False when no object was made or the sheet did not open.
+    bool Opened() const { return sheet_ != nullptr && sheet_->Opened(); }
+    plugin::IPrintOemUI2* Object() const { return object_.get(); }
+    HostDocumentSheet& Sheet() { return *sheet_; }
+    platform::sim::Desktop& Screen() { return *desktop_; }
+    platform::sim::DesktopDriver& Driver() { return driver_; }
+    // The page of the tab in front.
+    platform::Window Page() { return desktop_->CurrentPage(sheet_->Window()); }
+
+private:
+    std::shared_ptr<platform::sim::Desktop> desktop_;
+    platform::sim::DesktopDriver driver_;
+    std::unique_ptr<HostDocumentSheet> sheet_;
+    // Released first: its pages go before what they use.
+    PluginObject object_;
+};
+
+}  // namespace orca::testsupport
