@@ -4,7 +4,6 @@
 #include <sstream>
 
 #include "settings/model_catalogue.h"
-#include "support/host_sheets.h"
 
 namespace orca::importtest {
 
@@ -24,80 +23,54 @@ void ImportPageTest::Open(std::u16string_view printer, std::u16string_view model
     added.papers = std::move(papers);
     added.settings = platform::sim::MakePublicRecord(printer, stored.number, stored.formName);
     Env().AddPrinter(std::move(added));
-    desktop_ = std::make_shared<platform::sim::Desktop>();
-    Env().SetWindowSystem(desktop_);
-    driver_ = std::make_unique<platform::sim::DesktopDriver>(*desktop_);
-    object_.Reset(Library().CreateObject());
-    ASSERT_TRUE(object_);
-    printer_ = std::make_unique<testsupport::HostPrinter>(std::u16string(printer));
-
-    OEMDMPARAM size = testsupport::DevModeParams(printer_->Handle(), nullptr, nullptr);
-    ASSERT_EQ(object_->DevMode(OEMDM_SIZE, &size), S_OK);
-    records_ = std::make_unique<testsupport::HostDevMode>(size.cbBufSize, printer);
-    OEMDMPARAM defaults = testsupport::DevModeParams(printer_->Handle(), nullptr, records_.get());
-    defaults.pPublicDMIn = records_->Public();
-    ASSERT_EQ(object_->DevMode(OEMDM_DEFAULT, &defaults), S_OK);
-    records_->Public()->dmCopies = 1;
-    records_->Public()->dmOrientation = 1;
-
     settings::ModelFactory factory = settings::ModelCatalogue().Find(model);
     ASSERT_TRUE(factory);
     view_ = factory();
-    view_->AttachPublicRecord(records_->Bytes().data());
-    view_->AttachBlock(records_->Private());
 
-    ASSERT_EQ(object_->PublishDriverInterface(&driverUI_), S_OK);
-    ui_ =
-        testsupport::CommonUIParams(printer_->Handle(), *records_, items_.Items(), items_.Count());
-    ASSERT_EQ(object_->CommonUIProp(OEMCUIP_DOCPROP, &ui_), S_OK);
-    sheet_ = testsupport::CreateDocumentSheet(*desktop_, printer);
-    testsupport::HostPropertySheet host(desktop_.get(), sheet_);
-    PROPSHEETUI_INFO info = host.Info(PROPSHEETUI_REASON_INIT);
-    ASSERT_EQ(object_->DocumentPropertySheets(&info, 0), S_OK);
-    const std::vector<std::u16string> titles = testsupport::TabTitles(*desktop_, sheet_);
-    const auto found = std::find(titles.begin(), titles.end(), u"Import/Export");
-    ASSERT_NE(found, titles.end());
-    importTab_ = static_cast<int>(found - titles.begin());
-    ASSERT_TRUE(desktop_->OpenSheet(sheet_, importTab_));
+    testsupport::SheetOpening opening;
+    opening.prepare = [this](testsupport::HostDocumentSheet& sheet) {
+        sheet.Records().Public()->dmCopies = 1;
+        sheet.Records().Public()->dmOrientation = 1;
+        view_->AttachPublicRecord(sheet.Records().Bytes().data());
+        view_->AttachBlock(sheet.Records().Private());
+    };
+    opening.tab = testsupport::TabTitled({u"Import/Export"});
+    session_ =
+        std::make_unique<testsupport::DocumentSheetSession>(Env(), Library(), printer, opening);
+    ASSERT_TRUE(session_->Opened());
 }
 
 void ImportPageTest::Close() {
-    object_.Reset();
+    session_.reset();
     view_.reset();
-    printer_.reset();
-    sheet_ = nullptr;
-}
-
-platform::Window ImportPageTest::Page() {
-    return desktop_->PageWindow(sheet_, importTab_);
 }
 
 void ImportPageTest::Export(const fs::path& path) {
     dialogOpened_ = false;
-    driver_->OnNextFileDialog([this, path](const platform::FileDialogRequest& request) {
+    Driver().OnNextFileDialog([this, path](const platform::FileDialogRequest& request) {
         dialogOpened_ = true;
         EXPECT_TRUE(request.save);
         EXPECT_EQ(request.title, u"Save As...");
         return platform::FileDialogResult{true, path.u16string(), kSettingsFilter};
     });
-    ASSERT_TRUE(driver_->Click(Page(), kExportButton));
+    ASSERT_TRUE(Driver().Click(Page(), kExportButton));
 }
 
 std::vector<MessageRecord> ImportPageTest::Import(const fs::path& file, int filter,
                                                   int warningAnswer) {
-    const size_t before = desktop_->Messages().size();
+    const size_t before = Screen().Messages().size();
     dialogOpened_ = false;
-    driver_->OnNextMessage([warningAnswer](const MessageRecord&) { return warningAnswer; });
+    Driver().OnNextMessage([warningAnswer](const MessageRecord&) { return warningAnswer; });
     if (warningAnswer == resources::IDOK) {
-        driver_->OnNextFileDialog([this, file, filter](const platform::FileDialogRequest& request) {
+        Driver().OnNextFileDialog([this, file, filter](const platform::FileDialogRequest& request) {
             dialogOpened_ = true;
             EXPECT_FALSE(request.save);
             EXPECT_EQ(request.filters.size(), 2u);
             return platform::FileDialogResult{true, file.u16string(), filter};
         });
     }
-    EXPECT_TRUE(driver_->Click(Page(), kImportButton));
-    const auto& messages = desktop_->Messages();
+    EXPECT_TRUE(Driver().Click(Page(), kImportButton));
+    const auto& messages = Screen().Messages();
     return {messages.begin() + static_cast<std::ptrdiff_t>(before), messages.end()};
 }
 
@@ -131,10 +104,6 @@ void ImportPageTest::SetName(uint32_t fieldId, std::u16string_view name, int ind
         bytes.push_back(static_cast<uint8_t>(unit >> 8));
     }
     SetBytes(fieldId, bytes, size, index);
-}
-
-bool ImportPageTest::ApplyEnabled() {
-    return desktop_->IsEnabled(desktop_->Child(sheet_, resources::kSheetApplyId));
 }
 
 uint16_t ImportPageTest::StoredPaperSize(std::u16string_view printer) {

@@ -11,13 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/sim/desktop.h"
-#include "platform/sim/desktop_driver.h"
 #include "plugin/plugin_fixture.h"
 #include "resources/window_styles.h"
 #include "settings/printer_impl.h"
-#include "support/host_harness.h"
-#include "support/host_settings.h"
+#include "support/sheet_session.h"
 
 namespace orca::importtest {
 
@@ -74,12 +71,13 @@ protected:
     void SetName(uint32_t fieldId, std::u16string_view name, int index, uint32_t size = 80);
 
     std::vector<uint8_t> Block() {
-        return {records_->PrivateBytes().begin(), records_->PrivateBytes().end()};
+        const auto bytes = session_->Sheet().Records().PrivateBytes();
+        return {bytes.begin(), bytes.end()};
     }
-    plugin::DEVMODEW& Public() { return *records_->Public(); }
-    testsupport::HostOptionItems& HostItems() { return items_; }
-    bool ApplyEnabled();
-    platform::sim::Desktop& Screen() { return *desktop_; }
+    plugin::DEVMODEW& Public() { return *session_->Sheet().Records().Public(); }
+    testsupport::HostOptionItems& HostItems() { return session_->Sheet().Items(); }
+    bool ApplyEnabled() { return session_->Sheet().ApplyEnabled(); }
+    platform::sim::Desktop& Screen() { return session_->Screen(); }
     // The printer's stored paper number.
     uint16_t StoredPaperSize(std::u16string_view printer);
 
@@ -88,19 +86,11 @@ protected:
     static void WriteFile(const fs::path& path, std::string_view bytes);
 
 private:
-    platform::Window Page();
+    platform::Window Page() { return session_->Page(); }
+    platform::sim::DesktopDriver& Driver() { return session_->Driver(); }
 
-    testsupport::RecordingDriverUI driverUI_;
-    testsupport::HostOptionItems items_;
-    std::shared_ptr<platform::sim::Desktop> desktop_;
-    std::unique_ptr<platform::sim::DesktopDriver> driver_;
-    std::unique_ptr<testsupport::HostPrinter> printer_;
-    std::unique_ptr<testsupport::HostDevMode> records_;
     std::unique_ptr<settings::CPrinterImplBase> view_;
-    plugin::OEMCUIPPARAM ui_{};
-    testsupport::PluginObject object_;
-    platform::Window sheet_ = nullptr;
-    int importTab_ = -1;
+    std::unique_ptr<testsupport::DocumentSheetSession> session_;
     bool dialogOpened_ = false;
 };
 

@@ -3,12 +3,11 @@
 // lands in the host's records, the host's own option items and the printer's
 // stored settings.
 #include <memory>
+#include <optional>
 #include <string>
 
-#include "platform/sim/desktop_driver.h"
 #include "plugin/plugin_fixture.h"
-#include "resources/window_styles.h"
-#include "support/host_sheets.h"
+#include "support/sheet_session.h"
 
 namespace orca::plugin {
 namespace {
@@ -36,58 +35,42 @@ const Papers kPapers = {
 class OptionHooksTest : public PluginLibraryTest {
 protected:
     void TearDown() override {
-        CloseSheet();
+        session_.reset();
         PluginLibraryTest::TearDown();
     }
 
     // A new plug-in object shows the host's document sheet for a printer of
-    // that model, stored on A4, with the Option page in front.
-    void OpenSheet(std::u16string_view model, const Papers& papers = kPapers) {
-        CloseSheet();
+    // that model, stored on A4, with the Option page in front; formName is
+    // the selection of the host's form-name item, when given.
+    void OpenSheet(std::u16string_view model, const Papers& papers = kPapers,
+                   std::optional<int32_t> formName = std::nullopt) {
+        session_.reset();
         AddPrinter(kPrinter, std::u16string(model), papers);
-        desktop_ = std::make_shared<platform::sim::Desktop>();
-        Env().SetWindowSystem(desktop_);
-        driver_ = std::make_unique<platform::sim::DesktopDriver>(*desktop_);
-        object_.Reset(Library().CreateObject());
-        ASSERT_TRUE(object_);
-        printer_ = std::make_unique<HostPrinter>(kPrinter);
-
-        OEMDMPARAM size = testsupport::DevModeParams(printer_->Handle(), nullptr, nullptr);
-        ASSERT_EQ(object_->DevMode(OEMDM_SIZE, &size), S_OK);
-        records_ = std::make_unique<HostDevMode>(size.cbBufSize, kPrinter);
-        OEMDMPARAM defaults =
-            testsupport::DevModeParams(printer_->Handle(), nullptr, records_.get());
-        defaults.pPublicDMIn = records_->Public();
-        ASSERT_EQ(object_->DevMode(OEMDM_DEFAULT, &defaults), S_OK);
-        records_->Public()->dmCopies = 1;
-        ASSERT_EQ(object_->PublishDriverInterface(&driverUI_), S_OK);
-        ui_ = testsupport::CommonUIParams(printer_->Handle(), *records_, items_.Items(),
-                                          items_.Count());
-        ASSERT_EQ(object_->CommonUIProp(OEMCUIP_DOCPROP, &ui_), S_OK);
-
-        sheet_ = testsupport::CreateDocumentSheet(*desktop_, kPrinter);
-        testsupport::HostPropertySheet host(desktop_.get(), sheet_);
-        PROPSHEETUI_INFO info = host.Info(PROPSHEETUI_REASON_INIT);
-        ASSERT_EQ(object_->DocumentPropertySheets(&info, 0), S_OK);
-        ASSERT_EQ(testsupport::TabTitles(*desktop_, sheet_).at(kOptionTab), u"Options");
-        ASSERT_TRUE(desktop_->OpenSheet(sheet_, kOptionTab));
+        testsupport::SheetOpening opening;
+        opening.prepare = [formName](testsupport::HostDocumentSheet& sheet) {
+            sheet.Records().Public()->dmCopies = 1;
+            if (formName) {
+                sheet.Items().FormName().Sel = *formName;
+            }
+        };
+        opening.tab = testsupport::TabTitled({u"Options"});
+        session_ = std::make_unique<testsupport::DocumentSheetSession>(Env(), Library(), kPrinter,
+                                                                       opening);
+        ASSERT_TRUE(session_->Opened());
+        ASSERT_EQ(session_->Sheet().OpenedTab(), kOptionTab);
     }
 
-    void CloseSheet() {
-        object_.Reset();
-        printer_.reset();
-        sheet_ = nullptr;
-    }
-
-    platform::Window Page() { return desktop_->PageWindow(sheet_, kOptionTab); }
-    platform::sim::DesktopDriver& Driver() { return *driver_; }
-    bool ApplyEnabled() {
-        return desktop_->IsEnabled(desktop_->Child(sheet_, resources::kSheetApplyId));
-    }
+    platform::Window Page() { return session_->Page(); }
+    platform::sim::Desktop& Screen() { return session_->Screen(); }
+    platform::sim::DesktopDriver& Driver() { return session_->Driver(); }
+    HostDevMode& Records() { return session_->Sheet().Records(); }
+    testsupport::HostOptionItems& Items() { return session_->Sheet().Items(); }
+    testsupport::RecordingDriverUI& DriverUI() { return session_->Sheet().DriverUI(); }
+    bool ApplyEnabled() { return session_->Sheet().ApplyEnabled(); }
+    bool Apply() { return Driver().Apply(session_->Sheet().Window()); }
     std::u16string SelectedText(int controlId) {
-        const platform::Window list = desktop_->Child(Page(), controlId);
-        const int selected = desktop_->Selection(list);
-        return selected < 0 ? u"(none)" : desktop_->ItemText(list, selected);
+        const std::u16string selected = testsupport::SelectedItemText(Screen(), Page(), controlId);
+        return selected.empty() ? u"(none)" : selected;
     }
     uint16_t StoredPaperSize() {
         const std::vector<uint8_t> stored = StoredPrinter(kPrinter).settings;
@@ -95,16 +78,7 @@ protected:
                                                                       << 8);
     }
 
-    // The host's driver interface outlives the plug-in object.
-    testsupport::RecordingDriverUI driverUI_;
-    testsupport::HostOptionItems items_;
-    std::shared_ptr<platform::sim::Desktop> desktop_;
-    std::unique_ptr<platform::sim::DesktopDriver> driver_;
-    std::unique_ptr<HostPrinter> printer_;
-    std::unique_ptr<HostDevMode> records_;
-    OEMCUIPPARAM ui_{};
-    testsupport::PluginObject object_;
-    platform::Window sheet_ = nullptr;
+    std::unique_ptr<testsupport::DocumentSheetSession> session_;
 };
 
 TEST_F(OptionHooksTest, CopiesReachTheHostsRecordHeldToTheLanguagesLimit) {
@@ -117,31 +91,31 @@ TEST_F(OptionHooksTest, CopiesReachTheHostsRecordHeldToTheLanguagesLimit) {
         OpenSheet(c.model);
         ASSERT_TRUE(Driver().Retype(Page(), kCopies, u"40000"));
         ASSERT_TRUE(Driver().Leave(Page(), kCopies));
-        EXPECT_EQ(records_->Public()->dmCopies, c.copies);
+        EXPECT_EQ(Records().Public()->dmCopies, c.copies);
     }
 }
 
 TEST_F(OptionHooksTest, TheSpeedListFollowsTheModelAndTheChoiceLandsInThePrivateBlock) {
     OpenSheet(u"Merlin Plus(ONYX)");
-    const platform::Window speeds = desktop_->Child(Page(), kSpeeds);
-    ASSERT_EQ(desktop_->ItemCount(speeds), 4);
-    EXPECT_EQ(desktop_->ItemText(speeds, 0), u"Default");
+    const platform::Window speeds = Screen().Child(Page(), kSpeeds);
+    ASSERT_EQ(Screen().ItemCount(speeds), 4);
+    EXPECT_EQ(Screen().ItemText(speeds, 0), u"Default");
     ASSERT_TRUE(Driver().Select(Page(), kSpeeds, 2));
-    EXPECT_EQ(records_->Private()[OptionOffset(settings::kLayoutOnyx, kSpeedId)], 4);
+    EXPECT_EQ(Records().Private()[OptionOffset(settings::kLayoutOnyx, kSpeedId)], 4);
     EXPECT_TRUE(ApplyEnabled());
 }
 
 TEST_F(OptionHooksTest, OrientationGoesToTheHostsItemAndTheRecord) {
     OpenSheet(u"Kestrel(ORCA)");
     ASSERT_TRUE(Driver().Select(Page(), kOrientations, u"Portrait"));
-    EXPECT_TRUE(driverUI_.Calls().empty());
+    EXPECT_TRUE(DriverUI().Calls().empty());
     EXPECT_FALSE(ApplyEnabled());
 
     ASSERT_TRUE(Driver().Select(Page(), kOrientations, u"Landscape"));
-    EXPECT_EQ(items_.Orientation().Sel, 1);
-    ASSERT_EQ(driverUI_.Calls().size(), 1u);
-    EXPECT_EQ(driverUI_.Calls()[0].optionItem, static_cast<void*>(&items_.Orientation()));
-    EXPECT_EQ(records_->Public()->dmOrientation, 2);
+    EXPECT_EQ(Items().Orientation().Sel, 1);
+    ASSERT_EQ(DriverUI().Calls().size(), 1u);
+    EXPECT_EQ(DriverUI().Calls()[0].optionItem, static_cast<void*>(&Items().Orientation()));
+    EXPECT_EQ(Records().Public()->dmOrientation, 2);
     EXPECT_TRUE(ApplyEnabled());
 }
 
@@ -151,9 +125,9 @@ TEST_F(OptionHooksTest, ApplyMakesTheChosenStockThePrintersAndTheDocumentsPaper)
 
     ASSERT_TRUE(Driver().Select(Page(), kStocks, u"Custom Paper-Label"));
     EXPECT_EQ(StoredPaperSize(), 9) << "nothing reaches the printer before Apply";
-    ASSERT_TRUE(Driver().Apply(sheet_));
+    ASSERT_TRUE(Apply());
     EXPECT_EQ(StoredPaperSize(), 300);
-    const DEVMODEW& document = *records_->Public();
+    const DEVMODEW& document = *Records().Public();
     EXPECT_EQ(document.dmPaperSize, 300);
     EXPECT_EQ(document.dmPaperWidth, 1000);
     EXPECT_EQ(document.dmPaperLength, 500);
@@ -163,18 +137,16 @@ TEST_F(OptionHooksTest, ApplyMakesTheChosenStockThePrintersAndTheDocumentsPaper)
     // The stock in force, chosen and applied again, leaves the printer as it is.
     const std::vector<uint8_t> stored = StoredPrinter(kPrinter).settings;
     ASSERT_TRUE(Driver().Select(Page(), kStocks, u"Custom Paper-Label"));
-    ASSERT_TRUE(Driver().Apply(sheet_));
+    ASSERT_TRUE(Apply());
     EXPECT_EQ(StoredPrinter(kPrinter).settings, stored);
 }
 
 TEST_F(OptionHooksTest, WithoutTheStoredPaperInTheListTheHostsFormNamePicksTheStock) {
     const Papers withoutA4 = {kPapers[0], kPapers[2]};
-    items_.FormName().Sel = 0;  // "Letter"
-    OpenSheet(u"Kestrel(ORCA)", withoutA4);
+    OpenSheet(u"Kestrel(ORCA)", withoutA4, 0);  // "Letter"
     EXPECT_EQ(SelectedText(kStocks), u"Letter");
 
-    items_.FormName().Sel = 1;  // "A4", which the printer does not list
-    OpenSheet(u"Kestrel(ORCA)", withoutA4);
+    OpenSheet(u"Kestrel(ORCA)", withoutA4, 1);  // "A4", which the printer does not list
     EXPECT_EQ(SelectedText(kStocks), u"(none)");
 }
 
