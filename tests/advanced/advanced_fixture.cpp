@@ -1,16 +1,10 @@
 #include "advanced/advanced_fixture.h"
 
-#include <algorithm>
-
 #include "platform/sim/environment.h"
 #include "platform/sim/public_record.h"
-#include "resources/window_styles.h"
-#include "support/host_sheets.h"
 
 namespace orca::advanced::testing {
 namespace {
-
-using namespace orca::plugin;
 
 // The Advanced tab's title in English and in Chinese.
 constexpr std::u16string_view kAdvancedTabs[] = {u"Advance Setup", u"高级设置"};
@@ -46,53 +40,36 @@ void AdvancedPageTest::SetUp() {
 
 void AdvancedPageTest::TearDown() {
     object_.Reset();
-    printer_.reset();
+    sheet_.reset();
 }
 
 void AdvancedPageTest::Open(std::u16string_view printerName,
                             const std::function<void(const Settings&)>& setup) {
     object_.Reset();
-    printer_ = std::make_unique<testsupport::HostPrinter>(printerName);
+    sheet_.reset();
     object_.Reset(library_->CreateObject());
     ASSERT_TRUE(object_);
-    const HANDLE printer = printer_->Handle();
-
-    OEMDMPARAM size = testsupport::DevModeParams(printer, nullptr, nullptr);
-    ASSERT_EQ(object_->DevMode(OEMDM_SIZE, &size), S_OK);
-    records_ = std::make_unique<testsupport::HostDevMode>(size.cbBufSize, printerName);
-    OEMDMPARAM defaults = testsupport::DevModeParams(printer, nullptr, records_.get());
-    defaults.pPublicDMIn = records_->Public();
-    ASSERT_EQ(object_->DevMode(OEMDM_DEFAULT, &defaults), S_OK);
-    ASSERT_EQ(object_->PublishDriverInterface(&driverUI_), S_OK);
-    ui_ = testsupport::CommonUIParams(printer, *records_, items_.Items(), items_.Count());
-    ASSERT_EQ(object_->CommonUIProp(OEMCUIP_DOCPROP, &ui_), S_OK);
-
     // The plug-in object is the context its pages read the settings through.
     auto* context = dynamic_cast<pages::PageContext*>(object_.get());
     ASSERT_NE(context, nullptr);
     settings_ = std::make_unique<Settings>(context);
+    testsupport::SheetOpening opening;
     if (setup) {
-        setup(*settings_);
+        opening.beforePages = [&] { setup(*settings_); };
     }
-
-    sheet_ = testsupport::CreateDocumentSheet(*desktop_, printerName);
-    host_ = std::make_unique<testsupport::HostPropertySheet>(desktop_.get(), sheet_);
-    PROPSHEETUI_INFO info = host_->Info(PROPSHEETUI_REASON_INIT);
-    ASSERT_EQ(object_->DocumentPropertySheets(&info, 0), S_OK);
-    const Texts titles = testsupport::TabTitles(*desktop_, sheet_);
-    const auto tab = std::ranges::find_first_of(titles, kAdvancedTabs);
-    ASSERT_NE(tab, titles.end()) << "no Advanced tab";
-    advancedTab_ = static_cast<int>(tab - titles.begin());
-    ASSERT_TRUE(desktop_->OpenSheet(sheet_, advancedTab_));
+    opening.tab = testsupport::TabTitled({std::begin(kAdvancedTabs), std::end(kAdvancedTabs)});
+    sheet_ = std::make_unique<testsupport::HostDocumentSheet>(object_.get(), printerName, *desktop_,
+                                                              opening);
+    ASSERT_TRUE(sheet_->Opened()) << "no Advanced tab";
 }
 
 void AdvancedPageTest::Reshow() {
-    ASSERT_TRUE(Driver().SelectTab(sheet_, 0));
-    ASSERT_TRUE(Driver().SelectTab(sheet_, advancedTab_));
+    ASSERT_TRUE(Driver().SelectTab(sheet_->Window(), 0));
+    ASSERT_TRUE(Driver().SelectTab(sheet_->Window(), sheet_->OpenedTab()));
 }
 
 void AdvancedPageTest::ShowTab(std::u16string_view title) {
-    ASSERT_TRUE(Driver().SelectTab(sheet_, title));
+    ASSERT_TRUE(Driver().SelectTab(sheet_->Window(), title));
 }
 
 std::u16string AdvancedPageTest::Text(int controlId, Window dialog) {
@@ -124,10 +101,6 @@ bool AdvancedPageTest::Visible(int controlId, Window dialog) {
 
 bool AdvancedPageTest::Checked(int controlId) {
     return Screen().IsChecked(Screen().Child(Page(), controlId));
-}
-
-bool AdvancedPageTest::ApplyEnabled() {
-    return Screen().IsEnabled(Screen().Child(sheet_, resources::kSheetApplyId));
 }
 
 bool AdvancedPageTest::InOtherDialog(const std::function<void(Window dialog)>& act) {

@@ -17,8 +17,8 @@
 #include "platform/sim/desktop.h"
 #include "platform/sim/desktop_driver.h"
 #include "platform/sim/model.h"
+#include "support/document_sheet.h"
 #include "support/host_harness.h"
-#include "support/host_settings.h"
 #include "support/sim_env.h"
 
 namespace orca::advanced::testing {
@@ -113,7 +113,7 @@ protected:
     void ShowTab(std::u16string_view title);
 
     const Settings& Fields() const { return *settings_; }
-    Window Page() { return desktop_->CurrentPage(sheet_); }
+    Window Page() { return desktop_->CurrentPage(sheet_->Window()); }
     platform::sim::Desktop& Screen() { return *desktop_; }
     platform::sim::DesktopDriver& Driver() { return *driver_; }
     std::vector<platform::sim::RawJob> Jobs() { return Env().Jobs(); }
@@ -126,7 +126,7 @@ protected:
     bool Visible(int controlId, Window dialog = nullptr);
     bool Checked(int controlId);
     // The sheet's Apply button is enabled: the page told it of a change.
-    bool ApplyEnabled();
+    bool ApplyEnabled() { return sheet_->ApplyEnabled(); }
 
     bool Select(int controlId, std::u16string_view item) {
         return Driver().Select(Page(), controlId, item);
@@ -147,15 +147,8 @@ private:
     std::unique_ptr<testsupport::PluginLibrary> library_;
     std::shared_ptr<platform::sim::Desktop> desktop_;
     std::unique_ptr<platform::sim::DesktopDriver> driver_;
-    std::unique_ptr<testsupport::HostPrinter> printer_;
-    std::unique_ptr<testsupport::HostDevMode> records_;
-    testsupport::HostOptionItems items_;
-    testsupport::RecordingDriverUI driverUI_;
-    plugin::OEMCUIPPARAM ui_{};
-    std::unique_ptr<testsupport::HostPropertySheet> host_;
+    std::unique_ptr<testsupport::HostDocumentSheet> sheet_;
     std::unique_ptr<Settings> settings_;
-    Window sheet_ = nullptr;
-    int advancedTab_ = 0;
     // Released first: its pages go before what they use.
     testsupport::PluginObject object_;
 };

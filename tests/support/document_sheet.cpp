@@ -41,6 +41,9 @@ bool HostDocumentSheet::Open(plugin::IPrintOemUI2* object, std::u16string_view p
     if (object->CommonUIProp(plugin::OEMCUIP_DOCPROP, &ui_) != plugin::S_OK) {
         return false;
     }
+    if (opening.beforePages) {
+        opening.beforePages();
+    }
     sheet_ = CreateDocumentSheet(desktop_, printerName);
     HostPropertySheet host(&desktop_, sheet_);
     plugin::PROPSHEETUI_INFO info = host.Info(plugin::PROPSHEETUI_REASON_INIT);

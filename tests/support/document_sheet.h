@@ -28,6 +28,10 @@ struct SheetOpening {
     // Changes the defaulted records or the host's option items before the
     // common UI is handed over and the pages are made.
     std::function<void(HostDocumentSheet&)> prepare;
+    // Runs once the plug-in object holds the sheet's records (the common UI
+    // handed over) and before the pages are made: settings changed through
+    // the object itself.
+    std::function<void()> beforePages;
     // The tab the sheet opens on, chosen from the titles of its tabs; -1
     // when none fits, which fails the opening.
     std::function<int(const Texts& titles)> tab;
