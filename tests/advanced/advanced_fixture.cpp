@@ -58,7 +58,7 @@ void AdvancedPageTest::Open(std::u16string_view printerName,
         opening.beforePages = [&] { setup(*settings_); };
     }
     opening.tab = testsupport::TabTitled({std::begin(kAdvancedTabs), std::end(kAdvancedTabs)});
-    sheet_ = std::make_unique<testsupport::HostDocumentSheet>(object_.get(), printerName, *desktop_,
+    sheet_ = std::make_unique<testsupport::PluginSheet>(object_.get(), printerName, *desktop_,
                                                               opening);
     ASSERT_TRUE(sheet_->Opened()) << "no Advanced tab";
 }

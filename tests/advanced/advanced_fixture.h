@@ -17,7 +17,7 @@
 #include "platform/sim/desktop.h"
 #include "platform/sim/desktop_driver.h"
 #include "platform/sim/model.h"
-#include "support/document_sheet.h"
+#include "support/plugin_sheet.h"
 #include "support/host_harness.h"
 #include "support/sim_env.h"
 
@@ -147,7 +147,7 @@ private:
     std::unique_ptr<testsupport::PluginLibrary> library_;
     std::shared_ptr<platform::sim::Desktop> desktop_;
     std::unique_ptr<platform::sim::DesktopDriver> driver_;
-    std::unique_ptr<testsupport::HostDocumentSheet> sheet_;
+    std::unique_ptr<testsupport::PluginSheet> sheet_;
     std::unique_ptr<Settings> settings_;
     // Released first: its pages go before what they use.
     testsupport::PluginObject object_;

@@ -46,7 +46,7 @@ void BarcodeSheetTest::OpenSheet(std::u16string_view model, bool shell) {
     orca_ = model == kOrcaModel;
     AddPrinter(kPrinter, std::u16string(model));
     SetHostProcess(shell);
-    session_ = std::make_unique<testsupport::DocumentSheetSession>(Env(), Library(), kPrinter);
+    session_ = std::make_unique<testsupport::SheetSession>(Env(), Library(), kPrinter);
     ASSERT_TRUE(session_->Opened());
     ASSERT_TRUE(Driver().SelectTab(session_->Sheet().Window(), kBarcodeTab));
 }

@@ -103,7 +103,7 @@ protected:
 
 private:
     bool orca_ = true;
-    std::unique_ptr<testsupport::DocumentSheetSession> session_;
+    std::unique_ptr<testsupport::SheetSession> session_;
 };
 
 }  // namespace orca::barcodetest

@@ -45,11 +45,11 @@ void CommandSheetTest::OpenSheet(std::u16string_view model, std::u16string_view 
     AddPrinter(kPrinter, std::u16string(model));
     SetHostProcess(shell);
     testsupport::SheetOpening opening;
-    opening.prepare = [&](testsupport::HostDocumentSheet& sheet) {
+    opening.prepare = [&](testsupport::PluginSheet& sheet) {
         sheet.Records().Private()[orca_ ? kOrcaLanguageOffset : kOnyxLanguageOffset] = language;
     };
     session_ =
-        std::make_unique<testsupport::DocumentSheetSession>(Env(), Library(), kPrinter, opening);
+        std::make_unique<testsupport::SheetSession>(Env(), Library(), kPrinter, opening);
     ASSERT_TRUE(session_->Opened());
     ASSERT_TRUE(Driver().SelectTab(session_->Sheet().Window(), tab_));
 }

@@ -84,7 +84,7 @@ protected:
 private:
     bool orca_ = true;
     std::u16string tab_;
-    std::unique_ptr<testsupport::DocumentSheetSession> session_;
+    std::unique_ptr<testsupport::SheetSession> session_;
 };
 
 }  // namespace orca::cmdfonttest

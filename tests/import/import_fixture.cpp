@@ -28,7 +28,7 @@ void ImportPageTest::Open(std::u16string_view printer, std::u16string_view model
     view_ = factory();
 
     testsupport::SheetOpening opening;
-    opening.prepare = [this](testsupport::HostDocumentSheet& sheet) {
+    opening.prepare = [this](testsupport::PluginSheet& sheet) {
         sheet.Records().Public()->dmCopies = 1;
         sheet.Records().Public()->dmOrientation = 1;
         view_->AttachPublicRecord(sheet.Records().Bytes().data());
@@ -36,7 +36,7 @@ void ImportPageTest::Open(std::u16string_view printer, std::u16string_view model
     };
     opening.tab = testsupport::TabTitled({u"Import/Export"});
     session_ =
-        std::make_unique<testsupport::DocumentSheetSession>(Env(), Library(), printer, opening);
+        std::make_unique<testsupport::SheetSession>(Env(), Library(), printer, opening);
     ASSERT_TRUE(session_->Opened());
 }
 

@@ -90,7 +90,7 @@ private:
     platform::sim::DesktopDriver& Driver() { return session_->Driver(); }
 
     std::unique_ptr<settings::CPrinterImplBase> view_;
-    std::unique_ptr<testsupport::DocumentSheetSession> session_;
+    std::unique_ptr<testsupport::SheetSession> session_;
     bool dialogOpened_ = false;
 };
 

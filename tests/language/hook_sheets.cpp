@@ -4,12 +4,9 @@
 #include "platform/sim/environment.h"
 #include "platform/sim/public_record.h"
 #include "settings/field_map.h"
-#include "support/host_sheets.h"
 
 namespace orca::pages::testing {
 namespace {
-
-using namespace orca::plugin;
 
 struct PrinterSetup {
     const char16_t* name;
@@ -21,19 +18,53 @@ constexpr PrinterSetup kPrinters[] = {
     {kLongPrinter, u"Kestrel(ORCA)"}, {kLongNamesake, u"Kestrel(ORCA)"},
 };
 
+// The field in the records' private block; nullptr without a block.
+uint8_t* PrivateField(testsupport::HostDevMode& records, uint32_t fieldId) {
+    return records.Private() == nullptr
+               ? nullptr
+               : records.Private() +
+                     settings::FindRow(settings::kLayoutOrca.fields, fieldId)->offset;
+}
+
 }  // namespace
 
-std::optional<uint8_t> HostSheet::PrivateByte(uint32_t fieldId) {
-    if (records->Private() == nullptr) {
-        return std::nullopt;
+HostSheet::HostSheet(testsupport::PluginLibrary& library, platform::sim::Desktop& desktop,
+                     std::u16string_view printerName, const SheetOptions& options) {
+    object_.Reset(library.CreateObject());
+    if (!object_) {
+        return;
     }
-    return records->Private()[settings::FindRow(settings::kLayoutOrca.fields, fieldId)->offset];
+    testsupport::SheetOpening opening;
+    opening.prepare = [&options](testsupport::PluginSheet& sheet) {
+        uint8_t* language = PrivateField(sheet.Records(), settings::kLanguageField);
+        if (options.language && language != nullptr) {
+            *language = *options.language;
+        }
+    };
+    // The printer object's capabilities are values like any other, so a test
+    // shapes a model without a row of its own in the model table.
+    opening.beforePages = [this, &options] {
+        auto* context = dynamic_cast<PageContext*>(object_.get());
+        ASSERT_NE(context, nullptr);
+        for (auto [pageSwitch, value] : options.pageSwitches) {
+            EXPECT_EQ(context->AccessValue(pageSwitch, &value, 0, false), 0) << pageSwitch;
+        }
+    };
+    opening.tab = testsupport::LastTab;
+    opening.printerSheet = !options.document;
+    opening.hostItems = options.hostItems;
+    sheet_ =
+        std::make_unique<testsupport::PluginSheet>(object_.get(), printerName, desktop, opening);
+}
+
+std::optional<uint8_t> HostSheet::PrivateByte(uint32_t fieldId) {
+    const uint8_t* field = PrivateField(sheet_->Records(), fieldId);
+    return field == nullptr ? std::nullopt : std::optional<uint8_t>(*field);
 }
 
 void HostSheet::SetPrivateByte(uint32_t fieldId, uint8_t value) {
-    if (records->Private() != nullptr) {
-        records->Private()[settings::FindRow(settings::kLayoutOrca.fields, fieldId)->offset] =
-            value;
+    if (uint8_t* field = PrivateField(sheet_->Records(), fieldId)) {
+        *field = value;
     }
 }
 
@@ -53,60 +84,14 @@ void HookSheetsTest::SetUp() {
 
 std::unique_ptr<HostSheet> HookSheetsTest::OpenSheet(std::u16string_view printerName,
                                                      const SheetOptions& options) {
-    auto sheet = std::make_unique<HostSheet>();
-    sheet->printerName = printerName;
-    sheet->object.Reset(library_->CreateObject());
-    sheet->printer = std::make_unique<testsupport::HostPrinter>(printerName);
-    IPrintOemUI2* object = sheet->object.get();
-    EXPECT_NE(object, nullptr);
-    if (object == nullptr) {
-        return sheet;
-    }
-    const HANDLE printer = sheet->printer->Handle();
-
-    OEMDMPARAM size = testsupport::DevModeParams(printer, nullptr, nullptr);
-    EXPECT_EQ(object->DevMode(OEMDM_SIZE, &size), S_OK);
-    // The printer object's capabilities are values like any other, so a test
-    // shapes a model without a row of its own in the model table.
-    auto* context = dynamic_cast<PageContext*>(object);
-    EXPECT_NE(context, nullptr);
-    for (auto [pageSwitch, value] : options.pageSwitches) {
-        if (context != nullptr) {
-            EXPECT_EQ(context->AccessValue(pageSwitch, &value, 0, false), 0) << pageSwitch;
-        }
-    }
-    sheet->records = std::make_unique<testsupport::HostDevMode>(size.cbBufSize, printerName);
-    OEMDMPARAM defaults = testsupport::DevModeParams(printer, nullptr, sheet->records.get());
-    defaults.pPublicDMIn = sheet->records->Public();
-    EXPECT_EQ(object->DevMode(OEMDM_DEFAULT, &defaults), S_OK);
-    if (options.language) {
-        sheet->SetPrivateByte(settings::kLanguageField, *options.language);
-    }
-
-    EXPECT_EQ(object->PublishDriverInterface(&sheet->driver), S_OK);
-    sheet->ui = options.hostItems
-                    ? testsupport::CommonUIParams(printer, *sheet->records, sheet->items.Items(),
-                                                  sheet->items.Count())
-                    : testsupport::CommonUIParams(printer, *sheet->records, nullptr, 0);
-    EXPECT_EQ(
-        object->CommonUIProp(options.document ? OEMCUIP_DOCPROP : OEMCUIP_PRNPROP, &sheet->ui),
-        S_OK);
-
-    sheet->window = options.document ? testsupport::CreateDocumentSheet(Screen(), printerName)
-                                     : testsupport::CreatePrinterSheet(Screen(), printerName);
-    sheet->host = std::make_unique<testsupport::HostPropertySheet>(desktop_.get(), sheet->window);
-    PROPSHEETUI_INFO info = sheet->host->Info(PROPSHEETUI_REASON_INIT);
-    EXPECT_EQ(options.document ? object->DocumentPropertySheets(&info, 0)
-                               : object->DevicePropertySheets(&info, 0),
-              S_OK);
-    const int last = static_cast<int>(testsupport::TabTitles(Screen(), sheet->window).size()) - 1;
-    EXPECT_TRUE(Screen().OpenSheet(sheet->window, last));
+    auto sheet = std::make_unique<HostSheet>(*library_, Screen(), printerName, options);
+    EXPECT_TRUE(sheet->Opened());
     return sheet;
 }
 
 platform::Window HookSheetsTest::ShowTab(const HostSheet& sheet, std::u16string_view title) {
-    EXPECT_TRUE(Driver().SelectTab(sheet.window, title)) << "no tab of that title";
-    return Screen().CurrentPage(sheet.window);
+    EXPECT_TRUE(Driver().SelectTab(sheet.Window(), title)) << "no tab of that title";
+    return Screen().CurrentPage(sheet.Window());
 }
 
 }  // namespace orca::pages::testing

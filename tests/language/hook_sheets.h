@@ -12,7 +12,7 @@
 #include "platform/sim/desktop.h"
 #include "platform/sim/desktop_driver.h"
 #include "support/host_harness.h"
-#include "support/host_settings.h"
+#include "support/plugin_sheet.h"
 #include "support/sim_env.h"
 
 namespace orca::pages::testing {
@@ -25,25 +25,6 @@ inline constexpr char16_t kUnknownPrinter[] = u"Office Laser";
 inline constexpr char16_t kLongPrinter[] = u"Warehouse 4 network label printer A";
 inline constexpr char16_t kLongNamesake[] = u"Warehouse 4 network label printer B";
 
-// One sheet as the host keeps it: the plug-in object that filled it, the
-// records its pages edit, the host's option items and driver interface.
-struct HostSheet {
-    std::u16string printerName;
-    std::unique_ptr<testsupport::HostPrinter> printer;
-    std::unique_ptr<testsupport::HostDevMode> records;
-    testsupport::HostOptionItems items;
-    testsupport::RecordingDriverUI driver;
-    plugin::OEMCUIPPARAM ui{};
-    std::unique_ptr<testsupport::HostPropertySheet> host;
-    platform::Window window = nullptr;
-    // Released first: its pages go before what they use.
-    testsupport::PluginObject object;
-
-    // A byte of the sheet's private block; nothing without a block.
-    std::optional<uint8_t> PrivateByte(uint32_t fieldId);
-    void SetPrivateByte(uint32_t fieldId, uint8_t value);
-};
-
 struct SheetOptions {
     bool document = true;
     std::optional<uint8_t> language = 0;  // btLanguage stored in the block
@@ -53,13 +34,37 @@ struct SheetOptions {
     std::vector<std::pair<uint32_t, uint8_t>> pageSwitches{};
 };
 
+// One sheet as the host keeps it while it is open: the plug-in object that
+// filled it, the records its pages edit, the host's option items and driver
+// interface.
+class HostSheet {
+public:
+    // Opens the printer's sheet as a host does: binds a new plug-in object,
+    // defaults its records, hands the common UI, asks for the pages and shows
+    // the sheet on its last tab.
+    HostSheet(testsupport::PluginLibrary& library, platform::sim::Desktop& desktop,
+              std::u16string_view printerName, const SheetOptions& options);
+
+    bool Opened() const { return sheet_ != nullptr && sheet_->Opened(); }
+    platform::Window Window() const { return sheet_->Window(); }
+    testsupport::HostOptionItems& Items() { return sheet_->Items(); }
+    testsupport::RecordingDriverUI& DriverUI() { return sheet_->DriverUI(); }
+
+    // A byte of the sheet's private block; nothing without a block.
+    std::optional<uint8_t> PrivateByte(uint32_t fieldId);
+    void SetPrivateByte(uint32_t fieldId, uint8_t value);
+
+private:
+    std::unique_ptr<testsupport::PluginSheet> sheet_;
+    // Released first: its pages go before what they use.
+    testsupport::PluginObject object_;
+};
+
 class HookSheetsTest : public testsupport::SimEnvTest {
 protected:
     void SetUp() override;
 
-    // Opens the printer's sheet as a host does: binds a new plug-in object,
-    // defaults its records, hands the common UI, asks for the pages and shows
-    // the sheet on its last tab.
+    // A new sheet of the printer on the test's desktop.
     std::unique_ptr<HostSheet> OpenSheet(std::u16string_view printerName,
                                          const SheetOptions& options = {});
     // The sheet's page window of the tab with that title (made by showing it).

@@ -49,7 +49,7 @@ protected:
         return Screen().IsChecked(Screen().Child(page, controlId));
     }
     bool ApplyEnabled(const HostSheet& sheet) {
-        return Screen().IsEnabled(Screen().Child(sheet.window, resources::kSheetApplyId));
+        return Screen().IsEnabled(Screen().Child(sheet.Window(), resources::kSheetApplyId));
     }
 };
 
@@ -58,30 +58,30 @@ TEST_F(SheetHooksTest, EnglishAppliedRelabelsThisSheetAndThePrintersOpenPrinterS
     auto otherPrinter = OpenSheet(kOtherPrinter, {.document = false});
     const Window lookalike = Screen().CreateSheet(u"Label1x Properties", {u"General", u"版本"});
     const Window fullSet = Screen().CreateSheet(u"Label1 Properties", Titles(12, u"版本"));
-    const Titles otherBefore = testsupport::TabTitles(Screen(), otherPrinter->window);
+    const Titles otherBefore = testsupport::TabTitles(Screen(), otherPrinter->Window());
     auto document = OpenSheet(kOrcaPrinter);
-    EXPECT_EQ(LastTabs(Screen(), document->window, 2), (Titles{u"语言", u"版本"}));
+    EXPECT_EQ(LastTabs(Screen(), document->Window(), 2), (Titles{u"语言", u"版本"}));
 
     const Window language = ShowTab(*document, u"语言");
     EXPECT_EQ(Text(language, kChoiceLabel), u"对话框语言");
     ASSERT_TRUE(Driver().Select(language, kChoice, u"English"));
     EXPECT_EQ(document->PrivateByte(kLanguageField), 1);
-    ASSERT_TRUE(Driver().Apply(document->window));
+    ASSERT_TRUE(Driver().Apply(document->Window()));
 
     EXPECT_EQ(Text(language, kChoiceLabel), u"Dialog box language");
-    EXPECT_EQ(LastTabs(Screen(), document->window, 2), (Titles{u"Language", u"Version"}));
-    EXPECT_EQ(LastTabs(Screen(), printerSheet->window, 1), Titles{u"Version"});
-    EXPECT_EQ(testsupport::TabTitles(Screen(), otherPrinter->window), otherBefore);
+    EXPECT_EQ(LastTabs(Screen(), document->Window(), 2), (Titles{u"Language", u"Version"}));
+    EXPECT_EQ(LastTabs(Screen(), printerSheet->Window(), 1), Titles{u"Version"});
+    EXPECT_EQ(testsupport::TabTitles(Screen(), otherPrinter->Window()), otherBefore);
     EXPECT_EQ(testsupport::TabTitles(Screen(), lookalike), (Titles{u"General", u"版本"}));
     EXPECT_EQ(testsupport::TabTitles(Screen(), fullSet), Titles(12, u"版本"));
 
     // The printer sheet's page follows its own printer's stored language.
-    const Window printerVersion = Screen().CurrentPage(printerSheet->window);
+    const Window printerVersion = Screen().CurrentPage(printerSheet->Window());
     EXPECT_EQ(Text(printerVersion, kTitleLine), u"标签打印机驱动程序");
     printerSheet->SetPrivateByte(kLanguageField, 1);
     ASSERT_TRUE(Driver().Select(language, kChoice, u"Chinese"));
     ASSERT_TRUE(Driver().Select(language, kChoice, u"English"));
-    ASSERT_TRUE(Driver().Apply(document->window));
+    ASSERT_TRUE(Driver().Apply(document->Window()));
     EXPECT_EQ(Text(printerVersion, kTitleLine), u"Label Printer Driver");
 }
 
@@ -117,19 +117,19 @@ TEST_F(SheetHooksTest, PagesTheModelTurnsOffLeaveTheHostsTabsTheirTitles) {
         {2055, 0}, {2057, 0}, {2058, 0}, {2059, 0}, {2060, 0}, {2061, 0}, {2062, 0}, {2065, 0}};
     auto printerSheet = OpenSheet(kOrcaPrinter, {.document = false, .pageSwitches = fewPages});
     auto document = OpenSheet(kOrcaPrinter, {.pageSwitches = fewPages});
-    const Titles before = testsupport::TabTitles(Screen(), document->window);
+    const Titles before = testsupport::TabTitles(Screen(), document->Window());
     for (std::u16string_view off : {u"选项", u"抖动", u"工具"}) {
         ASSERT_EQ(std::count(before.begin(), before.end(), off), 0);
     }
-    ASSERT_EQ(testsupport::TabTitles(Screen(), printerSheet->window),
+    ASSERT_EQ(testsupport::TabTitles(Screen(), printerSheet->Window()),
               Joined(testsupport::HostPrinterTabs(), {u"版本"}));
 
     const Window language = ShowTab(*document, u"语言");
     ASSERT_TRUE(Driver().Select(language, kChoice, u"English"));
-    ASSERT_TRUE(Driver().Apply(document->window));
+    ASSERT_TRUE(Driver().Apply(document->Window()));
 
-    EXPECT_EQ(testsupport::TabTitles(Screen(), document->window), InEnglish(before));
-    EXPECT_EQ(testsupport::TabTitles(Screen(), printerSheet->window),
+    EXPECT_EQ(testsupport::TabTitles(Screen(), document->Window()), InEnglish(before));
+    EXPECT_EQ(testsupport::TabTitles(Screen(), printerSheet->Window()),
               Joined(testsupport::HostPrinterTabs(), {u"Version"}));
 }
 
@@ -140,11 +140,11 @@ TEST_F(SheetHooksTest, PrintersSharingTheirFirst32CharactersKeepTheirOwnSheets) 
 
     const Window language = ShowTab(*document, u"语言");
     ASSERT_TRUE(Driver().Select(language, kChoice, u"English"));
-    ASSERT_TRUE(Driver().Apply(document->window));
+    ASSERT_TRUE(Driver().Apply(document->Window()));
 
-    EXPECT_EQ(LastTabs(Screen(), document->window, 2), (Titles{u"Language", u"Version"}));
-    EXPECT_EQ(LastTabs(Screen(), ownPrinterSheet->window, 1), Titles{u"Version"});
-    EXPECT_EQ(LastTabs(Screen(), namesakeSheet->window, 1), Titles{u"版本"});
+    EXPECT_EQ(LastTabs(Screen(), document->Window(), 2), (Titles{u"Language", u"Version"}));
+    EXPECT_EQ(LastTabs(Screen(), ownPrinterSheet->Window(), 1), Titles{u"Version"});
+    EXPECT_EQ(LastTabs(Screen(), namesakeSheet->Window(), 1), Titles{u"版本"});
 }
 
 TEST_F(SheetHooksTest, DitheringStoresEveryClickAndMirrorsItIntoTheHostsItem) {
@@ -156,16 +156,16 @@ TEST_F(SheetHooksTest, DitheringStoresEveryClickAndMirrorsItIntoTheHostsItem) {
     EXPECT_TRUE(Visible(page, kNoneSample));
     EXPECT_FALSE(Visible(page, kHalftoneSample));
 
-    plugin::OPTITEM& item = sheet->items.Dithering();
+    plugin::OPTITEM& item = sheet->Items().Dithering();
     item.Sel = 1;
     for (int click = 1; click <= 2; ++click) {
         SCOPED_TRACE(click);
         ASSERT_TRUE(Driver().Click(page, kHalftone));
         EXPECT_EQ(sheet->PrivateByte(kDitheringField), 1);
         EXPECT_TRUE(ApplyEnabled(*sheet));
-        ASSERT_TRUE(Driver().Apply(sheet->window));
-        ASSERT_EQ(sheet->driver.Calls().size(), static_cast<size_t>(click));
-        const testsupport::UISettingCall& call = sheet->driver.Calls().back();
+        ASSERT_TRUE(Driver().Apply(sheet->Window()));
+        ASSERT_EQ(sheet->DriverUI().Calls().size(), static_cast<size_t>(click));
+        const testsupport::UISettingCall& call = sheet->DriverUI().Calls().back();
         EXPECT_EQ(call.optionItem, &item);
         EXPECT_EQ(call.uiObject, testsupport::HostUIObject());
         EXPECT_EQ(call.previousSelection, 0u);
@@ -189,7 +189,7 @@ TEST_F(SheetHooksTest, WithoutTheHostsItemTheDitheringChoiceIsStillStored) {
     EXPECT_EQ(sheet->PrivateByte(kDitheringField), 1);
     EXPECT_TRUE(Visible(page, kHalftoneSample));
     EXPECT_FALSE(Visible(page, kNoneSample));
-    EXPECT_TRUE(sheet->driver.Calls().empty());
+    EXPECT_TRUE(sheet->DriverUI().Calls().empty());
 }
 
 // Which Version page a printer's sheets end with.
@@ -209,8 +209,8 @@ TEST_F(SheetHooksTest, SheetsEndWithTheVersionPageTheModelSelects) {
         SCOPED_TRACE(::testing::PrintToString(std::u16string(c.printer)) +
                      (c.document ? " document sheet" : " printer sheet"));
         auto sheet = OpenSheet(c.printer, {.document = c.document, .language = 0});
-        EXPECT_EQ(LastTabs(Screen(), sheet->window, 1), Titles{u"版本"});
-        const Window page = Screen().CurrentPage(sheet->window);
+        EXPECT_EQ(LastTabs(Screen(), sheet->Window(), 1), Titles{u"版本"});
+        const Window page = Screen().CurrentPage(sheet->Window());
         EXPECT_EQ(Text(page, kTitleLine), u"标签打印机驱动程序");
         EXPECT_EQ(Visible(page, kAddress), !c.neutral);
 
@@ -228,7 +228,7 @@ TEST_F(SheetHooksTest, SheetsEndWithTheVersionPageTheModelSelects) {
 
 TEST_F(SheetHooksTest, AnUnsupportedPrintersDocumentSheetHoldsOnlyItsNeutralPagesInChinese) {
     auto sheet = OpenSheet(kUnknownPrinter, {.language = std::nullopt});
-    const Titles tabs = testsupport::TabTitles(Screen(), sheet->window);
+    const Titles tabs = testsupport::TabTitles(Screen(), sheet->Window());
     const Titles& host = testsupport::HostDocumentTabs();
     ASSERT_GE(tabs.size(), host.size());
     EXPECT_EQ(Titles(tabs.begin(), tabs.begin() + static_cast<std::ptrdiff_t>(host.size())), host);
@@ -236,7 +236,7 @@ TEST_F(SheetHooksTest, AnUnsupportedPrintersDocumentSheetHoldsOnlyItsNeutralPage
     for (std::u16string_view absent : {u"语言", u"抖动", u"Language", u"Dithering"}) {
         EXPECT_EQ(std::count(tabs.begin(), tabs.end(), absent), 0);
     }
-    const Window page = Screen().CurrentPage(sheet->window);
+    const Window page = Screen().CurrentPage(sheet->Window());
     EXPECT_FALSE(Visible(page, kAddress));
     EXPECT_EQ(Text(page, kTitleLine), u"标签打印机驱动程序");
 }

@@ -47,14 +47,14 @@ protected:
         session_.reset();
         AddPrinter(kPrinter, std::u16string(model), papers);
         testsupport::SheetOpening opening;
-        opening.prepare = [formName](testsupport::HostDocumentSheet& sheet) {
+        opening.prepare = [formName](testsupport::PluginSheet& sheet) {
             sheet.Records().Public()->dmCopies = 1;
             if (formName) {
                 sheet.Items().FormName().Sel = *formName;
             }
         };
         opening.tab = testsupport::TabTitled({u"Options"});
-        session_ = std::make_unique<testsupport::DocumentSheetSession>(Env(), Library(), kPrinter,
+        session_ = std::make_unique<testsupport::SheetSession>(Env(), Library(), kPrinter,
                                                                        opening);
         ASSERT_TRUE(session_->Opened());
         ASSERT_EQ(session_->Sheet().OpenedTab(), kOptionTab);
@@ -78,7 +78,7 @@ protected:
                                                                       << 8);
     }
 
-    std::unique_ptr<testsupport::DocumentSheetSession> session_;
+    std::unique_ptr<testsupport::SheetSession> session_;
 };
 
 TEST_F(OptionHooksTest, CopiesReachTheHostsRecordHeldToTheLanguagesLimit) {

@@ -2,14 +2,12 @@
 
 namespace orca::testsupport {
 
-DocumentSheetSession::DocumentSheetSession(platform::sim::Environment& env, PluginLibrary& library,
-                                           std::u16string_view printerName,
-                                           const SheetOpening& opening)
+SheetSession::SheetSession(platform::sim::Environment& env, PluginLibrary& library,
+                           std::u16string_view printerName, const SheetOpening& opening)
     : desktop_(platform::sim::AttachDesktop(env)), driver_(*desktop_) {
     object_.Reset(library.CreateObject());
     if (object_) {
-        sheet_ =
-            std::make_unique<HostDocumentSheet>(object_.get(), printerName, *desktop_, opening);
+        sheet_ = std::make_unique<PluginSheet>(object_.get(), printerName, *desktop_, opening);
     }
 }
 

@@ -1,6 +1,6 @@
-// A host's session with one printer's document sheet: a fresh headless
-// desktop made the environment's window system, a new plug-in object of the
-// loaded library, and the object's document sheet opened on that desktop.
+// A host's session with one sheet of a printer: a fresh headless desktop
+// made the environment's window system, a new plug-in object of the loaded
+// library, and the object's sheet opened on that desktop.
 #pragma once
 
 #include <memory>
@@ -9,22 +9,22 @@
 #include "platform/sim/desktop.h"
 #include "platform/sim/desktop_driver.h"
 #include "platform/sim/environment.h"
-#include "support/document_sheet.h"
 #include "support/host_harness.h"
+#include "support/plugin_sheet.h"
 
 namespace orca::testsupport {
 
-class DocumentSheetSession {
+class SheetSession {
 public:
-    DocumentSheetSession(platform::sim::Environment& env, PluginLibrary& library,
-                         std::u16string_view printerName, const SheetOpening& opening = {});
-    DocumentSheetSession(const DocumentSheetSession&) = delete;
-    DocumentSheetSession& operator=(const DocumentSheetSession&) = delete;
+    SheetSession(platform::sim::Environment& env, PluginLibrary& library,
+                 std::u16string_view printerName, const SheetOpening& opening = {});
+    SheetSession(const SheetSession&) = delete;
+    SheetSession& operator=(const SheetSession&) = delete;
 
     // False when no object was made or the sheet did not open.
     bool Opened() const { return sheet_ != nullptr && sheet_->Opened(); }
     plugin::IPrintOemUI2* Object() const { return object_.get(); }
-    HostDocumentSheet& Sheet() { return *sheet_; }
+    PluginSheet& Sheet() { return *sheet_; }
     platform::sim::Desktop& Screen() { return *desktop_; }
     platform::sim::DesktopDriver& Driver() { return driver_; }
     // The page of the tab in front.
@@ -33,7 +33,7 @@ public:
 private:
     std::shared_ptr<platform::sim::Desktop> desktop_;
     platform::sim::DesktopDriver driver_;
-    std::unique_ptr<HostDocumentSheet> sheet_;
+    std::unique_ptr<PluginSheet> sheet_;
     // Released first: its pages go before what they use.
     PluginObject object_;
 };

@@ -1,8 +1,8 @@
-// A plug-in object's document sheet as a driver host opens it on the
-// headless desktop: the printer bound, the host's records sized and
-// defaulted by the hooks, the common UI handed over and the plug-in's pages
-// added behind the host's own tabs, open on the tab the test asks for. Also the readings a test
-// takes of the desktop's controls.
+// A plug-in object's document or printer-properties sheet as a driver host
+// opens it on the headless desktop: the printer bound, the host's records
+// sized and defaulted by the hooks, the common UI handed over and the
+// plug-in's pages added behind the host's own tabs, open on the tab the test
+// asks for. Also the readings a test takes of the desktop's controls.
 #pragma once
 
 #include <functional>
@@ -20,14 +20,14 @@ namespace orca::testsupport {
 
 using Texts = std::vector<std::u16string>;
 
-class HostDocumentSheet;
+class PluginSheet;
 
 // How a test opens the sheet; without either the sheet opens on its first
 // tab with the defaulted records.
 struct SheetOpening {
     // Changes the defaulted records or the host's option items before the
     // common UI is handed over and the pages are made.
-    std::function<void(HostDocumentSheet&)> prepare;
+    std::function<void(PluginSheet&)> prepare;
     // Runs once the plug-in object holds the sheet's records (the common UI
     // handed over) and before the pages are made: settings changed through
     // the object itself.
@@ -35,18 +35,24 @@ struct SheetOpening {
     // The tab the sheet opens on, chosen from the titles of its tabs; -1
     // when none fits, which fails the opening.
     std::function<int(const Texts& titles)> tab;
+    // The printer-properties sheet instead of the document sheet.
+    bool printerSheet = false;
+    // The host hands its own option items with the common UI.
+    bool hostItems = true;
 };
 
 // A tab choice of SheetOpening: the first tab with one of these titles (a
 // tab's title in each UI language).
 std::function<int(const Texts& titles)> TabTitled(std::vector<std::u16string_view> wanted);
+// A tab choice of SheetOpening: the last tab.
+int LastTab(const Texts& titles);
 
-class HostDocumentSheet {
+class PluginSheet {
 public:
-    HostDocumentSheet(plugin::IPrintOemUI2* object, std::u16string_view printerName,
-                      platform::sim::Desktop& desktop, const SheetOpening& opening = {});
-    HostDocumentSheet(const HostDocumentSheet&) = delete;
-    HostDocumentSheet& operator=(const HostDocumentSheet&) = delete;
+    PluginSheet(plugin::IPrintOemUI2* object, std::u16string_view printerName,
+                platform::sim::Desktop& desktop, const SheetOpening& opening = {});
+    PluginSheet(const PluginSheet&) = delete;
+    PluginSheet& operator=(const PluginSheet&) = delete;
 
     // False when a hook failed or no tab fitted.
     bool Opened() const { return opened_; }

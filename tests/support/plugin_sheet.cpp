@@ -1,4 +1,4 @@
-#include "support/document_sheet.h"
+#include "support/plugin_sheet.h"
 
 #include <algorithm>
 #include <utility>
@@ -15,14 +15,18 @@ std::function<int(const Texts& titles)> TabTitled(std::vector<std::u16string_vie
     };
 }
 
-HostDocumentSheet::HostDocumentSheet(plugin::IPrintOemUI2* object, std::u16string_view printerName,
-                                     platform::sim::Desktop& desktop, const SheetOpening& opening)
+int LastTab(const Texts& titles) {
+    return static_cast<int>(titles.size()) - 1;
+}
+
+PluginSheet::PluginSheet(plugin::IPrintOemUI2* object, std::u16string_view printerName,
+                         platform::sim::Desktop& desktop, const SheetOpening& opening)
     : desktop_(desktop), printer_(printerName) {
     opened_ = object != nullptr && Open(object, printerName, opening);
 }
 
-bool HostDocumentSheet::Open(plugin::IPrintOemUI2* object, std::u16string_view printerName,
-                             const SheetOpening& opening) {
+bool PluginSheet::Open(plugin::IPrintOemUI2* object, std::u16string_view printerName,
+                       const SheetOpening& opening) {
     plugin::OEMDMPARAM size = DevModeParams(printer_.Handle(), nullptr, nullptr);
     if (object->DevMode(plugin::OEMDM_SIZE, &size) != plugin::S_OK) {
         return false;
@@ -37,24 +41,31 @@ bool HostDocumentSheet::Open(plugin::IPrintOemUI2* object, std::u16string_view p
     if (opening.prepare) {
         opening.prepare(*this);
     }
-    ui_ = CommonUIParams(printer_.Handle(), *records_, items_.Items(), items_.Count());
-    if (object->CommonUIProp(plugin::OEMCUIP_DOCPROP, &ui_) != plugin::S_OK) {
+    ui_ = opening.hostItems
+              ? CommonUIParams(printer_.Handle(), *records_, items_.Items(), items_.Count())
+              : CommonUIParams(printer_.Handle(), *records_, nullptr, 0);
+    const bool document = !opening.printerSheet;
+    if (object->CommonUIProp(document ? plugin::OEMCUIP_DOCPROP : plugin::OEMCUIP_PRNPROP, &ui_) !=
+        plugin::S_OK) {
         return false;
     }
     if (opening.beforePages) {
         opening.beforePages();
     }
-    sheet_ = CreateDocumentSheet(desktop_, printerName);
+    sheet_ = document ? CreateDocumentSheet(desktop_, printerName)
+                      : CreatePrinterSheet(desktop_, printerName);
     HostPropertySheet host(&desktop_, sheet_);
     plugin::PROPSHEETUI_INFO info = host.Info(plugin::PROPSHEETUI_REASON_INIT);
-    if (object->DocumentPropertySheets(&info, 0) != plugin::S_OK) {
+    const plugin::HRESULT added = document ? object->DocumentPropertySheets(&info, 0)
+                                           : object->DevicePropertySheets(&info, 0);
+    if (added != plugin::S_OK) {
         return false;
     }
     openedTab_ = opening.tab ? opening.tab(TabTitles(desktop_, sheet_)) : 0;
     return openedTab_ >= 0 && desktop_.OpenSheet(sheet_, openedTab_);
 }
 
-bool HostDocumentSheet::ApplyEnabled() const {
+bool PluginSheet::ApplyEnabled() const {
     return desktop_.IsEnabled(desktop_.Child(sheet_, resources::kSheetApplyId));
 }
 
