@@ -22,8 +22,8 @@ using Texts = std::vector<std::u16string>;
 
 class PluginSheet;
 
-// How a test opens the sheet; without either the sheet opens on its first
-// tab with the defaulted records.
+// How a test opens the sheet. Left as it is: the document sheet with the
+// host's items and the defaulted records, open on its first tab.
 struct SheetOpening {
     // Changes the defaulted records or the host's option items before the
     // common UI is handed over and the pages are made.
