@@ -20,8 +20,10 @@ void PropertyPage::SetTitle(std::u16string_view title) {
 }
 
 platform::PageHandle PropertyPage::Handle() {
-    if (handle_ == nullptr && Template() != nullptr) {
-        handle_ = Port().CreatePage(*Template(), title_, router_);
+    // Without a window system there is no page to hand to a sheet.
+    platform::WindowSystem* port = PortIfAny();
+    if (handle_ == nullptr && Template() != nullptr && port != nullptr) {
+        handle_ = port->CreatePage(*Template(), title_, router_);
     }
     return handle_;
 }

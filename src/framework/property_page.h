@@ -18,7 +18,7 @@ public:
     const std::u16string& Title() const { return title_; }
 
     // The page as the host's add-page callback takes it, made on first use;
-    // null when the template is missing.
+    // null when the template is missing or the platform has no window system.
     platform::PageHandle Handle();
 
     // The sheet that holds the page's window, or null.

@@ -7,15 +7,21 @@
 #include "plugin/host_records.h"
 #include "plugin/host_types.h"
 
-#ifndef _WIN32
+// On Windows the module definition file exports these two; elsewhere they are
+// the library's only visible symbols.
+#ifdef _WIN32
+#define ORCA_EXPORT
+#else
+#define ORCA_EXPORT __attribute__((visibility("default")))
+#endif
+
 extern "C" {
 // Hands out the class factory of kClsidOemUI, asked for iid.
-__attribute__((visibility("default"))) orca::plugin::HRESULT DllGetClassObject(
-    const orca::plugin::CLSID& clsid, const orca::plugin::IID& iid, void** out);
+ORCA_EXPORT orca::plugin::HRESULT DllGetClassObject(const orca::plugin::CLSID& clsid,
+                                                    const orca::plugin::IID& iid, void** out);
 // S_OK when no factory, plug-in object or server lock is alive, else S_FALSE.
-__attribute__((visibility("default"))) orca::plugin::HRESULT DllCanUnloadNow();
+ORCA_EXPORT orca::plugin::HRESULT DllCanUnloadNow();
 }
-#endif
 
 namespace orca::plugin {
 

@@ -2,26 +2,12 @@
 // pointer to a table of function pointers, and the slots follow the order of
 // declaration, IUnknown's three first. Members use the platform's default
 // calling convention (on x64 Windows __stdcall is that convention too), and
-// no interface has a destructor, which would add slots. On Windows the SDK's
-// own declarations stand in for these.
+// no interface has a destructor, which would add slots. Windows builds use
+// them too: the cross toolchain has no driver-kit headers.
 #pragma once
 
 #include "plugin/host_records.h"
 #include "plugin/host_types.h"
-
-#ifdef _WIN32
-
-#include <objbase.h>
-#include <prcomoem.h>
-
-namespace orca::plugin {
-using ::IClassFactory;
-using ::IPrintOemDriverUI;
-using ::IPrintOemUI2;
-using ::IUnknown;
-}  // namespace orca::plugin
-
-#else
 
 namespace orca::plugin {
 
@@ -76,8 +62,6 @@ struct IPrintOemDriverUI : IUnknown {
 };
 
 }  // namespace orca::plugin
-
-#endif
 
 namespace orca::plugin {
 

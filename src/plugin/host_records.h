@@ -1,35 +1,13 @@
 // The records the driver host hands to the plug-in, in the Windows x64 layout
 // (natural alignment), and the mode, reason and capability numbers that go
 // with them. The static_asserts at the end pin every offset the plug-in or a
-// host relies on. On Windows the SDK's own declarations stand in for these.
+// host relies on. Windows builds use them too: the cross toolchain has no
+// driver-kit headers, and these are pinned to the same layout.
 #pragma once
 
 #include <cstddef>
 
 #include "plugin/host_types.h"
-
-#ifdef _WIN32
-
-#include <compstui.h>
-#include <printoem.h>
-#include <winddiui.h>
-
-namespace orca::plugin {
-using ::DEVMODEW;
-using ::DEVQUERYPRINT_INFO;
-using ::OEMCUIPPARAM;
-using ::OEMDMPARAM;
-using ::OEMUIOBJ;
-using ::OPTITEM;
-using ::OPTPARAM;
-using ::OPTTYPE;
-using ::PFNCOMPROPSHEET;
-using ::PROPSHEETUI_INFO;
-using ::PROPSHEETUI_INFO_HEADER;
-using ::SETRESULT_INFO;
-}  // namespace orca::plugin
-
-#else
 
 namespace orca::plugin {
 
@@ -233,8 +211,6 @@ inline constexpr ULONG QCP_DEVICEPROFILE = 0;
 inline constexpr FLONG QCP_PROFILEDISK = 2;
 
 }  // namespace orca::plugin
-
-#endif
 
 namespace orca::plugin {
 

@@ -1,39 +1,9 @@
 // The driver host's scalar types, handles, GUIDs and result codes. They keep
 // the Windows x64 widths on every platform: LONG, DWORD, ULONG, HRESULT and
 // BOOL are 32 bits, WCHAR is a UTF-16 unit, pointers and handles are 64 bits.
-// On Windows the SDK's own declarations stand in for these.
+// Windows builds use them too, so no translation unit of the plug-in includes
+// the SDK's headers (whose result codes and capability numbers are macros).
 #pragma once
-
-#ifdef _WIN32
-
-#include <windows.h>
-
-namespace orca::plugin {
-using ::BOOL;
-using ::BYTE;
-using ::CLSID;
-using ::DWORD;
-using ::FLONG;
-using ::GUID;
-using ::HANDLE;
-using ::HDC;
-using ::HRESULT;
-using ::HWND;
-using ::IID;
-using ::INT;
-using ::LONG;
-using ::LONG_PTR;
-using ::LPARAM;
-using ::LRESULT;
-using ::UINT;
-using ::ULONG;
-using ::ULONG_PTR;
-using ::WCHAR;
-using ::WORD;
-using ::WPARAM;
-}  // namespace orca::plugin
-
-#else
 
 #include <cstdint>
 
@@ -83,8 +53,6 @@ inline constexpr HRESULT CLASS_E_NOAGGREGATION = static_cast<HRESULT>(0x80040110
 inline constexpr HRESULT CLASS_E_CLASSNOTAVAILABLE = static_cast<HRESULT>(0x80040111u);
 
 }  // namespace orca::plugin
-
-#endif
 
 namespace orca::plugin {
 

@@ -5,8 +5,12 @@
 namespace orca::settings {
 namespace {
 
-// Guards the creation of the process's manager.
-constinit CThreadLocker creationLock;
+// Guards the creation of the process's manager. Made on first use: a mutex is
+// not constant-initialised with every threads library (winpthreads).
+CThreadLocker& CreationLock() {
+    static CThreadLocker lock;
+    return lock;
+}
 std::atomic<CDeviceManager*> instance{nullptr};
 // Keeps the process's manager until the module unloads.
 std::unique_ptr<CDeviceManager> instanceOwner;
@@ -26,7 +30,7 @@ CDeviceManager::~CDeviceManager() {
 CDeviceManager& CDeviceManager::Instance() {
     if (CDeviceManager* existing = instance.load(std::memory_order_acquire))
         return *existing;
-    std::lock_guard hold(creationLock);
+    std::lock_guard hold(CreationLock());
     if (instanceOwner == nullptr) {
         instanceOwner = std::make_unique<CDeviceManager>();
         instance.store(instanceOwner.get(), std::memory_order_release);

@@ -21,7 +21,7 @@ public:
 // Not recursive: a thread that holds it must not take it again.
 class CThreadLocker final : public base_lock {
 public:
-    constexpr CThreadLocker() = default;
+    CThreadLocker() = default;
 
     void lock() override { section_.lock(); }
     void unlock() override { section_.unlock(); }

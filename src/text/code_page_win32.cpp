@@ -1,0 +1,49 @@
+// ANSI code-page conversions through the platform's own converter.
+#include <windows.h>
+
+#include <string>
+
+#include "text/code_page.h"
+#include "text/utf.h"
+
+namespace orca::text {
+namespace {
+
+// A code page the system does not know is read as Windows-1252.
+UINT Known(unsigned codePage) {
+    return IsValidCodePage(codePage) ? codePage : kCodePageWestern;
+}
+
+}  // namespace
+
+namespace detail {
+
+std::u16string ConvertToUtf16(std::string_view bytes, unsigned codePage) {
+    if (bytes.empty())
+        return {};
+    const UINT page = Known(codePage);
+    const int size = static_cast<int>(bytes.size());
+    const int units = MultiByteToWideChar(page, 0, bytes.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<size_t>(units), L'\0');
+    MultiByteToWideChar(page, 0, bytes.data(), size, wide.data(), units);
+    return std::u16string(wide.begin(), wide.end());
+}
+
+std::string ConvertFromUtf16(std::u16string_view text, unsigned codePage) {
+    if (text.empty())
+        return {};
+    const UINT page = Known(codePage);
+    // No best fit: a character the code page cannot hold becomes '?' rather
+    // than a look-alike. UTF-8 takes no flags.
+    const DWORD flags = page == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    const std::wstring wide(text.begin(), text.end());
+    const int size = static_cast<int>(wide.size());
+    const int length =
+        WideCharToMultiByte(page, flags, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(page, flags, wide.data(), size, bytes.data(), length, nullptr, nullptr);
+    return bytes;
+}
+
+}  // namespace detail
+}  // namespace orca::text
