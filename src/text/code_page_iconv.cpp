@@ -28,19 +28,20 @@ constexpr std::array<CodePageName, 2> kCodePageNames{{
     {65001, "UTF-8"},
 }};
 
-// Bytes the platform maps one-to-one to a C1 control although iconv's table
-// leaves them undefined.
+// Bytes the platform maps one-to-one to a character (a C1 control, a private
+// one) although iconv's table leaves them undefined.
 struct ExtraMapping {
     unsigned codePage;
     unsigned char byte;
     char16_t unit;
 };
-constexpr std::array<ExtraMapping, 5> kExtraMappings{{
+constexpr std::array<ExtraMapping, 6> kExtraMappings{{
     {kCodePageWestern, 0x81, 0x0081},
     {kCodePageWestern, 0x8D, 0x008D},
     {kCodePageWestern, 0x8F, 0x008F},
     {kCodePageWestern, 0x90, 0x0090},
     {kCodePageWestern, 0x9D, 0x009D},
+    {kCodePageGbk, 0xFF, 0xF8F5},
 }};
 
 std::string CharsetOf(unsigned codePage) {

@@ -14,6 +14,23 @@ UINT Known(unsigned codePage) {
     return IsValidCodePage(codePage) ? codePage : kCodePageWestern;
 }
 
+// The code pages that hold characters beyond the first 65536.
+constexpr UINT kCodePageGb18030 = 54936;
+
+// The converter turns each unit of a surrogate pair into its own '?'; the pair
+// is one character, so it goes in as one unit no code page holds.
+std::wstring PairsAsOneUnit(std::u16string_view text) {
+    std::wstring wide;
+    wide.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        const bool pair =
+            (text[i] & 0xFC00) == 0xD800 && i + 1 < text.size() && (text[i + 1] & 0xFC00) == 0xDC00;
+        wide.push_back(pair ? L'\uFFFF' : static_cast<wchar_t>(text[i]));
+        i += pair ? 1 : 0;
+    }
+    return wide;
+}
+
 }  // namespace
 
 namespace detail {
@@ -36,7 +53,9 @@ std::string ConvertFromUtf16(std::u16string_view text, unsigned codePage) {
     // No best fit: a character the code page cannot hold becomes '?' rather
     // than a look-alike. UTF-8 takes no flags.
     const DWORD flags = page == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
-    const std::wstring wide(text.begin(), text.end());
+    const std::wstring wide = page == CP_UTF8 || page == kCodePageGb18030
+                                  ? std::wstring(text.begin(), text.end())
+                                  : PairsAsOneUnit(text);
     const int size = static_cast<int>(wide.size());
     const int length =
         WideCharToMultiByte(page, flags, wide.data(), size, nullptr, 0, nullptr, nullptr);

@@ -18,8 +18,8 @@ std::string Utf16ToUtf8(std::u16string_view utf16);
 // ANSI <-> UTF-16 through the platform's converter (MultiByteToWideChar and
 // WideCharToMultiByte on Windows, iconv elsewhere); characters the code page
 // cannot hold, and bytes it does not define, become '?'. Windows-1252's five
-// undefined bytes map to the C1 controls of the same value, as the platform's
-// converter maps them. A code page the converter does not know is read as
+// undefined bytes map to the C1 controls of the same value and GBK's byte 0xFF
+// to U+F8F5, as the platform's converter maps them. A code page the converter does not know is read as
 // Windows-1252.
 std::u16string AnsiToUtf16(std::string_view bytes, unsigned codePage);
 std::string Utf16ToAnsi(std::u16string_view text, unsigned codePage);
