@@ -4,6 +4,9 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev
           libbenchmark-dev clang-format)
+# The Windows build: the mingw-w64 cross toolchain with posix threads, googletest's
+# sources to build for Windows, and 64-bit Wine (and Xvfb for windows) to run it.
+packages+=(g++-mingw-w64-x86-64-posix googletest wine wine64 xvfb)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The whole suite: the g++ Release build (what packagers build) and its tests,
-# then a clang AddressSanitizer + UndefinedBehaviorSanitizer build that also runs
-# each fuzz target briefly on its corpus, then the suite again under the
-# sanitizers (its summary ends the output). Every build here treats warnings as
-# errors; a user's build does not.
+# the Windows build and its tests under Wine, then a clang AddressSanitizer +
+# UndefinedBehaviorSanitizer build that also runs each fuzz target briefly on its
+# corpus, then the suite again under the sanitizers (its summary ends the
+# output). Every build here treats warnings as errors; a user's build does not.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -15,6 +15,9 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DORCA_WERROR=ON \
       -DCMAKE_CXX_COMPILER=g++ -DCMAKE_C_COMPILER=gcc >/dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build -j "$jobs" --output-on-failure
+
+# ORCAUI.dll and the Windows test programs, built with mingw-w64 and run under Wine.
+bash scripts/test-windows.sh
 
 cmake -S . -B build-san -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORCA_SANITIZE=ON -DORCA_WERROR=ON \
       -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang >/dev/null

@@ -1,12 +1,16 @@
 #include "text/ini_files.h"
 
 #include <atomic>
+#include <chrono>
 #include <fstream>
 #include <random>
+#include <thread>
 
 namespace orca::text::ini::detail {
 
 namespace fs = std::filesystem;
+
+constexpr int kReplaceAttempts = 200;
 
 std::optional<FileStamp> StampOf(const fs::path& file) {
     // file_size refuses anything but a regular file, so two status reads do.
@@ -57,8 +61,15 @@ bool ReplaceFile(const fs::path& file, std::string_view bytes) {
     fs::file_status old = fs::status(file, ignored);
     if (fs::exists(old))
         fs::permissions(aside, old.permissions(), ignored);
+    // On Windows a reader that has the file open (without sharing its deletion)
+    // refuses the replacement for that moment, so a refusal is tried again.
     std::error_code error;
-    fs::rename(aside, file, error);
+    for (int attempt = 1;; ++attempt) {
+        fs::rename(aside, file, error);
+        if (error != std::errc::permission_denied || attempt == kReplaceAttempts)
+            break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
     if (error) {
         fs::remove(aside, error);
         return false;
