@@ -1,6 +1,7 @@
 #include "sim_env.h"
 
 #include <cstdlib>
+#include <random>
 #include <string>
 
 namespace orca::testsupport {
@@ -17,12 +18,17 @@ std::filesystem::path TempBase() {
 TempDirectory::TempDirectory() {
     const std::filesystem::path base = TempBase();
     std::filesystem::create_directories(base);
-    std::string pattern = (base / "orca-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) {
-        ADD_FAILURE() << "cannot create a temporary directory under " << base;
-        return;
+    // A name no other test holds: creating the directory fails when it exists.
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::filesystem::path candidate = base / ("orca-" + std::to_string(random()));
+        std::error_code ec;
+        if (std::filesystem::create_directory(candidate, ec)) {
+            path_ = candidate;
+            return;
+        }
     }
-    path_ = pattern;
+    ADD_FAILURE() << "cannot create a temporary directory under " << base;
 }
 
 TempDirectory::~TempDirectory() {

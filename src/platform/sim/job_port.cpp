@@ -1,14 +1,11 @@
 #include "platform/sim/job_port.h"
 
-#include <netdb.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
 
 #include "platform/errors.h"
+#include "platform/sim/native_io.h"
 #include "platform/sim/world.h"
 #include "text/nocase.h"
 #include "text/utf.h"
@@ -64,26 +61,12 @@ private:
 
 class TcpSink : public JobSink {
 public:
-    explicit TcpSink(int socket) : socket_(socket) {}
-    ~TcpSink() override { ::close(socket_); }
-    bool Write(std::span<const uint8_t> bytes) override {
-        size_t sent = 0;
-        while (sent < bytes.size()) {
-            const ssize_t n =
-                ::send(socket_, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
-            if (n < 0 && errno == EINTR) {
-                continue;
-            }
-            if (n <= 0) {
-                return false;
-            }
-            sent += size_t(n);
-        }
-        return true;
-    }
+    explicit TcpSink(std::unique_ptr<TcpConnection> connection)
+        : connection_(std::move(connection)) {}
+    bool Write(std::span<const uint8_t> bytes) override { return connection_->SendAll(bytes); }
 
 private:
-    int socket_;
+    std::unique_ptr<TcpConnection> connection_;
 };
 
 uint32_t ErrorOfErrno(int error) {
@@ -94,36 +77,12 @@ uint32_t ErrorOfErrno(int error) {
 
 std::unique_ptr<JobSink> OpenFile(const std::filesystem::path& file, const char* mode,
                                   uint32_t* error) {
-    FILE* handle = std::fopen(file.c_str(), mode);
+    FILE* handle = OpenNativeFile(file, mode);
     if (handle == nullptr) {
         *error = ErrorOfErrno(errno);
         return nullptr;
     }
     return std::make_unique<FileSink>(handle);
-}
-
-int Connect(const std::string& host, uint16_t port) {
-    addrinfo hints{};
-    hints.ai_family = AF_UNSPEC;
-    hints.ai_socktype = SOCK_STREAM;
-    addrinfo* found = nullptr;
-    if (::getaddrinfo(host.c_str(), std::to_string(port).c_str(), &hints, &found) != 0) {
-        return -1;
-    }
-    int result = -1;
-    for (addrinfo* a = found; a != nullptr && result < 0; a = a->ai_next) {
-        const int s = ::socket(a->ai_family, a->ai_socktype | SOCK_CLOEXEC, a->ai_protocol);
-        if (s < 0) {
-            continue;
-        }
-        if (::connect(s, a->ai_addr, a->ai_addrlen) == 0) {
-            result = s;
-        } else {
-            ::close(s);
-        }
-    }
-    ::freeaddrinfo(found);
-    return result;
 }
 
 }  // namespace
@@ -152,12 +111,12 @@ std::unique_ptr<JobSink> OpenPortSink(const PortTarget& target, const std::files
         case PortTarget::Kind::kFile:
             return OpenFile(root / ToNativePath(target.path), "ab", error);
         case PortTarget::Kind::kTcp: {
-            const int s = Connect(target.host, target.port);
-            if (s < 0) {
+            std::unique_ptr<TcpConnection> connection = ConnectTcp(target.host, target.port);
+            if (connection == nullptr) {
                 *error = kErrorConnectionRefused;
                 return nullptr;
             }
-            return std::make_unique<TcpSink>(s);
+            return std::make_unique<TcpSink>(std::move(connection));
         }
     }
     return nullptr;

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "platform/errors.h"
+#include "platform/sim/native_io.h"
 #include "platform/sim/sim_system.h"
 
 namespace orca::platform::sim {
@@ -47,7 +48,7 @@ bool SimFiles::WriteNewFile(std::u16string_view path, std::span<const uint8_t> b
         SetThreadLastError(kErrorPathNotFound);
         return false;
     }
-    const FilePtr file(std::fopen(ToNativePath(path).c_str(), "wb"));
+    const FilePtr file(OpenNativeFile(ToNativePath(path), "wb"));
     if (file == nullptr) {
         return FailWithErrno();
     }
@@ -65,7 +66,7 @@ bool SimFiles::ReadWholeFile(std::u16string_view path, std::vector<uint8_t>* byt
         SetThreadLastError(path.empty() ? kErrorPathNotFound : kErrorAccessDenied);
         return false;
     }
-    const FilePtr file(std::fopen(native.c_str(), "rb"));
+    const FilePtr file(OpenNativeFile(native, "rb"));
     if (file == nullptr) {
         return FailWithErrno();
     }

@@ -1,0 +1,67 @@
+#include <netdb.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "platform/sim/native_io.h"
+
+namespace orca::platform::sim {
+
+namespace {
+
+class PosixConnection : public TcpConnection {
+public:
+    explicit PosixConnection(int socket) : socket_(socket) {}
+    ~PosixConnection() override { ::close(socket_); }
+    bool SendAll(std::span<const uint8_t> bytes) override {
+        size_t sent = 0;
+        while (sent < bytes.size()) {
+            const ssize_t n =
+                ::send(socket_, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
+            if (n < 0 && errno == EINTR) {
+                continue;
+            }
+            if (n <= 0) {
+                return false;
+            }
+            sent += size_t(n);
+        }
+        return true;
+    }
+
+private:
+    int socket_;
+};
+
+}  // namespace
+
+std::FILE* OpenNativeFile(const std::filesystem::path& file, const char* mode) {
+    return std::fopen(file.c_str(), mode);
+}
+
+std::unique_ptr<TcpConnection> ConnectTcp(const std::string& host, uint16_t port) {
+    addrinfo hints{};
+    hints.ai_family = AF_UNSPEC;
+    hints.ai_socktype = SOCK_STREAM;
+    addrinfo* found = nullptr;
+    if (::getaddrinfo(host.c_str(), std::to_string(port).c_str(), &hints, &found) != 0) {
+        return nullptr;
+    }
+    std::unique_ptr<TcpConnection> connection;
+    for (addrinfo* a = found; a != nullptr && connection == nullptr; a = a->ai_next) {
+        const int s = ::socket(a->ai_family, a->ai_socktype | SOCK_CLOEXEC, a->ai_protocol);
+        if (s < 0) {
+            continue;
+        }
+        if (::connect(s, a->ai_addr, a->ai_addrlen) == 0) {
+            connection = std::make_unique<PosixConnection>(s);
+        } else {
+            ::close(s);
+        }
+    }
+    ::freeaddrinfo(found);
+    return connection;
+}
+
+}  // namespace orca::platform::sim
