@@ -175,8 +175,10 @@ TEST_F(Win32PortsTest, DriverKeyListsItsDependentFiles) {
     EXPECT_EQ(registry.QueryValue(opened, u"Dependent Files", 0, &type, nullptr, &size), 0);
     EXPECT_EQ(type, platform::kRegMultiString);
     std::vector<uint8_t> data{1, 2, 3};
-    EXPECT_EQ(registry.QueryValue(opened, u"Dependent Files", 4, &type, &data, &size), 234);
-    EXPECT_EQ(data, (std::vector<uint8_t>{1, 2, 3}));
+    for (uint32_t small : {0u, 4u}) {
+        EXPECT_EQ(registry.QueryValue(opened, u"Dependent Files", small, &type, &data, &size), 234);
+        EXPECT_EQ(data, (std::vector<uint8_t>{1, 2, 3}));
+    }
     ASSERT_EQ(registry.QueryValue(opened, u"Dependent Files", 1024, &type, &data, &size), 0);
     ASSERT_EQ(data.size(), size);
     const std::u16string names(reinterpret_cast<const char16_t*>(data.data()), size / 2);

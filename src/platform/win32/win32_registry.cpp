@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "platform/win32/wide_text.h"
 
 namespace orca::platform::win32 {
@@ -29,8 +31,9 @@ int32_t Win32Registry::QueryValue(RegistryKey key, std::u16string_view valueName
     DWORD valueType = 0;
     DWORD valueSize = data != nullptr ? bufferSize : 0;
     // The call may write into the buffer before it finds it too small, so it
-    // reads into a buffer of its own and *data changes only on success.
-    std::vector<uint8_t> buffer(data != nullptr ? bufferSize : 0);
+    // reads into a buffer of its own and *data changes only on success. The
+    // buffer is never null, which would make the call a size query.
+    std::vector<uint8_t> buffer(std::max<uint32_t>(bufferSize, 1));
     const LSTATUS status =
         RegQueryValueExW(ToHkey(key), Wide(valueName).c_str(), nullptr, &valueType,
                          data != nullptr ? buffer.data() : nullptr, &valueSize);
