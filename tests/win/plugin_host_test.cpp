@@ -7,6 +7,8 @@
 #include <functional>
 
 #include "host_fixture.h"
+#include "platform/platform.h"
+#include "platform/spooler.h"
 #include "settings/byte_access.h"
 #include "settings/field_map.h"
 #include "support/host_settings.h"
@@ -236,6 +238,38 @@ TEST_F(HooksTest, DeviceCapabilitiesAddTheUserDefinedPaperAndTheModelsExtents) {
                                          records.Public(), nullptr, 0, &result),
               E_NOTIMPL);
     EXPECT_EQ(result, 77u);
+}
+
+TEST_F(HooksTest, CollateFlagIsClearedInTheSpoolersStoredRecord) {
+    constexpr size_t kFieldsAt = 72;  // dmFields
+    platform::Spooler& spooler = *platform::Current().spooler;
+    OpenedPrinter printer(kOnyxPrinter);
+    auto handle = static_cast<platform::PrinterHandle>(printer.Handle());
+    auto storedFields = [&] {
+        platform::PrinterInfo2 info;
+        EXPECT_TRUE(platform::ReadPrinterInfo2(spooler, handle, &info));
+        return settings::LoadU32(info.devMode.data() + kFieldsAt);
+    };
+    platform::PrinterInfo2 info;
+    ASSERT_TRUE(platform::ReadPrinterInfo2(spooler, handle, &info));
+    const uint32_t fieldsBefore = settings::LoadU32(info.devMode.data() + kFieldsAt);
+    settings::StoreU32(info.devMode.data() + kFieldsAt, fieldsBefore | DM_COLLATE);
+    ASSERT_TRUE(spooler.SetInfo2(handle, info));
+
+    PluginObject object = CreateObject();
+    HostDevMode records(kOnyxBlockSize, kOnyxPrinter);
+    DWORD result = 0;
+    ASSERT_EQ(object->DeviceCapabilities(nullptr, printer.Handle(), nullptr, DC_PAPERS, nullptr,
+                                         records.Public(), nullptr, 0, &result),
+              S_OK);
+    EXPECT_NE(storedFields() & DM_COLLATE, 0u) << "the caller's record has no collate flag";
+
+    records.Public()->dmFields |= DM_COLLATE;
+    ASSERT_EQ(object->DeviceCapabilities(nullptr, printer.Handle(), nullptr, DC_PAPERS, nullptr,
+                                         records.Public(), nullptr, 0, &result),
+              S_OK);
+    EXPECT_EQ(storedFields(), fieldsBefore & ~DM_COLLATE);
+    EXPECT_NE(records.Public()->dmFields & DM_COLLATE, 0u);
 }
 
 TEST_F(HooksTest, ColourProfileIsNamedForTheDeviceProfileOnly) {
