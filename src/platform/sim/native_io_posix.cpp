@@ -5,6 +5,7 @@
 #include <cerrno>
 
 #include "platform/sim/native_io.h"
+#include "platform/sim/tcp_connect.h"
 
 namespace orca::platform::sim {
 
@@ -41,27 +42,17 @@ std::FILE* OpenNativeFile(const std::filesystem::path& file, const char* mode) {
 }
 
 std::unique_ptr<TcpConnection> ConnectTcp(const std::string& host, uint16_t port) {
-    addrinfo hints{};
-    hints.ai_family = AF_UNSPEC;
-    hints.ai_socktype = SOCK_STREAM;
-    addrinfo* found = nullptr;
-    if (::getaddrinfo(host.c_str(), std::to_string(port).c_str(), &hints, &found) != 0) {
-        return nullptr;
-    }
-    std::unique_ptr<TcpConnection> connection;
-    for (addrinfo* a = found; a != nullptr && connection == nullptr; a = a->ai_next) {
-        const int s = ::socket(a->ai_family, a->ai_socktype | SOCK_CLOEXEC, a->ai_protocol);
+    return ConnectFirstAddress(host, port, [](const addrinfo& a) -> std::unique_ptr<TcpConnection> {
+        const int s = ::socket(a.ai_family, a.ai_socktype | SOCK_CLOEXEC, a.ai_protocol);
         if (s < 0) {
-            continue;
+            return nullptr;
         }
-        if (::connect(s, a->ai_addr, a->ai_addrlen) == 0) {
-            connection = std::make_unique<PosixConnection>(s);
-        } else {
+        if (::connect(s, a.ai_addr, a.ai_addrlen) != 0) {
             ::close(s);
+            return nullptr;
         }
-    }
-    ::freeaddrinfo(found);
-    return connection;
+        return std::make_unique<PosixConnection>(s);
+    });
 }
 
 }  // namespace orca::platform::sim

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/sim/native_io.h"
+#include "platform/sim/tcp_connect.h"
 
 namespace orca::platform::sim {
 
@@ -52,27 +53,17 @@ std::unique_ptr<TcpConnection> ConnectTcp(const std::string& host, uint16_t port
     if (!StartWinsock()) {
         return nullptr;
     }
-    addrinfo hints{};
-    hints.ai_family = AF_UNSPEC;
-    hints.ai_socktype = SOCK_STREAM;
-    addrinfo* found = nullptr;
-    if (::getaddrinfo(host.c_str(), std::to_string(port).c_str(), &hints, &found) != 0) {
-        return nullptr;
-    }
-    std::unique_ptr<TcpConnection> connection;
-    for (addrinfo* a = found; a != nullptr && connection == nullptr; a = a->ai_next) {
-        const SOCKET s = ::socket(a->ai_family, a->ai_socktype, a->ai_protocol);
+    return ConnectFirstAddress(host, port, [](const addrinfo& a) -> std::unique_ptr<TcpConnection> {
+        const SOCKET s = ::socket(a.ai_family, a.ai_socktype, a.ai_protocol);
         if (s == INVALID_SOCKET) {
-            continue;
+            return nullptr;
         }
-        if (::connect(s, a->ai_addr, static_cast<int>(a->ai_addrlen)) == 0) {
-            connection = std::make_unique<WinsockConnection>(s);
-        } else {
+        if (::connect(s, a.ai_addr, static_cast<int>(a.ai_addrlen)) != 0) {
             ::closesocket(s);
+            return nullptr;
         }
-    }
-    ::freeaddrinfo(found);
-    return connection;
+        return std::make_unique<WinsockConnection>(s);
+    });
 }
 
 }  // namespace orca::platform::sim
