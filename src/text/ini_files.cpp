@@ -10,6 +10,8 @@ namespace orca::text::ini::detail {
 
 namespace fs = std::filesystem;
 
+// Tries of a replacement or a read that another thread's replacement refuses
+// for a moment, a millisecond apart.
 constexpr int kReplaceAttempts = 200;
 
 std::optional<FileStamp> StampOf(const fs::path& file) {
@@ -28,7 +30,16 @@ std::optional<std::string> ReadWholeFile(const fs::path& file) {
     std::error_code error;
     if (!fs::is_regular_file(file, error))
         return std::nullopt;
-    std::ifstream in(file, std::ios::binary | std::ios::ate);
+    // On Windows the file cannot be opened while a writer renames its new
+    // version into place; the open is tried again while the file is there.
+    std::ifstream in;
+    for (int attempt = 1;; ++attempt) {
+        in.open(file, std::ios::binary | std::ios::ate);
+        if (in || attempt == kReplaceAttempts || !fs::exists(file, error))
+            break;
+        in.clear();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
     std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : -1;
     if (size < 0)
         return std::nullopt;
