@@ -14,7 +14,7 @@ UINT Known(unsigned codePage) {
     return IsValidCodePage(codePage) ? codePage : kCodePageWestern;
 }
 
-// The code pages that hold characters beyond the first 65536.
+// GB18030, like UTF-8, holds characters beyond the first 65536.
 constexpr UINT kCodePageGb18030 = 54936;
 
 // The converter turns each unit of a surrogate pair into its own '?'; the pair
