@@ -9,7 +9,8 @@ cd "$(dirname "$0")/.."
 jobs=$(nproc)
 # -O2 without debug information: the quickest build of a DLL as it ships.
 cmake -S . -B build-win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-      -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" >/dev/null
+      -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" \
+      -DORCA_WERROR=ON >/dev/null
 cmake --build build-win -j "$jobs"
 
 prefix=$(mktemp -d)
