@@ -1,7 +1,9 @@
 #include "model_map.h"
 
 #include <algorithm>
+#include <iterator>
 
+#include "platform/sim/standard_papers.h"
 #include "settings/printer_models_table.h"
 #include "text/ini.h"
 #include "text/nocase.h"
@@ -46,7 +48,62 @@ const std::u16string* MapFileOf(const Driver& driver) {
     return map != driver.dependentFiles.end() ? &*map : nullptr;
 }
 
+// The printers of the driver, for a message; empty when none uses it.
+std::string PrintersOf(const Environment& env, std::u16string_view driver) {
+    std::string names;
+    for (const platform::sim::Printer& printer : env.Printers()) {
+        if (text::EqualsNoCase(printer.driverName, driver))
+            names += (names.empty() ? "\"" : ", \"") + text::Utf16ToUtf8(printer.name) + "\"";
+    }
+    return names;
+}
+
+MaybeFailure CheckModelChange(const Environment& env, std::u16string_view driver,
+                              std::u16string_view model) {
+    if (model.empty())
+        return std::nullopt;
+    const std::u16string now = ModelOfDriver(env, driver);
+    const std::string users = PrintersOf(env, driver);
+    if (now == model || users.empty())
+        return std::nullopt;
+    return Failure{kExitUsage,
+                   "the driver \"" + text::Utf16ToUtf8(driver) + "\" is " +
+                       (IsKnownModel(now) ? "the model \"" + text::Utf16ToUtf8(now) + "\""
+                                          : std::string("mapped to no model")) +
+                       " for its printers " + users + "; a printer of the model \"" +
+                       text::Utf16ToUtf8(model) +
+                       "\" needs a driver of its own (another --driver)"};
+}
+
+settings::PaperExtents ExtentsOf(const settings::ModelRow& row) {
+    if (row.paperExtents)
+        return *row.paperExtents;
+    const auto extent = [&row](settings::FieldId id) {
+        return static_cast<int16_t>(
+            settings::FindCapability(id)->value[static_cast<size_t>(row.language)]);
+    };
+    return settings::PaperExtents{.longest = extent(settings::kLongestPaper),
+                                  .widest = extent(settings::kWidestPaper),
+                                  .shortest = extent(settings::kShortestPaper),
+                                  .narrowest = extent(settings::kNarrowestPaper)};
+}
+
 }  // namespace
+
+std::vector<platform::sim::Paper> PapersOfModel(std::u16string_view model) {
+    const std::span<const platform::sim::Paper> standard = platform::sim::StandardPapers();
+    const auto row =
+        std::ranges::find(settings::kModelTable, model, &settings::ModelRow::displayName);
+    if (row == settings::kModelTable.end())
+        return {standard.begin(), standard.end()};
+    const settings::PaperExtents extents = ExtentsOf(*row);
+    std::vector<platform::sim::Paper> papers;
+    std::ranges::copy_if(standard, std::back_inserter(papers), [&](const platform::sim::Paper& p) {
+        return p.width >= extents.narrowest && p.width <= extents.widest &&
+               p.length >= extents.shortest && p.length <= extents.longest;
+    });
+    return papers;
+}
 
 std::u16string ModelOfDriver(const Environment& env, std::u16string_view driver) {
     const std::optional<Driver> installed = FindDriver(env, driver);
@@ -73,6 +130,8 @@ std::string KnownModels() {
 }
 
 MaybeFailure InstallDriver(Environment& env, std::u16string_view name, std::u16string_view model) {
+    if (auto failed = CheckModelChange(env, name, model))
+        return failed;
     Driver driver =
         FindDriver(env, name).value_or(Driver{.name = std::u16string(name),
                                               .environment = std::u16string(SystemEnvironment(env)),

@@ -77,5 +77,16 @@ TEST_F(SheetTest, PrinterSheetHoldsThePrinterPages) {
     EXPECT_NE(run.out.find("tabs \"General\" \"Sharing\""), std::string::npos) << run.out;
 }
 
+TEST_F(SheetTest, TabsAreFoundByTheirPositionCountingFromOne) {
+    const HostRun tools = Orcaui({"sheet", kOrcaPrinter, "tab #5"});
+    ASSERT_EQ(tools.exitCode, 0) << tools.err;
+    EXPECT_NE(tools.out.find("[\"Tools\"]"), std::string::npos) << tools.out;
+    for (const char* beyond : {"tab #0", "tab #8"}) {
+        const HostRun run = Orcaui({"sheet", kOrcaPrinter, beyond});
+        EXPECT_EQ(run.exitCode, kRefused) << beyond;
+        EXPECT_NE(run.err.find("the tabs are \"Layout\""), std::string::npos) << run.err;
+    }
+}
+
 }  // namespace
 }  // namespace orca::hosttest

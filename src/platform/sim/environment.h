@@ -34,6 +34,10 @@ public:
     Environment& operator=(const Environment&) = delete;
 
     const std::filesystem::path& Root() const;
+    // The temporary directory: Temp under the root, unless moved elsewhere
+    // (a host on a read-only root gives one of its own).
+    std::filesystem::path TempDirectory() const;
+    void SetTempDirectory(const std::filesystem::path& directory);
     const Ports& GetPorts() const { return ports_; }
 
     // The window-system adapter joins the environment here; the environment
@@ -61,6 +65,9 @@ public:
     std::vector<Form> Forms() const;
     // Finished raw jobs, oldest first.
     std::vector<RawJob> Jobs() const;
+    // Raw jobs that did not reach their printer, oldest first. A job whose
+    // write failed is among the finished jobs too, with what it sent.
+    std::vector<JobFailure> FailedJobs() const;
 
     // Reads the environment of a state directory; null with *error naming
     // the file and line of the first fault.

@@ -102,14 +102,18 @@ std::unique_ptr<JobSink> OpenFile(const std::filesystem::path& file, const char*
     return std::make_unique<FileSink>(handle);
 }
 
-int Connect(const std::string& host, uint16_t port) {
+// A connected socket, or -1 with *error telling whether the host was not
+// found or refused the connection.
+int Connect(const std::string& host, uint16_t port, uint32_t* error) {
     addrinfo hints{};
     hints.ai_family = AF_UNSPEC;
     hints.ai_socktype = SOCK_STREAM;
     addrinfo* found = nullptr;
     if (::getaddrinfo(host.c_str(), std::to_string(port).c_str(), &hints, &found) != 0) {
+        *error = kErrorBadNetName;
         return -1;
     }
+    *error = kErrorConnectionRefused;
     int result = -1;
     for (addrinfo* a = found; a != nullptr && result < 0; a = a->ai_next) {
         const int s = ::socket(a->ai_family, a->ai_socktype | SOCK_CLOEXEC, a->ai_protocol);
@@ -152,9 +156,8 @@ std::unique_ptr<JobSink> OpenPortSink(const PortTarget& target, const std::files
         case PortTarget::Kind::kFile:
             return OpenFile(root / ToNativePath(target.path), "ab", error);
         case PortTarget::Kind::kTcp: {
-            const int s = Connect(target.host, target.port);
+            const int s = Connect(target.host, target.port, error);
             if (s < 0) {
-                *error = kErrorConnectionRefused;
                 return nullptr;
             }
             return std::make_unique<TcpSink>(s);
