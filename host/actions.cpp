@@ -12,6 +12,9 @@ namespace {
 
 constexpr size_t kRest = SIZE_MAX;
 constexpr std::string_view kBlockEnd = "end";
+// Dialogs opened from dialogs; no page goes that deep, and each level costs
+// stack when the blocks run.
+constexpr size_t kMaxDialogDepth = 8;
 
 constexpr VerbRule kVerbs[] = {
     {"tab", Verb::kTab, false, 1, kRest, "tab TITLE",
@@ -246,8 +249,13 @@ MaybeFailure ParseActions(std::span<const std::string> lines, std::vector<Action
         if (auto failed = ParseLine(line, &action))
             return failed;
         open.back()->push_back(std::move(action));
-        if (open.back()->back().verb == Verb::kAnswerDialog)
+        if (open.back()->back().verb == Verb::kAnswerDialog) {
+            if (open.size() > kMaxDialogDepth) {
+                return Malformed(line, "`answer dialog` blocks nest deeper than " +
+                                           std::to_string(kMaxDialogDepth));
+            }
             open.push_back(&open.back()->back().block);
+        }
     }
     if (open.size() > 1)
         return Malformed("answer dialog", "no `end` closes the block");

@@ -32,6 +32,10 @@ std::string LanguageOf(Host& host, const std::u16string& printer) {
 int ListPrinters(Host& host, const Arguments&) {
     if (auto failed = host.LoadPlugin())
         return Report(*failed);
+    if (host.Env().Printers().empty()) {
+        std::cout << "no printers (add one: orcaui printer add NAME --driver DRIVER)\n";
+        return kExitOk;
+    }
     std::vector<std::vector<std::string>> rows{{"PRINTER", "MODEL", "LANGUAGE", "PORT", "DRIVER"}};
     for (const Printer& printer : host.Env().Printers()) {
         const std::u16string model = ModelOfDriver(host.Env(), printer.driverName);
@@ -55,21 +59,27 @@ int ListPrinters(Host& host, const Arguments&) {
     return kExitOk;
 }
 
-// Names the spooler and the state files can keep: no control characters, no
-// comma or backslash (the spooler's separators), no blanks at either end.
-MaybeFailure CheckPrinterName(std::string_view name) {
-    const bool control = std::ranges::any_of(name, [](unsigned char c) { return c < 0x20; });
-    if (name.empty() || control || name.find_first_of(",\\") != std::string_view::npos ||
+// Names the spooler and the state files can keep: not empty, no control
+// characters, no blanks at either end, none of the separators given.
+MaybeFailure CheckName(std::string_view what, std::string_view name, std::string_view separators) {
+    const bool control =
+        std::ranges::any_of(name, [](unsigned char c) { return c < 0x20 || c == 0x7F; });
+    if (name.empty() || control || name.find_first_of(separators) != std::string_view::npos ||
         name.front() == ' ' || name.back() == ' ') {
-        return Failure{kExitUsage,
-                       "a printer name must not be empty, hold a comma, a backslash "
-                       "or a control character, or start or end with a blank"};
+        return Failure{
+            kExitUsage,
+            std::string(what) +
+                " must not be empty, start or end with a blank, or hold a "
+                "control character" +
+                (separators.empty() ? std::string() : " or any of " + std::string(separators))};
     }
     return std::nullopt;
 }
 
 // A file port's relative path is taken from the current directory.
 MaybeFailure CheckPort(std::string_view port, std::u16string* portName) {
+    if (auto failed = CheckName("a port", port, ""))
+        return failed;
     const auto target = platform::sim::ParsePort(text::Utf8ToUtf16(port));
     if (!target) {
         return Failure{kExitUsage, "the port must be null:, file:PATH or tcp:HOST:PORT, not \"" +
@@ -87,13 +97,17 @@ MaybeFailure CheckPort(std::string_view port, std::u16string* portName) {
 int AddPrinter(Host& host, const Arguments& args) {
     const std::string& name = args.positional[0];
     std::u16string existing;
-    if (auto failed = CheckPrinterName(name))
+    // A comma or backslash would split the name where the spooler joins names;
+    // a driver name is a key of the model map.
+    if (auto failed = CheckName("a printer name", name, ",\\"))
         return Report(*failed);
     if (!host.FindPrinter(name, &existing))
         return Report(
             {kExitUsage, "a printer named \"" + text::Utf16ToUtf8(existing) + "\" exists already"});
     if (!args.Has("--driver"))
         return Report({kExitUsage, "which driver? give --driver DRIVER"});
+    if (auto failed = CheckName("a driver name", args.Value("--driver"), ",\\="))
+        return Report(*failed);
     const std::u16string driver = text::Utf8ToUtf16(args.Value("--driver"));
     const std::u16string model = text::Utf8ToUtf16(args.Value("--model"));
     if (!model.empty() && !IsKnownModel(model)) {

@@ -56,6 +56,11 @@ MaybeFailure RunInteractive(ActionRunner& runner, Sheet& sheet) {
             return runner.Finish();
         prompt("orcaui> ");
     }
+    // Input that ended inside a block is malformed, not silently dropped.
+    if (std::vector<Action> unused; !lines.empty()) {
+        if (auto failed = ParseActions(lines, &unused))
+            return failed;
+    }
     return runner.Finish();
 }
 

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <iterator>
 
+#include "platform/file_names.h"
 #include "platform/sim/standard_papers.h"
+#include "platform/sim/world.h"
 #include "settings/printer_models_table.h"
 #include "text/ini.h"
 #include "text/nocase.h"
@@ -41,11 +43,22 @@ std::optional<Driver> FindDriver(const Environment& env, std::u16string_view nam
     return std::nullopt;
 }
 
+// The driver's first file named as a model map, the one the plug-in reads.
 const std::u16string* MapFileOf(const Driver& driver) {
     const auto map = std::ranges::find_if(driver.dependentFiles, [](const std::u16string& file) {
         return file.ends_with(kMapExtension);
     });
     return map != driver.dependentFiles.end() ? &*map : nullptr;
+}
+
+// The map's path as the plug-in forms it (the driver directory, then the name
+// with either separator); none when the driver has no map or names one
+// outside the driver directory, which the plug-in does not read.
+std::optional<std::filesystem::path> MapPath(const Environment& env, const Driver& driver) {
+    const std::u16string* map = MapFileOf(driver);
+    if (map == nullptr || !platform::StaysInsideDirectory(*map))
+        return std::nullopt;
+    return env.DriverDirectory(driver.environment) / platform::sim::ToNativePath(*map);
 }
 
 // The printers of the driver, for a message; empty when none uses it.
@@ -107,12 +120,11 @@ std::vector<platform::sim::Paper> PapersOfModel(std::u16string_view model) {
 
 std::u16string ModelOfDriver(const Environment& env, std::u16string_view driver) {
     const std::optional<Driver> installed = FindDriver(env, driver);
-    const std::u16string* map = installed ? MapFileOf(*installed) : nullptr;
-    if (map == nullptr)
+    const std::optional<std::filesystem::path> map =
+        installed ? MapPath(env, *installed) : std::nullopt;
+    if (!map)
         return std::u16string(driver);
-    const std::filesystem::path file =
-        env.DriverDirectory(installed->environment) / text::Utf16ToUtf8(*map);
-    return text::ini::ReadString(file, kMapSection, driver, driver, kMapValueUnits,
+    return text::ini::ReadString(*map, kMapSection, driver, driver, kMapValueUnits,
                                  env.Facts().ansiCodePage);
 }
 
@@ -141,10 +153,14 @@ MaybeFailure InstallDriver(Environment& env, std::u16string_view name, std::u16s
     env.AddDriver(driver);
     if (model.empty())
         return std::nullopt;
-    const std::filesystem::path file =
-        env.DriverDirectory(driver.environment) / text::Utf16ToUtf8(*MapFileOf(driver));
-    if (!text::ini::WriteString(file, kMapSection, driver.name, model, env.Facts().ansiCodePage))
-        return Failure{kExitFailure, file.string() + ": the model map cannot be written"};
+    const std::optional<std::filesystem::path> map = MapPath(env, driver);
+    if (!map) {
+        return Failure{kExitUsage, "the driver's model map " +
+                                       text::Utf16ToUtf8(*MapFileOf(driver)) +
+                                       " lies outside its driver directory"};
+    }
+    if (!text::ini::WriteString(*map, kMapSection, driver.name, model, env.Facts().ansiCodePage))
+        return Failure{kExitFailure, map->string() + ": the model map cannot be written"};
     return std::nullopt;
 }
 

@@ -1,6 +1,7 @@
 #include "platform/sim/desktop_driver.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "resources/window_styles.h"
 
@@ -251,7 +252,12 @@ bool DesktopDriver::Spin(Window dialog, int controlId, int steps) {
     }
     Window target = spin->handle;
     SpinPosition now = desktop_.GetSpinPosition(target);
-    desktop_.SetSpinPosition(target, now.value + steps);
+    // Added in 64 bits: the sum of two ints can leave them; the control
+    // clamps what it gets to its range.
+    const int64_t wanted = int64_t(now.value) + steps;
+    desktop_.SetSpinPosition(target,
+                             int(std::clamp<int64_t>(wanted, std::numeric_limits<int>::min(),
+                                                     std::numeric_limits<int>::max())));
     return true;
 }
 

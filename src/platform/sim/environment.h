@@ -7,12 +7,14 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/platform.h"
 #include "platform/sim/model.h"
+#include "platform/sim/state_source.h"
 
 namespace orca::platform::sim {
 
@@ -73,9 +75,14 @@ public:
     // the file and line of the first fault.
     static std::unique_ptr<Environment> Load(const std::filesystem::path& stateDir,
                                              std::string* error);
+    // The same from a state's files in memory, over no root directory.
+    static std::unique_ptr<Environment> LoadFiles(const StateFiles& files, std::string* error);
     // Writes the environment into a state directory (its driver directories
-    // too, when the directory is not the environment's root).
+    // too, when the directory is not the environment's root). Nothing is
+    // written when a value would not read back.
     bool Save(const std::filesystem::path& stateDir, std::string* error) const;
+    // The state files a save writes, or none when a value would not read back.
+    std::optional<StateFiles> Files(std::string* error) const;
     // The embedded environment of a first run: an ORCA and an ONYX printer
     // whose jobs go to files under root/jobs.
     static std::unique_ptr<Environment> CreateDefault(const std::filesystem::path& root);
