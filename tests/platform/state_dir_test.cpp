@@ -213,6 +213,9 @@ TEST(StateDirectory, MalformedStateNamesTheFileAndLine) {
          "printers.ini:3: key Name repeats the one of line 2"},
         {"printers.ini", "[Printer1\n", "printers.ini:1: a section header must be"},
         {"printers.ini", "[Printer1]\njust words\n", "printers.ini:2: expected \"key=value\""},
+        // Saving could not write it back.
+        {"printers.ini", "[Printer1]\nName=P\x01Q\nDriver=D\n",
+         "printers.ini:2: a control character"},
         {"forms.ini", "[Form1]\nName=F\nSize=100,100\nImageableArea=0,0,101,100\n",
          "forms.ini:4: the imageable area must lie inside"},
         {"forms.ini", "[Form1]\nName=F\nSize=100;100\nImageableArea=0,0,100,100\n",

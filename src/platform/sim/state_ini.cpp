@@ -23,12 +23,18 @@ bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() && SameName(text.substr(0, prefix.size()), prefix);
 }
 
+// A control character other than a tab: no line of a state file holds one.
+bool HasControl(std::string_view text) {
+    return std::ranges::any_of(text, [](char c) {
+        return c != '\t' && (static_cast<unsigned char>(c) < 0x20 || c == 0x7F);
+    });
+}
+
 // Whether text reads back as itself: not empty, no blanks at either end
 // (reading drops them) and no control character (a line break would end
 // the line).
 bool ReadsBack(std::string_view text) {
-    return !text.empty() && Trim(text) == text &&
-           std::ranges::none_of(text, [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+    return !text.empty() && Trim(text) == text && !HasControl(text);
 }
 
 bool AllDigits(std::string_view s) {
@@ -39,6 +45,9 @@ bool ParseLine(std::string_view text, size_t line, std::vector<StateSection>* se
                StateError* error) {
     if (text.empty() || text.front() == ';' || text.front() == '#') {
         return true;
+    }
+    if (HasControl(text)) {
+        return error->At(line, "a control character");
     }
     if (text.front() == '[') {
         if (text.back() != ']' || text.size() < 3) {
