@@ -108,6 +108,8 @@ TEST_F(StateDirectoryTest, CommandsThatOnlyReadWriteNothing) {
                   .exitCode,
               0);
     ASSERT_EQ(Orcaui({"sheet", "Dock", "tab Tools", "click 1127"}).exitCode, 0);
+    // The printer sheet's first showing adds the printer's default custom form.
+    ASSERT_EQ(Orcaui({"sheet", kOnyxPrinter, "--printer-sheet"}).exitCode, 0);
     // A person other than root cannot write a read-only directory; root can,
     // so for root the listing alone shows that nothing was written.
     const bool readOnly = ::geteuid() != 0;
