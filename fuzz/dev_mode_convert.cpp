@@ -6,8 +6,7 @@
 #include <memory>
 #include <vector>
 
-#include "commands/barcode_font.h"
-#include "commands/cmd_font.h"
+#include "language_handlers.h"
 #include "settings/byte_access.h"
 #include "settings/dev_mode_language.h"
 
@@ -18,14 +17,6 @@ using namespace orca::settings;
 void Check(bool condition) {
     if (!condition)
         __builtin_trap();
-}
-
-template <typename Handler, typename Fonts>
-std::unique_ptr<CDevModeLanguage> MakeHandler() {
-    auto handler = std::make_unique<Handler>();
-    handler->AdoptFontHandlers(std::make_unique<Fonts>(handler.get()),
-                               std::make_unique<orca::commands::CCMDFontBase>(handler.get()));
-    return handler;
 }
 
 void CheckValid(const std::vector<std::uint8_t>& block, const BlockLayout& layout) {
@@ -42,12 +33,8 @@ void CheckValid(const std::vector<std::uint8_t>& block, const BlockLayout& layou
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const std::unique_ptr<CDevModeLanguage> handlers[] = {
-        MakeHandler<CDevMode_ORCA, orca::commands::CBarCodeFont_ORCA>(),
-        MakeHandler<CDevMode_ONYX, orca::commands::CBarCodeFont_ONYX>(),
-    };
     std::vector<std::uint8_t> publicIn(kPublicRecordSize, 0x5A);
-    for (const auto& handler : handlers) {
+    for (const auto& handler : orca::fuzzing::LanguageHandlers()) {
         std::vector<std::uint8_t> out(handler->GetPrivateSize(), 0xEE);
         std::vector<std::uint8_t> publicOut(kPublicRecordSize, 0);
         Check(handler->ConvertBlock(publicIn.data(), publicOut.data(), {data, size}, out.data()) ==

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "control_names.h"
+#include "find_entry.h"
 #include "resources/window_styles.h"
 #include "text/nocase.h"
 #include "text/utf.h"
@@ -31,24 +32,6 @@ bool IsAnswer(Verb verb) {
 
 std::string Quoted(std::u16string_view text) {
     return "\"" + text::Utf16ToUtf8(text) + "\"";
-}
-
-// The index of the entry named text (exact spelling first, then letter case
-// ignored) or at position #N; -1 for none.
-template <typename TextAt>
-int FindEntry(std::string_view text, int count, TextAt textAt) {
-    if (const auto position = Position(text))
-        return *position < count ? *position : -1;
-    const std::u16string wanted = text::Utf8ToUtf16(text);
-    for (int i = 0; i < count; ++i) {
-        if (textAt(i) == wanted)
-            return i;
-    }
-    for (int i = 0; i < count; ++i) {
-        if (text::EqualsNoCase(textAt(i), wanted))
-            return i;
-    }
-    return -1;
 }
 
 template <typename TextAt>
@@ -164,6 +147,9 @@ MaybeFailure ActionRunner::ActOnControl(const Action& action, Window window) {
             break;
         case Verb::kKeys:
             done = driver.Type(ref.holder, ref.id, text);
+            break;
+        case Verb::kPaste:
+            done = driver.Paste(ref.holder, ref.id, text);
             break;
         case Verb::kLeave:
             done = driver.Leave(ref.holder, ref.id);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cstdint>
 
 #include "whole_number.h"
@@ -11,19 +12,27 @@ namespace {
 
 constexpr size_t kRest = SIZE_MAX;
 constexpr std::string_view kBlockEnd = "end";
+// Dialogs opened from dialogs; no page goes that deep, and each level costs
+// stack when the blocks run.
+constexpr size_t kMaxDialogDepth = 8;
 
 constexpr VerbRule kVerbs[] = {
-    {"tab", Verb::kTab, false, 1, kRest, "tab TITLE", "bring the tab with that title to the front"},
+    {"tab", Verb::kTab, false, 1, kRest, "tab TITLE",
+     "bring the tab with that title (or #N: the Nth tab, counting from 1) to the front"},
     {"click", Verb::kClick, true, 0, 0, "click CONTROL",
      "press a button, toggle a check box or pick a radio button"},
     {"select", Verb::kSelect, true, 1, kRest, "select CONTROL ITEM",
-     "pick the item with that text in a list or combo box (#N: the Nth item)"},
+     "pick the item with that text in a list or combo box (#N: the Nth item, counting "
+     "from 1)"},
     {"dblclick", Verb::kDoubleClick, true, 1, kRest, "dblclick CONTROL ITEM",
      "double-click an item of a list box"},
     {"type", Verb::kType, true, 0, kRest, "type CONTROL [TEXT]",
      "replace what an edit field holds, typing TEXT key by key (no TEXT: empty it)"},
     {"keys", Verb::kKeys, true, 1, kRest, "keys CONTROL TEXT",
      "type at the caret, keeping the field's text (\\b is Backspace, \\r Enter)"},
+    {"paste", Verb::kPaste, true, 1, kRest, "paste CONTROL TEXT",
+     "paste TEXT over the field's selection as it is, control characters such as "
+     "\\x02 (STX) or \\r included"},
     {"leave", Verb::kLeave, true, 0, 0, "leave CONTROL",
      "move the focus on from that control, as the Tab key does"},
     {"spin", Verb::kSpin, true, 1, 1, "spin CONTROL STEPS",
@@ -33,7 +42,8 @@ constexpr VerbRule kVerbs[] = {
     {"answer file", Verb::kAnswerFile, false, 0, 2, "answer file [PATH [#FILTER]]",
      "the next file dialog chooses PATH, with filter number FILTER (no PATH: Cancel)"},
     {"answer menu", Verb::kAnswerMenu, false, 0, kRest, "answer menu [ITEM]",
-     "the next pop-up menu picks ITEM, its text or #N (no ITEM: dismissed)"},
+     "the next pop-up menu picks ITEM, its text or #N counting from 1 (no ITEM: "
+     "dismissed)"},
     {"answer dialog", Verb::kAnswerDialog, false, 0, 0, "answer dialog ... end",
      "the actions up to `end` act in the next modal dialog"},
     {"apply", Verb::kApply, false, 0, 0, "apply",
@@ -53,10 +63,29 @@ std::string Lower(std::string_view word) {
     return lower;
 }
 
-bool Escape(char c, std::string* out) {
+// The escape at text[*i], just after its backslash; *i ends on its last
+// character. "\xHH" is the character of code HH (in UTF-8, as the rest of
+// the text), so a command with STX or CR can be typed.
+bool Escape(std::string_view text, size_t* i, std::string* out) {
     constexpr std::pair<char, char> kEscapes[] = {{'"', '"'},  {'\\', '\\'}, {'n', '\n'},
                                                   {'r', '\r'}, {'t', '\t'},  {'b', '\b'}};
-    const auto found = std::ranges::find(kEscapes, c, &std::pair<char, char>::first);
+    if (text[*i] == 'x') {
+        uint8_t byte = 0;
+        const std::string_view digits = text.substr(*i + 1, 2);
+        const auto [end, ec] =
+            std::from_chars(digits.data(), digits.data() + digits.size(), byte, 16);
+        if (digits.size() != 2 || ec != std::errc() || end != digits.data() + 2)
+            return false;
+        if (byte < 0x80) {
+            *out += static_cast<char>(byte);
+        } else {
+            *out += static_cast<char>(0xC0 | byte >> 6);
+            *out += static_cast<char>(0x80 | (byte & 0x3F));
+        }
+        *i += 2;
+        return true;
+    }
+    const auto found = std::ranges::find(kEscapes, text[*i], &std::pair<char, char>::first);
     if (found == std::end(kEscapes))
         return false;
     *out += found->second;
@@ -183,7 +212,7 @@ bool SplitWords(std::string_view line, std::vector<std::string>* words) {
             }
             for (++i; i < line.size() && line[i] != quote; ++i) {
                 if (quote == '"' && line[i] == '\\') {
-                    if (++i == line.size() || !Escape(line[i], &word))
+                    if (++i == line.size() || !Escape(line, &i, &word))
                         return false;
                 } else {
                     word += line[i];
@@ -220,8 +249,13 @@ MaybeFailure ParseActions(std::span<const std::string> lines, std::vector<Action
         if (auto failed = ParseLine(line, &action))
             return failed;
         open.back()->push_back(std::move(action));
-        if (open.back()->back().verb == Verb::kAnswerDialog)
+        if (open.back()->back().verb == Verb::kAnswerDialog) {
+            if (open.size() > kMaxDialogDepth) {
+                return Malformed(line, "`answer dialog` blocks nest deeper than " +
+                                           std::to_string(kMaxDialogDepth));
+            }
             open.push_back(&open.back()->back().block);
+        }
     }
     if (open.size() > 1)
         return Malformed("answer dialog", "no `end` closes the block");

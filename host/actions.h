@@ -1,6 +1,6 @@
 // The action language of `orcaui sheet`: one action a line (or a command-line
 // argument), words separated by blanks, a text with blanks in double quotes
-// (\" \\ \n \r \t \b inside them) or single quotes (taken as written).
+// (\" \\ \n \r \t \b \xHH inside them) or single quotes (taken as written).
 // `answer dialog` opens a block of actions for the next modal dialog,
 // closed by `end`.
 #pragma once
@@ -21,6 +21,7 @@ enum class Verb {
     kDoubleClick,
     kType,
     kKeys,
+    kPaste,
     kLeave,
     kSpin,
     kAnswerMessage,

@@ -23,6 +23,7 @@ struct CommandSpec {
 };
 
 extern const CommandSpec kPrintersCommand;
+extern const CommandSpec kModelsCommand;
 extern const CommandSpec kPrinterAddCommand;
 extern const CommandSpec kPrinterRemoveCommand;
 extern const CommandSpec kSettingsCommand;

@@ -4,6 +4,7 @@
 #include "commands.h"
 #include "escape.h"
 #include "job_log.h"
+#include "text/nocase.h"
 #include "text/utf.h"
 
 namespace orca::host {
@@ -28,17 +29,32 @@ int ListJobs(Host& host, const Arguments& args) {
     std::u16string name;
     if (auto failed = host.FindPrinter(args.positional[0], &name))
         return Report(*failed);
-    std::vector<LoggedJob> jobs;
-    if (auto failed = ReadJobLog(host.StateDirectory(), &jobs))
-        return Report(*failed);
     const std::string printer = text::Utf16ToUtf8(name);
+    if (args.Has("--clear")) {
+        if (auto failed = ForgetJobs(host.StateDirectory(), name))
+            return Report(*failed);
+        std::cout << "cleared the jobs of " << printer << "\n";
+        return kExitOk;
+    }
+    std::vector<LoggedJob> jobs;
+    size_t skipped = 0;
+    if (auto failed = ReadJobLog(host.StateDirectory(), &jobs, &skipped))
+        return Report(*failed);
+    if (skipped != 0) {
+        std::cerr << "orcaui: note: " << skipped
+                  << " damaged line(s) of the job log skipped; the next job logged drops them\n";
+    }
     size_t listed = 0;
     for (const LoggedJob& job : jobs) {
-        if (job.printer != printer)
+        if (!text::EqualsNoCase(text::Utf8ToUtf16(job.printer), name))
             continue;
         ++listed;
         std::cout << "job " << job.number << " \"" << job.document << "\" to " << job.target << ", "
-                  << job.bytes.size() << " bytes\n";
+                  << job.size << " bytes"
+                  << (job.bytes.size() < job.size
+                          ? " (the log kept the first " + std::to_string(job.bytes.size()) + ")"
+                          : "")
+                  << "\n";
         PrintBytes(job.bytes);
     }
     if (listed == 0)
@@ -46,19 +62,29 @@ int ListJobs(Host& host, const Arguments& args) {
     return kExitOk;
 }
 
+constexpr OptionSpec kJobsOptions[] = {
+    {"--clear", "", false},
+};
+
 }  // namespace
 
 const CommandSpec kJobsCommand{
     "jobs",
-    "jobs PRINTER",
+    "jobs PRINTER [--clear]",
     "list the raw jobs sent to the printer",
-    "Every raw job that orcaui sent (the Tools page's commands, calibration) is\n"
+    "Every raw job that orcaui delivered (the Tools page's commands, calibration) is\n"
     "logged in the state directory with its document name, where it went and its\n"
     "bytes. Bytes are shown as text, with a backslash doubled and every other byte\n"
     "outside printable ASCII as \\xHH (\\x0D is CR, \\x02 STX); an output line ends\n"
-    "where a line of the job ends.\n",
+    "where a line of the job ends. A job that failed is not logged: the command that\n"
+    "sent it told why.\n\n"
+    "The log keeps each printer's newest 100 jobs and 1 MiB of their bytes (a larger\n"
+    "job keeps its first bytes); ORCAUI_JOB_LOG_JOBS and ORCAUI_JOB_LOG_BYTES change\n"
+    "the limits. Removing a printer drops its jobs.\n\n"
+    "options:\n"
+    "  --clear   drop the printer's logged jobs\n",
     nullptr,
-    {},
+    kJobsOptions,
     1,
     1,
     ListJobs};

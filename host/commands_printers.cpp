@@ -3,11 +3,13 @@
 #include <iostream>
 
 #include "commands.h"
+#include "job_log.h"
 #include "model_map.h"
 #include "platform/sim/job_port.h"
 #include "platform/sim/public_record.h"
 #include "printer_session.h"
 #include "settings/field_map.h"
+#include "settings/printer_models_table.h"
 #include "state_dir.h"
 #include "text/nocase.h"
 #include "text/utf.h"
@@ -30,6 +32,10 @@ std::string LanguageOf(Host& host, const std::u16string& printer) {
 int ListPrinters(Host& host, const Arguments&) {
     if (auto failed = host.LoadPlugin())
         return Report(*failed);
+    if (host.Env().Printers().empty()) {
+        std::cout << "no printers (add one: orcaui printer add NAME --driver DRIVER)\n";
+        return kExitOk;
+    }
     std::vector<std::vector<std::string>> rows{{"PRINTER", "MODEL", "LANGUAGE", "PORT", "DRIVER"}};
     for (const Printer& printer : host.Env().Printers()) {
         const std::u16string model = ModelOfDriver(host.Env(), printer.driverName);
@@ -53,21 +59,27 @@ int ListPrinters(Host& host, const Arguments&) {
     return kExitOk;
 }
 
-// Names the spooler and the state files can keep: no control characters, no
-// comma or backslash (the spooler's separators), no blanks at either end.
-MaybeFailure CheckPrinterName(std::string_view name) {
-    const bool control = std::ranges::any_of(name, [](unsigned char c) { return c < 0x20; });
-    if (name.empty() || control || name.find_first_of(",\\") != std::string_view::npos ||
+// Names the spooler and the state files can keep: not empty, no control
+// characters, no blanks at either end, none of the separators given.
+MaybeFailure CheckName(std::string_view what, std::string_view name, std::string_view separators) {
+    const bool control =
+        std::ranges::any_of(name, [](unsigned char c) { return c < 0x20 || c == 0x7F; });
+    if (name.empty() || control || name.find_first_of(separators) != std::string_view::npos ||
         name.front() == ' ' || name.back() == ' ') {
-        return Failure{kExitUsage,
-                       "a printer name must not be empty, hold a comma, a backslash "
-                       "or a control character, or start or end with a blank"};
+        return Failure{
+            kExitUsage,
+            std::string(what) +
+                " must not be empty, start or end with a blank, or hold a "
+                "control character" +
+                (separators.empty() ? std::string() : " or any of " + std::string(separators))};
     }
     return std::nullopt;
 }
 
 // A file port's relative path is taken from the current directory.
 MaybeFailure CheckPort(std::string_view port, std::u16string* portName) {
+    if (auto failed = CheckName("a port", port, ""))
+        return failed;
     const auto target = platform::sim::ParsePort(text::Utf8ToUtf16(port));
     if (!target) {
         return Failure{kExitUsage, "the port must be null:, file:PATH or tcp:HOST:PORT, not \"" +
@@ -85,13 +97,17 @@ MaybeFailure CheckPort(std::string_view port, std::u16string* portName) {
 int AddPrinter(Host& host, const Arguments& args) {
     const std::string& name = args.positional[0];
     std::u16string existing;
-    if (auto failed = CheckPrinterName(name))
+    // A comma or backslash would split the name where the spooler joins names;
+    // a driver name is a key of the model map.
+    if (auto failed = CheckName("a printer name", name, ",\\"))
         return Report(*failed);
     if (!host.FindPrinter(name, &existing))
         return Report(
             {kExitUsage, "a printer named \"" + text::Utf16ToUtf8(existing) + "\" exists already"});
     if (!args.Has("--driver"))
         return Report({kExitUsage, "which driver? give --driver DRIVER"});
+    if (auto failed = CheckName("a driver name", args.Value("--driver"), ",\\="))
+        return Report(*failed);
     const std::u16string driver = text::Utf8ToUtf16(args.Value("--driver"));
     const std::u16string model = text::Utf8ToUtf16(args.Value("--model"));
     if (!model.empty() && !IsKnownModel(model)) {
@@ -109,11 +125,13 @@ int AddPrinter(Host& host, const Arguments& args) {
     printer.name = text::Utf8ToUtf16(name);
     printer.driverName = driver;
     printer.portName = port;
+    // A printer of the same driver has the model's papers as they are
+    // installed; a new driver gets the model's standard papers.
     const std::vector<Printer> printers = env.Printers();
     const auto sibling = std::ranges::find_if(
         printers, [&](const Printer& p) { return text::EqualsNoCase(p.driverName, driver); });
-    if (sibling != printers.end())
-        printer.papers = sibling->papers;
+    printer.papers =
+        sibling != printers.end() ? sibling->papers : PapersOfModel(ModelOfDriver(env, driver));
     printer.settings = printer.papers.empty()
                            ? platform::sim::MakePublicRecord(printer.name, 0, {})
                            : platform::sim::MakePublicRecord(printer.name, printer.papers[0].number,
@@ -151,7 +169,18 @@ int RemovePrinter(Host& host, const Arguments& args) {
     }
     if (auto failed = SaveState(kept, host.StateDirectory()))
         return Report(*failed);
+    // A printer added later under the same name starts with no jobs.
+    if (auto failed = ForgetJobs(host.StateDirectory(), name))
+        std::cerr << "orcaui: note: " << failed->message << "\n";
     std::cout << "removed " << text::Utf16ToUtf8(name) << "\n";
+    return kExitOk;
+}
+
+int ListModels(Host&, const Arguments&) {
+    for (const settings::ModelRow& row : settings::kModelTable) {
+        std::cout << text::Utf16ToUtf8(row.displayName)
+                  << (row.language == settings::Language::Onyx ? "\tONYX" : "\tORCA") << "\n";
+    }
     return kExitOk;
 }
 
@@ -183,14 +212,15 @@ const CommandSpec kPrinterAddCommand{
     "options:\n"
     "  --driver DRIVER  the printer's driver; a driver not installed yet is installed\n"
     "                   with the plug-in and a model map\n"
-    "  --model MODEL    maps DRIVER to that printer model in the driver's model map,\n"
-    "                   e.g. \"Kestrel(ORCA)\" or \"Heron(ONYX)\"\n"
+    "  --model MODEL    maps a new DRIVER to that printer model in the driver's model\n"
+    "                   map, e.g. \"Kestrel(ORCA)\" or \"Heron(ONYX)\" (see: orcaui\n"
+    "                   models); a driver that has printers keeps its model\n"
     "  --port PORT      null: (the default: jobs are dropped), file:PATH (jobs are\n"
     "                   appended to PATH, taken from the current directory) or\n"
     "                   tcp:HOST:PORT (a network printer, e.g. tcp:192.168.1.40:9100)\n\n"
-    "The printer gets the papers of a printer with the same driver, and a public\n"
-    "settings record of its own; the plug-in adds its settings when a sheet is\n"
-    "applied.\n\n"
+    "The printer gets the papers of a printer with the same driver (on a new driver:\n"
+    "the standard papers that fit its model), and a public settings record of its\n"
+    "own; the plug-in adds its settings when a sheet is applied.\n\n"
     "example:\n"
     "  orcaui printer add \"Dock 3\" --driver \"ORCA Condor\" --model \"Condor(300DPI)(ORCA)\" \\\n"
     "      --port tcp:10.0.0.31:9100\n",
@@ -200,10 +230,22 @@ const CommandSpec kPrinterAddCommand{
     1,
     AddPrinter};
 
+const CommandSpec kModelsCommand{
+    "models",
+    "models",
+    "list the printer models a printer can be added with, and their language",
+    "Each line is a model's name and its command language, separated by a tab. The\n"
+    "name goes to `orcaui printer add NAME --driver DRIVER --model MODEL`.\n",
+    nullptr,
+    {},
+    0,
+    0,
+    ListModels};
+
 const CommandSpec kPrinterRemoveCommand{"printer remove",
                                         "printer remove NAME",
                                         "remove a printer",
-                                        "Its driver, the forms and the jobs it printed stay.\n",
+                                        "Its driver and the forms stay; its logged jobs go.\n",
                                         nullptr,
                                         {},
                                         1,

@@ -56,6 +56,11 @@ MaybeFailure RunInteractive(ActionRunner& runner, Sheet& sheet) {
             return runner.Finish();
         prompt("orcaui> ");
     }
+    // Input that ended inside a block is malformed, not silently dropped.
+    if (std::vector<Action> unused; !lines.empty()) {
+        if (auto failed = ParseActions(lines, &unused))
+            return failed;
+    }
     return runner.Finish();
 }
 
@@ -127,14 +132,16 @@ int OpenSheet(Host& host, const Arguments& args) {
     }
     MaybeFailure failed = UseSheet(host, name, args, actions);
     host.Env().SetFacts(facts);
+    // The plug-in sends raw jobs without telling a failure; the spooler's
+    // record of them is told once the sheet has closed.
+    const bool jobsFailed = host.ReportFailedJobs();
     if (failed) {
-        if (auto notLogged = host.LogJobsOnly())
-            Report(*notLogged);
+        host.LogJobsOnly();
         return Report(*failed);
     }
     if (auto notSaved = host.Save())
         return Report(*notSaved);
-    return kExitOk;
+    return jobsFailed ? kExitJobFailed : kExitOk;
 }
 
 constexpr OptionSpec kSheetOptions[] = {
@@ -148,10 +155,12 @@ std::string SheetHelp() {
     return "actions (CONTROL is a number such as 1014 or a name such as\n"
            "IDC_OPTION_COMBO_UNITS, as the printed page shows them):\n" +
            ActionHelp() +
-           "\nA text with blanks goes in double quotes (\\\" \\\\ \\n \\r \\t \\b inside them) or\n"
-           "single quotes. An `answer` prepares the reply to a box or dialog that the next\n"
-           "action opens; that action must open it. Without an answer a message box gets its\n"
-           "first button, a file dialog or a dialog is cancelled and a menu dismissed.\n\n"
+           "\nA text with blanks goes in double quotes (\\\" \\\\ \\n \\r \\t \\b inside them, "
+           "and\n"
+           "\\xHH for the character of code HH, such as \\x02 for STX) or single quotes.\n"
+           "An `answer` prepares the reply to a box or dialog that the next action opens;\n"
+           "that action must open it. Without an answer a message box gets its first\n"
+           "button, a file dialog or a dialog is cancelled and a menu dismissed.\n\n"
            "examples:\n"
            "  orcaui sheet \"Kestrel(ORCA)\" --all\n"
            "  orcaui sheet \"Kestrel(ORCA)\" \"select 1017 20\" \"type 1014 3\" \"leave 1014\" "
@@ -173,7 +182,10 @@ const CommandSpec kSheetCommand{
     "sheet's settings as the printer's defaults; changes without them are dropped.\n"
     "A failing action ends the command with nothing saved, and the exit code tells\n"
     "why: 2 a malformed action, 4 an unknown tab or control or an action that a\n"
-    "person could not do (a disabled control, an item that is not there).\n\n"
+    "person could not do (a disabled control, an item that is not there). A raw job\n"
+    "that did not reach its printer (a refused connection, an unknown host, a file\n"
+    "that cannot be written) is told on standard error once the sheet has closed,\n"
+    "and the command ends with exit code 6.\n\n"
     "options:\n"
     "  --printer-sheet    the printer's properties instead of its printing preferences\n"
     "  --all              print every page, tab by tab, instead of the one in front\n"

@@ -13,6 +13,8 @@ inline constexpr int kExitUsage = 2;           // bad command line or malformed 
 inline constexpr int kExitUnknownPrinter = 3;  // no printer of that name
 inline constexpr int kExitRefused = 4;         // unknown tab or control, or an action refused
 inline constexpr int kExitState = 5;           // state directory unreadable or unwritable
+inline constexpr int kExitJobFailed = 6;       // a raw job did not reach its printer
+inline constexpr int kExitBusy = 7;            // another run kept the state directory locked
 
 struct Failure {
     int exitCode = kExitFailure;

@@ -1,6 +1,7 @@
-// What every command works on: the state directory with the simulated
-// environment loaded from it (installed as the process's platform, with a
-// headless desktop), and the plug-in library loaded on first need.
+// What every command works on: the state directory, locked for the whole
+// run, with the simulated environment loaded from it (installed as the
+// process's platform, with a headless desktop), and the plug-in library
+// loaded on first need.
 #pragma once
 
 #include <filesystem>
@@ -11,9 +12,21 @@
 #include "failure.h"
 #include "platform/sim/desktop.h"
 #include "platform/sim/environment.h"
+#include "state_lock.h"
 #include "support/host_harness.h"
 
 namespace orca::host {
+
+// What a state directory keeps of an environment.
+struct StateSnapshot {
+    platform::sim::SystemFacts facts;
+    std::vector<platform::sim::Driver> drivers;
+    std::vector<platform::sim::Printer> printers;
+    std::vector<platform::sim::Form> forms;
+
+    static StateSnapshot Of(const platform::sim::Environment& env);
+    bool operator==(const StateSnapshot&) const = default;
+};
 
 class Host {
 public:
@@ -23,7 +36,8 @@ public:
     Host(const Host&) = delete;
     Host& operator=(const Host&) = delete;
 
-    // Loads the state (or makes the first-run state) and installs it.
+    // Locks the state directory, loads the state (or makes the first-run
+    // state) and installs it.
     MaybeFailure OpenState();
     // Loads the plug-in library and checks its two exports.
     MaybeFailure LoadPlugin();
@@ -37,16 +51,30 @@ public:
     // the lookup); an unknown name fails with kExitUnknownPrinter.
     MaybeFailure FindPrinter(std::string_view name, std::u16string* found) const;
 
-    // Saves the environment and logs the raw jobs this run sent.
+    // Saves the environment when the run changed it (a run that only reads
+    // writes nothing, so it works on a read-only directory) and logs the raw
+    // jobs this run delivered.
     MaybeFailure Save();
     // Logs the raw jobs only: a failed command keeps the state as it was,
-    // but what reached a printer has gone out all the same.
-    MaybeFailure LogJobsOnly();
+    // but what reached a printer has gone out all the same. A log that
+    // cannot be written is told as a note: the jobs were delivered.
+    void LogJobsOnly();
+    // Tells each raw job of this run that did not reach its printer; false
+    // when there was none.
+    bool ReportFailedJobs();
 
 private:
     std::filesystem::path stateDir_;
     std::string pluginPath_;
+    // Raw jobs and pages' temporary files need a writable temporary
+    // directory: on a read-only state, one of this run's own.
+    MaybeFailure UseWritableTempDirectory();
+
+    std::unique_ptr<StateLock> lock_;
+    std::filesystem::path ownTemp_;
     std::unique_ptr<platform::sim::Environment> env_;
+    // The state as loaded, to tell whether the run changed it.
+    StateSnapshot loaded_;
     std::shared_ptr<platform::sim::Desktop> desktop_;
     std::unique_ptr<testsupport::PluginLibrary> plugin_;
 };

@@ -13,7 +13,7 @@ namespace {
 using namespace orca::host;
 
 const CommandSpec* const kCommands[] = {
-    &kPrintersCommand, &kPrinterAddCommand, &kPrinterRemoveCommand,
+    &kPrintersCommand, &kPrinterAddCommand, &kPrinterRemoveCommand, &kModelsCommand,
     &kSettingsCommand, &kSheetCommand,      &kJobsCommand,
 };
 
@@ -105,6 +105,13 @@ int Run(std::vector<std::string> args) {
             if (known->name.starts_with(args[0] + " "))
                 family += "\n  orcaui " + std::string(known->usage);
         }
+        // `printer --help` asks about the family: its usages, then where to read more.
+        const bool help = args.size() == 2 && (args[1] == "--help" || args[1] == "-h");
+        if (help && !family.empty()) {
+            std::cout << "usage:" << family << "\n\n`orcaui " << args[0]
+                      << " SUBCOMMAND --help` tells more about each.\n";
+            return kExitOk;
+        }
         return Report({kExitUsage, family.empty()
                                        ? "unknown command \"" + args[0] + "\" (see: orcaui --help)"
                                        : "usage:" + family});
@@ -119,7 +126,11 @@ int Run(std::vector<std::string> args) {
     const size_t count = parsed.positional.size();
     if (count < command->minArguments || count > command->maxArguments)
         return Report({kExitUsage, "usage: orcaui " + std::string(command->usage)});
-    Host host(global.Has("--state") ? std::filesystem::absolute(global.Value("--state"))
+    // An unset shell variable gives an empty value: never a directory to use.
+    if (global.Has("--state") && global.Value("--state").empty())
+        return Report({kExitUsage, "--state needs a directory, not an empty value"});
+    std::error_code ec;
+    Host host(global.Has("--state") ? std::filesystem::absolute(global.Value("--state"), ec)
                                     : DefaultStateDirectory(),
               global.Value("--plugin", ORCAUI_PLUGIN_PATH));
     if (auto failed = host.OpenState())

@@ -1,7 +1,11 @@
 #include "model_map.h"
 
 #include <algorithm>
+#include <iterator>
 
+#include "platform/file_names.h"
+#include "platform/sim/standard_papers.h"
+#include "platform/sim/world.h"
 #include "settings/printer_models_table.h"
 #include "text/ini.h"
 #include "text/nocase.h"
@@ -39,6 +43,7 @@ std::optional<Driver> FindDriver(const Environment& env, std::u16string_view nam
     return std::nullopt;
 }
 
+// The driver's first file named as a model map, the one the plug-in reads.
 const std::u16string* MapFileOf(const Driver& driver) {
     const auto map = std::ranges::find_if(driver.dependentFiles, [](const std::u16string& file) {
         return file.ends_with(kMapExtension);
@@ -46,16 +51,80 @@ const std::u16string* MapFileOf(const Driver& driver) {
     return map != driver.dependentFiles.end() ? &*map : nullptr;
 }
 
+// The map's path as the plug-in forms it (the driver directory, then the name
+// with either separator); none when the driver has no map or names one
+// outside the driver directory, which the plug-in does not read.
+std::optional<std::filesystem::path> MapPath(const Environment& env, const Driver& driver) {
+    const std::u16string* map = MapFileOf(driver);
+    if (map == nullptr || !platform::StaysInsideDirectory(*map))
+        return std::nullopt;
+    return env.DriverDirectory(driver.environment) / platform::sim::ToNativePath(*map);
+}
+
+// The printers of the driver, for a message; empty when none uses it.
+std::string PrintersOf(const Environment& env, std::u16string_view driver) {
+    std::string names;
+    for (const platform::sim::Printer& printer : env.Printers()) {
+        if (text::EqualsNoCase(printer.driverName, driver))
+            names += (names.empty() ? "\"" : ", \"") + text::Utf16ToUtf8(printer.name) + "\"";
+    }
+    return names;
+}
+
+MaybeFailure CheckModelChange(const Environment& env, std::u16string_view driver,
+                              std::u16string_view model) {
+    if (model.empty())
+        return std::nullopt;
+    const std::u16string now = ModelOfDriver(env, driver);
+    const std::string users = PrintersOf(env, driver);
+    if (now == model || users.empty())
+        return std::nullopt;
+    return Failure{kExitUsage,
+                   "the driver \"" + text::Utf16ToUtf8(driver) + "\" is " +
+                       (IsKnownModel(now) ? "the model \"" + text::Utf16ToUtf8(now) + "\""
+                                          : std::string("mapped to no model")) +
+                       " for its printers " + users + "; a printer of the model \"" +
+                       text::Utf16ToUtf8(model) +
+                       "\" needs a driver of its own (another --driver)"};
+}
+
+settings::PaperExtents ExtentsOf(const settings::ModelRow& row) {
+    if (row.paperExtents)
+        return *row.paperExtents;
+    const auto extent = [&row](settings::FieldId id) {
+        return static_cast<int16_t>(
+            settings::FindCapability(id)->value[static_cast<size_t>(row.language)]);
+    };
+    return settings::PaperExtents{.longest = extent(settings::kLongestPaper),
+                                  .widest = extent(settings::kWidestPaper),
+                                  .shortest = extent(settings::kShortestPaper),
+                                  .narrowest = extent(settings::kNarrowestPaper)};
+}
+
 }  // namespace
+
+std::vector<platform::sim::Paper> PapersOfModel(std::u16string_view model) {
+    const std::span<const platform::sim::Paper> standard = platform::sim::StandardPapers();
+    const auto row =
+        std::ranges::find(settings::kModelTable, model, &settings::ModelRow::displayName);
+    if (row == settings::kModelTable.end())
+        return {standard.begin(), standard.end()};
+    const settings::PaperExtents extents = ExtentsOf(*row);
+    std::vector<platform::sim::Paper> papers;
+    std::ranges::copy_if(standard, std::back_inserter(papers), [&](const platform::sim::Paper& p) {
+        return p.width >= extents.narrowest && p.width <= extents.widest &&
+               p.length >= extents.shortest && p.length <= extents.longest;
+    });
+    return papers;
+}
 
 std::u16string ModelOfDriver(const Environment& env, std::u16string_view driver) {
     const std::optional<Driver> installed = FindDriver(env, driver);
-    const std::u16string* map = installed ? MapFileOf(*installed) : nullptr;
-    if (map == nullptr)
+    const std::optional<std::filesystem::path> map =
+        installed ? MapPath(env, *installed) : std::nullopt;
+    if (!map)
         return std::u16string(driver);
-    const std::filesystem::path file =
-        env.DriverDirectory(installed->environment) / text::Utf16ToUtf8(*map);
-    return text::ini::ReadString(file, kMapSection, driver, driver, kMapValueUnits,
+    return text::ini::ReadString(*map, kMapSection, driver, driver, kMapValueUnits,
                                  env.Facts().ansiCodePage);
 }
 
@@ -73,6 +142,8 @@ std::string KnownModels() {
 }
 
 MaybeFailure InstallDriver(Environment& env, std::u16string_view name, std::u16string_view model) {
+    if (auto failed = CheckModelChange(env, name, model))
+        return failed;
     Driver driver =
         FindDriver(env, name).value_or(Driver{.name = std::u16string(name),
                                               .environment = std::u16string(SystemEnvironment(env)),
@@ -82,10 +153,14 @@ MaybeFailure InstallDriver(Environment& env, std::u16string_view name, std::u16s
     env.AddDriver(driver);
     if (model.empty())
         return std::nullopt;
-    const std::filesystem::path file =
-        env.DriverDirectory(driver.environment) / text::Utf16ToUtf8(*MapFileOf(driver));
-    if (!text::ini::WriteString(file, kMapSection, driver.name, model, env.Facts().ansiCodePage))
-        return Failure{kExitFailure, file.string() + ": the model map cannot be written"};
+    const std::optional<std::filesystem::path> map = MapPath(env, driver);
+    if (!map) {
+        return Failure{kExitUsage, "the driver's model map " +
+                                       text::Utf16ToUtf8(*MapFileOf(driver)) +
+                                       " lies outside its driver directory"};
+    }
+    if (!text::ini::WriteString(*map, kMapSection, driver.name, model, env.Facts().ansiCodePage))
+        return Failure{kExitFailure, map->string() + ": the model map cannot be written"};
     return std::nullopt;
 }
 

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "failure.h"
 #include "platform/sim/environment.h"
@@ -20,8 +21,14 @@ bool IsKnownModel(std::u16string_view model);
 std::string KnownModels();
 
 // Installs the driver when missing, with the plug-in and a model map among
-// its dependent files; with a model, maps the driver's name to it.
+// its dependent files; with a model, maps the driver's name to it. A model
+// that would change what the driver's printers are is refused, naming them:
+// every printer of a driver has the driver's model.
 MaybeFailure InstallDriver(platform::sim::Environment& env, std::u16string_view driver,
                            std::u16string_view model);
+
+// The standard papers that fit the model's paper extents (every standard
+// paper for a model the plug-in does not know).
+std::vector<platform::sim::Paper> PapersOfModel(std::u16string_view model);
 
 }  // namespace orca::host

@@ -1,6 +1,7 @@
 #include "sheet.h"
 
 #include "control_names.h"
+#include "find_entry.h"
 #include "resources/window_styles.h"
 #include "settings/byte_access.h"
 #include "settings/field_map.h"
@@ -102,16 +103,9 @@ std::string Sheet::Render() const {
 
 MaybeFailure Sheet::SelectTab(std::string_view title) {
     const std::vector<std::u16string> titles = TabTitles();
-    const std::u16string wanted = text::Utf8ToUtf16(title);
-    int found = -1;
-    for (int i = 0; i < static_cast<int>(titles.size()) && found < 0; ++i) {
-        if (titles[i] == wanted)
-            found = i;
-    }
-    for (int i = 0; i < static_cast<int>(titles.size()) && found < 0; ++i) {
-        if (text::EqualsNoCase(titles[i], wanted))
-            found = i;
-    }
+    // "#N" is the Nth tab of the row, which a language switch does not move.
+    const int found =
+        FindEntry(title, static_cast<int>(titles.size()), [&titles](int i) { return titles[i]; });
     if (found < 0) {
         return Failure{kExitRefused,
                        "no tab \"" + std::string(title) + "\"; the tabs are " + Joined(titles)};

@@ -42,12 +42,16 @@ fs::path DefaultStateDirectory() {
 std::unique_ptr<platform::sim::Environment> LoadState(const fs::path& dir, bool* firstRun,
                                                       Failure* failure) {
     std::error_code ec;
-    if (fs::exists(dir, ec) && !fs::is_directory(dir, ec)) {
-        *failure = StateFailure(dir, "not a directory");
-        return nullptr;
-    }
     *firstRun =
         !fs::exists(dir / state::kPrintersFile, ec) && !fs::exists(dir / state::kSystemFile, ec);
+    // A first run fills only a new or empty directory: anything else is more
+    // likely a mistyped --state than a place for the default printers.
+    if (*firstRun && fs::exists(dir, ec) && !fs::is_empty(dir, ec)) {
+        *failure = StateFailure(dir,
+                                "holds files but no orcaui state; give a new or empty "
+                                "directory, or the one orcaui made before");
+        return nullptr;
+    }
     std::string error;
     auto env = platform::sim::Environment::LoadOrCreate(dir, &error);
     if (env == nullptr)

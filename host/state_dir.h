@@ -15,8 +15,9 @@ namespace orca::host {
 // variable gives an absolute directory.
 std::filesystem::path DefaultStateDirectory();
 
-// Loads the environment of dir. A directory without state gets the embedded
-// default environment, saved there; *firstRun tells whether that happened.
+// Loads the environment of dir. A missing or empty directory gets the
+// embedded default environment, saved there; *firstRun tells whether that
+// happened. A directory that holds other files but no state is refused.
 std::unique_ptr<platform::sim::Environment> LoadState(const std::filesystem::path& dir,
                                                       bool* firstRun, Failure* failure);
 

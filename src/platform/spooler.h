@@ -128,7 +128,8 @@ public:
 
     // StartDocPrinterW level 1: the job id, or 0 on failure (unknown handle
     // 6; a document already started on the handle 1906; a data type other
-    // than "RAW" 1804; the port refused the connection 1225).
+    // than "RAW" 1804; the port refused the connection 1225, its host is
+    // unknown 67, its file cannot be opened 3 or 5).
     virtual uint32_t StartDocument(PrinterHandle handle, const DocInfo1& doc) = 0;
     // StartPagePrinter / EndPagePrinter. No document started: false, 3003.
     virtual bool StartPage(PrinterHandle handle) = 0;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/file_names.h"
 #include "platform/files.h"
 #include "platform/platform.h"
 #include "platform/registry.h"
@@ -104,7 +105,8 @@ std::u16string CDeviceManager::LookupName(std::u16string_view driverName) {
     const bool system64 = Is64BitSystem();
     const std::optional<std::u16string> mapFile =
         FindModelMapFile(*ports.registry, system64 ? kEnvironment64 : kEnvironment32, driverName);
-    if (!mapFile)
+    // A map named outside the driver directory is no map of the driver's.
+    if (!mapFile || !platform::StaysInsideDirectory(*mapFile))
         return std::u16string(driverName);
     std::u16string path;
     const std::uint32_t length = ports.system->WindowsDirectory(&path, kWindowsDirectoryChars);

@@ -133,4 +133,15 @@ const Entry* Profile::FindEntry(std::u16string_view section, std::u16string_view
     return entry == found->firstEntry.end() ? nullptr : &found->entries[entry->second];
 }
 
+std::u16string ReadValue(const Profile& profile, std::u16string_view section,
+                         std::u16string_view key, std::u16string_view def, size_t bufferSize) {
+    const Entry* entry = profile.FindEntry(section, key);
+    std::u16string_view text = entry != nullptr ? UpToNul(entry->value) : UpToNul(def);
+    if (entry == nullptr) {
+        while (!text.empty() && text.back() == u' ')
+            text.remove_suffix(1);
+    }
+    return bufferSize == 0 ? std::u16string() : std::u16string(text.substr(0, bufferSize - 1));
+}
+
 }  // namespace orca::text::ini::detail

@@ -47,6 +47,11 @@ private:
     NameIndex firstSection_;  // folded name -> section
 };
 
+// ReadString's answer from a parse (ini.h): the entry's value or def, cut to
+// bufferSize - 1 units. In memory, so a parse can serve many reads.
+std::u16string ReadValue(const Profile& profile, std::u16string_view section,
+                         std::u16string_view key, std::u16string_view def, size_t bufferSize);
+
 // Blanks around names and values in the file: space, tab, vertical tab.
 std::u16string_view TrimBlanks(std::u16string_view text);
 // Names passed by a caller lose surrounding spaces only, and end at a NUL.

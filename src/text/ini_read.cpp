@@ -6,10 +6,10 @@
 namespace orca::text::ini {
 namespace {
 
-std::u16string CutToBuffer(std::u16string_view text, size_t bufferSize) {
-    if (bufferSize == 0)
-        return {};
-    return std::u16string(text.substr(0, bufferSize - 1));
+// A missing file reads as one without sections.
+const detail::Profile& NoFile() {
+    static const detail::Profile profile{detail::Document{}};
+    return profile;
 }
 
 }  // namespace
@@ -19,12 +19,7 @@ Snapshot::Snapshot(const std::filesystem::path& file, unsigned codePage)
 
 std::u16string Snapshot::ReadString(std::u16string_view section, std::u16string_view key,
                                     std::u16string_view def, size_t bufferSize) const {
-    if (const detail::Entry* entry = profile_ ? profile_->FindEntry(section, key) : nullptr)
-        return CutToBuffer(detail::UpToNul(entry->value), bufferSize);
-    def = detail::UpToNul(def);
-    while (!def.empty() && def.back() == u' ')
-        def.remove_suffix(1);
-    return CutToBuffer(def, bufferSize);
+    return detail::ReadValue(profile_ ? *profile_ : NoFile(), section, key, def, bufferSize);
 }
 
 int Snapshot::ReadInt(std::u16string_view section, std::u16string_view key, int def) const {

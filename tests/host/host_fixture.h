@@ -22,6 +22,8 @@ inline constexpr int kUsage = 2;
 inline constexpr int kUnknownPrinter = 3;
 inline constexpr int kRefused = 4;
 inline constexpr int kState = 5;
+inline constexpr int kJobFailed = 6;
+inline constexpr int kBusy = 7;
 
 inline std::string ReadFile(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
@@ -33,9 +35,10 @@ inline std::string ReadFile(const std::filesystem::path& file) {
 class HostTest : public ::testing::Test {
 protected:
     // orcaui ARGS with this test's state directory.
-    HostRun Orcaui(std::vector<std::string> args, std::string input = {}) {
+    HostRun Orcaui(std::vector<std::string> args, std::string input = {},
+                   std::map<std::string, std::string> environment = {}) {
         args.insert(args.begin(), {"--state", State().string()});
-        return RunHost({std::move(args), std::move(input), {}}, Scratch());
+        return RunHost({std::move(args), std::move(input), std::move(environment)}, Scratch());
     }
 
     // The value of key in the printer's settings as `orcaui settings` shows them.

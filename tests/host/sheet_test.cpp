@@ -1,6 +1,8 @@
 // The sheet command: a setting changed on a page and applied becomes the
 // printer's default that the next run reads back; what is not applied, or
 // what a failing command did, is not kept.
+#include <algorithm>
+
 #include "host_fixture.h"
 
 namespace orca::hosttest {
@@ -75,6 +77,24 @@ TEST_F(SheetTest, PrinterSheetHoldsThePrinterPages) {
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_TRUE(run.out.starts_with("\"Heron(ONYX) Properties\"\n")) << run.out;
     EXPECT_NE(run.out.find("tabs \"General\" \"Sharing\""), std::string::npos) << run.out;
+}
+
+TEST_F(SheetTest, TabsAreFoundByTheirPositionCountingFromOne) {
+    // The tabs line: "  tabs "Layout" ... "Tools" ...".
+    const std::string shown = Orcaui({"sheet", kOrcaPrinter}).out;
+    const size_t line = shown.find("tabs ");
+    const std::string tabs = shown.substr(line, shown.find('\n', line) - line);
+    const size_t position =
+        std::count(tabs.begin(), tabs.begin() + tabs.find("\"Tools\""), '"') / 2;
+    const size_t count = std::count(tabs.begin(), tabs.end(), '"') / 2;
+    const HostRun tools = Orcaui({"sheet", kOrcaPrinter, "tab #" + std::to_string(position + 1)});
+    ASSERT_EQ(tools.exitCode, 0) << tools.err;
+    EXPECT_NE(tools.out.find("[\"Tools\"]"), std::string::npos) << tools.out;
+    for (const std::string& beyond : {std::string("tab #0"), "tab #" + std::to_string(count + 1)}) {
+        const HostRun run = Orcaui({"sheet", kOrcaPrinter, beyond});
+        EXPECT_EQ(run.exitCode, kRefused) << beyond;
+        EXPECT_NE(run.err.find("the tabs are \"Layout\""), std::string::npos) << run.err;
+    }
 }
 
 }  // namespace

@@ -225,10 +225,19 @@ TEST_F(RawJobTest, RefusedConnectionFailsTheDocument) {
         LoopbackListener gone;
         closedPort = gone.Port();
     }
-    const PrinterHandle h = OpenPrinterOnPort(u"tcp:127.0.0.1:" + U16(std::to_string(closedPort)));
-    EXPECT_EQ(Spool().StartDocument(h, DocInfo1{}), 0u);
+    const std::u16string port = u"tcp:127.0.0.1:" + U16(std::to_string(closedPort));
+    const PrinterHandle h = OpenPrinterOnPort(port);
+    EXPECT_EQ(Spool().StartDocument(
+                  h, DocInfo1{.documentName = u"Calibrate", .outputFile = {}, .dataType = {}}),
+              0u);
     EXPECT_EQ(LastError(), kErrorConnectionRefused);
     EXPECT_TRUE(Env().Jobs().empty());
+    // The spooler keeps what the caller may not tell.
+    const std::vector<sim::JobFailure> failed = Env().FailedJobs();
+    ASSERT_EQ(failed.size(), 1u);
+    EXPECT_EQ(failed[0].documentName, u"Calibrate");
+    EXPECT_EQ(failed[0].target, port);
+    EXPECT_EQ(failed[0].error, kErrorConnectionRefused);
     Spool().Close(h);
 }
 

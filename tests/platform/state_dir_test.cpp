@@ -12,6 +12,7 @@
 #include "platform/system.h"
 #include "support/sim_env.h"
 #include "text/ini.h"
+#include "text/utf.h"
 
 namespace orca::platform {
 namespace {
@@ -199,13 +200,22 @@ TEST(StateDirectory, MalformedStateNamesTheFileAndLine) {
         {"printers.ini", "[Printer1]\nName=P\nDriver=D\nPaper1=120,1016\n",
          "printers.ini:4: Paper1 must be"},
         {"printers.ini", "[Printer1]\nName=P\nDriver=D\nSettings=settings/none.bin\n",
-         "printers.ini:4: cannot read"},
+         "none.bin does not exist"},
+        // Neither a directory nor a device that never ends is a settings record.
+        {"printers.ini", "[Printer1]\nName=P\nDriver=D\nSettings=.\n", "printers.ini:4: "},
+        {"printers.ini", "[Printer1]\nName=P\nDriver=D\nSettings=/dev/zero\n",
+         "printers.ini:4: /dev/zero is not a file"},
+        {"printers.ini", "[Printer1]\nName=P\nDriver=D\nPaper1=256,1016,1524,Big\n",
+         "printers.ini:4: Paper1 must be \"number,width,length,name\": a number from 1 to 255"},
         {"printers.ini", "[Printer1]\nName=P\nDriver=D\n\n[Printer2]\nName=p\nDriver=D\n",
          "printers.ini:6: a second printer of that name"},
         {"printers.ini", "[Printer1]\nName=P\nName=Q\n",
          "printers.ini:3: key Name repeats the one of line 2"},
         {"printers.ini", "[Printer1\n", "printers.ini:1: a section header must be"},
         {"printers.ini", "[Printer1]\njust words\n", "printers.ini:2: expected \"key=value\""},
+        // Saving could not write it back.
+        {"printers.ini", "[Printer1]\nName=P\x01Q\nDriver=D\n",
+         "printers.ini:2: a control character"},
         {"forms.ini", "[Form1]\nName=F\nSize=100,100\nImageableArea=0,0,101,100\n",
          "forms.ini:4: the imageable area must lie inside"},
         {"forms.ini", "[Form1]\nName=F\nSize=100;100\nImageableArea=0,0,100,100\n",
@@ -216,9 +226,14 @@ TEST(StateDirectory, MalformedStateNamesTheFileAndLine) {
          "[Form1]\nName=F\nSize=9,9\nImageableArea=0,0,9,9\n[Form2]\nName=f\nSize=9,"
          "9\nImageableArea=0,0,9,9\n",
          "forms.ini:6: a second form of that name"},
+        // The printers of the first-run state have paper 120.
+        {"forms.ini", "[Form1]\nName=F\nNumber=120\nSize=9,9\nImageableArea=0,0,9,9\n",
+         "forms.ini:3: the paper number 120 is a paper of the printer"},
     };
     for (const Case& c : cases) {
         testsupport::TempDirectory state;
+        std::string made;
+        ASSERT_TRUE(Environment::CreateDefault(state.Path())->Save(state.Path(), &made)) << made;
         WriteText(state.Path() / c.file, c.content);
         std::string error;
         EXPECT_EQ(Environment::Load(state.Path(), &error), nullptr) << c.content;
@@ -240,6 +255,41 @@ TEST(StateDirectory, RefusesASettingsRecordWhoseSizesDoNotAddUp) {
 
     EXPECT_EQ(Environment::Load(state.Path() / "missing", &error), nullptr);
     EXPECT_NE(error.find("not a directory"), std::string::npos) << error;
+}
+
+TEST(StateDirectory, StateFileThatIsADirectoryIsRefusedAndSectionsIgnoreLetterCase) {
+    testsupport::TempDirectory state;
+    std::filesystem::create_directories(state.Path() / "printers.ini");
+    std::string error;
+    EXPECT_EQ(Environment::Load(state.Path(), &error), nullptr);
+    EXPECT_NE(error.find("printers.ini: is not a file"), std::string::npos) << error;
+
+    std::filesystem::remove(state.Path() / "printers.ini");
+    WriteText(state.Path() / "system.ini", "[system]\nansicodepage=936\n");
+    const std::unique_ptr<Environment> loaded = Environment::Load(state.Path(), &error);
+    ASSERT_NE(loaded, nullptr) << error;
+    EXPECT_EQ(loaded->Facts().ansiCodePage, 936u);
+}
+
+TEST(StateDirectory, ValueThatWouldNotReadBackIsRefusedBeforeAnythingIsWritten) {
+    testsupport::TempDirectory state;
+    const std::unique_ptr<Environment> env = Environment::CreateDefault(state.Path());
+    std::string error;
+    ASSERT_TRUE(env->Save(state.Path(), &error)) << error;
+    const std::string printers = ReadText(state.Path() / "printers.ini");
+    for (const char16_t* driver : {u"", u"two\nlines", u" padded", u"bell\a"}) {
+        Environment changed(state.Path());
+        for (const sim::Driver& d : env->Drivers())
+            changed.AddDriver(d);
+        sim::Printer printer;
+        printer.name = u"New";
+        printer.driverName = driver;
+        changed.AddPrinter(printer);
+        error.clear();
+        EXPECT_FALSE(changed.Save(state.Path(), &error)) << text::Utf16ToUtf8(driver);
+        EXPECT_NE(error.find("printers.ini"), std::string::npos) << error;
+        EXPECT_EQ(ReadText(state.Path() / "printers.ini"), printers);
+    }
 }
 
 }  // namespace

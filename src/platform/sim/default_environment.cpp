@@ -1,7 +1,11 @@
 // The embedded environment of a first run with no state: one ORCA and one
 // ONYX printer, each with a driver whose model map names its model.
+#include <algorithm>
+#include <iterator>
+
 #include "platform/sim/environment.h"
 #include "platform/sim/public_record.h"
+#include "platform/sim/standard_papers.h"
 
 namespace orca::platform::sim {
 namespace {
@@ -12,14 +16,13 @@ constexpr char kModelMap[] =
     "ORCA Kestrel=Kestrel(ORCA)\r\n"
     "ONYX Heron=Heron(ONYX)\r\n";
 
-// Label stock a label printer's driver offers (tenths of a millimetre).
-const std::vector<Paper>& LabelPapers() {
-    static const std::vector<Paper> papers{
-        {.number = 120, .name = u"4 x 6 in", .width = 1016, .length = 1524},
-        {.number = 121, .name = u"4 x 4 in", .width = 1016, .length = 1016},
-        {.number = 122, .name = u"2 x 1 in", .width = 508, .length = 254},
-        {.number = 123, .name = u"100 x 150 mm", .width = 1000, .length = 1500},
-    };
+// The standard stock that fits both models: all but A6, which is wider
+// than either prints.
+std::vector<Paper> LabelPapers() {
+    const std::span<const Paper> standard = StandardPapers();
+    std::vector<Paper> papers;
+    std::ranges::copy_if(standard, std::back_inserter(papers),
+                         [](const Paper& p) { return p.name != u"A6"; });
     return papers;
 }
 
@@ -40,7 +43,8 @@ std::unique_ptr<Environment> Environment::CreateDefault(const std::filesystem::p
     std::error_code ec;
     std::filesystem::create_directories(root / "jobs", ec);
     env->WriteDriverFile(kEnvironmentX64, kModelMapFile, kModelMap);
-    const Paper& first = LabelPapers().front();
+    const std::vector<Paper> papers = LabelPapers();
+    const Paper& first = papers.front();
     for (const DefaultPrinter& p : kPrinters) {
         env->AddDriver(Driver{.name = p.driver,
                               .environment = kEnvironmentX64,
@@ -50,7 +54,7 @@ std::unique_ptr<Environment> Environment::CreateDefault(const std::filesystem::p
                                 .portName = p.port,
                                 .settings = MakePublicRecord(p.name, first.number, first.name),
                                 .perUserSettingsSize = 0,
-                                .papers = LabelPapers()});
+                                .papers = papers});
     }
     return env;
 }

@@ -1,6 +1,7 @@
 #include "platform/sim/desktop_driver.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "resources/window_styles.h"
 
@@ -150,6 +151,25 @@ bool DesktopDriver::Retype(Window dialog, int controlId, std::u16string_view key
     return SelectText(dialog, controlId, 0, -1) && Type(dialog, controlId, keys);
 }
 
+bool DesktopDriver::Paste(Window dialog, int controlId, std::u16string_view pasted) {
+    DesktopWindow* edit = Reach(dialog, controlId, resources::kClassEdit);
+    if (edit == nullptr || (edit->style & resources::ES_READONLY) != 0 ||
+        ((edit->style & resources::ES_NUMBER) != 0 && !std::ranges::all_of(pasted, IsDigit))) {
+        return false;
+    }
+    desktop_.SetFocus(edit->handle);
+    std::u16string text = edit->text;
+    const int length = static_cast<int>(text.size());
+    const int start = std::clamp(edit->textSelection.start, 0, length);
+    const int end = std::clamp(edit->textSelection.end, start, length);
+    const size_t room = size_t(std::max(0, edit->textLimit - (length - (end - start))));
+    const std::u16string_view inserted = pasted.substr(0, room);
+    text.replace(size_t(start), size_t(end - start), inserted);
+    const int caret = start + static_cast<int>(inserted.size());
+    desktop_.SetEditText(edit->handle, std::move(text), {caret, caret});
+    return true;
+}
+
 bool DesktopDriver::PressKey(Window edit, char16_t key) {
     DesktopWindow* found = desktop_.Find(edit);
     Window dialog = found->parent;
@@ -232,7 +252,12 @@ bool DesktopDriver::Spin(Window dialog, int controlId, int steps) {
     }
     Window target = spin->handle;
     SpinPosition now = desktop_.GetSpinPosition(target);
-    desktop_.SetSpinPosition(target, now.value + steps);
+    // Added in 64 bits: the sum of two ints can leave them; the control
+    // clamps what it gets to its range.
+    const int64_t wanted = int64_t(now.value) + steps;
+    desktop_.SetSpinPosition(target,
+                             int(std::clamp<int64_t>(wanted, std::numeric_limits<int>::min(),
+                                                     std::numeric_limits<int>::max())));
     return true;
 }
 

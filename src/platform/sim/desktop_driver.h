@@ -33,6 +33,10 @@ public:
     bool SelectText(Window dialog, int controlId, int start, int end);
     // Edits: selects all and types the keys over it.
     bool Retype(Window dialog, int controlId, std::u16string_view keys);
+    // Edits: pastes text over the selection as the clipboard gives it,
+    // control characters included (keys could not type them), cut to the
+    // edit's limit; a number edit refuses text that is not digits.
+    bool Paste(Window dialog, int controlId, std::u16string_view text);
     // Moves the focus on to the next control that takes it.
     bool Leave(Window dialog, int controlId);
     // Up-down controls: presses the arrow steps times (negative: down).

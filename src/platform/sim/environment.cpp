@@ -37,6 +37,7 @@ Environment::Environment(const std::filesystem::path& root)
       files_(std::make_unique<SimFiles>(*world_)),
       process_(std::make_unique<SimProcess>(*world_)) {
     world_->root = root;
+    world_->temp = TempDirectoryOf(root);
     if (!root.empty()) {
         std::error_code ec;
         std::filesystem::create_directories(SystemDirectoryOf(root), ec);
@@ -57,6 +58,16 @@ Environment::~Environment() {
 
 const std::filesystem::path& Environment::Root() const {
     return world_->root;
+}
+
+std::filesystem::path Environment::TempDirectory() const {
+    std::lock_guard lock(world_->mutex);
+    return world_->temp;
+}
+
+void Environment::SetTempDirectory(const std::filesystem::path& directory) {
+    std::lock_guard lock(world_->mutex);
+    world_->temp = directory;
 }
 
 void Environment::SetWindowSystem(std::shared_ptr<WindowSystem> windows) {
@@ -132,6 +143,11 @@ std::vector<Form> Environment::Forms() const {
 std::vector<RawJob> Environment::Jobs() const {
     std::lock_guard lock(world_->mutex);
     return world_->jobs;
+}
+
+std::vector<JobFailure> Environment::FailedJobs() const {
+    std::lock_guard lock(world_->mutex);
+    return world_->failedJobs;
 }
 
 void Install(Environment* env) {

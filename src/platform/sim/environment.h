@@ -7,12 +7,14 @@
 
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/platform.h"
 #include "platform/sim/model.h"
+#include "platform/sim/state_source.h"
 
 namespace orca::platform::sim {
 
@@ -34,6 +36,10 @@ public:
     Environment& operator=(const Environment&) = delete;
 
     const std::filesystem::path& Root() const;
+    // The temporary directory: Temp under the root, unless moved elsewhere
+    // (a host on a read-only root gives one of its own).
+    std::filesystem::path TempDirectory() const;
+    void SetTempDirectory(const std::filesystem::path& directory);
     const Ports& GetPorts() const { return ports_; }
 
     // The window-system adapter joins the environment here; the environment
@@ -61,14 +67,22 @@ public:
     std::vector<Form> Forms() const;
     // Finished raw jobs, oldest first.
     std::vector<RawJob> Jobs() const;
+    // Raw jobs that did not reach their printer, oldest first. A job whose
+    // write failed is among the finished jobs too, with what it sent.
+    std::vector<JobFailure> FailedJobs() const;
 
     // Reads the environment of a state directory; null with *error naming
     // the file and line of the first fault.
     static std::unique_ptr<Environment> Load(const std::filesystem::path& stateDir,
                                              std::string* error);
+    // The same from a state's files in memory, over no root directory.
+    static std::unique_ptr<Environment> LoadFiles(const StateFiles& files, std::string* error);
     // Writes the environment into a state directory (its driver directories
-    // too, when the directory is not the environment's root).
+    // too, when the directory is not the environment's root). Nothing is
+    // written when a value would not read back.
     bool Save(const std::filesystem::path& stateDir, std::string* error) const;
+    // The state files a save writes, or none when a value would not read back.
+    std::optional<StateFiles> Files(std::string* error) const;
     // The embedded environment of a first run: an ORCA and an ONYX printer
     // whose jobs go to files under root/jobs.
     static std::unique_ptr<Environment> CreateDefault(const std::filesystem::path& root);

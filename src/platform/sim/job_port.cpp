@@ -111,9 +111,8 @@ std::unique_ptr<JobSink> OpenPortSink(const PortTarget& target, const std::files
         case PortTarget::Kind::kFile:
             return OpenFile(root / ToNativePath(target.path), "ab", error);
         case PortTarget::Kind::kTcp: {
-            std::unique_ptr<TcpConnection> connection = ConnectTcp(target.host, target.port);
+            std::unique_ptr<TcpConnection> connection = ConnectTcp(target.host, target.port, error);
             if (connection == nullptr) {
-                *error = kErrorConnectionRefused;
                 return nullptr;
             }
             return std::make_unique<TcpSink>(std::move(connection));

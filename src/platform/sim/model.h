@@ -80,4 +80,16 @@ struct RawJob {
     bool operator==(const RawJob&) const = default;
 };
 
+// A raw job that did not reach its printer: its target refused the start
+// (job id 0), or a write to it failed.
+struct JobFailure {
+    uint32_t jobId = 0;
+    std::u16string printerName;
+    std::u16string documentName;
+    std::u16string target;  // the port, or the output file the job named
+    uint32_t error = 0;     // the last error the spooler set
+
+    bool operator==(const JobFailure&) const = default;
+};
+
 }  // namespace orca::platform::sim

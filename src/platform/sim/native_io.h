@@ -22,7 +22,8 @@ public:
     virtual bool SendAll(std::span<const uint8_t> bytes) = 0;
 };
 
-// A connection to host:port (a name or an address of either family), or null.
-std::unique_ptr<TcpConnection> ConnectTcp(const std::string& host, uint16_t port);
+// A connection to host:port (a name or an address of either family), or null
+// with *error telling whether the host was not found or refused the connection.
+std::unique_ptr<TcpConnection> ConnectTcp(const std::string& host, uint16_t port, uint32_t* error);
 
 }  // namespace orca::platform::sim

@@ -41,18 +41,19 @@ std::FILE* OpenNativeFile(const std::filesystem::path& file, const char* mode) {
     return std::fopen(file.c_str(), mode);
 }
 
-std::unique_ptr<TcpConnection> ConnectTcp(const std::string& host, uint16_t port) {
-    return ConnectFirstAddress(host, port, [](const addrinfo& a) -> std::unique_ptr<TcpConnection> {
-        const int s = ::socket(a.ai_family, a.ai_socktype | SOCK_CLOEXEC, a.ai_protocol);
-        if (s < 0) {
-            return nullptr;
-        }
-        if (::connect(s, a.ai_addr, a.ai_addrlen) != 0) {
-            ::close(s);
-            return nullptr;
-        }
-        return std::make_unique<PosixConnection>(s);
-    });
+std::unique_ptr<TcpConnection> ConnectTcp(const std::string& host, uint16_t port, uint32_t* error) {
+    return ConnectFirstAddress(
+        host, port, error, [](const addrinfo& a) -> std::unique_ptr<TcpConnection> {
+            const int s = ::socket(a.ai_family, a.ai_socktype | SOCK_CLOEXEC, a.ai_protocol);
+            if (s < 0) {
+                return nullptr;
+            }
+            if (::connect(s, a.ai_addr, a.ai_addrlen) != 0) {
+                ::close(s);
+                return nullptr;
+            }
+            return std::make_unique<PosixConnection>(s);
+        });
 }
 
 }  // namespace orca::platform::sim

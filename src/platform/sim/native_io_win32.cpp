@@ -49,21 +49,23 @@ std::FILE* OpenNativeFile(const std::filesystem::path& file, const char* mode) {
     return _wfopen(file.c_str(), std::wstring(narrow.begin(), narrow.end()).c_str());
 }
 
-std::unique_ptr<TcpConnection> ConnectTcp(const std::string& host, uint16_t port) {
+std::unique_ptr<TcpConnection> ConnectTcp(const std::string& host, uint16_t port, uint32_t* error) {
     if (!StartWinsock()) {
+        *error = kErrorConnectionRefused;
         return nullptr;
     }
-    return ConnectFirstAddress(host, port, [](const addrinfo& a) -> std::unique_ptr<TcpConnection> {
-        const SOCKET s = ::socket(a.ai_family, a.ai_socktype, a.ai_protocol);
-        if (s == INVALID_SOCKET) {
-            return nullptr;
-        }
-        if (::connect(s, a.ai_addr, static_cast<int>(a.ai_addrlen)) != 0) {
-            ::closesocket(s);
-            return nullptr;
-        }
-        return std::make_unique<WinsockConnection>(s);
-    });
+    return ConnectFirstAddress(
+        host, port, error, [](const addrinfo& a) -> std::unique_ptr<TcpConnection> {
+            const SOCKET s = ::socket(a.ai_family, a.ai_socktype, a.ai_protocol);
+            if (s == INVALID_SOCKET) {
+                return nullptr;
+            }
+            if (::connect(s, a.ai_addr, static_cast<int>(a.ai_addrlen)) != 0) {
+                ::closesocket(s);
+                return nullptr;
+            }
+            return std::make_unique<WinsockConnection>(s);
+        });
 }
 
 }  // namespace orca::platform::sim

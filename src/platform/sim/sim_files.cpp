@@ -31,7 +31,7 @@ using FilePtr = std::unique_ptr<FILE, FileCloser>;
 uint32_t SimFiles::TempDirectory(std::u16string* path, uint32_t bufferChars) {
     std::lock_guard lock(world_.mutex);
     // The empty last element gives the trailing separator.
-    return AnswerDirectory(world_.root, TempDirectoryOf(world_.root) / "", path, bufferChars);
+    return AnswerDirectory(world_.root, world_.temp / "", path, bufferChars);
 }
 
 bool SimFiles::Exists(std::u16string_view path) {

@@ -9,6 +9,18 @@ namespace {
 
 constexpr std::u16string_view kRawDataType = u"RAW";
 
+// Where the job went: the output file it named, else its printer's port.
+void RecordFailure(World& world, uint32_t jobId, const std::u16string& printer,
+                   const std::u16string& document, const std::u16string& outputFile,
+                   uint32_t error) {
+    world.failedJobs.push_back(
+        JobFailure{.jobId = jobId,
+                   .printerName = printer,
+                   .documentName = document,
+                   .target = outputFile.empty() ? world.FindPrinter(printer)->portName : outputFile,
+                   .error = error});
+}
+
 }  // namespace
 
 OpenJob* SimSpooler::LookupJob(PrinterHandle handle) {
@@ -50,6 +62,7 @@ uint32_t SimSpooler::StartDocument(PrinterHandle handle, const DocInfo1& doc) {
         sink = OpenPortSink(*target, world_.root, &error);
     }
     if (sink == nullptr) {
+        RecordFailure(world_, 0, open->printerName, doc.documentName, doc.outputFile, error);
         SetThreadLastError(error);
         return 0;
     }
@@ -61,7 +74,8 @@ uint32_t SimSpooler::StartDocument(PrinterHandle handle, const DocInfo1& doc) {
                                          .dataType = doc.dataType,
                                          .pageStarted = false,
                                          .writes = {}},
-                        .sink = std::move(sink)};
+                        .sink = std::move(sink),
+                        .failed = false};
     return id;
 }
 
@@ -89,6 +103,11 @@ bool SimSpooler::Write(PrinterHandle handle, std::span<const uint8_t> bytes, uin
     }
     job->record.writes.emplace_back(bytes.begin(), bytes.end());
     if (!job->sink->Write(bytes)) {
+        if (!job->failed) {
+            job->failed = true;
+            RecordFailure(world_, job->record.id, job->record.printerName, job->record.documentName,
+                          job->record.outputFile, kErrorWriteFault);
+        }
         SetThreadLastError(kErrorWriteFault);
         return false;
     }

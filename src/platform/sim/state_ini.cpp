@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
-#include <fstream>
-#include <sstream>
 
 #include "text/utf.h"
 
@@ -21,15 +19,22 @@ std::string_view Trim(std::string_view s) {
     return s.substr(first, s.find_last_not_of(kBlanks) - first + 1);
 }
 
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-    return std::ranges::equal(a, b, [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) ==
-               std::tolower(static_cast<unsigned char>(y));
+bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() && SameName(text.substr(0, prefix.size()), prefix);
+}
+
+// A control character other than a tab: no line of a state file holds one.
+bool HasControl(std::string_view text) {
+    return std::ranges::any_of(text, [](char c) {
+        return c != '\t' && (static_cast<unsigned char>(c) < 0x20 || c == 0x7F);
     });
 }
 
-bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() && EqualsNoCase(text.substr(0, prefix.size()), prefix);
+// Whether text reads back as itself: not empty, no blanks at either end
+// (reading drops them) and no control character (a line break would end
+// the line).
+bool ReadsBack(std::string_view text) {
+    return !text.empty() && Trim(text) == text && !HasControl(text);
 }
 
 bool AllDigits(std::string_view s) {
@@ -41,13 +46,16 @@ bool ParseLine(std::string_view text, size_t line, std::vector<StateSection>* se
     if (text.empty() || text.front() == ';' || text.front() == '#') {
         return true;
     }
+    if (HasControl(text)) {
+        return error->At(line, "a control character");
+    }
     if (text.front() == '[') {
         if (text.back() != ']' || text.size() < 3) {
             return error->At(line, "a section header must be \"[name]\"");
         }
         const std::string name(Trim(text.substr(1, text.size() - 2)));
         for (const StateSection& s : *sections) {
-            if (EqualsNoCase(s.name, name)) {
+            if (SameName(s.name, name)) {
                 return error->At(line, "section [" + name + "] repeats the one of line " +
                                            std::to_string(s.line));
             }
@@ -65,7 +73,7 @@ bool ParseLine(std::string_view text, size_t line, std::vector<StateSection>* se
     StateSection& section = sections->back();
     const std::string key(Trim(text.substr(0, equals)));
     for (const StateEntry& e : section.entries) {
-        if (EqualsNoCase(e.key, key)) {
+        if (SameName(e.key, key)) {
             return error->At(line,
                              "key " + key + " repeats the one of line " + std::to_string(e.line));
         }
@@ -84,15 +92,19 @@ bool StateError::At(size_t line, const std::string& what) {
     return false;
 }
 
-bool ReadStateFile(const std::filesystem::path& file, std::vector<StateSection>* sections,
-                   StateError* error) {
+bool SameName(std::string_view a, std::string_view b) {
+    return std::ranges::equal(a, b, [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) ==
+               std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+bool ParseStateText(std::string_view text, std::vector<StateSection>* sections, StateError* error) {
     sections->clear();
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        return !std::filesystem::exists(file) || error->At(0, "cannot be read");
-    }
-    std::string line;
-    for (size_t number = 1; std::getline(in, line); ++number) {
+    for (size_t number = 1; !text.empty(); ++number) {
+        const size_t end = text.find('\n');
+        const std::string_view line = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
         if (!ParseLine(Trim(line), number, sections, error)) {
             return false;
         }
@@ -100,20 +112,27 @@ bool ReadStateFile(const std::filesystem::path& file, std::vector<StateSection>*
     return true;
 }
 
-bool WriteStateFile(const std::filesystem::path& file, const std::vector<StateSection>& sections) {
-    std::ostringstream out;
+std::optional<std::string> FormatStateText(const std::vector<StateSection>& sections,
+                                           StateError* error) {
+    std::string out;
     for (const StateSection& section : sections) {
-        if (&section != &sections.front()) {
-            out << '\n';
+        if (!ReadsBack(section.name) || section.name.find(']') != std::string::npos) {
+            error->At(0, "the section name \"" + section.name + "\" would not read back");
+            return std::nullopt;
         }
-        out << '[' << section.name << "]\n";
+        out += (out.empty() ? "[" : "\n[") + section.name + "]\n";
         for (const StateEntry& e : section.entries) {
-            out << e.key << '=' << e.value << '\n';
+            if (!ReadsBack(e.key) || e.key.find('=') != std::string::npos || !ReadsBack(e.value) ||
+                e.key.front() == ';' || e.key.front() == '#' || e.key.front() == '[') {
+                error->At(0, "[" + section.name + "] " + e.key + "=" + e.value +
+                                 ": a value must not be empty, hold a control character or "
+                                 "start or end with a blank");
+                return std::nullopt;
+            }
+            out += e.key + '=' + e.value + '\n';
         }
     }
-    std::ofstream stream(file, std::ios::binary | std::ios::trunc);
-    stream << out.str();
-    return static_cast<bool>(stream.flush());
+    return out;
 }
 
 std::optional<uint32_t> ParseNumber(std::string_view text, uint32_t max) {
@@ -133,7 +152,7 @@ std::optional<uint32_t> ParseNumber(std::string_view text, uint32_t max) {
 const StateEntry* SectionReader::Find(std::string_view key) {
     asked_.emplace_back(key);
     for (const StateEntry& e : section_.entries) {
-        if (EqualsNoCase(e.key, key)) {
+        if (SameName(e.key, key)) {
             return &e;
         }
     }
@@ -142,7 +161,7 @@ const StateEntry* SectionReader::Find(std::string_view key) {
 
 size_t SectionReader::LineOf(std::string_view key) const {
     for (const StateEntry& e : section_.entries) {
-        if (EqualsNoCase(e.key, key)) {
+        if (SameName(e.key, key)) {
             return e.line;
         }
     }
@@ -214,7 +233,7 @@ bool SectionReader::CheckNoOtherKeys() {
     for (const StateEntry& e : section_.entries) {
         const bool known =
             std::ranges::any_of(asked_,
-                                [&e](const std::string& k) { return EqualsNoCase(k, e.key); }) ||
+                                [&e](const std::string& k) { return SameName(k, e.key); }) ||
             std::ranges::any_of(prefixes_, [&e](const std::string& p) {
                 return StartsWithNoCase(e.key, p) && AllDigits(e.key.substr(p.size()));
             });

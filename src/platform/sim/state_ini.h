@@ -41,10 +41,16 @@ private:
 
 // Blanks around names and values are dropped; ';' or '#' starts a comment
 // line. Section names and keys within a section must be unique (letter case
-// ignored). A missing file reads as no sections.
-bool ReadStateFile(const std::filesystem::path& file, std::vector<StateSection>* sections,
-                   StateError* error);
-bool WriteStateFile(const std::filesystem::path& file, const std::vector<StateSection>& sections);
+// ignored).
+bool ParseStateText(std::string_view text, std::vector<StateSection>* sections, StateError* error);
+// The text of the sections, or a fault when a name or value would not read
+// back as it is (empty, blanks at either end, a control character, a ']' in
+// a section name, a '=' in a key).
+std::optional<std::string> FormatStateText(const std::vector<StateSection>& sections,
+                                           StateError* error);
+
+// Section names and keys compare as the format says: without letter case.
+bool SameName(std::string_view a, std::string_view b);
 
 // Typed reads of one section's values; each records a fault naming the line.
 class SectionReader {

@@ -1,7 +1,5 @@
 // Reading an environment from a state directory (format in STATE.md).
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
 #include "platform/sim/environment.h"
 #include "platform/sim/job_port.h"
@@ -9,6 +7,7 @@
 #include "platform/sim/sim_spooler.h"
 #include "platform/sim/state_files.h"
 #include "platform/sim/state_ini.h"
+#include "platform/sim/state_source.h"
 #include "text/nocase.h"
 #include "text/utf.h"
 
@@ -18,10 +17,10 @@ namespace {
 constexpr uint32_t kMaxU16 = 0xFFFF;
 constexpr uint32_t kMaxI32 = 0x7FFFFFFF;
 
-bool LoadSystem(const std::vector<StateSection>& sections, const std::filesystem::path&,
-                Environment* env, StateError* error) {
+bool LoadSystem(const std::vector<StateSection>& sections, const StateSource&, Environment* env,
+                StateError* error) {
     for (const StateSection& section : sections) {
-        if (section.name != state::kSystemSection) {
+        if (!SameName(section.name, state::kSystemSection)) {
             return error->At(section.line, "unknown section [" + section.name + "], expected [" +
                                                state::kSystemSection + "]");
         }
@@ -51,8 +50,8 @@ bool LoadSystem(const std::vector<StateSection>& sections, const std::filesystem
     return true;
 }
 
-bool LoadDrivers(const std::vector<StateSection>& sections, const std::filesystem::path&,
-                 Environment* env, StateError* error) {
+bool LoadDrivers(const std::vector<StateSection>& sections, const StateSource&, Environment* env,
+                 StateError* error) {
     for (const StateSection& section : sections) {
         SectionReader r(section, error);
         Driver driver;
@@ -92,13 +91,14 @@ bool ParsePaper(const StateEntry& entry, Paper* paper, StateError* error) {
         return to == std::string::npos ? 0
                                        : ParseNumber(v.substr(from, to - from), max).value_or(0);
     };
-    const uint32_t number = field(0, a, kMaxU16);
+    const uint32_t number = field(0, a, kUserDefinedPaper - 1);
     const uint32_t width = field(a + 1, b, kMaxI32);
     const uint32_t length = field(b + 1, c, kMaxI32);
     if (number == 0 || width == 0 || length == 0 || c + 1 >= v.size()) {
         return error->At(entry.line, entry.key +
-                                         " must be \"number,width,length,name\" with positive "
-                                         "numbers (tenths of a millimetre) and a name");
+                                         " must be \"number,width,length,name\": a number from 1 "
+                                         "to 255, positive sizes (tenths of a millimetre) and a "
+                                         "name");
     }
     *paper = Paper{.number = uint16_t(number),
                    .name = text::Utf8ToUtf16(v.substr(c + 1)),
@@ -107,17 +107,13 @@ bool ParsePaper(const StateEntry& entry, Paper* paper, StateError* error) {
     return true;
 }
 
-bool ReadBlob(const std::filesystem::path& file, std::vector<uint8_t>* bytes) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        return false;
-    }
-    bytes->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
-}
+// The largest settings record: both of its sizes are 16-bit.
+constexpr size_t kMaxRecordBytes = 2 * size_t(kMaxU16);
+// A state INI file larger than this is no hand-kept file.
+constexpr size_t kMaxStateFileBytes = size_t(64) << 20;
 
-bool LoadPrinter(const StateSection& section, const std::filesystem::path& stateDir,
-                 Environment* env, StateError* error) {
+bool LoadPrinter(const StateSection& section, const StateSource& source, Environment* env,
+                 StateError* error) {
     SectionReader r(section, error);
     Printer printer;
     printer.name = r.Text(state::kName).value_or(u"");
@@ -145,13 +141,17 @@ bool LoadPrinter(const StateSection& section, const std::filesystem::path& state
                       "Port must be \"null:\", \"file:PATH\" or \"tcp:HOST:PORT\"");
     }
     if (!settings.empty()) {
-        const std::filesystem::path blob = stateDir / ToNativePath(settings);
-        if (!ReadBlob(blob, &printer.settings)) {
-            return r.Fail(r.LineOf(state::kSettings), "cannot read " + blob.string());
+        const std::filesystem::path blob = ToNativePath(settings);
+        std::string bytes;
+        std::string why = "does not exist";
+        if (source.Read(blob, kMaxRecordBytes, &bytes, &why) != StateSource::Result::kRead) {
+            return r.Fail(r.LineOf(state::kSettings), source.Describe(blob) + " " + why);
         }
+        printer.settings.assign(bytes.begin(), bytes.end());
         if (!RecordSizesConsistent(printer.settings)) {
-            return r.Fail(r.LineOf(state::kSettings),
-                          blob.string() + " is not a settings record (its sizes do not add up)");
+            return r.Fail(
+                r.LineOf(state::kSettings),
+                source.Describe(blob) + " is not a settings record (its sizes do not add up)");
         }
     }
     const auto printers = env->Printers();
@@ -191,20 +191,31 @@ bool LoadForm(const StateSection& section, Environment* env, StateError* error) 
                             [&](const Form& f) { return *number != 0 && f.number == *number; })) {
         return r.Fail(r.LineOf(state::kNumber), "a second form with that paper number");
     }
+    // A printer's own paper of that number would hide the form in its list.
+    const auto printers = env->Printers();
+    const auto user = std::ranges::find_if(printers, [&](const Printer& p) {
+        return std::ranges::any_of(
+            p.papers, [&](const Paper& paper) { return *number != 0 && paper.number == *number; });
+    });
+    if (user != printers.end()) {
+        return r.Fail(r.LineOf(state::kNumber), "the paper number " + std::to_string(*number) +
+                                                    " is a paper of the printer " +
+                                                    text::Utf16ToUtf8(user->name));
+    }
     if (!env->AddForm(form, uint16_t(*number))) {
         return r.Fail(r.LineOf(state::kName), "a second form of that name");
     }
     return true;
 }
 
-bool LoadPrinters(const std::vector<StateSection>& sections, const std::filesystem::path& stateDir,
+bool LoadPrinters(const std::vector<StateSection>& sections, const StateSource& source,
                   Environment* env, StateError* error) {
     return std::ranges::all_of(
-        sections, [&](const StateSection& s) { return LoadPrinter(s, stateDir, env, error); });
+        sections, [&](const StateSection& s) { return LoadPrinter(s, source, env, error); });
 }
 
-bool LoadForms(const std::vector<StateSection>& sections, const std::filesystem::path&,
-               Environment* env, StateError* error) {
+bool LoadForms(const std::vector<StateSection>& sections, const StateSource&, Environment* env,
+               StateError* error) {
     return std::ranges::all_of(sections,
                                [&](const StateSection& s) { return LoadForm(s, env, error); });
 }
@@ -213,8 +224,7 @@ bool LoadForms(const std::vector<StateSection>& sections, const std::filesystem:
 // loaded later must avoid.
 struct StateFile {
     const char* name;
-    bool (*load)(const std::vector<StateSection>&, const std::filesystem::path&, Environment*,
-                 StateError*);
+    bool (*load)(const std::vector<StateSection>&, const StateSource&, Environment*, StateError*);
 };
 constexpr StateFile kStateFiles[] = {
     {state::kSystemFile, LoadSystem},
@@ -222,6 +232,23 @@ constexpr StateFile kStateFiles[] = {
     {state::kPrintersFile, LoadPrinters},
     {state::kFormsFile, LoadForms},
 };
+
+// A missing file holds no sections.
+bool LoadFrom(const StateSource& source, Environment* env, std::string* error) {
+    for (const StateFile& file : kStateFiles) {
+        StateError fault(source.Describe(file.name));
+        std::string text;
+        std::string why;
+        const StateSource::Result read = source.Read(file.name, kMaxStateFileBytes, &text, &why);
+        std::vector<StateSection> sections;
+        if ((read == StateSource::Result::kRefused && !fault.At(0, why)) ||
+            !ParseStateText(text, &sections, &fault) || !file.load(sections, source, env, &fault)) {
+            *error = fault.Message();
+            return false;
+        }
+    }
+    return true;
+}
 
 }  // namespace
 
@@ -233,17 +260,12 @@ std::unique_ptr<Environment> Environment::Load(const std::filesystem::path& stat
         return nullptr;
     }
     auto env = std::make_unique<Environment>(stateDir);
-    for (const StateFile& file : kStateFiles) {
-        const std::filesystem::path path = stateDir / file.name;
-        StateError fault(path.string());
-        std::vector<StateSection> sections;
-        if (!ReadStateFile(path, &sections, &fault) ||
-            !file.load(sections, stateDir, env.get(), &fault)) {
-            *error = fault.Message();
-            return nullptr;
-        }
-    }
-    return env;
+    return LoadFrom(DirectorySource(stateDir), env.get(), error) ? std::move(env) : nullptr;
+}
+
+std::unique_ptr<Environment> Environment::LoadFiles(const StateFiles& files, std::string* error) {
+    auto env = std::make_unique<Environment>(std::filesystem::path());
+    return LoadFrom(MemorySource(files), env.get(), error) ? std::move(env) : nullptr;
 }
 
 std::unique_ptr<Environment> Environment::LoadOrCreate(const std::filesystem::path& stateDir,

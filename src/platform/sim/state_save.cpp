@@ -104,9 +104,9 @@ std::vector<StateSection> FormSections(const std::vector<Form>& forms) {
     return sections;
 }
 
-bool WriteBlob(const std::filesystem::path& file, const std::vector<uint8_t>& bytes) {
+bool WriteFile(const std::filesystem::path& file, const std::string& bytes) {
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    out.write(bytes.data(), std::streamsize(bytes.size()));
     return static_cast<bool>(out.flush());
 }
 
@@ -117,7 +117,38 @@ bool SameDirectory(const std::filesystem::path& a, const std::filesystem::path& 
 
 }  // namespace
 
+std::optional<StateFiles> Environment::Files(std::string* error) const {
+    const std::vector<Printer> printers = Printers();
+    const std::pair<const char*, std::vector<StateSection>> texts[] = {
+        {state::kSystemFile, SystemSections(Facts())},
+        {state::kDriversFile, DriverSections(Drivers())},
+        {state::kPrintersFile, PrinterSections(printers)},
+        {state::kFormsFile, FormSections(Forms())},
+    };
+    StateFiles files;
+    for (const auto& [name, sections] : texts) {
+        StateError fault(name);
+        std::optional<std::string> text = FormatStateText(sections, &fault);
+        if (!text) {
+            *error = fault.Message();
+            return std::nullopt;
+        }
+        files[name] = std::move(*text);
+    }
+    for (size_t i = 0; i < printers.size(); ++i) {
+        if (!printers[i].settings.empty()) {
+            files[std::string(state::kSettingsFolder) + "/" + SettingsBlobName(i)] =
+                std::string(printers[i].settings.begin(), printers[i].settings.end());
+        }
+    }
+    return files;
+}
+
 bool Environment::Save(const std::filesystem::path& stateDir, std::string* error) const {
+    const std::optional<StateFiles> files = Files(error);
+    if (!files) {
+        return false;
+    }
     std::error_code ec;
     const std::filesystem::path settingsDir = stateDir / state::kSettingsFolder;
     std::filesystem::remove_all(settingsDir, ec);
@@ -126,23 +157,9 @@ bool Environment::Save(const std::filesystem::path& stateDir, std::string* error
         *error = settingsDir.string() + ": " + ec.message();
         return false;
     }
-    const std::vector<Printer> printers = Printers();
-    const std::pair<const char*, std::vector<StateSection>> files[] = {
-        {state::kSystemFile, SystemSections(Facts())},
-        {state::kDriversFile, DriverSections(Drivers())},
-        {state::kPrintersFile, PrinterSections(printers)},
-        {state::kFormsFile, FormSections(Forms())},
-    };
-    for (const auto& [name, sections] : files) {
-        if (!WriteStateFile(stateDir / name, sections)) {
+    for (const auto& [name, bytes] : *files) {
+        if (!WriteFile(stateDir / name, bytes)) {
             *error = (stateDir / name).string() + ": cannot be written";
-            return false;
-        }
-    }
-    for (size_t i = 0; i < printers.size(); ++i) {
-        const std::filesystem::path blob = settingsDir / SettingsBlobName(i);
-        if (!printers[i].settings.empty() && !WriteBlob(blob, printers[i].settings)) {
-            *error = blob.string() + ": cannot be written";
             return false;
         }
     }

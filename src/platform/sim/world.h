@@ -21,6 +21,7 @@ namespace orca::platform::sim {
 struct OpenJob {
     RawJob record;
     std::unique_ptr<JobSink> sink;
+    bool failed = false;  // a write failed; the job is in World::failedJobs
 };
 
 struct OpenPrinter {
@@ -31,11 +32,13 @@ struct OpenPrinter {
 struct World {
     mutable std::mutex mutex;
     std::filesystem::path root;  // empty for the detached environment
+    std::filesystem::path temp;  // the temporary directory, root/Temp unless moved
     std::vector<Printer> printers;
     std::vector<Driver> drivers;
     std::vector<Form> forms;
     SystemFacts facts;
     std::vector<RawJob> jobs;
+    std::vector<JobFailure> failedJobs;
     std::map<uintptr_t, OpenPrinter> printerHandles;
     std::map<uintptr_t, Driver> keyHandles;  // an open key is a driver's key
     uintptr_t nextHandle = 0x100;
