@@ -42,6 +42,22 @@ std::string Entries(int count, TextAt textAt) {
     return count == 0 ? "none" : out;
 }
 
+// The button that Enter presses: the dialog's default push button, or its
+// IDOK button when it marks none as default.
+std::optional<int> DefaultButton(platform::sim::Desktop& desktop, Window dialog) {
+    std::optional<int> ok;
+    for (Window child : desktop.Children(dialog)) {
+        if (desktop.ClassName(child) != resources::kClassButton)
+            continue;
+        const int id = desktop.ControlId(child);
+        if ((desktop.Style(child) & resources::BS_TYPEMASK) == resources::BS_DEFPUSHBUTTON)
+            return id;
+        if (id == resources::IDOK)
+            ok = id;
+    }
+    return ok;
+}
+
 }  // namespace
 
 MaybeFailure ActionRunner::Run(const Action& action) {
@@ -199,9 +215,16 @@ MaybeFailure ActionRunner::SheetButton(const Action& action, Window dialog) {
     }
     if (action.verb == Verb::kApply)
         return Failure{kExitRefused, "`apply` acts on the sheet, not in a dialog"};
-    const int button = action.verb == Verb::kOk ? resources::IDOK : resources::IDCANCEL;
-    if (!sheet_.Driver().Click(dialog, button))
-        return Failure{kExitRefused, "`" + action.source + "`: the dialog has no such button"};
+    if (action.verb == Verb::kCancel) {
+        if (!sheet_.Driver().PressEscape(dialog))
+            return Failure{kExitRefused, "`cancel`: the dialog's Cancel button is disabled"};
+        return std::nullopt;
+    }
+    const std::optional<int> button = DefaultButton(sheet_.Desktop(), dialog);
+    if (!button)
+        return Failure{kExitRefused, "`ok`: the dialog has no OK button"};
+    if (!sheet_.Driver().Click(dialog, *button))
+        return Failure{kExitRefused, "`ok`: the dialog's OK button is disabled or hidden"};
     return std::nullopt;
 }
 

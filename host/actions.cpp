@@ -50,9 +50,11 @@ constexpr VerbRule kVerbs[] = {
      "press Apply: the pages apply their changes and the sheet's settings become the "
      "printer's defaults"},
     {"ok", Verb::kOk, false, 0, 0, "ok",
-     "press OK: apply as above and close the sheet (in a dialog: its OK button)"},
+     "press OK: apply as above and close the sheet (in a dialog: its OK button, the "
+     "default one that Enter presses)"},
     {"cancel", Verb::kCancel, false, 0, 0, "cancel",
-     "press Cancel: close without applying (in a dialog: its Cancel button)"},
+     "press Cancel: close without applying (in a dialog: Escape, which its Cancel "
+     "button answers)"},
     {"show", Verb::kShow, false, 0, 0, "show", "print the page or dialog in front"},
 };
 

@@ -1,5 +1,6 @@
 #include "control_names.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "resources/dialog_template.h"
@@ -23,12 +24,20 @@ constexpr NamedButton kDialogButtons[] = {
     {u"IDCANCEL", resources::IDCANCEL},
 };
 
-constexpr std::u16string_view kControlPrefix = u"IDC_";
+// Control names are identifiers beginning with ID (IDC_..., IDOK_..., ID_...);
+// the table's few other strings are texts for the host.
+bool IsControlName(std::u16string_view name) {
+    const auto identifier = [](char16_t c) {
+        return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') ||
+               c == u'_';
+    };
+    return name.starts_with(u"ID") && std::ranges::all_of(name, identifier);
+}
 
 // The control's name in the table, or empty when the table has none for it.
 std::u16string_view TableName(int id) {
     const std::u16string_view name = resources::ControlName(id);
-    return name.starts_with(kControlPrefix) ? name : std::u16string_view();
+    return IsControlName(name) ? name : std::u16string_view();
 }
 
 bool Names(int id, std::u16string_view name) {

@@ -1,6 +1,7 @@
 // Controls as a person names them in actions: by number (1014) or by the
-// symbolic name of the module's control-name table (IDC_OPTION_EDIT_COPIES),
-// letter case ignored; IDOK and IDCANCEL name the dialog buttons.
+// symbolic name of the module's control-name table (IDC_OPTION_EDIT_COPIES,
+// IDOK_CMD_Define), letter case ignored; IDOK and IDCANCEL name the dialog
+// buttons of those numbers.
 #pragma once
 
 #include <string>

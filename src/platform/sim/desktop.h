@@ -157,6 +157,9 @@ private:
     void Tell(Window window, Call call);
     // Sends a control's notice to the dialog that holds it.
     void Notify(Window control, Notification code);
+    // Escape in a dialog: it hears its IDCANCEL button clicked, whether the
+    // dialog has that button or not.
+    void HearEscape(Window dialog);
     // Whether a control of that class reports focus changes.
     bool ReportsFocus(const DesktopWindow& control) const;
     void SetEditText(Window edit, std::u16string text, TextSelection selection);

@@ -97,10 +97,7 @@ int Desktop::RunModal(const resources::DialogTemplate& dialog, Window owner,
     }
     if (open()) {
         // Nobody closed it: the person presses Escape.
-        Tell(made, [&](WindowHandler& target) {
-            target.OnNotify(made, Child(made, resources::IDCANCEL), resources::IDCANCEL,
-                            Notification::kClicked);
-        });
+        HearEscape(made);
     }
     const DesktopWindow* window = Find(made);
     int result = window != nullptr && window->ended ? window->result : resources::IDCANCEL;
@@ -109,6 +106,13 @@ int Desktop::RunModal(const resources::DialogTemplate& dialog, Window owner,
         focus_ = previousFocus;
     }
     return result;
+}
+
+void Desktop::HearEscape(Window dialog) {
+    Tell(dialog, [&](WindowHandler& target) {
+        target.OnNotify(dialog, Child(dialog, resources::IDCANCEL), resources::IDCANCEL,
+                        Notification::kClicked);
+    });
 }
 
 void Desktop::EndModal(Window dialog, int result) {

@@ -281,6 +281,15 @@ bool DesktopDriver::ReleaseLeftButton(Window window, Point at) {
     return Mouse(window, MouseEvent::kLeftButtonUp, at);
 }
 
+bool DesktopDriver::PressEscape(Window dialog) {
+    const Window cancel = desktop_.Child(dialog, resources::IDCANCEL);
+    if (!desktop_.Exists(dialog) || (cancel != nullptr && !desktop_.IsEnabled(cancel))) {
+        return false;
+    }
+    desktop_.HearEscape(dialog);
+    return true;
+}
+
 bool DesktopDriver::SelectTab(Window sheet, int tab) {
     return desktop_.IsVisible(sheet) && desktop_.ActivateTab(sheet, tab);
 }

@@ -37,6 +37,9 @@ public:
     // control characters included (keys could not type them), cut to the
     // edit's limit; a number edit refuses text that is not digits.
     bool Paste(Window dialog, int controlId, std::u16string_view text);
+    // Dialogs: Escape, refused when the dialog's IDCANCEL button is there
+    // but disabled (the real dialog only beeps then).
+    bool PressEscape(Window dialog);
     // Moves the focus on to the next control that takes it.
     bool Leave(Window dialog, int controlId);
     // Up-down controls: presses the arrow steps times (negative: down).
