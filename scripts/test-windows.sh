@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The Windows stage of the suite: cross-builds ORCAUI.dll and the Windows test
 # programs with mingw-w64 in build-win/, then runs them under Wine in a fresh,
-# headless 64-bit prefix that is removed afterwards. Prints each program's
-# summary and every failure.
+# 64-bit prefix that is removed afterwards: headless, except the property
+# sheet program, which shows the plug-in's pages in real sheets on an Xvfb
+# display (their screenshots land in build-win/screenshots/). Prints each
+# program's summary and every failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -24,5 +26,9 @@ unset DISPLAY
 wineboot --init >/dev/null 2>&1
 
 # GTEST_BRIEF keeps each program's output to its failures and its summary;
-# -V prints that output for passing programs too.
-GTEST_BRIEF=1 ctest --test-dir build-win --output-on-failure -V --timeout 300
+# -V prints that output for passing programs too. xvfb-run -a picks a free
+# display.
+sheets=test_win_sheets
+GTEST_BRIEF=1 ctest --test-dir build-win --output-on-failure -V --timeout 300 -E "^$sheets\$"
+GTEST_BRIEF=1 xvfb-run -a ctest --test-dir build-win --output-on-failure -V --timeout 300 \
+    -R "^$sheets\$"

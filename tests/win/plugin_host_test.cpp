@@ -1,7 +1,7 @@
 // ORCAUI.dll driven under Windows as a driver host drives it: the exports and
 // the class factory, the settings hooks over printers of the system's spooler,
-// the capabilities, the colour profile, the hooks without behaviour and the
-// sheets of a platform without a window system.
+// the capabilities, the colour profile and the hooks without behaviour (the
+// sheets are shown in property_sheet_test.cpp).
 #include <algorithm>
 #include <cstring>
 #include <functional>
@@ -319,44 +319,6 @@ TEST_F(HooksTest, HooksWithoutBehaviourAnswerNotImplemented) {
     for (const auto& [name, hook] : hooks) {
         SCOPED_TRACE(name);
         EXPECT_EQ(hook(), E_NOTIMPL);
-    }
-}
-
-// The host's property-sheet callback, counting the pages it is handed.
-LONG_PTR CountPages(HANDLE sheet, UINT function, LPARAM, LPARAM) {
-    if (function == CPSFUNC_ADD_PROPSHEETPAGEW)
-        ++*static_cast<int*>(sheet);
-    return 1;
-}
-
-TEST_F(HooksTest, WithoutAWindowSystemTheSheetsGetNoPages) {
-    for (const char16_t* name : {kOrcaPrinter, kOnyxPrinter}) {
-        SCOPED_TRACE(testing::PrintToString(std::u16string(name)));
-        OpenedPrinter printer(name);
-        PluginObject object = CreateObject();
-        HostDevMode records(PrivateSize(*object, printer.Handle()), name);
-        OEMDMPARAM defaults = DevModeParams(printer.Handle(), nullptr, &records);
-        defaults.pPublicDMIn = records.Public();
-        ASSERT_EQ(object->DevMode(OEMDM_DEFAULT, &defaults), S_OK);
-        OEMCUIPPARAM ui = testsupport::CommonUIParams(printer.Handle(), records, nullptr, 0);
-        ASSERT_EQ(object->CommonUIProp(OEMCUIP_DOCPROP, &ui), S_OK);
-
-        int pages = 0;
-        PROPSHEETUI_INFO info{};
-        info.cbSize = sizeof(info);
-        info.Version = PROPSHEETUI_INFO_VERSION;
-        info.Reason = PROPSHEETUI_REASON_INIT;
-        info.hComPropSheet = &pages;
-        info.pfnComPropSheet = &CountPages;
-        info.Result = 99;
-        EXPECT_EQ(object->DocumentPropertySheets(&info, 0), S_OK);
-        EXPECT_EQ(info.Result, 0u);
-        EXPECT_EQ(object->DevicePropertySheets(&info, 0), S_OK);
-        EXPECT_EQ(info.Result, 0u);
-        EXPECT_EQ(pages, 0);
-        info.Reason = PROPSHEETUI_REASON_DESTROY;
-        EXPECT_EQ(object->DocumentPropertySheets(&info, 0), S_OK);
-        EXPECT_EQ(info.Result, 1u);
     }
 }
 

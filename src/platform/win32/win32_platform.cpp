@@ -1,11 +1,10 @@
-// The Win32 platform: every port over the system's own calls. The window
-// system has no Win32 adapter yet, so Ports::windows stays null and the
-// plug-in hands no pages to a host.
+// The Win32 platform: every port over the system's own calls.
 #include "platform/platform.h"
 #include "platform/win32/win32_files.h"
 #include "platform/win32/win32_registry.h"
 #include "platform/win32/win32_spooler.h"
 #include "platform/win32/win32_system.h"
+#include "platform/win32/win32_window_system.h"
 
 namespace orca::platform {
 
@@ -15,12 +14,13 @@ const Ports& Current() {
     static win32::Win32System system;
     static win32::Win32Files files;
     static win32::Win32Process process;
+    static win32::Win32WindowSystem windows;
     static const Ports ports{.spooler = &spooler,
                              .registry = &registry,
                              .system = &system,
                              .files = &files,
                              .process = &process,
-                             .windows = nullptr};
+                             .windows = &windows};
     return ports;
 }
 

@@ -1,0 +1,182 @@
+// The Win32 window system's window tree and the state, place, focus, font and
+// cursor of any window.
+#include <windows.h>
+
+#include <array>
+#include <map>
+#include <tuple>
+
+#include "platform/win32/wide_text.h"
+#include "platform/win32/win32_window_system.h"
+
+namespace orca::platform::win32 {
+
+namespace {
+
+Window Self(HWND hwnd) {
+    return reinterpret_cast<Window>(hwnd);
+}
+HWND Handle(Window window) {
+    return reinterpret_cast<HWND>(window);
+}
+
+Rect FromRect(const RECT& rect) {
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+// Fonts set on windows live as long as the module: a window keeps using the
+// font it was given.
+HFONT MadeFont(const Font& font) {
+    static std::map<std::tuple<std::u16string, int, int, bool>, HFONT> made;
+    const auto key = std::make_tuple(font.face, font.height, font.weight, font.underline);
+    auto found = made.find(key);
+    if (found != made.end())
+        return found->second;
+    HFONT handle = CreateFontW(-font.height, 0, 0, 0, font.weight, FALSE, font.underline, FALSE,
+                               DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                               DEFAULT_QUALITY, DEFAULT_PITCH, Wide(font.face).c_str());
+    made.emplace(key, handle);
+    return handle;
+}
+
+// The system's hand and arrow cursors (IDC_HAND, IDC_ARROW as wide names).
+HCURSOR SystemCursor(Cursor cursor) {
+    return LoadCursorW(nullptr, MAKEINTRESOURCEW(cursor == Cursor::kHand ? 32649 : 32512));
+}
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM list) {
+    reinterpret_cast<std::vector<Window>*>(list)->push_back(Self(window));
+    return TRUE;
+}
+
+}  // namespace
+
+bool Win32WindowSystem::Exists(Window window) {
+    return window != nullptr && IsWindow(Handle(window));
+}
+
+Window Win32WindowSystem::Parent(Window window) {
+    HWND parent = GetAncestor(Handle(window), GA_PARENT);
+    return parent == GetDesktopWindow() ? nullptr : Self(parent);
+}
+
+std::vector<Window> Win32WindowSystem::Children(Window parent) {
+    std::vector<Window> children;
+    for (HWND child = GetWindow(Handle(parent), GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        children.push_back(Self(child));
+    }
+    return children;
+}
+
+Window Win32WindowSystem::Child(Window parent, int controlId) {
+    return Self(GetDlgItem(Handle(parent), controlId));
+}
+
+std::vector<Window> Win32WindowSystem::TopLevelWindows() {
+    std::vector<Window> windows;
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+bool Win32WindowSystem::InCurrentProcess(Window window) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(Handle(window), &process);
+    return process == GetCurrentProcessId();
+}
+
+int Win32WindowSystem::ControlId(Window window) {
+    return GetDlgCtrlID(Handle(window));
+}
+
+std::u16string Win32WindowSystem::ClassName(Window window) {
+    std::array<wchar_t, 256> name{};
+    const int length = GetClassNameW(Handle(window), name.data(), static_cast<int>(name.size()));
+    return FromWide(std::wstring_view(name.data(), length > 0 ? length : 0));
+}
+
+uint32_t Win32WindowSystem::Style(Window window) {
+    return static_cast<uint32_t>(GetWindowLongW(Handle(window), GWL_STYLE));
+}
+
+std::u16string Win32WindowSystem::Text(Window window) {
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(Handle(window))) + 1, L'\0');
+    const int length = GetWindowTextW(Handle(window), text.data(), static_cast<int>(text.size()));
+    text.resize(length > 0 ? length : 0);
+    return FromWide(text);
+}
+
+void Win32WindowSystem::SetText(Window window, std::u16string_view text) {
+    SetWindowTextW(Handle(window), Wide(text).c_str());
+}
+
+bool Win32WindowSystem::IsEnabled(Window window) {
+    return IsWindowEnabled(Handle(window));
+}
+
+void Win32WindowSystem::Enable(Window window, bool enabled) {
+    EnableWindow(Handle(window), enabled);
+}
+
+bool Win32WindowSystem::IsVisible(Window window) {
+    return (Style(window) & WS_VISIBLE) != 0;
+}
+
+void Win32WindowSystem::Show(Window window, bool visible) {
+    ShowWindow(Handle(window), visible ? SW_SHOW : SW_HIDE);
+}
+
+Rect Win32WindowSystem::WindowRect(Window window) {
+    RECT rect{};
+    GetWindowRect(Handle(window), &rect);
+    return FromRect(rect);
+}
+
+Rect Win32WindowSystem::ClientRect(Window window) {
+    RECT rect{};
+    GetClientRect(Handle(window), &rect);
+    return FromRect(rect);
+}
+
+Point Win32WindowSystem::ClientOrigin(Window window) {
+    POINT origin{};
+    ClientToScreen(Handle(window), &origin);
+    return {origin.x, origin.y};
+}
+
+void Win32WindowSystem::Move(Window window, const Rect& place) {
+    MoveWindow(Handle(window), place.left, place.top, place.Width(), place.Height(), TRUE);
+}
+
+Window Win32WindowSystem::Focus() {
+    return Self(GetFocus());
+}
+
+void Win32WindowSystem::SetFocus(Window window) {
+    ::SetFocus(Handle(window));
+}
+
+Font Win32WindowSystem::GetFont(Window window) {
+    auto handle = reinterpret_cast<HFONT>(SendMessageW(Handle(window), WM_GETFONT, 0, 0));
+    LOGFONTW font{};
+    if (handle == nullptr || GetObjectW(handle, sizeof font, &font) == 0)
+        return Font{};
+    return Font{.face = FromWide(font.lfFaceName),
+                .height = font.lfHeight < 0 ? -font.lfHeight : font.lfHeight,
+                .weight = static_cast<int>(font.lfWeight),
+                .underline = font.lfUnderline != 0};
+}
+
+void Win32WindowSystem::SetFont(Window window, const Font& font) {
+    SendMessageW(Handle(window), WM_SETFONT, reinterpret_cast<WPARAM>(MadeFont(font)), TRUE);
+}
+
+Cursor Win32WindowSystem::CurrentCursor() {
+    return GetCursor() == SystemCursor(Cursor::kHand) ? Cursor::kHand : Cursor::kArrow;
+}
+
+void Win32WindowSystem::SetCursor(Cursor cursor) {
+    ::SetCursor(SystemCursor(cursor));
+}
+
+}  // namespace orca::platform::win32

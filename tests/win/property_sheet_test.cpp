@@ -1,0 +1,234 @@
+// ORCAUI.dll's sheets as a Windows driver host shows them: the pages the
+// plug-in hands to the host's add-page callback go into a real PropertySheetW
+// sheet under the system's window manager, every tab is brought to the front
+// and read back through Win32, and a person's changes on the Option page
+// reach the host's records when Apply is pressed.
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host_fixture.h"
+#include "resources/dialog_template.h"
+#include "settings/field_map.h"
+#include "sheet_window.h"
+#include "support/host_settings.h"
+
+namespace orca::wintest {
+namespace {
+
+using namespace orca::plugin;
+using testsupport::HostDevMode;
+
+constexpr int kCopiesLabel = 1006;
+constexpr int kCopies = 1014;
+constexpr int kPaperWidth = 1025;
+constexpr int kOtherButton = 1307;
+constexpr int kCancel = 2;
+constexpr int kDarkness = 1017;
+constexpr int kOrientation = 1224;
+constexpr settings::FieldId kDarknessField = 2002;
+constexpr short kLandscape = 2;
+
+class PropertySheetTest : public WindowsHostTest {
+protected:
+    // As the host ends a sheet: the window first, then the plug-in's pages.
+    void TearDown() override {
+        sheet_.reset();
+        if (object_ != nullptr) {
+            PROPSHEETUI_INFO info = SheetInfo(PROPSHEETUI_REASON_DESTROY);
+            Sheets(info);
+        }
+        pages_.clear();
+        object_.reset();
+        printer_.reset();
+    }
+
+    // The host's sheet for the printer: default records, the plug-in's view
+    // of them, and the pages the plug-in hands over shown in PropertySheetW.
+    void OpenSheet(const char16_t* name, bool documentSheet) {
+        documentSheet_ = documentSheet;
+        printer_ = std::make_unique<OpenedPrinter>(name);
+        object_ = CreateObject();
+        ASSERT_NE(object_, nullptr);
+        records_ = std::make_unique<HostDevMode>(PrivateSize(*object_, printer_->Handle()), name);
+        OEMDMPARAM defaults =
+            testsupport::DevModeParams(printer_->Handle(), nullptr, records_.get());
+        defaults.pPublicDMIn = records_->Public();
+        ASSERT_EQ(object_->DevMode(OEMDM_DEFAULT, &defaults), S_OK);
+        records_->Public()->dmCopies = 1;
+        ui_ = testsupport::CommonUIParams(printer_->Handle(), *records_, nullptr, 0);
+        ASSERT_EQ(object_->CommonUIProp(documentSheet ? OEMCUIP_DOCPROP : OEMCUIP_PRNPROP, &ui_),
+                  S_OK);
+        PROPSHEETUI_INFO info = SheetInfo(PROPSHEETUI_REASON_INIT);
+        ASSERT_EQ(Sheets(info), S_OK);
+        ASSERT_EQ(info.Result, pages_.size());
+        sheet_ = std::make_unique<ShownSheet>(pages_, name);
+        ASSERT_TRUE(sheet_->Shown());
+    }
+
+    PROPSHEETUI_INFO SheetInfo(WORD reason) {
+        PROPSHEETUI_INFO info{};
+        info.cbSize = sizeof(info);
+        info.Version = PROPSHEETUI_INFO_VERSION;
+        info.Reason = reason;
+        info.hComPropSheet = &pages_;
+        info.pfnComPropSheet = [](HANDLE list, UINT function, LPARAM page, LPARAM second) {
+            return static_cast<LONG_PTR>(AddSheetPage(list, function, page, second));
+        };
+        return info;
+    }
+
+    HRESULT Sheets(PROPSHEETUI_INFO& info) {
+        return documentSheet_ ? object_->DocumentPropertySheets(&info, 0)
+                              : object_->DevicePropertySheets(&info, 0);
+    }
+
+    ShownSheet& Sheet() { return *sheet_; }
+    HostDevMode& Records() { return *records_; }
+
+private:
+    bool documentSheet_ = true;
+    std::unique_ptr<OpenedPrinter> printer_;
+    PluginObject object_;
+    std::unique_ptr<HostDevMode> records_;
+    OEMCUIPPARAM ui_{};
+    std::vector<void*> pages_;
+    std::unique_ptr<ShownSheet> sheet_;
+};
+
+// Each tab of a sheet and the template its page is made from.
+struct TabCase {
+    const char16_t* title;
+    int dialogId;
+};
+
+struct SheetCase {
+    const char16_t* printer;
+    bool documentSheet;
+    std::vector<TabCase> tabs;
+};
+
+std::vector<TabCase> DocumentTabs(int advancedPage) {
+    return {{u"Options", 106},       {u"Advance Setup", advancedPage}, {u"Dithering", 134},
+            {u"Barcode Fonts", 126}, {u"Command Fonts", 135},          {u"Custom Command", 120},
+            {u"Tools", 122},         {u"Import/Export", 128},          {u"Language", 148},
+            {u"Version", 103}};
+}
+
+const SheetCase kSheets[] = {
+    {kOrcaPrinter, true, DocumentTabs(116)},
+    {kOnyxPrinter, true, DocumentTabs(149)},
+    {kOrcaPrinter, false, {{u"Stocks", 118}, {u"Version", 103}}},
+    {kOnyxPrinter, false, {{u"Stocks", 118}, {u"Version", 103}}},
+};
+
+// "Shipping ORCA", "Import/Export" -> "shipping-orca", "import-export".
+std::u16string FileNamePart(std::u16string_view text) {
+    std::u16string part;
+    for (char16_t ch : text) {
+        const bool letter = (ch >= u'a' && ch <= u'z') || (ch >= u'0' && ch <= u'9');
+        if (ch >= u'A' && ch <= u'Z')
+            part += static_cast<char16_t>(ch - u'A' + u'a');
+        else
+            part += letter ? ch : u'-';
+    }
+    return part;
+}
+
+// Every tab comes to the front with the controls of its template, in window
+// order, each of the template's class, and a picture of it is saved.
+TEST_F(PropertySheetTest, EveryPageShowsInTheRealSheetWithItsTemplatesControls) {
+    for (const SheetCase& sheet : kSheets) {
+        const std::u16string sheetName =
+            FileNamePart(sheet.printer) + (sheet.documentSheet ? u"-document" : u"-printer");
+        SCOPED_TRACE(testing::PrintToString(sheetName));
+        OpenSheet(sheet.printer, sheet.documentSheet);
+        ASSERT_EQ(Sheet().PageCount(), static_cast<int>(sheet.tabs.size()));
+        for (size_t tab = 0; tab < sheet.tabs.size(); ++tab) {
+            const TabCase& expected = sheet.tabs[tab];
+            SCOPED_TRACE(testing::PrintToString(std::u16string(expected.title)));
+            EXPECT_EQ(Sheet().TabText(static_cast<int>(tab)), expected.title);
+            ASSERT_TRUE(Sheet().SelectPage(static_cast<int>(tab)));
+            const resources::DialogTemplate* dialog =
+                resources::FindDialogTemplate(expected.dialogId);
+            ASSERT_NE(dialog, nullptr);
+            const std::vector<ControlState> controls = Sheet().FrontPageControls();
+            ASSERT_EQ(controls.size(), dialog->controls.size());
+            for (size_t i = 0; i < controls.size(); ++i) {
+                EXPECT_EQ(controls[i].id, dialog->controls[i].id) << "control " << i;
+                EXPECT_EQ(controls[i].className, dialog->controls[i].className)
+                    << "control " << controls[i].id;
+            }
+            EXPECT_TRUE(Sheet().SaveScreenshot(std::u16string(ORCA_SCREENSHOT_DIR) + u"/" +
+                                               sheetName + u"-" + FileNamePart(expected.title) +
+                                               u".png"));
+        }
+        TearDown();
+    }
+}
+
+// The Option page of an ORCA printer on its defaults, read back through
+// Win32 as the headless desktop shows it.
+TEST_F(PropertySheetTest, OptionPageShowsThePrintersSettings) {
+    OpenSheet(kOrcaPrinter, true);
+    ASSERT_TRUE(Sheet().SelectPage(0));
+    const std::vector<ControlState> controls = Sheet().FrontPageControls();
+    auto control = [&](int id) {
+        auto found = std::ranges::find(controls, id, &ControlState::id);
+        return found != controls.end() ? *found : ControlState{};
+    };
+    EXPECT_EQ(control(kCopies).text, u"1");
+    EXPECT_EQ(control(kCopiesLabel).text, u"Copies:");
+    const ControlState darkness = control(kDarkness);
+    ASSERT_EQ(darkness.items.size(), 31u);
+    EXPECT_EQ(darkness.items.front(), u"0");
+    EXPECT_EQ(darkness.items.back(), u"30");
+    EXPECT_EQ(darkness.text, u"15");
+    EXPECT_EQ(control(kOrientation).items,
+              (std::vector<std::u16string>{u"Portrait", u"Landscape"}));
+    EXPECT_EQ(control(kOrientation).selection, 0);
+    // The paper size is the stock's own and cannot be typed while it is chosen.
+    EXPECT_FALSE(control(kPaperWidth).enabled);
+    EXPECT_TRUE(control(kDarkness).enabled);
+}
+
+// The Advance Setup page's Other button runs its dialog modally over the
+// sheet; Escape (IDCANCEL with no control) ends it and the sheet carries on.
+TEST_F(PropertySheetTest, OtherButtonRunsItsModalDialogUntilEscapeEndsIt) {
+    const std::pair<const char16_t*, int> cases[] = {{kOrcaPrinter, 141}, {kOnyxPrinter, 150}};
+    for (const auto& [printer, dialogId] : cases) {
+        SCOPED_TRACE(testing::PrintToString(std::u16string(printer)));
+        OpenSheet(printer, true);
+        ASSERT_TRUE(Sheet().SelectPage(1));
+        const ShownSheet::ModalDialog shown = Sheet().PressForModal(kOtherButton, kCancel);
+        const resources::DialogTemplate* dialog = resources::FindDialogTemplate(dialogId);
+        ASSERT_NE(dialog, nullptr);
+        ASSERT_EQ(shown.controls.size(), dialog->controls.size());
+        for (size_t i = 0; i < shown.controls.size(); ++i)
+            EXPECT_EQ(shown.controls[i].id, dialog->controls[i].id) << "control " << i;
+        EXPECT_EQ(shown.caption, dialog->caption);
+        // The sheet is usable again: its front page answers.
+        EXPECT_TRUE(Sheet().SelectPage(0));
+        TearDown();
+    }
+}
+
+TEST_F(PropertySheetTest, OptionPageChangesReachTheRecordsOnApply) {
+    OpenSheet(kOrcaPrinter, true);
+    ASSERT_TRUE(Sheet().SelectPage(0));
+    Sheet().ChooseItem(kDarkness, u"10");
+    Sheet().TypeText(kCopies, u"3");
+    Sheet().ChooseItem(kOrientation, u"Landscape");
+    EXPECT_TRUE(Sheet().ApplyEnabled());
+    EXPECT_TRUE(Sheet().Apply());
+    EXPECT_EQ(Records().Public()->dmCopies, 3);
+    EXPECT_EQ(Records().Public()->dmOrientation, kLandscape);
+    EXPECT_EQ(
+        Records()
+            .Private()[settings::FindRow(settings::kLayoutOrca.fields, kDarknessField)->offset],
+        10);
+}
+
+}  // namespace
+}  // namespace orca::wintest
