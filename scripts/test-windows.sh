@@ -30,5 +30,9 @@ wineboot --init >/dev/null 2>&1
 # display.
 sheets=test_win_sheets
 GTEST_BRIEF=1 ctest --test-dir build-win --output-on-failure -V --timeout 300 -E "^$sheets\$"
+# The prefix's server and desktop, started without a display, must not serve
+# the sheet program: it starts a fresh one on the Xvfb display.
+wineserver -k >/dev/null 2>&1 || true
+wineserver -w
 GTEST_BRIEF=1 xvfb-run -a ctest --test-dir build-win --output-on-failure -V --timeout 300 \
     -R "^$sheets\$"
