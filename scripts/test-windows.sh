@@ -27,12 +27,16 @@ wineboot --init >/dev/null 2>&1
 
 # GTEST_BRIEF keeps each program's output to its failures and its summary;
 # -V prints that output for passing programs too. xvfb-run -a picks a free
-# display.
+# display. A Windows program that fails is run once more: Wine's process start
+# now and then faults before a program's own code runs; a real failure fails
+# twice and is printed both times.
 sheets=test_win_sheets
-GTEST_BRIEF=1 ctest --test-dir build-win --output-on-failure -V --timeout 300 -E "^$sheets\$"
+rerun=(--repeat until-pass:2)
+GTEST_BRIEF=1 ctest --test-dir build-win --output-on-failure -V --timeout 300 "${rerun[@]}" \
+    -E "^$sheets\$"
 # The prefix's server and desktop, started without a display, must not serve
 # the sheet program: it starts a fresh one on the Xvfb display.
 wineserver -k >/dev/null 2>&1 || true
 wineserver -w
 GTEST_BRIEF=1 xvfb-run -a ctest --test-dir build-win --output-on-failure -V --timeout 300 \
-    -R "^$sheets\$"
+    "${rerun[@]}" -R "^$sheets\$"
