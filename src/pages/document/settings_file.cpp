@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <charconv>
 
+#include "pages/ansi_text.h"
 #include "pages/document/command_data_text.h"
 #include "platform/files.h"
 #include "platform/platform.h"
-#include "platform/system.h"
 #include "settings/field_id.h"
 #include "settings/field_map.h"
 #include "text/format.h"
@@ -139,11 +139,11 @@ void SettingsFile::Export(std::u16string_view path) {
     for (const SettingsItem& item : items_)
         lines.push_back({item.section, item.key, ValueText(item)});
     files.Remove(path);
-    text::ini::WriteStrings(files.NativePath(path), lines, CodePage());
+    text::ini::WriteStrings(files.NativePath(path), lines, SystemCodePage());
 }
 
 ImportOutcome SettingsFile::Import(std::u16string_view path, bool otherFilter) {
-    const text::ini::Snapshot file(platform::Current().files->NativePath(path), CodePage());
+    const text::ini::Snapshot file(platform::Current().files->NativePath(path), SystemCodePage());
     const int32_t fileLanguage =
         otherFilter ? import::kOrca
                     : file.ReadInt(import::kDriverInfo[1].section, import::kDriverInfo[1].key,
@@ -275,13 +275,13 @@ std::u16string SettingsFile::ValueText(const SettingsItem& item) const {
         case Kind::kText:
             return item.text;
         case Kind::kData:
-            return CommandDataText(item.bytes, CodePage());
+            return CommandDataText(item.bytes, SystemCodePage());
     }
     return {};
 }
 
 void SettingsFile::Read(SettingsItem& item, const text::ini::Snapshot& file) const {
-    const unsigned codePage = CodePage();
+    const unsigned codePage = SystemCodePage();
     if (item.kind == Kind::kInteger) {
         item.number = file.ReadInt(item.section, item.key, import::kMissingNumber);
         item.hasValue = item.number != import::kMissingNumber;
@@ -413,10 +413,6 @@ int SettingsFile::RecordCount(uint32_t countField) const {
     uint8_t count = 0;
     settings_.AccessValue(countField, &count, 0, true);
     return std::min<int>(count, import::kRecordCount);
-}
-
-unsigned SettingsFile::CodePage() const {
-    return platform::Current().system->AnsiCodePage();
 }
 
 }  // namespace orca::pages

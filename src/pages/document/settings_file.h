@@ -77,7 +77,6 @@ private:
 
     uint8_t Language() const;
     int RecordCount(uint32_t countField) const;
-    unsigned CodePage() const;
 
     PageContext& settings_;
     OptionServices& papers_;

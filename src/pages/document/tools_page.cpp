@@ -113,7 +113,7 @@ void CDocPage_Tools::ShowSelectedInput() {
     const bool file = action != nullptr && action->kind == ActionKind::kFile;
     input_.Enable(typed);
     browse_.Enable(file);
-    SetInputText(typed  ? text::AnsiToUtf16(action->Text(), CodePage())
+    SetInputText(typed  ? text::AnsiToUtf16(action->Text(), SystemCodePage())
                  : file ? action->path
                         : std::u16string());
 }
@@ -131,7 +131,8 @@ void CDocPage_Tools::OnInputChanged() {
     if (settingInput_ || action == nullptr) {
         return;
     }
-    action->StoreText(ToAnsiWithin(input_.Text(), CodePage(), commands::kActionCommandSize - 1));
+    action->StoreText(
+        ToAnsiWithin(input_.Text(), SystemCodePage(), commands::kActionCommandSize - 1));
 }
 
 void CDocPage_Tools::OnChooseFile() {
@@ -181,10 +182,6 @@ void CDocPage_Tools::SetInputText(std::u16string_view text) {
     settingInput_ = true;
     input_.SetText(text);
     settingInput_ = false;
-}
-
-unsigned CDocPage_Tools::CodePage() const {
-    return SystemCodePage();
 }
 
 }  // namespace orca::pages

@@ -42,7 +42,6 @@ private:
     commands::ActionItem* SelectedAction();
     // Puts text into the input without storing it back into the action.
     void SetInputText(std::u16string_view text);
-    unsigned CodePage() const;
 
     platform::PrinterHandle printer_;
     const commands::ActionCatalogueEntries& entries_;
