@@ -193,6 +193,9 @@ TEST(StateDirectory, MalformedStateNamesTheFileAndLine) {
          "drivers.ini:3: Environment must be"},
         {"drivers.ini", "[Driver1]\nEnvironment=Windows x64\n",
          "drivers.ini:1: section [Driver1] needs a value for Name"},
+        // A driver's file list never holds an empty name: it could not be saved back.
+        {"drivers.ini", "[Driver1]\nName=D\nDependentFile1=\n",
+         "drivers.ini:3: section [Driver1] needs a value for DependentFile1"},
         {"printers.ini", "[Printer1]\nName=P\nDriver=D\nPort=lpt1:\n",
          "printers.ini:4: Port must be"},
         {"printers.ini", "[Printer1]\nName=P\nDriver=D\nProt=null:\n",

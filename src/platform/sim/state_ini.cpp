@@ -222,9 +222,14 @@ std::vector<const StateEntry*> SectionReader::Numbered(std::string_view prefix) 
     prefixes_.emplace_back(prefix);
     std::vector<const StateEntry*> found;
     for (const StateEntry& e : section_.entries) {
-        if (StartsWithNoCase(e.key, prefix) && AllDigits(e.key.substr(prefix.size()))) {
-            found.push_back(&e);
+        if (!StartsWithNoCase(e.key, prefix) || !AllDigits(e.key.substr(prefix.size()))) {
+            continue;
         }
+        // An empty value would not save back: a list item is never empty.
+        if (e.value.empty()) {
+            Fail(e.line, "section [" + section_.name + "] needs a value for " + e.key);
+        }
+        found.push_back(&e);
     }
     return found;
 }

@@ -64,7 +64,8 @@ public:
     std::optional<uint32_t> Number(std::string_view key, uint32_t def, uint32_t max);
     // Comma-separated signed numbers, exactly count of them.
     std::optional<std::vector<int32_t>> Numbers(std::string_view key, size_t count);
-    // Values of the keys "<prefix>1", "<prefix>2", ... in file order.
+    // Values of the keys "<prefix>1", "<prefix>2", ... in file order; an empty
+    // one is a fault.
     std::vector<const StateEntry*> Numbered(std::string_view prefix);
     // The line of a key, or of the section header when absent.
     size_t LineOf(std::string_view key) const;
