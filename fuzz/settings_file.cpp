@@ -1,20 +1,20 @@
-// Arbitrary bytes as a settings file (.drvs) read by the Import/Export page's
-// import into a printer of either language: no crash, no access outside the
-// records, counts within the 32 records, and nothing changed at all when the
-// language check refuses the file. The first byte picks the printer's
-// language, the file dialog's filter and the ANSI code page; the rest is the
-// file.
+// Arbitrary bytes as a settings file (.drvs) read, in memory, by the
+// Import/Export page's import into a printer of either language: no crash,
+// no access outside the records, counts within the 32 records, and nothing
+// changed at all when the language check refuses the file. The first byte
+// picks the printer's language, the file dialog's filter and the ANSI code
+// page; the rest is the file.
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "pages/ansi_text.h"
 #include "pages/document/settings_file.h"
 #include "platform/platform.h"
 #include "settings/field_map.h"
 #include "support/bare_sheet.h"
+#include "text/ini.h"
 
 namespace {
 
@@ -39,15 +39,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     facts.ansiCodePage = (data[0] & 4) != 0 ? 936 : 1252;
     world.Env().SetFacts(facts);
 
-    const std::filesystem::path file = world.Path("input.drvs");
-    std::ofstream(file, std::ios::binary | std::ios::trunc)
-        .write(reinterpret_cast<const char*>(data + 1), static_cast<std::streamsize>(size - 1));
-
     testsupport::BareSheet sheet(onyx ? u"Kestrel(ONYX)" : u"Kestrel(ORCA)", kPrinter);
     const std::vector<uint8_t> before = sheet.Records();
     const size_t formsBefore = world.Env().Forms().size();
     pages::SettingsFile settingsFile(sheet, sheet, world.Printer());
-    const pages::ImportOutcome outcome = settingsFile.Import(file.u16string(), otherFilter);
+    const pages::ImportOutcome outcome = settingsFile.Import(
+        text::ini::Snapshot::OfBytes(std::string(reinterpret_cast<const char*>(data + 1), size - 1),
+                                     pages::SystemCodePage()),
+        otherFilter);
 
     Check(sheet.GuardsIntact());
     for (const uint32_t countField : {2068u, 2069u}) {

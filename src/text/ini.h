@@ -78,12 +78,16 @@ bool WriteString(const std::filesystem::path& file, std::u16string_view section,
 class Snapshot {
 public:
     Snapshot(const std::filesystem::path& file, unsigned codePage);
+    // The same reads over a file's bytes already in memory.
+    static Snapshot OfBytes(std::string bytes, unsigned codePage);
 
     std::u16string ReadString(std::u16string_view section, std::u16string_view key,
                               std::u16string_view def, size_t bufferSize) const;
     int ReadInt(std::u16string_view section, std::u16string_view key, int def) const;
 
 private:
+    explicit Snapshot(std::shared_ptr<const detail::Profile> profile);
+
     std::shared_ptr<const detail::Profile> profile_;
 };
 

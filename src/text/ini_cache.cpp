@@ -19,6 +19,7 @@ constexpr size_t kMaxKept = 64;
 
 struct Kept {
     FileStamp stamp;
+    std::string bytes;
     std::shared_ptr<const Profile> profile;
 };
 
@@ -41,13 +42,23 @@ public:
         std::optional<std::string> bytes = ReadWholeFile(file);
         if (!bytes)
             return nullptr;
-        auto profile = std::make_shared<const Profile>(LoadDocument(std::move(*bytes), codePage));
-        if (enabled) {
+        if (!enabled)
+            return std::make_shared<const Profile>(LoadDocument(std::move(*bytes), codePage));
+        {
+            // A file written anew with the same bytes, as each page writes its
+            // language file, keeps its parse.
             std::lock_guard lock(mutex_);
-            if (kept_.size() >= kMaxKept)
-                kept_.clear();
-            kept_[key] = {*stamp, profile};
+            auto found = kept_.find(key);
+            if (found != kept_.end() && found->second.bytes == *bytes) {
+                found->second.stamp = *stamp;
+                return found->second.profile;
+            }
         }
+        auto profile = std::make_shared<const Profile>(LoadDocument(*bytes, codePage));
+        std::lock_guard lock(mutex_);
+        if (kept_.size() >= kMaxKept)
+            kept_.clear();
+        kept_[key] = {*stamp, std::move(*bytes), profile};
         return profile;
     }
 

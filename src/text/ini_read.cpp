@@ -17,6 +17,13 @@ const detail::Profile& NoFile() {
 Snapshot::Snapshot(const std::filesystem::path& file, unsigned codePage)
     : profile_(detail::LoadProfile(file, codePage)) {}
 
+Snapshot::Snapshot(std::shared_ptr<const detail::Profile> profile) : profile_(std::move(profile)) {}
+
+Snapshot Snapshot::OfBytes(std::string bytes, unsigned codePage) {
+    return Snapshot(
+        std::make_shared<const detail::Profile>(detail::LoadDocument(std::move(bytes), codePage)));
+}
+
 std::u16string Snapshot::ReadString(std::u16string_view section, std::u16string_view key,
                                     std::u16string_view def, size_t bufferSize) const {
     return detail::ReadValue(profile_ ? *profile_ : NoFile(), section, key, def, bufferSize);

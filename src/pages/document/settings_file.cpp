@@ -143,7 +143,12 @@ void SettingsFile::Export(std::u16string_view path) {
 }
 
 ImportOutcome SettingsFile::Import(std::u16string_view path, bool otherFilter) {
-    const text::ini::Snapshot file(platform::Current().files->NativePath(path), SystemCodePage());
+    return Import(
+        text::ini::Snapshot(platform::Current().files->NativePath(path), SystemCodePage()),
+        otherFilter);
+}
+
+ImportOutcome SettingsFile::Import(const text::ini::Snapshot& file, bool otherFilter) {
     const int32_t fileLanguage =
         otherFilter ? import::kOrca
                     : file.ReadInt(import::kDriverInfo[1].section, import::kDriverInfo[1].key,

@@ -59,6 +59,8 @@ public:
     // the printer's paper and the host's orientation. otherFilter: the file
     // was chosen as an "Other Files (*.ds)" file, which is always ORCA.
     ImportOutcome Import(std::u16string_view path, bool otherFilter);
+    // The same import from a file already read.
+    ImportOutcome Import(const text::ini::Snapshot& file, bool otherFilter);
 
 private:
     void AppendRows(std::span<const import::ItemRow> rows, std::u16string_view section = {},
