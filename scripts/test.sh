@@ -9,11 +9,6 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 
 jobs=$(nproc)
-# CI fuzzes each target for a few seconds. Longer runs outside CI:
-# ORCA_FUZZ_SECONDS sets the time per target, or ORCA_FUZZ_RUNS a number of
-# inputs per target (no time limit); each target reports its inputs and rate.
-fuzz_seconds=${ORCA_FUZZ_SECONDS:-10}
-fuzz_runs=${ORCA_FUZZ_RUNS:-}
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DORCA_WERROR=ON \
       -DCMAKE_CXX_COMPILER=g++ -DCMAKE_C_COMPILER=gcc >/dev/null
@@ -26,24 +21,11 @@ bash scripts/test-windows.sh
 cmake -S . -B build-san -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORCA_SANITIZE=ON -DORCA_WERROR=ON \
       -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang >/dev/null
 cmake --build build-san -j "$jobs"
-
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-for target in build-san/fuzz/fuzz_*; do
-    [ -x "$target" ] || continue
-    name=${target##*/fuzz_}
-    work=$(mktemp -d)
-    limit=(-max_total_time="$fuzz_seconds")
-    [ -n "$fuzz_runs" ] && limit=(-runs="$fuzz_runs")
-    dict=()
-    [ -f "fuzz/$name.dict" ] && dict=(-dict="fuzz/$name.dict")
-    "$target" "${limit[@]}" "${dict[@]}" -print_final_stats=1 "$work" "fuzz/corpus/$name" \
-        >"$work.log" 2>&1 || { cat "$work.log"; exit 1; }
-    runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$work.log")
-    rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$work.log")
-    echo "fuzzed $name: $runs inputs, $rate a second, no finding"
-    rm -rf "$work" "$work.log"
-done
+
+# Each fuzz target briefly on its corpus (scripts/fuzz.sh says more).
+ORCA_FUZZ_BUILD=build-san bash scripts/fuzz.sh
 
 # The device manager's registrations from several threads, under ThreadSanitizer.
 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORCA_TSAN=ON -DORCA_WERROR=ON \
