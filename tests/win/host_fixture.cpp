@@ -46,14 +46,19 @@ HRESULT WindowsHostTest::CanUnloadNow() const {
     return function();
 }
 
-PluginObject WindowsHostTest::CreateObject() const {
+PluginObject CreateObjectThrough(DllGetClassObjectFunction getClassObject) {
     void* factory = nullptr;
-    if (GetClassObject(kClsidOemUI, kIidClassFactory, &factory) != S_OK)
+    if (getClassObject(kClsidOemUI, kIidClassFactory, &factory) != S_OK)
         return nullptr;
     void* object = nullptr;
     static_cast<IClassFactory*>(factory)->CreateInstance(nullptr, kIidPrintOemUI2, &object);
     static_cast<IClassFactory*>(factory)->Release();
     return PluginObject(static_cast<IPrintOemUI2*>(object));
+}
+
+PluginObject WindowsHostTest::CreateObject() const {
+    return CreateObjectThrough(
+        reinterpret_cast<DllGetClassObjectFunction>(module_->Export(kDllGetClassObjectName)));
 }
 
 DWORD WindowsHostTest::PrivateSize(IPrintOemUI2& object, HANDLE printer) const {

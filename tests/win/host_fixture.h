@@ -36,6 +36,10 @@ struct ObjectRelease {
 };
 using PluginObject = std::unique_ptr<plugin::IPrintOemUI2, ObjectRelease>;
 
+// A new plug-in object made as the host makes it, through that
+// DllGetClassObject; null on failure.
+PluginObject CreateObjectThrough(plugin::DllGetClassObjectFunction getClassObject);
+
 class WindowsHostTest : public testing::Test {
 protected:
     static void SetUpTestSuite();

@@ -4,21 +4,18 @@
 // and read back through Win32, and a person's changes on the Option page
 // reach the host's records when Apply is pressed.
 #include <algorithm>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "host_fixture.h"
 #include "resources/dialog_template.h"
 #include "settings/field_map.h"
-#include "sheet_window.h"
+#include "sheet_fixture.h"
 #include "support/host_settings.h"
 
 namespace orca::wintest {
 namespace {
 
 using namespace orca::plugin;
-using testsupport::HostDevMode;
 
 constexpr int kCopiesLabel = 1006;
 constexpr int kCopies = 1014;
@@ -26,76 +23,10 @@ constexpr int kPaperWidth = 1025;
 constexpr int kOtherButton = 1307;
 constexpr int kCancel = 2;
 constexpr int kDarkness = 1017;
+constexpr int kSpeeds = 1016;
 constexpr int kOrientation = 1224;
 constexpr settings::FieldId kDarknessField = 2002;
 constexpr short kLandscape = 2;
-
-class PropertySheetTest : public WindowsHostTest {
-protected:
-    // As the host ends a sheet: the window first, then the plug-in's pages.
-    void TearDown() override {
-        sheet_.reset();
-        if (object_ != nullptr) {
-            PROPSHEETUI_INFO info = SheetInfo(PROPSHEETUI_REASON_DESTROY);
-            Sheets(info);
-        }
-        pages_.clear();
-        object_.reset();
-        printer_.reset();
-    }
-
-    // The host's sheet for the printer: default records, the plug-in's view
-    // of them, and the pages the plug-in hands over shown in PropertySheetW.
-    void OpenSheet(const char16_t* name, bool documentSheet) {
-        documentSheet_ = documentSheet;
-        printer_ = std::make_unique<OpenedPrinter>(name);
-        object_ = CreateObject();
-        ASSERT_NE(object_, nullptr);
-        records_ = std::make_unique<HostDevMode>(PrivateSize(*object_, printer_->Handle()), name);
-        OEMDMPARAM defaults =
-            testsupport::DevModeParams(printer_->Handle(), nullptr, records_.get());
-        defaults.pPublicDMIn = records_->Public();
-        ASSERT_EQ(object_->DevMode(OEMDM_DEFAULT, &defaults), S_OK);
-        records_->Public()->dmCopies = 1;
-        ui_ = testsupport::CommonUIParams(printer_->Handle(), *records_, nullptr, 0);
-        ASSERT_EQ(object_->CommonUIProp(documentSheet ? OEMCUIP_DOCPROP : OEMCUIP_PRNPROP, &ui_),
-                  S_OK);
-        PROPSHEETUI_INFO info = SheetInfo(PROPSHEETUI_REASON_INIT);
-        ASSERT_EQ(Sheets(info), S_OK);
-        ASSERT_EQ(info.Result, pages_.size());
-        sheet_ = std::make_unique<ShownSheet>(pages_, name);
-        ASSERT_TRUE(sheet_->Shown());
-    }
-
-    PROPSHEETUI_INFO SheetInfo(WORD reason) {
-        PROPSHEETUI_INFO info{};
-        info.cbSize = sizeof(info);
-        info.Version = PROPSHEETUI_INFO_VERSION;
-        info.Reason = reason;
-        info.hComPropSheet = &pages_;
-        info.pfnComPropSheet = [](HANDLE list, UINT function, LPARAM page, LPARAM second) {
-            return static_cast<LONG_PTR>(AddSheetPage(list, function, page, second));
-        };
-        return info;
-    }
-
-    HRESULT Sheets(PROPSHEETUI_INFO& info) {
-        return documentSheet_ ? object_->DocumentPropertySheets(&info, 0)
-                              : object_->DevicePropertySheets(&info, 0);
-    }
-
-    ShownSheet& Sheet() { return *sheet_; }
-    HostDevMode& Records() { return *records_; }
-
-private:
-    bool documentSheet_ = true;
-    std::unique_ptr<OpenedPrinter> printer_;
-    PluginObject object_;
-    std::unique_ptr<HostDevMode> records_;
-    OEMCUIPPARAM ui_{};
-    std::vector<void*> pages_;
-    std::unique_ptr<ShownSheet> sheet_;
-};
 
 // Each tab of a sheet and the template its page is made from.
 struct TabCase {
@@ -164,33 +95,75 @@ TEST_F(PropertySheetTest, EveryPageShowsInTheRealSheetWithItsTemplatesControls) 
                                                sheetName + u"-" + FileNamePart(expected.title) +
                                                u".png"));
         }
-        TearDown();
     }
 }
 
-// The Option page of an ORCA printer on its defaults, read back through
-// Win32 as the headless desktop shows it.
+// Every page of both sheets shows in the real sheet as the headless desktop
+// shows it for the same printer and records: each control's class, text,
+// state, items and selection, read page by page from both.
+TEST_F(PropertySheetTest, EveryPageShowsWhatTheHeadlessDesktopShows) {
+    for (const SheetCase& sheet : kSheets) {
+        OpenSheet(sheet.printer, sheet.documentSheet);
+        OpenHeadlessSheet();
+        for (size_t tab = 0; tab < sheet.tabs.size(); ++tab) {
+            SCOPED_TRACE(testing::PrintToString(std::u16string(sheet.printer) + u" " +
+                                                sheet.tabs[tab].title));
+            ASSERT_TRUE(Sheet().SelectPage(static_cast<int>(tab)));
+            ASSERT_TRUE(Headless().SelectPage(static_cast<int>(tab)));
+            const std::vector<ControlState> real = Sheet().FrontPageControls();
+            EXPECT_FALSE(real.empty());
+            for (const std::string& difference : Differences(real, Headless().FrontPageControls()))
+                ADD_FAILURE() << difference;
+        }
+    }
+}
+
+// The Option page of each printer on its defaults, read back through Win32:
+// the model's command language decides the darkness and speed lists.
 TEST_F(PropertySheetTest, OptionPageShowsThePrintersSettings) {
-    OpenSheet(kOrcaPrinter, true);
-    ASSERT_TRUE(Sheet().SelectPage(0));
-    const std::vector<ControlState> controls = Sheet().FrontPageControls();
-    auto control = [&](int id) {
-        auto found = std::ranges::find(controls, id, &ControlState::id);
-        return found != controls.end() ? *found : ControlState{};
+    struct Case {
+        const char16_t* printer;
+        std::vector<std::u16string> darknessEnds;  // first, second, last
+        size_t darknessCount;
+        std::u16string darkness;
+        std::vector<std::u16string> speeds;
+        std::u16string speed;
     };
-    EXPECT_EQ(control(kCopies).text, u"1");
-    EXPECT_EQ(control(kCopiesLabel).text, u"Copies:");
-    const ControlState darkness = control(kDarkness);
-    ASSERT_EQ(darkness.items.size(), 31u);
-    EXPECT_EQ(darkness.items.front(), u"0");
-    EXPECT_EQ(darkness.items.back(), u"30");
-    EXPECT_EQ(darkness.text, u"15");
-    EXPECT_EQ(control(kOrientation).items,
-              (std::vector<std::u16string>{u"Portrait", u"Landscape"}));
-    EXPECT_EQ(control(kOrientation).selection, 0);
-    // The paper size is the stock's own and cannot be typed while it is chosen.
-    EXPECT_FALSE(control(kPaperWidth).enabled);
-    EXPECT_TRUE(control(kDarkness).enabled);
+    const Case cases[] = {
+        {kOrcaPrinter, {u"0", u"1", u"30"}, 31, u"15", {u"50", u"76", u"101", u"127"}, u"101"},
+        {kOnyxPrinter,
+         {u"Default", u"0", u"30"},
+         32,
+         u"Default",
+         {u"Default", u"76", u"89", u"102", u"114", u"127", u"140", u"152"},
+         u"Default"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(std::u16string(c.printer)));
+        OpenSheet(c.printer, true);
+        ASSERT_TRUE(Sheet().SelectPage(0));
+        const std::vector<ControlState> controls = Sheet().FrontPageControls();
+        auto control = [&](int id) {
+            auto found = std::ranges::find(controls, id, &ControlState::id);
+            return found != controls.end() ? *found : ControlState{};
+        };
+        EXPECT_EQ(control(kCopies).text, u"1");
+        EXPECT_EQ(control(kCopiesLabel).text, u"Copies:");
+        const ControlState darkness = control(kDarkness);
+        ASSERT_EQ(darkness.items.size(), c.darknessCount);
+        EXPECT_EQ((std::vector<std::u16string>{darkness.items[0], darkness.items[1],
+                                               darkness.items.back()}),
+                  c.darknessEnds);
+        EXPECT_EQ(darkness.text, c.darkness);
+        EXPECT_TRUE(darkness.enabled);
+        EXPECT_EQ(control(kSpeeds).items, c.speeds);
+        EXPECT_EQ(control(kSpeeds).text, c.speed);
+        EXPECT_EQ(control(kOrientation).items,
+                  (std::vector<std::u16string>{u"Portrait", u"Landscape"}));
+        EXPECT_EQ(control(kOrientation).selection, 0);
+        // The paper size is the stock's own and cannot be typed while it is chosen.
+        EXPECT_FALSE(control(kPaperWidth).enabled);
+    }
 }
 
 // The Advance Setup page's Other button runs its dialog modally over the
@@ -210,7 +183,6 @@ TEST_F(PropertySheetTest, OtherButtonRunsItsModalDialogUntilEscapeEndsIt) {
         EXPECT_EQ(shown.caption, dialog->caption);
         // The sheet is usable again: its front page answers.
         EXPECT_TRUE(Sheet().SelectPage(0));
-        TearDown();
     }
 }
 

@@ -13,8 +13,6 @@ namespace orca::wintest {
 
 namespace {
 
-constexpr UINT kAddPropSheetPage = 1;  // CPSFUNC_ADD_PROPSHEETPAGEW
-
 HWND Handle(void* window) {
     return static_cast<HWND>(window);
 }
@@ -43,9 +41,9 @@ void Pump() {
 
 // The items of a combo or list box, by the messages of its class.
 void ReadItems(HWND control, ControlState& state) {
-    const bool combo = state.className == u"ComboBox";
-    if (!combo && state.className != u"ListBox")
+    if (!HoldsItems(state.className))
         return;
+    const bool combo = state.className == u"ComboBox";
     const LRESULT count = SendMessageW(control, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {
         const LRESULT length = SendMessageW(control, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, i, 0);
@@ -59,7 +57,16 @@ void ReadItems(HWND control, ControlState& state) {
         static_cast<int>(SendMessageW(control, combo ? CB_GETCURSEL : LB_GETCURSEL, 0, 0));
 }
 
-std::vector<ControlState> ReadControls(HWND parent) {
+// A picture's bitmap, by its size.
+void ReadPicture(HWND control, ControlState& state) {
+    BITMAP bitmap{};
+    const auto shown =
+        reinterpret_cast<HBITMAP>(SendMessageW(control, STM_GETIMAGE, IMAGE_BITMAP, 0));
+    if (shown != nullptr && GetObjectW(shown, sizeof bitmap, &bitmap) != 0)
+        state.picture = PictureSize(bitmap.bmWidth, bitmap.bmHeight);
+}
+
+std::vector<ControlState> ReadWin32Controls(HWND parent) {
     std::vector<ControlState> controls;
     for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT)) {
@@ -72,6 +79,8 @@ std::vector<ControlState> ReadControls(HWND parent) {
         state.checked =
             state.className == u"Button" && SendMessageW(child, BM_GETCHECK, 0, 0) == BST_CHECKED;
         ReadItems(child, state);
+        if (state.className == u"Static")
+            ReadPicture(child, state);
         controls.push_back(std::move(state));
     }
     return controls;
@@ -102,20 +111,12 @@ void CALLBACK EndModalDialog(HWND, UINT, UINT_PTR timer, DWORD) {
         return;
     KillTimer(nullptr, timer);
     watch->seen.caption = WindowText(dialog);
-    watch->seen.controls = ReadControls(dialog);
+    watch->seen.controls = ReadWin32Controls(dialog);
     SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(watch->closeWith, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, watch->closeWith)));
 }
 
 }  // namespace
-
-long long AddSheetPage(void* pageList, unsigned function, intptr_t page, intptr_t) {
-    if (function != kAddPropSheetPage || page == 0)
-        return 0;
-    auto& pages = *static_cast<std::vector<void*>*>(pageList);
-    pages.push_back(reinterpret_cast<void*>(page));
-    return static_cast<long long>(pages.size());
-}
 
 ShownSheet::ShownSheet(const std::vector<void*>& pages, std::u16string_view caption) {
     std::vector<HPROPSHEETPAGE> handles;
@@ -170,7 +171,7 @@ void* ShownSheet::FrontPage() const {
 }
 
 std::vector<ControlState> ShownSheet::FrontPageControls() const {
-    return ReadControls(Handle(FrontPage()));
+    return ReadWin32Controls(Handle(FrontPage()));
 }
 
 ShownSheet::ModalDialog ShownSheet::PressForModal(int buttonId, int closeWith) {

@@ -4,26 +4,12 @@
 // Win32 as a person would use them.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
+#include "control_state.h"
+
 namespace orca::wintest {
-
-// One control of a page as Win32 reports it.
-struct ControlState {
-    int id = 0;
-    std::u16string className;
-    std::u16string text;
-    bool enabled = false;
-    bool visible = false;
-    bool checked = false;
-    std::vector<std::u16string> items;  // combo and list boxes
-    int selection = -1;
-};
-
-// The host's add-page callback: hComPropSheet is the page list it fills.
-long long AddSheetPage(void* pageList, unsigned function, intptr_t page, intptr_t);
 
 class ShownSheet {
 public:

@@ -1,0 +1,116 @@
+#include "control_state.h"
+
+#include <algorithm>
+#include <functional>
+
+#include "resources/bitmaps.h"
+#include "resources/window_styles.h"
+#include "text/utf.h"
+
+namespace orca::wintest {
+
+namespace {
+
+std::string Quoted(std::u16string_view text) {
+    return "\"" + text::Utf16ToUtf8(text) + "\"";
+}
+
+std::string Listed(const std::vector<std::u16string>& items) {
+    std::string list = "[";
+    for (const std::u16string& item : items)
+        list += (list.size() > 1 ? ", " : "") + Quoted(item);
+    return list + "]";
+}
+
+// What is compared of two readings of one control, and how a value prints.
+struct Field {
+    const char* name;
+    std::function<std::string(const ControlState&)> value;
+};
+
+const Field kFields[] = {
+    {"class", [](const ControlState& c) { return Quoted(c.className); }},
+    {"text", [](const ControlState& c) { return Quoted(c.text); }},
+    {"enabled", [](const ControlState& c) { return std::to_string(c.enabled); }},
+    {"visible", [](const ControlState& c) { return std::to_string(c.visible); }},
+    {"checked", [](const ControlState& c) { return std::to_string(c.checked); }},
+    {"items", [](const ControlState& c) { return Listed(c.items); }},
+    {"selection", [](const ControlState& c) { return std::to_string(c.selection); }},
+    {"picture", [](const ControlState& c) { return Quoted(c.picture); }},
+};
+
+// The size of the embedded bitmap a picture's text names ("#115"), or "".
+std::u16string NamedPicture(std::u16string_view text) {
+    int id = 0;
+    if (text.size() < 2 || text[0] != u'#')
+        return {};
+    for (char16_t digit : text.substr(1)) {
+        if (digit < u'0' || digit > u'9')
+            return {};
+        id = id * 10 + (digit - u'0');
+    }
+    const resources::BitmapResource* bitmap = resources::FindBitmap(id);
+    return bitmap != nullptr ? PictureSize(bitmap->width, bitmap->height) : std::u16string();
+}
+
+}  // namespace
+
+std::u16string PictureSize(int width, int height) {
+    const std::string size = std::to_string(width) + "x" + std::to_string(height);
+    return {size.begin(), size.end()};
+}
+
+bool HoldsItems(std::u16string_view className) {
+    return className == u"ComboBox" || className == u"ListBox";
+}
+
+std::vector<ControlState> ReadControls(platform::WindowSystem& windows, platform::Window parent) {
+    std::vector<ControlState> controls;
+    for (platform::Window child : windows.Children(parent)) {
+        ControlState state;
+        state.id = windows.ControlId(child);
+        state.className = windows.ClassName(child);
+        state.text = windows.Text(child);
+        if (state.className == u"Static") {
+            state.picture = NamedPicture(state.text);
+            if (!state.picture.empty())
+                state.text.clear();
+        }
+        state.enabled = windows.IsEnabled(child);
+        state.visible = (windows.Style(child) & resources::WS_VISIBLE) != 0;
+        state.checked = state.className == u"Button" && windows.IsChecked(child);
+        if (HoldsItems(state.className)) {
+            for (int i = 0; i < windows.ItemCount(child); ++i)
+                state.items.push_back(windows.ItemText(child, i));
+            state.selection = windows.Selection(child);
+        }
+        controls.push_back(std::move(state));
+    }
+    return controls;
+}
+
+std::vector<std::string> Differences(const std::vector<ControlState>& real,
+                                     const std::vector<ControlState>& headless) {
+    std::vector<std::string> found;
+    const size_t common = std::min(real.size(), headless.size());
+    for (size_t i = 0; i < common; ++i) {
+        const std::string control =
+            "control " + std::to_string(i) + " (id " + std::to_string(real[i].id) + ")";
+        if (real[i].id != headless[i].id)
+            found.push_back(control + " id: real " + std::to_string(real[i].id) + ", headless " +
+                            std::to_string(headless[i].id));
+        for (const Field& field : kFields) {
+            const std::string mine = field.value(real[i]);
+            const std::string theirs = field.value(headless[i]);
+            if (mine != theirs)
+                found.push_back(control + " " + field.name + ": real " + mine + ", headless " +
+                                theirs);
+        }
+    }
+    if (real.size() != headless.size())
+        found.push_back("control count: real " + std::to_string(real.size()) + ", headless " +
+                        std::to_string(headless.size()));
+    return found;
+}
+
+}  // namespace orca::wintest

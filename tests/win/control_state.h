@@ -1,0 +1,40 @@
+// One control of a page or dialog as a person reads it, taken from either
+// window system, and the differences between two readings of one page.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/window_system.h"
+
+namespace orca::wintest {
+
+struct ControlState {
+    int id = 0;
+    std::u16string className;
+    std::u16string text;
+    bool enabled = false;
+    bool visible = false;  // the control's own visible style, whatever its parent's
+    bool checked = false;
+    std::vector<std::u16string> items;  // combo and list boxes
+    int selection = -1;
+    // A picture's bitmap as "<width>x<height>", "" for none. The template
+    // text of a picture names its embedded bitmap ("#115"): the headless
+    // desktop keeps that as the window text, while a Win32 picture holds the
+    // bitmap itself and no text, so both readings give the bitmap's size
+    // instead of the text.
+    std::u16string picture;
+};
+
+bool HoldsItems(std::u16string_view className);
+std::u16string PictureSize(int width, int height);
+
+// The direct children of parent in window order, read through the port.
+std::vector<ControlState> ReadControls(platform::WindowSystem& windows, platform::Window parent);
+
+// Every difference between the real sheet's reading of a page and the
+// headless desktop's, one line each naming the control and what differs.
+std::vector<std::string> Differences(const std::vector<ControlState>& real,
+                                     const std::vector<ControlState>& headless);
+
+}  // namespace orca::wintest

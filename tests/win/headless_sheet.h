@@ -1,0 +1,32 @@
+// The same pages on the headless desktop: the page handles the plug-in's code
+// linked into the program hands over, added to a desktop sheet with no host
+// tabs, brought to the front and read through the window-system port.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "control_state.h"
+#include "platform/sim/desktop_driver.h"
+
+namespace orca::wintest {
+
+class HeadlessSheet {
+public:
+    HeadlessSheet(const std::vector<void*>& pages, std::u16string_view caption);
+    ~HeadlessSheet();
+    HeadlessSheet(const HeadlessSheet&) = delete;
+    HeadlessSheet& operator=(const HeadlessSheet&) = delete;
+
+    bool Shown() const { return shown_; }
+    bool SelectPage(int index);
+    std::vector<ControlState> FrontPageControls() const;
+
+private:
+    platform::sim::Desktop& desktop_;
+    platform::sim::DesktopDriver driver_;
+    platform::Window sheet_ = nullptr;
+    bool shown_ = false;
+};
+
+}  // namespace orca::wintest

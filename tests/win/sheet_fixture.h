@@ -1,0 +1,40 @@
+// A printer's document or printer-properties sheet opened by the Windows test
+// host: ORCAUI.dll's pages in a real PropertySheetW sheet, and, for
+// comparison, the same pages of the plug-in's code linked into the program on
+// the headless desktop, started from the same records.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "headless_sheet.h"
+#include "host_fixture.h"
+#include "sheet_hooks.h"
+#include "sheet_window.h"
+
+namespace orca::wintest {
+
+class PropertySheetTest : public WindowsHostTest {
+protected:
+    void TearDown() override;
+
+    // The real sheet, on the DLL object's default records.
+    void OpenSheet(std::u16string_view printer, bool documentSheet);
+    // The headless sheet of the same printer and kind, from a copy of the
+    // real sheet's records as they are now.
+    void OpenHeadlessSheet();
+
+    ShownSheet& Sheet() { return *sheet_; }
+    HeadlessSheet& Headless() { return *headless_; }
+    testsupport::HostDevMode& Records() { return real_->Records(); }
+
+private:
+    std::u16string printer_;
+    bool documentSheet_ = true;
+    std::unique_ptr<SheetHooks> real_;
+    std::unique_ptr<ShownSheet> sheet_;
+    std::unique_ptr<SheetHooks> linked_;
+    std::unique_ptr<HeadlessSheet> headless_;
+};
+
+}  // namespace orca::wintest

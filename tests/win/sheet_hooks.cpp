@@ -1,0 +1,70 @@
+#include "sheet_hooks.h"
+
+#include <algorithm>
+
+namespace orca::wintest {
+
+using namespace orca::plugin;
+using testsupport::HostDevMode;
+
+namespace {
+
+constexpr unsigned kAddPropSheetPage = 1;  // CPSFUNC_ADD_PROPSHEETPAGEW
+
+}  // namespace
+
+long long AddSheetPage(void* pageList, unsigned function, intptr_t page, intptr_t) {
+    if (function != kAddPropSheetPage || page == 0)
+        return 0;
+    auto& pages = *static_cast<std::vector<void*>*>(pageList);
+    pages.push_back(reinterpret_cast<void*>(page));
+    return static_cast<long long>(pages.size());
+}
+
+SheetHooks::SheetHooks(PluginObject object, std::u16string_view printer, bool documentSheet,
+                       HostDevMode* records)
+    : object_(std::move(object)), documentSheet_(documentSheet), printer_(printer) {
+    opened_ = object_ != nullptr && printer_.Handle() != nullptr && Open(printer, records);
+}
+
+SheetHooks::~SheetHooks() {
+    if (object_ != nullptr) {
+        PROPSHEETUI_INFO info = Info(PROPSHEETUI_REASON_DESTROY);
+        Sheets(info);
+    }
+}
+
+bool SheetHooks::Open(std::u16string_view printer, HostDevMode* records) {
+    if (records != nullptr) {
+        records_ = std::make_unique<HostDevMode>(records->PrivateSize());
+        std::ranges::copy(records->Bytes(), records_->Bytes().begin());
+    } else {
+        if (!testsupport::DefaultRecords(object_.get(), printer_.Handle(), printer, &records_))
+            return false;
+        records_->Public()->dmCopies = 1;
+    }
+    ui_ = testsupport::CommonUIParams(printer_.Handle(), *records_, nullptr, 0);
+    if (object_->CommonUIProp(documentSheet_ ? OEMCUIP_DOCPROP : OEMCUIP_PRNPROP, &ui_) != S_OK)
+        return false;
+    PROPSHEETUI_INFO info = Info(PROPSHEETUI_REASON_INIT);
+    return Sheets(info) == S_OK && info.Result == pages_.size();
+}
+
+PROPSHEETUI_INFO SheetHooks::Info(WORD reason) {
+    PROPSHEETUI_INFO info{};
+    info.cbSize = sizeof(info);
+    info.Version = PROPSHEETUI_INFO_VERSION;
+    info.Reason = reason;
+    info.hComPropSheet = &pages_;
+    info.pfnComPropSheet = [](HANDLE list, UINT function, LPARAM page, LPARAM second) {
+        return static_cast<LONG_PTR>(AddSheetPage(list, function, page, second));
+    };
+    return info;
+}
+
+HRESULT SheetHooks::Sheets(PROPSHEETUI_INFO& info) {
+    return documentSheet_ ? object_->DocumentPropertySheets(&info, 0)
+                          : object_->DevicePropertySheets(&info, 0);
+}
+
+}  // namespace orca::wintest
