@@ -11,6 +11,7 @@
 #include "settings/field_map.h"
 #include "sheet_fixture.h"
 #include "support/host_settings.h"
+#include "window_watch.h"
 
 namespace orca::wintest {
 namespace {
@@ -174,14 +175,22 @@ TEST_F(PropertySheetTest, OtherButtonRunsItsModalDialogUntilEscapeEndsIt) {
         SCOPED_TRACE(testing::PrintToString(std::u16string(printer)));
         OpenSheet(printer, true);
         ASSERT_TRUE(Sheet().SelectPage(1));
-        const ShownSheet::ModalDialog shown = Sheet().PressForModal(kOtherButton, kCancel);
         const resources::DialogTemplate* dialog = resources::FindDialogTemplate(dialogId);
         ASSERT_NE(dialog, nullptr);
-        ASSERT_EQ(shown.controls.size(), dialog->controls.size());
-        for (size_t i = 0; i < shown.controls.size(); ++i)
-            EXPECT_EQ(shown.controls[i].id, dialog->controls[i].id) << "control " << i;
-        EXPECT_EQ(shown.caption, dialog->caption);
+        WindowWatch watch;
+        watch.Then("the Other dialog", kDialogClass, [&](NativeWindow shown) {
+            EXPECT_EQ(Caption(shown), dialog->caption);
+            const std::vector<ControlState> controls = Controls(shown);
+            ASSERT_EQ(controls.size(), dialog->controls.size());
+            for (size_t i = 0; i < controls.size(); ++i)
+                EXPECT_EQ(controls[i].id, dialog->controls[i].id) << "control " << i;
+            // The sheet waits while the dialog runs.
+            EXPECT_FALSE(Sheet().Enabled());
+            Press(shown, kCancel);
+        });
+        EXPECT_TRUE(watch.Run([&] { Press(Sheet().FrontPage(), kOtherButton); }));
         // The sheet is usable again: its front page answers.
+        EXPECT_TRUE(Sheet().Enabled());
         EXPECT_TRUE(Sheet().SelectPage(0));
     }
 }

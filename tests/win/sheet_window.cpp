@@ -17,19 +17,6 @@ HWND Handle(void* window) {
     return static_cast<HWND>(window);
 }
 
-std::u16string WindowText(HWND window) {
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(
-        static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return {text.begin(), text.end()};
-}
-
-std::u16string ClassOf(HWND window) {
-    std::array<wchar_t, 64> name{};
-    const int length = GetClassNameW(window, name.data(), static_cast<int>(name.size()));
-    return {name.data(), name.data() + (length > 0 ? length : 0)};
-}
-
 // Lets the sheet and its pages handle what is queued for them.
 void Pump() {
     MSG message;
@@ -37,83 +24,6 @@ void Pump() {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
-}
-
-// The items of a combo or list box, by the messages of its class.
-void ReadItems(HWND control, ControlState& state) {
-    if (!HoldsItems(state.className))
-        return;
-    const bool combo = state.className == u"ComboBox";
-    const LRESULT count = SendMessageW(control, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        const LRESULT length = SendMessageW(control, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, i, 0);
-        std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-        SendMessageW(control, combo ? CB_GETLBTEXT : LB_GETTEXT, i,
-                     reinterpret_cast<LPARAM>(text.data()));
-        text.resize(static_cast<size_t>(length));
-        state.items.emplace_back(text.begin(), text.end());
-    }
-    state.selection =
-        static_cast<int>(SendMessageW(control, combo ? CB_GETCURSEL : LB_GETCURSEL, 0, 0));
-}
-
-// A picture's bitmap, by its size.
-void ReadPicture(HWND control, ControlState& state) {
-    BITMAP bitmap{};
-    const auto shown =
-        reinterpret_cast<HBITMAP>(SendMessageW(control, STM_GETIMAGE, IMAGE_BITMAP, 0));
-    if (shown != nullptr && GetObjectW(shown, sizeof bitmap, &bitmap) != 0)
-        state.picture = PictureSize(bitmap.bmWidth, bitmap.bmHeight);
-}
-
-std::vector<ControlState> ReadWin32Controls(HWND parent) {
-    std::vector<ControlState> controls;
-    for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-        ControlState state;
-        state.id = GetDlgCtrlID(child);
-        state.className = ClassOf(child);
-        state.text = WindowText(child);
-        state.enabled = IsWindowEnabled(child) != FALSE;
-        state.visible = (GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) != 0;
-        state.checked =
-            state.className == u"Button" && SendMessageW(child, BM_GETCHECK, 0, 0) == BST_CHECKED;
-        ReadItems(child, state);
-        if (state.className == u"Static")
-            ReadPicture(child, state);
-        controls.push_back(std::move(state));
-    }
-    return controls;
-}
-
-// What the timer that ends a modal dialog reads and presses.
-struct ModalWatch {
-    HWND sheet = nullptr;
-    int closeWith = IDCANCEL;
-    ShownSheet::ModalDialog seen;
-};
-ModalWatch* watch = nullptr;
-
-BOOL CALLBACK FindModal(HWND window, LPARAM found) {
-    if (window != watch->sheet && GetWindow(window, GW_OWNER) == watch->sheet &&
-        IsWindowVisible(window) && ClassOf(window) == u"#32770") {
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// Runs inside the modal dialog's own message loop.
-void CALLBACK EndModalDialog(HWND, UINT, UINT_PTR timer, DWORD) {
-    HWND dialog = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindModal, reinterpret_cast<LPARAM>(&dialog));
-    if (dialog == nullptr)
-        return;
-    KillTimer(nullptr, timer);
-    watch->seen.caption = WindowText(dialog);
-    watch->seen.controls = ReadWin32Controls(dialog);
-    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(watch->closeWith, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, watch->closeWith)));
 }
 
 }  // namespace
@@ -166,47 +76,21 @@ bool ShownSheet::SelectPage(int index) {
     return selected;
 }
 
-void* ShownSheet::FrontPage() const {
+NativeWindow ShownSheet::FrontPage() const {
     return reinterpret_cast<void*>(SendMessageW(Handle(sheet_), PSM_GETCURRENTPAGEHWND, 0, 0));
 }
 
 std::vector<ControlState> ShownSheet::FrontPageControls() const {
-    return ReadWin32Controls(Handle(FrontPage()));
-}
-
-ShownSheet::ModalDialog ShownSheet::PressForModal(int buttonId, int closeWith) {
-    ModalWatch watching{Handle(sheet_), closeWith, {}};
-    watch = &watching;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 50, EndModalDialog);
-    HWND page = Handle(FrontPage());
-    SendMessageW(page, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(page, buttonId)));
-    KillTimer(nullptr, timer);
-    watch = nullptr;
-    Pump();
-    return watching.seen;
+    return Controls(FrontPage());
 }
 
 void ShownSheet::ChooseItem(int controlId, std::u16string_view item) {
-    HWND page = Handle(FrontPage());
-    HWND combo = GetDlgItem(page, controlId);
-    const std::wstring text(item.begin(), item.end());
-    const LRESULT index = SendMessageW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                       reinterpret_cast<LPARAM>(text.c_str()));
-    SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    // A person's choice reaches the page as the list's own notice does.
-    SendMessageW(page, WM_COMMAND, MAKEWPARAM(controlId, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(combo));
+    Choose(FrontPage(), controlId, item);
     Pump();
 }
 
 void ShownSheet::TypeText(int controlId, std::u16string_view text) {
-    HWND edit = GetDlgItem(Handle(FrontPage()), controlId);
-    SetFocus(edit);
-    const std::wstring wide(text.begin(), text.end());
-    SetWindowTextW(edit, wide.c_str());
-    // Leaving the field is when the page takes what was typed.
-    SetFocus(Handle(sheet_));
+    Type(FrontPage(), controlId, text);
     Pump();
 }
 
@@ -218,6 +102,10 @@ bool ShownSheet::Apply() {
 
 bool ShownSheet::ApplyEnabled() const {
     return IsWindowEnabled(GetDlgItem(Handle(sheet_), 0x3021)) != FALSE;  // the Apply button
+}
+
+bool ShownSheet::Enabled() const {
+    return IsWindowEnabled(Handle(sheet_)) != FALSE;
 }
 
 bool ShownSheet::SaveScreenshot(const std::u16string& path) const {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "control_state.h"
+#include "native_window.h"
 
 namespace orca::wintest {
 
@@ -26,26 +26,20 @@ public:
     bool SelectPage(int index);
     // The front page's direct children in window order.
     std::vector<ControlState> FrontPageControls() const;
-    // A person's actions on the front page's controls.
+    // The front page, and a person's actions on its controls (see
+    // native_window.h), each followed by what the sheet then handles.
+    NativeWindow FrontPage() const;
     void ChooseItem(int controlId, std::u16string_view item);
     void TypeText(int controlId, std::u16string_view text);
-    // Presses the front page's button that opens a modal dialog, reads the
-    // dialog while it runs and ends it with the command closeWith (IDOK,
-    // IDCANCEL), from its button of that id or, without one, as the keyboard
-    // sends it. The dialog's caption and controls; empty when none showed.
-    struct ModalDialog {
-        std::u16string caption;
-        std::vector<ControlState> controls;
-    };
-    ModalDialog PressForModal(int buttonId, int closeWith);
     // Presses Apply; true when every page accepted it.
     bool Apply();
     bool ApplyEnabled() const;
+    // The sheet takes input: no modal window of its pages holds it.
+    bool Enabled() const;
     // The sheet window as a PNG image; false when it cannot be written.
     bool SaveScreenshot(const std::u16string& path) const;
 
 private:
-    void* FrontPage() const;
     void* sheet_ = nullptr;
 };
 

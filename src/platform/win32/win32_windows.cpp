@@ -107,7 +107,13 @@ std::u16string Win32WindowSystem::Text(Window window) {
 }
 
 void Win32WindowSystem::SetText(Window window, std::u16string_view text) {
-    SetWindowTextW(Handle(window), Wide(text).c_str());
+    HWND control = Handle(window);
+    SetWindowTextW(control, Wide(text).c_str());
+    // A multi-line edit does not tell its dialog of text set from code as a
+    // single-line one does; it is told here, as typing would tell it.
+    if (ClassName(window) == u"Edit" && (GetWindowLongW(control, GWL_STYLE) & ES_MULTILINE) != 0)
+        SendMessageW(GetParent(control), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), EN_CHANGE),
+                     reinterpret_cast<LPARAM>(control));
 }
 
 bool Win32WindowSystem::IsEnabled(Window window) {

@@ -1,0 +1,169 @@
+#include "native_window.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <array>
+
+namespace orca::wintest {
+
+namespace {
+
+HWND Handle(NativeWindow window) {
+    return static_cast<HWND>(window);
+}
+
+// The items of a combo or list box, by the messages of its class.
+void ReadItems(HWND control, ControlState& state) {
+    if (!HoldsItems(state.className))
+        return;
+    const bool combo = state.className == u"ComboBox";
+    const LRESULT count = SendMessageW(control, combo ? CB_GETCOUNT : LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        const LRESULT length = SendMessageW(control, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, i, 0);
+        std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+        SendMessageW(control, combo ? CB_GETLBTEXT : LB_GETTEXT, i,
+                     reinterpret_cast<LPARAM>(text.data()));
+        text.resize(static_cast<size_t>(length));
+        state.items.emplace_back(text.begin(), text.end());
+    }
+    state.selection =
+        static_cast<int>(SendMessageW(control, combo ? CB_GETCURSEL : LB_GETCURSEL, 0, 0));
+}
+
+// A picture's bitmap, by its size.
+void ReadPicture(HWND control, ControlState& state) {
+    BITMAP bitmap{};
+    const auto shown =
+        reinterpret_cast<HBITMAP>(SendMessageW(control, STM_GETIMAGE, IMAGE_BITMAP, 0));
+    if (shown != nullptr && GetObjectW(shown, sizeof bitmap, &bitmap) != 0)
+        state.picture = PictureSize(bitmap.bmWidth, bitmap.bmHeight);
+}
+
+std::vector<ControlState> ReadControls(HWND parent) {
+    std::vector<ControlState> controls;
+    for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        ControlState state;
+        state.id = GetDlgCtrlID(child);
+        state.className = ClassName(child);
+        state.text = Caption(child);
+        state.enabled = IsWindowEnabled(child) != FALSE;
+        state.visible = (GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) != 0;
+        state.checked =
+            state.className == u"Button" && SendMessageW(child, BM_GETCHECK, 0, 0) == BST_CHECKED;
+        ReadItems(child, state);
+        if (state.className == u"Static")
+            ReadPicture(child, state);
+        controls.push_back(std::move(state));
+    }
+    return controls;
+}
+
+}  // namespace
+
+std::u16string ClassName(NativeWindow window) {
+    std::array<wchar_t, 64> name{};
+    const int length = GetClassNameW(Handle(window), name.data(), static_cast<int>(name.size()));
+    return {name.data(), name.data() + (length > 0 ? length : 0)};
+}
+
+std::vector<ControlState> Controls(NativeWindow window) {
+    return ReadControls(Handle(window));
+}
+
+std::u16string Caption(NativeWindow window) {
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(Handle(window))) + 1, L'\0');
+    text.resize(static_cast<size_t>(
+        GetWindowTextW(Handle(window), text.data(), static_cast<int>(text.size()))));
+    return {text.begin(), text.end()};
+}
+
+NativeWindow Control(NativeWindow dialog, int controlId) {
+    return GetDlgItem(Handle(dialog), controlId);
+}
+
+std::vector<NativeWindow> VisibleChildDialogs(NativeWindow dialog) {
+    std::vector<NativeWindow> shown;
+    for (HWND child = GetWindow(Handle(dialog), GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if (ClassName(child) == kDialogClass && IsWindowVisible(child))
+            shown.push_back(child);
+    }
+    return shown;
+}
+
+std::vector<int> ScreenRect(NativeWindow window) {
+    RECT place{};
+    GetWindowRect(Handle(window), &place);
+    return {place.left, place.top, place.right, place.bottom};
+}
+
+unsigned long Style(NativeWindow window) {
+    return static_cast<unsigned long>(GetWindowLongW(Handle(window), GWL_STYLE));
+}
+
+void Press(NativeWindow dialog, int controlId) {
+    SendMessageW(Handle(dialog), WM_COMMAND, MAKEWPARAM(controlId, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(Handle(dialog), controlId)));
+}
+
+void Choose(NativeWindow dialog, int controlId, std::u16string_view item) {
+    HWND combo = GetDlgItem(Handle(dialog), controlId);
+    const std::wstring text(item.begin(), item.end());
+    const LRESULT index = SendMessageW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                       reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    // A person's choice reaches the dialog as the list's own notice does.
+    SendMessageW(Handle(dialog), WM_COMMAND, MAKEWPARAM(controlId, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+}
+
+void Type(NativeWindow dialog, int controlId, std::u16string_view text) {
+    HWND edit = GetDlgItem(Handle(dialog), controlId);
+    SetFocus(edit);
+    const std::wstring wide(text.begin(), text.end());
+    SetWindowTextW(edit, wide.c_str());
+    // Leaving the field is when the dialog takes what was typed.
+    SetFocus(Handle(dialog));
+}
+
+bool TypeInFirstEdit(NativeWindow dialog, std::u16string_view text) {
+    HWND edit = nullptr;
+    EnumChildWindows(
+        Handle(dialog),
+        [](HWND child, LPARAM found) {
+            if (ClassName(child) != u"Edit" || !IsWindowVisible(child))
+                return TRUE;
+            *reinterpret_cast<HWND*>(found) = child;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&edit));
+    if (edit == nullptr)
+        return false;
+    const std::wstring wide(text.begin(), text.end());
+    SetWindowTextW(edit, wide.c_str());
+    return true;
+}
+
+std::vector<std::u16string> MenuItems(NativeWindow menu) {
+    constexpr UINT kGetMenu = 0x01E1;  // MN_GETHMENU
+    const auto items = reinterpret_cast<HMENU>(SendMessageW(Handle(menu), kGetMenu, 0, 0));
+    std::vector<std::u16string> texts;
+    for (int i = 0; i < GetMenuItemCount(items); ++i) {
+        std::array<wchar_t, 128> text{};
+        const int length =
+            GetMenuStringW(items, static_cast<UINT>(i), text.data(), text.size(), MF_BYPOSITION);
+        texts.emplace_back(text.data(), text.data() + std::max(length, 0));
+    }
+    return texts;
+}
+
+void ChooseMenuItem(NativeWindow menu, int index) {
+    // The first arrow down lights the first item.
+    for (int i = 0; i <= index; ++i)
+        PostMessageW(Handle(menu), WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageW(Handle(menu), WM_KEYDOWN, VK_RETURN, 0);
+}
+
+}  // namespace orca::wintest

@@ -1,0 +1,44 @@
+// Reading and using the system's windows as a person does: a window's
+// caption and controls, its child dialogs, and a person's actions on a
+// dialog's controls and on a pop-up menu. Windows are the system's window
+// handles, kept apart from the host records whose names the system's
+// headers define as macros.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "control_state.h"
+
+namespace orca::wintest {
+
+using NativeWindow = void*;
+
+inline constexpr char16_t kDialogClass[] = u"#32770";
+inline constexpr char16_t kMenuClass[] = u"#32768";
+
+std::u16string ClassName(NativeWindow window);
+// A window's caption, its direct children in window order (read as
+// ControlState, and as handles), and its child dialogs that are visible.
+std::u16string Caption(NativeWindow window);
+std::vector<ControlState> Controls(NativeWindow window);
+NativeWindow Control(NativeWindow dialog, int controlId);
+std::vector<NativeWindow> VisibleChildDialogs(NativeWindow dialog);
+// Screen rectangle {left, top, right, bottom} and window style.
+std::vector<int> ScreenRect(NativeWindow window);
+unsigned long Style(NativeWindow window);
+
+// A person's actions on a dialog's controls: a button pressed, an item of a
+// combo box chosen, text typed into an edit (the field left afterwards), and
+// the first edit of a dialog, at any depth, typed into.
+void Press(NativeWindow dialog, int controlId);
+void Choose(NativeWindow dialog, int controlId, std::u16string_view item);
+void Type(NativeWindow dialog, int controlId, std::u16string_view text);
+bool TypeInFirstEdit(NativeWindow dialog, std::u16string_view text);
+
+// A pop-up menu's item texts, and a choice by the keyboard: arrow down to
+// the item, then Enter.
+std::vector<std::u16string> MenuItems(NativeWindow menu);
+void ChooseMenuItem(NativeWindow menu, int index);
+
+}  // namespace orca::wintest
