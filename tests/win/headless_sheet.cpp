@@ -1,6 +1,7 @@
 #include "headless_sheet.h"
 
 #include "headless_platform.h"
+#include "resources/window_styles.h"
 
 namespace orca::wintest {
 
@@ -19,6 +20,23 @@ HeadlessSheet::~HeadlessSheet() {
 
 bool HeadlessSheet::SelectPage(int index) {
     return driver_.SelectTab(sheet_, index);
+}
+
+std::u16string HeadlessSheet::TabText(int index) const {
+    return desktop_.TabText(desktop_.Child(sheet_, resources::kSheetTabControlId), index);
+}
+
+bool HeadlessSheet::ChooseItem(int controlId, std::u16string_view item) {
+    return driver_.Select(desktop_.CurrentPage(sheet_), controlId, item);
+}
+
+bool HeadlessSheet::TypeText(int controlId, std::u16string_view text) {
+    const platform::Window page = desktop_.CurrentPage(sheet_);
+    return driver_.Retype(page, controlId, text) && driver_.Leave(page, controlId);
+}
+
+bool HeadlessSheet::Apply() {
+    return driver_.Apply(sheet_);
 }
 
 std::vector<ControlState> HeadlessSheet::FrontPageControls() const {

@@ -20,7 +20,13 @@ public:
 
     bool Shown() const { return shown_; }
     bool SelectPage(int index);
+    std::u16string TabText(int index) const;
     std::vector<ControlState> FrontPageControls() const;
+    // A person's actions on the front page, as on the real sheet; false
+    // when a person could not take them.
+    bool ChooseItem(int controlId, std::u16string_view item);
+    bool TypeText(int controlId, std::u16string_view text);
+    bool Apply();
 
 private:
     platform::sim::Desktop& desktop_;

@@ -122,8 +122,13 @@ void Choose(NativeWindow dialog, int controlId, std::u16string_view item) {
 void Type(NativeWindow dialog, int controlId, std::u16string_view text) {
     HWND edit = GetDlgItem(Handle(dialog), controlId);
     SetFocus(edit);
-    const std::wstring wide(text.begin(), text.end());
-    SetWindowTextW(edit, wide.c_str());
+    // Over all there was: the first key replaces the selection, and with
+    // nothing to type Backspace clears it.
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+    if (text.empty())
+        SendMessageW(edit, WM_CHAR, VK_BACK, 0);
+    for (char16_t key : text)
+        SendMessageW(edit, WM_CHAR, key, 0);
     // Leaving the field is when the dialog takes what was typed.
     SetFocus(Handle(dialog));
 }

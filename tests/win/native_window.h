@@ -29,8 +29,8 @@ std::vector<int> ScreenRect(NativeWindow window);
 unsigned long Style(NativeWindow window);
 
 // A person's actions on a dialog's controls: a button pressed, an item of a
-// combo box chosen, text typed into an edit (the field left afterwards), and
-// the first edit of a dialog, at any depth, typed into.
+// combo box chosen, text typed key by key over an edit's text (the field left
+// afterwards), and the first edit of a dialog, at any depth, filled in.
 void Press(NativeWindow dialog, int controlId);
 void Choose(NativeWindow dialog, int controlId, std::u16string_view item);
 void Type(NativeWindow dialog, int controlId, std::u16string_view text);

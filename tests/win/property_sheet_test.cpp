@@ -119,6 +119,55 @@ TEST_F(PropertySheetTest, EveryPageShowsWhatTheHeadlessDesktopShows) {
     }
 }
 
+// A person's change on a page of the document sheet.
+struct Change {
+    int tab;
+    int control;
+    bool typed;  // typed into an edit, else chosen from a list
+    const char16_t* value;
+};
+
+// The same changes made on both sheets, then Apply: the records hold the
+// same bytes, and every page and tab title still reads the same, the pages
+// now relabelled in the language chosen.
+TEST_F(PropertySheetTest, AfterTheSameChangesAndApplyBothSheetsStillShowTheSame) {
+    constexpr int kCommandKind = 1100, kCommandText = 1102, kLanguage = 1310;
+    const Change changes[] = {
+        {0, kDarkness, false, u"10"},       {0, kOrientation, false, u"Landscape"},
+        {0, kCopies, true, u"3"},           {5, kCommandKind, false, u"Text"},
+        {5, kCommandText, true, u"^XA^FS"}, {8, kLanguage, false, u"Chinese"},
+    };
+    for (const char16_t* printer : {kOrcaPrinter, kOnyxPrinter}) {
+        SCOPED_TRACE(testing::PrintToString(std::u16string(printer)));
+        OpenSheet(printer, true);
+        OpenHeadlessSheet();
+        for (const Change& change : changes) {
+            SCOPED_TRACE(testing::PrintToString(std::u16string(change.value)));
+            ASSERT_TRUE(Sheet().SelectPage(change.tab));
+            ASSERT_TRUE(Headless().SelectPage(change.tab));
+            if (change.typed) {
+                Sheet().TypeText(change.control, change.value);
+                ASSERT_TRUE(Headless().TypeText(change.control, change.value));
+            } else {
+                Sheet().ChooseItem(change.control, change.value);
+                ASSERT_TRUE(Headless().ChooseItem(change.control, change.value));
+            }
+        }
+        ASSERT_TRUE(Sheet().Apply());
+        ASSERT_TRUE(Headless().Apply());
+        EXPECT_TRUE(std::ranges::equal(Records().Bytes(), HeadlessRecords().Bytes()));
+        for (int tab = 0; tab < Sheet().PageCount(); ++tab) {
+            SCOPED_TRACE(tab);
+            EXPECT_EQ(Sheet().TabText(tab), Headless().TabText(tab));
+            ASSERT_TRUE(Sheet().SelectPage(tab));
+            ASSERT_TRUE(Headless().SelectPage(tab));
+            for (const std::string& difference :
+                 Differences(Sheet().FrontPageControls(), Headless().FrontPageControls()))
+                ADD_FAILURE() << difference;
+        }
+    }
+}
+
 // The Option page of each printer on its defaults, read back through Win32:
 // the model's command language decides the darkness and speed lists.
 TEST_F(PropertySheetTest, OptionPageShowsThePrintersSettings) {

@@ -368,8 +368,16 @@ void Win32WindowSystem::SetPageChanged(Window page, bool changed) {
 }
 
 int Win32WindowSystem::PageIndex(Window sheet, PageHandle page) {
-    return static_cast<int>(
-        SendMessageW(Handle(sheet), PSM_PAGETOINDEX, 0, reinterpret_cast<LPARAM>(page)));
+    // Each tab's page is asked for rather than the page's tab: Wine answers
+    // PSM_PAGETOINDEX with -1 for every page.
+    const auto tabs = reinterpret_cast<HWND>(SendMessageW(Handle(sheet), PSM_GETTABCONTROL, 0, 0));
+    const auto count = static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
+    for (int index = 0; index < count; ++index) {
+        if (SendMessageW(Handle(sheet), PSM_INDEXTOPAGE, static_cast<WPARAM>(index), 0) ==
+            reinterpret_cast<LRESULT>(page))
+            return index;
+    }
+    return -1;
 }
 
 void Win32WindowSystem::SendShownNotice(Window window) {
