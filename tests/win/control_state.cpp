@@ -89,6 +89,32 @@ std::vector<ControlState> ReadControls(platform::WindowSystem& windows, platform
     return controls;
 }
 
+DialogReading ReadDialog(platform::WindowSystem& windows, platform::Window dialog) {
+    DialogReading reading{windows.Text(dialog), ReadControls(windows, dialog), {}};
+    for (platform::Window child : windows.Children(dialog)) {
+        if (windows.ClassName(child) == u"#32770")
+            reading.childDialogs.push_back(ReadControls(windows, child));
+    }
+    return reading;
+}
+
+std::vector<std::string> Differences(const DialogReading& real, const DialogReading& headless) {
+    std::vector<std::string> found = Differences(real.controls, headless.controls);
+    if (real.caption != headless.caption)
+        found.push_back("caption: real " + Quoted(real.caption) + ", headless " +
+                        Quoted(headless.caption));
+    const size_t common = std::min(real.childDialogs.size(), headless.childDialogs.size());
+    for (size_t i = 0; i < common; ++i) {
+        for (const std::string& difference :
+             Differences(real.childDialogs[i], headless.childDialogs[i]))
+            found.push_back("child dialog " + std::to_string(i) + " " + difference);
+    }
+    if (real.childDialogs.size() != headless.childDialogs.size())
+        found.push_back("child dialog count: real " + std::to_string(real.childDialogs.size()) +
+                        ", headless " + std::to_string(headless.childDialogs.size()));
+    return found;
+}
+
 std::vector<std::string> Differences(const std::vector<ControlState>& real,
                                      const std::vector<ControlState>& headless) {
     std::vector<std::string> found;

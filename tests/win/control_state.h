@@ -32,9 +32,21 @@ std::u16string PictureSize(int width, int height);
 // The direct children of parent in window order, read through the port.
 std::vector<ControlState> ReadControls(platform::WindowSystem& windows, platform::Window parent);
 
+// A dialog as a person reads it: its caption, its controls, and the
+// controls of each of its child dialogs in window order.
+struct DialogReading {
+    std::u16string caption;
+    std::vector<ControlState> controls;
+    std::vector<std::vector<ControlState>> childDialogs;
+};
+
+// The same of a dialog read through the port.
+DialogReading ReadDialog(platform::WindowSystem& windows, platform::Window dialog);
+
 // Every difference between the real sheet's reading of a page and the
 // headless desktop's, one line each naming the control and what differs.
 std::vector<std::string> Differences(const std::vector<ControlState>& real,
                                      const std::vector<ControlState>& headless);
+std::vector<std::string> Differences(const DialogReading& real, const DialogReading& headless);
 
 }  // namespace orca::wintest

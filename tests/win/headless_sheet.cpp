@@ -39,6 +39,16 @@ bool HeadlessSheet::Apply() {
     return driver_.Apply(sheet_);
 }
 
+bool HeadlessSheet::ReadModal(int buttonId, DialogReading* reading) {
+    bool ran = false;
+    driver_.OnNextDialog([&](platform::Window dialog) {
+        ran = true;
+        *reading = ReadDialog(desktop_, dialog);
+        driver_.PressEscape(dialog);
+    });
+    return driver_.Click(desktop_.CurrentPage(sheet_), buttonId) && ran;
+}
+
 std::vector<ControlState> HeadlessSheet::FrontPageControls() const {
     return ReadControls(desktop_, desktop_.CurrentPage(sheet_));
 }

@@ -27,6 +27,9 @@ public:
     bool ChooseItem(int controlId, std::u16string_view item);
     bool TypeText(int controlId, std::u16string_view text);
     bool Apply();
+    // Clicks the front page's button that runs a modal dialog, reads the
+    // dialog and ends it with Escape; false when no dialog ran.
+    bool ReadModal(int buttonId, DialogReading* reading);
 
 private:
     platform::sim::Desktop& desktop_;

@@ -60,6 +60,11 @@ std::vector<ControlState> ReadControls(HWND parent) {
     return controls;
 }
 
+// A person can use the control: it is enabled and shown.
+bool Reachable(HWND control) {
+    return IsWindowEnabled(control) && IsWindowVisible(control);
+}
+
 }  // namespace
 
 std::u16string ClassName(NativeWindow window) {
@@ -93,6 +98,16 @@ std::vector<NativeWindow> VisibleChildDialogs(NativeWindow dialog) {
     return shown;
 }
 
+DialogReading ReadDialog(NativeWindow dialog) {
+    DialogReading reading{Caption(dialog), Controls(dialog), {}};
+    for (HWND child = GetWindow(Handle(dialog), GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if (ClassName(child) == kDialogClass)
+            reading.childDialogs.push_back(Controls(child));
+    }
+    return reading;
+}
+
 std::vector<int> ScreenRect(NativeWindow window) {
     RECT place{};
     GetWindowRect(Handle(window), &place);
@@ -103,24 +118,42 @@ unsigned long Style(NativeWindow window) {
     return static_cast<unsigned long>(GetWindowLongW(Handle(window), GWL_STYLE));
 }
 
-void Press(NativeWindow dialog, int controlId) {
-    SendMessageW(Handle(dialog), WM_COMMAND, MAKEWPARAM(controlId, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(Handle(dialog), controlId)));
+bool Press(NativeWindow dialog, int controlId) {
+    HWND button = GetDlgItem(Handle(dialog), controlId);
+    if (button == nullptr) {
+        // Enter and Escape send the command without a button.
+        SendMessageW(Handle(dialog), WM_COMMAND, MAKEWPARAM(controlId, BN_CLICKED), 0);
+        return true;
+    }
+    if (!Reachable(button))
+        return false;
+    SendMessageW(button, BM_CLICK, 0, 0);
+    return true;
 }
 
-void Choose(NativeWindow dialog, int controlId, std::u16string_view item) {
-    HWND combo = GetDlgItem(Handle(dialog), controlId);
+bool Choose(NativeWindow dialog, int controlId, std::u16string_view item) {
+    HWND list = GetDlgItem(Handle(dialog), controlId);
+    if (list == nullptr || !Reachable(list))
+        return false;
+    const bool combo = ClassName(list) == u"ComboBox";
     const std::wstring text(item.begin(), item.end());
-    const LRESULT index = SendMessageW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                       reinterpret_cast<LPARAM>(text.c_str()));
-    SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    const LRESULT index =
+        SendMessageW(list, combo ? CB_FINDSTRINGEXACT : LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                     reinterpret_cast<LPARAM>(text.c_str()));
+    if (index < 0)
+        return false;
+    SendMessageW(list, combo ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(index), 0);
     // A person's choice reaches the dialog as the list's own notice does.
-    SendMessageW(Handle(dialog), WM_COMMAND, MAKEWPARAM(controlId, CBN_SELCHANGE),
-                 reinterpret_cast<LPARAM>(combo));
+    SendMessageW(Handle(dialog), WM_COMMAND,
+                 MAKEWPARAM(controlId, combo ? CBN_SELCHANGE : LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(list));
+    return true;
 }
 
-void Type(NativeWindow dialog, int controlId, std::u16string_view text) {
+bool Type(NativeWindow dialog, int controlId, std::u16string_view text) {
     HWND edit = GetDlgItem(Handle(dialog), controlId);
+    if (edit == nullptr || !Reachable(edit))
+        return false;
     SetFocus(edit);
     // Over all there was: the first key replaces the selection, and with
     // nothing to type Backspace clears it.
@@ -131,6 +164,7 @@ void Type(NativeWindow dialog, int controlId, std::u16string_view text) {
         SendMessageW(edit, WM_CHAR, key, 0);
     // Leaving the field is when the dialog takes what was typed.
     SetFocus(Handle(dialog));
+    return true;
 }
 
 bool TypeInFirstEdit(NativeWindow dialog, std::u16string_view text) {

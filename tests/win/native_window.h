@@ -24,16 +24,19 @@ std::u16string Caption(NativeWindow window);
 std::vector<ControlState> Controls(NativeWindow window);
 NativeWindow Control(NativeWindow dialog, int controlId);
 std::vector<NativeWindow> VisibleChildDialogs(NativeWindow dialog);
+DialogReading ReadDialog(NativeWindow dialog);
 // Screen rectangle {left, top, right, bottom} and window style.
 std::vector<int> ScreenRect(NativeWindow window);
 unsigned long Style(NativeWindow window);
 
-// A person's actions on a dialog's controls: a button pressed, an item of a
-// combo box chosen, text typed key by key over an edit's text (the field left
+// A person's actions on a dialog's controls, refused (false) on a control
+// that is disabled or hidden: a button clicked (without such a button, its
+// command sent as Enter or Escape sends it), an item of a combo or list box
+// chosen, text typed key by key over an edit's text (the field left
 // afterwards), and the first edit of a dialog, at any depth, filled in.
-void Press(NativeWindow dialog, int controlId);
-void Choose(NativeWindow dialog, int controlId, std::u16string_view item);
-void Type(NativeWindow dialog, int controlId, std::u16string_view text);
+bool Press(NativeWindow dialog, int controlId);
+bool Choose(NativeWindow dialog, int controlId, std::u16string_view item);
+bool Type(NativeWindow dialog, int controlId, std::u16string_view text);
 bool TypeInFirstEdit(NativeWindow dialog, std::u16string_view text);
 
 // A pop-up menu's item texts, and a choice by the keyboard: arrow down to

@@ -119,6 +119,43 @@ TEST_F(PropertySheetTest, EveryPageShowsWhatTheHeadlessDesktopShows) {
     }
 }
 
+// The modal dialogs the document sheet's pages run read as the headless
+// desktop reads them, the barcode-font dialog's symbology pages included. (In
+// an application's process, as here, a command font can be neither added nor,
+// with none stored, changed, so its dialog does not open.)
+TEST_F(PropertySheetTest, EveryDialogShowsWhatTheHeadlessDesktopShows) {
+    struct Case {
+        int tab;
+        int button;
+        const char* what;
+    };
+    const Case dialogs[] = {
+        {1, kOtherButton, "the Other dialog"},
+        {3, 1196, "the barcode-font dialog"},
+    };
+    for (const char16_t* printer : {kOrcaPrinter, kOnyxPrinter}) {
+        OpenSheet(printer, true);
+        OpenHeadlessSheet();
+        for (const Case& c : dialogs) {
+            SCOPED_TRACE(testing::PrintToString(std::u16string(printer)) + " " + c.what);
+            ASSERT_TRUE(Sheet().SelectPage(c.tab));
+            ASSERT_TRUE(Headless().SelectPage(c.tab));
+            DialogReading real;
+            WindowWatch watch;
+            watch.Then(c.what, kDialogClass, [&](NativeWindow dialog) {
+                real = ReadDialog(dialog);
+                EXPECT_TRUE(Press(dialog, kCancel));
+            });
+            EXPECT_TRUE(watch.Run([&] { EXPECT_TRUE(Press(Sheet().FrontPage(), c.button)); }));
+            DialogReading headless;
+            ASSERT_TRUE(Headless().ReadModal(c.button, &headless));
+            EXPECT_FALSE(real.controls.empty());
+            for (const std::string& difference : Differences(real, headless))
+                ADD_FAILURE() << difference;
+        }
+    }
+}
+
 // A person's change on a page of the document sheet.
 struct Change {
     int tab;
@@ -146,10 +183,10 @@ TEST_F(PropertySheetTest, AfterTheSameChangesAndApplyBothSheetsStillShowTheSame)
             ASSERT_TRUE(Sheet().SelectPage(change.tab));
             ASSERT_TRUE(Headless().SelectPage(change.tab));
             if (change.typed) {
-                Sheet().TypeText(change.control, change.value);
+                ASSERT_TRUE(Sheet().TypeText(change.control, change.value));
                 ASSERT_TRUE(Headless().TypeText(change.control, change.value));
             } else {
-                Sheet().ChooseItem(change.control, change.value);
+                ASSERT_TRUE(Sheet().ChooseItem(change.control, change.value));
                 ASSERT_TRUE(Headless().ChooseItem(change.control, change.value));
             }
         }
@@ -235,9 +272,9 @@ TEST_F(PropertySheetTest, OtherButtonRunsItsModalDialogUntilEscapeEndsIt) {
                 EXPECT_EQ(controls[i].id, dialog->controls[i].id) << "control " << i;
             // The sheet waits while the dialog runs.
             EXPECT_FALSE(Sheet().Enabled());
-            Press(shown, kCancel);
+            EXPECT_TRUE(Press(shown, kCancel));
         });
-        EXPECT_TRUE(watch.Run([&] { Press(Sheet().FrontPage(), kOtherButton); }));
+        EXPECT_TRUE(watch.Run([&] { EXPECT_TRUE(Press(Sheet().FrontPage(), kOtherButton)); }));
         // The sheet is usable again: its front page answers.
         EXPECT_TRUE(Sheet().Enabled());
         EXPECT_TRUE(Sheet().SelectPage(0));
@@ -247,9 +284,9 @@ TEST_F(PropertySheetTest, OtherButtonRunsItsModalDialogUntilEscapeEndsIt) {
 TEST_F(PropertySheetTest, OptionPageChangesReachTheRecordsOnApply) {
     OpenSheet(kOrcaPrinter, true);
     ASSERT_TRUE(Sheet().SelectPage(0));
-    Sheet().ChooseItem(kDarkness, u"10");
-    Sheet().TypeText(kCopies, u"3");
-    Sheet().ChooseItem(kOrientation, u"Landscape");
+    ASSERT_TRUE(Sheet().ChooseItem(kDarkness, u"10"));
+    ASSERT_TRUE(Sheet().TypeText(kCopies, u"3"));
+    ASSERT_TRUE(Sheet().ChooseItem(kOrientation, u"Landscape"));
     EXPECT_TRUE(Sheet().ApplyEnabled());
     EXPECT_TRUE(Sheet().Apply());
     EXPECT_EQ(Records().Public()->dmCopies, 3);

@@ -1,7 +1,8 @@
 // The windows the pages open over a real sheet, met as a person meets them:
 // the barcode-font dialog with its symbology pages as borderless child
-// dialogs over their placeholder, the message box of a refused name, the
-// open-file dialog of a custom command, and the control-code pop-up menu.
+// dialogs over their placeholder, the save and open dialogs and the message
+// boxes of the settings file, the open dialog of a custom command, and the
+// control-code pop-up menu.
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -10,6 +11,7 @@
 
 #include "resources/dialog_template.h"
 #include "resources/window_styles.h"
+#include "settings/field_map.h"
 #include "sheet_fixture.h"
 #include "window_watch.h"
 
@@ -18,11 +20,22 @@ namespace {
 
 constexpr int kBarcodeFontsTab = 3;
 constexpr int kCustomCommandTab = 5;
+constexpr int kImportTab = 7;
+// The Option page's darkness, and its field.
+constexpr int kDarkness = 1017;
+constexpr settings::FieldId kDarknessField = 2002;
+// The Import/Export page.
+constexpr int kExportButton = 1218;
+constexpr int kImportButton = 1219;
+constexpr char16_t kImportWarning[] =
+    u"This action will override the current settings! Are you sure you want to go next?";
+constexpr char16_t kWrongLanguage[] =
+    u"The current printer does not support this profile.The import operation has been "
+    u"cancelled.";
 // The Barcode Fonts page and its dialog.
 constexpr int kFontList = 1192;
-constexpr int kNewFont = 1194;
+constexpr int kChangeFont = 1196;
 constexpr int kSymbology = 1141;
-constexpr int kFontName = 1182;
 constexpr int kPlaceholder = 1232;
 constexpr int kFontOk = 1244;
 constexpr int kFontCancel = 1316;
@@ -78,40 +91,84 @@ void ExpectShownPage(NativeWindow dialog, int pageTemplate) {
               std::vector<int>(placeholder.begin(), placeholder.begin() + 2));
 }
 
-TEST_F(SheetDialogsTest, BarcodeDialogSwitchesSymbologyPagesAndRefusesAnEmptyName) {
+TEST_F(SheetDialogsTest, BarcodeDialogShowsTheSymbologysPageOverThePlaceholder) {
     for (const char16_t* printer : {kOrcaPrinter, kOnyxPrinter}) {
         SCOPED_TRACE(testing::PrintToString(std::u16string(printer)));
         OpenSheet(printer, true);
         ASSERT_TRUE(Sheet().SelectPage(kBarcodeFontsTab));
+        ASSERT_TRUE(Sheet().ChooseItem(kFontList, u"EAN13"));
         const std::vector<std::u16string> fonts = FrontPageControl(kFontList).items;
-        ASSERT_FALSE(fonts.empty());
         WindowWatch watch;
-        watch
-            .Then(
-                "the barcode-font dialog", kDialogClass,
-                [&](NativeWindow dialog) {
-                    EXPECT_EQ(Caption(dialog), resources::FindDialogTemplate(kFontDialog)->caption);
-                    ExpectShownPage(dialog, k1DPage);
-                    Choose(dialog, kSymbology, u"PDF417");
-                    ExpectShownPage(dialog, kPdf417Page);
-                    Type(dialog, kFontName, u"");
-                    Press(dialog, kFontOk);
-                    // Refused: the dialog is still there to correct the name.
-                    EXPECT_EQ(Caption(dialog), resources::FindDialogTemplate(kFontDialog)->caption);
-                    Press(dialog, kFontCancel);
-                })
-            .Then("the refusal's message box", kDialogClass, [&](NativeWindow box) {
-                EXPECT_EQ(Caption(box), u"Error");
-                const std::vector<ControlState> controls = Controls(box);
-                EXPECT_TRUE(std::ranges::any_of(controls, [](const ControlState& c) {
-                    return c.text == u"Please enter font name!";
-                }));
-                Press(box, resources::IDOK);
-            });
-        EXPECT_TRUE(watch.Run([&] { Press(Sheet().FrontPage(), kNewFont); }));
-        EXPECT_EQ(FrontPageControl(kFontList).items, fonts)
-            << "a refused and cancelled font adds nothing";
+        watch.Then("the barcode-font dialog", kDialogClass, [&](NativeWindow dialog) {
+            EXPECT_EQ(Caption(dialog), resources::FindDialogTemplate(kFontDialog)->caption);
+            ExpectShownPage(dialog, k1DPage);
+            EXPECT_TRUE(Choose(dialog, kSymbology, u"PDF417"));
+            ExpectShownPage(dialog, kPdf417Page);
+            EXPECT_TRUE(Choose(dialog, kSymbology, u"CODE128"));
+            ExpectShownPage(dialog, k1DPage);
+            EXPECT_TRUE(Press(dialog, kFontCancel));
+        });
+        EXPECT_TRUE(watch.Run([&] { EXPECT_TRUE(Press(Sheet().FrontPage(), kChangeFont)); }));
+        EXPECT_EQ(FrontPageControl(kFontList).items, fonts);
     }
+}
+
+// Settings saved through the save dialog from an ORCA printer's sheet: the
+// ONYX printer's sheet refuses them with a message, and another ORCA sheet
+// takes them after its warning, through the open dialog.
+TEST_F(SheetDialogsTest, SettingsExportedAndImportedThroughTheFileDialogs) {
+    const std::u16string path = TempDirectory() + u"shipping";
+    const std::u16string file = path + u".drvs";
+    RemoveFile(file);
+    OpenSheet(kOrcaPrinter, true);
+    ASSERT_TRUE(Sheet().ChooseItem(kDarkness, u"10"));
+    ASSERT_TRUE(Sheet().SelectPage(kImportTab));
+    auto chooseFile = [](std::u16string caption, std::u16string typed) {
+        return [caption, typed](NativeWindow dialog) {
+            EXPECT_EQ(Caption(dialog), caption);
+            EXPECT_TRUE(TypeInFirstEdit(dialog, typed));
+            EXPECT_TRUE(Press(dialog, resources::IDOK));
+        };
+    };
+    auto answerMessage = [](std::u16string text) {
+        return [text](NativeWindow box) {
+            EXPECT_EQ(Caption(box), u"Warning");
+            const std::vector<ControlState> controls = Controls(box);
+            EXPECT_TRUE(std::ranges::any_of(controls,
+                                            [&](const ControlState& c) { return c.text == text; }));
+            EXPECT_TRUE(Press(box, resources::IDOK));
+        };
+    };
+    auto pressImport = [&] { EXPECT_TRUE(Press(Sheet().FrontPage(), kImportButton)); };
+
+    WindowWatch save;
+    save.Then("the save dialog", kDialogClass, chooseFile(u"Save As...", path));
+    EXPECT_TRUE(save.Run([&] { EXPECT_TRUE(Press(Sheet().FrontPage(), kExportButton)); }));
+    ASSERT_FALSE(FileBytes(file).empty());
+
+    OpenSheet(kOnyxPrinter, true);
+    ASSERT_TRUE(Sheet().SelectPage(kImportTab));
+    const std::vector<uint8_t> onyx(Records().Bytes().begin(), Records().Bytes().end());
+    WindowWatch refused;
+    refused.Then("the import warning", kDialogClass, answerMessage(kImportWarning))
+        .Then("the open dialog", kDialogClass, chooseFile(u"Open", file))
+        .Then("the refusal", kDialogClass, answerMessage(kWrongLanguage));
+    EXPECT_TRUE(refused.Run(pressImport));
+    EXPECT_TRUE(std::ranges::equal(Records().Bytes(), onyx));
+    EXPECT_FALSE(Sheet().ApplyEnabled());
+
+    OpenSheet(kOrcaPrinter, true);
+    ASSERT_TRUE(Sheet().SelectPage(kImportTab));
+    WindowWatch taken;
+    taken.Then("the import warning", kDialogClass, answerMessage(kImportWarning))
+        .Then("the open dialog", kDialogClass, chooseFile(u"Open", file));
+    EXPECT_TRUE(taken.Run(pressImport));
+    EXPECT_EQ(
+        Records()
+            .Private()[settings::FindRow(settings::kLayoutOrca.fields, kDarknessField)->offset],
+        10);
+    EXPECT_TRUE(Sheet().ApplyEnabled());
+    RemoveFile(file);
 }
 
 TEST_F(SheetDialogsTest, AFileChosenInTheOpenDialogBecomesTheCustomCommand) {
@@ -119,13 +176,13 @@ TEST_F(SheetDialogsTest, AFileChosenInTheOpenDialogBecomesTheCustomCommand) {
     std::ofstream(std::filesystem::path(path)) << "^XA^XZ";
     OpenSheet(kOnyxPrinter, true);
     ASSERT_TRUE(Sheet().SelectPage(kCustomCommandTab));
-    Sheet().ChooseItem(kStartKind, u"File");
+    ASSERT_TRUE(Sheet().ChooseItem(kStartKind, u"File"));
     WindowWatch watch;
     watch.Then("the open-file dialog", kDialogClass, [&](NativeWindow dialog) {
         EXPECT_TRUE(TypeInFirstEdit(dialog, path));
-        Press(dialog, resources::IDOK);
+        EXPECT_TRUE(Press(dialog, resources::IDOK));
     });
-    EXPECT_TRUE(watch.Run([&] { Press(Sheet().FrontPage(), kStartButton); }));
+    EXPECT_TRUE(watch.Run([&] { EXPECT_TRUE(Press(Sheet().FrontPage(), kStartButton)); }));
     EXPECT_EQ(FrontPageControl(kStartEdit).text, path);
     EXPECT_EQ(Records().Private()[kStartKindOffset], kFileKind);
     EXPECT_EQ(Records().Private()[kStartLengthOffset], path.size());
@@ -136,7 +193,7 @@ TEST_F(SheetDialogsTest, AFileChosenInTheOpenDialogBecomesTheCustomCommand) {
 TEST_F(SheetDialogsTest, AControlCodeChosenFromThePopUpMenuIsInsertedIntoTheCommand) {
     OpenSheet(kOrcaPrinter, true);
     ASSERT_TRUE(Sheet().SelectPage(kCustomCommandTab));
-    Sheet().ChooseItem(kStartKind, u"Text");
+    ASSERT_TRUE(Sheet().ChooseItem(kStartKind, u"Text"));
     WindowWatch watch;
     watch.Then("the control-code menu", kMenuClass, [&](NativeWindow menu) {
         const std::vector<std::u16string> items = MenuItems(menu);
@@ -145,7 +202,7 @@ TEST_F(SheetDialogsTest, AControlCodeChosenFromThePopUpMenuIsInsertedIntoTheComm
         EXPECT_EQ(items[0x1B], u"1B  <ESC>");
         ChooseMenuItem(menu, 0x1B);
     });
-    EXPECT_TRUE(watch.Run([&] { Press(Sheet().FrontPage(), kStartButton); }));
+    EXPECT_TRUE(watch.Run([&] { EXPECT_TRUE(Press(Sheet().FrontPage(), kStartButton)); }));
     EXPECT_EQ(FrontPageControl(kStartEdit).text, u"<\\x1B>");
     EXPECT_EQ(Records().Private()[kStartKindOffset], kTextKind);
     EXPECT_EQ(Records().Private()[kStartLengthOffset], 6);

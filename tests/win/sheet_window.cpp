@@ -84,14 +84,16 @@ std::vector<ControlState> ShownSheet::FrontPageControls() const {
     return Controls(FrontPage());
 }
 
-void ShownSheet::ChooseItem(int controlId, std::u16string_view item) {
-    Choose(FrontPage(), controlId, item);
+bool ShownSheet::ChooseItem(int controlId, std::u16string_view item) {
+    const bool chosen = Choose(FrontPage(), controlId, item);
     Pump();
+    return chosen;
 }
 
-void ShownSheet::TypeText(int controlId, std::u16string_view text) {
-    Type(FrontPage(), controlId, text);
+bool ShownSheet::TypeText(int controlId, std::u16string_view text) {
+    const bool typed = Type(FrontPage(), controlId, text);
     Pump();
+    return typed;
 }
 
 bool ShownSheet::Apply() {

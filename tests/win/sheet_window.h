@@ -29,8 +29,8 @@ public:
     // The front page, and a person's actions on its controls (see
     // native_window.h), each followed by what the sheet then handles.
     NativeWindow FrontPage() const;
-    void ChooseItem(int controlId, std::u16string_view item);
-    void TypeText(int controlId, std::u16string_view text);
+    bool ChooseItem(int controlId, std::u16string_view item);
+    bool TypeText(int controlId, std::u16string_view text);
     // Presses Apply; true when every page accepted it.
     bool Apply();
     bool ApplyEnabled() const;

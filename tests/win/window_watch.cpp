@@ -87,7 +87,9 @@ bool WindowWatch::Run(const std::function<void()>& action, int timeLimitMs) {
     KillTimer(nullptr, timer);
     WatchTimer::active = nullptr;
     for (size_t i = next_; i < steps_.size(); ++i)
-        ADD_FAILURE() << steps_[i].what << " did not show within " << timeLimitMs << " ms";
+        ADD_FAILURE() << steps_[i].what << " did not show";
+    if (timedOut_)
+        ADD_FAILURE() << "the action ran past " << timeLimitMs << " ms; its windows were closed";
     return next_ == steps_.size() && !timedOut_;
 }
 
