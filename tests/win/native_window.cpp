@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <array>
 
+#include "png_file.h"
+
 namespace orca::wintest {
 
 namespace {
@@ -183,6 +185,39 @@ bool TypeInFirstEdit(NativeWindow dialog, std::u16string_view text) {
     const std::wstring wide(text.begin(), text.end());
     SetWindowTextW(edit, wide.c_str());
     return true;
+}
+
+bool SaveScreenshot(NativeWindow window, const std::u16string& path) {
+    HWND shown = Handle(window);
+    RedrawWindow(shown, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RECT place{};
+    GetWindowRect(shown, &place);
+    const int width = place.right - place.left;
+    const int height = place.bottom - place.top;
+    if (width <= 0 || height <= 0)
+        return false;
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    bool saved = false;
+    if (bitmap != nullptr) {
+        HGDIOBJ previous = SelectObject(memory, bitmap);
+        BitBlt(memory, 0, 0, width, height, screen, place.left, place.top, SRCCOPY);
+        GdiFlush();
+        saved = WritePng(path, width, height, static_cast<const uint32_t*>(bits));
+        SelectObject(memory, previous);
+        DeleteObject(bitmap);
+    }
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return saved;
 }
 
 std::vector<std::u16string> MenuItems(NativeWindow menu) {

@@ -39,6 +39,10 @@ bool Choose(NativeWindow dialog, int controlId, std::u16string_view item);
 bool Type(NativeWindow dialog, int controlId, std::u16string_view text);
 bool TypeInFirstEdit(NativeWindow dialog, std::u16string_view text);
 
+// The window as it is on the screen, as a PNG image; false when it cannot
+// be written.
+bool SaveScreenshot(NativeWindow window, const std::u16string& path);
+
 // A pop-up menu's item texts, and a choice by the keyboard: arrow down to
 // the item, then Enter.
 std::vector<std::u16string> MenuItems(NativeWindow menu);

@@ -120,7 +120,8 @@ TEST_F(PropertySheetTest, EveryPageShowsWhatTheHeadlessDesktopShows) {
 }
 
 // The modal dialogs the document sheet's pages run read as the headless
-// desktop reads them, the barcode-font dialog's symbology pages included. (In
+// desktop reads them, the barcode-font dialog's symbology pages included, and
+// a picture of each is saved. (In
 // an application's process, as here, a command font can be neither added nor,
 // with none stored, changed, so its dialog does not open.)
 TEST_F(PropertySheetTest, EveryDialogShowsWhatTheHeadlessDesktopShows) {
@@ -128,10 +129,11 @@ TEST_F(PropertySheetTest, EveryDialogShowsWhatTheHeadlessDesktopShows) {
         int tab;
         int button;
         const char* what;
+        const char16_t* picture;  // the screenshot's name
     };
     const Case dialogs[] = {
-        {1, kOtherButton, "the Other dialog"},
-        {3, 1196, "the barcode-font dialog"},
+        {1, kOtherButton, "the Other dialog", u"other-dialog"},
+        {3, 1196, "the barcode-font dialog", u"barcode-font-dialog"},
     };
     for (const char16_t* printer : {kOrcaPrinter, kOnyxPrinter}) {
         OpenSheet(printer, true);
@@ -144,6 +146,9 @@ TEST_F(PropertySheetTest, EveryDialogShowsWhatTheHeadlessDesktopShows) {
             WindowWatch watch;
             watch.Then(c.what, kDialogClass, [&](NativeWindow dialog) {
                 real = ReadDialog(dialog);
+                EXPECT_TRUE(SaveScreenshot(dialog, std::u16string(ORCA_SCREENSHOT_DIR) + u"/" +
+                                                       FileNamePart(printer) + u"-document-" +
+                                                       c.picture + u".png"));
                 EXPECT_TRUE(Press(dialog, kCancel));
             });
             EXPECT_TRUE(watch.Run([&] { EXPECT_TRUE(Press(Sheet().FrontPage(), c.button)); }));
