@@ -39,10 +39,10 @@ const Field kFields[] = {
     {"picture", [](const ControlState& c) { return Quoted(c.picture); }},
 };
 
-// The size of the embedded bitmap a picture's text names ("#115"), or "".
+// The embedded bitmap a picture's text names ("#115"), or "".
 std::u16string NamedPicture(std::u16string_view text) {
     int id = 0;
-    if (text.size() < 2 || text[0] != u'#')
+    if (text.size() < 2 || text.size() > 6 || text[0] != u'#')
         return {};
     for (char16_t digit : text.substr(1)) {
         if (digit < u'0' || digit > u'9')
@@ -50,14 +50,31 @@ std::u16string NamedPicture(std::u16string_view text) {
         id = id * 10 + (digit - u'0');
     }
     const resources::BitmapResource* bitmap = resources::FindBitmap(id);
-    return bitmap != nullptr ? PictureSize(bitmap->width, bitmap->height) : std::u16string();
+    if (bitmap == nullptr)
+        return {};
+    std::vector<std::string> rows;
+    for (int y = 0; y < bitmap->height; ++y) {
+        std::string row(static_cast<size_t>(bitmap->width), '.');
+        if (y < static_cast<int>(bitmap->rows.size()))
+            bitmap->rows[y].substr(0, row.size()).copy(row.data(), row.size());
+        std::ranges::replace_if(
+            row, [](char pixel) { return pixel != '#'; }, '.');
+        rows.push_back(std::move(row));
+    }
+    return PictureOf(bitmap->width, bitmap->height, rows);
 }
 
 }  // namespace
 
-std::u16string PictureSize(int width, int height) {
-    const std::string size = std::to_string(width) + "x" + std::to_string(height);
-    return {size.begin(), size.end()};
+std::u16string PictureOf(int width, int height, const std::vector<std::string>& rows) {
+    uint64_t digest = 0xcbf29ce484222325;  // FNV-1a
+    for (const std::string& row : rows) {
+        for (char pixel : row)
+            digest = (digest ^ static_cast<uint8_t>(pixel)) * 0x100000001b3;
+    }
+    const std::string text =
+        std::to_string(width) + "x" + std::to_string(height) + " " + std::to_string(digest);
+    return {text.begin(), text.end()};
 }
 
 bool HoldsItems(std::u16string_view className) {

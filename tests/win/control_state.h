@@ -2,6 +2,7 @@
 // window system, and the differences between two readings of one page.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -18,16 +19,18 @@ struct ControlState {
     bool checked = false;
     std::vector<std::u16string> items;  // combo and list boxes
     int selection = -1;
-    // A picture's bitmap as "<width>x<height>", "" for none. The template
-    // text of a picture names its embedded bitmap ("#115"): the headless
-    // desktop keeps that as the window text, while a Win32 picture holds the
-    // bitmap itself and no text, so both readings give the bitmap's size
-    // instead of the text.
+    // A picture's bitmap: its size and its dark pixels (PictureOf), "" for
+    // none. The template text of a picture names its embedded bitmap
+    // ("#115"): the headless desktop keeps that as the window text, while a
+    // Win32 picture holds the bitmap itself and no text, so both readings
+    // give the bitmap instead of the text.
     std::u16string picture;
 };
 
 bool HoldsItems(std::u16string_view className);
-std::u16string PictureSize(int width, int height);
+// "<width>x<height> <digest>": rows are the image's lines from the top, '#'
+// for a dark pixel and '.' for a light one.
+std::u16string PictureOf(int width, int height, const std::vector<std::string>& rows);
 
 // The direct children of parent in window order, read through the port.
 std::vector<ControlState> ReadControls(platform::WindowSystem& windows, platform::Window parent);

@@ -33,13 +33,37 @@ void ReadItems(HWND control, ControlState& state) {
         static_cast<int>(SendMessageW(control, combo ? CB_GETCURSEL : LB_GETCURSEL, 0, 0));
 }
 
-// A picture's bitmap, by its size.
+// A picture's bitmap, its pixels read back from the system.
 void ReadPicture(HWND control, ControlState& state) {
-    BITMAP bitmap{};
     const auto shown =
         reinterpret_cast<HBITMAP>(SendMessageW(control, STM_GETIMAGE, IMAGE_BITMAP, 0));
-    if (shown != nullptr && GetObjectW(shown, sizeof bitmap, &bitmap) != 0)
-        state.picture = PictureSize(bitmap.bmWidth, bitmap.bmHeight);
+    BITMAP bitmap{};
+    if (shown == nullptr || GetObjectW(shown, sizeof bitmap, &bitmap) == 0)
+        return;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = bitmap.bmWidth;
+    info.bmiHeader.biHeight = -bitmap.bmHeight;  // top-down rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    std::vector<uint32_t> pixels(static_cast<size_t>(bitmap.bmWidth) * bitmap.bmHeight);
+    HDC screen = GetDC(nullptr);
+    const int read = GetDIBits(screen, shown, 0, static_cast<UINT>(bitmap.bmHeight), pixels.data(),
+                               &info, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    if (read != bitmap.bmHeight)
+        return;
+    std::vector<std::string> rows;
+    for (int y = 0; y < bitmap.bmHeight; ++y) {
+        std::string row;
+        for (int x = 0; x < bitmap.bmWidth; ++x) {
+            const uint32_t pixel = pixels[static_cast<size_t>(y) * bitmap.bmWidth + x];
+            const int brightness = (pixel & 0xFF) + (pixel >> 8 & 0xFF) + (pixel >> 16 & 0xFF);
+            row += brightness < 3 * 128 ? '#' : '.';
+        }
+        rows.push_back(std::move(row));
+    }
+    state.picture = PictureOf(bitmap.bmWidth, bitmap.bmHeight, rows);
 }
 
 std::vector<ControlState> ReadControls(HWND parent) {

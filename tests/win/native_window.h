@@ -17,9 +17,10 @@ using NativeWindow = void*;
 inline constexpr char16_t kDialogClass[] = u"#32770";
 inline constexpr char16_t kMenuClass[] = u"#32768";
 
+// A window's class and caption; its direct children in window order; the
+// child with that identifier; its child dialogs that are visible; and a
+// dialog as a person reads it, its child dialogs included.
 std::u16string ClassName(NativeWindow window);
-// A window's caption, its direct children in window order (read as
-// ControlState, and as handles), and its child dialogs that are visible.
 std::u16string Caption(NativeWindow window);
 std::vector<ControlState> Controls(NativeWindow window);
 NativeWindow Control(NativeWindow dialog, int controlId);
