@@ -37,7 +37,11 @@ const Field kFields[] = {
     {"items", [](const ControlState& c) { return Listed(c.items); }},
     {"selection", [](const ControlState& c) { return std::to_string(c.selection); }},
     {"picture", [](const ControlState& c) { return Quoted(c.picture); }},
+    {"bold", [](const ControlState& c) { return std::to_string(c.bold); }},
+    {"underlined", [](const ControlState& c) { return std::to_string(c.underlined); }},
 };
+
+constexpr int kBoldWeight = 700;
 
 // The embedded bitmap a picture's text names ("#115"), or "".
 std::u16string NamedPicture(std::u16string_view text) {
@@ -96,6 +100,9 @@ std::vector<ControlState> ReadControls(platform::WindowSystem& windows, platform
         state.enabled = windows.IsEnabled(child);
         state.visible = (windows.Style(child) & resources::WS_VISIBLE) != 0;
         state.checked = state.className == u"Button" && windows.IsChecked(child);
+        const platform::Font font = windows.GetFont(child);
+        state.bold = font.weight >= kBoldWeight;
+        state.underlined = font.underline;
         if (HoldsItems(state.className)) {
             for (int i = 0; i < windows.ItemCount(child); ++i)
                 state.items.push_back(windows.ItemText(child, i));

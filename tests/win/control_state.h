@@ -25,6 +25,11 @@ struct ControlState {
     // Win32 picture holds the bitmap itself and no text, so both readings
     // give the bitmap instead of the text.
     std::u16string picture;
+    // How the text is drawn, as far as a person tells fonts apart: bold,
+    // underlined. (The face and pixel height follow the system's dialog font
+    // and its resolution, which the headless desktop only stands for.)
+    bool bold = false;
+    bool underlined = false;
 };
 
 bool HoldsItems(std::u16string_view className);

@@ -79,6 +79,12 @@ std::vector<ControlState> ReadControls(HWND parent) {
         state.checked =
             state.className == u"Button" && SendMessageW(child, BM_GETCHECK, 0, 0) == BST_CHECKED;
         ReadItems(child, state);
+        LOGFONTW font{};
+        if (auto* handle = reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0));
+            handle != nullptr && GetObjectW(handle, sizeof font, &font) != 0) {
+            state.bold = font.lfWeight >= FW_BOLD;
+            state.underlined = font.lfUnderline != 0;
+        }
         if (state.className == u"Static")
             ReadPicture(child, state);
         controls.push_back(std::move(state));
