@@ -1,8 +1,10 @@
 // ORCAUI.dll's sheets as a Windows driver host shows them: the pages the
 // plug-in hands to the host's add-page callback go into a real PropertySheetW
 // sheet under the system's window manager, every tab is brought to the front
-// and read back through Win32, and a person's changes on the Option page
-// reach the host's records when Apply is pressed.
+// and read back through Win32 and compared with the same pages on the
+// headless desktop, the pages' dialogs too, before and after the same
+// changes, and a person's changes on the Option page reach the host's records
+// when Apply is pressed.
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -10,13 +12,10 @@
 #include "resources/dialog_template.h"
 #include "settings/field_map.h"
 #include "sheet_fixture.h"
-#include "support/host_settings.h"
 #include "window_watch.h"
 
 namespace orca::wintest {
 namespace {
-
-using namespace orca::plugin;
 
 constexpr int kCopiesLabel = 1006;
 constexpr int kCopies = 1014;

@@ -37,7 +37,6 @@ constexpr int kFontList = 1192;
 constexpr int kChangeFont = 1196;
 constexpr int kSymbology = 1141;
 constexpr int kPlaceholder = 1232;
-constexpr int kFontOk = 1244;
 constexpr int kFontCancel = 1316;
 constexpr int kFontDialog = 124;
 constexpr int k1DPage = 129;
