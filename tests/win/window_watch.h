@@ -20,8 +20,11 @@ public:
 
     // Expects a window of className next, and answers it.
     WindowWatch& Then(std::string what, std::u16string className, Answer answer);
-    // Runs the action; true when each expected window came in time and was answered.
-    bool Run(const std::function<void()>& action, int timeLimitMs = 5000);
+    // Runs the action; true when each expected window came and was answered
+    // and the action ended within the time limit. The limit only ends an
+    // action that would hang: a window that never shows fails as soon as the
+    // action returns.
+    bool Run(const std::function<void()>& action, int timeLimitMs = 15000);
 
 private:
     struct Step {
