@@ -22,10 +22,8 @@ constexpr int kCopies = 1014;
 constexpr int kPaperWidth = 1025;
 constexpr int kOtherButton = 1307;
 constexpr int kCancel = 2;
-constexpr int kDarkness = 1017;
 constexpr int kSpeeds = 1016;
 constexpr int kOrientation = 1224;
-constexpr settings::FieldId kDarknessField = 2002;
 constexpr short kLandscape = 2;
 
 // Each tab of a sheet and the template its page is made from.

@@ -21,9 +21,6 @@ namespace {
 constexpr int kBarcodeFontsTab = 3;
 constexpr int kCustomCommandTab = 5;
 constexpr int kImportTab = 7;
-// The Option page's darkness, and its field.
-constexpr int kDarkness = 1017;
-constexpr settings::FieldId kDarknessField = 2002;
 // The Import/Export page.
 constexpr int kExportButton = 1218;
 constexpr int kImportButton = 1219;

@@ -9,10 +9,15 @@
 
 #include "headless_sheet.h"
 #include "host_fixture.h"
+#include "settings/field_map.h"
 #include "sheet_hooks.h"
 #include "sheet_window.h"
 
 namespace orca::wintest {
+
+// The Option page's darkness list, and the field it stores.
+inline constexpr int kDarkness = 1017;
+inline constexpr settings::FieldId kDarknessField = 2002;
 
 class PropertySheetTest : public WindowsHostTest {
 protected:

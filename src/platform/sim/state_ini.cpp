@@ -171,8 +171,7 @@ size_t SectionReader::LineOf(std::string_view key) const {
 std::optional<std::u16string> SectionReader::Text(std::string_view key) {
     const StateEntry* e = Find(key);
     if (e == nullptr || e->value.empty()) {
-        Fail(e == nullptr ? section_.line : e->line,
-             "section [" + section_.name + "] needs a value for " + std::string(key));
+        NeedsValue(e == nullptr ? section_.line : e->line, key);
         return std::nullopt;
     }
     return text::Utf8ToUtf16(e->value);
@@ -227,7 +226,7 @@ std::vector<const StateEntry*> SectionReader::Numbered(std::string_view prefix) 
         }
         // An empty value would not save back: a list item is never empty.
         if (e.value.empty()) {
-            Fail(e.line, "section [" + section_.name + "] needs a value for " + e.key);
+            NeedsValue(e.line, e.key);
         }
         found.push_back(&e);
     }

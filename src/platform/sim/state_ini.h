@@ -75,6 +75,10 @@ public:
 
 private:
     const StateEntry* Find(std::string_view key);
+    // The fault of a key that is missing or empty.
+    bool NeedsValue(size_t line, std::string_view key) {
+        return Fail(line, "section [" + section_.name + "] needs a value for " + std::string(key));
+    }
 
     const StateSection& section_;
     StateError* error_;
