@@ -68,7 +68,7 @@ void RelabelCombo(platform::Window combo, int controlId, CLanguageFile& texts) {
     for (int i = 0, count = box.Count(); i < count; ++i) {
         const int value = static_cast<int>(box.ItemValue(i));
         values.push_back(value);
-        texts.AddItemKey(controlId, value, name + text::Utf8ToUtf16(std::to_string(value)));
+        texts.AddItemKey(controlId, value, name + text::DecimalText(value));
     }
     box.Clear();
     for (int value : values) {

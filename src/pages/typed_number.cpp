@@ -71,9 +71,4 @@ uint32_t ReadCount(std::u16string_view text) {
     return negative ? 0 : static_cast<uint32_t>(value);
 }
 
-std::u16string CountText(uint32_t count) {
-    const std::string digits = std::to_string(count);
-    return std::u16string(digits.begin(), digits.end());
-}
-
 }  // namespace orca::pages

@@ -1,6 +1,5 @@
 // Numbers as a person types them into an edit: the leading number of the
-// text, 0 when it starts with none, so any text reads as some number; and a
-// count as an edit shows it.
+// text, 0 when it starts with none, so any text reads as some number.
 #pragma once
 
 #include <cstdint>
@@ -18,8 +17,5 @@ double ReadDecimal(std::u16string_view text);
 // negative, so a negative number reads as 0; one beyond 32 bits as the
 // largest 32-bit count.
 uint32_t ReadCount(std::u16string_view text);
-
-// A count in decimal digits.
-std::u16string CountText(uint32_t count);
 
 }  // namespace orca::pages

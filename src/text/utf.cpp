@@ -56,6 +56,11 @@ void AppendCodePoint(std::u16string& out, char32_t c) {
 
 }  // namespace
 
+std::u16string DecimalText(int64_t value) {
+    const std::string digits = std::to_string(value);
+    return std::u16string(digits.begin(), digits.end());
+}
+
 std::u16string Utf8ToUtf16(std::string_view utf8) {
     std::u16string out;
     out.reserve(utf8.size());

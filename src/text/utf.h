@@ -1,6 +1,7 @@
 // UTF-16 text and conversions to UTF-8 and to the platform's ANSI code pages.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -15,12 +16,15 @@ inline constexpr unsigned kCodePageGbk = 936;
 std::u16string Utf8ToUtf16(std::string_view utf8);
 std::string Utf16ToUtf8(std::u16string_view utf16);
 
+// A whole number in decimal digits, with a leading '-' when negative.
+std::u16string DecimalText(int64_t value);
+
 // ANSI <-> UTF-16 through the platform's converter (MultiByteToWideChar and
 // WideCharToMultiByte on Windows, iconv elsewhere); characters the code page
 // cannot hold, and bytes it does not define, become '?'. Windows-1252's five
 // undefined bytes map to the C1 controls of the same value and GBK's byte 0xFF
-// to U+F8F5, as the platform's converter maps them. A code page the converter does not know is read as
-// Windows-1252.
+// to U+F8F5, as the platform's converter maps them. A code page the converter does not know is read
+// as Windows-1252.
 std::u16string AnsiToUtf16(std::string_view bytes, unsigned codePage);
 std::string Utf16ToAnsi(std::u16string_view text, unsigned codePage);
 

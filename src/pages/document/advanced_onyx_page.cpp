@@ -2,6 +2,7 @@
 
 #include "pages/setting_value.h"
 #include "pages/typed_number.h"
+#include "text/utf.h"
 
 namespace orca::pages {
 
@@ -25,7 +26,7 @@ void CDocPage_Advanced_ONYX::OnInitDialog() {
 }
 
 void CDocPage_Advanced_ONYX::RefreshOwnControls() {
-    paperUnit_.SetText(CountText(ReadSetting<uint32_t>(Context(), kFieldPaperUnit, 1)));
+    paperUnit_.SetText(text::DecimalText(ReadSetting<uint32_t>(Context(), kFieldPaperUnit, 1)));
 }
 
 // The spinner reads the unit, so only a number in its range is stored.

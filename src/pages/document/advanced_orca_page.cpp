@@ -2,6 +2,7 @@
 
 #include "pages/setting_value.h"
 #include "pages/typed_number.h"
+#include "text/utf.h"
 
 namespace orca::pages {
 
@@ -23,7 +24,8 @@ void CDocPage_Advanced_ORCA::OnInitDialog() {
 
 void CDocPage_Advanced_ORCA::RefreshOwnControls() {
     FollowOperation(SelectedOperation());
-    groupQuantity_.SetText(CountText(ReadSetting<uint32_t>(Context(), kFieldCutterGroup, 1)));
+    groupQuantity_.SetText(
+        text::DecimalText(ReadSetting<uint32_t>(Context(), kFieldCutterGroup, 1)));
 }
 
 void CDocPage_Advanced_ORCA::FollowOperation(int operation) {

@@ -74,7 +74,7 @@ void CDocPage_Advanced::ShowAdjustments() {
     }
     unit_ = kAdjustmentUnits[code];
     const std::u16string unitText =
-        Texts().Text(std::u16string(kUnitLabelKey) + text::Utf8ToUtf16(std::to_string(code)));
+        Texts().Text(std::u16string(kUnitLabelKey) + text::DecimalText(code));
     for (size_t i = 0; i < layout_.adjustments.size(); ++i) {
         const Adjustment& adjustment = layout_.adjustments[i];
         const double value = ReadSetting<double>(Context(), adjustment.fieldId, kPrinterDefault);

@@ -28,10 +28,6 @@ int LeadingDigits(std::u16string_view text) {
     return number;
 }
 
-std::u16string Number(int value) {
-    return text::Utf8ToUtf16(std::to_string(value));
-}
-
 }  // namespace
 
 CDocPage_BarCode_PDF417::CDocPage_BarCode_PDF417(CDocDialog_BarCode& dialog)
@@ -54,8 +50,8 @@ void CDocPage_BarCode_PDF417::OnInitDialog() {
     FillPlainList(symbolHeight_, Numbered(1, onyx_ ? kOnyxSymbolHeights : kOrcaSymbolHeights),
                   initialSymbolHeight_);
     FillPlainList(security_, Numbered(0, kSecurityLevels), initialSecurity_);
-    columns_.SetText(Number(initialColumns_));
-    rows_.SetText(Number(initialRows_));
+    columns_.SetText(text::DecimalText(initialColumns_));
+    rows_.SetText(text::DecimalText(initialRows_));
     if (onyx_) {
         framework::Control(*this, kTruncateLabel).Show(true);
         truncate_.Show(true);
@@ -68,9 +64,9 @@ void CDocPage_BarCode_PDF417::OnInitDialog() {
 void CDocPage_BarCode_PDF417::HoldToRange(const framework::Edit& edit, int low, int high) const {
     const int number = LeadingDigits(edit.Text());
     if (number < low) {
-        edit.SetText(Number(low));
+        edit.SetText(text::DecimalText(low));
     } else if (number > high) {
-        edit.SetText(Number(high));
+        edit.SetText(text::DecimalText(high));
     }
 }
 

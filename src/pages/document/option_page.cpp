@@ -24,10 +24,6 @@ constexpr int kUntranslated[] = {kSpeedList, kDarknessList, kStockList, kRotatio
                                  kSpeedUnitLabel};
 constexpr TranslationRule kOptionRule{kSkipEdits | kSkipPictures, kUntranslated};
 
-std::u16string Number(int value) {
-    return text::Utf8ToUtf16(std::to_string(value));
-}
-
 const LanguageLists* ListsOf(uint8_t language) {
     const auto found = std::ranges::find(kLanguageLists, language, &LanguageLists::language);
     return found != std::end(kLanguageLists) ? &*found : nullptr;
@@ -98,7 +94,7 @@ void CDocPage_Option::Refresh() {
     FillSpeeds(SelectedUnit());
     FillDarkness();
     ReloadStocks();
-    copies_.SetText(Number(StoredCopies()));
+    copies_.SetText(text::DecimalText(StoredCopies()));
 }
 
 void CDocPage_Option::FillFixedLists(int orientation) {
@@ -117,7 +113,7 @@ void CDocPage_Option::FillFixedLists(int orientation) {
 }
 
 void CDocPage_Option::FillSpeeds(Unit unit) {
-    speedUnit_.SetText(Texts().Text(std::u16string(kSpeedUnitKey) + Number(unit)));
+    speedUnit_.SetText(Texts().Text(std::u16string(kSpeedUnitKey) + text::DecimalText(unit)));
     if (lists_ == nullptr) {
         return;
     }
@@ -140,7 +136,7 @@ void CDocPage_Option::FillDarkness() {
         darkness_.Add(defaultText_, kDefaultValue);
     }
     for (int value = 0; value <= highestDarkness_; ++value) {
-        darkness_.Add(Number(value), value);
+        darkness_.Add(text::DecimalText(value), value);
     }
     const int position =
         lists_->darknessDefault && darknessValue_ == kDefaultValue ? 0 : darknessValue_ + offset;
@@ -185,7 +181,7 @@ int CDocPage_Option::TakeCopies() const {
     const int copies = std::clamp(typed, kSpinnerLow, copiesLimit_);
     if (copies != typed) {
         // Rewriting leaves the caret in front: "0" then "5" would become 51.
-        copies_.SetText(Number(copies));
+        copies_.SetText(text::DecimalText(copies));
         copies_.SetSelection(0, -1);
     }
     return copies;

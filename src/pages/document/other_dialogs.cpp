@@ -4,6 +4,7 @@
 #include "pages/setting_value.h"
 #include "pages/typed_number.h"
 #include "resources/window_styles.h"
+#include "text/utf.h"
 
 namespace orca::pages {
 
@@ -51,7 +52,7 @@ void CDocDialog_Other_ORCA::OnInitDialog() {
     interval_.LimitText(kIntervalChars);
     CDocDialog_Other::OnInitDialog();
     const uint32_t interval = ReadSetting<uint32_t>(Context(), kFieldInterval, 0);
-    interval_.SetText(CountText(interval));
+    interval_.SetText(text::DecimalText(interval));
     interval_.Enable(SelectedChoice(*this, kPauseList) == kPauseAfterInterval);
     for (int hidden : kLineSubstitutionPair) {
         framework::Control(*this, hidden).Show(false);

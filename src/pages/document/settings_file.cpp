@@ -39,10 +39,6 @@ Kind KindOf(uint32_t fieldId) {
     }
 }
 
-std::u16string Numbered(std::u16string_view base, int number) {
-    return std::u16string(base) + text::Utf8ToUtf16(std::to_string(number));
-}
-
 // The text up to its first zero unit, at most count units.
 std::u16string TextUpToZero(const char16_t* units, size_t count) {
     return std::u16string(units, std::find(units, units + count, u'\0'));
@@ -204,14 +200,16 @@ void SettingsFile::AppendSettings(int barcodes, int cmdFonts) {
 
     AppendRows({&import::kBarcodeCount, 1});
     for (int i = 0; i < barcodes; ++i) {
-        const std::u16string section = Numbered(import::kBarcodeCount.section, i + 1);
+        const std::u16string section =
+            std::u16string(import::kBarcodeCount.section) + text::DecimalText(i + 1);
         AppendRows(import::kBarcodeItems, section, i);
         if (known)
             AppendRows(own->barcode, section, i);
     }
     AppendRows({&import::kCmdFontCount, 1});
     for (int i = 0; i < cmdFonts; ++i)
-        AppendRows(import::kCmdFontItems, Numbered(import::kCmdFontCount.section, i + 1), i);
+        AppendRows(import::kCmdFontItems,
+                   std::u16string(import::kCmdFontCount.section) + text::DecimalText(i + 1), i);
 }
 
 void SettingsFile::AppendPapers() {
@@ -235,7 +233,8 @@ void SettingsFile::AppendPapers() {
                           .kind = Kind::kText});
     }
     for (size_t j = 0; j < papers.size(); ++j) {
-        const std::u16string section = Numbered(import::kPaperSection, static_cast<int>(j + 1));
+        const std::u16string section =
+            std::u16string(import::kPaperSection) + text::DecimalText(j + 1);
         const platform::FormInfo1 form = FormOf(papers[j]);
         items_.push_back(TextItem(section, import::kPaperName, form.name));
         for (const import::MeasureKey& measure : import::kPaperMeasures)
@@ -274,7 +273,7 @@ void SettingsFile::Collect(SettingsItem& item) {
 std::u16string SettingsFile::ValueText(const SettingsItem& item) const {
     switch (item.kind) {
         case Kind::kInteger:
-            return text::Utf8ToUtf16(std::to_string(item.number));
+            return text::DecimalText(item.number);
         case Kind::kDouble:
             return text::Utf8ToUtf16(text::Format("%.3f", item.real));
         case Kind::kText:
@@ -372,7 +371,7 @@ void SettingsFile::ImportPapers(const text::ini::Snapshot& file) {
     std::vector<PaperRecord> current;
     papers_.BuildPaperList(current, true);
     for (int32_t j = 1; j <= count; ++j) {
-        const std::u16string section = Numbered(import::kPaperSection, j);
+        const std::u16string section = std::u16string(import::kPaperSection) + text::DecimalText(j);
         platform::FormInfo1 form;  // a user form
         form.name = file.ReadString(section, import::kPaperName, u"", import::kPaperNameChars);
         const bool known = std::any_of(current.begin(), current.end(), [&](const auto& paper) {

@@ -42,10 +42,6 @@ int32_t CommandLanguage(PageContext& context) {
     return context.AccessValue(kFieldCommandLanguage, &language, 0, true) == 0 ? language : 0;
 }
 
-std::u16string Numbered(std::u16string_view base, int number) {
-    return std::u16string(base) + text::Utf8ToUtf16(std::to_string(number));
-}
-
 }  // namespace
 
 CDocPage_Tools::CDocPage_Tools(PageContext& context, platform::PrinterHandle printer)
@@ -80,9 +76,10 @@ void CDocPage_Tools::RelabelCatalogue() {
                                      std::u16string(entries_.keyTag) + u"_";
     for (int g = 0; g < static_cast<int>(catalogue_.size()); ++g) {
         commands::ActionGroup& group = catalogue_[g];
-        group[0].name = Texts().Text(Numbered(typeKey, g));
+        group[0].name = Texts().Text(std::u16string(typeKey) + text::DecimalText(g));
         for (int i = 0; i + 1 < static_cast<int>(group.size()); ++i) {
-            group[i + 1].name = Texts().Text(Numbered(actionKey, g * kKeysPerGroup + i));
+            group[i + 1].name =
+                Texts().Text(std::u16string(actionKey) + text::DecimalText(g * kKeysPerGroup + i));
         }
     }
 }

@@ -28,10 +28,6 @@ constexpr TranslationRule kStocksRule{kSkipEdits | kSkipUpDowns | kSkipListBoxes
 constexpr std::array<int, 7> kEntryEdits{kNameEdit, kWidthEdit, kHeightEdit, kLeftEdit,
                                          kTopEdit,  kRightEdit, kBottomEdit};
 
-std::u16string Number(int64_t value) {
-    return text::Utf8ToUtf16(std::to_string(value));
-}
-
 // An edit's text as a signed decimal number: leading blanks, a sign and the
 // digits up to the first other character. Nothing when no digit comes or the
 // number does not fit.
@@ -219,7 +215,7 @@ void CPrinterProperty_Stocks_ORCA::FillEdits(const PaperRecord& entry) {
     name_.SetText(entry.name.size() > kFormPrefix.size() ? entry.name.substr(kFormPrefix.size())
                                                          : std::u16string());
     for (const FormEdit& edit : kFormEdits) {
-        framework::Control(*this, edit.edit).SetText(Number(entry.*edit.measure));
+        framework::Control(*this, edit.edit).SetText(text::DecimalText(entry.*edit.measure));
     }
     // A spinner takes its buddy's number as its position when it reads it.
     for (const Dimension& dimension : kDimensions) {
@@ -260,8 +256,8 @@ int32_t CPrinterProperty_Stocks_ORCA::TakeDimension(const Dimension& dimension) 
                                                       std::max(range.lowest, range.highest))
                                 : spinner.Position().value;
     spinner.SetPosition(value);
-    if (edit.Text() != Number(value)) {
-        edit.SetText(Number(value));
+    if (edit.Text() != text::DecimalText(value)) {
+        edit.SetText(text::DecimalText(value));
     }
     return value;
 }
@@ -280,7 +276,7 @@ void CPrinterProperty_Stocks_ORCA::OnMarginChanged(const MarginPair& pair, bool 
         return;
     }
     // Never below nothing: a negative margin is no margin.
-    const std::u16string held = Number(std::max<int64_t>(dimension - 1 - other, 0));
+    const std::u16string held = text::DecimalText(std::max<int64_t>(dimension - 1 - other, 0));
     if (changed.Text() != held) {
         changed.SetText(held);
     }
