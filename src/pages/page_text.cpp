@@ -68,7 +68,7 @@ void RelabelCombo(platform::Window combo, int controlId, CLanguageFile& texts) {
     for (int i = 0, count = box.Count(); i < count; ++i) {
         const int value = static_cast<int>(box.ItemValue(i));
         values.push_back(value);
-        texts.AddItemKey(controlId, value, name + text::DecimalText(value));
+        texts.AddItemKey(controlId, value, text::NumberedName(name, value));
     }
     box.Clear();
     for (int value : values) {

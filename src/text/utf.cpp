@@ -61,6 +61,10 @@ std::u16string DecimalText(int64_t value) {
     return std::u16string(digits.begin(), digits.end());
 }
 
+std::u16string NumberedName(std::u16string_view base, int64_t number) {
+    return std::u16string(base) + DecimalText(number);
+}
+
 std::u16string Utf8ToUtf16(std::string_view utf8) {
     std::u16string out;
     out.reserve(utf8.size());

@@ -19,6 +19,10 @@ std::string Utf16ToUtf8(std::u16string_view utf16);
 // A whole number in decimal digits, with a leading '-' when negative.
 std::u16string DecimalText(int64_t value);
 
+// A name followed by a number's digits, as numbered sections and keys are
+// named ("Paper2").
+std::u16string NumberedName(std::u16string_view base, int64_t number);
+
 // ANSI <-> UTF-16 through the platform's converter (MultiByteToWideChar and
 // WideCharToMultiByte on Windows, iconv elsewhere); characters the code page
 // cannot hold, and bytes it does not define, become '?'. Windows-1252's five

@@ -73,8 +73,7 @@ void CDocPage_Advanced::ShowAdjustments() {
         code = kUnitMm;
     }
     unit_ = kAdjustmentUnits[code];
-    const std::u16string unitText =
-        Texts().Text(std::u16string(kUnitLabelKey) + text::DecimalText(code));
+    const std::u16string unitText = Texts().Text(text::NumberedName(kUnitLabelKey, code));
     for (size_t i = 0; i < layout_.adjustments.size(); ++i) {
         const Adjustment& adjustment = layout_.adjustments[i];
         const double value = ReadSetting<double>(Context(), adjustment.fieldId, kPrinterDefault);

@@ -113,7 +113,7 @@ void CDocPage_Option::FillFixedLists(int orientation) {
 }
 
 void CDocPage_Option::FillSpeeds(Unit unit) {
-    speedUnit_.SetText(Texts().Text(std::u16string(kSpeedUnitKey) + text::DecimalText(unit)));
+    speedUnit_.SetText(Texts().Text(text::NumberedName(kSpeedUnitKey, unit)));
     if (lists_ == nullptr) {
         return;
     }

@@ -200,16 +200,15 @@ void SettingsFile::AppendSettings(int barcodes, int cmdFonts) {
 
     AppendRows({&import::kBarcodeCount, 1});
     for (int i = 0; i < barcodes; ++i) {
-        const std::u16string section =
-            std::u16string(import::kBarcodeCount.section) + text::DecimalText(i + 1);
+        const std::u16string section = text::NumberedName(import::kBarcodeCount.section, i + 1);
         AppendRows(import::kBarcodeItems, section, i);
         if (known)
             AppendRows(own->barcode, section, i);
     }
     AppendRows({&import::kCmdFontCount, 1});
     for (int i = 0; i < cmdFonts; ++i)
-        AppendRows(import::kCmdFontItems,
-                   std::u16string(import::kCmdFontCount.section) + text::DecimalText(i + 1), i);
+        AppendRows(import::kCmdFontItems, text::NumberedName(import::kCmdFontCount.section, i + 1),
+                   i);
 }
 
 void SettingsFile::AppendPapers() {
@@ -233,8 +232,7 @@ void SettingsFile::AppendPapers() {
                           .kind = Kind::kText});
     }
     for (size_t j = 0; j < papers.size(); ++j) {
-        const std::u16string section =
-            std::u16string(import::kPaperSection) + text::DecimalText(j + 1);
+        const std::u16string section = text::NumberedName(import::kPaperSection, j + 1);
         const platform::FormInfo1 form = FormOf(papers[j]);
         items_.push_back(TextItem(section, import::kPaperName, form.name));
         for (const import::MeasureKey& measure : import::kPaperMeasures)
@@ -371,7 +369,7 @@ void SettingsFile::ImportPapers(const text::ini::Snapshot& file) {
     std::vector<PaperRecord> current;
     papers_.BuildPaperList(current, true);
     for (int32_t j = 1; j <= count; ++j) {
-        const std::u16string section = std::u16string(import::kPaperSection) + text::DecimalText(j);
+        const std::u16string section = text::NumberedName(import::kPaperSection, j);
         platform::FormInfo1 form;  // a user form
         form.name = file.ReadString(section, import::kPaperName, u"", import::kPaperNameChars);
         const bool known = std::any_of(current.begin(), current.end(), [&](const auto& paper) {

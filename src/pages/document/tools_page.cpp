@@ -76,10 +76,9 @@ void CDocPage_Tools::RelabelCatalogue() {
                                      std::u16string(entries_.keyTag) + u"_";
     for (int g = 0; g < static_cast<int>(catalogue_.size()); ++g) {
         commands::ActionGroup& group = catalogue_[g];
-        group[0].name = Texts().Text(std::u16string(typeKey) + text::DecimalText(g));
+        group[0].name = Texts().Text(text::NumberedName(typeKey, g));
         for (int i = 0; i + 1 < static_cast<int>(group.size()); ++i) {
-            group[i + 1].name =
-                Texts().Text(std::u16string(actionKey) + text::DecimalText(g * kKeysPerGroup + i));
+            group[i + 1].name = Texts().Text(text::NumberedName(actionKey, g * kKeysPerGroup + i));
         }
     }
 }

@@ -76,8 +76,8 @@ public:
 private:
     const StateEntry* Find(std::string_view key);
     // The fault of a key that is missing or empty.
-    bool NeedsValue(size_t line, std::string_view key) {
-        return Fail(line, "section [" + section_.name + "] needs a value for " + std::string(key));
+    void NeedsValue(size_t line, std::string_view key) {
+        Fail(line, "section [" + section_.name + "] needs a value for " + std::string(key));
     }
 
     const StateSection& section_;
