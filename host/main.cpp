@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "commands.h"
+#include "plugin_path.h"
 #include "state_dir.h"
 
 namespace {
@@ -26,7 +27,8 @@ void PrintOverview() {
     std::cout << "orcaui: the command-line host of the ORCAUI label-printer plug-in.\n"
                  "It keeps simulated printers in a state directory and opens the plug-in's\n"
                  "pages on them as text.\n\n"
-                 "usage: orcaui [--state DIR] [--plugin PATH] COMMAND [ARGUMENTS]\n\n"
+                 "usage: orcaui [--state DIR] [--plugin PATH] COMMAND [ARGUMENTS]\n"
+                 "       orcaui --version\n\n"
                  "commands:\n";
     for (const CommandSpec* command : kCommands) {
         const std::string name(command->name);
@@ -37,8 +39,10 @@ void PrintOverview() {
                  "  --state DIR     the state directory (default: $XDG_STATE_HOME/orcaui,\n"
                  "                  else ~/.local/state/orcaui); a new one gets an ORCA and an\n"
                  "                  ONYX printer\n"
-                 "  --plugin PATH   the plug-in library to load (default: the one built with\n"
-                 "                  orcaui)\n\n"
+                 "  --plugin PATH   the plug-in library to load (default: $ORCAUI_PLUGIN,\n"
+                 "                  else libORCAUI.so in ../lib/orcaui/ from orcaui's own\n"
+                 "                  folder, as installed, else the one built with orcaui)\n"
+                 "  --version       print orcaui's version\n\n"
                  "`orcaui COMMAND --help` tells more about a command.\n";
 }
 
@@ -86,6 +90,10 @@ int Run(std::vector<std::string> args) {
     Arguments global;
     if (auto failed = TakeGlobalOptions(&args, &global))
         return Report(*failed);
+    if (args.size() == 1 && args[0] == "--version") {
+        std::cout << "orcaui " ORCAUI_VERSION "\n";
+        return kExitOk;
+    }
     if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         size_t used = 0;
         const std::vector<std::string> topic(args.begin() + std::min<size_t>(args.size(), 1),
@@ -129,10 +137,12 @@ int Run(std::vector<std::string> args) {
     // An unset shell variable gives an empty value: never a directory to use.
     if (global.Has("--state") && global.Value("--state").empty())
         return Report({kExitUsage, "--state needs a directory, not an empty value"});
+    if (global.Has("--plugin") && global.Value("--plugin").empty())
+        return Report({kExitUsage, "--plugin needs a path, not an empty value"});
     std::error_code ec;
     Host host(global.Has("--state") ? std::filesystem::absolute(global.Value("--state"), ec)
                                     : DefaultStateDirectory(),
-              global.Value("--plugin", ORCAUI_PLUGIN_PATH));
+              global.Has("--plugin") ? global.Value("--plugin") : DefaultPluginPath());
     if (auto failed = host.OpenState())
         return Report(*failed);
     return command->run(host, parsed);

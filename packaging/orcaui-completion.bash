@@ -1,0 +1,246 @@
+# bash completion of orcaui: commands, options, printer names, and in a
+# sheet's actions the verbs, tab titles and control names. Every list is read
+# from the orcaui being completed (its help, `orcaui printers`, the sheet it
+# prints), so the completion follows the program it completes.
+
+# Splits the line up to the cursor as the shell will: _orcaui_words gets the
+# words with their quotes and backslashes taken off, the last one the word
+# at the cursor (maybe empty); _orcaui_raw that word as typed and
+# _orcaui_quote the quote it is open in, if any.
+_orcaui_split() {
+    local line=$1 word="" raw="" quote="" started=0 i c
+    _orcaui_words=()
+    for ((i = 0; i < ${#line}; i++)); do
+        c=${line:i:1}
+        if [[ -n $quote ]]; then
+            raw+=$c
+            if [[ $c == "$quote" ]]; then
+                quote=""
+            elif [[ $quote == '"' && $c == '\' && ${line:i+1:1} == [\"\\\$\`] ]]; then
+                ((i++))
+                raw+=${line:i:1}
+                word+=${line:i:1}
+            else
+                word+=$c
+            fi
+        elif [[ $c == '\' ]]; then
+            ((i++))
+            raw+=$c${line:i:1}
+            word+=${line:i:1}
+            started=1
+        elif [[ $c == [\"\'] ]]; then
+            quote=$c
+            raw+=$c
+            started=1
+        elif [[ $c == [[:space:]] ]]; then
+            ((started)) && _orcaui_words+=("$word")
+            word="" raw="" started=0
+        else
+            word+=$c
+            raw+=$c
+            started=1
+        fi
+    done
+    _orcaui_words+=("$word")
+    _orcaui_raw=$raw
+    _orcaui_quote=$quote
+}
+
+# Offers the candidates that begin with the word at the cursor. Inside an
+# open quote they go in as they are; otherwise escaped for the shell, less
+# what the line editor keeps of the word before a word-breaking character
+# such as = or :.
+_orcaui_offer() {
+    local candidate escaped kept=0 i c
+    if [[ -z $_orcaui_quote ]]; then
+        for ((i = 0; i < ${#_orcaui_raw}; i++)); do
+            c=${_orcaui_raw:i:1}
+            if [[ $c == '\' ]]; then
+                ((i++))
+            elif [[ $COMP_WORDBREAKS == *"$c"* ]]; then
+                kept=$((i + 1))
+            fi
+        done
+    fi
+    for candidate in "$@"; do
+        if [[ -n $_orcaui_quote ]]; then
+            [[ $candidate == "${_orcaui_words[-1]}"* ]] && COMPREPLY+=("$candidate")
+        else
+            printf -v escaped '%q' "$candidate"
+            [[ $escaped == "$_orcaui_raw"* ]] && COMPREPLY+=("${escaped:kept}")
+        fi
+    done
+}
+
+# Runs the orcaui being completed on the state and plug-in the line names,
+# quietly and without waiting long for a state another run holds.
+_orcaui_run() {
+    ORCAUI_LOCK_TIMEOUT=1 "$_orcaui_program" "${_orcaui_global[@]}" "$@" 2>/dev/null
+}
+
+# One column of a table whose header names its columns: the text from the
+# column's name up to the next column's, blanks at its end taken off.
+_orcaui_column() {
+    local column=$1 header line start width=-1 after gap
+    IFS= read -r header
+    [[ $header == *"$column"* ]] || return
+    start=${header%%"$column"*}
+    start=${#start}
+    after=${header:start+${#column}}
+    gap=${after%%[! ]*}
+    [[ -n ${after// /} ]] && width=$((${#column} + ${#gap}))
+    while IFS= read -r line; do
+        if ((width < 0)); then
+            line=${line:start}
+        else
+            line=${line:start:width}
+        fi
+        printf '%s\n' "${line%"${line##*[! ]}"}"
+    done
+}
+
+_orcaui() {
+    local _orcaui_words _orcaui_raw _orcaui_quote _orcaui_program _orcaui_global=()
+    COMPREPLY=()
+    _orcaui_split "${COMP_LINE:0:COMP_POINT}"
+    local words=("${_orcaui_words[@]}") last=$((${#_orcaui_words[@]} - 1))
+    local cur=${words[last]} prev="" rest=() i
+    _orcaui_program=${words[0]/#\~/$HOME}
+    ((last > 1)) && prev=${words[last - 1]}
+
+    for ((i = 1; i < last; i++)); do
+        case ${words[i]} in
+            --state | --plugin)
+                ((i + 1 < last)) && _orcaui_global+=("${words[i]}" "${words[i + 1]/#\~/$HOME}")
+                ((i++))
+                ;;
+            --state=* | --plugin=*) _orcaui_global+=("${words[i]}") ;;
+            *) rest+=("${words[i]}") ;;
+        esac
+    done
+    if [[ $prev == --state || $prev == --plugin ]]; then
+        compopt -o filenames 2>/dev/null
+        mapfile -t COMPREPLY < <(compgen "$([[ $prev == --state ]] && echo -d || echo -f)" -- "$cur")
+        return
+    fi
+
+    local overview commands=() name
+    overview=$(_orcaui_run --help)
+    mapfile -t commands < <(sed -n '/^commands:$/,/^$/s/^  \([a-z]\+\( [a-z]\+\)\?\)  .*/\1/p' \
+        <<<"$overview")
+    if ((${#rest[@]} == 0)); then
+        local first=() options
+        for name in "${commands[@]}"; do first+=("${name%% *}"); done
+        mapfile -t options < <(sed -n 's/^  \(--[a-z-]\+\).*/\1/p' <<<"$overview")
+        _orcaui_offer $(printf '%s\n' "${first[@]}" | sort -u) "${options[@]}" --help
+        return
+    fi
+
+    # The command: one word, or a family's two.
+    local command="" used=1 family=()
+    for name in "${commands[@]}"; do
+        [[ $name == "${rest[0]}" ]] && command=$name
+        [[ $name == "${rest[0]} "* ]] && family+=("${name#* }")
+    done
+    if [[ -z $command && ${#family[@]} -gt 0 ]]; then
+        if ((${#rest[@]} == 1)); then
+            _orcaui_offer "${family[@]}"
+            return
+        fi
+        command="${rest[0]} ${rest[1]}"
+        used=2
+    fi
+    [[ -z $command ]] && return
+
+    local help usage
+    help=$(_orcaui_run $command --help)
+    usage=${help%%$'\n'*}
+    # The usage after the command's name, brackets taken off: " PRINTER --all ".
+    usage="${usage#"usage: orcaui $command"} "
+    usage=${usage//[\[\]]/}
+    if [[ $cur == -* ]]; then
+        _orcaui_offer $({
+            grep -o -- ' -[-a-z]\+' <<<"$usage" | tr -d ' '
+            sed -n 's/^  \(-[a-zA-Z], \)\?\(--[a-z-]\+\).*/\2/p' <<<"$help"
+            echo --help
+        } | sort -u)
+        return
+    fi
+    # An option's value: a file, a model or a driver.
+    if [[ $prev == -* && $usage == *" $prev "[A-Z]* ]]; then
+        local value=${usage#*" $prev "} names=()
+        case ${value%% *} in
+            FILE)
+                compopt -o filenames 2>/dev/null
+                mapfile -t COMPREPLY < <(compgen -f -- "$cur")
+                ;;
+            MODEL)
+                mapfile -t names < <(_orcaui_run models | cut -f1)
+                _orcaui_offer "${names[@]}"
+                ;;
+            DRIVER)
+                mapfile -t names < <(_orcaui_run printers | _orcaui_column DRIVER | sort -u)
+                _orcaui_offer "${names[@]}"
+                ;;
+        esac
+        return
+    fi
+
+    # The positional arguments before the cursor's, options left out.
+    local positional=() sheet_options=()
+    for ((i = used; i < ${#rest[@]}; i++)); do
+        case ${rest[i]} in
+            --printer-sheet) sheet_options+=("${rest[i]}") ;;
+            -*) [[ $usage == *" ${rest[i]} "[A-Z]* ]] && ((i++)) ;;
+            *) positional+=("${rest[i]}") ;;
+        esac
+    done
+    if ((${#positional[@]} == 0)) && [[ $usage == " PRINTER "* ||
+        ($usage == " NAME "* && $command != *add) ]]; then
+        local names=()
+        mapfile -t names < <(_orcaui_run printers | _orcaui_column PRINTER)
+        _orcaui_offer "${names[@]}"
+    elif ((${#positional[@]} > 0)) && [[ $usage == *"ACTION..."* ]]; then
+        _orcaui_actions "${positional[0]}" "${sheet_options[@]}"
+    fi
+}
+
+# A sheet's action: its verb; after the verb, a tab title (`tab`), a control
+# name (a verb whose first argument is a CONTROL) or the verb's next word
+# (`answer dialog`), as the sheet's help and the printed sheet tell them.
+_orcaui_actions() {
+    local printer=$1 cur=${_orcaui_words[-1]} help verb candidates=() line
+    help=$(_orcaui_run sheet --help | sed -n '/^actions/,/^$/p')
+    if [[ $cur != *" "* ]]; then
+        # Inside quotes a verb that takes arguments comes with its blank.
+        while read -r verb line; do
+            [[ -n $_orcaui_quote && -n $line ]] && verb+=" "
+            candidates+=("$verb")
+        done < <(sed -n 's/^  \([a-z]\+\)\( [^ ]\+\)\?.*/\1\2/p' <<<"$help" | sort -u -k1,1)
+        [[ -n $_orcaui_quote ]] && compopt -o nospace 2>/dev/null
+        _orcaui_offer "${candidates[@]}"
+        return
+    fi
+    verb=${cur%% *}
+    [[ ${cur#"$verb "} == *" "* ]] && return
+    if [[ $verb == tab ]]; then
+        line=$(_orcaui_run sheet "$printer" "${@:2}" | grep -m1 '^  tabs ')
+        line=${line#  tabs }
+        line=${line//[\[\]]/}
+        while [[ $line =~ ^\"([^\"]*)\"\ ?(.*)$ ]]; do
+            candidates+=("tab ${BASH_REMATCH[1]}")
+            line=${BASH_REMATCH[2]}
+        done
+    elif grep -q "^  $verb CONTROL" <<<"$help"; then
+        local name
+        for name in $(_orcaui_run sheet "$printer" "${@:2}" --all | grep -o 'IDC_[A-Z0-9_]\+' |
+            sort -u); do
+            candidates+=("$verb $name")
+        done
+    else
+        mapfile -t candidates < <(sed -n "s/^  \($verb [a-z]\+\).*/\1/p" <<<"$help")
+    fi
+    _orcaui_offer "${candidates[@]}"
+}
+
+complete -F _orcaui orcaui
