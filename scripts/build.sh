@@ -3,7 +3,7 @@
 # build of scripts/test.sh), after installing whatever build tools are missing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh build
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=g++ \
       -DCMAKE_C_COMPILER=gcc >/dev/null
 cmake --build build -j "$(nproc)" --target orcaui

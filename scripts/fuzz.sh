@@ -16,7 +16,7 @@ cd "$(dirname "$0")/.."
 build=${ORCA_FUZZ_BUILD:-}
 if [ -z "$build" ]; then
     build=build-fuzz
-    bash scripts/install-deps.sh
+    bash scripts/install-deps.sh build test
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
           -DCMAKE_CXX_FLAGS_RELEASE="-O2 -g1" -DORCA_SANITIZE=ON -DORCA_WERROR=ON \
           -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang >/dev/null

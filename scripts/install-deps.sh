@@ -1,12 +1,29 @@
 #!/usr/bin/env bash
-# Installs, from Debian's packages, whatever of the build and test tools this
-# machine lacks; does nothing (and needs no network) when all are present.
+# Installs, from Debian's packages, whatever of the tools a stage needs that
+# this machine lacks; does nothing (and needs no network) when all are present.
+#
+#   install-deps.sh STAGE...
+#
+#   build    the Linux build of the plug-in and orcaui (scripts/build.sh)
+#   test     the rest of the Linux suite: clang with its sanitizer runtimes and
+#            clang-format, help2man for the man page, and dpkg-dev and file,
+#            which CPack's Debian package needs
+#   windows  the Windows stage: the mingw-w64 cross toolchain with posix
+#            threads, googletest's sources to build for Windows, and 64-bit
+#            Wine (and Xvfb for its windows) to run it
 set -euo pipefail
-packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev
-          libbenchmark-dev clang-format)
-# The Windows build: the mingw-w64 cross toolchain with posix threads, googletest's
-# sources to build for Windows, and 64-bit Wine (and Xvfb for windows) to run it.
-packages+=(g++-mingw-w64-x86-64-posix googletest wine wine64 xvfb)
+packages=()
+for stage in "$@"; do
+    case $stage in
+        build) packages+=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev) ;;
+        test) packages+=(clang libclang-rt-14-dev clang-format help2man dpkg-dev file) ;;
+        windows) packages+=(g++-mingw-w64-x86-64-posix googletest wine wine64 xvfb) ;;
+        *)
+            echo "install-deps.sh: no stage \"$stage\" (build, test, windows)" >&2
+            exit 2
+            ;;
+    esac
+done
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

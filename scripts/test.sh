@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # The whole suite: the g++ Release build (what packagers build) and its tests,
-# the Windows build and its tests under Wine, then a clang AddressSanitizer +
-# UndefinedBehaviorSanitizer build that also runs each fuzz target briefly on its
-# corpus, then the suite again under the sanitizers (its summary ends the
-# output). Every build here treats warnings as errors; a user's build does not.
+# its Debian package installed, used and removed, the Windows build and its
+# tests under Wine, then a clang AddressSanitizer + UndefinedBehaviorSanitizer
+# build that also runs each fuzz target briefly on its corpus, then the suite
+# again under the sanitizers (its summary ends the output). Every build here
+# treats warnings as errors; a user's build does not.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh build test windows
 
 jobs=$(nproc)
 
@@ -14,6 +15,7 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DORCA_WERROR=ON \
       -DCMAKE_CXX_COMPILER=g++ -DCMAKE_C_COMPILER=gcc >/dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build -j "$jobs" --output-on-failure
+bash scripts/test-package.sh
 
 # ORCAUI.dll and the Windows test programs, built with mingw-w64 and run under Wine.
 bash scripts/test-windows.sh

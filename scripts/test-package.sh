@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# The Debian package, as a user gets it: made with CPack from the Release build
+# in build/ (configured by scripts/test.sh), installed on this machine with
+# apt-get, the README's main job run with the installed /usr/bin/orcaui on a
+# fresh state directory, its version, man page and completion checked, and
+# purged again, leaving none of its files. Needs root or sudo.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+sudo_cmd=""
+[ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
+apt() { DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get "$@" -y -qq >/dev/null; }
+
+cmake --build build -j "$(nproc)" --target orcaui orcaui_man_page
+work=$(mktemp -d)
+chmod 755 "$work"  # apt reads the package as its own unprivileged user
+installed=0
+cleanup() {
+    if ((installed)); then apt purge orcaui || true; fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+cpack --config build/CPackConfig.cmake -B "$work" >/dev/null
+deb=$(echo "$work"/orcaui_*.deb)
+echo "package: ${deb##*/}, $(stat -c %s "$deb") bytes"
+apt install "$deb"
+installed=1
+mapfile -t files < <(dpkg-query -L orcaui)
+
+fail() {
+    echo "package: $*"
+    exit 1
+}
+version=$(dpkg-query -W -f='${Version}' orcaui)
+[ "$(/usr/bin/orcaui --version)" = "orcaui $version" ] || fail "orcaui --version is not $version"
+linked=$(ldd /usr/bin/orcaui | sed -n 's/^\s*liborcasim.so => \(\S*\) .*/\1/p')
+[ "$(realpath -m "$linked")" = /usr/lib/orcaui/liborcasim.so ] ||
+    fail "the installed orcaui links ${linked:-no} liborcasim.so, not the installed one"
+# From another folder, so that nothing of the build tree can serve it.
+(
+    cd /
+    /usr/bin/orcaui --state "$work/state" sheet "Kestrel(ORCA)" --all >"$work/sheet.txt" 2>/dev/null
+) || fail "the main job failed"
+for shown in '"Kestrel(ORCA) Printing Preferences"' 'IDC_OPTION_COMBO_UNITS' '"Version"'; do
+    grep -qF "$shown" "$work/sheet.txt" || fail "the main job does not show $shown"
+done
+if command -v man >/dev/null; then
+    man -w orcaui >/dev/null || fail "man finds no orcaui(1)"
+else
+    [ -f /usr/share/man/man1/orcaui.1 ] || fail "no /usr/share/man/man1/orcaui.1"
+fi
+bash -c 'source /usr/share/bash-completion/completions/orcaui && complete -p orcaui' >/dev/null ||
+    fail "the bash completion does not load"
+
+apt purge orcaui
+installed=0
+! dpkg-query -W orcaui >/dev/null 2>&1 || fail "still known to dpkg after the purge"
+for file in "${files[@]}"; do
+    [ -d "$file" ] && [[ $file != /usr/lib/orcaui ]] && continue
+    [ ! -e "$file" ] || fail "$file was left behind"
+done
+echo "package: orcaui $version installed, ran the main job, purged leaving none of its files"
