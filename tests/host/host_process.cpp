@@ -43,7 +43,8 @@ std::vector<char*> Pointers(std::vector<std::string>& strings) {
 
 }  // namespace
 
-HostRun RunHost(const HostCall& call, const std::filesystem::path& scratch) {
+HostRun RunHost(const HostCall& call, const std::filesystem::path& scratch,
+                const std::filesystem::path& program) {
     const std::filesystem::path input = scratch / "stdin.txt";
     const std::filesystem::path out = scratch / "stdout.txt";
     const std::filesystem::path err = scratch / "stderr.txt";
@@ -54,7 +55,8 @@ HostRun RunHost(const HostCall& call, const std::filesystem::path& scratch) {
     posix_spawn_file_actions_addopen(&files, 0, input.c_str(), O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&files, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_addopen(&files, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    std::vector<std::string> args{ORCAUI_HOST_PATH};
+    const std::string binary = program.empty() ? ORCAUI_HOST_PATH : program.string();
+    std::vector<std::string> args{binary};
     args.insert(args.end(), call.args.begin(), call.args.end());
     std::vector<std::string> variables = Environment(call.environment);
     std::vector<char*> argv = Pointers(args);
@@ -62,7 +64,7 @@ HostRun RunHost(const HostCall& call, const std::filesystem::path& scratch) {
 
     HostRun run;
     pid_t pid = 0;
-    if (posix_spawn(&pid, ORCAUI_HOST_PATH, &files, nullptr, argv.data(), envp.data()) == 0) {
+    if (posix_spawn(&pid, binary.c_str(), &files, nullptr, argv.data(), envp.data()) == 0) {
         int status = 0;
         waitpid(pid, &status, 0);
         run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);

@@ -23,7 +23,9 @@ struct HostCall {
     std::map<std::string, std::string> environment;
 };
 
-// The files for its input and output go into scratch.
-HostRun RunHost(const HostCall& call, const std::filesystem::path& scratch);
+// The files for its input and output go into scratch. program: another
+// orcaui than the built one, such as a copy of it elsewhere.
+HostRun RunHost(const HostCall& call, const std::filesystem::path& scratch,
+                const std::filesystem::path& program = {});
 
 }  // namespace orca::hosttest
