@@ -129,10 +129,13 @@ _orcaui() {
     mapfile -t commands < <(sed -n '/^commands:$/,/^$/s/^  \([a-z]\+\( [a-z]\+\)\?\)  .*/\1/p' \
         <<<"$overview")
     if ((${#rest[@]} == 0)); then
-        local first=() options
-        for name in "${commands[@]}"; do first+=("${name%% *}"); done
-        mapfile -t options < <(sed -n 's/^  \(--[a-z-]\+\).*/\1/p' <<<"$overview")
-        _orcaui_offer $(printf '%s\n' "${first[@]}" | sort -u) "${options[@]}" --help
+        local first=()
+        mapfile -t first < <({
+            printf '%s\n' "${commands[@]%% *}"
+            sed -n 's/^  \(--[a-z-]\+\).*/\1/p' <<<"$overview"
+            echo --help
+        } | sort -u)
+        _orcaui_offer "${first[@]}"
         return
     fi
 
@@ -153,17 +156,20 @@ _orcaui() {
     [[ -z $command ]] && return
 
     local help usage
+    # shellcheck disable=SC2086  # a family's command is two arguments
     help=$(_orcaui_run $command --help)
     usage=${help%%$'\n'*}
     # The usage after the command's name, brackets taken off: " PRINTER --all ".
     usage="${usage#"usage: orcaui $command"} "
     usage=${usage//[\[\]]/}
     if [[ $cur == -* ]]; then
-        _orcaui_offer $({
+        local options=()
+        mapfile -t options < <({
             grep -o -- ' -[-a-z]\+' <<<"$usage" | tr -d ' '
             sed -n 's/^  \(-[a-zA-Z], \)\?\(--[a-z-]\+\).*/\2/p' <<<"$help"
             echo --help
         } | sort -u)
+        _orcaui_offer "${options[@]}"
         return
     fi
     # An option's value: a file, a model or a driver.
