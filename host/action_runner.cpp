@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <iostream>
 
 #include "control_names.h"
 #include "find_entry.h"
@@ -209,6 +210,8 @@ MaybeFailure ActionRunner::PickItem(const Action& action, const ControlRef& ref)
 
 MaybeFailure ActionRunner::SheetButton(const Action& action, Window dialog) {
     if (dialog == nullptr) {
+        if (action.verb == Verb::kApply && !sheet_.HasUnappliedChanges())
+            std::cerr << "orcaui: note: `apply`: nothing has changed, so nothing was applied\n";
         return action.verb == Verb::kApply ? sheet_.Apply()
                : action.verb == Verb::kOk  ? sheet_.PressOk()
                                            : sheet_.PressCancel();

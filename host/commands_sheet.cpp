@@ -132,16 +132,7 @@ int OpenSheet(Host& host, const Arguments& args) {
     }
     MaybeFailure failed = UseSheet(host, name, args, actions);
     host.Env().SetFacts(facts);
-    // The plug-in sends raw jobs without telling a failure; the spooler's
-    // record of them is told once the sheet has closed.
-    const bool jobsFailed = host.ReportFailedJobs();
-    if (failed) {
-        host.LogJobsOnly();
-        return Report(*failed);
-    }
-    if (auto notSaved = host.Save())
-        return Report(*notSaved);
-    return jobsFailed ? kExitJobFailed : kExitOk;
+    return host.EndSheetRun(failed);
 }
 
 constexpr OptionSpec kSheetOptions[] = {

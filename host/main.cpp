@@ -14,7 +14,8 @@ using namespace orca::host;
 
 const CommandSpec* const kCommands[] = {
     &kPrintersCommand, &kPrinterAddCommand, &kPrinterRemoveCommand, &kModelsCommand,
-    &kSettingsCommand, &kSheetCommand,      &kJobsCommand,
+    &kSettingsCommand, &kSheetCommand,      &kJobsCommand,          &kOptionsCommand,
+    &kGetCommand,      &kSetCommand,
 };
 
 constexpr OptionSpec kGlobalOptions[] = {
