@@ -89,7 +89,7 @@ void ActionRunner::Print(Window dialog) {
     if (dialog == nullptr)
         out_ << sheet_.Render();
     else if (sheet_.Desktop().Exists(dialog))
-        out_ << WithControlNames(sheet_.Desktop().Render(dialog));
+        out_ << RenderWithNames(sheet_.Desktop(), dialog);
 }
 
 MaybeFailure ActionRunner::RunBlock(const std::vector<Action>& block, Window dialog) {

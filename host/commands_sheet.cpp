@@ -143,8 +143,9 @@ constexpr OptionSpec kSheetOptions[] = {
 };
 
 std::string SheetHelp() {
-    return "actions (CONTROL is a number such as 1014 or a name such as\n"
-           "IDC_OPTION_COMBO_UNITS, as the printed page shows them):\n" +
+    return "actions (CONTROL is a number such as 1017, a name such as\n"
+           "IDC_OPTION_COMBO_DARKNESS, as the printed page shows them, or the text a person\n"
+           "reads: the label before a field, such as Darkness, or a button's own text):\n" +
            ActionHelp() +
            "\nA text with blanks goes in double quotes (\\\" \\\\ \\n \\r \\t \\b inside them, "
            "and\n"
@@ -154,8 +155,8 @@ std::string SheetHelp() {
            "button, a file dialog or a dialog is cancelled and a menu dismissed.\n\n"
            "examples:\n"
            "  orcaui sheet \"Kestrel(ORCA)\" --all\n"
-           "  orcaui sheet \"Kestrel(ORCA)\" \"select 1017 20\" \"type 1014 3\" \"leave 1014\" "
-           "apply\n"
+           "  orcaui sheet \"Kestrel(ORCA)\" \"select Darkness 20\" \"type Copies 3\" "
+           "\"leave Copies\" apply\n"
            "  orcaui sheet \"Heron(ONYX)\" \"tab Tools\" \"select 1122 #1\" \"select 1123 #1\" \\\n"
            "      \"click 1127\"\n"
            "  orcaui sheet \"Kestrel(ORCA)\" -i\n";

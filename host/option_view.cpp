@@ -37,14 +37,6 @@ bool IsRadio(platform::sim::Desktop& desktop, Window window) {
            (type == resources::BS_RADIOBUTTON || type == resources::BS_AUTORADIOBUTTON);
 }
 
-// A label's text as a name: "Speed:" is "Speed".
-std::string LabelText(std::u16string text) {
-    std::erase(text, u'&');
-    while (!text.empty() && (text.back() == u':' || text.back() == u' '))
-        text.pop_back();
-    return text::Utf16ToUtf8(text);
-}
-
 std::string Quoted(std::string_view text) {
     return "\"" + std::string(text) + "\"";
 }
@@ -109,7 +101,7 @@ std::optional<OptionView> ReadOption(Sheet& sheet, const OptionRow& row) {
     view.row = &row;
     view.page = text::Utf16ToUtf8(titles[tab]);
     if (const Window label = ControlOf(desktop, page, row.label))
-        view.label = LabelText(desktop.Text(label));
+        view.label = text::Utf16ToUtf8(TextAsName(desktop.Text(label)));
     if (const Window unit = ControlOf(desktop, page, row.unit))
         view.unit = text::Utf16ToUtf8(desktop.Text(unit));
     view.enabled = desktop.IsEnabled(control) && desktop.IsVisible(control);

@@ -98,7 +98,7 @@ bool Sheet::HasUnappliedChanges() const {
 }
 
 std::string Sheet::Render() const {
-    return IsOpen() ? WithControlNames(desktop_.Render(sheet_)) : "(the sheet is closed)\n";
+    return IsOpen() ? RenderWithNames(desktop_, sheet_) : "(the sheet is closed)\n";
 }
 
 MaybeFailure Sheet::SelectTab(std::string_view title) {

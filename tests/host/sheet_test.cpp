@@ -101,5 +101,32 @@ TEST_F(SheetTest, TabsAreFoundByTheirPositionCountingFromOne) {
     }
 }
 
+// A field the name table leaves out is named after its label; actions also
+// take the texts a person reads: a label before a field, a button's own text.
+TEST_F(SheetTest, ControlsAreFoundByTheirLabelsNamesAndTexts) {
+    const HostRun run = Orcaui({"sheet", kOrcaPrinter, "select darkness: 21",
+                                "type IDC_OPTION_EDIT_COPY 4", "leave Copies", "apply"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    for (const char* line :
+         {"edit 1014 IDC_OPTION_EDIT_COPY \"4\"", "combo 1017 IDC_OPTION_COMBO_DARKNESS \"0\"",
+          "combo 1221 IDC_OPTION_COMBO_UNITS \"cm\""})
+        EXPECT_NE(run.out.find(line), std::string::npos) << line << "\n" << run.out;
+    EXPECT_EQ(Setting(kOrcaPrinter, "btDarkness"), "21");
+    EXPECT_EQ(Setting(kOrcaPrinter, "dmCopies"), "4");
+
+    const struct {
+        const char* action;
+        const char* told;
+    } kRefusals[] = {
+        {"click Default", "Default names more than one control here (1241, 1242, 1243)"},
+        {"select Nowhere 1", "no control Nowhere on this page"},
+    };
+    for (const auto& c : kRefusals) {
+        const HostRun refused = Orcaui({"sheet", kOrcaPrinter, "tab Advance Setup", c.action});
+        EXPECT_EQ(refused.exitCode, kRefused) << c.action;
+        EXPECT_NE(refused.err.find(c.told), std::string::npos) << refused.err;
+    }
+}
+
 }  // namespace
 }  // namespace orca::hosttest
