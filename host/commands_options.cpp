@@ -5,6 +5,7 @@
 
 #include "action_runner.h"
 #include "commands.h"
+#include "json_output.h"
 #include "option_view.h"
 #include "printer_session.h"
 #include "sheet.h"
@@ -80,10 +81,31 @@ std::string OptionLine(const OptionView& view) {
     return line + (view.enabled ? "" : " [disabled now]") + "\n";
 }
 
+Json OptionJson(const OptionView& view) {
+    Json json = {{"name", view.row->name},  {"label", view.label},
+                 {"page", view.page},       {"value", view.value},
+                 {"unit", view.unit},       {"shown", Shown(view)},
+                 {"enabled", view.enabled}, {"takes_default", view.takesDefault}};
+    if (!view.choices.empty())
+        json["values"] = view.choices;
+    if (view.range)
+        json["range"] = {view.range->first, view.range->second};
+    json["stored_as"] = view.row->field.empty() ? Json(nullptr) : Json(view.row->field);
+    return json;
+}
+
 int ListOptions(Host& host, const Arguments& args) {
-    return WithSheet(host, args.positional[0], [](Sheet& sheet) -> MaybeFailure {
-        for (const OptionView& view : ReadOptions(sheet))
-            std::cout << OptionLine(view);
+    const bool json = args.Has(kJsonOption.name);
+    return WithSheet(host, args.positional[0], [json](Sheet& sheet) -> MaybeFailure {
+        Json list = Json::array();
+        for (const OptionView& view : ReadOptions(sheet)) {
+            if (json)
+                list.push_back(OptionJson(view));
+            else
+                std::cout << OptionLine(view);
+        }
+        if (json)
+            PrintJson(list);
         return std::nullopt;
     });
 }
@@ -176,21 +198,28 @@ int SetOptions(Host& host, const Arguments& args) {
     });
 }
 
+constexpr OptionSpec kOptionsOptions[] = {kJsonOption};
+
 }  // namespace
 
 const CommandSpec kOptionsCommand{
     "options",
-    "options PRINTER",
+    "options PRINTER [--json]",
     "list the settings of the printer's printing preferences by name",
     "Each line is one setting the printer's pages offer: its name, the label its page\n"
     "shows and the unit, then the values offered with the current one marked *, or\n"
     "the current value and what the setting takes (a range, a number, Default). The\n"
     "values are read off the pages as they stand: speed in its unit, adjustments in\n"
     "the Option page's unit. `orcaui get` and `orcaui set` take the names.\n\n"
+    "options:\n"
+    "  --json   print the settings as a JSON array of objects: name, label, page,\n"
+    "           value, unit, shown (value and unit), enabled, takes_default, the\n"
+    "           values offered or the range [low, high] where there are, and\n"
+    "           stored_as (the stored setting's name in `orcaui settings`)\n\n"
     "example:\n"
     "  orcaui options \"Kestrel(ORCA)\"\n",
     nullptr,
-    {},
+    kOptionsOptions,
     1,
     1,
     ListOptions};

@@ -4,6 +4,7 @@
 
 #include "commands.h"
 #include "job_log.h"
+#include "json_output.h"
 #include "model_map.h"
 #include "platform/sim/job_port.h"
 #include "platform/sim/public_record.h"
@@ -13,6 +14,7 @@
 #include "state_dir.h"
 #include "text/nocase.h"
 #include "text/utf.h"
+#include "text_table.h"
 
 namespace orca::host {
 namespace {
@@ -29,33 +31,34 @@ std::string LanguageOf(Host& host, const std::u16string& printer) {
                                                 : "-";
 }
 
-int ListPrinters(Host& host, const Arguments&) {
+int ListPrinters(Host& host, const Arguments& args) {
     if (auto failed = host.LoadPlugin())
         return Report(*failed);
-    if (host.Env().Printers().empty()) {
+    const bool json = args.Has(kJsonOption.name);
+    if (host.Env().Printers().empty() && !json) {
         std::cout << "no printers (add one: orcaui printer add NAME --driver DRIVER)\n";
         return kExitOk;
     }
     std::vector<std::vector<std::string>> rows{{"PRINTER", "MODEL", "LANGUAGE", "PORT", "DRIVER"}};
+    Json list = Json::array();
     for (const Printer& printer : host.Env().Printers()) {
         const std::u16string model = ModelOfDriver(host.Env(), printer.driverName);
+        const bool known = IsKnownModel(model);
         rows.push_back({text::Utf16ToUtf8(printer.name),
-                        IsKnownModel(model) ? text::Utf16ToUtf8(model) : "(unsupported)",
+                        known ? text::Utf16ToUtf8(model) : "(unsupported)",
                         LanguageOf(host, printer.name), text::Utf16ToUtf8(printer.portName),
                         text::Utf16ToUtf8(printer.driverName)});
+        const std::vector<std::string>& row = rows.back();
+        list.push_back({{"name", row[0]},
+                        {"model", known ? Json(row[1]) : Json(nullptr)},
+                        {"language", row[2] == "-" ? Json(nullptr) : Json(row[2])},
+                        {"port", row[3]},
+                        {"driver", row[4]}});
     }
-    std::vector<size_t> widths(rows[0].size(), 0);
-    for (const auto& row : rows) {
-        for (size_t c = 0; c < row.size(); ++c)
-            widths[c] = std::max(widths[c], row[c].size());
-    }
-    for (const auto& row : rows) {
-        std::string line;
-        for (size_t c = 0; c < row.size(); ++c)
-            line += row[c] +
-                    (c + 1 < row.size() ? std::string(widths[c] - row[c].size() + 2, ' ') : "");
-        std::cout << line << "\n";
-    }
+    if (json)
+        PrintJson(list);
+    else
+        std::cout << AlignedTable(rows);
     return kExitOk;
 }
 
@@ -176,13 +179,22 @@ int RemovePrinter(Host& host, const Arguments& args) {
     return kExitOk;
 }
 
-int ListModels(Host&, const Arguments&) {
+int ListModels(Host&, const Arguments& args) {
+    Json list = Json::array();
     for (const settings::ModelRow& row : settings::kModelTable) {
-        std::cout << text::Utf16ToUtf8(row.displayName)
-                  << (row.language == settings::Language::Onyx ? "\tONYX" : "\tORCA") << "\n";
+        const std::string name = text::Utf16ToUtf8(row.displayName);
+        const char* language = row.language == settings::Language::Onyx ? "ONYX" : "ORCA";
+        if (args.Has(kJsonOption.name))
+            list.push_back({{"name", name}, {"language", language}});
+        else
+            std::cout << name << "\t" << language << "\n";
     }
+    if (args.Has(kJsonOption.name))
+        PrintJson(list);
     return kExitOk;
 }
+
+constexpr OptionSpec kListOptions[] = {kJsonOption};
 
 constexpr OptionSpec kAddOptions[] = {
     {"--driver", "", true},
@@ -198,9 +210,14 @@ const CommandSpec kPrintersCommand{
     "list the printers with their model, language, port and driver",
     "MODEL is the printer model the driver's model map names (\"(unsupported)\" when the\n"
     "plug-in knows no such model); LANGUAGE is the command language of the plug-in's\n"
-    "settings for the printer (ORCA or ONYX; - when it has none).\n",
+    "settings for the printer (ORCA or ONYX; - when it has none). Columns line up as\n"
+    "a terminal shows them, accents and Chinese characters included.\n\n"
+    "options:\n"
+    "  --json   print the printers as a JSON array of objects (name, model, language,\n"
+    "           port, driver; model and language null where the text shows\n"
+    "           \"(unsupported)\" and -)\n",
     nullptr,
-    {},
+    kListOptions,
     0,
     0,
     ListPrinters};
@@ -235,9 +252,11 @@ const CommandSpec kModelsCommand{
     "models",
     "list the printer models a printer can be added with, and their language",
     "Each line is a model's name and its command language, separated by a tab. The\n"
-    "name goes to `orcaui printer add NAME --driver DRIVER --model MODEL`.\n",
+    "name goes to `orcaui printer add NAME --driver DRIVER --model MODEL`.\n\n"
+    "options:\n"
+    "  --json   print the models as a JSON array of objects (name, language)\n",
     nullptr,
-    {},
+    kListOptions,
     0,
     0,
     ListModels};

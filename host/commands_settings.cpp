@@ -4,8 +4,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <map>
 
 #include "commands.h"
+#include "json_output.h"
+#include "option_view.h"
 #include "printer_session.h"
 #include "resources/window_styles.h"
 #include "settings_view.h"
@@ -23,12 +26,55 @@ constexpr int kImportButton = 1219;
 constexpr int kSettingsFilesFilter = 1;
 constexpr int kOtherFilesFilter = 2;
 
-int ShowSettings(Host& host, const std::u16string& name) {
+// A stored value as JSON: a number where the field holds one.
+Json Stored(const SettingsEntry& entry) {
+    if (entry.number) {
+        const Json number = Json::parse(entry.value, nullptr, false);
+        if (!number.is_discarded())
+            return number;
+    }
+    return entry.value;
+}
+
+// The settings with, beside each stored value that a page shows, the option
+// and the value as the page shows it (read off the printing preferences).
+Json SettingsJson(const std::vector<SettingsSection>& sections, Sheet& sheet) {
+    std::map<std::string_view, OptionView> shown;
+    for (OptionView& view : ReadOptions(sheet)) {
+        if (!view.row->field.empty())
+            shown.emplace(view.row->field, std::move(view));
+    }
+    Json json = Json::object();
+    for (const SettingsSection& section : sections) {
+        Json& entries = json[section.name] = Json::object();
+        for (const SettingsEntry& entry : section.entries) {
+            Json& value = entries[entry.key] = {{"stored", Stored(entry)}};
+            const auto view = section.name == "Public" || section.name == "Option"
+                                  ? shown.find(entry.key)
+                                  : shown.end();
+            if (view != shown.end()) {
+                value["option"] = view->second.row->name;
+                value["shown"] = Shown(view->second);
+            }
+        }
+    }
+    return json;
+}
+
+int ShowSettings(Host& host, const std::u16string& name, bool json) {
     Failure failure;
     const auto session = PrinterSession::Open(host.Plugin(), name, &failure);
     if (session == nullptr)
         return Report(failure);
-    std::cout << "; " << text::Utf16ToUtf8(name) << "\n" << DescribeSettings(session->Records());
+    const std::vector<SettingsSection> sections = ReadSettings(session->Records());
+    if (!json) {
+        std::cout << "; " << text::Utf16ToUtf8(name) << "\n" << SettingsText(sections);
+        return kExitOk;
+    }
+    Sheet sheet(*session, host.Desktop(), SheetKind::kDocument);
+    if (auto failed = sheet.Open())
+        return Report(*failed);
+    PrintJson({{"printer", text::Utf16ToUtf8(name)}, {"settings", SettingsJson(sections, sheet)}});
     return kExitOk;
 }
 
@@ -112,7 +158,7 @@ int RunSettings(Host& host, const Arguments& args) {
     if (auto failed = host.LoadPlugin())
         return Report(*failed);
     if (!args.Has("--export") && !args.Has("--import"))
-        return ShowSettings(host, name);
+        return ShowSettings(host, name, args.Has(kJsonOption.name));
     if (auto failed = TransferSettings(host, name, args))
         return Report(*failed);
     if (auto notSaved = host.Save())
@@ -123,13 +169,14 @@ int RunSettings(Host& host, const Arguments& args) {
 constexpr OptionSpec kSettingsOptions[] = {
     {"--export", "", true},
     {"--import", "", true},
+    kJsonOption,
 };
 
 }  // namespace
 
 const CommandSpec kSettingsCommand{
     "settings",
-    "settings PRINTER [--export FILE | --import FILE]",
+    "settings PRINTER [--json | --export FILE | --import FILE]",
     "show the printer's default settings, or copy them to or from a settings file",
     "The host reads the printer's stored settings and hands them to the plug-in as a\n"
     "driver host does: the plug-in sizes its block, writes its defaults and merges\n"
@@ -137,6 +184,11 @@ const CommandSpec kSettingsCommand{
     "(.drvs) use, in sections like theirs: [Public] (the public record), [Option],\n"
     "[CustomCommand] (command texts with control bytes as \\xHH), and each barcode\n"
     "font and command font in use.\n\n"
+    "options:\n"
+    "  --json         print the sections as one JSON object: each setting's stored\n"
+    "                 value, and beside each that the printing preferences show, the\n"
+    "                 option's name (see `orcaui options`) and the value as its page\n"
+    "                 shows it (\"shown\": \"101 mm/s\" for btSpeed 2, \"Default\")\n\n"
     "options (each acts through the Import/Export page of the printing preferences,\n"
     "as a person would):\n"
     "  --export FILE  write the settings, custom papers and fonts to FILE (\".drvs\"\n"

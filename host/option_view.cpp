@@ -132,6 +132,10 @@ std::vector<OptionView> ReadOptions(Sheet& sheet) {
     return views;
 }
 
+std::string Shown(const OptionView& view) {
+    return view.unit.empty() || IsDefault(view.value) ? view.value : view.value + " " + view.unit;
+}
+
 std::string AllowedValues(const OptionView& view) {
     if (view.range) {
         return "a whole number from " + std::to_string(view.range->first) + " to " +

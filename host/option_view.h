@@ -34,6 +34,9 @@ std::vector<OptionView> ReadOptions(Sheet& sheet);
 // pages do not show it.
 std::optional<OptionView> ReadOption(Sheet& sheet, const OptionRow& row);
 
+// The value with its unit, as a person reads it: "101 mm/s", "Default".
+std::string Shown(const OptionView& view);
+
 // The allowed values as a person reads them: a list, a range, "a number".
 std::string AllowedValues(const OptionView& view);
 
