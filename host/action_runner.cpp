@@ -145,9 +145,14 @@ MaybeFailure ActionRunner::ActOnControl(const Action& action, Window window) {
         return failed;
     const Window control = desktop.Child(ref.holder, ref.id);
     if (!desktop.IsEnabled(control) || !desktop.IsVisible(control)) {
+        // The font pages enable their editing only in the printer folder's process.
+        const std::string hint = shell_ || desktop.IsEnabled(control)
+                                     ? ""
+                                     : " (some pages allow it only from the printer folder: "
+                                       "run with --shell)";
         return Failure{kExitRefused,
                        "`" + action.source + "`: control " + action.control +
-                           (desktop.IsEnabled(control) ? " is hidden" : " is disabled")};
+                           (desktop.IsEnabled(control) ? " is hidden" : " is disabled") + hint};
     }
     platform::sim::DesktopDriver& driver = sheet_.Driver();
     const std::u16string text = text::Utf8ToUtf16(action.text);

@@ -16,8 +16,10 @@ namespace orca::host {
 
 class ActionRunner {
 public:
-    ActionRunner(Sheet& sheet, std::ostream& out, bool echo)
-        : sheet_(sheet), out_(out), echo_(echo) {}
+    // shell: the run plays the shell's process (--shell), so a disabled
+    // control is not one that the printer folder would enable.
+    ActionRunner(Sheet& sheet, std::ostream& out, bool echo, bool shell = false)
+        : sheet_(sheet), out_(out), echo_(echo), shell_(shell) {}
 
     // Runs one action on the page in front. An `answer` is kept for the next
     // action, which must use it.
@@ -51,6 +53,7 @@ private:
     Sheet& sheet_;
     std::ostream& out_;
     bool echo_;
+    bool shell_;
     // Answers given for the coming action, by nesting depth of dialogs.
     std::vector<std::vector<std::shared_ptr<PendingAnswer>>> pending_{1};
     // The first failure inside a dialog's block, reported when its action ends.

@@ -1,6 +1,7 @@
 // printers, printer add, printer remove.
 #include <algorithm>
 #include <iostream>
+#include <utility>
 
 #include "commands.h"
 #include "job_log.h"
@@ -84,6 +85,14 @@ MaybeFailure CheckPort(std::string_view port, std::u16string* portName) {
     if (auto failed = CheckName("a port", port, ""))
         return failed;
     const auto target = platform::sim::ParsePort(text::Utf8ToUtf16(port));
+    // A tcp: port whose number is the fault is told so.
+    const std::string_view number = port.substr(port.rfind(':') + 1);
+    if (!target && port.size() > 4 &&
+        text::EqualsNoCase(text::Utf8ToUtf16(port.substr(0, 4)), u"tcp:") && !number.empty() &&
+        number.find_first_not_of("0123456789") == std::string_view::npos) {
+        return Failure{kExitUsage, "a TCP port is a number from 1 to 65535, not " +
+                                       std::string(number) + " (in \"" + std::string(port) + "\")"};
+    }
     if (!target) {
         return Failure{kExitUsage, "the port must be null:, file:PATH or tcp:HOST:PORT, not \"" +
                                        std::string(port) + "\""};
@@ -95,6 +104,50 @@ MaybeFailure CheckPort(std::string_view port, std::u16string* portName) {
             text::Utf8ToUtf16(std::filesystem::absolute(text::Utf16ToUtf8(target->path)).string());
     }
     return std::nullopt;
+}
+
+// Letters to change, add or drop to make one name the other, case ignored.
+size_t EditDistance(std::u16string_view a, std::u16string_view b) {
+    std::vector<size_t> row(b.size() + 1);
+    for (size_t j = 0; j <= b.size(); ++j)
+        row[j] = j;
+    for (size_t i = 1; i <= a.size(); ++i) {
+        size_t diagonal = row[0];
+        row[0] = i;
+        for (size_t j = 1; j <= b.size(); ++j) {
+            const bool same = text::EqualsNoCase(a.substr(i - 1, 1), b.substr(j - 1, 1));
+            const size_t next = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (same ? 0 : 1)});
+            diagonal = row[j];
+            row[j] = next;
+        }
+    }
+    return row[b.size()];
+}
+
+// A driver not installed yet needs a model, unless its name is a model's:
+// a misspelt driver name would add a printer the plug-in does not support.
+MaybeFailure CheckNewDriver(const platform::sim::Environment& env, std::u16string_view driver,
+                            std::u16string_view model) {
+    constexpr size_t kNearest = 5;
+    const std::vector<platform::sim::Driver> drivers = env.Drivers();
+    if (!model.empty() || IsKnownModel(driver) || std::ranges::any_of(drivers, [&](const auto& d) {
+            return text::EqualsNoCase(d.name, driver);
+        }))
+        return std::nullopt;
+    // Names a typing slip away; else every installed driver.
+    std::vector<std::pair<size_t, std::u16string>> near;
+    for (const platform::sim::Driver& installed : drivers)
+        near.emplace_back(EditDistance(driver, installed.name), installed.name);
+    const size_t slip = std::max<size_t>(2, driver.size() / 4);
+    if (std::ranges::any_of(near, [slip](const auto& n) { return n.first <= slip; }))
+        std::erase_if(near, [slip](const auto& n) { return n.first > slip; });
+    std::ranges::sort(near);
+    std::string names;
+    for (size_t i = 0; i < std::min(near.size(), kNearest); ++i)
+        names += (i == 0 ? "\"" : ", \"") + text::Utf16ToUtf8(near[i].second) + "\"";
+    return Failure{kExitUsage, "no driver \"" + text::Utf16ToUtf8(driver) + "\" is installed" +
+                                   (names.empty() ? "" : " (the nearest: " + names + ")") +
+                                   "; a new driver needs --model MODEL (see: orcaui models)"};
 }
 
 int AddPrinter(Host& host, const Arguments& args) {
@@ -122,6 +175,8 @@ int AddPrinter(Host& host, const Arguments& args) {
         return Report(*failed);
 
     platform::sim::Environment& env = host.Env();
+    if (auto failed = CheckNewDriver(env, driver, model))
+        return Report(*failed);
     if (auto failed = InstallDriver(env, driver, model))
         return Report(*failed);
     Printer printer;
@@ -228,7 +283,8 @@ const CommandSpec kPrinterAddCommand{
     "add a printer",
     "options:\n"
     "  --driver DRIVER  the printer's driver; a driver not installed yet is installed\n"
-    "                   with the plug-in and a model map\n"
+    "                   with the plug-in and a model map, and needs --model (unless\n"
+    "                   DRIVER is a model's name)\n"
     "  --model MODEL    maps a new DRIVER to that printer model in the driver's model\n"
     "                   map, e.g. \"Kestrel(ORCA)\" or \"Heron(ONYX)\" (see: orcaui\n"
     "                   models); a driver that has printers keeps its model\n"

@@ -1,6 +1,9 @@
 // settings PRINTER: the printer's default settings as the plug-in's hooks
 // read them; with --export or --import, the printer's settings file written
 // or read through the Import/Export page of its printing preferences.
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -13,6 +16,7 @@
 #include "resources/window_styles.h"
 #include "settings_view.h"
 #include "sheet.h"
+#include "text/ini.h"
 #include "text/utf.h"
 
 namespace orca::host {
@@ -97,6 +101,21 @@ void AnswerFileDialog(Sheet& sheet, const fs::path& file) {
     });
 }
 
+// The page tells no reason when it cannot write a file; the system tells
+// it when asked to open the file for writing.
+std::string WhyNotWritable(const fs::path& file) {
+    std::error_code error;
+    const bool existed = fs::exists(file, error);
+    errno = 0;
+    if (std::FILE* opened = std::fopen(file.c_str(), "ab")) {
+        std::fclose(opened);
+        if (!existed)
+            fs::remove(file, error);
+        return "the page wrote nothing there";
+    }
+    return std::strerror(errno);
+}
+
 MaybeFailure ExportSettings(Sheet& sheet, const fs::path& file) {
     if (auto failed = ShowImportPage(sheet, kExportButton))
         return failed;
@@ -107,7 +126,8 @@ MaybeFailure ExportSettings(Sheet& sheet, const fs::path& file) {
         file.native().ends_with(".drvs") ? file : fs::path(file.native() + ".drvs");
     std::error_code error;
     if (!fs::is_regular_file(written, error))
-        return Failure{kExitFailure, "could not write " + written.string()};
+        return Failure{kExitFailure,
+                       "could not write " + written.string() + ": " + WhyNotWritable(written)};
     std::cout << "exported to " << written.string() << "\n";
     return std::nullopt;
 }
@@ -118,6 +138,16 @@ MaybeFailure ImportSettings(Sheet& sheet, const fs::path& file) {
         return Failure{kExitFailure, file.string() + ": no such file"};
     if (!fs::is_regular_file(file, error) || !std::ifstream(file, std::ios::binary))
         return Failure{kExitFailure, file.string() + ": cannot be read"};
+    // The page takes any file and refuses one that is not a settings file
+    // as if it were of the other language; a settings file names its driver.
+    constexpr int kMissing = -1;
+    constexpr unsigned kWindows1252 = 1252;
+    if (file.extension() != ".ds" && text::ini::ReadInt(file, u"DriverInfo", u"btCommandSet",
+                                                        kMissing, kWindows1252) == kMissing) {
+        return Failure{kExitRefused, file.string() +
+                                         " is not a settings file: it has no [DriverInfo] section "
+                                         "with btCommandSet (make one with --export)"};
+    }
     if (auto failed = ShowImportPage(sheet, kImportButton))
         return failed;
     sheet.Driver().OnNextMessage(
@@ -196,8 +226,8 @@ const CommandSpec kSettingsCommand{
     "  --import FILE  read FILE into the printer's default settings and add its custom\n"
     "                 papers as forms; a FILE ending in \".ds\" is read as an ORCA file\n\n"
     "exit codes: 1 a missing or unreadable FILE, or FILE could not be written;\n"
-    "4 the file is of the other command language (nothing changed), or the model has\n"
-    "no Import/Export page.\n\n"
+    "4 the file is not a settings file or is of the other command language (nothing\n"
+    "changed), or the model has no Import/Export page.\n\n"
     "example, one printer's settings copied to another:\n"
     "  orcaui settings \"Kestrel(ORCA)\" --export kestrel.drvs\n"
     "  orcaui settings \"Kestrel 2(ORCA)\" --import kestrel.drvs\n",

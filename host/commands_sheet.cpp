@@ -95,7 +95,7 @@ MaybeFailure UseSheet(Host& host, const std::u16string& name, const Arguments& a
     if (auto failed = sheet.Open())
         return failed;
     const bool interactive = args.Has("--interactive");
-    ActionRunner runner(sheet, std::cout, interactive);
+    ActionRunner runner(sheet, std::cout, interactive, args.Has("--shell"));
     runner.PrintNewMessages();
     if (auto failed = interactive ? RunInteractive(runner, sheet) : RunActions(actions, runner))
         return failed;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "commands.h"
+#include "overview_help.h"
 #include "state_dir.h"
 
 namespace {
@@ -39,8 +40,9 @@ void PrintOverview() {
                  "                  else ~/.local/state/orcaui); a new one gets an ORCA and an\n"
                  "                  ONYX printer\n"
                  "  --plugin PATH   the plug-in library to load (default: the one built with\n"
-                 "                  orcaui)\n\n"
-                 "`orcaui COMMAND --help` tells more about a command.\n";
+                 "                  orcaui)\n"
+              << ExitCodesAndEnvironment()
+              << "`orcaui COMMAND --help` tells more about a command.\n";
 }
 
 // The command named by the first one or two words; *used tells how many.
@@ -113,6 +115,8 @@ int Run(std::vector<std::string> args) {
                       << " SUBCOMMAND --help` tells more about each.\n";
             return kExitOk;
         }
+        if (family.empty() && args[0].starts_with('-'))
+            return Report({kExitUsage, "unknown option " + args[0] + " (see: orcaui --help)"});
         return Report({kExitUsage, family.empty()
                                        ? "unknown command \"" + args[0] + "\" (see: orcaui --help)"
                                        : "usage:" + family});
