@@ -1,8 +1,9 @@
 // Runs actions on an open sheet as a person would do them, and prints what
-// the person would see: the message boxes an action brings up, and the page
-// (or dialog) after each action when echoing.
+// the person would see: the message boxes an action brings up, and what an
+// action changed on the page (or dialog) when echoing.
 #pragma once
 
+#include <map>
 #include <memory>
 #include <ostream>
 #include <vector>
@@ -28,6 +29,9 @@ public:
     MaybeFailure Finish();
     // Prints the message boxes shown since the last call, with their answers.
     void PrintNewMessages();
+    // Prints the sheet whole; when echoing, each later action prints only
+    // the lines of the page or dialog that it changed.
+    void PrintSheet();
 
 private:
     struct PendingAnswer {
@@ -43,7 +47,7 @@ private:
     MaybeFailure ActOnControl(const Action& action, platform::Window window);
     MaybeFailure SheetButton(const Action& action, platform::Window dialog);
     MaybeFailure PickItem(const Action& action, const ControlRef& ref);
-    void Print(platform::Window dialog);
+    void Print(platform::Window dialog, bool whole);
     std::shared_ptr<PendingAnswer> Pending(const Action& action);
     MaybeFailure Queue(const Action& action);
     MaybeFailure QueueDialog(const Action& action);
@@ -59,6 +63,8 @@ private:
     // The first failure inside a dialog's block, reported when its action ends.
     MaybeFailure blockFailure_;
     size_t messagesShown_ = 0;
+    // The text last printed of the sheet (null) and of each dialog.
+    std::map<platform::Window, std::string> shown_;
 };
 
 }  // namespace orca::host

@@ -3,7 +3,8 @@
 # machine lacks; does nothing (and needs no network) when all are present.
 set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev
-          libbenchmark-dev clang-format nlohmann-json3-dev)
+          libbenchmark-dev clang-format nlohmann-json3-dev libedit-dev
+          pkg-config)
 # The Windows build: the mingw-w64 cross toolchain with posix threads, googletest's
 # sources to build for Windows, and 64-bit Wine (and Xvfb for windows) to run it.
 packages+=(g++-mingw-w64-x86-64-posix googletest wine wine64 xvfb)
