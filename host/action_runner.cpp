@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <iostream>
+#include <set>
+#include <string_view>
 
 #include "control_names.h"
 #include "find_entry.h"
@@ -58,6 +61,28 @@ std::optional<int> DefaultButton(platform::sim::Desktop& desktop, Window dialog)
     return ok;
 }
 
+// The lines of after that before does not have, in order: what an action
+// changed (a line is a control with its state).
+std::string ChangedLines(std::string_view before, std::string_view after) {
+    std::multiset<std::string_view> old;
+    for (size_t start = 0; start < before.size();) {
+        const size_t end = std::min(before.find('\n', start), before.size());
+        old.insert(before.substr(start, end + 1 - start));
+        start = end + 1;
+    }
+    std::string out;
+    for (size_t start = 0; start < after.size();) {
+        const size_t end = std::min(after.find('\n', start), after.size());
+        const std::string_view line = after.substr(start, end + 1 - start);
+        start = end + 1;
+        if (const auto same = old.find(line); same != old.end())
+            old.erase(same);
+        else
+            out += line;
+    }
+    return out;
+}
+
 }  // namespace
 
 MaybeFailure ActionRunner::Run(const Action& action) {
@@ -79,22 +104,33 @@ MaybeFailure ActionRunner::RunIn(const Action& action, Window dialog) {
         if (!failed)
             failed = unused;
         if (echo_ && action.verb != Verb::kShow)
-            Print(dialog);
+            Print(dialog, false);
     }
     return failed;
 }
 
-void ActionRunner::Print(Window dialog) {
-    if (dialog == nullptr)
-        out_ << sheet_.Render();
-    else if (sheet_.Desktop().Exists(dialog))
-        out_ << WithControlNames(sheet_.Desktop().Render(dialog));
+void ActionRunner::PrintSheet() {
+    Print(nullptr, true);
+}
+
+void ActionRunner::Print(Window dialog, bool whole) {
+    if (dialog != nullptr && !sheet_.Desktop().Exists(dialog)) {
+        shown_.erase(dialog);
+        return;
+    }
+    const std::string render =
+        dialog == nullptr ? sheet_.Render() : RenderWithNames(sheet_.Desktop(), dialog);
+    const auto last = shown_.find(dialog);
+    out_ << (whole || last == shown_.end() ? render : ChangedLines(last->second, render));
+    shown_[dialog] = render;
 }
 
 MaybeFailure ActionRunner::RunBlock(const std::vector<Action>& block, Window dialog) {
     pending_.emplace_back();
+    // A new dialog may have the window of one closed before it.
+    shown_.erase(dialog);
     if (echo_)
-        Print(dialog);
+        Print(dialog, true);
     MaybeFailure failed;
     for (const Action& action : block) {
         if (!sheet_.Desktop().Exists(dialog)) {
@@ -122,7 +158,7 @@ MaybeFailure ActionRunner::Act(const Action& action, Window dialog) {
         case Verb::kCancel:
             return SheetButton(action, dialog);
         case Verb::kShow:
-            Print(dialog);
+            Print(dialog, true);
             return std::nullopt;
         case Verb::kAnswerMessage:
         case Verb::kAnswerFile:
@@ -144,9 +180,14 @@ MaybeFailure ActionRunner::ActOnControl(const Action& action, Window window) {
         return failed;
     const Window control = desktop.Child(ref.holder, ref.id);
     if (!desktop.IsEnabled(control) || !desktop.IsVisible(control)) {
+        // The font pages enable their editing only in the printer folder's process.
+        const std::string hint = shell_ || desktop.IsEnabled(control)
+                                     ? ""
+                                     : " (some pages allow it only from the printer folder: "
+                                       "run with --shell)";
         return Failure{kExitRefused,
                        "`" + action.source + "`: control " + action.control +
-                           (desktop.IsEnabled(control) ? " is hidden" : " is disabled")};
+                           (desktop.IsEnabled(control) ? " is hidden" : " is disabled") + hint};
     }
     platform::sim::DesktopDriver& driver = sheet_.Driver();
     const std::u16string text = text::Utf8ToUtf16(action.text);
@@ -209,6 +250,8 @@ MaybeFailure ActionRunner::PickItem(const Action& action, const ControlRef& ref)
 
 MaybeFailure ActionRunner::SheetButton(const Action& action, Window dialog) {
     if (dialog == nullptr) {
+        if (action.verb == Verb::kApply && !sheet_.HasUnappliedChanges())
+            std::cerr << "orcaui: note: `apply`: nothing has changed, so nothing was applied\n";
         return action.verb == Verb::kApply ? sheet_.Apply()
                : action.verb == Verb::kOk  ? sheet_.PressOk()
                                            : sheet_.PressCancel();

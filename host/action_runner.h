@@ -1,8 +1,9 @@
 // Runs actions on an open sheet as a person would do them, and prints what
-// the person would see: the message boxes an action brings up, and the page
-// (or dialog) after each action when echoing.
+// the person would see: the message boxes an action brings up, and what an
+// action changed on the page (or dialog) when echoing.
 #pragma once
 
+#include <map>
 #include <memory>
 #include <ostream>
 #include <vector>
@@ -16,8 +17,10 @@ namespace orca::host {
 
 class ActionRunner {
 public:
-    ActionRunner(Sheet& sheet, std::ostream& out, bool echo)
-        : sheet_(sheet), out_(out), echo_(echo) {}
+    // shell: the run plays the shell's process (--shell), so a disabled
+    // control is not one that the printer folder would enable.
+    ActionRunner(Sheet& sheet, std::ostream& out, bool echo, bool shell = false)
+        : sheet_(sheet), out_(out), echo_(echo), shell_(shell) {}
 
     // Runs one action on the page in front. An `answer` is kept for the next
     // action, which must use it.
@@ -26,6 +29,9 @@ public:
     MaybeFailure Finish();
     // Prints the message boxes shown since the last call, with their answers.
     void PrintNewMessages();
+    // Prints the sheet whole; when echoing, each later action prints only
+    // the lines of the page or dialog that it changed.
+    void PrintSheet();
 
 private:
     struct PendingAnswer {
@@ -41,7 +47,7 @@ private:
     MaybeFailure ActOnControl(const Action& action, platform::Window window);
     MaybeFailure SheetButton(const Action& action, platform::Window dialog);
     MaybeFailure PickItem(const Action& action, const ControlRef& ref);
-    void Print(platform::Window dialog);
+    void Print(platform::Window dialog, bool whole);
     std::shared_ptr<PendingAnswer> Pending(const Action& action);
     MaybeFailure Queue(const Action& action);
     MaybeFailure QueueDialog(const Action& action);
@@ -51,11 +57,14 @@ private:
     Sheet& sheet_;
     std::ostream& out_;
     bool echo_;
+    bool shell_;
     // Answers given for the coming action, by nesting depth of dialogs.
     std::vector<std::vector<std::shared_ptr<PendingAnswer>>> pending_{1};
     // The first failure inside a dialog's block, reported when its action ends.
     MaybeFailure blockFailure_;
     size_t messagesShown_ = 0;
+    // The text last printed of the sheet (null) and of each dialog.
+    std::map<platform::Window, std::string> shown_;
 };
 
 }  // namespace orca::host

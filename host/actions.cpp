@@ -48,7 +48,7 @@ constexpr VerbRule kVerbs[] = {
      "the actions up to `end` act in the next modal dialog"},
     {"apply", Verb::kApply, false, 0, 0, "apply",
      "press Apply: the pages apply their changes and the sheet's settings become the "
-     "printer's defaults"},
+     "printer's defaults (with nothing changed: a note, not a failure)"},
     {"ok", Verb::kOk, false, 0, 0, "ok",
      "press OK: apply as above and close the sheet (in a dialog: its OK button, the "
      "default one that Enter presses)"},

@@ -29,6 +29,9 @@ extern const CommandSpec kPrinterRemoveCommand;
 extern const CommandSpec kSettingsCommand;
 extern const CommandSpec kSheetCommand;
 extern const CommandSpec kJobsCommand;
+extern const CommandSpec kOptionsCommand;
+extern const CommandSpec kGetCommand;
+extern const CommandSpec kSetCommand;
 
 // Prints the command's --help.
 void PrintHelp(const CommandSpec& command);

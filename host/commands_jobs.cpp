@@ -4,6 +4,7 @@
 #include "commands.h"
 #include "escape.h"
 #include "job_log.h"
+#include "json_output.h"
 #include "text/nocase.h"
 #include "text/utf.h"
 
@@ -44,33 +45,46 @@ int ListJobs(Host& host, const Arguments& args) {
         std::cerr << "orcaui: note: " << skipped
                   << " damaged line(s) of the job log skipped; the next job logged drops them\n";
     }
+    Json list = Json::array();
     size_t listed = 0;
     for (const LoggedJob& job : jobs) {
         if (!text::EqualsNoCase(text::Utf8ToUtf16(job.printer), name))
             continue;
-        ++listed;
+        const bool cut = job.bytes.size() < job.size;
+        if (args.Has(kJsonOption.name)) {
+            list.push_back({{"number", job.number},
+                            {"document", job.document},
+                            {"target", job.target},
+                            {"size", job.size},
+                            {"bytes", EscapeBytes(job.bytes)},
+                            {"complete", !cut}});
+            continue;
+        }
         std::cout << "job " << job.number << " \"" << job.document << "\" to " << job.target << ", "
                   << job.size << " bytes"
-                  << (job.bytes.size() < job.size
-                          ? " (the log kept the first " + std::to_string(job.bytes.size()) + ")"
+                  << (cut ? " (the log kept the first " + std::to_string(job.bytes.size()) + ")"
                           : "")
                   << "\n";
         PrintBytes(job.bytes);
+        ++listed;
     }
-    if (listed == 0)
+    if (args.Has(kJsonOption.name))
+        PrintJson(list);
+    else if (listed == 0)
         std::cout << "no jobs sent to " << printer << "\n";
     return kExitOk;
 }
 
 constexpr OptionSpec kJobsOptions[] = {
     {"--clear", "", false},
+    kJsonOption,
 };
 
 }  // namespace
 
 const CommandSpec kJobsCommand{
     "jobs",
-    "jobs PRINTER [--clear]",
+    "jobs PRINTER [--clear | --json]",
     "list the raw jobs sent to the printer",
     "Every raw job that orcaui delivered (the Tools page's commands, calibration) is\n"
     "logged in the state directory with its document name, where it went and its\n"
@@ -82,7 +96,10 @@ const CommandSpec kJobsCommand{
     "job keeps its first bytes); ORCAUI_JOB_LOG_JOBS and ORCAUI_JOB_LOG_BYTES change\n"
     "the limits. Removing a printer drops its jobs.\n\n"
     "options:\n"
-    "  --clear   drop the printer's logged jobs\n",
+    "  --clear   drop the printer's logged jobs\n"
+    "  --json    print the jobs as a JSON array of objects (number, document, target,\n"
+    "            size, bytes escaped as above, complete: false when the log kept only\n"
+    "            the first bytes)\n",
     nullptr,
     kJobsOptions,
     1,

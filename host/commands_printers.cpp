@@ -1,9 +1,11 @@
 // printers, printer add, printer remove.
 #include <algorithm>
 #include <iostream>
+#include <utility>
 
 #include "commands.h"
 #include "job_log.h"
+#include "json_output.h"
 #include "model_map.h"
 #include "platform/sim/job_port.h"
 #include "platform/sim/public_record.h"
@@ -13,6 +15,7 @@
 #include "state_dir.h"
 #include "text/nocase.h"
 #include "text/utf.h"
+#include "text_table.h"
 
 namespace orca::host {
 namespace {
@@ -29,33 +32,34 @@ std::string LanguageOf(Host& host, const std::u16string& printer) {
                                                 : "-";
 }
 
-int ListPrinters(Host& host, const Arguments&) {
+int ListPrinters(Host& host, const Arguments& args) {
     if (auto failed = host.LoadPlugin())
         return Report(*failed);
-    if (host.Env().Printers().empty()) {
+    const bool json = args.Has(kJsonOption.name);
+    if (host.Env().Printers().empty() && !json) {
         std::cout << "no printers (add one: orcaui printer add NAME --driver DRIVER)\n";
         return kExitOk;
     }
     std::vector<std::vector<std::string>> rows{{"PRINTER", "MODEL", "LANGUAGE", "PORT", "DRIVER"}};
+    Json list = Json::array();
     for (const Printer& printer : host.Env().Printers()) {
         const std::u16string model = ModelOfDriver(host.Env(), printer.driverName);
+        const bool known = IsKnownModel(model);
         rows.push_back({text::Utf16ToUtf8(printer.name),
-                        IsKnownModel(model) ? text::Utf16ToUtf8(model) : "(unsupported)",
+                        known ? text::Utf16ToUtf8(model) : "(unsupported)",
                         LanguageOf(host, printer.name), text::Utf16ToUtf8(printer.portName),
                         text::Utf16ToUtf8(printer.driverName)});
+        const std::vector<std::string>& row = rows.back();
+        list.push_back({{"name", row[0]},
+                        {"model", known ? Json(row[1]) : Json(nullptr)},
+                        {"language", row[2] == "-" ? Json(nullptr) : Json(row[2])},
+                        {"port", row[3]},
+                        {"driver", row[4]}});
     }
-    std::vector<size_t> widths(rows[0].size(), 0);
-    for (const auto& row : rows) {
-        for (size_t c = 0; c < row.size(); ++c)
-            widths[c] = std::max(widths[c], row[c].size());
-    }
-    for (const auto& row : rows) {
-        std::string line;
-        for (size_t c = 0; c < row.size(); ++c)
-            line += row[c] +
-                    (c + 1 < row.size() ? std::string(widths[c] - row[c].size() + 2, ' ') : "");
-        std::cout << line << "\n";
-    }
+    if (json)
+        PrintJson(list);
+    else
+        std::cout << AlignedTable(rows);
     return kExitOk;
 }
 
@@ -81,6 +85,14 @@ MaybeFailure CheckPort(std::string_view port, std::u16string* portName) {
     if (auto failed = CheckName("a port", port, ""))
         return failed;
     const auto target = platform::sim::ParsePort(text::Utf8ToUtf16(port));
+    // A tcp: port whose number is the fault is told so.
+    const std::string_view number = port.substr(port.rfind(':') + 1);
+    if (!target && port.size() > 4 &&
+        text::EqualsNoCase(text::Utf8ToUtf16(port.substr(0, 4)), u"tcp:") && !number.empty() &&
+        number.find_first_not_of("0123456789") == std::string_view::npos) {
+        return Failure{kExitUsage, "a TCP port is a number from 1 to 65535, not " +
+                                       std::string(number) + " (in \"" + std::string(port) + "\")"};
+    }
     if (!target) {
         return Failure{kExitUsage, "the port must be null:, file:PATH or tcp:HOST:PORT, not \"" +
                                        std::string(port) + "\""};
@@ -92,6 +104,50 @@ MaybeFailure CheckPort(std::string_view port, std::u16string* portName) {
             text::Utf8ToUtf16(std::filesystem::absolute(text::Utf16ToUtf8(target->path)).string());
     }
     return std::nullopt;
+}
+
+// Letters to change, add or drop to make one name the other, case ignored.
+size_t EditDistance(std::u16string_view a, std::u16string_view b) {
+    std::vector<size_t> row(b.size() + 1);
+    for (size_t j = 0; j <= b.size(); ++j)
+        row[j] = j;
+    for (size_t i = 1; i <= a.size(); ++i) {
+        size_t diagonal = row[0];
+        row[0] = i;
+        for (size_t j = 1; j <= b.size(); ++j) {
+            const bool same = text::EqualsNoCase(a.substr(i - 1, 1), b.substr(j - 1, 1));
+            const size_t next = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (same ? 0 : 1)});
+            diagonal = row[j];
+            row[j] = next;
+        }
+    }
+    return row[b.size()];
+}
+
+// A driver not installed yet needs a model, unless its name is a model's:
+// a misspelt driver name would add a printer the plug-in does not support.
+MaybeFailure CheckNewDriver(const platform::sim::Environment& env, std::u16string_view driver,
+                            std::u16string_view model) {
+    constexpr size_t kNearest = 5;
+    const std::vector<platform::sim::Driver> drivers = env.Drivers();
+    if (!model.empty() || IsKnownModel(driver) || std::ranges::any_of(drivers, [&](const auto& d) {
+            return text::EqualsNoCase(d.name, driver);
+        }))
+        return std::nullopt;
+    // Names a typing slip away; else every installed driver.
+    std::vector<std::pair<size_t, std::u16string>> near;
+    for (const platform::sim::Driver& installed : drivers)
+        near.emplace_back(EditDistance(driver, installed.name), installed.name);
+    const size_t slip = std::max<size_t>(2, driver.size() / 4);
+    if (std::ranges::any_of(near, [slip](const auto& n) { return n.first <= slip; }))
+        std::erase_if(near, [slip](const auto& n) { return n.first > slip; });
+    std::ranges::sort(near);
+    std::string names;
+    for (size_t i = 0; i < std::min(near.size(), kNearest); ++i)
+        names += (i == 0 ? "\"" : ", \"") + text::Utf16ToUtf8(near[i].second) + "\"";
+    return Failure{kExitUsage, "no driver \"" + text::Utf16ToUtf8(driver) + "\" is installed" +
+                                   (names.empty() ? "" : " (the nearest: " + names + ")") +
+                                   "; a new driver needs --model MODEL (see: orcaui models)"};
 }
 
 int AddPrinter(Host& host, const Arguments& args) {
@@ -119,6 +175,8 @@ int AddPrinter(Host& host, const Arguments& args) {
         return Report(*failed);
 
     platform::sim::Environment& env = host.Env();
+    if (auto failed = CheckNewDriver(env, driver, model))
+        return Report(*failed);
     if (auto failed = InstallDriver(env, driver, model))
         return Report(*failed);
     Printer printer;
@@ -176,13 +234,22 @@ int RemovePrinter(Host& host, const Arguments& args) {
     return kExitOk;
 }
 
-int ListModels(Host&, const Arguments&) {
+int ListModels(Host&, const Arguments& args) {
+    Json list = Json::array();
     for (const settings::ModelRow& row : settings::kModelTable) {
-        std::cout << text::Utf16ToUtf8(row.displayName)
-                  << (row.language == settings::Language::Onyx ? "\tONYX" : "\tORCA") << "\n";
+        const std::string name = text::Utf16ToUtf8(row.displayName);
+        const char* language = row.language == settings::Language::Onyx ? "ONYX" : "ORCA";
+        if (args.Has(kJsonOption.name))
+            list.push_back({{"name", name}, {"language", language}});
+        else
+            std::cout << name << "\t" << language << "\n";
     }
+    if (args.Has(kJsonOption.name))
+        PrintJson(list);
     return kExitOk;
 }
+
+constexpr OptionSpec kListOptions[] = {kJsonOption};
 
 constexpr OptionSpec kAddOptions[] = {
     {"--driver", "", true},
@@ -198,9 +265,14 @@ const CommandSpec kPrintersCommand{
     "list the printers with their model, language, port and driver",
     "MODEL is the printer model the driver's model map names (\"(unsupported)\" when the\n"
     "plug-in knows no such model); LANGUAGE is the command language of the plug-in's\n"
-    "settings for the printer (ORCA or ONYX; - when it has none).\n",
+    "settings for the printer (ORCA or ONYX; - when it has none). Columns line up as\n"
+    "a terminal shows them, accents and Chinese characters included.\n\n"
+    "options:\n"
+    "  --json   print the printers as a JSON array of objects (name, model, language,\n"
+    "           port, driver; model and language null where the text shows\n"
+    "           \"(unsupported)\" and -)\n",
     nullptr,
-    {},
+    kListOptions,
     0,
     0,
     ListPrinters};
@@ -211,7 +283,8 @@ const CommandSpec kPrinterAddCommand{
     "add a printer",
     "options:\n"
     "  --driver DRIVER  the printer's driver; a driver not installed yet is installed\n"
-    "                   with the plug-in and a model map\n"
+    "                   with the plug-in and a model map, and needs --model (unless\n"
+    "                   DRIVER is a model's name)\n"
     "  --model MODEL    maps a new DRIVER to that printer model in the driver's model\n"
     "                   map, e.g. \"Kestrel(ORCA)\" or \"Heron(ONYX)\" (see: orcaui\n"
     "                   models); a driver that has printers keeps its model\n"
@@ -235,9 +308,11 @@ const CommandSpec kModelsCommand{
     "models",
     "list the printer models a printer can be added with, and their language",
     "Each line is a model's name and its command language, separated by a tab. The\n"
-    "name goes to `orcaui printer add NAME --driver DRIVER --model MODEL`.\n",
+    "name goes to `orcaui printer add NAME --driver DRIVER --model MODEL`.\n\n"
+    "options:\n"
+    "  --json   print the models as a JSON array of objects (name, language)\n",
     nullptr,
-    {},
+    kListOptions,
     0,
     0,
     ListModels};

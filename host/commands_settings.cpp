@@ -1,15 +1,22 @@
 // settings PRINTER: the printer's default settings as the plug-in's hooks
 // read them; with --export or --import, the printer's settings file written
 // or read through the Import/Export page of its printing preferences.
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <map>
 
 #include "commands.h"
+#include "json_output.h"
+#include "option_view.h"
 #include "printer_session.h"
 #include "resources/window_styles.h"
 #include "settings_view.h"
 #include "sheet.h"
+#include "text/ini.h"
 #include "text/utf.h"
 
 namespace orca::host {
@@ -23,12 +30,55 @@ constexpr int kImportButton = 1219;
 constexpr int kSettingsFilesFilter = 1;
 constexpr int kOtherFilesFilter = 2;
 
-int ShowSettings(Host& host, const std::u16string& name) {
+// A stored value as JSON: a number where the field holds one.
+Json Stored(const SettingsEntry& entry) {
+    if (entry.number) {
+        const Json number = Json::parse(entry.value, nullptr, false);
+        if (!number.is_discarded())
+            return number;
+    }
+    return entry.value;
+}
+
+// The settings with, beside each stored value that a page shows, the option
+// and the value as the page shows it (read off the printing preferences).
+Json SettingsJson(const std::vector<SettingsSection>& sections, Sheet& sheet) {
+    std::map<std::string_view, OptionView> shown;
+    for (OptionView& view : ReadOptions(sheet)) {
+        if (!view.row->field.empty())
+            shown.emplace(view.row->field, std::move(view));
+    }
+    Json json = Json::object();
+    for (const SettingsSection& section : sections) {
+        Json& entries = json[section.name] = Json::object();
+        for (const SettingsEntry& entry : section.entries) {
+            Json& value = entries[entry.key] = {{"stored", Stored(entry)}};
+            const auto view = section.name == "Public" || section.name == "Option"
+                                  ? shown.find(entry.key)
+                                  : shown.end();
+            if (view != shown.end()) {
+                value["option"] = view->second.row->name;
+                value["shown"] = Shown(view->second);
+            }
+        }
+    }
+    return json;
+}
+
+int ShowSettings(Host& host, const std::u16string& name, bool json) {
     Failure failure;
     const auto session = PrinterSession::Open(host.Plugin(), name, &failure);
     if (session == nullptr)
         return Report(failure);
-    std::cout << "; " << text::Utf16ToUtf8(name) << "\n" << DescribeSettings(session->Records());
+    const std::vector<SettingsSection> sections = ReadSettings(session->Records());
+    if (!json) {
+        std::cout << "; " << text::Utf16ToUtf8(name) << "\n" << SettingsText(sections);
+        return kExitOk;
+    }
+    Sheet sheet(*session, host.Desktop(), SheetKind::kDocument);
+    if (auto failed = sheet.Open())
+        return Report(*failed);
+    PrintJson({{"printer", text::Utf16ToUtf8(name)}, {"settings", SettingsJson(sections, sheet)}});
     return kExitOk;
 }
 
@@ -51,6 +101,21 @@ void AnswerFileDialog(Sheet& sheet, const fs::path& file) {
     });
 }
 
+// The page tells no reason when it cannot write a file; the system tells
+// it when asked to open the file for writing.
+std::string WhyNotWritable(const fs::path& file) {
+    std::error_code error;
+    const bool existed = fs::exists(file, error);
+    errno = 0;
+    if (std::FILE* opened = std::fopen(file.c_str(), "ab")) {
+        std::fclose(opened);
+        if (!existed)
+            fs::remove(file, error);
+        return "the page wrote nothing there";
+    }
+    return std::strerror(errno);
+}
+
 MaybeFailure ExportSettings(Sheet& sheet, const fs::path& file) {
     if (auto failed = ShowImportPage(sheet, kExportButton))
         return failed;
@@ -61,7 +126,8 @@ MaybeFailure ExportSettings(Sheet& sheet, const fs::path& file) {
         file.native().ends_with(".drvs") ? file : fs::path(file.native() + ".drvs");
     std::error_code error;
     if (!fs::is_regular_file(written, error))
-        return Failure{kExitFailure, "could not write " + written.string()};
+        return Failure{kExitFailure,
+                       "could not write " + written.string() + ": " + WhyNotWritable(written)};
     std::cout << "exported to " << written.string() << "\n";
     return std::nullopt;
 }
@@ -72,6 +138,16 @@ MaybeFailure ImportSettings(Sheet& sheet, const fs::path& file) {
         return Failure{kExitFailure, file.string() + ": no such file"};
     if (!fs::is_regular_file(file, error) || !std::ifstream(file, std::ios::binary))
         return Failure{kExitFailure, file.string() + ": cannot be read"};
+    // The page takes any file and refuses one that is not a settings file
+    // as if it were of the other language; a settings file names its driver.
+    constexpr int kMissing = -1;
+    constexpr unsigned kWindows1252 = 1252;
+    if (file.extension() != ".ds" && text::ini::ReadInt(file, u"DriverInfo", u"btCommandSet",
+                                                        kMissing, kWindows1252) == kMissing) {
+        return Failure{kExitRefused, file.string() +
+                                         " is not a settings file: it has no [DriverInfo] section "
+                                         "with btCommandSet (make one with --export)"};
+    }
     if (auto failed = ShowImportPage(sheet, kImportButton))
         return failed;
     sheet.Driver().OnNextMessage(
@@ -112,7 +188,7 @@ int RunSettings(Host& host, const Arguments& args) {
     if (auto failed = host.LoadPlugin())
         return Report(*failed);
     if (!args.Has("--export") && !args.Has("--import"))
-        return ShowSettings(host, name);
+        return ShowSettings(host, name, args.Has(kJsonOption.name));
     if (auto failed = TransferSettings(host, name, args))
         return Report(*failed);
     if (auto notSaved = host.Save())
@@ -123,13 +199,14 @@ int RunSettings(Host& host, const Arguments& args) {
 constexpr OptionSpec kSettingsOptions[] = {
     {"--export", "", true},
     {"--import", "", true},
+    kJsonOption,
 };
 
 }  // namespace
 
 const CommandSpec kSettingsCommand{
     "settings",
-    "settings PRINTER [--export FILE | --import FILE]",
+    "settings PRINTER [--json | --export FILE | --import FILE]",
     "show the printer's default settings, or copy them to or from a settings file",
     "The host reads the printer's stored settings and hands them to the plug-in as a\n"
     "driver host does: the plug-in sizes its block, writes its defaults and merges\n"
@@ -137,6 +214,11 @@ const CommandSpec kSettingsCommand{
     "(.drvs) use, in sections like theirs: [Public] (the public record), [Option],\n"
     "[CustomCommand] (command texts with control bytes as \\xHH), and each barcode\n"
     "font and command font in use.\n\n"
+    "options:\n"
+    "  --json         print the sections as one JSON object: each setting's stored\n"
+    "                 value, and beside each that the printing preferences show, the\n"
+    "                 option's name (see `orcaui options`) and the value as its page\n"
+    "                 shows it (\"shown\": \"101 mm/s\" for btSpeed 2, \"Default\")\n\n"
     "options (each acts through the Import/Export page of the printing preferences,\n"
     "as a person would):\n"
     "  --export FILE  write the settings, custom papers and fonts to FILE (\".drvs\"\n"
@@ -144,8 +226,8 @@ const CommandSpec kSettingsCommand{
     "  --import FILE  read FILE into the printer's default settings and add its custom\n"
     "                 papers as forms; a FILE ending in \".ds\" is read as an ORCA file\n\n"
     "exit codes: 1 a missing or unreadable FILE, or FILE could not be written;\n"
-    "4 the file is of the other command language (nothing changed), or the model has\n"
-    "no Import/Export page.\n\n"
+    "4 the file is not a settings file or is of the other command language (nothing\n"
+    "changed), or the model has no Import/Export page.\n\n"
     "example, one printer's settings copied to another:\n"
     "  orcaui settings \"Kestrel(ORCA)\" --export kestrel.drvs\n"
     "  orcaui settings \"Kestrel 2(ORCA)\" --import kestrel.drvs\n",

@@ -1,11 +1,10 @@
 // sheet PRINTER [ACTION...]: the printer's property sheet, headless, acted on
 // by the action language and printed as text.
-#include <unistd.h>
-
 #include <iostream>
 
 #include "action_runner.h"
 #include "commands.h"
+#include "line_reader.h"
 #include "printer_session.h"
 #include "sheet.h"
 #include "text/utf.h"
@@ -15,53 +14,47 @@ namespace {
 
 constexpr char16_t kShellProcess[] = u"explorer.exe";
 
-// Reads actions line by line (a block whole, up to its `end`) and runs them.
-// On a terminal a failure is told and the session goes on; from a script
-// the first failure ends it.
-MaybeFailure RunInteractive(ActionRunner& runner, Sheet& sheet) {
-    const bool terminal = ::isatty(STDIN_FILENO) != 0;
-    const auto prompt = [terminal](const char* text) {
-        if (terminal)
-            std::cerr << text << std::flush;
+// Reads actions line by line (a block whole, up to its `end`) and runs them,
+// the same from a terminal as from a pipe: a failure is told and the session
+// goes on; the first one's exit code ends the command, after what was
+// applied is saved. *told is that exit code, or kExitOk.
+void RunInteractive(ActionRunner& runner, Sheet& sheet, int* told) {
+    LineReader reader;
+    runner.PrintSheet();
+    const auto tell = [told](const Failure& failure) {
+        const int code = Report(failure);
+        *told = *told == kExitOk ? code : *told;
     };
-    std::cout << sheet.Render();
-    prompt("orcaui> ");
     std::vector<std::string> lines;
     int depth = 0;
-    for (std::string line; std::getline(std::cin, line);) {
+    for (std::string line;
+         sheet.IsOpen() && reader.Next(depth > 0 ? "...     " : "orcaui> ", &line);) {
         if (depth == 0 && (line == "quit" || line == "exit"))
             break;
         if (depth == 0 && line == "help") {
             std::cout << ActionHelp();
-            prompt("orcaui> ");
             continue;
         }
         lines.push_back(line);
         depth += BlockDepthChange(line);
-        if (depth > 0) {
-            prompt("...     ");
+        if (depth > 0)
             continue;
-        }
         depth = 0;
         std::vector<Action> actions;
         MaybeFailure failed = ParseActions(lines, &actions);
         lines.clear();
         for (size_t i = 0; !failed && i < actions.size(); ++i)
             failed = runner.Run(actions[i]);
-        if (failed && !terminal)
-            return failed;
         if (failed)
-            Report(*failed);
-        if (!sheet.IsOpen())
-            return runner.Finish();
-        prompt("orcaui> ");
+            tell(*failed);
     }
     // Input that ended inside a block is malformed, not silently dropped.
     if (std::vector<Action> unused; !lines.empty()) {
         if (auto failed = ParseActions(lines, &unused))
-            return failed;
+            tell(*failed);
     }
-    return runner.Finish();
+    if (auto unused = runner.Finish())
+        tell(*unused);
 }
 
 MaybeFailure RunActions(const std::vector<Action>& actions, ActionRunner& runner) {
@@ -85,7 +78,7 @@ void PrintEveryPage(Sheet& sheet) {
 // Opens the sheet, runs the actions and prints the sheet; the sheet and the
 // plug-in's pages are gone when it returns.
 MaybeFailure UseSheet(Host& host, const std::u16string& name, const Arguments& args,
-                      const std::vector<Action>& actions) {
+                      const std::vector<Action>& actions, int* told) {
     Failure failure;
     const auto session = PrinterSession::Open(host.Plugin(), name, &failure);
     if (session == nullptr)
@@ -95,9 +88,11 @@ MaybeFailure UseSheet(Host& host, const std::u16string& name, const Arguments& a
     if (auto failed = sheet.Open())
         return failed;
     const bool interactive = args.Has("--interactive");
-    ActionRunner runner(sheet, std::cout, interactive);
+    ActionRunner runner(sheet, std::cout, interactive, args.Has("--shell"));
     runner.PrintNewMessages();
-    if (auto failed = interactive ? RunInteractive(runner, sheet) : RunActions(actions, runner))
+    if (interactive)
+        RunInteractive(runner, sheet, told);
+    else if (auto failed = RunActions(actions, runner))
         return failed;
     if (args.Has("--all") && sheet.IsOpen())
         PrintEveryPage(sheet);
@@ -130,18 +125,11 @@ int OpenSheet(Host& host, const Arguments& args) {
         shell.processName = kShellProcess;
         host.Env().SetFacts(shell);
     }
-    MaybeFailure failed = UseSheet(host, name, args, actions);
+    int told = kExitOk;
+    MaybeFailure failed = UseSheet(host, name, args, actions, &told);
     host.Env().SetFacts(facts);
-    // The plug-in sends raw jobs without telling a failure; the spooler's
-    // record of them is told once the sheet has closed.
-    const bool jobsFailed = host.ReportFailedJobs();
-    if (failed) {
-        host.LogJobsOnly();
-        return Report(*failed);
-    }
-    if (auto notSaved = host.Save())
-        return Report(*notSaved);
-    return jobsFailed ? kExitJobFailed : kExitOk;
+    const int exitCode = host.EndSheetRun(failed);
+    return exitCode == kExitOk ? told : exitCode;
 }
 
 constexpr OptionSpec kSheetOptions[] = {
@@ -152,8 +140,9 @@ constexpr OptionSpec kSheetOptions[] = {
 };
 
 std::string SheetHelp() {
-    return "actions (CONTROL is a number such as 1014 or a name such as\n"
-           "IDC_OPTION_COMBO_UNITS, as the printed page shows them):\n" +
+    return "actions (CONTROL is a number such as 1017, a name such as\n"
+           "IDC_OPTION_COMBO_DARKNESS, as the printed page shows them, or the text a person\n"
+           "reads: the label before a field, such as Darkness, or a button's own text):\n" +
            ActionHelp() +
            "\nA text with blanks goes in double quotes (\\\" \\\\ \\n \\r \\t \\b inside them, "
            "and\n"
@@ -163,8 +152,8 @@ std::string SheetHelp() {
            "button, a file dialog or a dialog is cancelled and a menu dismissed.\n\n"
            "examples:\n"
            "  orcaui sheet \"Kestrel(ORCA)\" --all\n"
-           "  orcaui sheet \"Kestrel(ORCA)\" \"select 1017 20\" \"type 1014 3\" \"leave 1014\" "
-           "apply\n"
+           "  orcaui sheet \"Kestrel(ORCA)\" \"select Darkness 20\" \"type Copies 3\" "
+           "\"leave Copies\" apply\n"
            "  orcaui sheet \"Heron(ONYX)\" \"tab Tools\" \"select 1122 #1\" \"select 1123 #1\" \\\n"
            "      \"click 1127\"\n"
            "  orcaui sheet \"Kestrel(ORCA)\" -i\n";
@@ -191,8 +180,12 @@ const CommandSpec kSheetCommand{
     "  --all              print every page, tab by tab, instead of the one in front\n"
     "  --shell            run as the printer folder does (the shell's process): the\n"
     "                     font pages then allow adding, changing and deleting fonts\n"
-    "  -i, --interactive  read actions from standard input, a line each, and print\n"
-    "                     the page after each; `help` lists them, `quit` ends\n\n",
+    "  -i, --interactive  read actions from standard input, a line each (at a\n"
+    "                     terminal with line editing and history), and print what\n"
+    "                     each changed on the page (`show`: the whole page); `help`\n"
+    "                     lists them, `quit` ends. A failing action is told and the\n"
+    "                     session goes on, from a terminal or a pipe alike; what was\n"
+    "                     applied is kept and the first failure's exit code ends it\n\n",
     SheetHelp,
     kSheetOptions,
     1,

@@ -137,4 +137,17 @@ bool Host::ReportFailedJobs() {
     return !failures.empty();
 }
 
+int Host::EndSheetRun(const MaybeFailure& failed) {
+    // The plug-in sends raw jobs without telling a failure; the spooler's
+    // record of them is told once the sheet has closed.
+    const bool jobsFailed = ReportFailedJobs();
+    if (failed) {
+        LogJobsOnly();
+        return Report(*failed);
+    }
+    if (auto notSaved = Save())
+        return Report(*notSaved);
+    return jobsFailed ? kExitJobFailed : kExitOk;
+}
+
 }  // namespace orca::host

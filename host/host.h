@@ -62,6 +62,9 @@ public:
     // Tells each raw job of this run that did not reach its printer; false
     // when there was none.
     bool ReportFailedJobs();
+    // Ends a run that had a sheet open: tells its failed raw jobs, then
+    // reports failed, or saves; answers the exit code.
+    int EndSheetRun(const MaybeFailure& failed);
 
 private:
     std::filesystem::path stateDir_;

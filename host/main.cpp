@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "commands.h"
+#include "overview_help.h"
 #include "plugin_path.h"
 #include "state_dir.h"
 
@@ -15,7 +16,8 @@ using namespace orca::host;
 
 const CommandSpec* const kCommands[] = {
     &kPrintersCommand, &kPrinterAddCommand, &kPrinterRemoveCommand, &kModelsCommand,
-    &kSettingsCommand, &kSheetCommand,      &kJobsCommand,
+    &kSettingsCommand, &kSheetCommand,      &kJobsCommand,          &kOptionsCommand,
+    &kGetCommand,      &kSetCommand,
 };
 
 constexpr OptionSpec kGlobalOptions[] = {
@@ -42,8 +44,9 @@ void PrintOverview() {
                  "  --plugin PATH   the plug-in library to load (default: $ORCAUI_PLUGIN,\n"
                  "                  else libORCAUI.so in ../lib/orcaui/ from orcaui's own\n"
                  "                  folder, as installed, else the one built with orcaui)\n"
-                 "  --version       print orcaui's version\n\n"
-                 "`orcaui COMMAND --help` tells more about a command.\n";
+                 "  --version       print orcaui's version\n"
+              << ExitCodesAndEnvironment()
+              << "`orcaui COMMAND --help` tells more about a command.\n";
 }
 
 // The command named by the first one or two words; *used tells how many.
@@ -120,6 +123,8 @@ int Run(std::vector<std::string> args) {
                       << " SUBCOMMAND --help` tells more about each.\n";
             return kExitOk;
         }
+        if (family.empty() && args[0].starts_with('-'))
+            return Report({kExitUsage, "unknown option " + args[0] + " (see: orcaui --help)"});
         return Report({kExitUsage, family.empty()
                                        ? "unknown command \"" + args[0] + "\" (see: orcaui --help)"
                                        : "usage:" + family});

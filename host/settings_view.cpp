@@ -72,26 +72,23 @@ std::string DataText(const uint8_t* at, const DataRow& row) {
     return EscapeBytes(std::span(at, end));
 }
 
-// One line a named row, in the order of the rows' offsets.
+// One entry a named row, in the order of the rows' offsets.
 void Fields(const uint8_t* base, std::span<const FieldRow> fields, std::span<const DataRow> data,
-            std::string* out) {
-    struct Line {
-        uint32_t offset;
-        std::string_view name;
-        std::string value;
-    };
-    std::vector<Line> lines;
+            SettingsSection* out) {
+    std::vector<std::pair<uint32_t, SettingsEntry>> lines;
     for (const FieldRow& row : fields) {
         if (!row.name.empty())
-            lines.push_back({row.offset, row.name, ValueText(base + row.offset, row.id)});
+            lines.push_back(
+                {row.offset, {std::string(row.name), ValueText(base + row.offset, row.id), true}});
     }
     for (const DataRow& row : data) {
         if (!row.name.empty())
-            lines.push_back({row.offset, row.name, DataText(base + row.offset, row)});
+            lines.push_back(
+                {row.offset, {std::string(row.name), DataText(base + row.offset, row)}});
     }
-    std::ranges::sort(lines, {}, &Line::offset);
-    for (const Line& line : lines)
-        *out += std::string(line.name) + "=" + line.value + "\n";
+    std::ranges::sort(lines, {}, &std::pair<uint32_t, SettingsEntry>::first);
+    for (auto& line : lines)
+        out->entries.push_back(std::move(line.second));
 }
 
 template <typename Row>
@@ -103,45 +100,65 @@ std::vector<Row> Between(std::span<const Row> rows, uint32_t from, uint32_t to) 
 }
 
 void Records(const uint8_t* area, uint32_t count, uint32_t recordSize, std::string_view section,
-             std::span<const FieldRow> fields, std::span<const DataRow> data, std::string* out) {
+             std::span<const FieldRow> fields, std::span<const DataRow> data,
+             std::vector<SettingsSection>* out) {
     for (uint32_t i = 0; i < std::min(count, settings::kRecordCount); ++i) {
-        *out += "\n[" + std::string(section) + std::to_string(i + 1) + "]\n";
-        Fields(area + i * recordSize, fields, data, out);
+        out->push_back({std::string(section) + std::to_string(i + 1), {}});
+        Fields(area + i * recordSize, fields, data, &out->back());
     }
+}
+
+SettingsSection& Section(std::vector<SettingsSection>* sections, std::string name) {
+    return sections->emplace_back(SettingsSection{std::move(name), {}});
 }
 
 }  // namespace
 
-std::string DescribeSettings(testsupport::HostDevMode& records) {
-    std::string out = "[Public]\n";
-    Fields(records.Bytes().data(), settings::kPublicFields, settings::kPublicNames, &out);
+std::vector<SettingsSection> ReadSettings(testsupport::HostDevMode& records) {
+    std::vector<SettingsSection> sections;
+    Fields(records.Bytes().data(), settings::kPublicFields, settings::kPublicNames,
+           &Section(&sections, "Public"));
     const auto language = std::ranges::find_if(kLanguages, [&](const LanguageView& view) {
         return view.layout.size == records.PrivateSize();
     });
     if (language == std::end(kLanguages))
-        return out + "\n; the plug-in keeps no settings of its own for this printer's model\n";
+        return sections;
 
     const settings::BlockLayout& layout = language->layout;
     const uint8_t* block = records.Private();
-    out += "\n[Block]\nLanguage=" + std::string(language->name) +
-           "\ndwSize=" + std::to_string(settings::LoadU32(block + settings::kOffsetSize)) +
-           "\ndwVersion=" + std::to_string(settings::LoadU32(block + settings::kOffsetVersion)) +
-           "\n\n[Option]\n";
+    Section(&sections, "Block").entries = {
+        {"Language", std::string(language->name)},
+        {"dwSize", std::to_string(settings::LoadU32(block + settings::kOffsetSize)), true},
+        {"dwVersion", std::to_string(settings::LoadU32(block + settings::kOffsetVersion)), true}};
     Fields(block, Between(layout.fields, settings::kOptionAreaStart, layout.size),
-           Between(layout.data, settings::kOptionAreaStart, layout.size), &out);
-    out += "\n[CustomCommand]\n";
+           Between(layout.data, settings::kOptionAreaStart, layout.size),
+           &Section(&sections, "Option"));
     Fields(block, Between(layout.fields, settings::kCustomCommandStart, settings::kOptionAreaStart),
-           Between(layout.data, settings::kCustomCommandStart, settings::kOptionAreaStart), &out);
+           Between(layout.data, settings::kCustomCommandStart, settings::kOptionAreaStart),
+           &Section(&sections, "CustomCommand"));
 
     const uint8_t barcodes = settings::LoadU8(block + settings::kOffsetBarcodeCount);
-    out += "\n[Barcode]\ndwBarcodeCount=" + std::to_string(barcodes) + "\n";
+    Section(&sections, "Barcode").entries = {{"dwBarcodeCount", std::to_string(barcodes), true}};
     const DataRow barcodeName[] = {commands::kBarcodeName};
     Records(block + layout.BarcodeArea(), barcodes, settings::kBarcodeRecordSize, "Barcode",
-            language->barcodeFields, barcodeName, &out);
+            language->barcodeFields, barcodeName, &sections);
     const uint8_t commandFonts = settings::LoadU8(block + settings::kOffsetCmdFontCount);
-    out += "\n[CommandFont]\ndwCMDFontCount=" + std::to_string(commandFonts) + "\n";
+    Section(&sections, "CommandFont").entries = {
+        {"dwCMDFontCount", std::to_string(commandFonts), true}};
     Records(block + layout.CmdFontArea(), commandFonts, settings::kCmdFontRecordSize, "CommandFont",
-            commands::kCmdFontFields, commands::kCmdFontData, &out);
+            commands::kCmdFontFields, commands::kCmdFontData, &sections);
+    return sections;
+}
+
+std::string SettingsText(const std::vector<SettingsSection>& sections) {
+    std::string out;
+    for (const SettingsSection& section : sections) {
+        out += (out.empty() ? "[" : "\n[") + section.name + "]\n";
+        for (const SettingsEntry& entry : section.entries)
+            out += entry.key + "=" + entry.value + "\n";
+    }
+    if (sections.size() == 1)
+        out += "\n; the plug-in keeps no settings of its own for this printer's model\n";
     return out;
 }
 

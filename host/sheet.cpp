@@ -98,7 +98,7 @@ bool Sheet::HasUnappliedChanges() const {
 }
 
 std::string Sheet::Render() const {
-    return IsOpen() ? WithControlNames(desktop_.Render(sheet_)) : "(the sheet is closed)\n";
+    return IsOpen() ? RenderWithNames(desktop_, sheet_) : "(the sheet is closed)\n";
 }
 
 MaybeFailure Sheet::SelectTab(std::string_view title) {
@@ -116,8 +116,9 @@ MaybeFailure Sheet::SelectTab(std::string_view title) {
 }
 
 MaybeFailure Sheet::Apply() {
+    // Apply is disabled while nothing has changed: everything already holds.
     if (!HasUnappliedChanges())
-        return Failure{kExitRefused, "Apply is disabled: nothing on the sheet has changed"};
+        return std::nullopt;
     driver_.Apply(sheet_);
     if (HasUnappliedChanges())
         return Failure{kExitRefused, "a page refused to apply its changes"};

@@ -43,7 +43,8 @@ public:
 
     // The sheet's buttons. Apply and OK store the sheet's records as the
     // printer's defaults when the pages accept their changes (the document
-    // sheet: the printer sheet's pages change the spooler at once).
+    // sheet: the printer sheet's pages change the spooler at once). Apply
+    // with nothing changed does nothing and succeeds.
     MaybeFailure SelectTab(std::string_view title);
     MaybeFailure Apply();
     MaybeFailure PressOk();

@@ -4,7 +4,8 @@
 #
 #   install-deps.sh STAGE...
 #
-#   build    the Linux build of the plug-in and orcaui (scripts/build.sh)
+#   build    the Linux build of the plug-in and orcaui (scripts/build.sh), with
+#            nlohmann-json for its --json output and libedit for sheet -i
 #   test     the rest of the Linux suite: clang with its sanitizer runtimes and
 #            clang-format, help2man for the man page, and dpkg-dev and file,
 #            which CPack's Debian package needs
@@ -15,7 +16,8 @@ set -euo pipefail
 packages=()
 for stage in "$@"; do
     case $stage in
-        build) packages+=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev) ;;
+        build) packages+=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
+                         nlohmann-json3-dev libedit-dev pkg-config) ;;
         test) packages+=(clang libclang-rt-14-dev clang-format help2man dpkg-dev file) ;;
         windows) packages+=(g++-mingw-w64-x86-64-posix googletest wine wine64 xvfb) ;;
         *)

@@ -30,8 +30,10 @@ TEST_F(BarcodeFontsTest, AddChangeAndDeleteReachThePrintersSettings) {
                                     // CODABAR gone
                                     "select 1192 CODABAR", "click 1197", "apply"});
         ASSERT_EQ(run.exitCode, 0) << run.err;
-        EXPECT_NE(run.out.find(R"(list 1192 "EAN13" "EAN8" "UPC E" "CODE39" ["CODE128"])"),
-                  std::string::npos)
+        EXPECT_NE(
+            run.out.find(
+                R"(list 1192 IDC_BARCODE_LIST_DEFINEDBARCODE "EAN13" "EAN8" "UPC E" "CODE39" ["CODE128"])"),
+            std::string::npos)
             << run.out;
         EXPECT_EQ(Setting(c.printer, "dwBarcodeCount"), "8");
         const HostRun settings = Orcaui({"settings", c.printer});

@@ -36,6 +36,18 @@ TEST_F(ErrorsTest, FaultsAreToldWithTheirExitCodeAndChangeNothing) {
         {{"printer", "add", kOnyxPrinter, "--driver", "ONYX Heron"}, kUsage, "exists already"},
         {{"printer", "add", "A,B", "--driver", "ONYX Heron"}, kUsage, "must not"},
         {{"printers", "--colour"}, kUsage, "unknown option --colour"},
+        {{"--colour", "printers"}, kUsage, "unknown option --colour"},
+        {{"printer", "add", "Dock", "--driver", "ORCA Kestral"},
+         kUsage,
+         "no driver \"ORCA Kestral\" is installed (the nearest: \"ORCA Kestrel\"); a new driver "
+         "needs --model"},
+        {{"printer", "add", "Dock", "--driver", "ORCA Kestrel", "--port", "tcp:10.0.0.9:70000"},
+         kUsage,
+         "a TCP port is a number from 1 to 65535, not 70000"},
+        {{"sheet", kOrcaPrinter, "tab Barcode Fonts", "click New"}, kRefused, "run with --shell"},
+        {{"settings", kOrcaPrinter, "--export", "/nonexistent-directory/kestrel"},
+         1,
+         "could not write /nonexistent-directory/kestrel.drvs: No such file or directory"},
         {{"print"}, kUsage, "unknown command \"print\""},
         {{"printer"}, kUsage, "orcaui printer add"},
     };
@@ -49,6 +61,24 @@ TEST_F(ErrorsTest, FaultsAreToldWithTheirExitCodeAndChangeNothing) {
         EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
         EXPECT_EQ(ReadFile(State() / "printers.ini"), printers);
     }
+}
+
+TEST_F(ErrorsTest, ImportOfAFileThatIsNoSettingsFileSaysSo) {
+    const std::filesystem::path notes = Scratch() / "notes.drvs";
+    std::ofstream(notes) << "[Shopping]\nmilk=2\n";
+    const HostRun run = Orcaui({"settings", kOrcaPrinter, "--import", notes.string()});
+    EXPECT_EQ(run.exitCode, kRefused);
+    EXPECT_NE(run.err.find("is not a settings file"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("does not support this profile"), std::string::npos) << run.err;
+}
+
+TEST_F(ErrorsTest, HelpNamesEveryExitCodeAndEnvironmentVariable) {
+    const HostRun run = Orcaui({"--help"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    for (const char* told :
+         {"\n  0 ", "\n  1 ", "\n  2 ", "\n  3 ", "\n  4 ", "\n  5 ", "\n  6 ", "\n  7 ",
+          "ORCAUI_LOCK_TIMEOUT", "ORCAUI_JOB_LOG_JOBS", "ORCAUI_JOB_LOG_BYTES", "XDG_STATE_HOME"})
+        EXPECT_NE(run.out.find(told), std::string::npos) << told << "\n" << run.out;
 }
 
 TEST_F(ErrorsTest, UnreadableStateDirectoryIsRefusedAndLeftAlone) {

@@ -47,8 +47,12 @@ TEST_F(PrintersTest, NewPrinterGetsThePapersThatFitItsModel) {
     };
     // A6 is wider than a Kestrel prints, not than a Crane.
     const Case cases[] = {
-        {"Kestrel(ORCA)", "combo 1018 [\"4 x 6 in\"] \"4 x 4 in\" \"2 x 1 in\" \"100 x 150 mm\""},
-        {"Crane", "combo 1018 [\"4 x 6 in\"] \"4 x 4 in\" \"2 x 1 in\" \"100 x 150 mm\" \"A6\""},
+        {"Kestrel(ORCA)",
+         "combo 1018 IDC_OPTION_COMBO_STOCK [\"4 x 6 in\"] \"4 x 4 in\" \"2 x 1 in\" \"100 x 150 "
+         "mm\""},
+        {"Crane",
+         "combo 1018 IDC_OPTION_COMBO_STOCK [\"4 x 6 in\"] \"4 x 4 in\" \"2 x 1 in\" \"100 x 150 "
+         "mm\" \"A6\""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.model);

@@ -11,6 +11,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/sim/desktop_window.h"
@@ -61,6 +62,8 @@ public:
     // A window as a person reads it: caption, tabs, then each control in
     // window order with its text, value, items and state. UTF-8.
     std::string Render(Window window) const;
+    // An up-down control's range as its arrows reach it: low and high.
+    std::pair<int, int> SpinRange(Window spin) const;
 
     // WindowSystem.
     PageHandle CreatePage(const resources::DialogTemplate& dialog, std::u16string_view title,

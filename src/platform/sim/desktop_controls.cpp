@@ -141,6 +141,11 @@ void Desktop::SetSpinRange(Window spin, int low, int high) {
     }
 }
 
+std::pair<int, int> Desktop::SpinRange(Window spin) const {
+    const DesktopWindow* found = Find(spin);
+    return found == nullptr ? std::pair(0, 0) : std::pair(found->spinLow, found->spinHigh);
+}
+
 SpinPosition Desktop::GetSpinPosition(Window spin) {
     DesktopWindow* found = Find(spin);
     if (found == nullptr) {

@@ -1,0 +1,262 @@
+// options, get, set: the settings of a printer's printing preferences by
+// name, read off its pages and changed through them as a person would.
+#include <functional>
+#include <iostream>
+
+#include "action_runner.h"
+#include "commands.h"
+#include "json_output.h"
+#include "option_view.h"
+#include "printer_session.h"
+#include "sheet.h"
+
+namespace orca::host {
+namespace {
+
+using SheetUse = std::function<MaybeFailure(Sheet& sheet)>;
+
+// Opens the printer's printing preferences for use; saves what the use
+// applied. A failed use keeps the state as it was.
+int WithSheet(Host& host, const std::string& printer, const SheetUse& use) {
+    std::u16string name;
+    if (auto failed = host.FindPrinter(printer, &name))
+        return Report(*failed);
+    if (auto failed = host.LoadPlugin())
+        return Report(*failed);
+    MaybeFailure failed;
+    {
+        Failure failure;
+        const auto session = PrinterSession::Open(host.Plugin(), name, &failure);
+        if (session == nullptr)
+            return Report(failure);
+        Sheet sheet(*session, host.Desktop(), SheetKind::kDocument);
+        failed = sheet.Open();
+        if (!failed)
+            failed = use(sheet);
+    }
+    return host.EndSheetRun(failed);
+}
+
+std::string OptionNames() {
+    std::string out;
+    for (const OptionRow& row : OptionRows())
+        out += (out.empty() ? "" : ", ") + std::string(row.name);
+    return out;
+}
+
+// The option named, read off its page; refused when unknown to the table or
+// not shown by this printer's pages.
+MaybeFailure ReadNamed(Sheet& sheet, std::string_view name, OptionView* view) {
+    const OptionRow* row = FindOptionRow(name);
+    if (row == nullptr) {
+        return Failure{kExitRefused, "no option \"" + std::string(name) + "\"; the options are " +
+                                         OptionNames() + " (see: orcaui options PRINTER)"};
+    }
+    std::optional<OptionView> read = ReadOption(sheet, *row);
+    if (!read) {
+        return Failure{kExitRefused, "this printer's pages have no " + std::string(row->name) +
+                                         " (see: orcaui options PRINTER)"};
+    }
+    *view = std::move(*read);
+    return std::nullopt;
+}
+
+// A value as a word of the option's line: quoted when it has blanks.
+std::string Word(const std::string& value) {
+    return value.find(' ') == std::string::npos && !value.empty() ? value : "\"" + value + "\"";
+}
+
+// name/Label (unit): the values offered, the current one marked with *.
+std::string OptionLine(const OptionView& view) {
+    std::string line = std::string(view.row->name) + "/" + view.label;
+    if (!view.unit.empty())
+        line += " (" + view.unit + ")";
+    line += ":";
+    if (view.choices.empty()) {
+        line += " *" + Word(view.value) + " (" + AllowedValues(view) + ")";
+    } else {
+        for (const std::string& choice : view.choices)
+            line += (choice == view.value ? " *" : " ") + Word(choice);
+    }
+    return line + (view.enabled ? "" : " [disabled now]") + "\n";
+}
+
+Json OptionJson(const OptionView& view) {
+    Json json = {{"name", view.row->name},  {"label", view.label},
+                 {"page", view.page},       {"value", view.value},
+                 {"unit", view.unit},       {"shown", Shown(view)},
+                 {"enabled", view.enabled}, {"takes_default", view.takesDefault}};
+    if (!view.choices.empty())
+        json["values"] = view.choices;
+    if (view.range)
+        json["range"] = {view.range->first, view.range->second};
+    json["stored_as"] = view.row->field.empty() ? Json(nullptr) : Json(view.row->field);
+    return json;
+}
+
+int ListOptions(Host& host, const Arguments& args) {
+    const bool json = args.Has(kJsonOption.name);
+    return WithSheet(host, args.positional[0], [json](Sheet& sheet) -> MaybeFailure {
+        Json list = Json::array();
+        for (const OptionView& view : ReadOptions(sheet)) {
+            if (json)
+                list.push_back(OptionJson(view));
+            else
+                std::cout << OptionLine(view);
+        }
+        if (json)
+            PrintJson(list);
+        return std::nullopt;
+    });
+}
+
+int GetOptions(Host& host, const Arguments& args) {
+    const std::vector<std::string> names(args.positional.begin() + 1, args.positional.end());
+    return WithSheet(host, args.positional[0], [&names](Sheet& sheet) -> MaybeFailure {
+        std::string out;
+        for (const std::string& name : names) {
+            OptionView view;
+            if (auto failed = ReadNamed(sheet, name, &view))
+                return failed;
+            out += view.value + "\n";
+        }
+        std::cout << out;
+        return std::nullopt;
+    });
+}
+
+struct Assignment {
+    std::string name;
+    std::string value;
+};
+
+MaybeFailure ParseAssignments(std::span<const std::string> words, std::vector<Assignment>* out) {
+    for (const std::string& word : words) {
+        const size_t equals = word.find('=');
+        if (equals == std::string::npos || equals == 0) {
+            return Failure{kExitUsage, "\"" + word + "\" is not NAME=VALUE (for example: " +
+                                           "orcaui set PRINTER darkness=20)"};
+        }
+        out->push_back({word.substr(0, equals), word.substr(equals + 1)});
+    }
+    return std::nullopt;
+}
+
+// Drives one option to its value; told when the page changed it to something
+// else (a clamp), refused when the page refused it with a message box.
+MaybeFailure Change(Sheet& sheet, ActionRunner& runner, const OptionView& before,
+                    const std::string& value) {
+    const size_t messages = sheet.Desktop().Messages().size();
+    if (auto failed = DriveOption(runner, before, value))
+        return failed;
+    const std::optional<OptionView> after = ReadOption(sheet, *before.row);
+    const std::string now = after ? after->value : "?";
+    const std::string name(before.row->name);
+    if (after && !Holds(*after, value) && sheet.Desktop().Messages().size() > messages) {
+        return Failure{kExitRefused, name + "=" + value + ": the " + before.page +
+                                         " page refused it (its message is above)"};
+    }
+    std::cout << name << ": " << before.value << " -> " << now << "\n";
+    if (after && !Holds(*after, value))
+        std::cout << "note: " << name << ": the page made " << value << " " << now << "\n";
+    return std::nullopt;
+}
+
+int SetOptions(Host& host, const Arguments& args) {
+    std::vector<Assignment> assignments;
+    if (auto failed = ParseAssignments(std::span(args.positional).subspan(1), &assignments))
+        return Report(*failed);
+    return WithSheet(host, args.positional[0], [&assignments](Sheet& sheet) -> MaybeFailure {
+        // Every name and value is checked before any control is touched.
+        std::vector<std::pair<OptionView, std::string>> changes;
+        for (const Assignment& assignment : assignments) {
+            OptionView view;
+            if (auto failed = ReadNamed(sheet, assignment.name, &view))
+                return failed;
+            if (Holds(view, assignment.value))
+                continue;
+            if (auto failed = CheckValue(view, assignment.value))
+                return failed;
+            changes.emplace_back(std::move(view), assignment.value);
+        }
+        ActionRunner runner(sheet, std::cout, false);
+        for (const auto& [view, value] : changes) {
+            // An earlier change may have changed this page: read it again.
+            const std::optional<OptionView> now = ReadOption(sheet, *view.row);
+            if (now && Holds(*now, value))
+                continue;
+            if (auto failed = Change(sheet, runner, now ? *now : view, value))
+                return failed;
+        }
+        if (!sheet.HasUnappliedChanges()) {
+            std::cout << "nothing changed: every value already holds\n";
+            return std::nullopt;
+        }
+        if (auto failed = sheet.Apply())
+            return failed;
+        return runner.Finish();
+    });
+}
+
+constexpr OptionSpec kOptionsOptions[] = {kJsonOption};
+
+}  // namespace
+
+const CommandSpec kOptionsCommand{
+    "options",
+    "options PRINTER [--json]",
+    "list the settings of the printer's printing preferences by name",
+    "Each line is one setting the printer's pages offer: its name, the label its page\n"
+    "shows and the unit, then the values offered with the current one marked *, or\n"
+    "the current value and what the setting takes (a range, a number, Default). The\n"
+    "values are read off the pages as they stand: speed in its unit, adjustments in\n"
+    "the Option page's unit. `orcaui get` and `orcaui set` take the names.\n\n"
+    "options:\n"
+    "  --json   print the settings as a JSON array of objects: name, label, page,\n"
+    "           value, unit, shown (value and unit), enabled, takes_default, the\n"
+    "           values offered or the range [low, high] where there are, and\n"
+    "           stored_as (the stored setting's name in `orcaui settings`)\n\n"
+    "example:\n"
+    "  orcaui options \"Kestrel(ORCA)\"\n",
+    nullptr,
+    kOptionsOptions,
+    1,
+    1,
+    ListOptions};
+
+const CommandSpec kGetCommand{
+    "get",
+    "get PRINTER NAME...",
+    "print settings of the printing preferences by name",
+    "Prints the value of each named setting (see `orcaui options`), one a line, as\n"
+    "its page shows it; \"Default\" when the printer's own value is used.\n\n"
+    "example:\n"
+    "  orcaui get \"Kestrel(ORCA)\" darkness speed\n",
+    nullptr,
+    {},
+    2,
+    SIZE_MAX,
+    GetOptions};
+
+const CommandSpec kSetCommand{
+    "set",
+    "set PRINTER NAME=VALUE...",
+    "change settings of the printing preferences by name and apply them",
+    "Changes each named setting (see `orcaui options`) on its page as a person would\n"
+    "(the page's own rules, limits and refusals hold), then applies the sheet, so the\n"
+    "values become the printer's defaults; each change is printed as\n"
+    "NAME: OLD -> NEW. A VALUE is an item of the setting's list (its text or #N), or\n"
+    "a number; \"Default\" leaves an adjustment to the printer. When every value\n"
+    "already holds, nothing is changed and the command ends with exit code 0, so a\n"
+    "setup script can run again. An unknown name, a value not offered or a setting\n"
+    "the page disables is refused with exit code 4, naming what is allowed, and\n"
+    "nothing is changed.\n\n"
+    "example:\n"
+    "  orcaui set \"Kestrel(ORCA)\" darkness=20 speed=76 top-adjust=0.5\n",
+    nullptr,
+    {},
+    2,
+    SIZE_MAX,
+    SetOptions};
+
+}  // namespace orca::host
