@@ -46,7 +46,7 @@ expect 'printer ' add remove
 expect 'printer r' remove
 expect '--ver' --version
 expect 'sheet --p' --printer-sheet
-expect 'jobs Dock\ 3 -' --clear --help
+expect 'jobs Dock\ 3 -' --clear --help --json
 expect 'settings Bay=2 --exp' --export
 # Printer names, from `orcaui printers`: escaped, as they are in quotes, and
 # after the = the line editor breaks the word at.
