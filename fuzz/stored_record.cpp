@@ -2,12 +2,17 @@
 // with whatever private data it says follows), read as the plug-in reads them
 // when the host attaches no records: every public field and name, and the
 // private block of both languages, which always comes back whole and sound.
+// Then merged as a host merges them (host_merge.h): the private data the
+// record holds is the input block, whatever the block claims, laid out as the
+// input's second byte chooses.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
 #include <vector>
 
+#include "host_merge.h"
 #include "language_handlers.h"
 #include "platform/sim/environment.h"
 #include "settings/byte_access.h"
@@ -19,9 +24,15 @@ namespace {
 using namespace orca::settings;
 namespace sim = orca::platform::sim;
 
-void Check(bool condition) {
-    if (!condition)
-        __builtin_trap();
+using orca::fuzzing::Check;
+
+// The private data behind the stored public record, as far as the bytes go.
+std::span<const uint8_t> StoredPrivate(std::span<const uint8_t> stored) {
+    if (stored.size() < kOffsetDmDriverExtra + 2)
+        return {};
+    const size_t start = std::min<size_t>(LoadU16(&stored[kOffsetDmSize]), stored.size());
+    const size_t extra = LoadU16(&stored[kOffsetDmDriverExtra]);
+    return stored.subspan(start, std::min(extra, stored.size() - start));
 }
 
 // One environment for the run, over a root of its own.
@@ -48,6 +59,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     orca::platform::PrinterHandle handle = nullptr;
     Check(Env().GetPorts().spooler->Open(u"Label", &handle));
 
+    // The host's public record: the stored one as far as it goes.
+    std::vector<uint8_t> publicIn(kPublicRecordSize, 0);
+    std::copy_n(data, std::min<size_t>(size, kPublicRecordSize), publicIn.begin());
     for (const auto& handler : orca::fuzzing::LanguageHandlers()) {
         handler->SetPrinterHandle(handle);
         for (const FieldRow& row : kPublicFields) {
@@ -64,13 +78,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
         std::vector<uint8_t> block;
         Check(handler->ReadStoredBlock(block) == kDone);
-        const BlockLayout& layout = handler->Layout();
-        Check(block.size() == layout.size);
-        Check(LoadU32(&block[kOffsetSize]) == layout.size);
-        Check(LoadU32(&block[kOffsetSignature]) == kSignature);
-        Check(block[kOffsetBarcodeCount] <= kRecordCount);
-        Check(block[kOffsetCmdFontCount] <= kRecordCount);
+        orca::fuzzing::CheckValid(block, handler->Layout());
         handler->SetPrinterHandle(nullptr);
+
+        orca::fuzzing::MergeAsHost(*handler, publicIn, StoredPrivate({data, size}),
+                                   size > 1 ? data[1] : 0);
     }
     Env().GetPorts().spooler->Close(handle);
     return 0;

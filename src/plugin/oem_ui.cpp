@@ -89,8 +89,8 @@ HRESULT COemUI::DevMode(DWORD mode, OEMDMPARAM* params) {
     const auto* privateIn = static_cast<const uint8_t*>(params->pOEMDMIn);
     if (publicIn != nullptr && publicOut != nullptr && privateIn != nullptr &&
         privateOut != nullptr)
-        printer.Settings().ConvertBlock(publicIn, publicOut, settings::DeclaredBlock(privateIn),
-                                        privateOut);
+        printer.Settings().ConvertBlock(publicIn, publicOut,
+                                        settings::HostHeldBlock(publicIn, privateIn), privateOut);
     return S_OK;
 }
 

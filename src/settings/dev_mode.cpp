@@ -3,6 +3,7 @@
 #include "commands/barcode_font.h"
 #include "commands/cmd_font.h"
 #include "settings/byte_access.h"
+#include "settings/field_map.h"
 
 namespace orca::settings {
 
@@ -51,10 +52,18 @@ CDevMode_Null& CDevMode_Null::Instance() {
     return instance;
 }
 
-std::span<const std::uint8_t> DeclaredBlock(const std::uint8_t* block) {
-    if (block == nullptr)
+std::span<const std::uint8_t> HostHeldBlock(const std::uint8_t* publicRecord,
+                                            const std::uint8_t* block) {
+    if (publicRecord == nullptr || block == nullptr)
         return {};
-    return {block, LoadU32(block)};
+    // Addresses as numbers: the block and the record need not share an allocation.
+    const auto at = reinterpret_cast<std::uintptr_t>(block);
+    const auto area =
+        reinterpret_cast<std::uintptr_t>(publicRecord) + LoadU16(publicRecord + kOffsetDmSize);
+    const std::size_t extra = LoadU16(publicRecord + kOffsetDmDriverExtra);
+    if (at >= area && at - area < extra)
+        return {block, extra - (at - area)};
+    return {block, extra};
 }
 
 }  // namespace orca::settings

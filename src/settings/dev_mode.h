@@ -45,7 +45,7 @@ public:
     // do not fit keep their defaults. A block with a foreign signature becomes a
     // default block and the public record is not copied; otherwise the 220-byte
     // public record is copied from `publicIn` to `publicOut` (when both are given).
-    // Use DeclaredBlock() for a block whose extent is only known by its dwSize.
+    // Use HostHeldBlock() for a block that a host handed in.
     virtual std::int32_t ConvertBlock(const std::uint8_t* publicIn, std::uint8_t* publicOut,
                                       std::span<const std::uint8_t> privateIn,
                                       std::uint8_t* privateOut);
@@ -152,7 +152,12 @@ public:
     static CDevMode_Null& Instance();
 };
 
-// The extent of a host block known only by its own dwSize (empty for null).
-std::span<const std::uint8_t> DeclaredBlock(const std::uint8_t* block);
+// The bytes a host holds for a private block handed in with `publicRecord`:
+// from the block to the end of the record's driver-extra area when the block
+// lies in that area, else the area's size, dmDriverExtra. Either way at most
+// 65535 bytes, the most a public record can carry; empty for null. What the
+// block says of its own size plays no part.
+std::span<const std::uint8_t> HostHeldBlock(const std::uint8_t* publicRecord,
+                                            const std::uint8_t* block);
 
 }  // namespace orca::settings

@@ -1,7 +1,8 @@
 // Carrying a block of any version or size into the current layout. The input's
-// size fields are trusted only as far as the input reaches: a part whose bytes
-// lie beyond the input (or its own dwSize) keeps its defaults, and a record area
-// that cannot be walked whole keeps its default records and count.
+// size fields are trusted only as far as the input reaches (what the caller holds,
+// already cut to the block's own dwSize): a part whose bytes lie beyond it keeps
+// its defaults, and a record area that cannot be walked whole keeps its default
+// records and count.
 #include <algorithm>
 #include <cstring>
 
@@ -13,10 +14,7 @@ namespace {
 
 class InputBlock {
 public:
-    explicit InputBlock(std::span<const std::uint8_t> bytes) : bytes_(bytes) {
-        if (bytes.size() >= 4)
-            bytes_ = bytes.first(std::min<std::size_t>(bytes.size(), LoadU32(bytes.data())));
-    }
+    explicit InputBlock(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
 
     bool Holds(std::uint64_t offset, std::uint64_t count) const {
         return offset + count <= bytes_.size();

@@ -1,5 +1,6 @@
 #include "settings/dev_mode_language.h"
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -20,6 +21,14 @@ bool Overlap(const std::uint8_t* a, std::size_t aSize, const std::uint8_t* b, st
     const auto lowA = reinterpret_cast<std::uintptr_t>(a);
     const auto lowB = reinterpret_cast<std::uintptr_t>(b);
     return lowA < lowB + bSize && lowB < lowA + aSize;
+}
+
+// What may be read of a block: what the caller holds, and of that no more than
+// the block's own dwSize claims.
+std::span<const std::uint8_t> WithinOwnSize(std::span<const std::uint8_t> bytes) {
+    if (bytes.size() < 4)
+        return bytes;
+    return bytes.first(std::min<std::size_t>(bytes.size(), LoadU32(bytes.data())));
 }
 
 }  // namespace
@@ -65,6 +74,7 @@ std::int32_t CDevModeLanguage::ConvertBlock(const std::uint8_t* publicIn, std::u
                                             std::uint8_t* privateOut) {
     if (privateOut == nullptr)
         return kBadArgument;
+    privateIn = WithinOwnSize(privateIn);
     // Host merges may hand the same block in and out: read from a copy then.
     std::vector<std::uint8_t> copy;
     if (Overlap(privateIn.data(), privateIn.size(), privateOut, layout_.size)) {

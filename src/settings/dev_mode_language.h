@@ -27,8 +27,8 @@ public:
     const BlockLayout& Layout() const { return layout_; }
 
 private:
-    // Copies into `out`, a default block, what of `in` fits; false when `in` is not
-    // a block of this plug-in.
+    // Copies into `out`, a default block, what of `in` (cut to its dwSize) fits;
+    // false when `in` is not a block of this plug-in.
     bool CarryBlock(std::span<const std::uint8_t> in, std::uint8_t* out) const;
 
     const BlockLayout& layout_;

@@ -10,11 +10,6 @@
 namespace orca::settings {
 namespace {
 
-// DEVMODEW: dmSize and dmDriverExtra say how many bytes of public record and of
-// private data follow.
-constexpr std::uint32_t kOffsetDmSize = 68;
-constexpr std::uint32_t kOffsetDmDriverExtra = 70;
-
 bool ReadStoredSettings(platform::PrinterHandle printer, std::vector<std::uint8_t>& devMode) {
     platform::Spooler* spooler = platform::Current().spooler;
     if (printer == nullptr || spooler == nullptr)

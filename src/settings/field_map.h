@@ -174,8 +174,12 @@ static_assert(kOptionAreaStart == 8336);
 static_assert(kLayoutOrca.CmdFontArea() + kCmdFontAreaSize == kLayoutOrca.size);
 static_assert(kLayoutOnyx.CmdFontArea() + kCmdFontAreaSize == kLayoutOnyx.size);
 
-// The host's public settings record (DEVMODEW, Windows x64 layout).
+// The host's public settings record (DEVMODEW, Windows x64 layout). dmSize and
+// dmDriverExtra (u16 each) say how many bytes of public record and of private
+// data, the driver-extra area, follow its start.
 inline constexpr std::uint32_t kPublicRecordSize = 220;
+inline constexpr std::uint32_t kOffsetDmSize = 68;
+inline constexpr std::uint32_t kOffsetDmDriverExtra = 70;
 
 inline constexpr auto kPublicFields = FieldMap(std::array<FieldRow, 21>{{
     {3000, "dmOrientation", 76, 0},    {3001, "dmPaperSize", 78, 0},

@@ -16,6 +16,31 @@ HostDevMode::HostDevMode(uint32_t privateSize, std::u16string_view deviceName, u
     record->dmDriverExtra = static_cast<plugin::WORD>(privateSize);
 }
 
+BackToBackRecords::BackToBackRecords(bool apart, uint32_t gap, uint32_t held, uint32_t outSize)
+    : apartRecord_(apart ? sizeof(DEVMODEW) : 0),
+      record_(apart ? &apartRecord_ : &bytes_),
+      held_(held),
+      outSize_(outSize) {
+    const size_t before = apart ? 0 : sizeof(DEVMODEW) + gap;
+    bytes_.assign(before + held + outSize, 0);
+    auto* record = new (record_->data()) DEVMODEW{};
+    record->dmSize = sizeof(DEVMODEW);
+    record->dmDriverExtra = static_cast<plugin::WORD>(apart ? held : gap + held);
+    privateIn_ = bytes_.data() + before;
+}
+
+plugin::OEMDMPARAM BackToBackRecords::Params(plugin::HANDLE printer, DEVMODEW* publicOut) {
+    plugin::OEMDMPARAM params{};
+    params.cbSize = sizeof(params);
+    params.hPrinter = printer;
+    params.pPublicDMIn = PublicIn();
+    params.pOEMDMIn = PrivateIn();
+    params.pPublicDMOut = publicOut;
+    params.pOEMDMOut = PrivateOut().data();
+    params.cbBufSize = outSize_;
+    return params;
+}
+
 plugin::OEMDMPARAM DevModeParams(plugin::HANDLE printer, HostDevMode* in, HostDevMode* out) {
     plugin::OEMDMPARAM params{};
     params.cbSize = sizeof(params);

@@ -40,6 +40,32 @@ private:
     std::vector<uint8_t> bytes_;
 };
 
+// A host's input records and output block back to back, as a host's heap may
+// lay them out: the public input record, `gap` bytes of other driver-extra data,
+// the `held` bytes the host holds of the private input block, then the output
+// block of outSize bytes. Apart, the public record has a buffer of its own and
+// says it carries `held` bytes; the input block and the output share another.
+class BackToBackRecords {
+public:
+    BackToBackRecords(bool apart, uint32_t gap, uint32_t held, uint32_t outSize);
+    BackToBackRecords(const BackToBackRecords&) = delete;
+    BackToBackRecords& operator=(const BackToBackRecords&) = delete;
+
+    plugin::DEVMODEW* PublicIn() { return reinterpret_cast<plugin::DEVMODEW*>(record_->data()); }
+    uint8_t* PrivateIn() { return privateIn_; }
+    std::span<uint8_t> PrivateOut() { return {privateIn_ + held_, outSize_}; }
+    // DevMode's parameters: these records in, this output block and publicOut out.
+    plugin::OEMDMPARAM Params(plugin::HANDLE printer, plugin::DEVMODEW* publicOut);
+
+private:
+    std::vector<uint8_t> bytes_;
+    std::vector<uint8_t> apartRecord_;
+    std::vector<uint8_t>* record_;
+    uint8_t* privateIn_;
+    uint32_t held_;
+    uint32_t outSize_;
+};
+
 // DevMode's parameters for mode on printer: the public and private records
 // of in and out (either may be null), cbBufSize the size of out's block.
 plugin::OEMDMPARAM DevModeParams(plugin::HANDLE printer, HostDevMode* in, HostDevMode* out);

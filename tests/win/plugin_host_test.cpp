@@ -31,6 +31,14 @@ bool AllBytesAre(HostDevMode& records, uint8_t value) {
     return std::ranges::all_of(records.PrivateBytes(), [&](uint8_t b) { return b == value; });
 }
 
+// The ORCA printer's defaults from object's defaults hook, with btSpeed 7.
+void DefaultsWithSpeed7(IPrintOemUI2& object, HANDLE printer, HostDevMode& records) {
+    OEMDMPARAM params = DevModeParams(printer, nullptr, &records);
+    params.pPublicDMIn = records.Public();
+    ASSERT_EQ(object.DevMode(OEMDM_DEFAULT, &params), S_OK);
+    records.Private()[settings::FindRow(settings::kLayoutOrca.fields, kSpeed)->offset] = 7;
+}
+
 using ExportsTest = WindowsHostTest;
 
 TEST_F(ExportsTest, TheDllExportsTheClassObjectAndTheUnloadQueryOnly) {
@@ -167,13 +175,10 @@ TEST_F(HooksTest, ConvertAndMergeCarryABlockIntoTheCurrentLayout) {
     OpenedPrinter printer(kOrcaPrinter);
     PluginObject object = CreateObject();
     HostDevMode current(kOrcaBlockSize, kOrcaPrinter);
-    OEMDMPARAM params = DevModeParams(printer.Handle(), nullptr, &current);
-    params.pPublicDMIn = current.Public();
-    ASSERT_EQ(object->DevMode(OEMDM_DEFAULT, &params), S_OK);
-    current.Private()[settings::FindRow(settings::kLayoutOrca.fields, kSpeed)->offset] = 7;
+    DefaultsWithSpeed7(*object, printer.Handle(), current);
 
     HostDevMode merged(kOrcaBlockSize, u"Merged", 0xAB);
-    params = DevModeParams(printer.Handle(), &current, &merged);
+    OEMDMPARAM params = DevModeParams(printer.Handle(), &current, &merged);
     ASSERT_EQ(object->DevMode(OEMDM_MERGE, &params), S_OK);
     EXPECT_EQ(BlockByte(merged, settings::kLayoutOrca, kSpeed), 7);
     EXPECT_EQ(BlockByte(merged, settings::kLayoutOrca, kDarkness), 15);
@@ -201,6 +206,36 @@ TEST_F(HooksTest, ConvertAndMergeCarryABlockIntoTheCurrentLayout) {
         SetLastError(0);
         EXPECT_EQ(object->DevMode(mode, &params), E_FAIL);
         EXPECT_EQ(LastError(), 87u);
+    }
+}
+
+TEST_F(HooksTest, MergeReadsNoMoreThanTheHostHoldsOfABlockThatLiesAboutItsSize) {
+    OpenedPrinter printer(kOrcaPrinter);
+    PluginObject object = CreateObject();
+    HostDevMode current(kOrcaBlockSize, kOrcaPrinter);
+    DefaultsWithSpeed7(*object, printer.Handle(), current);
+
+    // The output block right behind the input, as the heap may place them: a
+    // block of 0xAB bytes becomes a default block; one that claims 0x7FFFFFFF
+    // bytes and records of 0xFFFF bytes keeps what the host holds of it.
+    for (bool foreign : {true, false}) {
+        SCOPED_TRACE(foreign ? "0xAB bytes" : "lying sizes");
+        testsupport::BackToBackRecords records(false, 0, kOrcaBlockSize, kOrcaBlockSize);
+        std::ranges::copy(current.PrivateBytes(), records.PrivateIn());
+        if (foreign) {
+            std::fill_n(records.PrivateIn(), kOrcaBlockSize, 0xAB);
+        } else {
+            settings::StoreU32(records.PrivateIn() + settings::kOffsetSize, 0x7FFFFFFF);
+            settings::StoreU16(records.PrivateIn() + settings::kOffsetBarcodeRecordSize, 0xFFFF);
+        }
+        HostDevMode publicOut(0, u"Merged");
+        OEMDMPARAM params = records.Params(printer.Handle(), publicOut.Public());
+        ASSERT_EQ(object->DevMode(OEMDM_MERGE, &params), S_OK);
+        const uint8_t* out = records.PrivateOut().data();
+        EXPECT_EQ(settings::LoadU32(out + settings::kOffsetSize), kOrcaBlockSize);
+        EXPECT_EQ(settings::LoadU16(out + settings::kOffsetBarcodeRecordSize), 144);
+        EXPECT_EQ(out[settings::FindRow(settings::kLayoutOrca.fields, kSpeed)->offset],
+                  foreign ? 1 : 7);
     }
 }
 
