@@ -51,17 +51,27 @@ void AnswerFileDialog(Sheet& sheet, const fs::path& file) {
     });
 }
 
+// The page deletes the file it is given before writing it anew, so it is
+// given a new file beside the old one, which the new one then replaces by a
+// rename: nothing of the old file stays, and nothing is lost when the disk is
+// full.
 MaybeFailure ExportSettings(Sheet& sheet, const fs::path& file) {
     if (auto failed = ShowImportPage(sheet, kExportButton))
         return failed;
-    AnswerFileDialog(sheet, file);
-    sheet.Driver().Click(sheet.CurrentPage(), kExportButton);
     // The page writes to the chosen path with ".drvs" added unless it ends so.
     const fs::path written =
         file.native().ends_with(".drvs") ? file : fs::path(file.native() + ".drvs");
+    const fs::path aside = fs::path(written.native() + ".new.drvs");
+    AnswerFileDialog(sheet, aside);
+    sheet.Driver().Click(sheet.CurrentPage(), kExportButton);
     std::error_code error;
-    if (!fs::is_regular_file(written, error))
+    const bool made = fs::is_regular_file(aside, error);
+    if (made)
+        fs::rename(aside, written, error);
+    if (!made || error) {
+        fs::remove(aside, error);
         return Failure{kExitFailure, "could not write " + written.string()};
+    }
     std::cout << "exported to " << written.string() << "\n";
     return std::nullopt;
 }

@@ -29,13 +29,13 @@ TEST_F(HostileInputTest, ArgumentsThatWouldBreakTheStateAreRefused) {
         {{"sheet", kOrcaPrinter, "-i"}, kUsage, "no `end` closes the block"},
     };
     ASSERT_EQ(Orcaui({"printers"}).exitCode, 0);
-    const std::string printers = ReadFile(State() / "printers.ini");
+    const std::string printers = ReadFile(StateFile("printers.ini"));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
         const HostRun run = Orcaui(c.args, c.args.back() == "-i" ? unclosed : "");
         EXPECT_EQ(run.exitCode, c.exitCode);
         EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
-        EXPECT_EQ(ReadFile(State() / "printers.ini"), printers);
+        EXPECT_EQ(ReadFile(StateFile("printers.ini")), printers);
     }
     EXPECT_EQ(Orcaui({"printer", "remove", kOnyxPrinter}).exitCode, 0);
 }
@@ -65,22 +65,22 @@ TEST_F(HostileInputTest, DamagedStateFilesAreToldWithTheirLine) {
     ASSERT_EQ(Orcaui({"printers"}).exitCode, 0);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.content);
-        const std::string before = ReadFile(State() / c.file);
-        std::ofstream(State() / c.file, std::ios::binary) << c.content;
+        const std::string before = ReadFile(StateFile(c.file));
+        std::ofstream(StateFile(c.file), std::ios::binary) << c.content;
         const HostRun run = Orcaui({"printers"});
         EXPECT_EQ(run.exitCode, kState);
         EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
-        std::ofstream(State() / c.file, std::ios::binary) << before;
+        std::ofstream(StateFile(c.file), std::ios::binary) << before;
     }
 
     // A folder where printers.ini belongs is an error; an empty file is no printers.
-    std::filesystem::remove(State() / "printers.ini");
-    std::filesystem::create_directory(State() / "printers.ini");
+    std::filesystem::remove(StateFile("printers.ini"));
+    std::filesystem::create_directory(StateFile("printers.ini"));
     const HostRun folder = Orcaui({"printers"});
     EXPECT_EQ(folder.exitCode, kState);
     EXPECT_NE(folder.err.find("printers.ini: is not a file"), std::string::npos) << folder.err;
-    std::filesystem::remove(State() / "printers.ini");
-    std::ofstream(State() / "printers.ini").flush();
+    std::filesystem::remove(StateFile("printers.ini"));
+    std::ofstream(StateFile("printers.ini")).flush();
     const HostRun none = Orcaui({"printers"});
     EXPECT_EQ(none.exitCode, 0) << none.err;
     EXPECT_TRUE(none.out.starts_with("no printers")) << none.out;
@@ -93,7 +93,7 @@ TEST_F(HostileInputTest, HostAndPlugInAgreeThatAMapOutsideTheDriverDirectoryIsNo
     for (const std::string& map :
          {outside.string(), std::string("..\\..\\..\\..\\..\\..\\..\\") + "outside.lbpm"}) {
         SCOPED_TRACE(map);
-        std::ofstream(State() / "drivers.ini")
+        std::ofstream(StateFile("drivers.ini"))
             << "[Driver1]\nName=ORCA Kestrel\nDependentFile1=ORCAUI.dll\nDependentFile2=" << map
             << "\n\n[Driver2]\nName=ONYX Heron\nDependentFile1=labels.lbpm\n";
         const HostRun run = Orcaui({"printers"});
