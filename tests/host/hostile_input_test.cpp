@@ -86,6 +86,26 @@ TEST_F(HostileInputTest, DamagedStateFilesAreToldWithTheirLine) {
     EXPECT_TRUE(none.out.starts_with("no printers")) << none.out;
 }
 
+TEST_F(HostileInputTest, AStoredBlockClaimingMoreThanItsFileIsToldWithItsLineNotLoaded) {
+    ASSERT_EQ(Orcaui({"sheet", kOrcaPrinter, "select 1017 5", "apply"}).exitCode, 0);
+    const std::filesystem::path record = StateFile("settings/printer1.bin");
+    std::string bytes = ReadFile(record);
+    ASSERT_GT(bytes.size(), 240u);
+    // The block's dwSize, then its two record sizes.
+    const size_t block = 220;
+    bytes.replace(block, 4, "\xFF\xFF\xFF\x7F");
+    bytes.replace(block + 18, 4, "\xFF\xFF\xFF\xFF");
+    std::ofstream(record, std::ios::binary) << bytes;
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"printers"},
+                                                 {"settings", kOrcaPrinter},
+                                                 {"sheet", kOrcaPrinter}}) {
+        const HostRun run = Orcaui(args);
+        EXPECT_EQ(run.exitCode, kState) << args[0];
+        EXPECT_NE(run.err.find("printers.ini:5: "), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find("its block claims 2147483647 bytes"), std::string::npos) << run.err;
+    }
+}
+
 TEST_F(HostileInputTest, HostAndPlugInAgreeThatAMapOutsideTheDriverDirectoryIsNone) {
     ASSERT_EQ(Orcaui({"printers"}).exitCode, 0);
     const std::filesystem::path outside = Scratch() / "outside.lbpm";
