@@ -160,6 +160,21 @@ protected:
             EXPECT_GT(failed, 0);
         }
     }
+
+    // The settings file an export would replace stays whole on a full disk.
+    void FullDiskExport(const fs::path& disk) {
+        const fs::path state = disk / "state";
+        const fs::path file = disk / "kestrel.drvs";
+        ASSERT_EQ(On(state, {"printers"}).exitCode, 0);
+        std::ofstream(file, std::ios::binary) << "[Option]\r\nbtDarkness=9\r\n";
+        FillDisk(disk / "filler", 0);
+        const HostRun run = On(state, {"settings", kOrcaPrinter, "--export", file.string()});
+        fs::remove(disk / "filler");
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_NE(run.err.find("could not write " + file.string()), std::string::npos) << run.err;
+        EXPECT_EQ(ReadFile(file), "[Option]\r\nbtDarkness=9\r\n");
+        EXPECT_FALSE(fs::exists(file.string() + ".new.drvs"));
+    }
 };
 
 TEST_F(InterruptedSaveTest, AKillBeforeAnyStepLeavesTheOldOrTheNewStateAndTheNextRunSaves) {
@@ -210,6 +225,7 @@ TEST_F(InterruptedSaveTest, AFullDiskFailsTheSaveWithItsReasonAndKeepsThePreviou
             ::_exit(2);
         }
         FullDiskRuns(disk);
+        FullDiskExport(disk);
         ::_exit(::testing::Test::HasFailure() ? 1 : 0);
     }
     ::close(report[1]);
