@@ -210,6 +210,20 @@ TEST_F(InterruptedSaveTest, AKillBeforeAnyStepLeavesTheOldOrTheNewStateAndTheNex
     }
 }
 
+TEST_F(InterruptedSaveTest, WhatEarlierRunsLeftIsRemovedAndNeverStopsASave) {
+    ASSERT_EQ(Orcaui({"printers"}).exitCode, 0);
+    // Aside folders of earlier versions (one named with the process id a
+    // container's first process has), a generation never published, a link
+    // never renamed.
+    for (const char* folder : {".saving-1/settings", ".settings-old-1", "state-99/settings"})
+        fs::create_directories(State() / folder);
+    fs::create_directory_symlink("state-99", State() / "current.new");
+    const HostRun run = Orcaui({"sheet", kOrcaPrinter, "select 1017 5", "apply"});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(Leftovers(State()), std::set<std::string>{});
+    EXPECT_EQ(Setting(kOrcaPrinter, "btDarkness"), "5");
+}
+
 TEST_F(InterruptedSaveTest, AFullDiskFailsTheSaveWithItsReasonAndKeepsThePreviousState) {
     const fs::path disk = Scratch() / "disk";
     fs::create_directories(disk);
