@@ -12,7 +12,6 @@
 #include "printer_session.h"
 #include "settings/field_map.h"
 #include "settings/printer_models_table.h"
-#include "state_dir.h"
 #include "text/nocase.h"
 #include "text/utf.h"
 #include "text_table.h"
@@ -208,24 +207,12 @@ int AddPrinter(Host& host, const Arguments& args) {
     return kExitOk;
 }
 
-// The environment has no removal of its own: the state is saved from a copy
-// that leaves the printer out.
 int RemovePrinter(Host& host, const Arguments& args) {
     std::u16string name;
     if (auto failed = host.FindPrinter(args.positional[0], &name))
         return Report(*failed);
-    const platform::sim::Environment& env = host.Env();
-    platform::sim::Environment kept(env.Root());
-    kept.SetFacts(env.Facts());
-    for (const platform::sim::Driver& driver : env.Drivers())
-        kept.AddDriver(driver);
-    for (const platform::sim::Form& form : env.Forms())
-        kept.AddForm(form.info, form.number);
-    for (const Printer& printer : env.Printers()) {
-        if (printer.name != name)
-            kept.AddPrinter(printer);
-    }
-    if (auto failed = SaveState(kept, host.StateDirectory()))
+    host.Env().RemovePrinter(name);
+    if (auto failed = host.Save())
         return Report(*failed);
     // A printer added later under the same name starts with no jobs.
     if (auto failed = ForgetJobs(host.StateDirectory(), name))

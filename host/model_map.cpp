@@ -159,8 +159,13 @@ MaybeFailure InstallDriver(Environment& env, std::u16string_view name, std::u16s
                                        text::Utf16ToUtf8(*MapFileOf(driver)) +
                                        " lies outside its driver directory"};
     }
-    if (!text::ini::WriteString(*map, kMapSection, driver.name, model, env.Facts().ansiCodePage))
-        return Failure{kExitFailure, map->string() + ": the model map cannot be written"};
+    // The map goes into the state's next generation, published with the printer or not at all.
+    std::string error;
+    if (!env.StageDriverFiles(&error))
+        return Failure{kExitState, "the model map cannot be written: " + error};
+    const std::optional<std::filesystem::path> staged = MapPath(env, driver);
+    if (!text::ini::WriteString(*staged, kMapSection, driver.name, model, env.Facts().ansiCodePage))
+        return Failure{kExitFailure, staged->string() + ": the model map cannot be written"};
     return std::nullopt;
 }
 

@@ -3,9 +3,7 @@
 #include <cstdlib>
 #include <fstream>
 
-#include <unistd.h>
-
-#include "platform/sim/state_files.h"
+#include "platform/sim/state_generations.h"
 
 namespace orca::host {
 namespace {
@@ -14,9 +12,6 @@ namespace fs = std::filesystem;
 namespace state = platform::sim::state;
 
 constexpr char kAppFolder[] = "orcaui";
-// Inside the state directory, so that every rename stays on one file system.
-constexpr std::string_view kStagingFolder = ".saving";
-constexpr std::string_view kOldSettingsFolder = ".settings-old";
 
 fs::path AbsoluteFromEnvironment(const char* variable) {
     const char* value = std::getenv(variable);
@@ -41,11 +36,11 @@ fs::path DefaultStateDirectory() {
 
 std::unique_ptr<platform::sim::Environment> LoadState(const fs::path& dir, bool* firstRun,
                                                       Failure* failure) {
-    std::error_code ec;
-    *firstRun =
-        !fs::exists(dir / state::kPrintersFile, ec) && !fs::exists(dir / state::kSystemFile, ec);
+    state::RemoveLeftovers(dir);
+    *firstRun = !state::HasState(dir);
     // A first run fills only a new or empty directory: anything else is more
     // likely a mistyped --state than a place for the default printers.
+    std::error_code ec;
     if (*firstRun && fs::exists(dir, ec) && !fs::is_empty(dir, ec)) {
         *failure = StateFailure(dir,
                                 "holds files but no orcaui state; give a new or empty "
@@ -59,36 +54,10 @@ std::unique_ptr<platform::sim::Environment> LoadState(const fs::path& dir, bool*
     return env;
 }
 
-MaybeFailure SaveState(const platform::sim::Environment& env, const fs::path& dir) {
-    const std::string suffix = "-" + std::to_string(::getpid());
-    const fs::path staging = dir / (std::string(kStagingFolder) + suffix);
-    const fs::path oldSettings = dir / (std::string(kOldSettingsFolder) + suffix);
-    std::error_code ignored;
+MaybeFailure SaveState(platform::sim::Environment& env, const fs::path& dir) {
     std::string error;
-    if (!env.Save(staging, &error)) {
-        fs::remove_all(staging, ignored);
+    if (!env.Save(dir, &error))
         return StateFailure(dir, "cannot be saved: " + error);
-    }
-    std::error_code ec;
-    const auto move = [&ec](const fs::path& from, const fs::path& to) {
-        if (!ec)
-            fs::rename(from, to, ec);
-    };
-    // The settings records first: the new printers.ini names them.
-    const fs::path settings = dir / state::kSettingsFolder;
-    const bool hadSettings = fs::exists(settings, ignored);
-    if (hadSettings)
-        move(settings, oldSettings);
-    move(staging / state::kSettingsFolder, settings);
-    if (ec && hadSettings)
-        fs::rename(oldSettings, settings, ignored);
-    for (const char* file :
-         {state::kSystemFile, state::kDriversFile, state::kFormsFile, state::kPrintersFile})
-        move(staging / file, dir / file);
-    fs::remove_all(staging, ignored);
-    fs::remove_all(oldSettings, ignored);
-    if (ec)
-        return StateFailure(dir, "cannot be saved: " + ec.message());
     return std::nullopt;
 }
 

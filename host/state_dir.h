@@ -15,15 +15,16 @@ namespace orca::host {
 // variable gives an absolute directory.
 std::filesystem::path DefaultStateDirectory();
 
-// Loads the environment of dir. A missing or empty directory gets the
-// embedded default environment, saved there; *firstRun tells whether that
-// happened. A directory that holds other files but no state is refused.
+// Loads the environment of dir, locked by this run, after removing what an
+// interrupted run left there. A missing or empty directory gets the embedded
+// default environment, saved there; *firstRun tells whether that happened. A
+// directory that holds other files but no state is refused.
 std::unique_ptr<platform::sim::Environment> LoadState(const std::filesystem::path& dir,
                                                       bool* firstRun, Failure* failure);
 
-// Writes the environment aside, inside dir, then moves each file into place
-// with a rename: a failed save leaves the state as it was.
-MaybeFailure SaveState(const platform::sim::Environment& env, const std::filesystem::path& dir);
+// Publishes the environment as dir's new state in one step: a failed or
+// interrupted save leaves the state as it was.
+MaybeFailure SaveState(platform::sim::Environment& env, const std::filesystem::path& dir);
 
 // Replaces file with bytes written aside and renamed over it.
 MaybeFailure ReplaceFile(const std::filesystem::path& file, std::string_view bytes);

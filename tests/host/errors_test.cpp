@@ -52,14 +52,14 @@ TEST_F(ErrorsTest, FaultsAreToldWithTheirExitCodeAndChangeNothing) {
         {{"printer"}, kUsage, "orcaui printer add"},
     };
     ASSERT_EQ(Orcaui({"printers"}).exitCode, 0);
-    const std::string printers = ReadFile(State() / "printers.ini");
+    const std::string printers = ReadFile(StateFile("printers.ini"));
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.args));
         const HostRun run = Orcaui(c.args);
         EXPECT_EQ(run.exitCode, c.exitCode);
         EXPECT_TRUE(run.err.starts_with("orcaui: ")) << run.err;
         EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
-        EXPECT_EQ(ReadFile(State() / "printers.ini"), printers);
+        EXPECT_EQ(ReadFile(StateFile("printers.ini")), printers);
     }
 }
 
@@ -83,13 +83,13 @@ TEST_F(ErrorsTest, HelpNamesEveryExitCodeAndEnvironmentVariable) {
 
 TEST_F(ErrorsTest, UnreadableStateDirectoryIsRefusedAndLeftAlone) {
     ASSERT_EQ(Orcaui({"printers"}).exitCode, 0);
-    std::ofstream(State() / "printers.ini", std::ios::app) << "this line is no key\n";
-    const std::string broken = ReadFile(State() / "printers.ini");
+    std::ofstream(StateFile("printers.ini"), std::ios::app) << "this line is no key\n";
+    const std::string broken = ReadFile(StateFile("printers.ini"));
     const HostRun run = Orcaui({"printers"});
     EXPECT_EQ(run.exitCode, kState);
     EXPECT_NE(run.err.find("printers.ini:"), std::string::npos) << run.err;
     EXPECT_NE(run.err.find("expected \"key=value\""), std::string::npos) << run.err;
-    EXPECT_EQ(ReadFile(State() / "printers.ini"), broken);
+    EXPECT_EQ(ReadFile(StateFile("printers.ini")), broken);
 
     const std::filesystem::path notADirectory = Scratch() / "plain-file";
     std::ofstream(notADirectory) << "state\n";

@@ -26,7 +26,8 @@ TEST_F(FirstRunTest, DefaultStateIsMadeOnceWhereTheEnvironmentPointsAndThenReuse
         const HostRun first = RunHost({{"printers"}, {}, c.environment}, Scratch());
         ASSERT_EQ(first.exitCode, 0) << first.err;
         EXPECT_NE(first.err.find("new state"), std::string::npos) << first.err;
-        EXPECT_TRUE(std::filesystem::exists(Scratch() / c.stateUnderScratch / "printers.ini"));
+        EXPECT_TRUE(
+            std::filesystem::exists(Scratch() / c.stateUnderScratch / "current" / "printers.ini"));
         for (const char* line : {"Kestrel(ORCA)  Kestrel(ORCA)  ORCA      file:jobs/orca.prn",
                                  "Heron(ONYX)    Heron(ONYX)    ONYX      file:jobs/onyx.prn"})
             EXPECT_NE(first.out.find(line), std::string::npos) << first.out;

@@ -55,6 +55,10 @@ protected:
     }
 
     std::filesystem::path State() const { return dir_.Path() / "state"; }
+    // A file of the published state, by its path inside the state.
+    std::filesystem::path StateFile(const std::string& name) const {
+        return State() / "current" / name;
+    }
     std::filesystem::path Scratch() const { return dir_.Path(); }
 
 private:

@@ -29,13 +29,13 @@ TEST_F(HostileInputTest, ArgumentsThatWouldBreakTheStateAreRefused) {
         {{"sheet", kOrcaPrinter, "-i"}, kUsage, "no `end` closes the block"},
     };
     ASSERT_EQ(Orcaui({"printers"}).exitCode, 0);
-    const std::string printers = ReadFile(State() / "printers.ini");
+    const std::string printers = ReadFile(StateFile("printers.ini"));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
         const HostRun run = Orcaui(c.args, c.args.back() == "-i" ? unclosed : "");
         EXPECT_EQ(run.exitCode, c.exitCode);
         EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
-        EXPECT_EQ(ReadFile(State() / "printers.ini"), printers);
+        EXPECT_EQ(ReadFile(StateFile("printers.ini")), printers);
     }
     EXPECT_EQ(Orcaui({"printer", "remove", kOnyxPrinter}).exitCode, 0);
 }
@@ -65,25 +65,45 @@ TEST_F(HostileInputTest, DamagedStateFilesAreToldWithTheirLine) {
     ASSERT_EQ(Orcaui({"printers"}).exitCode, 0);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.content);
-        const std::string before = ReadFile(State() / c.file);
-        std::ofstream(State() / c.file, std::ios::binary) << c.content;
+        const std::string before = ReadFile(StateFile(c.file));
+        std::ofstream(StateFile(c.file), std::ios::binary) << c.content;
         const HostRun run = Orcaui({"printers"});
         EXPECT_EQ(run.exitCode, kState);
         EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
-        std::ofstream(State() / c.file, std::ios::binary) << before;
+        std::ofstream(StateFile(c.file), std::ios::binary) << before;
     }
 
     // A folder where printers.ini belongs is an error; an empty file is no printers.
-    std::filesystem::remove(State() / "printers.ini");
-    std::filesystem::create_directory(State() / "printers.ini");
+    std::filesystem::remove(StateFile("printers.ini"));
+    std::filesystem::create_directory(StateFile("printers.ini"));
     const HostRun folder = Orcaui({"printers"});
     EXPECT_EQ(folder.exitCode, kState);
     EXPECT_NE(folder.err.find("printers.ini: is not a file"), std::string::npos) << folder.err;
-    std::filesystem::remove(State() / "printers.ini");
-    std::ofstream(State() / "printers.ini").flush();
+    std::filesystem::remove(StateFile("printers.ini"));
+    std::ofstream(StateFile("printers.ini")).flush();
     const HostRun none = Orcaui({"printers"});
     EXPECT_EQ(none.exitCode, 0) << none.err;
     EXPECT_TRUE(none.out.starts_with("no printers")) << none.out;
+}
+
+TEST_F(HostileInputTest, AStoredBlockClaimingMoreThanItsFileIsToldWithItsLineNotLoaded) {
+    ASSERT_EQ(Orcaui({"sheet", kOrcaPrinter, "select 1017 5", "apply"}).exitCode, 0);
+    const std::filesystem::path record = StateFile("settings/printer1.bin");
+    std::string bytes = ReadFile(record);
+    ASSERT_GT(bytes.size(), 240u);
+    // The block's dwSize, then its two record sizes.
+    const size_t block = 220;
+    bytes.replace(block, 4, "\xFF\xFF\xFF\x7F");
+    bytes.replace(block + 18, 4, "\xFF\xFF\xFF\xFF");
+    std::ofstream(record, std::ios::binary) << bytes;
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"printers"},
+                                                 {"settings", kOrcaPrinter},
+                                                 {"sheet", kOrcaPrinter}}) {
+        const HostRun run = Orcaui(args);
+        EXPECT_EQ(run.exitCode, kState) << args[0];
+        EXPECT_NE(run.err.find("printers.ini:5: "), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find("its block claims 2147483647 bytes"), std::string::npos) << run.err;
+    }
 }
 
 TEST_F(HostileInputTest, HostAndPlugInAgreeThatAMapOutsideTheDriverDirectoryIsNone) {
@@ -93,7 +113,7 @@ TEST_F(HostileInputTest, HostAndPlugInAgreeThatAMapOutsideTheDriverDirectoryIsNo
     for (const std::string& map :
          {outside.string(), std::string("..\\..\\..\\..\\..\\..\\..\\") + "outside.lbpm"}) {
         SCOPED_TRACE(map);
-        std::ofstream(State() / "drivers.ini")
+        std::ofstream(StateFile("drivers.ini"))
             << "[Driver1]\nName=ORCA Kestrel\nDependentFile1=ORCAUI.dll\nDependentFile2=" << map
             << "\n\n[Driver2]\nName=ONYX Heron\nDependentFile1=labels.lbpm\n";
         const HostRun run = Orcaui({"printers"});

@@ -16,7 +16,7 @@ std::string StockList(const HostRun& sheet) {
 
 TEST_F(PrintersTest, ADriverKeepsTheModelOfItsPrinters) {
     ASSERT_EQ(Orcaui({"printers"}).exitCode, 0);
-    const std::string map = ReadFile(State() / "Windows/system32/spool/drivers/x64/3/labels.lbpm");
+    const std::string map = ReadFile(StateFile("Windows/system32/spool/drivers/x64/3/labels.lbpm"));
     const HostRun refused =
         Orcaui({"printer", "add", "Dock", "--driver", "ONYX Heron", "--model", "Kestrel(ORCA)"});
     EXPECT_EQ(refused.exitCode, kUsage);
@@ -24,7 +24,7 @@ TEST_F(PrintersTest, ADriverKeepsTheModelOfItsPrinters) {
                                "printers \"Heron(ONYX)\""),
               std::string::npos)
         << refused.err;
-    EXPECT_EQ(ReadFile(State() / "Windows/system32/spool/drivers/x64/3/labels.lbpm"), map);
+    EXPECT_EQ(ReadFile(StateFile("Windows/system32/spool/drivers/x64/3/labels.lbpm")), map);
     EXPECT_EQ(Setting(kOnyxPrinter, "dmDeviceName"), "Heron(ONYX)");
     EXPECT_NE(Orcaui({"printers"}).out.find("Heron(ONYX)    Heron(ONYX)    ONYX"),
               std::string::npos);

@@ -29,6 +29,20 @@ TEST_F(SettingsFileTest, SettingsCopyToAPrinterOfTheSameLanguage) {
     EXPECT_EQ(Setting("Dock 2", "dmCopies"), "3");
 }
 
+TEST_F(SettingsFileTest, AnExportReplacesTheOldFileWholeAndLeavesNothingBeside) {
+    const std::filesystem::path file = Scratch() / "k.drvs";
+    std::ofstream(file, std::ios::binary) << "[Stale]\r\nKey=1\r\n";
+    const HostRun run = Orcaui({"settings", kOrcaPrinter, "--export", file.string()});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const std::string written = ReadFile(file);
+    EXPECT_EQ(written.find("Stale"), std::string::npos) << written;
+    EXPECT_NE(written.find("btDarkness="), std::string::npos) << written;
+    size_t files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(Scratch()))
+        files += entry.path().extension() == ".drvs";
+    EXPECT_EQ(files, 1u);
+}
+
 TEST_F(SettingsFileTest, RefusalsTellWhyWithTheirExitCodeAndChangeNothing) {
     ASSERT_EQ(
         Orcaui({"settings", kOrcaPrinter, "--export", (Scratch() / "k.drvs").string()}).exitCode,

@@ -34,11 +34,11 @@ TEST_F(SheetTest, ChangeWithoutApplyIsDroppedWithANote) {
 
 TEST_F(SheetTest, FailingCommandKeepsTheStateAsItWas) {
     ASSERT_EQ(Orcaui({"printers"}).exitCode, 0);
-    const std::string printersBefore = ReadFile(State() / "printers.ini");
+    const std::string printersBefore = ReadFile(StateFile("printers.ini"));
     const HostRun run =
         Orcaui({"sheet", kOrcaPrinter, kToDithering, kNoDithering, "apply", "click 4242"});
     EXPECT_EQ(run.exitCode, kRefused);
-    EXPECT_EQ(ReadFile(State() / "printers.ini"), printersBefore);
+    EXPECT_EQ(ReadFile(StateFile("printers.ini")), printersBefore);
     EXPECT_EQ(Setting(kOrcaPrinter, kDithering), "1");
 }
 

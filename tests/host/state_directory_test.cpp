@@ -79,7 +79,7 @@ TEST_F(StateDirectoryTest, ParallelRunsKeepEveryChange) {
 
 TEST_F(StateDirectoryTest, RunWaitsForTheLockAndGivesUpWithItsOwnExitCode) {
     ASSERT_EQ(Orcaui({"printers"}).exitCode, 0);
-    const std::string printers = ReadFile(State() / "printers.ini");
+    const std::string printers = ReadFile(StateFile("printers.ini"));
     // Not inherited by the runs, which would hold the lock themselves.
     const int held = ::open(State().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     ASSERT_EQ(::flock(held, LOCK_EX), 0);
@@ -88,7 +88,7 @@ TEST_F(StateDirectoryTest, RunWaitsForTheLockAndGivesUpWithItsOwnExitCode) {
                                 {{"ORCAUI_LOCK_TIMEOUT", "0"}});
     EXPECT_EQ(busy.exitCode, kBusy);
     EXPECT_NE(busy.err.find("another orcaui run still uses it"), std::string::npos) << busy.err;
-    EXPECT_EQ(ReadFile(State() / "printers.ini"), printers);
+    EXPECT_EQ(ReadFile(StateFile("printers.ini")), printers);
 
     // Let go while the next run waits: it goes on.
     std::thread release([held] {
@@ -153,7 +153,7 @@ TEST_F(StateDirectoryTest, OnlyANewOrEmptyFolderBecomesAStateDirectory) {
     const fs::path empty = Scratch() / "empty";
     fs::create_directories(empty);
     EXPECT_EQ(RunHost({{"--state", empty.string(), "printers"}, {}, {}}, Scratch()).exitCode, 0);
-    EXPECT_TRUE(fs::exists(empty / "printers.ini"));
+    EXPECT_TRUE(fs::exists(empty / "current" / "printers.ini"));
 
     // An unset shell variable as the directory.
     for (const std::vector<std::string>& args :

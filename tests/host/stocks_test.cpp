@@ -45,7 +45,7 @@ TEST_F(StocksTest, FormsMadeOnTheStocksTabAreTheOptionPagesStocksInTheNextRuns) 
         const HostRun added = stocks({"type 1088 'Label 50'", "type 1089 500", "type 1026 300",
                                       "click IDC_STOCKS_BUTTON_SAVE"});
         ASSERT_EQ(added.exitCode, 0) << added.err;
-        const std::string forms = ReadFile(State() / "forms.ini");
+        const std::string forms = ReadFile(StateFile("forms.ini"));
         EXPECT_TRUE(Has(forms, "Name=Custom Paper-Label 50\n") && Has(forms, "Size=50000,30000\n"))
             << forms;
         EXPECT_TRUE(Has(optionStocks(),
@@ -54,12 +54,12 @@ TEST_F(StocksTest, FormsMadeOnTheStocksTabAreTheOptionPagesStocksInTheNextRuns) 
         const HostRun changed = stocks({"select 1082 'Custom Paper-Label 50'", "type 1089 600",
                                         "click IDC_STOCKS_BUTTON_SAVE"});
         ASSERT_EQ(changed.exitCode, 0) << changed.err;
-        EXPECT_TRUE(Has(ReadFile(State() / "forms.ini"), "Size=60000,30000"));
+        EXPECT_TRUE(Has(ReadFile(StateFile("forms.ini")), "Size=60000,30000"));
 
         const HostRun deleted =
             stocks({"select 1082 'Custom Paper-Label 50'", "click IDC_STOCKS_BUTTON_DELETE"});
         ASSERT_EQ(deleted.exitCode, 0) << deleted.err;
-        EXPECT_FALSE(Has(ReadFile(State() / "forms.ini"), "Label 50"));
+        EXPECT_FALSE(Has(ReadFile(StateFile("forms.ini")), "Label 50"));
         EXPECT_FALSE(Has(optionStocks(), "Label 50"));
     }
 }
@@ -73,7 +73,7 @@ TEST_F(StocksTest, ARefusedSaveIsShownAndTheDefaultFormCannotBeDeleted) {
     const HostRun undeletable = Orcaui(
         {"sheet", kOrcaPrinter, "--printer-sheet", "tab Stocks", "click IDC_STOCKS_BUTTON_DELETE"});
     EXPECT_EQ(undeletable.exitCode, kRefused);
-    EXPECT_TRUE(Has(ReadFile(State() / "forms.ini"), "Name=Custom Paper-Kestrel"));
+    EXPECT_TRUE(Has(ReadFile(StateFile("forms.ini")), "Name=Custom Paper-Kestrel"));
 }
 
 }  // namespace

@@ -128,6 +128,34 @@ TEST(StateDirectory, RoundTripsThroughSaveAndLoad) {
               "[PrinterMap]\r\nONYX Heron=Heron(ONYX)\r\n");
 }
 
+TEST(StateDirectory, EarlierLayoutLoadsAndItsNextSaveMovesItIntoAGeneration) {
+    testsupport::TempDirectory state;
+    // The state files and the driver directories in the directory itself.
+    const std::unique_ptr<Environment> made = Environment::CreateDefault(state.Path());
+    std::string error;
+    const std::optional<sim::StateFiles> files = made->Files(&error);
+    ASSERT_TRUE(files) << error;
+    for (const auto& [name, bytes] : *files) {
+        std::filesystem::create_directories((state.Path() / name).parent_path());
+        WriteText(state.Path() / name, bytes);
+    }
+    const std::unique_ptr<Environment> loaded = Environment::Load(state.Path(), &error);
+    ASSERT_NE(loaded, nullptr) << error;
+    ExpectSameEnvironment(*made, *loaded);
+
+    ASSERT_TRUE(loaded->Save(state.Path(), &error)) << error;
+    EXPECT_TRUE(std::filesystem::is_symlink(state.Path() / "current"));
+    for (const char* earlier :
+         {"system.ini", "drivers.ini", "printers.ini", "forms.ini", "settings", "Windows"})
+        EXPECT_FALSE(std::filesystem::exists(state.Path() / earlier)) << earlier;
+    const std::unique_ptr<Environment> again = Environment::Load(state.Path(), &error);
+    ASSERT_NE(again, nullptr) << error;
+    ExpectSameEnvironment(*made, *again);
+    EXPECT_NE(ReadText(again->DriverDirectory(sim::kEnvironmentX64) / "labels.lbpm")
+                  .find("ORCA Kestrel=Kestrel(ORCA)"),
+              std::string::npos);
+}
+
 TEST(StateDirectory, EmbeddedDefaultServesAnOrcaAndAnOnyxPrinterThroughTheirModelMap) {
     testsupport::TempDirectory state;
     std::string error;
@@ -237,7 +265,7 @@ TEST(StateDirectory, MalformedStateNamesTheFileAndLine) {
         testsupport::TempDirectory state;
         std::string made;
         ASSERT_TRUE(Environment::CreateDefault(state.Path())->Save(state.Path(), &made)) << made;
-        WriteText(state.Path() / c.file, c.content);
+        WriteText(state.Path() / "current" / c.file, c.content);
         std::string error;
         EXPECT_EQ(Environment::Load(state.Path(), &error), nullptr) << c.content;
         EXPECT_NE(error.find(std::string(c.file) + ":"), std::string::npos) << error;
@@ -245,16 +273,44 @@ TEST(StateDirectory, MalformedStateNamesTheFileAndLine) {
     }
 }
 
+// A record with a private block of the given size whose first four bytes claim `claim`.
+std::string RecordWithBlock(uint16_t blockSize, uint32_t claim) {
+    std::vector<uint8_t> record = sim::MakePublicRecord(u"P", 1, u"Letter");
+    record[70] = uint8_t(blockSize);
+    record[71] = uint8_t(blockSize >> 8);
+    record.resize(record.size() + blockSize, 0xFF);
+    for (size_t i = 0; i < 4 && i < blockSize; ++i)
+        record[sim::kPublicRecordSize + i] = uint8_t(claim >> (8 * i));
+    return {record.begin(), record.end()};
+}
+
 TEST(StateDirectory, RefusesASettingsRecordWhoseSizesDoNotAddUp) {
+    struct Case {
+        std::string record;
+        const char* message;
+    };
+    const Case cases[] = {
+        {std::string(300, '\0'), "its sizes do not add up"},
+        {RecordWithBlock(8, 9), "its block claims 9 bytes, the file holds 8"},
+        {RecordWithBlock(8, 0x7FFFFFFF), "its block claims 2147483647 bytes"},
+        {RecordWithBlock(0xFFFF, 0xFFFFFFFF), "the file holds 65535"},
+    };
     testsupport::TempDirectory state;
     std::filesystem::create_directories(state.Path() / "settings");
-    WriteText(state.Path() / "settings" / "p.bin", std::string(300, '\0'));
     WriteText(state.Path() / "printers.ini",
               "[Printer1]\nName=P\nDriver=D\nSettings=settings/p.bin\n");
     std::string error;
-    EXPECT_EQ(Environment::Load(state.Path(), &error), nullptr);
-    EXPECT_NE(error.find("printers.ini:4:"), std::string::npos) << error;
-    EXPECT_NE(error.find("not a settings record"), std::string::npos) << error;
+    for (const Case& c : cases) {
+        WriteText(state.Path() / "settings" / "p.bin", c.record);
+        EXPECT_EQ(Environment::Load(state.Path(), &error), nullptr);
+        EXPECT_NE(error.find("printers.ini:4:"), std::string::npos) << error;
+        EXPECT_NE(error.find(c.message), std::string::npos) << error;
+    }
+    // A block that claims no more than the file holds loads.
+    for (uint32_t claim : {8u, 2u}) {
+        WriteText(state.Path() / "settings" / "p.bin", RecordWithBlock(8, claim));
+        EXPECT_NE(Environment::Load(state.Path(), &error), nullptr) << error;
+    }
 
     EXPECT_EQ(Environment::Load(state.Path() / "missing", &error), nullptr);
     EXPECT_NE(error.find("not a directory"), std::string::npos) << error;
@@ -279,7 +335,7 @@ TEST(StateDirectory, ValueThatWouldNotReadBackIsRefusedBeforeAnythingIsWritten) 
     const std::unique_ptr<Environment> env = Environment::CreateDefault(state.Path());
     std::string error;
     ASSERT_TRUE(env->Save(state.Path(), &error)) << error;
-    const std::string printers = ReadText(state.Path() / "printers.ini");
+    const std::string printers = ReadText(state.Path() / "current" / "printers.ini");
     for (const char16_t* driver : {u"", u"two\nlines", u" padded", u"bell\a"}) {
         Environment changed(state.Path());
         for (const sim::Driver& d : env->Drivers())
@@ -291,7 +347,7 @@ TEST(StateDirectory, ValueThatWouldNotReadBackIsRefusedBeforeAnythingIsWritten) 
         error.clear();
         EXPECT_FALSE(changed.Save(state.Path(), &error)) << text::Utf16ToUtf8(driver);
         EXPECT_NE(error.find("printers.ini"), std::string::npos) << error;
-        EXPECT_EQ(ReadText(state.Path() / "printers.ini"), printers);
+        EXPECT_EQ(ReadText(state.Path() / "current" / "printers.ini"), printers);
     }
 }
 

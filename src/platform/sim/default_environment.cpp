@@ -40,23 +40,27 @@ constexpr DefaultPrinter kPrinters[] = {
 
 std::unique_ptr<Environment> Environment::CreateDefault(const std::filesystem::path& root) {
     auto env = std::make_unique<Environment>(root);
+    env->AddDefaults();
+    return env;
+}
+
+void Environment::AddDefaults() {
     std::error_code ec;
-    std::filesystem::create_directories(root / "jobs", ec);
-    env->WriteDriverFile(kEnvironmentX64, kModelMapFile, kModelMap);
+    std::filesystem::create_directories(Root() / "jobs", ec);
+    WriteDriverFile(kEnvironmentX64, kModelMapFile, kModelMap);
     const std::vector<Paper> papers = LabelPapers();
     const Paper& first = papers.front();
     for (const DefaultPrinter& p : kPrinters) {
-        env->AddDriver(Driver{.name = p.driver,
-                              .environment = kEnvironmentX64,
-                              .dependentFiles = {u"ORCAUI.dll", kModelMapFile}});
-        env->AddPrinter(Printer{.name = p.name,
-                                .driverName = p.driver,
-                                .portName = p.port,
-                                .settings = MakePublicRecord(p.name, first.number, first.name),
-                                .perUserSettingsSize = 0,
-                                .papers = papers});
+        AddDriver(Driver{.name = p.driver,
+                         .environment = kEnvironmentX64,
+                         .dependentFiles = {u"ORCAUI.dll", kModelMapFile}});
+        AddPrinter(Printer{.name = p.name,
+                           .driverName = p.driver,
+                           .portName = p.port,
+                           .settings = MakePublicRecord(p.name, first.number, first.name),
+                           .perUserSettingsSize = 0,
+                           .papers = papers});
     }
-    return env;
 }
 
 }  // namespace orca::platform::sim

@@ -29,7 +29,9 @@ void Upsert(std::vector<T>& items, T item, Same same) {
 
 }  // namespace
 
-Environment::Environment(const std::filesystem::path& root)
+Environment::Environment(const std::filesystem::path& root) : Environment(root, root) {}
+
+Environment::Environment(const std::filesystem::path& root, const std::filesystem::path& systemRoot)
     : world_(std::make_unique<World>()),
       spooler_(std::make_unique<SimSpooler>(*world_)),
       registry_(std::make_unique<SimRegistry>(*world_)),
@@ -37,10 +39,11 @@ Environment::Environment(const std::filesystem::path& root)
       files_(std::make_unique<SimFiles>(*world_)),
       process_(std::make_unique<SimProcess>(*world_)) {
     world_->root = root;
+    world_->systemRoot = systemRoot;
     world_->temp = TempDirectoryOf(root);
     if (!root.empty()) {
         std::error_code ec;
-        std::filesystem::create_directories(SystemDirectoryOf(root), ec);
+        std::filesystem::create_directories(SystemDirectoryOf(systemRoot), ec);
         std::filesystem::create_directories(TempDirectoryOf(root), ec);
     }
     ports_ = Ports{.spooler = spooler_.get(),
@@ -54,10 +57,18 @@ Environment::Environment(const std::filesystem::path& root)
 Environment::~Environment() {
     Environment* self = this;
     installed.compare_exchange_strong(self, nullptr);
+    std::error_code ignored;
+    if (!staged_.empty())
+        std::filesystem::remove_all(staged_, ignored);
 }
 
 const std::filesystem::path& Environment::Root() const {
     return world_->root;
+}
+
+std::filesystem::path Environment::SystemRoot() const {
+    std::lock_guard lock(world_->mutex);
+    return world_->systemRoot;
 }
 
 std::filesystem::path Environment::TempDirectory() const {
@@ -82,6 +93,13 @@ void Environment::AddPrinter(Printer printer) {
            [&name](const Printer& p) { return text::EqualsNoCase(p.name, name); });
 }
 
+bool Environment::RemovePrinter(std::u16string_view name) {
+    std::lock_guard lock(world_->mutex);
+    return std::erase_if(world_->printers, [name](const Printer& p) {
+               return text::EqualsNoCase(p.name, name);
+           }) != 0;
+}
+
 void Environment::AddDriver(Driver driver) {
     std::lock_guard lock(world_->mutex);
     const Driver key = driver;
@@ -92,11 +110,19 @@ void Environment::AddDriver(Driver driver) {
 }
 
 std::filesystem::path Environment::DriverDirectory(std::u16string_view environment) const {
-    return DriverDirectoryOf(world_->root, environment);
+    return DriverDirectoryOf(SystemRoot(), environment);
+}
+
+void Environment::UseSystemRoot(const std::filesystem::path& systemRoot) {
+    std::lock_guard lock(world_->mutex);
+    world_->systemRoot = systemRoot;
 }
 
 bool Environment::WriteDriverFile(std::u16string_view environment, std::u16string_view fileName,
                                   std::string_view bytes) {
+    std::string ignored;
+    if (!StageDriverFiles(&ignored))
+        return false;
     const std::filesystem::path directory = DriverDirectory(environment);
     std::error_code ec;
     std::filesystem::create_directories(directory, ec);

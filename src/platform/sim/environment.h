@@ -30,12 +30,16 @@ public:
     // An empty environment whose directories (Windows, system, temporary and
     // driver directories) live under root; they are created when missing.
     explicit Environment(const std::filesystem::path& root);
-    // Uninstalls itself when installed.
+    // Uninstalls itself when installed, and removes a next generation it
+    // staged but never published.
     ~Environment();
     Environment(const Environment&) = delete;
     Environment& operator=(const Environment&) = delete;
 
     const std::filesystem::path& Root() const;
+    // Where the Windows directory lives: the root, or for a loaded state the
+    // generation that holds its driver files.
+    std::filesystem::path SystemRoot() const;
     // The temporary directory: Temp under the root, unless moved elsewhere
     // (a host on a read-only root gives one of its own).
     std::filesystem::path TempDirectory() const;
@@ -49,11 +53,20 @@ public:
     // Building. A printer or driver replaces the one of the same name (and
     // environment, for drivers).
     void AddPrinter(Printer printer);
+    // False when there is no printer of that name (letter case ignored).
+    bool RemovePrinter(std::u16string_view name);
     void AddDriver(Driver driver);
-    // Writes a file into the driver directory of an environment name.
+    // Writes a file into the driver directory of an environment name (for a
+    // loaded state, into its next generation: see StageDriverFiles).
     bool WriteDriverFile(std::u16string_view environment, std::u16string_view fileName,
                          std::string_view bytes);
     std::filesystem::path DriverDirectory(std::u16string_view environment) const;
+    // For an environment loaded from a state directory: moves its driver
+    // directories into the state's next generation, a copy of the published
+    // ones, so that what is written there from now on is published by the
+    // next save and by nothing else. Does nothing for other environments, or
+    // when done already; false with *error when the copy cannot be made.
+    bool StageDriverFiles(std::string* error);
     // Adds a form of any kind to the database, with the given paper number or
     // (0) the next free one. False when the name exists or the measures are
     // unsound.
@@ -71,28 +84,38 @@ public:
     // write failed is among the finished jobs too, with what it sent.
     std::vector<JobFailure> FailedJobs() const;
 
-    // Reads the environment of a state directory; null with *error naming
-    // the file and line of the first fault.
+    // Reads the published state of a state directory; null with *error
+    // naming the file and line of the first fault.
     static std::unique_ptr<Environment> Load(const std::filesystem::path& stateDir,
                                              std::string* error);
     // The same from a state's files in memory, over no root directory.
     static std::unique_ptr<Environment> LoadFiles(const StateFiles& files, std::string* error);
-    // Writes the environment into a state directory (its driver directories
-    // too, when the directory is not the environment's root). Nothing is
-    // written when a value would not read back.
-    bool Save(const std::filesystem::path& stateDir, std::string* error) const;
+    // Writes the environment, with its driver directories, as a new
+    // generation of a state directory and publishes it in one step: a failure
+    // or an interruption leaves the directory's state as it was. Nothing is
+    // written when a value would not read back. Other runs must be kept out
+    // of the directory meanwhile.
+    bool Save(const std::filesystem::path& stateDir, std::string* error);
     // The state files a save writes, or none when a value would not read back.
     std::optional<StateFiles> Files(std::string* error) const;
     // The embedded environment of a first run: an ORCA and an ONYX printer
     // whose jobs go to files under root/jobs.
     static std::unique_ptr<Environment> CreateDefault(const std::filesystem::path& root);
     // Loads the state directory; one without state gets the embedded
-    // environment, saved there.
+    // environment, saved there as its first generation.
     static std::unique_ptr<Environment> LoadOrCreate(const std::filesystem::path& stateDir,
                                                      std::string* error);
 
 private:
+    Environment(const std::filesystem::path& root, const std::filesystem::path& systemRoot);
+    void AddDefaults();
+    void UseSystemRoot(const std::filesystem::path& systemRoot);
+
     std::unique_ptr<World> world_;
+    // The state directory the environment was loaded from, and the next
+    // generation staged there; empty when none.
+    std::filesystem::path stateDir_;
+    std::filesystem::path staged_;
     std::unique_ptr<SimSpooler> spooler_;
     std::unique_ptr<SimRegistry> registry_;
     std::unique_ptr<SimSystem> system_;

@@ -1,6 +1,6 @@
 // The few calls of the simulated environment that differ between the systems
-// it runs on: opening a file by its native path and a TCP connection for a
-// printer's tcp: port.
+// it runs on: opening a file by its native path, forcing a file onto the disk,
+// ending the process at once, and a TCP connection for a printer's tcp: port.
 #pragma once
 
 #include <cstdint>
@@ -14,6 +14,13 @@ namespace orca::platform::sim {
 
 // fopen of a native path (wide on Windows); null with errno set on failure.
 std::FILE* OpenNativeFile(const std::filesystem::path& file, const char* mode);
+
+// Forces what was written to a file, or to a folder's entries, onto the disk;
+// false with errno set on failure.
+bool SyncToDisk(const std::filesystem::path& entry);
+
+// Ends the process at once, as a kill does: nothing runs on its way out.
+[[noreturn]] void EndProcessNow();
 
 class TcpConnection {
 public:

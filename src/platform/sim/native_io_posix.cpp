@@ -1,4 +1,6 @@
+#include <fcntl.h>
 #include <netdb.h>
+#include <signal.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -39,6 +41,23 @@ private:
 
 std::FILE* OpenNativeFile(const std::filesystem::path& file, const char* mode) {
     return std::fopen(file.c_str(), mode);
+}
+
+bool SyncToDisk(const std::filesystem::path& entry) {
+    const int descriptor = ::open(entry.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) {
+        return false;
+    }
+    const bool synced = ::fsync(descriptor) == 0;
+    const int error = errno;
+    ::close(descriptor);
+    errno = error;
+    return synced;
+}
+
+void EndProcessNow() {
+    ::kill(::getpid(), SIGKILL);
+    ::_exit(128 + SIGKILL);
 }
 
 std::unique_ptr<TcpConnection> ConnectTcp(const std::string& host, uint16_t port, uint32_t* error) {

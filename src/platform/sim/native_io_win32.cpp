@@ -2,7 +2,11 @@
 // ws2tcpip.h needs winsock2.h first.
 #include <ws2tcpip.h>
 
+#include <windows.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <cstdlib>
 
 #include "platform/sim/native_io.h"
 #include "platform/sim/tcp_connect.h"
@@ -47,6 +51,32 @@ bool StartWinsock() {
 std::FILE* OpenNativeFile(const std::filesystem::path& file, const char* mode) {
     const std::string narrow(mode);
     return _wfopen(file.c_str(), std::wstring(narrow.begin(), narrow.end()).c_str());
+}
+
+// A folder's entries need no flush: the file system journals them itself.
+bool SyncToDisk(const std::filesystem::path& entry) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(entry, ec)) {
+        return true;
+    }
+    const HANDLE file = CreateFileW(entry.c_str(), GENERIC_WRITE,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        errno = EIO;
+        return false;
+    }
+    const bool synced = FlushFileBuffers(file) != 0;
+    CloseHandle(file);
+    if (!synced) {
+        errno = EIO;
+    }
+    return synced;
+}
+
+void EndProcessNow() {
+    TerminateProcess(GetCurrentProcess(), 137);
+    std::abort();
 }
 
 std::unique_ptr<TcpConnection> ConnectTcp(const std::string& host, uint16_t port, uint32_t* error) {

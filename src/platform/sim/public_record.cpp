@@ -51,6 +51,16 @@ bool RecordSizesConsistent(std::span<const uint8_t> record) {
            LoadU16(record, kSize) >= kFields;
 }
 
+BlockExtent PrivateBlockExtent(std::span<const uint8_t> record) {
+    const uint32_t held = LoadU16(record, kDriverExtra);
+    if (held < 4) {
+        return {.claimed = 0, .held = held};
+    }
+    const size_t at = LoadU16(record, kSize);
+    return {.claimed = uint32_t(LoadU16(record, at)) | uint32_t(LoadU16(record, at + 2)) << 16,
+            .held = held};
+}
+
 std::vector<uint8_t> MakePublicRecord(std::u16string_view deviceName, uint16_t paperNumber,
                                       std::u16string_view formName) {
     std::vector<uint8_t> record(kPublicRecordSize);

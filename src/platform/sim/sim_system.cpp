@@ -20,12 +20,12 @@ uint32_t AnswerDirectory(const std::filesystem::path& root, const std::filesyste
 
 uint32_t SimSystem::SystemDirectory(std::u16string* path, uint32_t bufferChars) {
     std::lock_guard lock(world_.mutex);
-    return AnswerDirectory(world_.root, SystemDirectoryOf(world_.root), path, bufferChars);
+    return AnswerDirectory(world_.root, SystemDirectoryOf(world_.systemRoot), path, bufferChars);
 }
 
 uint32_t SimSystem::WindowsDirectory(std::u16string* path, uint32_t bufferChars) {
     std::lock_guard lock(world_.mutex);
-    return AnswerDirectory(world_.root, WindowsDirectoryOf(world_.root), path, bufferChars);
+    return AnswerDirectory(world_.root, WindowsDirectoryOf(world_.systemRoot), path, bufferChars);
 }
 
 Wow64Answer SimSystem::QueryWow64() {

@@ -6,6 +6,7 @@
 #include "platform/sim/public_record.h"
 #include "platform/sim/sim_spooler.h"
 #include "platform/sim/state_files.h"
+#include "platform/sim/state_generations.h"
 #include "platform/sim/state_ini.h"
 #include "platform/sim/state_source.h"
 #include "text/nocase.h"
@@ -153,6 +154,14 @@ bool LoadPrinter(const StateSection& section, const StateSource& source, Environ
                 r.LineOf(state::kSettings),
                 source.Describe(blob) + " is not a settings record (its sizes do not add up)");
         }
+        // The plug-in would be handed a block larger than the bytes behind it.
+        if (const BlockExtent block = PrivateBlockExtent(printer.settings);
+            block.claimed > block.held) {
+            return r.Fail(r.LineOf(state::kSettings),
+                          source.Describe(blob) + " is not a settings record (its block claims " +
+                              std::to_string(block.claimed) + " bytes, the file holds " +
+                              std::to_string(block.held) + ")");
+        }
     }
     const auto printers = env->Printers();
     if (std::ranges::any_of(printers, [&printer](const Printer& p) {
@@ -254,13 +263,15 @@ bool LoadFrom(const StateSource& source, Environment* env, std::string* error) {
 
 std::unique_ptr<Environment> Environment::Load(const std::filesystem::path& stateDir,
                                                std::string* error) {
+    const std::filesystem::path folder = state::StateFolder(stateDir);
     std::error_code ec;
-    if (!std::filesystem::is_directory(stateDir, ec)) {
-        *error = stateDir.string() + ": not a directory";
+    if (!std::filesystem::is_directory(folder, ec)) {
+        *error = folder.string() + ": not a directory";
         return nullptr;
     }
-    auto env = std::make_unique<Environment>(stateDir);
-    return LoadFrom(DirectorySource(stateDir), env.get(), error) ? std::move(env) : nullptr;
+    std::unique_ptr<Environment> env(new Environment(stateDir, folder));
+    env->stateDir_ = stateDir;
+    return LoadFrom(DirectorySource(folder), env.get(), error) ? std::move(env) : nullptr;
 }
 
 std::unique_ptr<Environment> Environment::LoadFiles(const StateFiles& files, std::string* error) {
@@ -270,14 +281,18 @@ std::unique_ptr<Environment> Environment::LoadFiles(const StateFiles& files, std
 
 std::unique_ptr<Environment> Environment::LoadOrCreate(const std::filesystem::path& stateDir,
                                                        std::string* error) {
+    if (state::HasState(stateDir))
+        return Load(stateDir, error);
     std::error_code ec;
-    if (!std::filesystem::exists(stateDir / state::kPrintersFile, ec) &&
-        !std::filesystem::exists(stateDir / state::kSystemFile, ec)) {
-        std::filesystem::create_directories(stateDir, ec);
-        auto env = CreateDefault(stateDir);
-        return env->Save(stateDir, error) ? std::move(env) : nullptr;
-    }
-    return Load(stateDir, error);
+    std::filesystem::create_directories(stateDir, ec);
+    const std::optional<std::filesystem::path> generation = state::NewGeneration(stateDir, error);
+    if (!generation)
+        return nullptr;
+    std::unique_ptr<Environment> env(new Environment(stateDir, *generation));
+    env->stateDir_ = stateDir;
+    env->staged_ = *generation;
+    env->AddDefaults();
+    return env->Save(stateDir, error) ? std::move(env) : nullptr;
 }
 
 }  // namespace orca::platform::sim

@@ -1,8 +1,12 @@
 // Writing an environment into a state directory (format in STATE.md).
+#include <algorithm>
 #include <fstream>
+#include <iterator>
 
 #include "platform/sim/environment.h"
+#include "platform/sim/state_disk.h"
 #include "platform/sim/state_files.h"
+#include "platform/sim/state_generations.h"
 #include "platform/sim/state_ini.h"
 #include "platform/sim/world.h"
 #include "text/utf.h"
@@ -104,15 +108,60 @@ std::vector<StateSection> FormSections(const std::vector<Form>& forms) {
     return sections;
 }
 
-bool WriteFile(const std::filesystem::path& file, const std::string& bytes) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), std::streamsize(bytes.size()));
-    return static_cast<bool>(out.flush());
+namespace fs = std::filesystem;
+
+// Copies the Windows directory under from (when there is one) to under to:
+// folders and regular files, which is all the driver directories hold.
+bool CopyWindowsDirectory(const fs::path& from, const fs::path& to, std::string* error) {
+    const fs::path source = WindowsDirectoryOf(from);
+    std::error_code ec;
+    if (!fs::is_directory(source, ec))
+        return true;
+    if (!disk::MakeFolder(WindowsDirectoryOf(to), error))
+        return false;
+    for (fs::recursive_directory_iterator it(source, ec), end; !ec && it != end; it.increment(ec)) {
+        const fs::path target = WindowsDirectoryOf(to) / fs::relative(it->path(), source, ec);
+        if (it->is_directory(ec)) {
+            if (!disk::MakeFolder(target, error))
+                return false;
+            continue;
+        }
+        if (!it->is_regular_file(ec))
+            continue;
+        std::ifstream in(it->path(), std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+        if (!in.good() && !in.eof()) {
+            *error = it->path().string() + ": cannot be read";
+            return false;
+        }
+        if (!disk::WriteFile(target, bytes, error))
+            return false;
+    }
+    if (ec) {
+        *error = source.string() + ": " + ec.message();
+        return false;
+    }
+    return true;
 }
 
-bool SameDirectory(const std::filesystem::path& a, const std::filesystem::path& b) {
-    std::error_code ec;
-    return std::filesystem::equivalent(a, b, ec);
+// A new generation of dir holding a copy of the Windows directory under systemRoot.
+std::optional<fs::path> CopiedGeneration(const fs::path& dir, const fs::path& systemRoot,
+                                         std::string* error) {
+    std::optional<fs::path> generation = state::NewGeneration(dir, error);
+    if (generation && !CopyWindowsDirectory(systemRoot, *generation, error)) {
+        std::error_code ignored;
+        fs::remove_all(*generation, ignored);
+        return std::nullopt;
+    }
+    return generation;
+}
+
+bool WriteStateFiles(const fs::path& generation, const StateFiles& files, std::string* error) {
+    if (!disk::MakeFolder(generation / state::kSettingsFolder, error))
+        return false;
+    return std::ranges::all_of(files, [&](const auto& file) {
+        return disk::WriteFile(generation / file.first, file.second, error);
+    });
 }
 
 }  // namespace
@@ -144,37 +193,36 @@ std::optional<StateFiles> Environment::Files(std::string* error) const {
     return files;
 }
 
-bool Environment::Save(const std::filesystem::path& stateDir, std::string* error) const {
+bool Environment::StageDriverFiles(std::string* error) {
+    if (stateDir_.empty() || !staged_.empty())
+        return true;
+    std::optional<fs::path> generation = CopiedGeneration(stateDir_, SystemRoot(), error);
+    if (!generation)
+        return false;
+    staged_ = *generation;
+    UseSystemRoot(staged_);
+    return true;
+}
+
+bool Environment::Save(const fs::path& stateDir, std::string* error) {
     const std::optional<StateFiles> files = Files(error);
-    if (!files) {
+    if (!files)
+        return false;
+    const bool ownStaged = !staged_.empty() && stateDir == stateDir_;
+    std::optional<fs::path> generation =
+        ownStaged ? staged_ : CopiedGeneration(stateDir, SystemRoot(), error);
+    if (!generation)
+        return false;
+    if (!WriteStateFiles(*generation, *files, error) ||
+        !state::Publish(stateDir, *generation, error)) {
+        std::error_code ignored;
+        if (!ownStaged)
+            fs::remove_all(*generation, ignored);
         return false;
     }
-    std::error_code ec;
-    const std::filesystem::path settingsDir = stateDir / state::kSettingsFolder;
-    std::filesystem::remove_all(settingsDir, ec);
-    std::filesystem::create_directories(settingsDir, ec);
-    if (ec) {
-        *error = settingsDir.string() + ": " + ec.message();
-        return false;
-    }
-    for (const auto& [name, bytes] : *files) {
-        if (!WriteFile(stateDir / name, bytes)) {
-            *error = (stateDir / name).string() + ": cannot be written";
-            return false;
-        }
-    }
-    const std::filesystem::path drivers = DriversRootOf(Root());
-    if (!SameDirectory(Root(), stateDir) && std::filesystem::exists(drivers, ec)) {
-        const std::filesystem::path target = DriversRootOf(stateDir);
-        std::filesystem::create_directories(target, ec);
-        std::filesystem::copy(drivers, target,
-                              std::filesystem::copy_options::recursive |
-                                  std::filesystem::copy_options::overwrite_existing,
-                              ec);
-        if (ec) {
-            *error = target.string() + ": " + ec.message();
-            return false;
-        }
+    if (stateDir == stateDir_) {
+        staged_.clear();
+        UseSystemRoot(*generation);
     }
     return true;
 }

@@ -32,6 +32,9 @@ struct OpenPrinter {
 struct World {
     mutable std::mutex mutex;
     std::filesystem::path root;  // empty for the detached environment
+    // Where the Windows directory lives: root, or the generation of a state
+    // directory that holds the driver files.
+    std::filesystem::path systemRoot;
     std::filesystem::path temp;  // the temporary directory, root/Temp unless moved
     std::vector<Printer> printers;
     std::vector<Driver> drivers;

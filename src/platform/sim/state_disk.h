@@ -1,0 +1,29 @@
+// The file-system steps of a state save, one call of the system each, so that
+// an interruption falls between two steps and never inside one. Each failure
+// comes back as "path: what went wrong".
+//
+// For tests of interrupted saves, the variable ORCAUI_KILL_AT_STEP=N ends the
+// process, as a kill would, just before its Nth step.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace orca::platform::sim::disk {
+
+// A new folder; a folder already there is a failure.
+bool MakeFolder(const std::filesystem::path& folder, std::string* error);
+// A new file (or one replaced whole) with the bytes.
+bool WriteFile(const std::filesystem::path& file, std::string_view bytes, std::string* error);
+// Forces the file, or the folder's entries, onto the disk.
+bool Sync(const std::filesystem::path& entry, std::string* error);
+// A symbolic link at link naming target (a path relative to the link's folder).
+bool Link(const std::filesystem::path& link, const std::filesystem::path& target,
+          std::string* error);
+// Renames from to to, replacing what to names.
+bool Rename(const std::filesystem::path& from, const std::filesystem::path& to, std::string* error);
+// Removes the entry and, for a folder, all it holds; nothing there is no failure.
+bool Remove(const std::filesystem::path& entry, std::string* error);
+
+}  // namespace orca::platform::sim::disk

@@ -1,0 +1,40 @@
+// The generations of a state directory (STATE.md): each save writes the whole
+// state into a new folder "state-N" and publishes it by replacing the link
+// "current" with one naming it, in one rename. A directory saved before
+// generations existed keeps its state files in the directory itself.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace orca::platform::sim::state {
+
+inline constexpr char kCurrentLink[] = "current";
+
+// Whether dir holds a state: a published generation, or the files of the
+// earlier layout.
+bool HasState(const std::filesystem::path& dir);
+
+// The folder whose files are the state: dir/current, or dir itself in the
+// earlier layout.
+std::filesystem::path StateFolder(const std::filesystem::path& dir);
+
+// A new, empty generation folder in dir, numbered past every one there.
+std::optional<std::filesystem::path> NewGeneration(const std::filesystem::path& dir,
+                                                   std::string* error);
+
+// Forces every file and folder of the generation onto the disk, then makes it
+// the published state of dir in one rename. What the previous state used
+// (its generation, or the files of the earlier layout) is removed after.
+bool Publish(const std::filesystem::path& dir, const std::filesystem::path& generation,
+             std::string* error);
+
+// Removes what interrupted saves left in dir: generations that are not
+// published, a link not yet renamed, the files of the earlier layout beside a
+// published generation, the aside folders of earlier versions, and with no
+// state at all the empty folders an interrupted first run made. Only for the
+// run that holds the directory's lock; what cannot be removed stays.
+void RemoveLeftovers(const std::filesystem::path& dir);
+
+}  // namespace orca::platform::sim::state
