@@ -61,9 +61,11 @@ std::u16string ReadString(const std::filesystem::path& file, std::u16string_view
                           std::u16string_view key, std::u16string_view def, size_t bufferSize,
                           unsigned codePage);
 
-// Leading decimal number of the value, with an optional sign; def only when
-// the key is missing. A value without digits reads as 0; digits past 32 bits
-// wrap, so an unsigned 32-bit number written in decimal reads back intact.
+// Leading decimal number of the value, with an optional sign. def when the
+// key is missing, its value is empty (as the platform's reader answers) or
+// the value does not start with a number (nothing readable is there); digits
+// past 32 bits wrap, so an unsigned 32-bit number written in decimal reads
+// back intact.
 int ReadInt(const std::filesystem::path& file, std::u16string_view section, std::u16string_view key,
             int def, unsigned codePage);
 

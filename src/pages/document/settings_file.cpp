@@ -1,10 +1,10 @@
 #include "pages/document/settings_file.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include "pages/ansi_text.h"
 #include "pages/document/command_data_text.h"
+#include "pages/typed_number.h"
 #include "platform/files.h"
 #include "platform/platform.h"
 #include "settings/field_id.h"
@@ -42,19 +42,6 @@ Kind KindOf(uint32_t fieldId) {
 // The text up to its first zero unit, at most count units.
 std::u16string TextUpToZero(const char16_t* units, size_t count) {
     return std::u16string(units, std::find(units, units + count, u'\0'));
-}
-
-// The leading decimal number of a text, 0 without one.
-double LeadingNumber(std::u16string_view text) {
-    const std::string ascii = text::Utf16ToUtf8(text);
-    size_t start = ascii.find_first_not_of(" \t\v\r\n\f");
-    if (start == std::string::npos)
-        return 0;
-    if (ascii[start] == '+')
-        ++start;
-    double value = 0;
-    std::from_chars(ascii.data() + start, ascii.data() + ascii.size(), value);
-    return value;
 }
 
 // The name cut to what a record holds, never through a surrogate pair.
@@ -284,6 +271,10 @@ std::u16string SettingsFile::ValueText(const SettingsItem& item) const {
 
 void SettingsFile::Read(SettingsItem& item, const text::ini::Snapshot& file) const {
     const unsigned codePage = SystemCodePage();
+    if (import::IsLengthField(item.fieldId)) {
+        item.hasValue = false;
+        return;
+    }
     if (item.kind == Kind::kInteger) {
         item.number = file.ReadInt(item.section, item.key, import::kMissingNumber);
         item.hasValue = item.number != import::kMissingNumber;
@@ -298,15 +289,18 @@ void SettingsFile::Read(SettingsItem& item, const text::ini::Snapshot& file) con
         return;
     switch (item.kind) {
         case Kind::kDouble:
-            item.real = LeadingNumber(value);
-            item.hasValue = true;
+            if (const std::optional<double> number = LeadingDecimal(value)) {
+                item.real = *number;
+                item.hasValue = true;
+            }
             break;
         case Kind::kText:
             item.text = value;
             item.hasValue = value.size() <= import::kLongestText;
             break;
         case Kind::kData:
-            if (auto bytes = CommandDataBytes(value, codePage, item.size)) {
+            // The field keeps room for its terminating zero.
+            if (auto bytes = CommandDataBytes(value, codePage, item.size - 1)) {
                 item.bytes = std::move(*bytes);
                 item.hasValue = true;
             }
@@ -353,6 +347,8 @@ void SettingsFile::Store(const SettingsItem& item) {
             std::string bytes(item.size, '\0');
             std::copy(item.bytes.begin(), item.bytes.end(), bytes.begin());
             settings_.AccessBytes(item.fieldId, bytes.data(), item.size, item.index, false);
+            auto length = static_cast<uint16_t>(bytes.find('\0'));
+            settings_.AccessValue(import::LengthFieldOf(item.fieldId), &length, item.index, false);
             break;
         }
     }
