@@ -142,7 +142,7 @@ TEST_F(SymbologyPagesTest, TheHeightIsCheckedInTheUnitAndLanguageRangeAndStoredI
     struct Case {
         const char16_t* model;
         uint8_t unit;
-        const char16_t* typed;
+        std::u16string typed;
         const char16_t* message;  // "" when accepted
         double stored;            // millimetres, when accepted
     };
@@ -157,9 +157,15 @@ TEST_F(SymbologyPagesTest, TheHeightIsCheckedInTheUnitAndLanguageRangeAndStoredI
         {kOnyxModel, kCm, u"0.15", u"Y Dimensions should between: 0.16 - 8.00cm!", 0},
         // No number at all reads as 0.
         {kOrcaModel, kMm, u"\b", u"Y Dimensions should between: 1.60 - 500.00mm!", 0},
+        // Beyond any double, and beyond it with decimals: too large, not a crash.
+        {kOrcaModel, kMm, std::u16string(309, u'9'),
+         u"Y Dimensions should between: 1.60 - 500.00mm!", 0},
+        {kOrcaModel, kMm, std::u16string(400, u'7') + u".25",
+         u"Y Dimensions should between: 1.60 - 500.00mm!", 0},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::PrintToString(std::u16string(c.model) + u" " + c.typed));
+        SCOPED_TRACE(
+            ::testing::PrintToString(std::u16string(c.model) + u" " + c.typed.substr(0, 12)));
         OpenSheet(c.model);
         SetUnit(c.unit);
         EXPECT_EQ(TryHeight(c.typed), c.message);
