@@ -56,7 +56,8 @@ TEST_F(NameRules, ReservedAndUsedNamesAreRefusedByLanguage) {
         {u"FontPC", u"", kInUse},
         {u"fontrussian", u"", kInUse},
         {u"FontPC-B", u"", kInUse},
-        {u"code128", kInUse, kInUse},  // a predefined font, other letter case
+        {u"code128", kInUse, kInUse},   // a predefined font, other letter case
+        {u"fontruſſian", u"", kInUse},  // the long s is an s of another case
         {u"Ship Label", u"", u""},
     };
     for (const char16_t* model : {kOrcaModel, kOnyxModel}) {
@@ -74,6 +75,12 @@ TEST_F(NameRules, ANameJustAddedOrUsedByACommandFontIsTaken) {
     EXPECT_EQ(TryNew(u"CUTTER"), kInUse);
     EXPECT_EQ(TryNew(u"Pallet"), u"");
     EXPECT_EQ(TryNew(u"pallet"), kInUse);
+    // Every letter has its case; simple folding keeps ß one letter.
+    EXPECT_EQ(TryNew(u"Ölfass"), u"");
+    EXPECT_EQ(TryNew(u"öLFASS"), kInUse);
+    EXPECT_EQ(TryNew(u"Größe"), u"");
+    EXPECT_EQ(TryNew(u"GRÖẞE"), kInUse);
+    EXPECT_EQ(TryNew(u"GRÖSSE"), u"");
 }
 
 TEST_F(NameRules, TheOwnNameCountsUnlessItIsKeptExactly) {

@@ -318,7 +318,7 @@ TEST_F(ImportPageTest, CommandDataKeepsItsTerminatingZeroAndItsLengthFollowsIt) 
 
 TEST_F(ImportPageTest, PapersAreAddedOnceAndThePaperSizeBecomesThePrintersPaper) {
     ASSERT_TRUE(Env().AddForm({.flags = platform::kFormUser,
-                               .name = u"Custom Paper-Old",
+                               .name = u"Custom Paper-Öl",
                                .width = 40000,
                                .height = 40000,
                                .left = 0,
@@ -328,17 +328,20 @@ TEST_F(ImportPageTest, PapersAreAddedOnceAndThePaperSizeBecomesThePrintersPaper)
                               300));
     Open(u"Label Printer", u"Kestrel(ORCA)");
     WriteFile(PathIn("papers.drvs"),
-              OrcaFile("[Paper]\r\ndwCount=3\r\nPaperSize=custom paper-NEW\r\n"
-                       "[Paper1]\r\nName=CUSTOM PAPER-OLD\r\nwidth=90000\r\nheight=90000\r\n"
+              // Names compare without regard to the case of any letter (Windows-1252 text).
+              OrcaFile("[Paper]\r\ndwCount=3\r\nPaperSize=custom paper-\xD1"
+                       "EW\r\n"
+                       "[Paper1]\r\nName=CUSTOM PAPER-\xF6L\r\nwidth=90000\r\nheight=90000\r\n"
                        "right=90000\r\nbottom=90000\r\n"
-                       "[Paper3]\r\nName=Custom Paper-New\r\nwidth=60000\r\nheight=30000\r\n"
+                       "[Paper3]\r\nName=Custom Paper-\xF1"
+                       "ew\r\nwidth=60000\r\nheight=30000\r\n"
                        "left=1000\r\ntop=2000\r\nright=59000\r\nbottom=28000\r\n"));
     Import(PathIn("papers.drvs"));
     const std::vector<platform::sim::Form> forms = Env().Forms();
     ASSERT_EQ(forms.size(), 2u);
     EXPECT_EQ(forms[0].info.width, 40000) << "the form there is kept as it was";
     EXPECT_EQ(forms[1].info, (platform::FormInfo1{.flags = platform::kFormUser,
-                                                  .name = u"Custom Paper-New",
+                                                  .name = u"Custom Paper-ñew",
                                                   .width = 60000,
                                                   .height = 30000,
                                                   .left = 1000,
@@ -349,7 +352,7 @@ TEST_F(ImportPageTest, PapersAreAddedOnceAndThePaperSizeBecomesThePrintersPaper)
 
     // A count of 0 adds nothing and ignores the paper size.
     WriteFile(PathIn("nopapers.drvs"),
-              OrcaFile("[Paper]\r\ndwCount=0\r\nPaperSize=Custom Paper-Old\r\n"
+              OrcaFile("[Paper]\r\ndwCount=0\r\nPaperSize=Custom Paper-\xD6l\r\n"
                        "[Paper1]\r\nName=Custom Paper-Other\r\nwidth=60000\r\nheight=30000\r\n"));
     Import(PathIn("nopapers.drvs"));
     EXPECT_EQ(Env().Forms().size(), 2u);

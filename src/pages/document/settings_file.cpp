@@ -9,9 +9,9 @@
 #include "platform/platform.h"
 #include "settings/field_id.h"
 #include "settings/field_map.h"
+#include "text/case_fold.h"
 #include "text/format.h"
 #include "text/ini.h"
-#include "text/nocase.h"
 #include "text/utf.h"
 
 namespace orca::pages {
@@ -369,7 +369,7 @@ void SettingsFile::ImportPapers(const text::ini::Snapshot& file) {
         platform::FormInfo1 form;  // a user form
         form.name = file.ReadString(section, import::kPaperName, u"", import::kPaperNameChars);
         const bool known = std::any_of(current.begin(), current.end(), [&](const auto& paper) {
-            return text::EqualsNoCase(paper.name, form.name);
+            return text::EqualsIgnoringCase(paper.name, form.name);
         });
         if (form.name.empty() || known)
             continue;
@@ -384,7 +384,7 @@ void SettingsFile::ImportPapers(const text::ini::Snapshot& file) {
     std::vector<PaperRecord> all;
     papers_.BuildPaperList(all, false);
     const auto match = std::find_if(all.begin(), all.end(), [&](const PaperRecord& paper) {
-        return text::EqualsNoCase(paper.name, paperSize);
+        return text::EqualsIgnoringCase(paper.name, paperSize);
     });
     if (match != all.end())
         papers_.ApplyPaperToPrinter(*match);
