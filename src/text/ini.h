@@ -47,6 +47,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orca::text::ini {
 
@@ -101,10 +102,11 @@ struct KeyValue {
 };
 
 // Writes the keys in order with the same result as one WriteString each, but
-// reads and replaces the file once. A refused write is left out; false when
-// any was refused or the file cannot be written.
+// reads and replaces the file once. A refused write is left out, and its
+// index added to refused when given; false when any was refused or the file
+// cannot be written.
 bool WriteStrings(const std::filesystem::path& file, std::span<const KeyValue> writes,
-                  unsigned codePage);
+                  unsigned codePage, std::vector<size_t>* refused = nullptr);
 
 // The parse cache can be switched off (benchmarks compare both).
 void SetCacheEnabled(bool enabled);

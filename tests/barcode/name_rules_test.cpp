@@ -106,5 +106,19 @@ TEST_F(NameRules, TheOwnNameCountsUnlessItIsKeptExactly) {
     EXPECT_EQ(Count(), 8);
 }
 
+TEST_F(NameRules, ThePasteOfALineBreakIntoTheNameIsRefused) {
+    OpenSheet(kOrcaModel);
+    const uint8_t count = Count();
+    ASSERT_TRUE(InDialog(kNew, [&](Window dialog) {
+        ASSERT_TRUE(Driver().Type(dialog, kName, u"Ship"));
+        ASSERT_TRUE(Driver().Paste(dialog, kName, u"\r\nLa\nbel\r"));
+        EXPECT_EQ(Text(dialog, kName), u"ShipLabel");
+        ASSERT_TRUE(Driver().Type(dialog, kName, u"s"));
+        ASSERT_TRUE(Driver().Click(dialog, kOk));
+    }));
+    ASSERT_EQ(Count(), count + 1);
+    EXPECT_EQ(RecordName(count), u"ShipLabels");
+}
+
 }  // namespace
 }  // namespace orca::barcodetest

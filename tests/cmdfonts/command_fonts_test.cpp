@@ -227,6 +227,18 @@ TEST_F(CommandFontsTest, AFontsOwnNameInAnotherCaseIsInUse) {
     }
 }
 
+TEST_F(CommandFontsTest, ThePasteOfALineBreakIntoTheNameIsRefused) {
+    Open();
+    StoreTextFont(u"Cutter", "^XA");
+    ASSERT_TRUE(InDialog(kChange, [&](Window dialog) {
+        ASSERT_TRUE(Driver().Retype(dialog, kName, u"Cutter"));
+        ASSERT_TRUE(Driver().Paste(dialog, kName, u"\r\n2"));
+        EXPECT_EQ(Text(dialog, kName), u"Cutter2");
+        ASSERT_TRUE(Driver().Click(dialog, kOk));
+    }));
+    EXPECT_EQ(FontName(0), u"Cutter2");
+}
+
 TEST_F(CommandFontsTest, NewStopsAtThirtyTwoFonts) {
     Open();
     Texts names;

@@ -116,6 +116,18 @@ TEST_F(StocksTest, SavingANewNameAddsAFormAndSavingItAgainChangesIt) {
     EXPECT_TRUE(Messages().empty());
 }
 
+TEST_F(StocksTest, ThePasteOfALineBreakIntoTheNameIsRefused) {
+    AddPrinter(kKestrel, kKestrel);
+    Open(kKestrel);
+    ASSERT_TRUE(Save(u"Bin", {u"500", u"300", u"0", u"0", u"0", u"0"}));
+    ASSERT_TRUE(Type(kName, u"Bin"));
+    ASSERT_TRUE(Driver().Paste(Page(), kName, u"\r\n50\n"));
+    EXPECT_EQ(Text(kName), u"Bin50");
+    ASSERT_TRUE(Click(kSave));
+    EXPECT_EQ(Items(),
+              (Texts{u"Custom Paper-Kestrel", u"Custom Paper-Bin", u"Custom Paper-Bin50"}));
+}
+
 TEST_F(StocksTest, ASizeBeyondTheModelsLimitsIsHeldToThemWhenTheFieldIsLeft) {
     struct Case {
         int edit;

@@ -102,7 +102,7 @@ SettingsFile::SettingsFile(PageContext& settings, OptionServices& papers,
                            platform::PrinterHandle printer)
     : settings_(settings), papers_(papers), printer_(printer) {}
 
-void SettingsFile::Export(std::u16string_view path) {
+std::vector<std::u16string> SettingsFile::Export(std::u16string_view path) {
     platform::Files& files = *platform::Current().files;
     files.Remove(path);
     items_.clear();
@@ -122,7 +122,12 @@ void SettingsFile::Export(std::u16string_view path) {
     for (const SettingsItem& item : items_)
         lines.push_back({item.section, item.key, ValueText(item)});
     files.Remove(path);
-    text::ini::WriteStrings(files.NativePath(path), lines, SystemCodePage());
+    std::vector<size_t> refused;
+    text::ini::WriteStrings(files.NativePath(path), lines, SystemCodePage(), &refused);
+    std::vector<std::u16string> unwritten;
+    for (const size_t index : refused)
+        unwritten.push_back(u"[" + items_[index].section + u"] " + items_[index].key);
+    return unwritten;
 }
 
 ImportOutcome SettingsFile::Import(std::u16string_view path, bool otherFilter) {
