@@ -39,6 +39,8 @@ void PrintOverview() {
                  "                  ONYX printer\n"
                  "  --plugin PATH   the plug-in library to load (default: the one built with\n"
                  "                  orcaui)\n\n"
+                 "`printer`, `settings --import`, `jobs --clear` and `sheet` write the state\n"
+                 "directory; the other commands only read it.\n"
                  "`orcaui COMMAND --help` tells more about a command.\n";
 }
 
