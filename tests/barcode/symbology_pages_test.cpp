@@ -4,6 +4,7 @@
 #include <string>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 #include "barcode_fixture.h"
 
@@ -110,6 +111,49 @@ TEST_F(SymbologyPagesTest, TheSymbologyPicksTheOnePageShown) {
         ASSERT_TRUE(InDialog(kNew, [&](Window dialog) {
             ASSERT_TRUE(Driver().Select(dialog, kSymbology, c.symbology));
             EXPECT_NE(Screen().Child(ShownPage(dialog), c.control), nullptr);
+        }));
+    }
+}
+
+// Tab goes from the rotation through the shown page's controls to OK and
+// Cancel and round to the symbology; Shift+Tab goes back the same way.
+TEST_F(SymbologyPagesTest, TabGoesThroughTheShownPageBetweenTheRotationAndOk) {
+    struct Case {
+        const char16_t* model;
+        const char16_t* symbology;
+    };
+    const Case cases[] = {
+        {kOrcaModel, u"CODE128"},  {kOrcaModel, u"PDF417"}, {kOrcaModel, u"DATAMATRIX"},
+        {kOrcaModel, u"MAXICODE"}, {kOrcaModel, u"QR"},     {kOnyxModel, u"UPC5"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(std::u16string(c.model) + u" " + c.symbology));
+        OpenSheet(c.model);
+        ASSERT_TRUE(InDialog(kNew, [&](Window dialog) {
+            ASSERT_TRUE(Driver().Select(dialog, kSymbology, c.symbology));
+            const Window page = ShownPage(dialog);
+            Screen().SetFocus(Screen().Child(dialog, kRotation));
+            std::vector<Window> forward;
+            for (int i = 0; i < 40 && Screen().Focus() != Screen().Child(dialog, kSymbology); ++i) {
+                ASSERT_TRUE(Driver().PressTab(dialog));
+                forward.push_back(Screen().Focus());
+            }
+            ASSERT_GE(forward.size(), 4u);
+            ASSERT_EQ(forward.back(), Screen().Child(dialog, kSymbology));
+            const size_t inPage = forward.size() - 3;
+            for (size_t i = 0; i < inPage; ++i)
+                EXPECT_EQ(Screen().Parent(forward[i]), page) << "stop " << i;
+            EXPECT_EQ(forward[inPage], Screen().Child(dialog, kOk));
+            EXPECT_EQ(forward[inPage + 1], Screen().Child(dialog, kCancel));
+
+            std::vector<Window> backward;
+            for (size_t i = 0; i < forward.size(); ++i) {
+                ASSERT_TRUE(Driver().PressTab(dialog, true));
+                backward.push_back(Screen().Focus());
+            }
+            std::vector<Window> expected(forward.rbegin() + 1, forward.rend());
+            expected.push_back(Screen().Child(dialog, kRotation));
+            EXPECT_EQ(backward, expected);
         }));
     }
 }
