@@ -1,6 +1,7 @@
 // Arbitrary bytes as `orcaui sheet` actions, one a line, run on a real sheet
-// of the plug-in loaded as orcaui loads it. The first byte picks the printer
-// and the sheet. Whatever the actions did, the state saves and loads back
+// of the plug-in loaded as orcaui loads it. The first byte picks the printer,
+// the sheet and whether it runs in the shell's process (where fonts can be
+// added). Whatever the actions did, the state saves and loads back
 // the same. File dialogs are always cancelled: a fuzzed path must not send or
 // write files of this machine.
 #include <cstddef>
@@ -30,6 +31,8 @@ void Check(bool condition) {
 
 constexpr size_t kMaxLines = 48;
 constexpr const char16_t* kPrinters[] = {u"Kestrel(ORCA)", u"Heron(ONYX)"};
+// The process name `orcaui sheet --shell` runs under.
+constexpr char16_t kShellProcess[] = u"explorer.exe";
 
 struct World {
     std::unique_ptr<sim::Environment> env;
@@ -91,6 +94,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     for (const sim::Printer& printer : world.printers)
         world.env->AddPrinter(printer);
+    const sim::SystemFacts facts = world.env->Facts();
+    if (data[0] & 4) {
+        sim::SystemFacts shell = facts;
+        shell.processName = kShellProcess;
+        world.env->SetFacts(shell);
+    }
     {
         Failure failure;
         const auto session = PrinterSession::Open(*world.plugin, kPrinters[data[0] & 1], &failure);
@@ -107,6 +116,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         runner.Finish();
         sheet.Render();
     }
+    world.env->SetFacts(facts);
 
     std::string error;
     const std::optional<sim::StateFiles> saved = world.env->Files(&error);

@@ -120,6 +120,7 @@ MaybeFailure ExportSettings(Sheet& sheet, const fs::path& file) {
     if (auto failed = ShowImportPage(sheet, kExportButton))
         return failed;
     AnswerFileDialog(sheet, file);
+    const size_t messagesBefore = sheet.Desktop().Messages().size();
     sheet.Driver().Click(sheet.CurrentPage(), kExportButton);
     // The page writes to the chosen path with ".drvs" added unless it ends so.
     const fs::path written =
@@ -128,6 +129,11 @@ MaybeFailure ExportSettings(Sheet& sheet, const fs::path& file) {
     if (!fs::is_regular_file(written, error))
         return Failure{kExitFailure,
                        "could not write " + written.string() + ": " + WhyNotWritable(written)};
+    // A message tells the keys the page could not write.
+    const auto& messages = sheet.Desktop().Messages();
+    if (messages.size() > messagesBefore)
+        return Failure{kExitFailure,
+                       written.string() + ": " + text::Utf16ToUtf8(messages.back().text)};
     std::cout << "exported to " << written.string() << "\n";
     return std::nullopt;
 }

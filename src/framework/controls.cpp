@@ -79,6 +79,10 @@ void Control::Move(const platform::Rect& place) const {
     Port().Move(window(), place);
 }
 
+void Control::PlaceAfter(platform::Window previous) const {
+    Port().PlaceAfter(window(), previous);
+}
+
 void Control::MoveTo(platform::Point topLeft) const {
     platform::Rect now = WindowRect();
     Move({topLeft.x, topLeft.y, topLeft.x + now.Width(), topLeft.y + now.Height()});

@@ -42,6 +42,9 @@ public:
     platform::Rect PlaceInParent() const;
     // In the parent's client coordinates.
     void Move(const platform::Rect& place) const;
+    // Next in its parent's window order after previous, a sibling: where
+    // Tab reaches it.
+    void PlaceAfter(platform::Window previous) const;
     // Moves the top left corner there, keeping the size.
     void MoveTo(platform::Point topLeft) const;
 

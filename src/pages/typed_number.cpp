@@ -25,7 +25,7 @@ bool TakeSign(std::u16string_view& text) {
 
 }  // namespace
 
-double ReadDecimal(std::u16string_view text) {
+std::optional<double> LeadingDecimal(std::u16string_view text) {
     const bool negative = TakeSign(text);
     std::string number;
     bool point = false;
@@ -41,7 +41,7 @@ double ReadDecimal(std::u16string_view text) {
         number.push_back(static_cast<char>(ch));
     }
     if (!digits) {
-        return 0.0;
+        return std::nullopt;
     }
     double value = 0.0;
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value,
@@ -54,6 +54,10 @@ double ReadDecimal(std::u16string_view text) {
         value = large ? std::numeric_limits<double>::max() : 0.0;
     }
     return negative ? -value : value;
+}
+
+double ReadDecimal(std::u16string_view text) {
+    return LeadingDecimal(text).value_or(0.0);
 }
 
 uint32_t ReadCount(std::u16string_view text) {

@@ -3,14 +3,18 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace orca::pages {
 
 // A signed decimal number: blanks, an optional sign, digits with at most
-// one point; no exponent. A number too large for a double reads as the
-// largest double of its sign.
+// one point; no exponent, so "1e3" reads as 1, and no "nan" or "inf". A
+// number too large for a double reads as the largest double of its sign.
+// Nothing when the text starts with no number.
+std::optional<double> LeadingDecimal(std::u16string_view text);
+// The same, 0 when the text starts with no number.
 double ReadDecimal(std::u16string_view text);
 
 // A whole number: blanks, an optional sign, digits. A count cannot be

@@ -74,6 +74,9 @@ public:
     virtual Point ClientOrigin(Window window) = 0;
     // place: in the parent's client coordinates.
     virtual void Move(Window window, const Rect& place) = 0;
+    // Moves window in its parent's window order to just after previous, a
+    // sibling. Tab and Shift+Tab go through a dialog's controls in that order.
+    virtual void PlaceAfter(Window window, Window previous) = 0;
     virtual Window Focus() = 0;
     virtual void SetFocus(Window window) = 0;
     virtual Font GetFont(Window window) = 0;

@@ -47,6 +47,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orca::text::ini {
 
@@ -61,9 +62,11 @@ std::u16string ReadString(const std::filesystem::path& file, std::u16string_view
                           std::u16string_view key, std::u16string_view def, size_t bufferSize,
                           unsigned codePage);
 
-// Leading decimal number of the value, with an optional sign; def only when
-// the key is missing. A value without digits reads as 0; digits past 32 bits
-// wrap, so an unsigned 32-bit number written in decimal reads back intact.
+// Leading decimal number of the value, with an optional sign. def when the
+// key is missing, its value is empty (as the platform's reader answers) or
+// the value does not start with a number (nothing readable is there); digits
+// past 32 bits wrap, so an unsigned 32-bit number written in decimal reads
+// back intact.
 int ReadInt(const std::filesystem::path& file, std::u16string_view section, std::u16string_view key,
             int def, unsigned codePage);
 
@@ -99,10 +102,11 @@ struct KeyValue {
 };
 
 // Writes the keys in order with the same result as one WriteString each, but
-// reads and replaces the file once. A refused write is left out; false when
-// any was refused or the file cannot be written.
+// reads and replaces the file once. A refused write is left out, and its
+// index added to refused when given; false when any was refused or the file
+// cannot be written.
 bool WriteStrings(const std::filesystem::path& file, std::span<const KeyValue> writes,
-                  unsigned codePage);
+                  unsigned codePage, std::vector<size_t>* refused = nullptr);
 
 // The parse cache can be switched off (benchmarks compare both).
 void SetCacheEnabled(bool enabled);

@@ -34,9 +34,11 @@ int Snapshot::ReadInt(std::u16string_view section, std::u16string_view key, int 
     if (!entry)
         return def;
     std::u16string_view text = detail::UpToNul(entry->value);
-    bool negative = !text.empty() && text.front() == u'-';
+    const bool negative = !text.empty() && text.front() == u'-';
     if (!text.empty() && (text.front() == u'-' || text.front() == u'+'))
         text.remove_prefix(1);
+    if (text.empty() || text.front() < u'0' || text.front() > u'9')
+        return def;
     std::uint32_t value = 0;
     for (char16_t c : text) {
         if (c < u'0' || c > u'9')

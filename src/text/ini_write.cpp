@@ -52,12 +52,14 @@ bool WriteString(const std::filesystem::path& file, std::u16string_view section,
 }
 
 bool WriteStrings(const std::filesystem::path& file, std::span<const KeyValue> writes,
-                  unsigned codePage) {
+                  unsigned codePage, std::vector<size_t>* refused) {
     std::vector<detail::Write> accepted;
     accepted.reserve(writes.size());
-    for (const KeyValue& write : writes) {
-        if (auto one = Accepted(write.section, write.key, write.value))
+    for (size_t i = 0; i < writes.size(); ++i) {
+        if (auto one = Accepted(writes[i].section, writes[i].key, writes[i].value))
             accepted.push_back(*one);
+        else if (refused)
+            refused->push_back(i);
     }
     const bool written = Rewrite(file, codePage, [&](const detail::Document& document) {
         return detail::ApplyWrites(document, accepted);

@@ -56,7 +56,8 @@ TEST_F(NameRules, ReservedAndUsedNamesAreRefusedByLanguage) {
         {u"FontPC", u"", kInUse},
         {u"fontrussian", u"", kInUse},
         {u"FontPC-B", u"", kInUse},
-        {u"code128", kInUse, kInUse},  // a predefined font, other letter case
+        {u"code128", kInUse, kInUse},   // a predefined font, other letter case
+        {u"fontruſſian", u"", kInUse},  // the long s is an s of another case
         {u"Ship Label", u"", u""},
     };
     for (const char16_t* model : {kOrcaModel, kOnyxModel}) {
@@ -74,6 +75,12 @@ TEST_F(NameRules, ANameJustAddedOrUsedByACommandFontIsTaken) {
     EXPECT_EQ(TryNew(u"CUTTER"), kInUse);
     EXPECT_EQ(TryNew(u"Pallet"), u"");
     EXPECT_EQ(TryNew(u"pallet"), kInUse);
+    // Every letter has its case; simple folding keeps ß one letter.
+    EXPECT_EQ(TryNew(u"Ölfass"), u"");
+    EXPECT_EQ(TryNew(u"öLFASS"), kInUse);
+    EXPECT_EQ(TryNew(u"Größe"), u"");
+    EXPECT_EQ(TryNew(u"GRÖẞE"), kInUse);
+    EXPECT_EQ(TryNew(u"GRÖSSE"), u"");
 }
 
 TEST_F(NameRules, TheOwnNameCountsUnlessItIsKeptExactly) {
@@ -97,6 +104,20 @@ TEST_F(NameRules, TheOwnNameCountsUnlessItIsKeptExactly) {
         EXPECT_EQ(RecordName(0), c.stored);
     }
     EXPECT_EQ(Count(), 8);
+}
+
+TEST_F(NameRules, ThePasteOfALineBreakIntoTheNameIsRefused) {
+    OpenSheet(kOrcaModel);
+    const uint8_t count = Count();
+    ASSERT_TRUE(InDialog(kNew, [&](Window dialog) {
+        ASSERT_TRUE(Driver().Type(dialog, kName, u"Ship"));
+        ASSERT_TRUE(Driver().Paste(dialog, kName, u"\r\nLa\nbel\r"));
+        EXPECT_EQ(Text(dialog, kName), u"ShipLabel");
+        ASSERT_TRUE(Driver().Type(dialog, kName, u"s"));
+        ASSERT_TRUE(Driver().Click(dialog, kOk));
+    }));
+    ASSERT_EQ(Count(), count + 1);
+    EXPECT_EQ(RecordName(count), u"ShipLabels");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <string>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 #include "barcode_fixture.h"
 
@@ -114,6 +115,49 @@ TEST_F(SymbologyPagesTest, TheSymbologyPicksTheOnePageShown) {
     }
 }
 
+// Tab goes from the rotation through the shown page's controls to OK and
+// Cancel and round to the symbology; Shift+Tab goes back the same way.
+TEST_F(SymbologyPagesTest, TabGoesThroughTheShownPageBetweenTheRotationAndOk) {
+    struct Case {
+        const char16_t* model;
+        const char16_t* symbology;
+    };
+    const Case cases[] = {
+        {kOrcaModel, u"CODE128"},  {kOrcaModel, u"PDF417"}, {kOrcaModel, u"DATAMATRIX"},
+        {kOrcaModel, u"MAXICODE"}, {kOrcaModel, u"QR"},     {kOnyxModel, u"UPC5"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(std::u16string(c.model) + u" " + c.symbology));
+        OpenSheet(c.model);
+        ASSERT_TRUE(InDialog(kNew, [&](Window dialog) {
+            ASSERT_TRUE(Driver().Select(dialog, kSymbology, c.symbology));
+            const Window page = ShownPage(dialog);
+            Screen().SetFocus(Screen().Child(dialog, kRotation));
+            std::vector<Window> forward;
+            for (int i = 0; i < 40 && Screen().Focus() != Screen().Child(dialog, kSymbology); ++i) {
+                ASSERT_TRUE(Driver().PressTab(dialog));
+                forward.push_back(Screen().Focus());
+            }
+            ASSERT_GE(forward.size(), 4u);
+            ASSERT_EQ(forward.back(), Screen().Child(dialog, kSymbology));
+            const size_t inPage = forward.size() - 3;
+            for (size_t i = 0; i < inPage; ++i)
+                EXPECT_EQ(Screen().Parent(forward[i]), page) << "stop " << i;
+            EXPECT_EQ(forward[inPage], Screen().Child(dialog, kOk));
+            EXPECT_EQ(forward[inPage + 1], Screen().Child(dialog, kCancel));
+
+            std::vector<Window> backward;
+            for (size_t i = 0; i < forward.size(); ++i) {
+                ASSERT_TRUE(Driver().PressTab(dialog, true));
+                backward.push_back(Screen().Focus());
+            }
+            std::vector<Window> expected(forward.rbegin() + 1, forward.rend());
+            expected.push_back(Screen().Child(dialog, kRotation));
+            EXPECT_EQ(backward, expected);
+        }));
+    }
+}
+
 TEST_F(SymbologyPagesTest, XDimensionShowsItsWidthInMils) {
     OpenSheet(kOrcaModel);
     ASSERT_TRUE(Change(0, [&](Window, Window page) {
@@ -142,7 +186,7 @@ TEST_F(SymbologyPagesTest, TheHeightIsCheckedInTheUnitAndLanguageRangeAndStoredI
     struct Case {
         const char16_t* model;
         uint8_t unit;
-        const char16_t* typed;
+        std::u16string typed;
         const char16_t* message;  // "" when accepted
         double stored;            // millimetres, when accepted
     };
@@ -157,9 +201,15 @@ TEST_F(SymbologyPagesTest, TheHeightIsCheckedInTheUnitAndLanguageRangeAndStoredI
         {kOnyxModel, kCm, u"0.15", u"Y Dimensions should between: 0.16 - 8.00cm!", 0},
         // No number at all reads as 0.
         {kOrcaModel, kMm, u"\b", u"Y Dimensions should between: 1.60 - 500.00mm!", 0},
+        // Beyond any double, and beyond it with decimals: too large, not a crash.
+        {kOrcaModel, kMm, std::u16string(309, u'9'),
+         u"Y Dimensions should between: 1.60 - 500.00mm!", 0},
+        {kOrcaModel, kMm, std::u16string(400, u'7') + u".25",
+         u"Y Dimensions should between: 1.60 - 500.00mm!", 0},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::PrintToString(std::u16string(c.model) + u" " + c.typed));
+        SCOPED_TRACE(
+            ::testing::PrintToString(std::u16string(c.model) + u" " + c.typed.substr(0, 12)));
         OpenSheet(c.model);
         SetUnit(c.unit);
         EXPECT_EQ(TryHeight(c.typed), c.message);

@@ -210,15 +210,33 @@ TEST_F(CommandFontsTest, NamesAreRefusedWhenEmptyInUseOrAPrinterFontInBothLangua
 }
 
 TEST_F(CommandFontsTest, AFontsOwnNameInAnotherCaseIsInUse) {
+    // Every letter has its case, not only A-Z.
+    for (const auto& [stored, typed] :
+         {std::pair{u"Cutter", u"CUTTER"}, std::pair{u"Ölfass", u"öLFASS"},
+          std::pair{u"Σίσυφος", u"ΣΊΣΥΦΟΣ"}}) {
+        SCOPED_TRACE(::testing::PrintToString(std::u16string(typed)));
+        Open();
+        StoreTextFont(stored, "^XA");
+        ASSERT_TRUE(InDialog(kChange, [&](Window dialog) {
+            ASSERT_TRUE(Driver().Retype(dialog, kName, typed));
+            ASSERT_TRUE(Driver().Click(dialog, kOk));
+            EXPECT_TRUE(Screen().Exists(dialog));
+        }));
+        EXPECT_EQ(Messages(), Texts{kNameInUse});
+        EXPECT_EQ(FontName(0), stored);
+    }
+}
+
+TEST_F(CommandFontsTest, ThePasteOfALineBreakIntoTheNameIsRefused) {
     Open();
     StoreTextFont(u"Cutter", "^XA");
     ASSERT_TRUE(InDialog(kChange, [&](Window dialog) {
-        ASSERT_TRUE(Driver().Retype(dialog, kName, u"CUTTER"));
+        ASSERT_TRUE(Driver().Retype(dialog, kName, u"Cutter"));
+        ASSERT_TRUE(Driver().Paste(dialog, kName, u"\r\n2"));
+        EXPECT_EQ(Text(dialog, kName), u"Cutter2");
         ASSERT_TRUE(Driver().Click(dialog, kOk));
-        EXPECT_TRUE(Screen().Exists(dialog));
     }));
-    EXPECT_EQ(Messages(), Texts{kNameInUse});
-    EXPECT_EQ(FontName(0), u"Cutter");
+    EXPECT_EQ(FontName(0), u"Cutter2");
 }
 
 TEST_F(CommandFontsTest, NewStopsAtThirtyTwoFonts) {

@@ -206,5 +206,27 @@ TEST_F(ImportPageTest, CustomPapersGoAsFormsAndTheStoredCustomPaperNamesThePaper
     EXPECT_EQ(Find(sections, "Paper").Value("PaperSize"), "Sheet Form");
 }
 
+TEST_F(ImportPageTest, AKeyThatCannotBeWrittenIsReportedAndTheRestWritten) {
+    // A stored name can hold a line break, which no INI line can carry.
+    Open(u"Label Printer", u"Kestrel(ORCA)");
+    ASSERT_GT(Get<uint8_t>(2068), 1);
+    SetName(44002, u"Ship\nLabel", 1);
+    const size_t before = Screen().Messages().size();
+    Export(PathIn("broken.drvs"));
+    const auto& messages = Screen().Messages();
+    ASSERT_EQ(messages.size(), before + 1);
+    EXPECT_EQ(messages.back().text,
+              u"These keys could not be written to the file:\n[Barcode2] Name");
+    const std::vector<Section> sections = Sections(ReadFile(PathIn("broken.drvs")));
+    EXPECT_EQ(Find(sections, "Barcode2").Value("Name"), "(missing)");
+    EXPECT_NE(Find(sections, "Barcode1").Value("Name"), "(missing)");
+    EXPECT_EQ(Find(sections, "Barcode2").Value("btType"), std::to_string(Get<uint8_t>(2023, 1)));
+
+    // Nothing refused: no message.
+    SetName(44002, u"Ship Label", 1);
+    Export(PathIn("whole.drvs"));
+    EXPECT_EQ(Screen().Messages().size(), before + 1);
+}
+
 }  // namespace
 }  // namespace orca::importtest

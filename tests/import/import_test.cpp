@@ -1,6 +1,7 @@
 // Import: the language check, the warning, each value's check, the font
 // records and their counts, the custom papers, the orientation and the file
 // forms a reader accepts.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -145,14 +146,40 @@ TEST_F(ImportPageTest, AValueThatFailsItsCheckLeavesTheSettingAsItWas) {
 TEST_F(ImportPageTest, NumbersAreReadAsTheirLeadingDigits) {
     Open(u"Label Printer", u"Kestrel(ORCA)");
     WriteFile(PathIn("numbers.drvs"),
-              OrcaFile("[Advanced]\r\ndbAdjustTop=12.5mm\r\ndbAdjustTearOff=none\r\n"
+              OrcaFile("[Advanced]\r\ndbAdjustTop=12.5mm\r\ndbAdjustTearOff=1e3\r\n"
                        "dbAdjustPosition=  -3.25\r\n[Option]\r\nbtDarkness=  12 \r\n"));
-    Set<double>(5001, 4.0);
     Import(PathIn("numbers.drvs"));
     EXPECT_EQ(Get<double>(5000), 12.5);
-    EXPECT_EQ(Get<double>(5001), 0.0);
+    EXPECT_EQ(Get<double>(5001), 1.0) << "a number has no exponent";
     EXPECT_EQ(Get<double>(5002), -3.25);
     EXPECT_EQ(Get<uint8_t>(2002), 12);
+}
+
+TEST_F(ImportPageTest, AnEmptyOrUnreadableNumberLeavesEverythingAsItWas) {
+    Open(u"Label Printer", u"Kestrel(ORCA)");
+    const std::string fonts = std::to_string(Get<uint8_t>(2068));
+    ASSERT_NE(fonts, "0");
+    const std::string lines[] = {
+        "[Option]\r\nbtDarkness=",
+        "[Option]\r\nbtDarkness=dark",
+        "[Option]\r\nbtDarkness=-",
+        "[Barcode]\r\ndwBarcodeCount=\r\n[Barcode1]\r\nName=Other",
+        "[Barcode]\r\ndwBarcodeCount=eight\r\n[Barcode1]\r\nName=Other",
+        "[CommandFont]\r\ndwCMDFontCount=eight\r\n[CommandFont1]\r\nName=Other",
+        "[Advanced]\r\ndbAdjustTop=",
+        "[Advanced]\r\ndbAdjustTop=nan",
+        "[Advanced]\r\ndbAdjustTop=-inf",
+        "[Advanced]\r\ndbAdjustTop=infinity",
+        "[Advanced]\r\ndbAdjustTop=e5",
+        "[Barcode]\r\ndwBarcodeCount=" + fonts + "\r\n[Barcode1]\r\ndbYDimensions=NAN",
+    };
+    for (const std::string& line : lines) {
+        SCOPED_TRACE(line);
+        const std::vector<uint8_t> before = Block();
+        WriteFile(PathIn("unreadable.drvs"), OrcaFile(line + "\r\n"));
+        Import(PathIn("unreadable.drvs"));
+        EXPECT_EQ(Block(), before);
+    }
 }
 
 TEST_F(ImportPageTest, FontRecordsFollowTheFilesCountWithinTheirThirtyTwo) {
@@ -233,9 +260,65 @@ TEST_F(ImportPageTest, CommandDataComesBackByteForByteOrNotAtAll) {
     }
 }
 
+TEST_F(ImportPageTest, CommandDataKeepsItsTerminatingZeroAndItsLengthFollowsIt) {
+    Open(u"Label Printer", u"Kestrel(ORCA)");
+    struct Field {
+        std::string section;  // up to the data key
+        const char* key;
+        const char* lengthKey;
+        uint32_t data;
+        uint32_t length;
+        uint32_t size;
+    };
+    const Field fields[] = {
+        {"[StartDoc]", "cDocStartCommand", "bDocStartCommandLength", 45000, 33002, 1024},
+        {"[CommandFont]\r\ndwCMDFontCount=1\r\n[CommandFont1]", "strCMDPrefixData",
+         "wCMDPrefixDataLength", 45008, 33010, 524},
+    };
+    struct Case {
+        std::string data;  // the data key's value, none when empty
+        std::string lengthValue;
+        std::string stored;  // old when empty
+    };
+    const std::vector<uint8_t> old = {'o', 'l', 'd'};
+    for (const Field& field : fields) {
+        const size_t most = field.size - 1;
+        const Case cases[] = {
+            {std::string(most, 'y'), "", std::string(most, 'y')},
+            {std::string(field.size, 'y'), "", ""},
+            {"{hex}" + std::string(2 * most, '4'), "", std::string(most, 'D')},
+            {"{hex}" + std::string(2 * field.size, '4'), "", ""},
+            // A length key never overrides the data's own length.
+            {"abcd", "60000", "abcd"},
+            {"{hex}4142004344", "5", std::string("AB\0CD", 5)},
+            {"", "60000", ""},
+            {"", "1", ""},
+        };
+        for (const Case& c : cases) {
+            SCOPED_TRACE(field.key + (" " + c.data.substr(0, 16) + " " + c.lengthValue));
+            SetBytes(field.data, old, field.size);
+            Set<uint16_t>(field.length, 3);
+            std::string body = field.section + "\r\n";
+            if (!c.data.empty())
+                body += field.key + ("=" + c.data) + "\r\n";
+            if (!c.lengthValue.empty())
+                body += field.lengthKey + ("=" + c.lengthValue) + "\r\n";
+            WriteFile(PathIn("data.drvs"), OrcaFile(body));
+            Import(PathIn("data.drvs"));
+            std::vector<uint8_t> expected =
+                c.stored.empty() ? old : std::vector<uint8_t>(c.stored.begin(), c.stored.end());
+            const auto text = static_cast<uint16_t>(std::find(expected.begin(), expected.end(), 0) -
+                                                    expected.begin());
+            expected.resize(field.size);
+            EXPECT_EQ(GetBytes(field.data, field.size), expected);
+            EXPECT_EQ(Get<uint16_t>(field.length), text);
+        }
+    }
+}
+
 TEST_F(ImportPageTest, PapersAreAddedOnceAndThePaperSizeBecomesThePrintersPaper) {
     ASSERT_TRUE(Env().AddForm({.flags = platform::kFormUser,
-                               .name = u"Custom Paper-Old",
+                               .name = u"Custom Paper-Öl",
                                .width = 40000,
                                .height = 40000,
                                .left = 0,
@@ -245,17 +328,20 @@ TEST_F(ImportPageTest, PapersAreAddedOnceAndThePaperSizeBecomesThePrintersPaper)
                               300));
     Open(u"Label Printer", u"Kestrel(ORCA)");
     WriteFile(PathIn("papers.drvs"),
-              OrcaFile("[Paper]\r\ndwCount=3\r\nPaperSize=custom paper-NEW\r\n"
-                       "[Paper1]\r\nName=CUSTOM PAPER-OLD\r\nwidth=90000\r\nheight=90000\r\n"
+              // Names compare without regard to the case of any letter (Windows-1252 text).
+              OrcaFile("[Paper]\r\ndwCount=3\r\nPaperSize=custom paper-\xD1"
+                       "EW\r\n"
+                       "[Paper1]\r\nName=CUSTOM PAPER-\xF6L\r\nwidth=90000\r\nheight=90000\r\n"
                        "right=90000\r\nbottom=90000\r\n"
-                       "[Paper3]\r\nName=Custom Paper-New\r\nwidth=60000\r\nheight=30000\r\n"
+                       "[Paper3]\r\nName=Custom Paper-\xF1"
+                       "ew\r\nwidth=60000\r\nheight=30000\r\n"
                        "left=1000\r\ntop=2000\r\nright=59000\r\nbottom=28000\r\n"));
     Import(PathIn("papers.drvs"));
     const std::vector<platform::sim::Form> forms = Env().Forms();
     ASSERT_EQ(forms.size(), 2u);
     EXPECT_EQ(forms[0].info.width, 40000) << "the form there is kept as it was";
     EXPECT_EQ(forms[1].info, (platform::FormInfo1{.flags = platform::kFormUser,
-                                                  .name = u"Custom Paper-New",
+                                                  .name = u"Custom Paper-ñew",
                                                   .width = 60000,
                                                   .height = 30000,
                                                   .left = 1000,
@@ -266,7 +352,7 @@ TEST_F(ImportPageTest, PapersAreAddedOnceAndThePaperSizeBecomesThePrintersPaper)
 
     // A count of 0 adds nothing and ignores the paper size.
     WriteFile(PathIn("nopapers.drvs"),
-              OrcaFile("[Paper]\r\ndwCount=0\r\nPaperSize=Custom Paper-Old\r\n"
+              OrcaFile("[Paper]\r\ndwCount=0\r\nPaperSize=Custom Paper-\xD6l\r\n"
                        "[Paper1]\r\nName=Custom Paper-Other\r\nwidth=60000\r\nheight=30000\r\n"));
     Import(PathIn("nopapers.drvs"));
     EXPECT_EQ(Env().Forms().size(), 2u);

@@ -76,9 +76,10 @@ protected:
             Set<uint32_t>(row.id, RandomValue(row.id), index);
     }
 
-    // Bytes of any value, often with a zero, CR, LF or a byte the code page lacks.
+    // Bytes of any value, often with a zero, CR, LF or a byte the code page
+    // lacks, leaving room for the field's terminating zero.
     std::vector<uint8_t> RandomData(uint32_t size) {
-        std::vector<uint8_t> bytes(static_cast<size_t>(Pick(0, static_cast<int>(size))));
+        std::vector<uint8_t> bytes(static_cast<size_t>(Pick(0, static_cast<int>(size) - 1)));
         const bool plain = Pick(0, 2) == 0;
         for (uint8_t& byte : bytes)
             byte = static_cast<uint8_t>(plain ? Pick(0x21, 0x7E) : Pick(0, 255));
@@ -105,7 +106,7 @@ protected:
         }
         for (const DataRow& row : model.layout.data) {
             if (!NotCarried(row.id))
-                SetBytes(row.id, RandomData(row.size), row.size);
+                SetData(row);
         }
         for (int i = 0; i < barcodes; ++i) {
             SetName(commands::kBarcodeName.id, RandomName(), i);
@@ -120,10 +121,22 @@ protected:
                 SetRandom(row, i);
             SetName(commands::kCmdFontData[0].id, RandomName(), i);
             for (const DataRow& row : std::span(commands::kCmdFontData).subspan(1))
-                SetBytes(row.id, RandomData(row.size), row.size, i);
+                SetData(row, i);
         }
         Set<int16_t>(3005, static_cast<int16_t>(Pick(1, 32767)));
         HostItems().Orientation().Sel = Pick(0, 1);
+    }
+
+    // Random command data, and its length as the pages keep it: the data up
+    // to its first zero byte.
+    void SetData(const DataRow& row, int index = 0) {
+        const std::vector<uint8_t> data = RandomData(row.size);
+        SetBytes(row.id, data, row.size, index);
+        if (row.id >= 45000 && row.id <= 45009) {
+            const auto length =
+                static_cast<uint16_t>(std::find(data.begin(), data.end(), 0) - data.begin());
+            Set<uint16_t>(row.id - 45000 + 33002, length, index);
+        }
     }
 
     static bool NotCarried(uint32_t field) {

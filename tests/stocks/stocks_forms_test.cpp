@@ -99,6 +99,12 @@ TEST_F(StocksTest, SavingANewNameAddsAFormAndSavingItAgainChangesIt) {
     EXPECT_EQ(Forms().size(), 2u);
     EXPECT_EQ(Forms().back(), u"Custom Paper-Label 50 60000 x 40000 (1000,2000,57000,36000)");
     EXPECT_EQ(Text(kName), u"Label 50");
+    // Every letter has its case, not only A-Z.
+    ASSERT_TRUE(Save(u"GRÖSSE", {u"500", u"300", u"0", u"0", u"0", u"0"}));
+    ASSERT_TRUE(Save(u"gröSSE", {u"600", u"300", u"0", u"0", u"0", u"0"}));
+    EXPECT_EQ(Items(),
+              (Texts{u"Custom Paper-Kestrel", u"Custom Paper-Label 50", u"Custom Paper-GRÖSSE"}));
+    EXPECT_EQ(Forms().back(), u"Custom Paper-GRÖSSE 60000 x 30000 (0,0,60000,30000)");
 
     // The default form changes like any other and stays first.
     ASSERT_TRUE(Select(u"Custom Paper-Kestrel"));
@@ -108,6 +114,18 @@ TEST_F(StocksTest, SavingANewNameAddsAFormAndSavingItAgainChangesIt) {
     EXPECT_EQ(SelectedItem(), u"Custom Paper-Kestrel");
     EXPECT_FALSE(Enabled(kDelete));
     EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(StocksTest, ThePasteOfALineBreakIntoTheNameIsRefused) {
+    AddPrinter(kKestrel, kKestrel);
+    Open(kKestrel);
+    ASSERT_TRUE(Save(u"Bin", {u"500", u"300", u"0", u"0", u"0", u"0"}));
+    ASSERT_TRUE(Type(kName, u"Bin"));
+    ASSERT_TRUE(Driver().Paste(Page(), kName, u"\r\n50\n"));
+    EXPECT_EQ(Text(kName), u"Bin50");
+    ASSERT_TRUE(Click(kSave));
+    EXPECT_EQ(Items(),
+              (Texts{u"Custom Paper-Kestrel", u"Custom Paper-Bin", u"Custom Paper-Bin50"}));
 }
 
 TEST_F(StocksTest, ASizeBeyondTheModelsLimitsIsHeldToThemWhenTheFieldIsLeft) {

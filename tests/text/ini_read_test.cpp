@@ -115,18 +115,25 @@ TEST_F(IniFileTest, MissingFileOrDirectoryGivesDefaults) {
 TEST_F(IniFileTest, ReadsLeadingDecimalNumbers) {
     auto file = Put("int.ini",
                     "[N]\r\na=42\r\nb=-17\r\nc=+5\r\nd=12abc\r\ne=abc\r\nf=\r\ng=  7  \r\n"
-                    "h=\"9\"\r\ni=4294967295\r\nj=- 3\r\nk=0x10\r\n");
+                    "h=\"9\"\r\ni=4294967295\r\nj=- 3\r\nk=0x10\r\nl=-\r\nm=\"\"\r\n");
     struct Case {
         const char16_t* key;
         int expected;
     };
+    // An empty value is a missing key; a value without a leading number is
+    // unreadable and gives the default too.
+    constexpr int kDefault = 2147483647;
     const Case cases[] = {
-        {u"a", 42}, {u"b", -17}, {u"c", 5},  {u"d", 12}, {u"e", 0}, {u"f", 0},
-        {u"g", 7},  {u"h", 9},   {u"i", -1}, {u"j", 0},  {u"k", 0}, {u"missing", 2147483647},
+        {u"a", 42},       {u"b", -17},
+        {u"c", 5},        {u"d", 12},
+        {u"e", kDefault}, {u"f", kDefault},
+        {u"g", 7},        {u"h", 9},
+        {u"i", -1},       {u"j", kDefault},
+        {u"k", 0},        {u"l", kDefault},
+        {u"m", kDefault}, {u"missing", kDefault},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(ReadInt(file, u"N", c.key, 2147483647, kWestern), c.expected)
-            << Utf16ToUtf8(c.key);
+        EXPECT_EQ(ReadInt(file, u"N", c.key, kDefault, kWestern), c.expected) << Utf16ToUtf8(c.key);
 }
 
 TEST_F(IniFileTest, AcceptsEveryLineEnding) {

@@ -263,6 +263,44 @@ std::vector<std::u16string> MenuItems(NativeWindow menu) {
     return texts;
 }
 
+NativeWindow Focused() {
+    return GetFocus();
+}
+
+void FocusOn(NativeWindow window) {
+    SetForegroundWindow(GetAncestor(Handle(window), GA_ROOT));
+    SetFocus(Handle(window));
+}
+
+void PressTab(NativeWindow dialog, bool backward) {
+    std::vector<INPUT> keys;
+    const auto key = [&keys](WORD code, bool up) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = code;
+        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        keys.push_back(input);
+    };
+    if (backward)
+        key(VK_SHIFT, false);
+    key(VK_TAB, false);
+    key(VK_TAB, true);
+    if (backward)
+        key(VK_SHIFT, true);
+    SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (!IsDialogMessageW(Handle(dialog), &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+}
+
+NativeWindow ParentOf(NativeWindow window) {
+    return GetParent(Handle(window));
+}
+
 void ChooseMenuItem(NativeWindow menu, int index) {
     // The first arrow down lights the first item.
     for (int i = 0; i <= index; ++i)

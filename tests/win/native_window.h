@@ -40,6 +40,14 @@ bool Choose(NativeWindow dialog, int controlId, std::u16string_view item);
 bool Type(NativeWindow dialog, int controlId, std::u16string_view text);
 bool TypeInFirstEdit(NativeWindow dialog, std::u16string_view text);
 
+// The keyboard's focus: the window that has it, a person's click into a
+// control, and Tab (Shift+Tab when backward) pressed as keys, which the
+// dialog then handles as its message loop does.
+NativeWindow Focused();
+void FocusOn(NativeWindow window);
+void PressTab(NativeWindow dialog, bool backward);
+NativeWindow ParentOf(NativeWindow window);
+
 // The window as it is on the screen, as a PNG image; false when it cannot
 // be written.
 bool SaveScreenshot(NativeWindow window, const std::u16string& path);

@@ -34,6 +34,8 @@ constexpr int kFontList = 1192;
 constexpr int kChangeFont = 1196;
 constexpr int kSymbology = 1141;
 constexpr int kPlaceholder = 1232;
+constexpr int kRotation = 1147;
+constexpr int kFontOk = 1244;
 constexpr int kFontCancel = 1316;
 constexpr int kFontDialog = 124;
 constexpr int k1DPage = 129;
@@ -107,6 +109,50 @@ TEST_F(SheetDialogsTest, BarcodeDialogShowsTheSymbologysPageOverThePlaceholder) 
         EXPECT_TRUE(watch.Run([&] { EXPECT_TRUE(Press(Sheet().FrontPage(), kChangeFont)); }));
         EXPECT_EQ(FrontPageControl(kFontList).items, fonts);
     }
+}
+
+// Tab and Shift+Tab pressed on the keyboard in the barcode-font dialog: from
+// the rotation into the shown symbology page, through it to OK and Cancel and
+// round to the symbology; Shift+Tab goes back the same way. MaxiCode's page
+// holds one control.
+TEST_F(SheetDialogsTest, TabKeysGoThroughTheShownSymbologyPage) {
+    OpenSheet(kOrcaPrinter, true);
+    ASSERT_TRUE(Sheet().SelectPage(kBarcodeFontsTab));
+    ASSERT_TRUE(Sheet().ChooseItem(kFontList, u"EAN13"));
+    WindowWatch watch;
+    watch.Then("the barcode-font dialog", kDialogClass, [&](NativeWindow dialog) {
+        for (const char16_t* symbology : {u"CODE128", u"PDF417", u"MAXICODE"}) {
+            SCOPED_TRACE(testing::PrintToString(std::u16string(symbology)));
+            ASSERT_TRUE(Choose(dialog, kSymbology, symbology));
+            const std::vector<NativeWindow> shown = VisibleChildDialogs(dialog);
+            ASSERT_EQ(shown.size(), 1u);
+            FocusOn(Control(dialog, kRotation));
+            ASSERT_EQ(Focused(), Control(dialog, kRotation));
+            std::vector<NativeWindow> forward;
+            for (int i = 0; i < 40 && Focused() != Control(dialog, kSymbology); ++i) {
+                PressTab(dialog, false);
+                forward.push_back(Focused());
+            }
+            ASSERT_GE(forward.size(), 4u);
+            ASSERT_EQ(forward.back(), Control(dialog, kSymbology));
+            const size_t inPage = forward.size() - 3;
+            for (size_t i = 0; i < inPage; ++i)
+                EXPECT_EQ(ParentOf(forward[i]), shown[0]) << "stop " << i;
+            EXPECT_EQ(forward[inPage], Control(dialog, kFontOk));
+            EXPECT_EQ(forward[inPage + 1], Control(dialog, kFontCancel));
+
+            std::vector<NativeWindow> backward;
+            for (size_t i = 0; i < forward.size(); ++i) {
+                PressTab(dialog, true);
+                backward.push_back(Focused());
+            }
+            std::vector<NativeWindow> expected(forward.rbegin() + 1, forward.rend());
+            expected.push_back(Control(dialog, kRotation));
+            EXPECT_EQ(backward, expected);
+        }
+        EXPECT_TRUE(Press(dialog, kFontCancel));
+    });
+    EXPECT_TRUE(watch.Run([&] { EXPECT_TRUE(Press(Sheet().FrontPage(), kChangeFont)); }));
 }
 
 // Settings saved through the save dialog from an ORCA printer's sheet: the

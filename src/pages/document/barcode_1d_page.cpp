@@ -5,6 +5,7 @@
 
 #include "framework/windows.h"
 #include "pages/document/barcode_dialog.h"
+#include "pages/typed_number.h"
 #include "resources/page_resources.h"
 #include "resources/window_styles.h"
 #include "text/format.h"
@@ -50,23 +51,6 @@ uint32_t MaskFor(const MaskRule& rule, uint8_t code) {
 int SelectedValue(const framework::ItemList& list, int fallback) {
     const int index = list.Selected();
     return index < 0 ? fallback : static_cast<int>(list.ItemValue(index));
-}
-
-// The leading decimal number of text: digits, then a point and digits; 0
-// when the text starts with no digit.
-double LeadingNumber(std::u16string_view text) {
-    size_t end = 0;
-    while (end < text.size() && text[end] >= u'0' && text[end] <= u'9') {
-        ++end;
-    }
-    if (end < text.size() && text[end] == u'.') {
-        ++end;
-        while (end < text.size() && text[end] >= u'0' && text[end] <= u'9') {
-            ++end;
-        }
-    }
-    const std::string number = text::Utf16ToUtf8(text.substr(0, end));
-    return number.empty() || number == "." ? 0.0 : std::stod(number);
 }
 
 std::u16string TwoDecimals(double value) {
@@ -168,7 +152,7 @@ void CDocPage_BarCode_1D::OnFontHeightClicked() {
 }
 
 double CDocPage_BarCode_1D::TypedY() const {
-    return LeadingNumber(y_.Text());
+    return ReadDecimal(y_.Text());
 }
 
 bool CDocPage_BarCode_1D::Check() {

@@ -122,10 +122,18 @@ void CDocDialog_BarCode::OnInitDialog() {
 }
 
 void CDocDialog_BarCode::PlaceSubPages() {
-    const platform::Rect place = framework::Control(*this, kPlaceholder).PlaceInParent();
+    const framework::Control placeholder(*this, kPlaceholder);
+    const platform::Rect place = placeholder.PlaceInParent();
+    // In the window order where the placeholder is, after the rotation and
+    // before OK: Tab goes from the rotation into the page shown, and from its
+    // last control on to OK.
+    platform::Window previous = placeholder.window();
     for (const std::unique_ptr<CBarcodeSubPage>& page : subPages_) {
         if (page != nullptr && page->CreateChild(window())) {
-            framework::Control(page->window()).Move(place);
+            const framework::Control shown(page->window());
+            shown.Move(place);
+            shown.PlaceAfter(previous);
+            previous = page->window();
         }
     }
 }

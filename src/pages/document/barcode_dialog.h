@@ -13,6 +13,7 @@
 #include "pages/document/barcode_sub_page.h"
 #include "pages/document/barcode_tables.h"
 #include "pages/document/font_services.h"
+#include "pages/name_edit.h"
 #include "pages/plugin_dialog.h"
 
 namespace orca::pages {
@@ -65,7 +66,7 @@ private:
     std::array<std::unique_ptr<CBarcodeSubPage>, barcode::kSubPageCount> subPages_;
 
     framework::ComboBox symbologies_{*this, barcode::kSymbologyList};
-    framework::Edit name_{*this, barcode::kNameEdit};
+    NameEdit name_{*this, barcode::kNameEdit};
     framework::ComboBox checkDigits_{*this, barcode::kCheckDigitList};
     framework::ComboBox rotations_{*this, barcode::kRotationList};
 };

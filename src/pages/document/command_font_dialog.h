@@ -11,6 +11,7 @@
 #include "pages/document/command_editor.h"
 #include "pages/document/command_font_tables.h"
 #include "pages/document/font_services.h"
+#include "pages/name_edit.h"
 #include "pages/plugin_dialog.h"
 
 namespace orca::pages {
@@ -53,7 +54,7 @@ private:
     int mode_;
     std::u16string initialName_;
     uint8_t initialPosition_ = 0;
-    framework::Edit name_{*this, cmdfont::kNameEdit};
+    NameEdit name_{*this, cmdfont::kNameEdit};
     framework::ComboBox positions_{*this, cmdfont::kPositionList};
     std::array<Side, 2> sides_;
 };

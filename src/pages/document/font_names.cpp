@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "text/nocase.h"
+#include "text/case_fold.h"
 
 namespace orca::pages {
 namespace {
@@ -39,11 +39,12 @@ std::span<const std::u16string_view> ReservedFontNames(uint8_t commandSet) {
 
 bool IsReservedFontName(std::u16string_view name, std::span<const std::u16string_view> reserved) {
     if (name.size() == kFontPrefix.size() + 1 &&
-        text::EqualsNoCase(name.substr(0, kFontPrefix.size()), kFontPrefix)) {
+        text::EqualsIgnoringCase(name.substr(0, kFontPrefix.size()), kFontPrefix)) {
         return true;
     }
-    return std::ranges::any_of(
-        reserved, [name](std::u16string_view kept) { return text::EqualsNoCase(name, kept); });
+    return std::ranges::any_of(reserved, [name](std::u16string_view kept) {
+        return text::EqualsIgnoringCase(name, kept);
+    });
 }
 
 bool IsFontNameInUse(PageContext& context, std::u16string_view name) {
@@ -54,7 +55,8 @@ bool IsFontNameInUse(PageContext& context, std::u16string_view name) {
         }
         for (int i = 0; i < std::min<int>(count, kMaxRecords); ++i) {
             std::u16string used;
-            if (ReadFontName(context, list.nameField, i, used) && text::EqualsNoCase(used, name)) {
+            if (ReadFontName(context, list.nameField, i, used) &&
+                text::EqualsIgnoringCase(used, name)) {
                 return true;
             }
         }

@@ -35,7 +35,14 @@ void CDocPage_Import::OnExport() {
     std::u16string path = chosen.path;
     if (!path.ends_with(kExtension))
         path += kExtension;
-    file_.Export(path);
+    const std::vector<std::u16string> unwritten = file_.Export(path);
+    if (unwritten.empty())
+        return;
+    std::u16string message = Texts().Text(u"MSG_EXPORT_NOTWRITTEN");
+    for (const std::u16string& key : unwritten)
+        message += u"\n" + key;
+    framework::ShowMessage(window(), message, Texts().Text(u"MSG_IMPORT_TITLE"),
+                           resources::MB_OK | resources::MB_ICONWARNING);
 }
 
 void CDocPage_Import::OnImport() {

@@ -170,6 +170,17 @@ inline constexpr ItemRow kCmdFontItems[] = {
     {u"CommandFont", u"wCMDPostfixDataLength", 33011},
 };
 
+// The length field of each data field (45000-45009 have 33002-33011). The
+// pages keep a length equal to its data up to the first zero byte, and
+// whatever reads the record trusts it, so an import sets it from the data it
+// stores and never takes a length key.
+constexpr uint32_t LengthFieldOf(uint32_t dataField) {
+    return dataField - 45000 + 33002;
+}
+constexpr bool IsLengthField(uint32_t fieldId) {
+    return fieldId >= LengthFieldOf(45000) && fieldId <= LengthFieldOf(45009);
+}
+
 // What one command language adds: its option keys and its barcode keys.
 struct LanguageItems {
     uint8_t language;

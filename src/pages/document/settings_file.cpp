@@ -1,17 +1,17 @@
 #include "pages/document/settings_file.h"
 
 #include <algorithm>
-#include <charconv>
 
 #include "pages/ansi_text.h"
 #include "pages/document/command_data_text.h"
+#include "pages/typed_number.h"
 #include "platform/files.h"
 #include "platform/platform.h"
 #include "settings/field_id.h"
 #include "settings/field_map.h"
+#include "text/case_fold.h"
 #include "text/format.h"
 #include "text/ini.h"
-#include "text/nocase.h"
 #include "text/utf.h"
 
 namespace orca::pages {
@@ -42,19 +42,6 @@ Kind KindOf(uint32_t fieldId) {
 // The text up to its first zero unit, at most count units.
 std::u16string TextUpToZero(const char16_t* units, size_t count) {
     return std::u16string(units, std::find(units, units + count, u'\0'));
-}
-
-// The leading decimal number of a text, 0 without one.
-double LeadingNumber(std::u16string_view text) {
-    const std::string ascii = text::Utf16ToUtf8(text);
-    size_t start = ascii.find_first_not_of(" \t\v\r\n\f");
-    if (start == std::string::npos)
-        return 0;
-    if (ascii[start] == '+')
-        ++start;
-    double value = 0;
-    std::from_chars(ascii.data() + start, ascii.data() + ascii.size(), value);
-    return value;
 }
 
 // The name cut to what a record holds, never through a surrogate pair.
@@ -115,7 +102,7 @@ SettingsFile::SettingsFile(PageContext& settings, OptionServices& papers,
                            platform::PrinterHandle printer)
     : settings_(settings), papers_(papers), printer_(printer) {}
 
-void SettingsFile::Export(std::u16string_view path) {
+std::vector<std::u16string> SettingsFile::Export(std::u16string_view path) {
     platform::Files& files = *platform::Current().files;
     files.Remove(path);
     items_.clear();
@@ -135,7 +122,12 @@ void SettingsFile::Export(std::u16string_view path) {
     for (const SettingsItem& item : items_)
         lines.push_back({item.section, item.key, ValueText(item)});
     files.Remove(path);
-    text::ini::WriteStrings(files.NativePath(path), lines, SystemCodePage());
+    std::vector<size_t> refused;
+    text::ini::WriteStrings(files.NativePath(path), lines, SystemCodePage(), &refused);
+    std::vector<std::u16string> unwritten;
+    for (const size_t index : refused)
+        unwritten.push_back(u"[" + items_[index].section + u"] " + items_[index].key);
+    return unwritten;
 }
 
 ImportOutcome SettingsFile::Import(std::u16string_view path, bool otherFilter) {
@@ -284,6 +276,10 @@ std::u16string SettingsFile::ValueText(const SettingsItem& item) const {
 
 void SettingsFile::Read(SettingsItem& item, const text::ini::Snapshot& file) const {
     const unsigned codePage = SystemCodePage();
+    if (import::IsLengthField(item.fieldId)) {
+        item.hasValue = false;
+        return;
+    }
     if (item.kind == Kind::kInteger) {
         item.number = file.ReadInt(item.section, item.key, import::kMissingNumber);
         item.hasValue = item.number != import::kMissingNumber;
@@ -298,15 +294,18 @@ void SettingsFile::Read(SettingsItem& item, const text::ini::Snapshot& file) con
         return;
     switch (item.kind) {
         case Kind::kDouble:
-            item.real = LeadingNumber(value);
-            item.hasValue = true;
+            if (const std::optional<double> number = LeadingDecimal(value)) {
+                item.real = *number;
+                item.hasValue = true;
+            }
             break;
         case Kind::kText:
             item.text = value;
             item.hasValue = value.size() <= import::kLongestText;
             break;
         case Kind::kData:
-            if (auto bytes = CommandDataBytes(value, codePage, item.size)) {
+            // The field keeps room for its terminating zero.
+            if (auto bytes = CommandDataBytes(value, codePage, item.size - 1)) {
                 item.bytes = std::move(*bytes);
                 item.hasValue = true;
             }
@@ -353,6 +352,8 @@ void SettingsFile::Store(const SettingsItem& item) {
             std::string bytes(item.size, '\0');
             std::copy(item.bytes.begin(), item.bytes.end(), bytes.begin());
             settings_.AccessBytes(item.fieldId, bytes.data(), item.size, item.index, false);
+            auto length = static_cast<uint16_t>(bytes.find('\0'));
+            settings_.AccessValue(import::LengthFieldOf(item.fieldId), &length, item.index, false);
             break;
         }
     }
@@ -373,7 +374,7 @@ void SettingsFile::ImportPapers(const text::ini::Snapshot& file) {
         platform::FormInfo1 form;  // a user form
         form.name = file.ReadString(section, import::kPaperName, u"", import::kPaperNameChars);
         const bool known = std::any_of(current.begin(), current.end(), [&](const auto& paper) {
-            return text::EqualsNoCase(paper.name, form.name);
+            return text::EqualsIgnoringCase(paper.name, form.name);
         });
         if (form.name.empty() || known)
             continue;
@@ -388,7 +389,7 @@ void SettingsFile::ImportPapers(const text::ini::Snapshot& file) {
     std::vector<PaperRecord> all;
     papers_.BuildPaperList(all, false);
     const auto match = std::find_if(all.begin(), all.end(), [&](const PaperRecord& paper) {
-        return text::EqualsNoCase(paper.name, paperSize);
+        return text::EqualsIgnoringCase(paper.name, paperSize);
     });
     if (match != all.end())
         papers_.ApplyPaperToPrinter(*match);

@@ -53,8 +53,9 @@ public:
     // stored settings and its forms.
     SettingsFile(PageContext& settings, OptionServices& papers, platform::PrinterHandle printer);
 
-    // Writes the file anew at path. File errors are not reported.
-    void Export(std::u16string_view path);
+    // Writes the file anew at path; the keys it could not write ("[section]
+    // key"), such as a name holding a line break. File errors are not reported.
+    std::vector<std::u16string> Export(std::u16string_view path);
     // Reads the file at path into the sheet's settings, the spooler's forms,
     // the printer's paper and the host's orientation. otherFilter: the file
     // was chosen as an "Other Files (*.ds)" file, which is always ORCA.

@@ -10,8 +10,8 @@
 #include "platform/platform.h"
 #include "resources/page_resources.h"
 #include "resources/window_styles.h"
+#include "text/case_fold.h"
 #include "text/format.h"
-#include "text/nocase.h"
 #include "text/utf.h"
 
 namespace orca::pages {
@@ -133,7 +133,7 @@ void CPrinterProperty_Stocks_ORCA::OnInitDialog() {
 
     defaultName_ = DefaultFormName();
     LoadForms();
-    if ((forms_.empty() || !text::EqualsNoCase(forms_.front().name, defaultName_)) &&
+    if ((forms_.empty() || !text::EqualsIgnoringCase(forms_.front().name, defaultName_)) &&
         AddDefaultForm()) {
         LoadForms();
     }
@@ -192,8 +192,9 @@ bool CPrinterProperty_Stocks_ORCA::AddDefaultForm() {
 }
 
 int CPrinterProperty_Stocks_ORCA::Find(std::u16string_view name) const {
-    const auto found = std::ranges::find_if(
-        forms_, [name](const PaperRecord& entry) { return text::EqualsNoCase(entry.name, name); });
+    const auto found = std::ranges::find_if(forms_, [name](const PaperRecord& entry) {
+        return text::EqualsIgnoringCase(entry.name, name);
+    });
     return found != forms_.end() ? static_cast<int>(found - forms_.begin()) : -1;
 }
 

@@ -12,6 +12,7 @@
 
 #include "framework/controls.h"
 #include "pages/document/option_services.h"
+#include "pages/name_edit.h"
 #include "pages/plugin_page.h"
 #include "pages/printer/stocks_tables.h"
 #include "platform/spooler.h"
@@ -81,7 +82,7 @@ private:
     std::u16string addFailed_;
     std::u16string setFailed_;
     framework::ListBox list_{*this, stocks::kFormList};
-    framework::Edit name_{*this, stocks::kNameEdit};
+    NameEdit name_{*this, stocks::kNameEdit};
 };
 
 }  // namespace orca::pages

@@ -230,6 +230,20 @@ Rect Desktop::ClientRect(Window window) {
     return {0, 0, std::max(width, 0), std::max(height, 0)};
 }
 
+void Desktop::PlaceAfter(Window window, Window previous) {
+    DesktopWindow* found = Find(window);
+    DesktopWindow* parent = found != nullptr ? Find(found->parent) : nullptr;
+    if (parent == nullptr || window == previous) {
+        return;
+    }
+    std::vector<Window>& order = parent->children;
+    if (std::ranges::find(order, previous) == order.end()) {
+        return;
+    }
+    std::erase(order, window);
+    order.insert(std::ranges::find(order, previous) + 1, window);
+}
+
 void Desktop::Move(Window window, const Rect& place) {
     if (DesktopWindow* found = Find(window)) {
         found->place = place;

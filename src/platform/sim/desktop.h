@@ -96,6 +96,7 @@ public:
     Rect ClientRect(Window window) override;
     Point ClientOrigin(Window window) override;
     void Move(Window window, const Rect& place) override;
+    void PlaceAfter(Window window, Window previous) override;
     Window Focus() override { return focus_; }
     void SetFocus(Window window) override;
     Font GetFont(Window window) override;

@@ -223,26 +223,48 @@ bool DesktopDriver::Leave(Window dialog, int controlId) {
     if (control == nullptr) {
         return false;
     }
-    Window left = control->handle;
+    const Window left = control->handle;
     desktop_.SetFocus(left);
-    // The next control in window order that takes the focus, wrapping round.
-    std::vector<Window> siblings = desktop_.Children(dialog);
-    auto at = std::ranges::find(siblings, left);
-    if (at == siblings.end()) {
-        return true;
+    MoveFocusOn(dialog, left, false);
+    return true;
+}
+
+bool DesktopDriver::PressTab(Window dialog, bool backward) {
+    if (!desktop_.IsVisible(dialog)) {
+        return false;
     }
-    std::rotate(siblings.begin(), at + 1, siblings.end());
-    Window next = nullptr;
-    for (Window sibling : siblings) {
-        const DesktopWindow* candidate = desktop_.Find(sibling);
-        if (sibling != left && candidate->enabled && desktop_.IsVisible(sibling) &&
-            (candidate->style & resources::WS_TABSTOP) != 0) {
-            next = sibling;
-            break;
+    MoveFocusOn(dialog, desktop_.Focus(), backward);
+    return true;
+}
+
+void DesktopDriver::TabOrder(Window parent, Window from, std::vector<Window>& order) {
+    for (Window child : desktop_.Children(parent)) {
+        const DesktopWindow* found = desktop_.Find(child);
+        const bool reachable = found->enabled && desktop_.IsVisible(child);
+        if (reachable && found->className == resources::kClassDialog &&
+            (found->style & resources::DS_CONTROL) != 0) {
+            TabOrder(child, from, order);
+        } else if (child == from || (reachable && (found->style & resources::WS_TABSTOP) != 0)) {
+            order.push_back(child);
         }
     }
-    desktop_.SetFocus(next);
-    return true;
+}
+
+void DesktopDriver::MoveFocusOn(Window dialog, Window from, bool backward) {
+    std::vector<Window> order;
+    TabOrder(dialog, from, order);
+    if (backward) {
+        std::ranges::reverse(order);
+    }
+    // The next control that takes the focus, wrapping round; the focus stays
+    // where it is when no other does.
+    auto at = std::ranges::find(order, from);
+    if (at != order.end()) {
+        std::rotate(order.begin(), at + 1, order.end());
+    }
+    if (!order.empty()) {
+        desktop_.SetFocus(order.front());
+    }
 }
 
 bool DesktopDriver::Spin(Window dialog, int controlId, int steps) {

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "platform/sim/desktop.h"
 
@@ -40,8 +41,14 @@ public:
     // Dialogs: Escape, refused when the dialog's IDCANCEL button is there
     // but disabled (the real dialog only beeps then).
     bool PressEscape(Window dialog);
-    // Moves the focus on to the next control that takes it.
+    // Moves the focus on to the next control that takes it, as Tab does.
     bool Leave(Window dialog, int controlId);
+    // Tab (Shift+Tab when backward) in dialog: the focus goes on from the
+    // focused control to the next (previous) visible, enabled control with a
+    // tab stop in window order, wrapping round. A visible child dialog (a
+    // symbology page) stands for its own controls in that order, as the
+    // dialog manager goes through a control parent.
+    bool PressTab(Window dialog, bool backward = false);
     // Up-down controls: presses the arrow steps times (negative: down).
     bool Spin(Window dialog, int controlId, int steps);
     // The mouse over a window, in its client coordinates.
@@ -68,6 +75,9 @@ private:
     // enabled and visible.
     DesktopWindow* Reach(Window dialog, int controlId, std::u16string_view className);
     bool PressKey(Window edit, char16_t key);
+    // The controls Tab goes through in parent, from among them wherever it is.
+    void TabOrder(Window parent, Window from, std::vector<Window>& order);
+    void MoveFocusOn(Window dialog, Window from, bool backward);
     bool Mouse(Window window, MouseEvent event, Point at);
 
     Desktop& desktop_;

@@ -5,6 +5,7 @@
 #include "platform/errors.h"
 #include "platform/sim/public_record.h"
 #include "platform/sim/sim_spooler.h"
+#include "text/case_fold.h"
 #include "text/nocase.h"
 
 namespace orca::platform::sim {
@@ -147,7 +148,7 @@ std::optional<std::vector<Paper>> SimSpooler::PaperList(std::u16string_view devi
     std::vector<Paper> papers = printer->papers;
     for (const Form& f : world_.forms) {
         const bool builtIn = std::ranges::any_of(printer->papers, [&f](const Paper& p) {
-            return text::EqualsNoCase(p.name, f.info.name);
+            return text::EqualsIgnoringCase(p.name, f.info.name);
         });
         if (!builtIn) {
             papers.push_back(Paper{.number = f.number,

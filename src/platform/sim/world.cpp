@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "text/case_fold.h"
 #include "text/nocase.h"
 #include "text/utf.h"
 
@@ -32,7 +33,7 @@ const Driver* World::FindDriver(std::u16string_view name, std::u16string_view en
 
 Form* World::FindForm(std::u16string_view name) {
     for (Form& f : forms) {
-        if (text::EqualsNoCase(f.info.name, name)) {
+        if (text::EqualsIgnoringCase(f.info.name, name)) {
             return &f;
         }
     }

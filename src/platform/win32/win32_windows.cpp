@@ -154,6 +154,12 @@ void Win32WindowSystem::Move(Window window, const Rect& place) {
     MoveWindow(Handle(window), place.left, place.top, place.Width(), place.Height(), TRUE);
 }
 
+void Win32WindowSystem::PlaceAfter(Window window, Window previous) {
+    // A window goes behind the one it is inserted after: next in window order.
+    SetWindowPos(Handle(window), Handle(previous), 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 Window Win32WindowSystem::Focus() {
     return Self(GetFocus());
 }

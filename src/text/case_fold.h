@@ -1,0 +1,13 @@
+// Names compared without regard to case as the platform compares names a
+// person gives (fonts, forms): every letter folds, not only A-Z, by the
+// simple case folding of each UTF-16 unit. On Windows the system's own
+// ordinal comparison that ignores case does it.
+#pragma once
+
+#include <string_view>
+
+namespace orca::text {
+
+bool EqualsIgnoringCase(std::u16string_view a, std::u16string_view b);
+
+}  // namespace orca::text
