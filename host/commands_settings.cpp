@@ -101,9 +101,9 @@ void AnswerFileDialog(Sheet& sheet, const fs::path& file) {
     });
 }
 
-// The page tells no reason when it cannot write a file; the system tells
-// it when asked to open the file for writing.
-std::string WhyNotWritable(const fs::path& file) {
+// Why the page could not write the file: the system's reason when it refuses
+// to open the file for writing, else what the page's message says.
+std::string WhyNotWritten(const fs::path& file, const std::u16string& message) {
     std::error_code error;
     const bool existed = fs::exists(file, error);
     errno = 0;
@@ -111,7 +111,7 @@ std::string WhyNotWritable(const fs::path& file) {
         std::fclose(opened);
         if (!existed)
             fs::remove(file, error);
-        return "the page wrote nothing there";
+        return text::Utf16ToUtf8(message);
     }
     return std::strerror(errno);
 }
@@ -122,18 +122,14 @@ MaybeFailure ExportSettings(Sheet& sheet, const fs::path& file) {
     AnswerFileDialog(sheet, file);
     const size_t messagesBefore = sheet.Desktop().Messages().size();
     sheet.Driver().Click(sheet.CurrentPage(), kExportButton);
-    // The page writes to the chosen path with ".drvs" added unless it ends so.
+    // The page writes to the chosen path with ".drvs" added unless it ends so,
+    // and tells in a message what it could not write.
     const fs::path written =
         file.native().ends_with(".drvs") ? file : fs::path(file.native() + ".drvs");
-    std::error_code error;
-    if (!fs::is_regular_file(written, error))
-        return Failure{kExitFailure,
-                       "could not write " + written.string() + ": " + WhyNotWritable(written)};
-    // A message tells the keys the page could not write.
     const auto& messages = sheet.Desktop().Messages();
     if (messages.size() > messagesBefore)
-        return Failure{kExitFailure,
-                       written.string() + ": " + text::Utf16ToUtf8(messages.back().text)};
+        return Failure{kExitFailure, "could not write " + written.string() + ": " +
+                                         WhyNotWritten(written, messages.back().text)};
     std::cout << "exported to " << written.string() << "\n";
     return std::nullopt;
 }

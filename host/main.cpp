@@ -41,22 +41,14 @@ void PrintOverview() {
                  "  --state DIR     the state directory (default: $XDG_STATE_HOME/orcaui,\n"
                  "                  else ~/.local/state/orcaui); a new one gets an ORCA and an\n"
                  "                  ONYX printer\n"
-                 "  --plugin PATH   the plug-in library to load (default: $ORCAUI_PLUGIN,
-"
-                 "                  else libORCAUI.so in ../lib/orcaui/ from orcaui's own
-"
-                 "                  folder, as installed, else the one built with orcaui)
-"
-                 "  --version       print orcaui's version
-
-"
-                 "`printer`, `set`, `settings --import`, `jobs --clear` and `sheet` write the
-"
-                 "state directory; the other commands only read it.
-"
+                 "  --plugin PATH   the plug-in library to load (default: $ORCAUI_PLUGIN,\n"
+                 "                  else libORCAUI.so in ../lib/orcaui/ from orcaui's own\n"
+                 "                  folder, as installed, else the one built with orcaui)\n"
+                 "  --version       print orcaui's version\n\n"
+                 "`printer`, `set`, `settings --import`, `jobs --clear` and `sheet` write the\n"
+                 "state directory; the other commands only read it.\n"
               << ExitCodesAndEnvironment()
-              << "`orcaui COMMAND --help` tells more about a command.
-";
+              << "`orcaui COMMAND --help` tells more about a command.\n";
 }
 
 // The command named by the first one or two words; *used tells how many.

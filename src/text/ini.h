@@ -108,6 +108,12 @@ struct KeyValue {
 bool WriteStrings(const std::filesystem::path& file, std::span<const KeyValue> writes,
                   unsigned codePage, std::vector<size_t>* refused = nullptr);
 
+// As WriteStrings into an empty file, which replaces the one at file only once
+// it is whole: nothing of the old file is kept, and a failure leaves it as it
+// was. True when the file was written (refused writes are only listed).
+bool WriteNewFile(const std::filesystem::path& file, std::span<const KeyValue> writes,
+                  unsigned codePage, std::vector<size_t>* refused = nullptr);
+
 // The parse cache can be switched off (benchmarks compare both).
 void SetCacheEnabled(bool enabled);
 

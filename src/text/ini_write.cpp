@@ -11,14 +11,19 @@
 namespace orca::text::ini {
 namespace {
 
-// Replaces the file (a missing one counts as empty) with the edit of its bytes.
+// What a rewrite starts from: the file's bytes (a missing file counts as empty),
+// or nothing, for a file written anew.
+enum class Start { kFile, kEmpty };
+
+// Replaces the file with the edit of its bytes.
 bool Rewrite(const std::filesystem::path& file, unsigned codePage,
-             const std::function<std::string(const detail::Document&)>& edit) {
+             const std::function<std::string(const detail::Document&)>& edit,
+             Start start = Start::kFile) {
     // Writes in this process take turns, so two of them never lose each other's key.
     static std::mutex writing;
     std::lock_guard lock(writing);
     std::error_code error;
-    bool exists = std::filesystem::exists(file, error);
+    const bool exists = start == Start::kFile && std::filesystem::exists(file, error);
     std::optional<std::string> bytes = exists ? detail::ReadWholeFile(file) : std::string();
     if (error || !bytes)
         return false;
@@ -39,6 +44,20 @@ std::optional<detail::Write> Accepted(std::u16string_view section, std::u16strin
     return detail::Write{section, key, value};
 }
 
+// The accepted writes, with the indexes of the refused ones added to refused.
+std::vector<detail::Write> AcceptedWrites(std::span<const KeyValue> writes,
+                                          std::vector<size_t>* refused) {
+    std::vector<detail::Write> accepted;
+    accepted.reserve(writes.size());
+    for (size_t i = 0; i < writes.size(); ++i) {
+        if (auto one = Accepted(writes[i].section, writes[i].key, writes[i].value))
+            accepted.push_back(*one);
+        else if (refused)
+            refused->push_back(i);
+    }
+    return accepted;
+}
+
 }  // namespace
 
 bool WriteString(const std::filesystem::path& file, std::u16string_view section,
@@ -53,18 +72,20 @@ bool WriteString(const std::filesystem::path& file, std::u16string_view section,
 
 bool WriteStrings(const std::filesystem::path& file, std::span<const KeyValue> writes,
                   unsigned codePage, std::vector<size_t>* refused) {
-    std::vector<detail::Write> accepted;
-    accepted.reserve(writes.size());
-    for (size_t i = 0; i < writes.size(); ++i) {
-        if (auto one = Accepted(writes[i].section, writes[i].key, writes[i].value))
-            accepted.push_back(*one);
-        else if (refused)
-            refused->push_back(i);
-    }
+    const std::vector<detail::Write> accepted = AcceptedWrites(writes, refused);
     const bool written = Rewrite(file, codePage, [&](const detail::Document& document) {
         return detail::ApplyWrites(document, accepted);
     });
     return written && accepted.size() == writes.size();
+}
+
+bool WriteNewFile(const std::filesystem::path& file, std::span<const KeyValue> writes,
+                  unsigned codePage, std::vector<size_t>* refused) {
+    const std::vector<detail::Write> accepted = AcceptedWrites(writes, refused);
+    return Rewrite(
+        file, codePage,
+        [&](const detail::Document& document) { return detail::ApplyWrites(document, accepted); },
+        Start::kEmpty);
 }
 
 }  // namespace orca::text::ini

@@ -35,11 +35,12 @@ void CDocPage_Import::OnExport() {
     std::u16string path = chosen.path;
     if (!path.ends_with(kExtension))
         path += kExtension;
-    const std::vector<std::u16string> unwritten = file_.Export(path);
-    if (unwritten.empty())
+    const ExportOutcome outcome = file_.Export(path);
+    if (outcome.written && outcome.unwritten.empty())
         return;
-    std::u16string message = Texts().Text(u"MSG_EXPORT_NOTWRITTEN");
-    for (const std::u16string& key : unwritten)
+    std::u16string message =
+        Texts().Text(outcome.written ? u"MSG_EXPORT_NOTWRITTEN" : u"MSG_EXPORT_FAILED");
+    for (const std::u16string& key : outcome.unwritten)
         message += u"\n" + key;
     framework::ShowMessage(window(), message, Texts().Text(u"MSG_IMPORT_TITLE"),
                            resources::MB_OK | resources::MB_ICONWARNING);

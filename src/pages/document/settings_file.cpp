@@ -102,9 +102,7 @@ SettingsFile::SettingsFile(PageContext& settings, OptionServices& papers,
                            platform::PrinterHandle printer)
     : settings_(settings), papers_(papers), printer_(printer) {}
 
-std::vector<std::u16string> SettingsFile::Export(std::u16string_view path) {
-    platform::Files& files = *platform::Current().files;
-    files.Remove(path);
+ExportOutcome SettingsFile::Export(std::u16string_view path) {
     items_.clear();
     AppendRows(import::kDriverInfo);
     AppendSettings(RecordCount(import::kFieldBarcodeCount),
@@ -121,13 +119,13 @@ std::vector<std::u16string> SettingsFile::Export(std::u16string_view path) {
     lines.reserve(items_.size());
     for (const SettingsItem& item : items_)
         lines.push_back({item.section, item.key, ValueText(item)});
-    files.Remove(path);
     std::vector<size_t> refused;
-    text::ini::WriteStrings(files.NativePath(path), lines, SystemCodePage(), &refused);
-    std::vector<std::u16string> unwritten;
+    ExportOutcome outcome;
+    outcome.written = text::ini::WriteNewFile(platform::Current().files->NativePath(path), lines,
+                                              SystemCodePage(), &refused);
     for (const size_t index : refused)
-        unwritten.push_back(u"[" + items_[index].section + u"] " + items_[index].key);
-    return unwritten;
+        outcome.unwritten.push_back(u"[" + items_[index].section + u"] " + items_[index].key);
+    return outcome;
 }
 
 ImportOutcome SettingsFile::Import(std::u16string_view path, bool otherFilter) {

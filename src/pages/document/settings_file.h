@@ -46,6 +46,12 @@ enum class ImportOutcome {
     kWrongLanguage,
 };
 
+struct ExportOutcome {
+    bool written = false;  // the file at the path is the new one
+    // The keys left out of it ("[section] key"), such as a name holding a line break.
+    std::vector<std::u16string> unwritten;
+};
+
 class SettingsFile {
 public:
     // settings: the sheet's settings; papers: the printer's papers and the
@@ -53,9 +59,9 @@ public:
     // stored settings and its forms.
     SettingsFile(PageContext& settings, OptionServices& papers, platform::PrinterHandle printer);
 
-    // Writes the file anew at path; the keys it could not write ("[section]
-    // key"), such as a name holding a line break. File errors are not reported.
-    std::vector<std::u16string> Export(std::u16string_view path);
+    // Writes the file anew at path, replacing a file there only once the new
+    // one is whole, so a failure keeps the old file.
+    ExportOutcome Export(std::u16string_view path);
     // Reads the file at path into the sheet's settings, the spooler's forms,
     // the printer's paper and the host's orientation. otherFilter: the file
     // was chosen as an "Other Files (*.ds)" file, which is always ORCA.
