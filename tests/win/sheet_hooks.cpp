@@ -47,9 +47,11 @@ bool SheetHooks::Open(std::u16string_view printer, HostDevMode* records) {
     return object_->CommonUIProp(documentSheet_ ? OEMCUIP_DOCPROP : OEMCUIP_PRNPROP, &ui_) == S_OK;
 }
 
-bool SheetHooks::AddPages() {
+bool SheetHooks::AddPages(bool refused) {
     added_ = true;
     PROPSHEETUI_INFO info = Info(PROPSHEETUI_REASON_INIT);
+    if (refused)
+        info.pfnComPropSheet = [](HANDLE, UINT, LPARAM, LPARAM) -> LONG_PTR { return 0; };
     return Sheets(info) == S_OK && info.Result == pages_.size();
 }
 

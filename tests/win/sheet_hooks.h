@@ -33,9 +33,9 @@ public:
 
     // Every hook so far answered S_OK.
     bool Opened() const { return opened_; }
-    // The init reason with AddSheetPage; true when each page the plug-in
-    // counted was added.
-    bool AddPages();
+    // The init reason with AddSheetPage, or with a host that refuses every
+    // page; true when each page the plug-in counted was added.
+    bool AddPages(bool refused = false);
     const std::vector<const void*>& Pages() const { return pages_; }
     testsupport::HostDevMode& Records() { return *records_; }
 
