@@ -65,10 +65,20 @@ HINSTANCE ModuleInstance() {
     return module;
 }
 
+// Bitmaps made from the embedded ones, deleted when the module is unloaded.
+struct MadeBitmaps {
+    std::vector<std::pair<int, HBITMAP>> list;
+    ~MadeBitmaps() {
+        for (const auto& [id, bitmap] : list)
+            DeleteObject(bitmap);
+    }
+};
+
 // The embedded two-tone bitmaps as system bitmaps, made once and kept for
 // the module's life.
 HBITMAP EmbeddedBitmap(int id) {
-    static std::vector<std::pair<int, HBITMAP>> made;
+    static MadeBitmaps bitmaps;
+    std::vector<std::pair<int, HBITMAP>>& made = bitmaps.list;
     for (const auto& [madeId, bitmap] : made) {
         if (madeId == id)
             return bitmap;
