@@ -28,6 +28,11 @@ platform::PageHandle PropertyPage::Handle() {
     return handle_;
 }
 
+const void* PropertyPage::Description() {
+    const platform::PageHandle page = Handle();
+    return page != nullptr ? Port().PageDescription(page) : nullptr;
+}
+
 Window PropertyPage::Sheet() const {
     return window() == nullptr ? nullptr : Port().Parent(window());
 }

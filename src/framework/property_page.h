@@ -20,6 +20,9 @@ public:
     // The page as the host's add-page callback takes it, made on first use;
     // null when the template is missing or the platform has no window system.
     platform::PageHandle Handle();
+    // The page's description, which a host's sheet copies to add the page;
+    // null when Handle() is.
+    const void* Description();
 
     // The sheet that holds the page's window, or null.
     Window Sheet() const;

@@ -37,7 +37,7 @@ platform::PageHandle CPluginPage::SheetHandle() {
     sheetHandle_ = Handle();
     if (sheetHandle_ != nullptr && !titleKey_.empty()) {
         RegisterSheetTab({sheetHandle_, titleKey_, std::u16string(context_.FullPrinterName()),
-                          inDocumentSheet_});
+                          inDocumentSheet_, &context_});
     }
     return sheetHandle_;
 }

@@ -18,6 +18,9 @@ struct SheetTab {
     // The full name of the page's printer.
     std::u16string printerName;
     bool documentSheet = true;
+    // The context the page works for: one plug-in object's sheet, whose
+    // pages the sheet holds side by side in the order they were listed.
+    const void* owner = nullptr;
 };
 
 // The tab-title key of a page whose texts come from that section; empty for a

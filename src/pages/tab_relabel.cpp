@@ -1,5 +1,7 @@
 #include "pages/tab_relabel.h"
 
+#include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,7 +17,31 @@ namespace {
 
 constexpr size_t kCaptionUnits = 1024;
 
-// Gives each of the pages that the sheet holds its tab title.
+// The tab of each page of one object in the sheet, in order, -1 for a page
+// the sheet does not hold. A page that cannot be found by itself stands
+// beside a found page of the object, or, with none found, among the last tabs.
+std::vector<int> ObjectTabs(platform::Window sheet, const std::vector<SheetTab>& pages,
+                            int tabCount) {
+    std::vector<int> tabs;
+    std::optional<int> first;
+    for (const SheetTab& page : pages) {
+        const int tab = framework::PageIndex(sheet, page.page);
+        if (tab >= 0 && !first) {
+            first = tab - static_cast<int>(tabs.size());
+        }
+        tabs.push_back(tab);
+    }
+    const int start = first.value_or(tabCount - static_cast<int>(pages.size()));
+    for (size_t i = 0; i < tabs.size(); ++i) {
+        if (tabs[i] == platform::kPageIndexUnknown) {
+            tabs[i] = start + static_cast<int>(i);
+        }
+    }
+    return tabs;
+}
+
+// Gives each of the pages that the sheet holds its tab title; the pages are
+// grouped by their object.
 void RelabelPages(platform::Window sheet, const std::vector<SheetTab>& pages,
                   const CLanguageFile& languageTexts) {
     const platform::Window tabs = framework::FirstChildOfClass(sheet, resources::kClassTabControl);
@@ -23,10 +49,21 @@ void RelabelPages(platform::Window sheet, const std::vector<SheetTab>& pages,
         return;
     }
     const framework::TabControl tabControl(tabs);
+    const int tabCount = tabControl.Count();
+    std::vector<const void*> owners;
     for (const SheetTab& page : pages) {
-        const int tab = framework::PageIndex(sheet, page.page);
-        if (tab >= 0) {
-            tabControl.SetTabText(tab, languageTexts.Text(page.titleKey));
+        if (std::ranges::find(owners, page.owner) == owners.end()) {
+            owners.push_back(page.owner);
+        }
+    }
+    for (const void* owner : owners) {
+        std::vector<SheetTab> own = pages;
+        std::erase_if(own, [owner](const SheetTab& page) { return page.owner != owner; });
+        const std::vector<int> found = ObjectTabs(sheet, own, tabCount);
+        for (size_t i = 0; i < own.size(); ++i) {
+            if (found[i] >= 0 && found[i] < tabCount) {
+                tabControl.SetTabText(found[i], languageTexts.Text(own[i].titleKey));
+            }
         }
     }
 }
@@ -54,8 +91,11 @@ bool IsPrinterSheet(platform::Window window, std::u16string_view printerName,
 
 }  // namespace
 
-void RelabelDocumentSheet(platform::Window sheet, const CLanguageFile& languageTexts) {
-    RelabelPages(sheet, ListedPages([](const SheetTab& page) { return page.documentSheet; }),
+void RelabelDocumentSheet(platform::Window sheet, const void* owner,
+                          const CLanguageFile& languageTexts) {
+    RelabelPages(sheet, ListedPages([owner](const SheetTab& page) {
+                     return page.documentSheet && page.owner == owner;
+                 }),
                  languageTexts);
 }
 

@@ -3,7 +3,11 @@
 // every printer-properties window of the same printer in this process. Only
 // the tabs of the plug-in's own pages change, each found by its page, so the
 // host's tabs keep their titles however many pages the model's switches let
-// the plug-in add. The titles come from the Language page's section, which
+// the plug-in add. A page whose window the sheet has not made may not be
+// found by itself (the platform's sheet UI makes its own copy of each page):
+// it stands beside the found pages of its object in the order they were
+// added, and an object none of whose pages is found has the last tabs. The
+// titles come from the Language page's section, which
 // holds a key for the tab of every page the plug-in adds.
 #pragma once
 
@@ -14,8 +18,10 @@
 
 namespace orca::pages {
 
-// The tabs of the plug-in's document pages in the sheet.
-void RelabelDocumentSheet(platform::Window sheet, const CLanguageFile& languageTexts);
+// The tabs of the document pages of owner (the Language page's context) in
+// the sheet.
+void RelabelDocumentSheet(platform::Window sheet, const void* owner,
+                          const CLanguageFile& languageTexts);
 
 // Whether a top-level caption names the printer: the printer name at the
 // start followed by a blank or nothing ("Label1 Properties"), or the caption

@@ -32,8 +32,13 @@ public:
     // sheet shows it. Null when the template cannot be used.
     virtual PageHandle CreatePage(const resources::DialogTemplate& dialog,
                                   std::u16string_view title, WindowHandler& handler) = 0;
+    // The page as a host's sheet takes it (the add-page function code 1): the
+    // window system's page description (PROPSHEETPAGEW on Windows), which
+    // the sheet copies and makes its own page from. Valid while the page
+    // handle is; null for a page this window system did not make.
+    virtual const void* PageDescription(PageHandle page) = 0;
     // Releases the page; a window already made from it stops calling the
-    // handler.
+    // handler. A page no sheet took is gone at once.
     virtual void DestroyPage(PageHandle page) = 0;
     // Shows a modal dialog owned by owner and returns when it ends: the
     // result given to EndModal, or -1 when the dialog cannot be made.
@@ -121,8 +126,9 @@ public:
     // Property sheets: a page tells its sheet whether it holds changes; the
     // sheet's Apply button is enabled while any page does.
     virtual void SetPageChanged(Window page, bool changed) = 0;
-    // The index of the sheet's tab that holds the page (PSM_PAGETOINDEX), or -1
-    // when the sheet does not hold it. Ask only windows known to be sheets.
+    // The index of the sheet's tab that holds the page, -1 when the sheet
+    // does not hold it, or kPageIndexUnknown while the page has no window and
+    // the window system cannot tell. Ask only windows known to be sheets.
     virtual int PageIndex(Window sheet, PageHandle page) = 0;
     // Sends the window-shown notice (shown = true) to the window's handler.
     virtual void SendShownNotice(Window window) = 0;

@@ -11,9 +11,12 @@ namespace orca::platform {
 
 // Opaque window handle, pointer-sized like the platform's; null is no window.
 using Window = struct OpaqueWindow*;
-// A property-sheet page made but not yet shown by a sheet: the value the
-// host's add-page callback receives.
+// A property-sheet page made but not yet shown by a sheet. A sheet takes it
+// by its description (WindowSystem::PageDescription).
 using PageHandle = struct OpaquePage*;
+// PageIndex's answer for a page whose window the sheet has not made yet,
+// when the window system cannot tell which tab holds it.
+inline constexpr int kPageIndexUnknown = -2;
 
 struct Point {
     int x = 0;

@@ -134,7 +134,8 @@ struct OEMCUIPPARAM {
 };
 
 // The host's property-sheet callback: Function names what to do with the two
-// parameters (CPSFUNC_ADD_PROPSHEETPAGEW adds the page handle lParam1).
+// parameters (CPSFUNC_ADD_PROPSHEETPAGEW adds a copy of the page description
+// lParam1, a PROPSHEETPAGEW, and answers the host's handle of the page).
 using PFNCOMPROPSHEET = LONG_PTR (*)(HANDLE hComPropSheet, UINT Function, LPARAM lParam1,
                                      LPARAM lParam2);
 

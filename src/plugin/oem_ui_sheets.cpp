@@ -42,11 +42,11 @@ HRESULT COemUI::PropertySheets(PROPSHEETUI_INFO* sheet, LPARAM lParam,
                     continue;
                 pages::CPluginPage& page = *pages_[static_cast<size_t>(entry.slot)];
                 page.SetInDocumentSheet(documentSheet);
-                const platform::PageHandle handle = page.SheetHandle();
-                if (handle == nullptr)
+                // The host copies the page's description and makes its own page.
+                if (page.SheetHandle() == nullptr)
                     continue;
                 added = sheet->pfnComPropSheet(sheet->hComPropSheet, CPSFUNC_ADD_PROPSHEETPAGEW,
-                                               reinterpret_cast<LPARAM>(handle), 0);
+                                               reinterpret_cast<LPARAM>(page.Description()), 0);
             }
             sheet->Result = static_cast<ULONG_PTR>(added);
             break;

@@ -10,6 +10,7 @@
 // themselves have no lock.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -72,8 +73,10 @@ private:
 
     CThreadLocker lock_;
     std::map<const CDeviceEntry*, std::unique_ptr<CDeviceEntry>> entries_;
-    std::once_flag platformDecided_;
-    bool platform64_ = false;
+    // Unknown (-1), no (0) or yes (1). Threads that ask at once may each decide,
+    // and decide the same; no once-flag, whose thread-local state the C++
+    // runtime would keep after an unload of the module.
+    std::atomic<int> platform64_{-1};
 };
 
 }  // namespace orca::settings

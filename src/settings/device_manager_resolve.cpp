@@ -91,11 +91,12 @@ std::optional<std::u16string> FindModelMapFile(platform::Registry& registry,
 }  // namespace
 
 bool CDeviceManager::Is64BitSystem() {
-    std::call_once(platformDecided_, [this] {
-        platform::System* system = platform::Current().system;
-        platform64_ = system != nullptr && DecideSystem64(*system);
-    });
-    return platform64_;
+    if (const int decided = platform64_.load(); decided >= 0)
+        return decided == 1;
+    platform::System* system = platform::Current().system;
+    const bool system64 = system != nullptr && DecideSystem64(*system);
+    platform64_.store(system64 ? 1 : 0);
+    return system64;
 }
 
 std::u16string CDeviceManager::LookupName(std::u16string_view driverName) {

@@ -62,8 +62,7 @@ protected:
         HostPropertySheet host(desktop_.get(), sheet);
         PROPSHEETUI_INFO info = host.Info(PROPSHEETUI_REASON_INIT);
         EXPECT_EQ((object->*kind.hook)(&info, 0), S_OK);
-        EXPECT_EQ(info.Result,
-                  host.Pages().empty() ? 0u : reinterpret_cast<ULONG_PTR>(host.Pages().back()));
+        EXPECT_EQ(info.Result, host.Pages().size());
         const size_t hostTabs =
             (kind.documentSheet ? testsupport::HostDocumentTabs() : testsupport::HostPrinterTabs())
                 .size();

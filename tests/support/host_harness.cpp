@@ -144,11 +144,11 @@ LONG_PTR HostPropertySheet::Callback(HANDLE sheet, UINT function, LPARAM lParam1
         ++self.otherCalls_;
         return 0;
     }
-    const auto page = reinterpret_cast<platform::PageHandle>(lParam1);
-    if (self.desktop_ != nullptr && !self.desktop_->AddPage(self.sheet_, page))
+    const auto* description = reinterpret_cast<const void*>(lParam1);
+    if (self.desktop_ != nullptr && !self.desktop_->AddPageCopy(self.sheet_, description))
         return 0;
-    self.pages_.push_back(page);
-    return lParam1;
+    self.pages_.push_back(description);
+    return static_cast<LONG_PTR>(self.pages_.size());
 }
 
 }  // namespace orca::testsupport

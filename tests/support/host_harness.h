@@ -151,9 +151,10 @@ private:
 };
 
 // The host's property sheet as the plug-in sees it: the sheet-info record
-// with the add-page callback. Pages added go to a headless desktop sheet when
-// one is given; the callback answers the page handle, or 0 when the desktop
-// refuses it.
+// with the add-page callback, which takes a page description and copies it,
+// as the platform's sheet UI does. Pages added go to a headless desktop sheet
+// when one is given; the callback answers the host's handle of the page (its
+// position, counted from 1), or 0 when the desktop refuses the description.
 class HostPropertySheet {
 public:
     explicit HostPropertySheet(platform::sim::Desktop* desktop = nullptr,
@@ -162,8 +163,8 @@ public:
 
     // A sheet-info record for reason, version 0x100, with this sheet's callback.
     plugin::PROPSHEETUI_INFO Info(plugin::WORD reason);
-    // Page handles added so far, in order.
-    const std::vector<platform::PageHandle>& Pages() const { return pages_; }
+    // Page descriptions added so far, in order.
+    const std::vector<const void*>& Pages() const { return pages_; }
     // Callback calls with a function other than adding a page.
     int OtherCalls() const { return otherCalls_; }
 
@@ -173,7 +174,7 @@ private:
 
     platform::sim::Desktop* desktop_;
     platform::Window sheet_;
-    std::vector<platform::PageHandle> pages_;
+    std::vector<const void*> pages_;
     int otherCalls_ = 0;
 };
 

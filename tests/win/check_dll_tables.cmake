@@ -1,7 +1,7 @@
 cmake_minimum_required(VERSION 3.25)
-# Reads ORCAUI.dll's import and export tables with objdump -p: every imported
-# DLL must be one Windows itself ships, and the exports exactly the two the
-# driver host looks up.
+# Reads ORCAUI.dll's headers, import and export tables with objdump -p: the
+# DLL is a GUI one, every imported DLL must be one Windows itself ships, and
+# the exports exactly the two the driver host looks up.
 set(system_dlls ADVAPI32.dll KERNEL32.dll msvcrt.dll WINSPOOL.DRV USER32.dll GDI32.dll
     COMCTL32.dll COMDLG32.dll SHELL32.dll OLE32.dll)
 string(TOLOWER "${system_dlls}" system_dlls)
@@ -9,6 +9,10 @@ string(TOLOWER "${system_dlls}" system_dlls)
 execute_process(COMMAND ${OBJDUMP} -p ${DLL} OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
 if(failed)
     message(FATAL_ERROR "objdump -p ${DLL} failed")
+endif()
+
+if(NOT dump MATCHES "Subsystem[\t ]+0*2[\t ]+\\(Windows GUI\\)")
+    message(FATAL_ERROR "not built for the GUI subsystem")
 endif()
 
 string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${dump}")

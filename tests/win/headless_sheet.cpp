@@ -5,12 +5,12 @@
 
 namespace orca::wintest {
 
-HeadlessSheet::HeadlessSheet(const std::vector<void*>& pages, std::u16string_view caption)
+HeadlessSheet::HeadlessSheet(const std::vector<const void*>& pages, std::u16string_view caption)
     : desktop_(HeadlessDesktop()), driver_(desktop_) {
     sheet_ = desktop_.CreateSheet(caption, {});
     shown_ = true;
-    for (void* page : pages)
-        shown_ = desktop_.AddPage(sheet_, static_cast<platform::PageHandle>(page)) && shown_;
+    for (const void* page : pages)
+        shown_ = desktop_.AddPageCopy(sheet_, page) && shown_;
     shown_ = desktop_.OpenSheet(sheet_) && shown_;
 }
 

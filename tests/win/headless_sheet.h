@@ -1,6 +1,6 @@
-// The same pages on the headless desktop: the page handles the plug-in's code
-// linked into the program hands over, added to a desktop sheet with no host
-// tabs, brought to the front and read through the window-system port.
+// The same pages on the headless desktop: the page descriptions the plug-in's
+// code linked into the program hands over, copied into a desktop sheet with
+// no host tabs, brought to the front and read through the window-system port.
 #pragma once
 
 #include <string>
@@ -13,7 +13,7 @@ namespace orca::wintest {
 
 class HeadlessSheet {
 public:
-    HeadlessSheet(const std::vector<void*>& pages, std::u16string_view caption);
+    HeadlessSheet(const std::vector<const void*>& pages, std::u16string_view caption);
     ~HeadlessSheet();
     HeadlessSheet(const HeadlessSheet&) = delete;
     HeadlessSheet& operator=(const HeadlessSheet&) = delete;

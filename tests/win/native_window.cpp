@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 #include "png_file.h"
 
@@ -217,37 +218,64 @@ bool TypeInFirstEdit(NativeWindow dialog, std::u16string_view text) {
     return true;
 }
 
-bool SaveScreenshot(NativeWindow window, const std::u16string& path) {
-    HWND shown = Handle(window);
-    RedrawWindow(shown, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    RECT place{};
-    GetWindowRect(shown, &place);
+namespace {
+
+// The window's place on the screen copied into pixels (top-down rows).
+bool CaptureScreen(const RECT& place, std::vector<uint32_t>* pixels) {
     const int width = place.right - place.left;
     const int height = place.bottom - place.top;
-    if (width <= 0 || height <= 0)
-        return false;
     HDC screen = GetDC(nullptr);
     HDC memory = CreateCompatibleDC(screen);
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down rows
+    info.bmiHeader.biHeight = -height;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    bool saved = false;
     if (bitmap != nullptr) {
         HGDIOBJ previous = SelectObject(memory, bitmap);
         BitBlt(memory, 0, 0, width, height, screen, place.left, place.top, SRCCOPY);
         GdiFlush();
-        saved = WritePng(path, width, height, static_cast<const uint32_t*>(bits));
+        const auto* first = static_cast<const uint32_t*>(bits);
+        pixels->assign(first, first + static_cast<size_t>(width) * height);
         SelectObject(memory, previous);
         DeleteObject(bitmap);
     }
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
-    return saved;
+    return bitmap != nullptr;
+}
+
+}  // namespace
+
+bool SaveScreenshot(NativeWindow window, const std::u16string& path) {
+    HWND shown = Handle(window);
+    RedrawWindow(shown, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RECT place{};
+    GetWindowRect(shown, &place);
+    if (place.right <= place.left || place.bottom <= place.top)
+        return false;
+    // The display takes the repaint some time after the window has painted:
+    // the picture is taken once two copies a moment apart are the same.
+    std::vector<uint32_t> pixels;
+    std::vector<uint32_t> latest;
+    constexpr int kCopies = 80;
+    for (int copy = 0; copy < kCopies; ++copy) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        Sleep(25);
+        pixels.swap(latest);
+        if (!CaptureScreen(place, &latest))
+            return false;
+        if (copy > 0 && pixels == latest)
+            break;
+    }
+    return WritePng(path, place.right - place.left, place.bottom - place.top, latest.data());
 }
 
 std::vector<std::u16string> MenuItems(NativeWindow menu) {

@@ -1,8 +1,8 @@
-// ORCAUI.dll's sheets as a Windows driver host shows them: the pages the
-// plug-in hands to the host's add-page callback go into a real PropertySheetW
-// sheet under the system's window manager, every tab is brought to the front
-// and read back through Win32 and compared with the same pages on the
-// headless desktop, the pages' dialogs too, before and after the same
+// ORCAUI.dll's sheets as a Windows driver host shows them: the platform's own
+// sheet UI calls the plug-in's sheet hook, copies the page descriptions it is
+// handed and shows them under the system's window manager; every tab is
+// brought to the front, read back through Win32 and compared with the same
+// pages on the headless desktop, the pages' dialogs too, before and after the same
 // changes, and a person's changes on the Option page reach the host's records
 // when Apply is pressed.
 #include <algorithm>

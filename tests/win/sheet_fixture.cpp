@@ -20,7 +20,7 @@ void PropertySheetTest::OpenSheet(std::u16string_view printer, bool documentShee
     documentSheet_ = documentSheet;
     real_ = std::make_unique<SheetHooks>(CreateObject(), printer, documentSheet);
     ASSERT_TRUE(real_->Opened());
-    sheet_ = std::make_unique<ShownSheet>(real_->Pages(), printer);
+    sheet_ = std::make_unique<ShownSheet>(&SheetHooks::SheetHookCall, real_.get(), printer);
     ASSERT_TRUE(sheet_->Shown());
 }
 
@@ -28,6 +28,7 @@ void PropertySheetTest::OpenHeadlessSheet() {
     linked_ = std::make_unique<SheetHooks>(CreateObjectThrough(&::DllGetClassObject), printer_,
                                            documentSheet_, &real_->Records());
     ASSERT_TRUE(linked_->Opened());
+    ASSERT_TRUE(linked_->AddPages());
     headless_ = std::make_unique<HeadlessSheet>(linked_->Pages(), printer_);
     ASSERT_TRUE(headless_->Shown());
 }

@@ -1,5 +1,5 @@
 // A printer's document or printer-properties sheet opened by the Windows test
-// host: ORCAUI.dll's pages in a real PropertySheetW sheet, and, for
+// host: ORCAUI.dll's pages in the platform's own sheet UI, and, for
 // comparison, the same pages of the plug-in's code linked into the program on
 // the headless desktop, started from the same records.
 #pragma once

@@ -13,11 +13,11 @@ constexpr unsigned kAddPropSheetPage = 1;  // CPSFUNC_ADD_PROPSHEETPAGEW
 
 }  // namespace
 
-long long AddSheetPage(void* pageList, unsigned function, intptr_t page, intptr_t) {
-    if (function != kAddPropSheetPage || page == 0)
+long long AddSheetPage(void* pageList, unsigned function, intptr_t description, intptr_t) {
+    if (function != kAddPropSheetPage || description == 0)
         return 0;
-    auto& pages = *static_cast<std::vector<void*>*>(pageList);
-    pages.push_back(reinterpret_cast<void*>(page));
+    auto& pages = *static_cast<std::vector<const void*>*>(pageList);
+    pages.push_back(reinterpret_cast<const void*>(description));
     return static_cast<long long>(pages.size());
 }
 
@@ -28,7 +28,7 @@ SheetHooks::SheetHooks(PluginObject object, std::u16string_view printer, bool do
 }
 
 SheetHooks::~SheetHooks() {
-    if (object_ != nullptr) {
+    if (object_ != nullptr && added_) {
         PROPSHEETUI_INFO info = Info(PROPSHEETUI_REASON_DESTROY);
         Sheets(info);
     }
@@ -44,10 +44,22 @@ bool SheetHooks::Open(std::u16string_view printer, HostDevMode* records) {
         records_->Public()->dmCopies = 1;
     }
     ui_ = testsupport::CommonUIParams(printer_.Handle(), *records_, nullptr, 0);
-    if (object_->CommonUIProp(documentSheet_ ? OEMCUIP_DOCPROP : OEMCUIP_PRNPROP, &ui_) != S_OK)
-        return false;
+    return object_->CommonUIProp(documentSheet_ ? OEMCUIP_DOCPROP : OEMCUIP_PRNPROP, &ui_) == S_OK;
+}
+
+bool SheetHooks::AddPages(bool refused) {
+    added_ = true;
     PROPSHEETUI_INFO info = Info(PROPSHEETUI_REASON_INIT);
+    if (refused)
+        info.pfnComPropSheet = [](HANDLE, UINT, LPARAM, LPARAM) -> LONG_PTR { return 0; };
     return Sheets(info) == S_OK && info.Result == pages_.size();
+}
+
+long SheetHooks::SheetHookCall(void* hooks, void* info, intptr_t lParam) {
+    return static_cast<SheetHooks*>(hooks)->Sheets(*static_cast<PROPSHEETUI_INFO*>(info), lParam) ==
+                   S_OK
+               ? 1
+               : -1;
 }
 
 PROPSHEETUI_INFO SheetHooks::Info(WORD reason) {
@@ -62,9 +74,9 @@ PROPSHEETUI_INFO SheetHooks::Info(WORD reason) {
     return info;
 }
 
-HRESULT SheetHooks::Sheets(PROPSHEETUI_INFO& info) {
-    return documentSheet_ ? object_->DocumentPropertySheets(&info, 0)
-                          : object_->DevicePropertySheets(&info, 0);
+HRESULT SheetHooks::Sheets(PROPSHEETUI_INFO& info, LPARAM lParam) {
+    return documentSheet_ ? object_->DocumentPropertySheets(&info, lParam)
+                          : object_->DevicePropertySheets(&info, lParam);
 }
 
 }  // namespace orca::wintest

@@ -1,8 +1,11 @@
 // A plug-in object's sheet as a driver host opens it through the hooks: the
 // printer opened, the host's records sized and defaulted (or copied from
-// another sheet's), the common UI handed over, and the page handles the
-// plug-in gives the host's add-page callback. Ending it sends the destroy
-// reason; the host's window that shows the pages must be gone by then.
+// another sheet's), and the common UI handed over. Then either the host's
+// add-page function takes the page descriptions the plug-in hands it (the
+// headless sheet), or the platform's sheet UI calls the plug-in's sheet hook
+// through SheetHookCall (the real sheet). Ending it sends the destroy reason
+// when the pages were added here; the window that shows them must be gone
+// by then.
 #pragma once
 
 #include <memory>
@@ -14,8 +17,9 @@
 
 namespace orca::wintest {
 
-// The host's add-page callback: hComPropSheet is the page list it fills.
-long long AddSheetPage(void* pageList, unsigned function, intptr_t page, intptr_t);
+// The host's add-page function: hComPropSheet is the list of page
+// descriptions it fills; it answers the page's position, counted from 1.
+long long AddSheetPage(void* pageList, unsigned function, intptr_t description, intptr_t);
 
 class SheetHooks {
 public:
@@ -27,14 +31,22 @@ public:
     SheetHooks(const SheetHooks&) = delete;
     SheetHooks& operator=(const SheetHooks&) = delete;
 
-    // Every hook answered S_OK and each page the plug-in counted was added.
+    // Every hook so far answered S_OK.
     bool Opened() const { return opened_; }
-    const std::vector<void*>& Pages() const { return pages_; }
+    // The init reason with AddSheetPage, or with a host that refuses every
+    // page; true when each page the plug-in counted was added.
+    bool AddPages(bool refused = false);
+    const std::vector<const void*>& Pages() const { return pages_; }
     testsupport::HostDevMode& Records() { return *records_; }
+
+    // A driver UI's sheet function for the plug-in's pages: info is the
+    // platform's PROPSHEETUI_INFO, handed to the sheet hook of hooks (a
+    // SheetHooks); above 0 when the hook answered S_OK.
+    static long SheetHookCall(void* hooks, void* info, intptr_t lParam);
 
 private:
     plugin::PROPSHEETUI_INFO Info(plugin::WORD reason);
-    plugin::HRESULT Sheets(plugin::PROPSHEETUI_INFO& info);
+    plugin::HRESULT Sheets(plugin::PROPSHEETUI_INFO& info, plugin::LPARAM lParam = 0);
     bool Open(std::u16string_view printer, testsupport::HostDevMode* records);
 
     PluginObject object_;
@@ -42,8 +54,9 @@ private:
     OpenedPrinter printer_;
     std::unique_ptr<testsupport::HostDevMode> records_;
     plugin::OEMCUIPPARAM ui_{};
-    std::vector<void*> pages_;
+    std::vector<const void*> pages_;
     bool opened_ = false;
+    bool added_ = false;
 };
 
 }  // namespace orca::wintest

@@ -4,8 +4,12 @@
 // commctrl.h and prsht.h need windows.h first.
 #include <commctrl.h>
 #include <prsht.h>
+// compstui.h needs prsht.h first.
+#include <compstui.h>
 
+#include <algorithm>
 #include <array>
+#include <vector>
 
 namespace orca::wintest {
 
@@ -24,32 +28,102 @@ void Pump() {
     }
 }
 
+std::vector<void*> ThreadWindows() {
+    std::vector<void*> windows;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM list) {
+            reinterpret_cast<std::vector<void*>*>(list)->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+// The test's thread (not yet a fiber) as a fiber, made once.
+void* ThreadFiber() {
+    static void* const fiber = ConvertThreadToFiber(nullptr);
+    return fiber;
+}
+
 }  // namespace
 
-ShownSheet::ShownSheet(const std::vector<void*>& pages, std::u16string_view caption) {
-    std::vector<HPROPSHEETPAGE> handles;
-    for (void* page : pages)
-        handles.push_back(static_cast<HPROPSHEETPAGE>(page));
-    const std::wstring title(caption.begin(), caption.end());
-    PROPSHEETHEADERW header{};
-    header.dwSize = sizeof header;
-    header.dwFlags = PSH_MODELESS;
-    header.pszCaption = title.c_str();
-    header.nPages = static_cast<UINT>(handles.size());
-    header.phpage = handles.data();
-    const INT_PTR made = PropertySheetW(&header);
-    sheet_ = made > 0 ? reinterpret_cast<void*>(made) : nullptr;
-    if (sheet_ != nullptr) {
-        ShowWindow(Handle(sheet_), SW_SHOW);
-        Pump();
+// The driver UI's sheet functions, and the fiber that runs the sheet.
+struct DriverSheetUI {
+    static inline ShownSheet* running = nullptr;
+
+    // The plug-in's pages: each reason goes to its sheet hook.
+    static LONG CALLBACK PluginPages(PPROPSHEETUI_INFO info, LPARAM lParam) {
+        if (info->Reason == PROPSHEETUI_REASON_INIT)
+            info->UserData = info->lParamInit;
+        auto* self = reinterpret_cast<ShownSheet*>(info->UserData);
+        return self->sheetHook_(self->hooks_, info, lParam);
     }
+
+    // The driver UI's own sheet function: it adds the plug-in's and names
+    // the sheet.
+    static LONG CALLBACK DriverPages(PPROPSHEETUI_INFO info, LPARAM lParam) {
+        if (info->Reason == PROPSHEETUI_REASON_INIT) {
+            info->UserData = info->lParamInit;
+            return info->pfnComPropSheet(info->hComPropSheet, CPSFUNC_ADD_PFNPROPSHEETUIW,
+                                         reinterpret_cast<LPARAM>(&PluginPages),
+                                         info->lParamInit) != 0
+                       ? 1
+                       : -1;
+        }
+        if (info->Reason == PROPSHEETUI_REASON_GET_INFO_HEADER) {
+            auto* self = reinterpret_cast<ShownSheet*>(info->UserData);
+            auto* header = reinterpret_cast<PPROPSHEETUI_INFO_HEADER>(lParam);
+            header->pTitle = reinterpret_cast<LPTSTR>(self->caption_.data());
+        }
+        return 1;
+    }
+
+    // Once the sheet shows, the test's fiber carries on.
+    static void CALLBACK SheetShown(HWND, UINT, UINT_PTR timer, DWORD) {
+        ShownSheet& self = *running;
+        for (void* window : ThreadWindows()) {
+            const HWND handle = Handle(window);
+            if (std::ranges::find(self.windowsBefore_, window) != self.windowsBefore_.end() ||
+                !IsWindowVisible(handle) || SendMessageW(handle, PSM_GETTABCONTROL, 0, 0) == 0)
+                continue;
+            KillTimer(nullptr, timer);
+            self.sheet_ = window;
+            SwitchToFiber(ThreadFiber());
+            return;
+        }
+    }
+
+    static void CALLBACK RunSheet(void* shown) {
+        auto& self = *static_cast<ShownSheet*>(shown);
+        running = &self;
+        const UINT_PTR timer = SetTimer(nullptr, 0, 10, SheetShown);
+        DWORD result = 0;
+        CommonPropertySheetUIW(nullptr, DriverPages, reinterpret_cast<LPARAM>(&self), &result);
+        KillTimer(nullptr, timer);
+        running = nullptr;
+        self.ended_ = true;
+        SwitchToFiber(ThreadFiber());
+    }
+};
+
+ShownSheet::ShownSheet(SheetHook sheetHook, void* hooks, std::u16string_view caption)
+    : sheetHook_(sheetHook), hooks_(hooks), caption_(caption.begin(), caption.end()) {
+    windowsBefore_ = ThreadWindows();
+    ThreadFiber();
+    fiber_ = CreateFiber(0, DriverSheetUI::RunSheet, this);
+    SwitchToFiber(fiber_);
+    if (sheet_ != nullptr)
+        Pump();
 }
 
 ShownSheet::~ShownSheet() {
-    if (sheet_ != nullptr) {
-        DestroyWindow(Handle(sheet_));
-        Pump();
+    if (!ended_ && sheet_ != nullptr) {
+        PostMessageW(Handle(sheet_), PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+        SwitchToFiber(fiber_);
     }
+    if (ended_)
+        DeleteFiber(fiber_);
 }
 
 int ShownSheet::PageCount() const {

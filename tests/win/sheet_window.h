@@ -1,9 +1,17 @@
-// The driver host's side of a real property sheet: the page handles the
-// plug-in hands to the host's add-page callback, shown in a modeless
-// PropertySheetW sheet, and the controls of its pages read and used through
-// Win32 as a person would use them.
+// The driver host's side of a real property sheet: the platform's own sheet
+// UI (CommonPropertySheetUIW of compstui.dll) shows the sheet, calling a
+// driver UI's sheet function that adds the plug-in's sheet hook, as a
+// printer driver's UI does; the controls of the pages are read and used
+// through Win32 as a person would use them.
+//
+// CommonPropertySheetUIW returns only when its sheet ends, so it runs on a
+// fiber of the test's thread that hands the thread back once the sheet is
+// shown: the sheet then works as a modeless one (its messages are handled
+// wherever the thread waits) until the end of the ShownSheet, which cancels
+// it and lets the call return.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -13,8 +21,10 @@ namespace orca::wintest {
 
 class ShownSheet {
 public:
-    // pages: the handles the callback collected, in order.
-    ShownSheet(const std::vector<void*>& pages, std::u16string_view caption);
+    // sheetHook(hooks, info, lParam): the plug-in's sheet hook for the
+    // platform's PROPSHEETUI_INFO info; above 0 when it succeeded.
+    using SheetHook = long (*)(void* hooks, void* info, intptr_t lParam);
+    ShownSheet(SheetHook sheetHook, void* hooks, std::u16string_view caption);
     ~ShownSheet();
     ShownSheet(const ShownSheet&) = delete;
     ShownSheet& operator=(const ShownSheet&) = delete;
@@ -40,6 +50,14 @@ public:
     bool SaveScreenshot(const std::u16string& path) const;
 
 private:
+    friend struct DriverSheetUI;
+
+    SheetHook sheetHook_;
+    void* hooks_;
+    std::wstring caption_;
+    std::vector<void*> windowsBefore_;
+    void* fiber_ = nullptr;
+    bool ended_ = false;
     void* sheet_ = nullptr;
 };
 

@@ -62,7 +62,7 @@ bool CDocPage_Language::OnApply() {
         framework::SendShownNotice(front);
     }
     const platform::Window sheet = Sheet();
-    RelabelDocumentSheet(sheet, Texts());
+    RelabelDocumentSheet(sheet, &Context(), Texts());
     RelabelPrinterSheets(Context().FullPrinterName(), sheet, Texts());
     return true;
 }

@@ -46,8 +46,11 @@ public:
     // a top-level window.
     Window CreateSheet(std::u16string_view caption, const std::vector<std::u16string>& hostTabs,
                        bool inCurrentProcess = true);
-    // What the host's add-page callback does with a page handle.
+    // What the host's add-page function does with a page handle (code 0).
     bool AddPage(Window sheet, PageHandle page);
+    // What it does with a page description (code 1): the sheet makes its own
+    // page from a copy; false for anything but a description of this desktop.
+    bool AddPageCopy(Window sheet, const void* description);
     // Shows the sheet with that tab in front.
     bool OpenSheet(Window sheet, int tab = 0);
     // The window of the sheet's current page, or null.
@@ -68,6 +71,7 @@ public:
     // WindowSystem.
     PageHandle CreatePage(const resources::DialogTemplate& dialog, std::u16string_view title,
                           WindowHandler& handler) override;
+    const void* PageDescription(PageHandle page) override;
     void DestroyPage(PageHandle page) override;
     int RunModal(const resources::DialogTemplate& dialog, Window owner,
                  WindowHandler& handler) override;

@@ -53,6 +53,13 @@ PageHandle Desktop::CreatePage(const resources::DialogTemplate& dialog, std::u16
     return reinterpret_cast<PageHandle>(key);
 }
 
+// The page's record stands for its description: the desktop's sheets copy
+// what it holds.
+const void* Desktop::PageDescription(PageHandle page) {
+    const auto found = pages_.find(reinterpret_cast<uintptr_t>(page));
+    return found != pages_.end() ? &found->second : nullptr;
+}
+
 void Desktop::DestroyPage(PageHandle page) {
     if (pages_.erase(reinterpret_cast<uintptr_t>(page)) == 0) {
         return;

@@ -73,6 +73,15 @@ bool Desktop::AddPage(Window sheet, PageHandle page) {
     return true;
 }
 
+bool Desktop::AddPageCopy(Window sheet, const void* description) {
+    for (const auto& [key, record] : pages_) {
+        if (&record == description) {
+            return AddPage(sheet, reinterpret_cast<PageHandle>(key));
+        }
+    }
+    return false;
+}
+
 bool Desktop::OpenSheet(Window sheet, int tab) {
     DesktopWindow* window = Find(sheet);
     if (window == nullptr || !window->sheet) {

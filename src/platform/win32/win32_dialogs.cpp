@@ -27,13 +27,16 @@ struct DialogContext {
     const resources::DialogTemplate* dialog;
     std::vector<uint32_t> memory;
     std::wstring title;
-    // A child dialog's context goes with its window; a page's goes when its
-    // sheet has released the page, DestroyPage has been called and the page's
-    // window (if made) is gone, in whichever order those come.
+    // A page's description, which sheets copy: each copy points back here.
+    PROPSHEETPAGEW description{};
+    // A child dialog's context goes with its window; a page's goes when every
+    // sheet copy of it is released, DestroyPage has been called and the
+    // page's window (if made) is gone, in whichever order those come.
     bool ownedByWindow = false;
-    bool pageReleased = false;
+    int sheetCopies = 0;
     bool pageDestroyed = false;
     bool windowAlive = false;
+    HWND window = nullptr;
     // Set when a child dialog's window takes the context over.
     bool* attached = nullptr;
 };
@@ -62,10 +65,20 @@ HINSTANCE ModuleInstance() {
     return module;
 }
 
+// Bitmaps made from the embedded ones, deleted when the module is unloaded.
+struct MadeBitmaps {
+    std::vector<std::pair<int, HBITMAP>> list;
+    ~MadeBitmaps() {
+        for (const auto& [id, bitmap] : list)
+            DeleteObject(bitmap);
+    }
+};
+
 // The embedded two-tone bitmaps as system bitmaps, made once and kept for
 // the module's life.
 HBITMAP EmbeddedBitmap(int id) {
-    static std::vector<std::pair<int, HBITMAP>> made;
+    static MadeBitmaps bitmaps;
+    std::vector<std::pair<int, HBITMAP>>& made = bitmaps.list;
     for (const auto& [madeId, bitmap] : made) {
         if (madeId == id)
             return bitmap;
@@ -204,7 +217,7 @@ void OnMouse(HWND dialog, WindowHandler& handler, UINT message, LPARAM lParam) {
 
 // Modal dialogs' contexts belong to RunModal and are never deleted here.
 void DeletePageContextWhenDone(DialogContext* context) {
-    if (context->pageReleased && context->pageDestroyed && !context->windowAlive)
+    if (context->sheetCopies <= 0 && context->pageDestroyed && !context->windowAlive)
         delete context;
 }
 
@@ -213,6 +226,7 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
         auto* context = reinterpret_cast<DialogContext*>(lParam);
         SetPropW(dialog, kContextProperty, context);
         context->windowAlive = true;
+        context->window = dialog;
         if (context->attached != nullptr)
             *std::exchange(context->attached, nullptr) = true;
         PrepareControls(dialog, *context->dialog);
@@ -225,6 +239,7 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
         RemovePropW(dialog, kContextProperty);
         if (context != nullptr) {
             context->windowAlive = false;
+            context->window = nullptr;
             if (context->ownedByWindow)
                 delete context;
             else
@@ -264,11 +279,15 @@ INT_PTR CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
     return DialogProc(page, message, wParam, lParam);
 }
 
+// Each sheet copy of a page is counted from its making to its release.
 UINT CALLBACK PageCallback(HWND, UINT message, PROPSHEETPAGEW* page) {
-    if (message == PSPCB_RELEASE && page != nullptr) {
-        auto* context = reinterpret_cast<DialogContext*>(page->lParam);
-        context->pageReleased = true;
-        context->handler = nullptr;
+    if (page == nullptr)
+        return 1;
+    auto* context = reinterpret_cast<DialogContext*>(page->lParam);
+    if (message == PSPCB_ADDREF) {
+        ++context->sheetCopies;
+    } else if (message == PSPCB_RELEASE) {
+        --context->sheetCopies;
         DeletePageContextWhenDone(context);
     }
     return 1;
@@ -284,10 +303,8 @@ const DLGTEMPLATE* TemplateOf(const DialogContext& context) {
     return reinterpret_cast<const DLGTEMPLATE*>(context.memory.data());
 }
 
-// Page handles made here and not yet destroyed, with their contexts.
-std::vector<std::pair<HPROPSHEETPAGE, DialogContext*>>& LivePages() {
-    static std::vector<std::pair<HPROPSHEETPAGE, DialogContext*>> pages;
-    return pages;
+DialogContext* PageContext(PageHandle page) {
+    return reinterpret_cast<DialogContext*>(page);
 }
 
 }  // namespace
@@ -302,7 +319,7 @@ PageHandle Win32WindowSystem::CreatePage(const resources::DialogTemplate& dialog
                                          std::u16string_view title, WindowHandler& handler) {
     std::unique_ptr<DialogContext> context = NewContext(dialog, handler, DialogKind::kPage);
     context->title = Wide(title);
-    PROPSHEETPAGEW page{};
+    PROPSHEETPAGEW& page = context->description;
     page.dwSize = sizeof page;
     page.dwFlags = PSP_DLGINDIRECT | PSP_USECALLBACK | (title.empty() ? 0 : PSP_USETITLE);
     page.hInstance = ModuleInstance();
@@ -311,25 +328,20 @@ PageHandle Win32WindowSystem::CreatePage(const resources::DialogTemplate& dialog
     page.pfnDlgProc = PageProc;
     page.lParam = reinterpret_cast<LPARAM>(context.get());
     page.pfnCallback = PageCallback;
-    HPROPSHEETPAGE made = CreatePropertySheetPageW(&page);
-    if (made == nullptr)
-        return nullptr;
-    LivePages().emplace_back(made, context.release());
-    return reinterpret_cast<PageHandle>(made);
+    return reinterpret_cast<PageHandle>(context.release());
+}
+
+const void* Win32WindowSystem::PageDescription(PageHandle page) {
+    return page != nullptr ? &PageContext(page)->description : nullptr;
 }
 
 void Win32WindowSystem::DestroyPage(PageHandle page) {
-    auto& pages = LivePages();
-    for (auto entry = pages.begin(); entry != pages.end(); ++entry) {
-        if (entry->first != reinterpret_cast<HPROPSHEETPAGE>(page))
-            continue;
-        DialogContext* context = entry->second;
-        pages.erase(entry);
-        context->handler = nullptr;
-        context->pageDestroyed = true;
-        DeletePageContextWhenDone(context);
+    if (page == nullptr)
         return;
-    }
+    DialogContext* context = PageContext(page);
+    context->handler = nullptr;
+    context->pageDestroyed = true;
+    DeletePageContextWhenDone(context);
 }
 
 int Win32WindowSystem::RunModal(const resources::DialogTemplate& dialog, Window owner,
@@ -368,13 +380,16 @@ void Win32WindowSystem::SetPageChanged(Window page, bool changed) {
 }
 
 int Win32WindowSystem::PageIndex(Window sheet, PageHandle page) {
-    // Each tab's page is asked for rather than the page's tab: Wine answers
-    // PSM_PAGETOINDEX with -1 for every page.
+    // The sheet holds its own copy of the page, whose handle is not known
+    // here; the page's window, once made, tells its tab.
+    const HWND window = page != nullptr ? PageContext(page)->window : nullptr;
+    if (window == nullptr)
+        return kPageIndexUnknown;
     const auto tabs = reinterpret_cast<HWND>(SendMessageW(Handle(sheet), PSM_GETTABCONTROL, 0, 0));
     const auto count = static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
     for (int index = 0; index < count; ++index) {
-        if (SendMessageW(Handle(sheet), PSM_INDEXTOPAGE, static_cast<WPARAM>(index), 0) ==
-            reinterpret_cast<LRESULT>(page))
+        if (SendMessageW(Handle(sheet), PSM_INDEXTOHWND, static_cast<WPARAM>(index), 0) ==
+            reinterpret_cast<LRESULT>(window))
             return index;
     }
     return -1;

@@ -13,6 +13,7 @@ public:
 
     PageHandle CreatePage(const resources::DialogTemplate& dialog, std::u16string_view title,
                           WindowHandler& handler) override;
+    const void* PageDescription(PageHandle page) override;
     void DestroyPage(PageHandle page) override;
     int RunModal(const resources::DialogTemplate& dialog, Window owner,
                  WindowHandler& handler) override;

@@ -24,10 +24,20 @@ Rect FromRect(const RECT& rect) {
     return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
+// Fonts made for windows, deleted when the module is unloaded.
+struct MadeFonts {
+    std::map<std::tuple<std::u16string, int, int, bool>, HFONT> list;
+    ~MadeFonts() {
+        for (const auto& [key, font] : list)
+            DeleteObject(font);
+    }
+};
+
 // Fonts set on windows live as long as the module: a window keeps using the
 // font it was given.
 HFONT MadeFont(const Font& font) {
-    static std::map<std::tuple<std::u16string, int, int, bool>, HFONT> made;
+    static MadeFonts fonts;
+    auto& made = fonts.list;
     const auto key = std::make_tuple(font.face, font.height, font.weight, font.underline);
     auto found = made.find(key);
     if (found != made.end())
