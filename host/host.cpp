@@ -74,8 +74,11 @@ MaybeFailure Host::OpenState() {
         return Failure{kExitState, "state directory " + stateDir_.string() +
                                        ": cannot be made: " + ec.message()};
     }
+    std::chrono::milliseconds timeout{};
+    if (auto invalid = LockTimeout(&timeout))
+        return invalid;
     Failure failure;
-    lock_ = StateLock::Acquire(stateDir_, LockTimeout(), &failure);
+    lock_ = StateLock::Acquire(stateDir_, timeout, &failure);
     if (lock_ == nullptr)
         return failure;
     bool firstRun = false;

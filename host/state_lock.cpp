@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <iostream>
 #include <thread>
 
 #include "whole_number.h"
@@ -16,6 +17,8 @@ namespace {
 
 constexpr std::chrono::seconds kDefaultTimeout{30};
 constexpr std::chrono::milliseconds kRetryPause{20};
+// A wait longer than this is told, so that a run that seems stuck says why.
+constexpr std::chrono::seconds kToldWait{1};
 
 }  // namespace
 
@@ -31,7 +34,9 @@ std::unique_ptr<StateLock> StateLock::Acquire(const std::filesystem::path& dir,
                                            ": cannot be opened: " + std::strerror(errno)};
         return nullptr;
     }
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    const auto start = std::chrono::steady_clock::now();
+    const auto deadline = start + timeout;
+    bool told = false;
     while (::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;
         if ((error != EWOULDBLOCK && error != EINTR) ||
@@ -46,17 +51,28 @@ std::unique_ptr<StateLock> StateLock::Acquire(const std::filesystem::path& dir,
                                "state directory " + dir.string() + ": " + why};
             return nullptr;
         }
+        if (!told && std::chrono::steady_clock::now() - start >= kToldWait) {
+            std::cerr << "orcaui: waiting for another orcaui run to finish with " << dir.string()
+                      << " (up to " << timeout.count() / 1000 << " s)\n";
+            told = true;
+        }
         std::this_thread::sleep_for(kRetryPause);
     }
     return std::unique_ptr<StateLock>(new StateLock(descriptor));
 }
 
-std::chrono::milliseconds LockTimeout() {
+MaybeFailure LockTimeout(std::chrono::milliseconds* timeout) {
     const char* value = std::getenv("ORCAUI_LOCK_TIMEOUT");
-    const std::optional<int> seconds = value != nullptr ? WholeNumber(value) : std::nullopt;
+    if (value == nullptr || *value == '\0') {
+        *timeout = kDefaultTimeout;
+        return std::nullopt;
+    }
+    const std::optional<int> seconds = WholeNumber(value);
     if (!seconds || *seconds < 0)
-        return kDefaultTimeout;
-    return std::chrono::seconds(*seconds);
+        return Failure{kExitUsage, "ORCAUI_LOCK_TIMEOUT must be a whole number of seconds, not \"" +
+                                       std::string(value) + "\""};
+    *timeout = std::chrono::seconds(*seconds);
+    return std::nullopt;
 }
 
 }  // namespace orca::host

@@ -18,8 +18,9 @@ public:
     StateLock(const StateLock&) = delete;
     StateLock& operator=(const StateLock&) = delete;
 
-    // Waits up to timeout while another run holds the lock; null with
-    // *failure set when it is still held then, or the directory cannot be opened.
+    // Waits up to timeout while another run holds the lock, saying so on
+    // standard error once the wait passes a second; null with *failure set
+    // when it is still held then, or the directory cannot be opened.
     static std::unique_ptr<StateLock> Acquire(const std::filesystem::path& dir,
                                               std::chrono::milliseconds timeout, Failure* failure);
 
@@ -28,7 +29,8 @@ private:
     int descriptor_;
 };
 
-// ORCAUI_LOCK_TIMEOUT (whole seconds), else 30 seconds.
-std::chrono::milliseconds LockTimeout();
+// ORCAUI_LOCK_TIMEOUT (whole seconds; unset or empty: 30) into *timeout, or a
+// failure for any other value.
+MaybeFailure LockTimeout(std::chrono::milliseconds* timeout);
 
 }  // namespace orca::host
