@@ -3,8 +3,10 @@
 # programs with mingw-w64 in build-win/, then runs them under Wine in a fresh,
 # 64-bit prefix that is removed afterwards: headless, except the property
 # sheet program, which shows the plug-in's pages in real sheets on an Xvfb
-# display (their screenshots land in build-win/screenshots/). Prints each
-# program's summary and every failure.
+# display (their screenshots land in build-win/screenshots/). Leaves the
+# release folder build-win/release/ (the DLL without symbols and the note for
+# a driver package's author, docs/driver-package.md) and checks that DLL's
+# tables. Prints each program's summary and every failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
