@@ -3,8 +3,11 @@
 # programs with mingw-w64 in build-win/, then runs them under Wine in a fresh,
 # 64-bit prefix that is removed afterwards: headless, except the property
 # sheet program, which shows the plug-in's pages in real sheets on an Xvfb
-# display (their screenshots land in build-win/screenshots/). Prints each
-# program's summary and every failure.
+# display, at 96 and at 144 dots per inch (their screenshots land in
+# build-win/screenshots/ and build-win/screenshots-144dpi/). Leaves the
+# release folder build-win/release/ (the DLL without symbols and the note for
+# a driver package's author, docs/driver-package.md) and checks that DLL's
+# tables. Prints each program's summary and every failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -43,3 +46,13 @@ wineserver -k >/dev/null 2>&1 || true
 wineserver -w
 GTEST_BRIEF=1 xvfb-run -a ctest --test-dir build-win --output-on-failure -V --timeout 300 \
     "${rerun[@]}" -R "^$sheets\$"
+# The same sheets at 144 dots per inch, the system's setting for large text,
+# with their pictures in build-win/screenshots-144dpi/.
+wineserver -k >/dev/null 2>&1 || true
+wineserver -w
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
+wineserver -k >/dev/null 2>&1 || true
+wineserver -w
+mkdir -p build-win/screenshots-144dpi
+ORCA_SCREENSHOT_DIR="Z:$PWD/build-win/screenshots-144dpi" GTEST_BRIEF=1 xvfb-run -a \
+    ctest --test-dir build-win --output-on-failure -V --timeout 300 "${rerun[@]}" -R "^$sheets\$"

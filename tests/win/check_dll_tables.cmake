@@ -1,7 +1,7 @@
 cmake_minimum_required(VERSION 3.25)
 # Reads ORCAUI.dll's headers, import and export tables with objdump -p: the
 # DLL is a GUI one, every imported DLL must be one Windows itself ships, and
-# the exports exactly the two the driver host looks up.
+# the exports exactly the names the module definition file (DEF) declares.
 set(system_dlls ADVAPI32.dll KERNEL32.dll msvcrt.dll WINSPOOL.DRV USER32.dll GDI32.dll
     COMCTL32.dll COMDLG32.dll SHELL32.dll OLE32.dll)
 string(TOLOWER "${system_dlls}" system_dlls)
@@ -48,6 +48,22 @@ foreach(entry IN LISTS entries)
     list(APPEND exports ${name})
 endforeach()
 message(STATUS "exports ${exports}")
-if(NOT exports STREQUAL "DllCanUnloadNow;DllGetClassObject")
-    message(FATAL_ERROR "exports ${exports}, not exactly DllCanUnloadNow and DllGetClassObject")
+
+# The declared names are the first word of each indented line after EXPORTS.
+file(STRINGS ${DEF} def_lines)
+set(declared)
+set(in_exports FALSE)
+foreach(line IN LISTS def_lines)
+    if(line MATCHES "^EXPORTS")
+        set(in_exports TRUE)
+    elseif(in_exports AND line MATCHES "^[ \t]+([A-Za-z_][A-Za-z0-9_]*)")
+        list(APPEND declared ${CMAKE_MATCH_1})
+    endif()
+endforeach()
+list(SORT declared)
+if(NOT declared)
+    message(FATAL_ERROR "${DEF} declares no exports")
+endif()
+if(NOT exports STREQUAL declared)
+    message(FATAL_ERROR "exports ${exports}, not exactly the declared ${declared}")
 endif()
