@@ -7,7 +7,7 @@
 #include <fstream>
 #include <string>
 
-#include "pages/document/settings_file.h"
+#include "pages/settings_file/settings_file.h"
 #include "platform/platform.h"
 #include "support/bare_sheet.h"
 #include "text/ini_files.h"

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "pages/ansi_text.h"
-#include "pages/document/settings_file.h"
+#include "pages/settings_file/settings_file.h"
 #include "platform/platform.h"
 #include "settings/field_map.h"
 #include "support/bare_sheet.h"

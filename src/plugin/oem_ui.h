@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "pages/document/dithering_page.h"
-#include "pages/document/font_services.h"
-#include "pages/document/option_services.h"
+#include "pages/dithering/dithering_page.h"
+#include "pages/font_services.h"
+#include "pages/option_services.h"
 #include "pages/page_context.h"
 #include "pages/plugin_page.h"
 #include "platform/spooler.h"

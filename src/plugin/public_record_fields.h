@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "pages/document/option_services.h"
+#include "pages/option_services.h"
 
 namespace orca::plugin {
 

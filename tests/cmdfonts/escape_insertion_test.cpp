@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "pages/document/command_editor.h"
+#include "pages/commands/command_editor.h"
 #include "resources/page_resources.h"
 #include "text/utf.h"
 

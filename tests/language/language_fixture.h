@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "pages/document/dithering_page.h"
+#include "pages/dithering/dithering_page.h"
 #include "pages/language_file.h"
 #include "pages/page_context.h"
 #include "pages/plugin_page.h"

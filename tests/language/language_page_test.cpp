@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "language_fixture.h"
-#include "pages/document/language_page.h"
-#include "pages/printer/version_page.h"
+#include "pages/language/language_page.h"
 #include "pages/printer_sheet_pages.h"
+#include "pages/version/version_page.h"
 #include "support/host_sheets.h"
 
 namespace orca::pages::testing {

@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "pages/document/option_page.h"
+#include "pages/option/option_page.h"
 #include "pages/page_context.h"
 #include "platform/sim/desktop.h"
 #include "platform/sim/desktop_driver.h"

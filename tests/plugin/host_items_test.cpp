@@ -1,8 +1,8 @@
 // The host's own option items that the pages keep in step with theirs
 // (orientation, dithering, form name), and the host-process check: reached
 // through the interfaces the pages use.
-#include "pages/document/dithering_page.h"
-#include "pages/document/option_services.h"
+#include "pages/dithering/dithering_page.h"
+#include "pages/option_services.h"
 #include "plugin/host_process.h"
 #include "plugin_fixture.h"
 

@@ -1,7 +1,7 @@
 // The paper services of the plug-in object, reached as the Option page
 // reaches them: the paper list with form margins, the stored paper and the
 // paper choice written into the printer's and the sheet's records.
-#include "pages/document/option_services.h"
+#include "pages/option_services.h"
 #include "plugin_fixture.h"
 #include "settings/byte_access.h"
 

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "pages/document/option_services.h"
+#include "pages/option_services.h"
 #include "pages/page_context.h"
 #include "platform/platform.h"
 #include "platform/sim/environment.h"

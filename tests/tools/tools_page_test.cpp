@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "pages/document/tools_page.h"
+#include "pages/tools/tools_page.h"
 #include "platform/errors.h"
 #include "tools_fixture.h"
 

@@ -1,0 +1,201 @@
+// The Advanced pages' data: their controls, the fields they edit, the value
+// lists of both command languages, the position adjustments with their
+// limits, the units they show in, the calibration commands, and the lists of
+// the Other dialogs.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "pages/advanced/setting_choice.h"
+#include "pages/flag_list.h"
+#include "pages/page_text.h"
+#include "resources/page_resources.h"
+
+namespace orca::pages::advanced {
+
+// Controls both pages share.
+inline constexpr int kOperationList = 1220;
+inline constexpr int kMirrorList = 1222;
+inline constexpr int kReverseList = 1225;
+inline constexpr int kMediaTypeList = 1228;
+inline constexpr int kPaperTypeList = 1230;
+inline constexpr int kOtherButton = 1307;
+inline constexpr int kCalibrateButton = 1063;
+
+// The ORCA page's cutter group quantity.
+inline constexpr int kGroupQuantityEdit = 1226;
+inline constexpr int kGroupQuantityChars = 6;
+inline constexpr int kCutterOperation = 4;
+
+// The ONYX page's out-paper unit and its hidden spinner.
+inline constexpr int kPaperUnitEdit = 1328;
+inline constexpr int kPaperUnitSpinner = 1319;
+inline constexpr int kPaperUnitChars = 4;
+inline constexpr int kPaperUnitLow = 1;
+inline constexpr int kPaperUnitHigh = 9999;
+
+// Fields and model capabilities.
+inline constexpr uint32_t kFieldSpeedUnit = 2001;      // btSpeedUnit, u8, read only here
+inline constexpr uint32_t kFieldOperationMode = 2004;  // btOperationMode, u8
+inline constexpr uint32_t kFieldMirror = 2005;         // btMirror, u8
+inline constexpr uint32_t kFieldInverse = 2006;        // btInverse, u8
+inline constexpr uint32_t kFieldThermal = 2007;        // btThermal, u8
+inline constexpr uint32_t kFieldPaperType = 2008;      // btPaperType, u8
+inline constexpr uint32_t kFieldCutterGroup = 34005;   // dwCutterGroup, u32
+inline constexpr uint32_t kFieldPaperUnit = 34011;     // dwPaperUnit, u32
+inline constexpr uint32_t kCapOperationModes = 34010;  // u32 mask of operation codes
+inline constexpr uint32_t kCapMediaTypes = 2051;       // u8 mask
+inline constexpr uint32_t kCapPaperTypes = 2052;       // u8 mask
+
+// Value lists: (code, placeholder text); the texts shown come from the
+// language file by item value. A first entry of code 0 is "Default" (255).
+inline constexpr FlagListEntry kOrcaOperations[] = {
+    {0, u"Default"}, {1, u"Tear Off"},        {2, u"Peel Off"}, {4, u"Rewind"},  {8, u"Applicator"},
+    {16, u"Cutter"}, {32, u"Delayed Cutter"}, {64, u"RFID"},    {512, u"KIOSK"},
+};
+// The ONYX list has no "Default" entry.
+inline constexpr FlagListEntry kOnyxOperations[] = {
+    {1, u"Cutter"},
+    {2, u"Tear Off"},
+    {4, u"Peel Off"},
+    {8, u"Rewind"},
+    {16, u"Tear Off(unconfirmed)"},
+    {32, u"Peel Off(unconfirmed)"},
+};
+inline constexpr FlagListEntry kDefaultDisableEnable[] = {
+    {0, u"Default"}, {1, u"Disable"}, {2, u"Enable"}};
+inline constexpr FlagListEntry kDisableEnable[] = {{1, u"Disable"}, {2, u"Enable"}};
+inline constexpr FlagListEntry kMediaTypes[] = {
+    {0, u"Default"}, {1, u"Thermal Transfer"}, {2, u"Thermal Direct"}};
+inline constexpr FlagListEntry kPaperTypes[] = {
+    {0, u"Default"}, {1, u"Continuous"}, {2, u"Mark Sensing"}, {4, u"Web Sensing"}};
+
+inline constexpr SettingChoice kOrcaOperation{kOperationList, kFieldOperationMode, kOrcaOperations,
+                                              0, kCapOperationModes};
+inline constexpr SettingChoice kOnyxOperation{kOperationList, kFieldOperationMode, kOnyxOperations,
+                                              0, kCapOperationModes};
+// The lists after the operation mode, the same on both pages.
+inline constexpr SettingChoice kMediaChoices[] = {
+    {kMirrorList, kFieldMirror, kDefaultDisableEnable, 3, 0},
+    {kReverseList, kFieldInverse, kDefaultDisableEnable, 3, 0},
+    {kMediaTypeList, kFieldThermal, kMediaTypes, 0, kCapMediaTypes},
+    {kPaperTypeList, kFieldPaperType, kPaperTypes, 0, kCapPaperTypes},
+};
+
+// Position adjustments, stored in millimetres; this value means the
+// printer's own setting.
+inline constexpr double kPrinterDefault = 1000000.0;
+
+struct Adjustment {
+    uint32_t fieldId;  // a double
+    int editId;
+    int defaultBoxId;
+    int unitLabelId;
+    double limit;  // in millimetres, either way
+    // Locked (edit and "default" box disabled) while the operation mode is
+    // one of the page's locking operations.
+    bool followsOperation;
+};
+
+inline constexpr Adjustment kOrcaAdjustments[] = {
+    {5000, 1055, 1241, 1058, 10.0, false},   // dbAdjustTop
+    {5001, 1056, 1242, 1059, 10.0, false},   // dbAdjustTearOff
+    {5002, 1057, 1243, 1060, 999.9, false},  // dbAdjustPosition
+};
+// The ONYX block has no left position; its tear-off field is the out-paper
+// distance.
+inline constexpr Adjustment kOnyxAdjustments[] = {
+    {5000, 1055, 1241, 1058, 8.0, false},
+    {5001, 1324, 1326, 1325, 8.0, true},
+};
+// Cutter, Rewind and Peel Off(unconfirmed) leave no out-paper distance to set.
+inline constexpr int kOnyxLockingOperations[] = {0, 3, 5};
+
+// The units of btSpeedUnit: millimetres per unit, and whether a value is
+// rounded to hundredths of the unit before it shows.
+struct AdjustmentUnit {
+    double mmPerUnit;
+    bool rounded;
+};
+inline constexpr AdjustmentUnit kAdjustmentUnits[] = {
+    {10.0, true},  // cm
+    {1.0, false},  // mm
+    {25.4, true},  // inch
+};
+inline constexpr uint8_t kUnitMm = 1;
+// The unit labels all show this key followed by the unit code.
+inline constexpr std::u16string_view kUnitLabelKey = u"IDC_ADVANCED_STATIC_TOPUNIT";
+inline constexpr std::u16string_view kNotApplicable = u"N/A";
+inline constexpr std::u16string_view kZero = u"0.00";
+
+// The media calibration: ~JC and a line feed; STX, JC and a carriage return.
+inline constexpr uint8_t kOrcaCalibrate[] = {0x7E, 0x4A, 0x43, 0x0A};
+inline constexpr uint8_t kOnyxCalibrate[] = {0x02, 0x4A, 0x43, 0x0D};
+
+// Edits are skipped and the unit labels are set with the adjustments.
+inline constexpr int kOrcaUntranslated[] = {1058, 1059, 1060};
+inline constexpr int kOnyxUntranslated[] = {1058, 1325, kPaperUnitSpinner};
+
+// What sets one language's page apart.
+struct Layout {
+    resources::PageResource resource;
+    TranslationRule rule;
+    SettingChoice operation;
+    std::span<const Adjustment> adjustments;
+    std::span<const int> lockingOperations;
+    std::span<const uint8_t> calibrate;
+};
+
+inline constexpr Layout kOrcaLayout{
+    .resource = resources::kPageAdvancedOrca,
+    .rule = {kSkipEdits, kOrcaUntranslated},
+    .operation = kOrcaOperation,
+    .adjustments = kOrcaAdjustments,
+    .lockingOperations = {},
+    .calibrate = kOrcaCalibrate,
+};
+inline constexpr Layout kOnyxLayout{
+    .resource = resources::kPageAdvancedOnyx,
+    .rule = {kSkipEdits, kOnyxUntranslated},
+    .operation = kOnyxOperation,
+    .adjustments = kOnyxAdjustments,
+    .lockingOperations = kOnyxLockingOperations,
+    .calibrate = kOnyxCalibrate,
+};
+
+// The Other dialogs.
+inline constexpr int kOtherOkButton = 1300;
+
+// ORCA: the interval counts while the printer pauses after an interval.
+inline constexpr int kPauseList = 1301;
+inline constexpr int kIntervalEdit = 1306;
+inline constexpr int kIntervalChars = 6;
+inline constexpr int kPauseAfterInterval = 3;
+inline constexpr uint32_t kFieldInterval = 34006;  // dwInterval, u32
+// Line substitution is not offered: its list and label stay hidden.
+inline constexpr int kLineSubstitutionPair[] = {1304, 1299};
+
+inline constexpr FlagListEntry kPauses[] = {
+    {0, u"Default"}, {1, u"None"}, {2, u"After Job"}, {4, u"After Label"}, {8, u"After Interval"}};
+inline constexpr FlagListEntry kBackFeeds[] = {{0, u"Default"},
+                                               {1, u"None"},
+                                               {2, u"Before Printing"},
+                                               {4, u"Default Back"},
+                                               {8, u"After Printing"}};
+
+inline constexpr SettingChoice kOrcaOtherChoices[] = {
+    {kPauseList, 2010, kPauses, 0, 2054},  // btPause
+    {1302, 2011, kBackFeeds, 0, 2073},     // btBackFeed
+    {1303, 2012, kDisableEnable, 3, 0},    // btZip
+    {1304, 2013, kDisableEnable, 3, 0},    // btLineSubstitution
+    {1305, 2074, kDisableEnable, 3, 0},    // btCancelBeforePrint
+};
+inline constexpr SettingChoice kOnyxOtherChoices[] = {
+    {1329, 2078, kDisableEnable, 3, 0},  // btErrRePrint
+};
+
+inline constexpr TranslationRule kOtherRule{kSkipEdits, {}, true};
+
+}  // namespace orca::pages::advanced

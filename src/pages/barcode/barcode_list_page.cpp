@@ -1,0 +1,30 @@
+#include "pages/barcode/barcode_list_page.h"
+
+#include "pages/barcode/barcode_dialog.h"
+#include "pages/barcode/barcode_tables.h"
+
+namespace orca::pages {
+namespace {
+
+using namespace barcode;
+
+constexpr TranslationRule kListRule{kSkipEdits | kSkipPictures | kSkipListBoxes, kSeparators};
+constexpr FontListControls kListControls{kFontList, kNewButton, kChangeButton, kDeleteButton};
+constexpr FontListFields kListFields{kFieldBarcodeCount, kFieldName};
+
+}  // namespace
+
+CDocPage_BarCode::CDocPage_BarCode(PageContext& context, FontListServices& services)
+    : CFontListPage(context, resources::kPageBarcodeFonts, kListRule, services, kListControls,
+                    kListFields) {}
+
+bool CDocPage_BarCode::Define(int index, bool isNew) {
+    CDocDialog_BarCode dialog(Context(), Services(), index, isNew ? Mode::kNew : Mode::kChange);
+    return dialog.DoModal(window()) == kStored;
+}
+
+int32_t CDocPage_BarCode::Remove(int index) {
+    return Services().DeleteBarcodeFont(index);
+}
+
+}  // namespace orca::pages

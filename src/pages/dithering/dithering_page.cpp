@@ -1,0 +1,65 @@
+#include "pages/dithering/dithering_page.h"
+
+#include <cstdint>
+
+#include "resources/page_resources.h"
+
+namespace orca::pages {
+namespace {
+
+constexpr int kHalftone = 1291;
+constexpr int kNone = 1286;
+constexpr int kHalftoneSample = 1294;
+constexpr int kNoneSample = 1296;
+
+constexpr uint32_t kFieldDithering = 2009;  // btDithering
+constexpr uint8_t kStoredHalftone = 1;
+constexpr uint8_t kStoredNone = 0;
+constexpr int32_t kDone = 0;
+
+// The host item's choices.
+constexpr int kHostHalftone = 0;
+constexpr int kHostNone = 1;
+
+constexpr TranslationRule kDitheringRule{kSkipEdits | kSkipPictures};
+
+}  // namespace
+
+CDocPage_Dithering::CDocPage_Dithering(PageContext& context, HostDitheringOption& host)
+    : CPluginPage(context, resources::kPageDithering, kDitheringRule),
+      host_(host),
+      halftone_(*this, kHalftone),
+      none_(*this, kNone),
+      halftoneSample_(*this, kHalftoneSample),
+      noneSample_(*this, kNoneSample) {}
+
+void CDocPage_Dithering::OnInitDialog() {
+    On(kHalftone, framework::Notification::kClicked, [this] { Choose(true); });
+    On(kNone, framework::Notification::kClicked, [this] { Choose(false); });
+    Refresh();
+}
+
+void CDocPage_Dithering::Refresh() {
+    uint8_t stored = kStoredNone;
+    // Anything but Halftone, the printer's own setting (255) among them, is None.
+    const bool halftone = Context().AccessValue(kFieldDithering, &stored, 0, true) == kDone &&
+                          stored == kStoredHalftone;
+    halftone_.SetChecked(halftone);
+    none_.SetChecked(!halftone);
+    ShowChoice(halftone);
+}
+
+void CDocPage_Dithering::Choose(bool halftone) {
+    uint8_t stored = halftone ? kStoredHalftone : kStoredNone;
+    Context().AccessValue(kFieldDithering, &stored, 0, false);
+    host_.MirrorDithering(halftone ? kHostHalftone : kHostNone);
+    ShowChoice(halftone);
+    SetModified();
+}
+
+void CDocPage_Dithering::ShowChoice(bool halftone) {
+    halftoneSample_.Show(halftone);
+    noneSample_.Show(!halftone);
+}
+
+}  // namespace orca::pages

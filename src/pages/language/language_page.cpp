@@ -1,0 +1,70 @@
+#include "pages/language/language_page.h"
+
+#include <array>
+#include <cstdint>
+
+#include "framework/windows.h"
+#include "pages/flag_list.h"
+#include "pages/tab_relabel.h"
+#include "resources/page_resources.h"
+
+namespace orca::pages {
+namespace {
+
+constexpr int kChoice = 1310;
+constexpr int kSeparator = 1309;
+
+constexpr uint32_t kFieldLanguage = 2014;  // btLanguage
+constexpr int32_t kDone = 0;
+
+// Placeholders: the items take their texts from the language file by value.
+constexpr std::array<FlagListEntry, 2> kLanguages{{{1, u"Chinese"}, {2, u"English"}}};
+constexpr uint32_t kLanguageMask = 3;
+
+constexpr int kUntranslated[] = {kSeparator};
+constexpr TranslationRule kLanguageRule{kSkipEdits, kUntranslated};
+
+}  // namespace
+
+CDocPage_Language::CDocPage_Language(PageContext& context)
+    : CPluginPage(context, resources::kPageLanguage, kLanguageRule), choice_(*this, kChoice) {}
+
+void CDocPage_Language::OnInitDialog() {
+    On(kChoice, framework::Notification::kSelectionChanged, [this] { OnChoice(); });
+}
+
+void CDocPage_Language::Refresh() {
+    uint8_t stored = 0;
+    const int current =
+        Context().AccessValue(kFieldLanguage, &stored, 0, true) == kDone ? stored : -1;
+    FillFlagList(choice_, kLanguages, kLanguageMask, current);
+}
+
+uint8_t CDocPage_Language::Chosen() const {
+    return static_cast<uint8_t>(choice_.ItemValue(choice_.Selected()) & 0xFF);
+}
+
+void CDocPage_Language::OnChoice() {
+    uint8_t chosen = Chosen();
+    uint8_t stored = 0;
+    if (Context().AccessValue(kFieldLanguage, &stored, 0, true) == kDone && stored == chosen) {
+        return;
+    }
+    Context().AccessValue(kFieldLanguage, &chosen, 0, false);
+    SetModified();
+}
+
+bool CDocPage_Language::OnApply() {
+    const uint8_t chosen = Chosen();
+    Context().SetCurrentLanguage(chosen);
+    Texts().SelectLanguage(chosen);
+    if (platform::Window front = Context().LastShownDocumentPage()) {
+        framework::SendShownNotice(front);
+    }
+    const platform::Window sheet = Sheet();
+    RelabelDocumentSheet(sheet, &Context(), Texts());
+    RelabelPrinterSheets(Context().FullPrinterName(), sheet, Texts());
+    return true;
+}
+
+}  // namespace orca::pages

@@ -1,0 +1,252 @@
+#include "pages/option/option_page.h"
+
+#include <algorithm>
+#include <climits>
+#include <string>
+#include <vector>
+
+#include "pages/flag_list.h"
+#include "resources/page_resources.h"
+#include "text/utf.h"
+
+namespace orca::pages {
+namespace {
+
+using namespace option;
+
+constexpr int32_t kDone = 0;
+constexpr std::u16string_view kDefaultKey = u"IDC_OPTION_DEFAULT";
+constexpr std::u16string_view kSpeedUnitKey = u"IDC_OPTION_STATIC_SPEEDUNIT";
+
+// Edits and pictures keep their texts; of the combo boxes only units and
+// orientation are re-labelled; the speed fill sets the unit label.
+constexpr int kUntranslated[] = {kSpeedList, kDarknessList, kStockList, kRotationList,
+                                 kSpeedUnitLabel};
+constexpr TranslationRule kOptionRule{kSkipEdits | kSkipPictures, kUntranslated};
+
+const LanguageLists* ListsOf(uint8_t language) {
+    const auto found = std::ranges::find(kLanguageLists, language, &LanguageLists::language);
+    return found != std::end(kLanguageLists) ? &*found : nullptr;
+}
+
+void Fill(const framework::ItemList& list, std::span<const FixedItem> items, int selected) {
+    list.Clear();
+    for (const FixedItem& item : items) {
+        list.Add(item.text, item.value);
+    }
+    list.Select(list.Find(selected));
+}
+
+int SelectedValue(const framework::ItemList& list) {
+    const int index = list.Selected();
+    return index < 0 ? -1 : static_cast<int>(list.ItemValue(index));
+}
+
+}  // namespace
+
+template <typename T>
+T CDocPage_Option::Read(uint32_t fieldId, T fallback) const {
+    T value{};
+    return Context().AccessValue(fieldId, &value, 0, true) == kDone ? value : fallback;
+}
+
+template <typename T>
+void CDocPage_Option::Write(uint32_t fieldId, T value) const {
+    Context().AccessValue(fieldId, &value, 0, false);
+}
+
+CDocPage_Option::CDocPage_Option(PageContext& context, OptionServices& services)
+    : CPluginPage(context, resources::kPageOption, kOptionRule), services_(services) {
+    using platform::Notification;
+    On(kCopiesEdit, Notification::kTextChanged, [this] { OnCopiesChanged(); });
+    On(kCopiesEdit, Notification::kKillFocus, [this] { OnCopiesLeft(); });
+    On(kUnitsList, Notification::kSelectionChanged, [this] { OnUnitChanged(); });
+    On(kSpeedList, Notification::kSelectionChanged,
+       [this] { StoreSelection(speeds_, kFieldSpeed); });
+    On(kDarknessList, Notification::kSelectionChanged,
+       [this] { StoreSelection(darkness_, kFieldDarkness); });
+    On(kOrientationList, Notification::kSelectionChanged, [this] { OnOrientationChanged(); });
+    On(kRotationList, Notification::kSelectionChanged, [this] {
+        ShowPreview();
+        StoreSelection(rotations_, kFieldRotate180);
+    });
+    On(kStockList, Notification::kSelectionChanged, [this] { OnStockChanged(); });
+}
+
+void CDocPage_Option::OnInitDialog() {
+    Refresh();
+}
+
+void CDocPage_Option::Refresh() {
+    const int orientation = services_.SyncOrientation(0, false);
+    spinner_.SetRange(kSpinnerLow, kSpinnerHigh);
+
+    speedMask_ = Read<uint32_t>(kCapSpeedList, 0);
+    speed_ = Read<uint8_t>(kFieldSpeed, 0);
+    darknessValue_ = Read<uint8_t>(kFieldDarkness, 0);
+    highestDarkness_ = Read<uint8_t>(kCapHighestDarkness, 0);
+    defaultText_ = Texts().Text(kDefaultKey);
+    lists_ = ListsOf(Read<uint8_t>(kCapLanguage, 0));
+    copiesLimit_ = lists_ != nullptr ? lists_->copiesLimit : kSpinnerHigh;
+
+    FillFixedLists(orientation);
+    ShowPreview();
+    FillSpeeds(SelectedUnit());
+    FillDarkness();
+    ReloadStocks();
+    copies_.SetText(text::DecimalText(StoredCopies()));
+}
+
+void CDocPage_Option::FillFixedLists(int orientation) {
+    // A stored unit of no known code shows as millimetres until one is chosen.
+    int unit = Read<uint8_t>(kFieldSpeedUnit, kUnitMm);
+    if (unit >= kUnitCount) {
+        unit = kUnitMm;
+    }
+    units_.Clear();
+    for (const UnitRow& row : kUnits) {
+        units_.Add(row.text, row.unit);
+    }
+    units_.Select(units_.Find(unit));
+    Fill(orientations_, kOrientationItems, orientation);
+    Fill(rotations_, kRotationItems, Read<uint8_t>(kFieldRotate180, 0) == 1 ? 1 : 0);
+}
+
+void CDocPage_Option::FillSpeeds(Unit unit) {
+    speedUnit_.SetText(Texts().Text(text::NumberedName(kSpeedUnitKey, unit)));
+    if (lists_ == nullptr) {
+        return;
+    }
+    std::vector<FlagListEntry> entries;
+    for (const SpeedRow& row : lists_->speeds) {
+        const bool isDefault = entries.empty() && row.code == 0;
+        entries.push_back(
+            {row.code, isDefault ? std::u16string_view(defaultText_) : row.texts[unit]});
+    }
+    FillFlagList(speeds_, entries, speedMask_, speed_);
+}
+
+void CDocPage_Option::FillDarkness() {
+    darkness_.Clear();
+    if (lists_ == nullptr) {
+        return;
+    }
+    const int offset = lists_->darknessDefault ? 1 : 0;
+    if (lists_->darknessDefault) {
+        darkness_.Add(defaultText_, kDefaultValue);
+    }
+    for (int value = 0; value <= highestDarkness_; ++value) {
+        darkness_.Add(text::DecimalText(value), value);
+    }
+    const int position =
+        lists_->darknessDefault && darknessValue_ == kDefaultValue ? 0 : darknessValue_ + offset;
+    darkness_.Select(position < darkness_.Count() ? position : -1);
+}
+
+void CDocPage_Option::ShowPreview() {
+    const int landscape = SelectedValue(orientations_) == 1 ? 1 : 0;
+    const int rotated = SelectedValue(rotations_) == 1 ? 1 : 0;
+    for (int o = 0; o < 2; ++o) {
+        for (int r = 0; r < 2; ++r) {
+            framework::Static(*this, kPreviews[o][r]).Show(o == landscape && r == rotated);
+        }
+    }
+}
+
+Unit CDocPage_Option::SelectedUnit() const {
+    const int value = SelectedValue(units_);
+    return value >= 0 && value < kUnitCount ? static_cast<Unit>(value) : kUnitMm;
+}
+
+void CDocPage_Option::OnCopiesChanged() {
+    if (copies_.Text().empty()) {
+        MarkChanged();
+        return;
+    }
+    if (TakeCopies() != StoredCopies()) {
+        MarkChanged();
+    }
+}
+
+void CDocPage_Option::OnCopiesLeft() {
+    const int copies = TakeCopies();
+    if (copies != StoredCopies()) {
+        Write<int16_t>(kFieldCopies, static_cast<int16_t>(copies));
+        MarkChanged();
+    }
+}
+
+int CDocPage_Option::TakeCopies() const {
+    const int typed = TypedCopies();
+    const int copies = std::clamp(typed, kSpinnerLow, copiesLimit_);
+    if (copies != typed) {
+        // Rewriting leaves the caret in front: "0" then "5" would become 51.
+        copies_.SetText(text::DecimalText(copies));
+        copies_.SetSelection(0, -1);
+    }
+    return copies;
+}
+
+int CDocPage_Option::TypedCopies() const {
+    const std::u16string typed = copies_.Text();
+    if (typed.empty()) {
+        return 0;
+    }
+    const platform::SpinPosition position = spinner_.Position();
+    if (position.valid) {
+        return position.value;
+    }
+    // The spinner refuses a number beyond its range, which is above any
+    // limit; what is left (zero, or no number at all) is below 1.
+    const bool digits =
+        std::ranges::all_of(typed, [](char16_t c) { return c >= u'0' && c <= u'9'; });
+    const bool nonZero =
+        std::ranges::any_of(typed, [](char16_t c) { return c > u'0' && c <= u'9'; });
+    return digits && nonZero ? INT_MAX : 0;
+}
+
+int CDocPage_Option::StoredCopies() const {
+    return Read<int16_t>(kFieldCopies, 1);
+}
+
+void CDocPage_Option::OnUnitChanged() {
+    ShowStockSize();
+    speed_ = Read<uint8_t>(kFieldSpeed, 0);
+    FillSpeeds(SelectedUnit());
+    StoreSelection(units_, kFieldSpeedUnit);
+}
+
+void CDocPage_Option::OnOrientationChanged() {
+    const int index = SelectedValue(orientations_);
+    if (index < 0) {
+        return;
+    }
+    ShowPreview();
+    const int previous = services_.SyncOrientation(index, true);
+    Write<int16_t>(kFieldOrientation, static_cast<int16_t>(index + 1));
+    if (previous != index) {
+        MarkChanged();
+    } else if (!modified_) {
+        // Nothing else on the page waits for Apply.
+        SetModified(false);
+    }
+}
+
+void CDocPage_Option::StoreSelection(const framework::ItemList& list, uint32_t fieldId) {
+    const int value = SelectedValue(list);
+    if (value < 0) {
+        return;
+    }
+    const auto selected = static_cast<uint8_t>(value);
+    if (selected != Read<uint8_t>(fieldId, selected)) {
+        Write(fieldId, selected);
+        MarkChanged();
+    }
+}
+
+void CDocPage_Option::MarkChanged() {
+    modified_ = true;
+    SetModified(true);
+}
+
+}  // namespace orca::pages
