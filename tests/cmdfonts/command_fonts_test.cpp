@@ -211,9 +211,11 @@ TEST_F(CommandFontsTest, NamesAreRefusedWhenEmptyInUseOrAPrinterFontInBothLangua
 
 TEST_F(CommandFontsTest, AFontsOwnNameInAnotherCaseIsInUse) {
     // Every letter has its case, not only A-Z.
-    for (const auto& [stored, typed] :
+    for (const auto& names :
          {std::pair{u"Cutter", u"CUTTER"}, std::pair{u"Ölfass", u"öLFASS"},
           std::pair{u"Σίσυφος", u"ΣΊΣΥΦΟΣ"}}) {
+        const char16_t* stored = names.first;
+        const char16_t* typed = names.second;
         SCOPED_TRACE(::testing::PrintToString(std::u16string(typed)));
         Open();
         StoreTextFont(stored, "^XA");
