@@ -7,7 +7,8 @@
 # build-win/screenshots/ and build-win/screenshots-144dpi/). Leaves the
 # release folder build-win/release/ (the DLL without symbols and the note for
 # a driver package's author, docs/driver-package.md) and checks that DLL's
-# tables. Prints each program's summary and every failure.
+# tables and that it stays under 1.5 MB. Prints each program's summary and
+# every failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

@@ -4,11 +4,12 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "text/file_path.h"
 
 namespace orca::platform {
 
@@ -33,7 +34,7 @@ public:
     // DeleteFileW. A missing file: false, 2.
     virtual bool Remove(std::u16string_view path) = 0;
     // The path as the text layer's file functions (INI module) take it.
-    virtual std::filesystem::path NativePath(std::u16string_view path) = 0;
+    virtual text::FilePath NativePath(std::u16string_view path) = 0;
 };
 
 }  // namespace orca::platform

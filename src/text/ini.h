@@ -42,12 +42,13 @@
 //   unseen until either changes. Safe to use from several threads.
 #pragma once
 
-#include <filesystem>
 #include <memory>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "text/file_path.h"
 
 namespace orca::text::ini {
 
@@ -58,7 +59,7 @@ class Profile;
 // Value of key in section, or def when the file, section or key is missing.
 // bufferSize counts UTF-16 units including the terminator: a value is cut to
 // bufferSize - 1 units (bufferSize 0 reads nothing).
-std::u16string ReadString(const std::filesystem::path& file, std::u16string_view section,
+std::u16string ReadString(const FilePath& file, std::u16string_view section,
                           std::u16string_view key, std::u16string_view def, size_t bufferSize,
                           unsigned codePage);
 
@@ -67,20 +68,20 @@ std::u16string ReadString(const std::filesystem::path& file, std::u16string_view
 // the value does not start with a number (nothing readable is there); digits
 // past 32 bits wrap, so an unsigned 32-bit number written in decimal reads
 // back intact.
-int ReadInt(const std::filesystem::path& file, std::u16string_view section, std::u16string_view key,
-            int def, unsigned codePage);
+int ReadInt(const FilePath& file, std::u16string_view section, std::u16string_view key, int def,
+            unsigned codePage);
 
 // Writes key=value into section; false when the file cannot be written or the
 // names or value are refused (see above).
-bool WriteString(const std::filesystem::path& file, std::u16string_view section,
-                 std::u16string_view key, std::u16string_view value, unsigned codePage);
+bool WriteString(const FilePath& file, std::u16string_view section, std::u16string_view key,
+                 std::u16string_view value, unsigned codePage);
 
 // One version of a file for a series of reads: the file is read (or its kept
 // parse taken) once, and each read answers as ReadString or ReadInt would
 // have answered then.
 class Snapshot {
 public:
-    Snapshot(const std::filesystem::path& file, unsigned codePage);
+    Snapshot(const FilePath& file, unsigned codePage);
     // The same reads over a file's bytes already in memory.
     static Snapshot OfBytes(std::string bytes, unsigned codePage);
 
@@ -105,14 +106,14 @@ struct KeyValue {
 // reads and replaces the file once. A refused write is left out, and its
 // index added to refused when given; false when any was refused or the file
 // cannot be written.
-bool WriteStrings(const std::filesystem::path& file, std::span<const KeyValue> writes,
-                  unsigned codePage, std::vector<size_t>* refused = nullptr);
+bool WriteStrings(const FilePath& file, std::span<const KeyValue> writes, unsigned codePage,
+                  std::vector<size_t>* refused = nullptr);
 
 // As WriteStrings into an empty file, which replaces the one at file only once
 // it is whole: nothing of the old file is kept, and a failure leaves it as it
 // was. True when the file was written (refused writes are only listed).
-bool WriteNewFile(const std::filesystem::path& file, std::span<const KeyValue> writes,
-                  unsigned codePage, std::vector<size_t>* refused = nullptr);
+bool WriteNewFile(const FilePath& file, std::span<const KeyValue> writes, unsigned codePage,
+                  std::vector<size_t>* refused = nullptr);
 
 // The parse cache can be switched off (benchmarks compare both).
 void SetCacheEnabled(bool enabled);

@@ -11,8 +11,6 @@ namespace orca::text::ini {
 namespace detail {
 namespace {
 
-namespace fs = std::filesystem;
-
 // Few files go through the module (language files, model map, settings
 // files); the bound only keeps a stream of distinct paths from piling up.
 constexpr size_t kMaxKept = 64;
@@ -23,16 +21,16 @@ struct Kept {
     std::shared_ptr<const Profile> profile;
 };
 
-using CacheKey = std::pair<fs::path::string_type, unsigned>;
+using CacheKey = std::pair<FilePath, unsigned>;
 
 class ProfileCache {
 public:
-    std::shared_ptr<const Profile> Load(const fs::path& file, unsigned codePage) {
+    std::shared_ptr<const Profile> Load(const FilePath& file, unsigned codePage) {
         std::optional<FileStamp> stamp = StampOf(file);
         if (!stamp)
             return nullptr;
         bool enabled = enabled_;
-        CacheKey key{KeyPath(file), codePage};
+        CacheKey key{AbsolutePath(file), codePage};
         if (enabled) {
             std::lock_guard lock(mutex_);
             auto found = kept_.find(key);
@@ -62,8 +60,8 @@ public:
         return profile;
     }
 
-    void Forget(const fs::path& file) {
-        fs::path::string_type path = KeyPath(file);
+    void Forget(const FilePath& file) {
+        const FilePath path = AbsolutePath(file);
         std::lock_guard lock(mutex_);
         auto at = kept_.lower_bound({path, 0});
         while (at != kept_.end() && at->first.first == path)
@@ -77,12 +75,6 @@ public:
     }
 
 private:
-    static fs::path::string_type KeyPath(const fs::path& file) {
-        std::error_code error;
-        fs::path absolute = fs::absolute(file, error);
-        return (error ? file : absolute).lexically_normal().native();
-    }
-
     std::atomic<bool> enabled_{true};
     std::mutex mutex_;
     std::map<CacheKey, Kept> kept_;
@@ -95,11 +87,11 @@ ProfileCache& Cache() {
 
 }  // namespace
 
-std::shared_ptr<const Profile> LoadProfile(const fs::path& file, unsigned codePage) {
+std::shared_ptr<const Profile> LoadProfile(const FilePath& file, unsigned codePage) {
     return Cache().Load(file, codePage);
 }
 
-void ForgetProfile(const fs::path& file) {
+void ForgetProfile(const FilePath& file) {
     Cache().Forget(file);
 }
 

@@ -1,29 +1,43 @@
-// Whole-file reads and replacements for the INI module.
+// Whole-file reads and replacements for the INI module, through the system's
+// own file calls.
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "text/file_path.h"
 
 namespace orca::text::ini::detail {
 
 // What tells one version of a file from the next.
 struct FileStamp {
-    std::uintmax_t size;
-    std::filesystem::file_time_type modified;
+    std::uint64_t size;
+    std::int64_t modified;  // in the system's own units
     bool operator==(const FileStamp&) const = default;
 };
 
+// Whether anything is at the path; nullopt when the system cannot tell.
+std::optional<bool> Exists(const FilePath& file);
+
 // Stamp of a regular file; nullopt when there is none at the path.
-std::optional<FileStamp> StampOf(const std::filesystem::path& file);
+std::optional<FileStamp> StampOf(const FilePath& file);
 
 // Every byte of a regular file; nullopt when it is missing or unreadable.
-std::optional<std::string> ReadWholeFile(const std::filesystem::path& file);
+std::optional<std::string> ReadWholeFile(const FilePath& file);
 
-// Writes the bytes beside the file and renames them over it, so readers see
-// the old or the new content, never a mix.
-bool ReplaceFile(const std::filesystem::path& file, std::string_view bytes);
+// Writes the bytes beside the file, forces them onto the disk and renames
+// them over it, so readers see the old or the new content, never a mix, and
+// a failure leaves the old file as it was.
+bool ReplaceWholeFile(const FilePath& file, std::string_view bytes);
+
+// The path in one spelling per file: absolute, without "." and ".." steps;
+// the path as given when the system cannot tell the current directory.
+FilePath AbsolutePath(const FilePath& file);
+
+// A name beside the file for its next version: the process id keeps two
+// processes writing the same file apart, a counter two threads.
+FilePath AsideName(const FilePath& file, unsigned long processId);
 
 }  // namespace orca::text::ini::detail

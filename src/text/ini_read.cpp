@@ -14,7 +14,7 @@ const detail::Profile& NoFile() {
 
 }  // namespace
 
-Snapshot::Snapshot(const std::filesystem::path& file, unsigned codePage)
+Snapshot::Snapshot(const FilePath& file, unsigned codePage)
     : profile_(detail::LoadProfile(file, codePage)) {}
 
 Snapshot::Snapshot(std::shared_ptr<const detail::Profile> profile) : profile_(std::move(profile)) {}
@@ -48,14 +48,14 @@ int Snapshot::ReadInt(std::u16string_view section, std::u16string_view key, int 
     return static_cast<int>(negative ? 0u - value : value);
 }
 
-std::u16string ReadString(const std::filesystem::path& file, std::u16string_view section,
+std::u16string ReadString(const FilePath& file, std::u16string_view section,
                           std::u16string_view key, std::u16string_view def, size_t bufferSize,
                           unsigned codePage) {
     return Snapshot(file, codePage).ReadString(section, key, def, bufferSize);
 }
 
-int ReadInt(const std::filesystem::path& file, std::u16string_view section, std::u16string_view key,
-            int def, unsigned codePage) {
+int ReadInt(const FilePath& file, std::u16string_view section, std::u16string_view key, int def,
+            unsigned codePage) {
     return Snapshot(file, codePage).ReadInt(section, key, def);
 }
 

@@ -16,19 +16,21 @@ namespace {
 enum class Start { kFile, kEmpty };
 
 // Replaces the file with the edit of its bytes.
-bool Rewrite(const std::filesystem::path& file, unsigned codePage,
+bool Rewrite(const FilePath& file, unsigned codePage,
              const std::function<std::string(const detail::Document&)>& edit,
              Start start = Start::kFile) {
     // Writes in this process take turns, so two of them never lose each other's key.
     static std::mutex writing;
     std::lock_guard lock(writing);
-    std::error_code error;
-    const bool exists = start == Start::kFile && std::filesystem::exists(file, error);
-    std::optional<std::string> bytes = exists ? detail::ReadWholeFile(file) : std::string();
-    if (error || !bytes)
+    const std::optional<bool> exists =
+        start == Start::kFile ? detail::Exists(file) : std::optional<bool>(false);
+    if (!exists)
+        return false;
+    std::optional<std::string> bytes = *exists ? detail::ReadWholeFile(file) : std::string();
+    if (!bytes)
         return false;
     std::string written = edit(detail::LoadDocument(std::move(*bytes), codePage));
-    bool replaced = detail::ReplaceFile(file, written);
+    bool replaced = detail::ReplaceWholeFile(file, written);
     detail::ForgetProfile(file);
     return replaced;
 }
@@ -60,8 +62,8 @@ std::vector<detail::Write> AcceptedWrites(std::span<const KeyValue> writes,
 
 }  // namespace
 
-bool WriteString(const std::filesystem::path& file, std::u16string_view section,
-                 std::u16string_view key, std::u16string_view value, unsigned codePage) {
+bool WriteString(const FilePath& file, std::u16string_view section, std::u16string_view key,
+                 std::u16string_view value, unsigned codePage) {
     const std::optional<detail::Write> write = Accepted(section, key, value);
     if (!write)
         return false;
@@ -70,8 +72,8 @@ bool WriteString(const std::filesystem::path& file, std::u16string_view section,
     });
 }
 
-bool WriteStrings(const std::filesystem::path& file, std::span<const KeyValue> writes,
-                  unsigned codePage, std::vector<size_t>* refused) {
+bool WriteStrings(const FilePath& file, std::span<const KeyValue> writes, unsigned codePage,
+                  std::vector<size_t>* refused) {
     const std::vector<detail::Write> accepted = AcceptedWrites(writes, refused);
     const bool written = Rewrite(file, codePage, [&](const detail::Document& document) {
         return detail::ApplyWrites(document, accepted);
@@ -79,8 +81,8 @@ bool WriteStrings(const std::filesystem::path& file, std::span<const KeyValue> w
     return written && accepted.size() == writes.size();
 }
 
-bool WriteNewFile(const std::filesystem::path& file, std::span<const KeyValue> writes,
-                  unsigned codePage, std::vector<size_t>* refused) {
+bool WriteNewFile(const FilePath& file, std::span<const KeyValue> writes, unsigned codePage,
+                  std::vector<size_t>* refused) {
     const std::vector<detail::Write> accepted = AcceptedWrites(writes, refused);
     return Rewrite(
         file, codePage,

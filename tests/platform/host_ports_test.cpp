@@ -95,7 +95,7 @@ TEST_F(HostPortsTest, DirectoriesAnswerLikeThePlatformForEveryBufferSize) {
     ASSERT_GT(File().TempDirectory(&temp, 261), 0u);
     EXPECT_EQ(temp.back(), u'/');
     EXPECT_TRUE(std::filesystem::is_directory(File().NativePath(temp)));
-    EXPECT_EQ(File().NativePath(temp).parent_path().parent_path(), Root());
+    EXPECT_EQ(std::filesystem::path(File().NativePath(temp)).parent_path().parent_path(), Root());
 }
 
 TEST_F(HostPortsTest, SystemFactsAreTheEnvironmentsOwn) {

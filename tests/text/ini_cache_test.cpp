@@ -50,6 +50,27 @@ TEST_F(IniCacheTest, SeesEveryChangeOfTheFile) {
     }
 }
 
+// A write that keeps the file's size and time stamp is still seen when it
+// went through another spelling of the path.
+TEST_F(IniCacheTest, AWriteIsSeenThroughEverySpellingOfThePath) {
+    std::filesystem::create_directories(Path("sub"));
+    const std::filesystem::path file = Path("c.ini");
+    const std::filesystem::path spellings[] = {
+        Path("sub") / ".." / "c.ini",
+        Path(".") / "c.ini",
+        Path("sub") / "..//.//c.ini",
+        std::filesystem::relative(file),
+    };
+    for (const std::filesystem::path& spelling : spellings) {
+        Put("c.ini", "[S]\r\nk=one\r\n");
+        ASSERT_EQ(Read(file, u"k"), u"one") << spelling;
+        const auto stamp = std::filesystem::last_write_time(file);
+        ASSERT_TRUE(WriteString(spelling, u"S", u"k", u"two", kWestern)) << spelling;
+        std::filesystem::last_write_time(file, stamp);
+        EXPECT_EQ(Read(file, u"k"), u"two") << spelling;
+    }
+}
+
 TEST_F(IniCacheTest, KeepsParsesApartByCodePage) {
     auto file = Put("cp.ini", "[S]\r\nk=\xD6\xD0\r\n");
     EXPECT_EQ(Read(file, u"k", kWestern), u"ÖÐ");

@@ -1,5 +1,17 @@
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <sys/resource.h>
+
+#include <csignal>
+#endif
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
 #include "ini_fixture.h"
 #include "text/ini.h"
 #include "text/utf.h"
@@ -121,6 +133,62 @@ TEST_F(IniFileTest, RefusesWritesThatWouldBreakTheFile) {
     EXPECT_FALSE(WriteString(Path("no-such-dir") / "x.ini", u"A", u"k", u"v", kWestern));
     EXPECT_FALSE(WriteString(Path(""), u"A", u"k", u"v", kWestern)) << "a directory";
     EXPECT_FALSE(std::filesystem::exists(Path("no-such-dir")));
+}
+
+#ifndef _WIN32
+// Files of this process grow no larger than the limit while it lives: a write
+// past it fails, as on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        rlimit limited = saved_;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+        previous_ = std::signal(SIGXFSZ, SIG_IGN);
+    }
+    ~FileSizeLimit() {
+        std::signal(SIGXFSZ, previous_);
+        setrlimit(RLIMIT_FSIZE, &saved_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit saved_{};
+    void (*previous_)(int) = SIG_DFL;
+};
+#endif
+
+TEST_F(IniFileTest, AFailedWriteKeepsTheOldFileAndLeavesNothingBeside) {
+    const std::vector<ini::KeyValue> writes = {{u"New", u"k", u"longer than sixteen bytes"}};
+
+    // A folder at the path: the new file cannot take its place.
+    std::filesystem::create_directories(Path("folder"));
+    Put("folder/kept", "x");
+    EXPECT_FALSE(ini::WriteNewFile(Path("folder"), writes, kWestern));
+    EXPECT_EQ(Bytes("folder/kept"), "x");
+
+    const std::string old = "[Old]\r\nk=1\r\n";
+    Put("k.drvs", old);
+    {
+#ifdef _WIN32
+        // Another program has the file open without sharing its deletion.
+        std::ifstream reader(Path("k.drvs"), std::ios::binary);
+#else
+        const FileSizeLimit limit(16);
+#endif
+        EXPECT_FALSE(ini::WriteNewFile(Path("k.drvs"), writes, kWestern));
+        EXPECT_FALSE(ini::WriteString(Path("k.drvs"), u"Old", u"k", writes[0].value, kWestern));
+    }
+    EXPECT_EQ(Bytes("k.drvs"), old);
+    EXPECT_EQ(ReadString(Path("k.drvs"), u"Old", u"k", u"", 16, kWestern), u"1");
+
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(Path("")))
+        names.push_back(entry.path().filename().string());
+    std::ranges::sort(names);
+    EXPECT_EQ(names, (std::vector<std::string>{"folder", "k.drvs"}));
 }
 
 }  // namespace

@@ -4,30 +4,11 @@
 #include <windows.h>
 
 #include "platform/win32/wide_text.h"
+#include "text/file_handle_win32.h"
 
 namespace orca::platform::win32 {
 
-namespace {
-
-// Closes the file handle on every way out.
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE handle) : handle_(handle) {}
-    ~FileHandle() {
-        if (valid())
-            CloseHandle(handle_);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-
-    bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE get() const { return handle_; }
-
-private:
-    HANDLE handle_;
-};
-
-}  // namespace
+using text::FileHandle;
 
 uint32_t Win32Files::TempDirectory(std::u16string* path, uint32_t bufferChars) {
     return AnswerPath([](uint32_t size, wchar_t* buffer) { return GetTempPathW(size, buffer); },
@@ -70,8 +51,8 @@ bool Win32Files::Remove(std::u16string_view path) {
     return DeleteFileW(Wide(path).c_str()) != FALSE;
 }
 
-std::filesystem::path Win32Files::NativePath(std::u16string_view path) {
-    return std::filesystem::path(Wide(path));
+text::FilePath Win32Files::NativePath(std::u16string_view path) {
+    return Wide(path);
 }
 
 }  // namespace orca::platform::win32

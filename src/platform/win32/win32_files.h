@@ -12,7 +12,7 @@ public:
     bool WriteNewFile(std::u16string_view path, std::span<const uint8_t> bytes) override;
     bool ReadWholeFile(std::u16string_view path, std::vector<uint8_t>* bytes) override;
     bool Remove(std::u16string_view path) override;
-    std::filesystem::path NativePath(std::u16string_view path) override;
+    text::FilePath NativePath(std::u16string_view path) override;
 };
 
 }  // namespace orca::platform::win32

@@ -1,0 +1,139 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "text/ini_files.h"
+
+namespace orca::text::ini::detail {
+
+namespace {
+
+// Closes the descriptor on every way out.
+class Descriptor {
+public:
+    explicit Descriptor(int descriptor) : descriptor_(descriptor) {}
+    ~Descriptor() {
+        if (valid())
+            ::close(descriptor_);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+
+    bool valid() const { return descriptor_ >= 0; }
+    int get() const { return descriptor_; }
+    // Closes now, telling whether the system took every byte written.
+    bool Close() {
+        const int descriptor = descriptor_;
+        descriptor_ = -1;
+        return ::close(descriptor) == 0;
+    }
+
+private:
+    int descriptor_;
+};
+
+bool WriteAll(int descriptor, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        bytes.remove_prefix(static_cast<size_t>(written));
+    }
+    return true;
+}
+
+}  // namespace
+
+std::optional<bool> Exists(const FilePath& file) {
+    struct stat status {};
+    if (::stat(file.c_str(), &status) == 0)
+        return true;
+    if (errno == ENOENT || errno == ENOTDIR)
+        return false;
+    return std::nullopt;
+}
+
+std::optional<FileStamp> StampOf(const FilePath& file) {
+    struct stat status {};
+    if (::stat(file.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
+        return std::nullopt;
+    return FileStamp{static_cast<std::uint64_t>(status.st_size),
+                     std::int64_t{status.st_mtim.tv_sec} * 1'000'000'000 + status.st_mtim.tv_nsec};
+}
+
+std::optional<std::string> ReadWholeFile(const FilePath& file) {
+    // O_NONBLOCK keeps the open of a pipe from waiting for a writer; the
+    // check below refuses it anyway.
+    Descriptor in(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    struct stat status {};
+    if (!in.valid() || ::fstat(in.get(), &status) != 0 || !S_ISREG(status.st_mode))
+        return std::nullopt;
+    std::string bytes(static_cast<size_t>(status.st_size), '\0');
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t read = ::read(in.get(), bytes.data() + done, bytes.size() - done);
+        if (read < 0 && errno == EINTR)
+            continue;
+        if (read < 0)
+            return std::nullopt;
+        if (read == 0)
+            break;  // the file shrank meanwhile
+        done += static_cast<size_t>(read);
+    }
+    bytes.resize(done);
+    return bytes;
+}
+
+bool ReplaceWholeFile(const FilePath& file, std::string_view bytes) {
+    const FilePath aside = AsideName(file, static_cast<unsigned long>(::getpid()));
+    Descriptor out(::open(aside.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+    if (!out.valid())
+        return false;
+    // The new version keeps the old one's permissions.
+    struct stat old {};
+    if (::stat(file.c_str(), &old) == 0)
+        ::fchmod(out.get(), old.st_mode & 07777);
+    const bool written = WriteAll(out.get(), bytes) && ::fsync(out.get()) == 0;
+    if (out.Close() && written && ::rename(aside.c_str(), file.c_str()) == 0)
+        return true;
+    ::unlink(aside.c_str());
+    return false;
+}
+
+FilePath AbsolutePath(const FilePath& file) {
+    std::string path = file;
+    if (!path.starts_with('/')) {
+        const std::unique_ptr<char, decltype(&std::free)> current(::getcwd(nullptr, 0), &std::free);
+        if (!current)
+            return file;
+        path = std::string(current.get()) + "/" + path;
+    }
+    // Steps that are empty or "." go; ".." takes the step before it away.
+    std::vector<std::string_view> steps;
+    std::string_view rest = path;
+    while (!rest.empty()) {
+        const size_t slash = rest.find('/');
+        const std::string_view step = rest.substr(0, slash);
+        rest = slash == std::string_view::npos ? std::string_view() : rest.substr(slash + 1);
+        if (step == "..") {
+            if (!steps.empty())
+                steps.pop_back();
+        } else if (!step.empty() && step != ".") {
+            steps.push_back(step);
+        }
+    }
+    std::string normal;
+    for (std::string_view step : steps)
+        normal.append("/").append(step);
+    return normal.empty() ? "/" : normal;
+}
+
+}  // namespace orca::text::ini::detail

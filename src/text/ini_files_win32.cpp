@@ -1,0 +1,131 @@
+#include <windows.h>
+
+#include <algorithm>
+#include <iterator>
+
+#include "text/file_handle_win32.h"
+#include "text/ini_files.h"
+
+namespace orca::text::ini::detail {
+
+namespace {
+
+// Tries of a read or a replacement that another writer's replacement refuses
+// for a moment, a millisecond apart.
+constexpr int kReplaceAttempts = 200;
+
+// The errors that tell that nothing is at a path.
+constexpr DWORD kNothingThere[] = {ERROR_FILE_NOT_FOUND, ERROR_PATH_NOT_FOUND, ERROR_INVALID_NAME,
+                                   ERROR_INVALID_DRIVE,  ERROR_BAD_NETPATH,    ERROR_BAD_NET_NAME};
+
+// A read or write of at most this many bytes at once fits the calls' DWORD counts.
+constexpr size_t kChunk = 1u << 30;
+
+bool WriteAll(HANDLE file, std::string_view bytes) {
+    while (!bytes.empty()) {
+        DWORD written = 0;
+        const DWORD chunk = static_cast<DWORD>(std::min(bytes.size(), kChunk));
+        if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0)
+            return false;
+        bytes.remove_prefix(written);
+    }
+    return true;
+}
+
+// Another writer's rename, or a reader that does not share the file's
+// deletion, refuses an open or a replacement for that moment.
+bool RefusedForNow(DWORD error) {
+    return error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION;
+}
+
+}  // namespace
+
+std::optional<bool> Exists(const FilePath& file) {
+    if (GetFileAttributesW(file.c_str()) != INVALID_FILE_ATTRIBUTES)
+        return true;
+    if (std::ranges::find(kNothingThere, GetLastError()) != std::end(kNothingThere))
+        return false;
+    return std::nullopt;
+}
+
+std::optional<FileStamp> StampOf(const FilePath& file) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(file.c_str(), GetFileExInfoStandard, &data) ||
+        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+        return std::nullopt;
+    const auto join = [](DWORD high, DWORD low) { return (std::uint64_t{high} << 32) | low; };
+    return FileStamp{join(data.nFileSizeHigh, data.nFileSizeLow),
+                     static_cast<std::int64_t>(join(data.ftLastWriteTime.dwHighDateTime,
+                                                    data.ftLastWriteTime.dwLowDateTime))};
+}
+
+std::optional<std::string> ReadWholeFile(const FilePath& file) {
+    const DWORD attributes = GetFileAttributesW(file.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+        return std::nullopt;
+    // Sharing the file's deletion lets a writer rename its new version into
+    // place meanwhile; while one does, the open is refused and tried again.
+    HANDLE opened = INVALID_HANDLE_VALUE;
+    for (int attempt = 1;; ++attempt) {
+        opened = CreateFileW(file.c_str(), GENERIC_READ,
+                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (opened != INVALID_HANDLE_VALUE || !RefusedForNow(GetLastError()) ||
+            attempt == kReplaceAttempts || !Exists(file).value_or(false))
+            break;
+        Sleep(1);
+    }
+    FileHandle in(opened);
+    LARGE_INTEGER size{};
+    if (!in.valid() || !GetFileSizeEx(in.get(), &size))
+        return std::nullopt;
+    std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
+    size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD read = 0;
+        const DWORD chunk = static_cast<DWORD>(std::min(bytes.size() - done, kChunk));
+        if (!ReadFile(in.get(), bytes.data() + done, chunk, &read, nullptr))
+            return std::nullopt;
+        if (read == 0)
+            break;  // the file shrank meanwhile
+        done += read;
+    }
+    bytes.resize(done);
+    return bytes;
+}
+
+bool ReplaceWholeFile(const FilePath& file, std::string_view bytes) {
+    const FilePath aside = AsideName(file, GetCurrentProcessId());
+    bool written = false;
+    {
+        FileHandle out(CreateFileW(aside.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                   FILE_ATTRIBUTE_NORMAL, nullptr));
+        written = out.valid() && WriteAll(out.get(), bytes) && FlushFileBuffers(out.get());
+    }
+    // A reader that does not share the file's deletion refuses the
+    // replacement for a moment, so a refusal is tried again.
+    for (int attempt = 1; written; ++attempt) {
+        if (MoveFileExW(aside.c_str(), file.c_str(),
+                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return true;
+        if (!RefusedForNow(GetLastError()) || attempt == kReplaceAttempts)
+            break;
+        Sleep(1);
+    }
+    DeleteFileW(aside.c_str());
+    return false;
+}
+
+FilePath AbsolutePath(const FilePath& file) {
+    const DWORD size = GetFullPathNameW(file.c_str(), 0, nullptr, nullptr);
+    if (size == 0)
+        return file;
+    FilePath full(size, L'\0');
+    const DWORD length = GetFullPathNameW(file.c_str(), size, full.data(), nullptr);
+    if (length == 0 || length >= size)
+        return file;
+    full.resize(length);
+    return full;
+}
+
+}  // namespace orca::text::ini::detail
