@@ -32,8 +32,9 @@
 //   matching pair of quotes around it) is written inside double quotes.
 // - Refused, leaving the file untouched: a line break in any text, an empty
 //   key, a key containing '=' or starting with ';' or '[', a section name
-//   containing ']'. The file is replaced as a whole (written aside, then
-//   renamed), so a reader never sees half of it.
+//   containing ']'. The file is replaced as a whole (written aside, forced
+//   onto the disk, then renamed), so a reader never sees half of it and a
+//   failed write leaves the old file as it was.
 //
 // Cache
 // - A parse is kept per path and code page and reused while the file's size
