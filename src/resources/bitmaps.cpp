@@ -136,4 +136,20 @@ const BitmapResource* FindBitmap(int id) {
     return found != std::end(kBitmaps) ? found : nullptr;
 }
 
+const BitmapResource* NamedBitmap(std::u16string_view text) {
+    if (text.size() < 2 || text.size() > 6 || text[0] != u'#')
+        return nullptr;
+    int id = 0;
+    for (const char16_t digit : text.substr(1)) {
+        if (digit < u'0' || digit > u'9')
+            return nullptr;
+        id = id * 10 + (digit - u'0');
+    }
+    return FindBitmap(id);
+}
+
+int WholeScale(const BitmapResource& bitmap, int boxWidth, int boxHeight) {
+    return std::max(1, std::min(boxWidth / bitmap.width, boxHeight / bitmap.height));
+}
+
 }  // namespace orca::resources

@@ -17,4 +17,12 @@ struct BitmapResource {
 // The bitmap with that identifier, or nullptr.
 const BitmapResource* FindBitmap(int id);
 
+// The bitmap a picture's template text names ("#115"), or nullptr.
+const BitmapResource* NamedBitmap(std::u16string_view text);
+
+// A picture is drawn as large as its control allows while each bitmap pixel
+// stays a square cell of whole screen pixels: the largest whole factor by
+// which the bitmap fits a box of that many pixels, at least 1.
+int WholeScale(const BitmapResource& bitmap, int boxWidth, int boxHeight);
+
 }  // namespace orca::resources

@@ -182,6 +182,40 @@ TEST_F(DesktopTest, PageSeesTheMouseAndKeepsFontsCursorAndPlacesAsState) {
     EXPECT_EQ(pageWindow.WindowRect().top - sheetRect.top, 3 + 23 + 29);
 }
 
+// A picture shows the bitmap its template names at the largest whole scale
+// that fits the box the template gives it, centred there and of the scaled
+// bitmap's size: the Option page's orientation previews (12 x 16 and 16 x 12
+// pixels), the Dithering page's samples (16 x 16) and the test's picture.
+TEST_F(DesktopTest, PicturesShowTheirBitmapsAtTheLargestWholeScaleCentredInTheirBoxes) {
+    struct Case {
+        int dialogId;  // 0: the test's template
+        int picture;
+        platform::Rect place;
+    };
+    const Case cases[] = {
+        // 24 x 32 units: a box of 36 x 52 pixels, three times the bitmap.
+        {106, 1021, {285, 164, 321, 212}},
+        {106, 1039, {285, 164, 321, 212}},
+        // 32 x 24 units: 48 x 39 pixels.
+        {106, 1033, {285, 163, 333, 199}},
+        {106, 1040, {285, 163, 333, 199}},
+        // 32 x 32 units: 48 x 52 pixels.
+        {134, 1294, {285, 24, 333, 72}},
+        {134, 1296, {285, 24, 333, 72}},
+        // 20 x 20 units: 30 x 32 pixels, twice the bitmap.
+        {0, kPicture, {9, 182, 33, 214}},
+    };
+    RecordingPage page;
+    OpenSheetWith(page);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "picture " << c.picture);
+        framework::Dialog dialog(c.dialogId != 0 ? resources::FindDialogTemplate(c.dialogId)
+                                                 : &TestTemplate());
+        ASSERT_TRUE(dialog.CreateChild(page.window()));
+        EXPECT_EQ(framework::Control(dialog, c.picture).PlaceInParent(), c.place);
+    }
+}
+
 TEST_F(DesktopTest, ChildDialogLivesInsideItsParentAndGoesWithItsObject) {
     RecordingPage page;
     Window sheet = OpenSheetWith(page);

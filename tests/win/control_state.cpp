@@ -45,15 +45,7 @@ constexpr int kBoldWeight = 700;
 
 // The embedded bitmap a picture's text names ("#115"), or "".
 std::u16string NamedPicture(std::u16string_view text) {
-    int id = 0;
-    if (text.size() < 2 || text.size() > 6 || text[0] != u'#')
-        return {};
-    for (char16_t digit : text.substr(1)) {
-        if (digit < u'0' || digit > u'9')
-            return {};
-        id = id * 10 + (digit - u'0');
-    }
-    const resources::BitmapResource* bitmap = resources::FindBitmap(id);
+    const resources::BitmapResource* bitmap = resources::NamedBitmap(text);
     if (bitmap == nullptr)
         return {};
     std::vector<std::string> rows;
@@ -71,13 +63,33 @@ std::u16string NamedPicture(std::u16string_view text) {
 }  // namespace
 
 std::u16string PictureOf(int width, int height, const std::vector<std::string>& rows) {
+    auto pixel = [&](int x, int y) {
+        return y < static_cast<int>(rows.size()) && x < static_cast<int>(rows[y].size())
+                   ? rows[y][x]
+                   : '.';
+    };
+    // The coarsest cells of one tone that tile the picture.
+    auto tiledBy = [&](int cell) {
+        if (width % cell != 0 || height % cell != 0)
+            return false;
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                if (pixel(x, y) != pixel(x - x % cell, y - y % cell))
+                    return false;
+            }
+        }
+        return true;
+    };
+    int cell = std::max(1, std::min(width, height));
+    while (cell > 1 && !tiledBy(cell))
+        --cell;
     uint64_t digest = 0xcbf29ce484222325;  // FNV-1a
-    for (const std::string& row : rows) {
-        for (char pixel : row)
-            digest = (digest ^ static_cast<uint8_t>(pixel)) * 0x100000001b3;
+    for (int y = 0; y < height; y += cell) {
+        for (int x = 0; x < width; x += cell)
+            digest = (digest ^ static_cast<uint8_t>(pixel(x, y))) * 0x100000001b3;
     }
-    const std::string text =
-        std::to_string(width) + "x" + std::to_string(height) + " " + std::to_string(digest);
+    const std::string text = std::to_string(width / cell) + "x" + std::to_string(height / cell) +
+                             " " + std::to_string(digest);
     return {text.begin(), text.end()};
 }
 

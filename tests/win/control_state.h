@@ -19,7 +19,7 @@ struct ControlState {
     bool checked = false;
     std::vector<std::u16string> items;  // combo and list boxes
     int selection = -1;
-    // A picture's bitmap: its size and its dark pixels (PictureOf), "" for
+    // A picture's bitmap: its cells and their dark ones (PictureOf), "" for
     // none. The template text of a picture names its embedded bitmap
     // ("#115"): the headless desktop keeps that as the window text, while a
     // Win32 picture holds the bitmap itself and no text, so both readings
@@ -33,8 +33,10 @@ struct ControlState {
 };
 
 bool HoldsItems(std::u16string_view className);
-// "<width>x<height> <digest>": rows are the image's lines from the top, '#'
-// for a dark pixel and '.' for a light one.
+// "<width>x<height> <digest>" of the image cut into its coarsest square cells
+// of one tone, so that a bitmap drawn at any whole scale reads as itself:
+// rows are the image's lines from the top, '#' for a dark pixel and '.' for
+// a light one.
 std::u16string PictureOf(int width, int height, const std::vector<std::string>& rows);
 
 // The direct children of parent in window order, read through the port.

@@ -1,6 +1,9 @@
 #include "native_window.h"
 
 #include <windows.h>
+// commctrl.h and prsht.h need windows.h first.
+#include <commctrl.h>
+#include <prsht.h>
 
 #include <algorithm>
 #include <array>
@@ -149,6 +152,55 @@ std::vector<int> ScreenRect(NativeWindow window) {
 
 unsigned long Style(NativeWindow window) {
     return static_cast<unsigned long>(GetWindowLongW(Handle(window), GWL_STYLE));
+}
+
+std::vector<int> PlaceInParent(NativeWindow window) {
+    RECT place{};
+    GetWindowRect(Handle(window), &place);
+    MapWindowPoints(nullptr, GetParent(Handle(window)), reinterpret_cast<POINT*>(&place), 2);
+    return {place.left, place.top, place.right, place.bottom};
+}
+
+std::vector<int> PictureSize(NativeWindow picture) {
+    const auto shown =
+        reinterpret_cast<HBITMAP>(SendMessageW(Handle(picture), STM_GETIMAGE, IMAGE_BITMAP, 0));
+    BITMAP bitmap{};
+    if (shown == nullptr || GetObjectW(shown, sizeof bitmap, &bitmap) == 0)
+        return {};
+    return {bitmap.bmWidth, bitmap.bmHeight};
+}
+
+std::vector<int> DialogUnitsToPixels(NativeWindow dialog, int x, int y, int cx, int cy) {
+    RECT place{x, y, x + cx, y + cy};
+    MapDialogRect(Handle(dialog), &place);
+    return {place.left, place.top, place.right, place.bottom};
+}
+
+bool IsVersion6Button(NativeWindow button) {
+    SIZE ideal{};
+    return SendMessageW(Handle(button), BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)) !=
+           FALSE;
+}
+
+void* PageActivationContext(const void* description) {
+    const auto* page = static_cast<const PROPSHEETPAGEW*>(description);
+    if (page->dwSize < sizeof *page || (page->dwFlags & PSP_USEFUSIONCONTEXT) == 0)
+        return nullptr;
+    return page->hActCtx;
+}
+
+bool NewButtonIsVersion6(void* context) {
+    ULONG_PTR cookie = 0;
+    if (context != nullptr && !ActivateActCtx(context, &cookie))
+        return false;
+    HWND button = CreateWindowExW(0, L"Button", L"OK", WS_POPUP, 0, 0, 80, 24, nullptr, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
+    const bool version6 = button != nullptr && IsVersion6Button(button);
+    if (button != nullptr)
+        DestroyWindow(button);
+    if (context != nullptr)
+        DeactivateActCtx(0, cookie);
+    return version6;
 }
 
 bool Press(NativeWindow dialog, int controlId) {

@@ -30,6 +30,25 @@ DialogReading ReadDialog(NativeWindow dialog);
 std::vector<int> ScreenRect(NativeWindow window);
 unsigned long Style(NativeWindow window);
 
+// Where a picture shows its bitmap: the control's rectangle in its parent's
+// client area, and the bitmap's size {width, height} (empty without one).
+// A rectangle of a dialog's template {x, y, cx, cy} in dialog units, as the
+// dialog's own pixels {left, top, right, bottom}.
+std::vector<int> PlaceInParent(NativeWindow window);
+std::vector<int> PictureSize(NativeWindow picture);
+std::vector<int> DialogUnitsToPixels(NativeWindow dialog, int x, int y, int cx, int cy);
+
+// Whether a button is one of version 6 of the common controls, the version
+// that draws the system's visual styles (only it answers BCM_GETIDEALSIZE),
+// and whether a button made now is: in the activation context given, or
+// without one in the thread's own.
+bool IsVersion6Button(NativeWindow button);
+bool NewButtonIsVersion6(void* context = nullptr);
+
+// The activation context a page description (PROPSHEETPAGEW) asks its sheet
+// to make the page in; null when it asks for none.
+void* PageActivationContext(const void* description);
+
 // A person's actions on a dialog's controls, refused (false) on a control
 // that is disabled or hidden: a button clicked (without such a button, its
 // command sent as Enter or Escape sends it), an item of a combo or list box

@@ -6,11 +6,13 @@
 // changes, and a person's changes on the Option page reach the host's records
 // when Apply is pressed.
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cwchar>
 #include <string>
 #include <vector>
 
+#include "resources/bitmaps.h"
 #include "resources/dialog_template.h"
 #include "settings/field_map.h"
 #include "sheet_fixture.h"
@@ -101,6 +103,42 @@ TEST_F(PropertySheetTest, EveryPageShowsInTheRealSheetWithItsTemplatesControls) 
             }
             EXPECT_TRUE(Sheet().SaveScreenshot(ScreenshotDir() + u"/" + sheetName + u"-" +
                                                FileNamePart(expected.title) + u".png"));
+        }
+    }
+}
+
+// The Options page's orientation previews and the Dithering page's samples
+// fill the boxes their templates give them at the sheet's resolution: each
+// bitmap drawn at the largest whole scale that fits, centred in its box.
+TEST_F(PropertySheetTest, PicturesFillTheirBoxesByTheLargestWholeScale) {
+    OpenSheet(kOrcaPrinter, true);
+    for (const auto& [tab, dialogId] : {std::pair{0, 106}, std::pair{2, 134}}) {
+        ASSERT_TRUE(Sheet().SelectPage(tab));
+        const NativeWindow page = Sheet().FrontPage();
+        for (const resources::ControlTemplate& control :
+             resources::FindDialogTemplate(dialogId)->controls) {
+            const resources::BitmapResource* bitmap = resources::NamedBitmap(control.text);
+            if (bitmap == nullptr)
+                continue;
+            SCOPED_TRACE("picture " + std::to_string(control.id));
+            const std::vector<int> box =
+                DialogUnitsToPixels(page, control.x, control.y, control.cx, control.cy);
+            const int boxWidth = box[2] - box[0];
+            const int boxHeight = box[3] - box[1];
+            const std::vector<int> size = PictureSize(Control(page, control.id));
+            ASSERT_EQ(size.size(), 2u);
+            const int scale = size[0] / bitmap->width;
+            EXPECT_EQ(size, (std::vector<int>{bitmap->width * scale, bitmap->height * scale}));
+            EXPECT_TRUE(size[0] <= boxWidth && size[1] <= boxHeight);
+            EXPECT_TRUE(bitmap->width * (scale + 1) > boxWidth ||
+                        bitmap->height * (scale + 1) > boxHeight);
+            const std::vector<int> place = PlaceInParent(Control(page, control.id));
+            EXPECT_EQ(place[2] - place[0], size[0]);
+            EXPECT_EQ(place[3] - place[1], size[1]);
+            EXPECT_LE(std::abs((place[0] - box[0]) - (box[2] - place[2])), 1);
+            EXPECT_LE(std::abs((place[1] - box[1]) - (box[3] - place[3])), 1);
+            std::printf("picture %d: %d x %d pixels (scale %d) in a box of %d x %d\n", control.id,
+                        size[0], size[1], scale, boxWidth, boxHeight);
         }
     }
 }

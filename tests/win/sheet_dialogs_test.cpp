@@ -178,6 +178,8 @@ TEST_F(SheetDialogsTest, SettingsExportedAndImportedThroughTheFileDialogs) {
             const std::vector<ControlState> controls = Controls(box);
             EXPECT_TRUE(std::ranges::any_of(controls,
                                             [&](const ControlState& c) { return c.text == text; }));
+            // Made in the plug-in's context, as its pages' other windows.
+            EXPECT_TRUE(IsVersion6Button(Control(box, resources::IDOK)));
             EXPECT_TRUE(Press(box, resources::IDOK));
         };
     };

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "platform/sim/desktop.h"
+#include "resources/bitmaps.h"
 #include "resources/window_styles.h"
 
 namespace orca::platform::sim {
@@ -15,6 +16,18 @@ Rect ToPixels(int x, int y, int cx, int cy) {
     auto px = [](int units) { return units * 6 / 4; };
     auto py = [](int units) { return units * 13 / 8; };
     return {px(x), py(y), px(x + cx), py(y + cy)};
+}
+
+// A picture shows the bitmap its text names at the largest whole scale that
+// fits its box, centred there, and takes the bitmap's size.
+Rect PicturePlace(const resources::ControlTemplate& control, const Rect& box) {
+    const resources::BitmapResource* bitmap = resources::NamedBitmap(control.text);
+    if (bitmap == nullptr || (control.style & resources::SS_TYPEMASK) != resources::SS_BITMAP)
+        return box;
+    const int scale = resources::WholeScale(*bitmap, box.Width(), box.Height());
+    const int left = box.left + (box.Width() - bitmap->width * scale) / 2;
+    const int top = box.top + (box.Height() - bitmap->height * scale) / 2;
+    return {left, top, left + bitmap->width * scale, top + bitmap->height * scale};
 }
 
 }  // namespace
@@ -37,6 +50,8 @@ Window Desktop::BuildDialog(const resources::DialogTemplate& dialog, Window pare
                                          control.style | resources::WS_CHILD);
         child.text = control.text;
         child.place = ToPixels(control.x, control.y, control.cx, control.cy);
+        if (control.className == resources::kClassStatic)
+            child.place = PicturePlace(control, child.place);
         if (control.className == resources::kClassUpDown &&
             (control.style & resources::UDS_AUTOBUDDY) != 0) {
             child.buddy = previous;

@@ -53,16 +53,8 @@ bool IsPicture(const resources::ControlTemplate& control) {
 
 }  // namespace
 
-int PictureBitmapId(const resources::ControlTemplate& control) {
-    if (!IsPicture(control) || control.text.size() < 2 || control.text[0] != u'#')
-        return 0;
-    int id = 0;
-    for (char16_t ch : control.text.substr(1)) {
-        if (ch < u'0' || ch > u'9')
-            return 0;
-        id = id * 10 + (ch - u'0');
-    }
-    return id;
+const resources::BitmapResource* PictureBitmap(const resources::ControlTemplate& control) {
+    return IsPicture(control) ? resources::NamedBitmap(control.text) : nullptr;
 }
 
 std::vector<uint32_t> BuildDialogTemplate(const resources::DialogTemplate& dialog,

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "resources/bitmaps.h"
 #include "resources/dialog_template.h"
 
 namespace orca::platform::win32 {
@@ -19,7 +20,7 @@ enum class DialogKind { kPage, kModal, kChild };
 // set once the dialog exists.
 std::vector<uint32_t> BuildDialogTemplate(const resources::DialogTemplate& dialog, DialogKind kind);
 
-// The embedded bitmap a picture control names with "#id", or 0.
-int PictureBitmapId(const resources::ControlTemplate& control);
+// The embedded bitmap a picture control names with "#id", or nullptr.
+const resources::BitmapResource* PictureBitmap(const resources::ControlTemplate& control);
 
 }  // namespace orca::platform::win32

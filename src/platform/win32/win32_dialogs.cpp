@@ -8,10 +8,14 @@
 
 #include <array>
 #include <memory>
+#include <string_view>
 #include <utility>
+#include <vector>
 
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_dialog_template.h"
+#include "platform/win32/win32_module.h"
+#include "platform/win32/win32_visual_styles.h"
 #include "platform/win32/win32_window_system.h"
 #include "resources/bitmaps.h"
 
@@ -57,46 +61,78 @@ WindowHandler* HandlerOf(HWND hwnd) {
     return context != nullptr ? context->handler : nullptr;
 }
 
-HINSTANCE ModuleInstance() {
-    HMODULE module = nullptr;
-    GetModuleHandleExW(
-        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-        reinterpret_cast<LPCWSTR>(&ModuleInstance), &module);
-    return module;
-}
-
-// Bitmaps made from the embedded ones, deleted when the module is unloaded.
-struct MadeBitmaps {
-    std::vector<std::pair<int, HBITMAP>> list;
+// The embedded two-tone bitmaps as system bitmaps, one for each bitmap and
+// scale shown, kept for the module's life and deleted when it is unloaded.
+// Sheets may be shown on several threads.
+class MadeBitmaps {
+public:
     ~MadeBitmaps() {
-        for (const auto& [id, bitmap] : list)
-            DeleteObject(bitmap);
+        for (const Made& made : list_)
+            DeleteObject(made.bitmap);
     }
+
+    HBITMAP Get(const resources::BitmapResource& source, int scale) {
+        AcquireSRWLockExclusive(&lock_);
+        HBITMAP bitmap = nullptr;
+        for (const Made& made : list_) {
+            if (made.source == &source && made.scale == scale)
+                bitmap = made.bitmap;
+        }
+        if (bitmap == nullptr) {
+            bitmap = Make(source, scale);
+            list_.push_back({&source, scale, bitmap});
+        }
+        ReleaseSRWLockExclusive(&lock_);
+        return bitmap;
+    }
+
+private:
+    struct Made {
+        const resources::BitmapResource* source;
+        int scale;
+        HBITMAP bitmap;
+    };
+
+    // Each bitmap pixel becomes a square of scale by scale screen pixels.
+    // The pixels' alpha stays 0, so a version-6 static control draws the
+    // bitmap itself rather than keeping a blended copy of it.
+    static HBITMAP Make(const resources::BitmapResource& source, int scale) {
+        const int width = source.width * scale;
+        const int height = source.height * scale;
+        std::vector<uint32_t> pixels(static_cast<size_t>(width) * height, 0xFFFFFF);
+        for (int y = 0; y < height; ++y) {
+            const size_t row = static_cast<size_t>(y / scale);
+            const std::string_view cells = row < source.rows.size() ? source.rows[row] : "";
+            for (int x = 0; x < width; ++x) {
+                const size_t cell = static_cast<size_t>(x / scale);
+                if (cell < cells.size() && cells[cell] == '#')
+                    pixels[static_cast<size_t>(y) * width + x] = 0;
+            }
+        }
+        return CreateBitmap(width, height, 1, 32, pixels.data());
+    }
+
+    SRWLOCK lock_ = SRWLOCK_INIT;
+    std::vector<Made> list_;
 };
 
-// The embedded two-tone bitmaps as system bitmaps, made once and kept for
-// the module's life.
-HBITMAP EmbeddedBitmap(int id) {
-    static MadeBitmaps bitmaps;
-    std::vector<std::pair<int, HBITMAP>>& made = bitmaps.list;
-    for (const auto& [madeId, bitmap] : made) {
-        if (madeId == id)
-            return bitmap;
-    }
-    const resources::BitmapResource* found = resources::FindBitmap(id);
-    if (found == nullptr)
-        return nullptr;
-    std::vector<uint32_t> pixels(static_cast<size_t>(found->width) * found->height, 0xFFFFFF);
-    for (int y = 0; y < found->height && y < static_cast<int>(found->rows.size()); ++y) {
-        const std::string_view row = found->rows[y];
-        for (int x = 0; x < found->width && x < static_cast<int>(row.size()); ++x) {
-            if (row[x] == '#')
-                pixels[static_cast<size_t>(y) * found->width + x] = 0;
-        }
-    }
-    HBITMAP bitmap = CreateBitmap(found->width, found->height, 1, 32, pixels.data());
-    made.emplace_back(id, bitmap);
-    return bitmap;
+MadeBitmaps madeBitmaps;
+
+// A picture shows its bitmap at the largest whole scale that fits the box
+// the dialog manager made for it at the dialog's resolution, centred there.
+void ShowPicture(HWND dialog, HWND picture, const resources::BitmapResource& source) {
+    RECT box{};
+    GetWindowRect(picture, &box);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&box), 2);
+    const int boxWidth = box.right - box.left;
+    const int boxHeight = box.bottom - box.top;
+    const int scale = resources::WholeScale(source, boxWidth, boxHeight);
+    SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP,
+                 reinterpret_cast<LPARAM>(madeBitmaps.Get(source, scale)));
+    const int width = source.width * scale;
+    const int height = source.height * scale;
+    SetWindowPos(picture, nullptr, box.left + (boxWidth - width) / 2,
+                 box.top + (boxHeight - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // Characters typed into an edit reach the dialog's handler first.
@@ -121,10 +157,8 @@ void PrepareControls(HWND dialog, const resources::DialogTemplate& data) {
             continue;
         if (control.className == resources::kClassEdit)
             SetWindowSubclass(made, EditProc, 1, 0);
-        if (const int bitmap = PictureBitmapId(control); bitmap != 0) {
-            SendMessageW(made, STM_SETIMAGE, IMAGE_BITMAP,
-                         reinterpret_cast<LPARAM>(EmbeddedBitmap(bitmap)));
-        }
+        if (const resources::BitmapResource* bitmap = PictureBitmap(control))
+            ShowPicture(dialog, made, *bitmap);
     }
 }
 
@@ -310,6 +344,7 @@ DialogContext* PageContext(PageHandle page) {
 }  // namespace
 
 Win32WindowSystem::Win32WindowSystem() {
+    const VisualStylesScope styles;
     INITCOMMONCONTROLSEX classes{sizeof classes,
                                  ICC_UPDOWN_CLASS | ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&classes);
@@ -328,6 +363,11 @@ PageHandle Win32WindowSystem::CreatePage(const resources::DialogTemplate& dialog
     page.pfnDlgProc = PageProc;
     page.lParam = reinterpret_cast<LPARAM>(context.get());
     page.pfnCallback = PageCallback;
+    // The sheet makes the page's window in the module's activation context.
+    if (const HANDLE styles = VisualStylesContext(); styles != INVALID_HANDLE_VALUE) {
+        page.dwFlags |= PSP_USEFUSIONCONTEXT;
+        page.hActCtx = styles;
+    }
     return reinterpret_cast<PageHandle>(context.release());
 }
 
@@ -347,6 +387,7 @@ void Win32WindowSystem::DestroyPage(PageHandle page) {
 int Win32WindowSystem::RunModal(const resources::DialogTemplate& dialog, Window owner,
                                 WindowHandler& handler) {
     std::unique_ptr<DialogContext> context = NewContext(dialog, handler, DialogKind::kModal);
+    const VisualStylesScope styles;
     return static_cast<int>(DialogBoxIndirectParamW(ModuleInstance(), TemplateOf(*context),
                                                     Handle(owner), DialogProc,
                                                     reinterpret_cast<LPARAM>(context.get())));
@@ -362,6 +403,7 @@ Window Win32WindowSystem::CreateChildDialog(const resources::DialogTemplate& dia
     context->ownedByWindow = true;
     bool attached = false;
     context->attached = &attached;
+    const VisualStylesScope styles;
     HWND made = CreateDialogIndirectParamW(ModuleInstance(), TemplateOf(*context), Handle(parent),
                                            DialogProc, reinterpret_cast<LPARAM>(context.get()));
     // Once the window got the context, the window's end frees it.

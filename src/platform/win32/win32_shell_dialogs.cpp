@@ -6,6 +6,7 @@
 #include <shellapi.h>
 
 #include "platform/win32/wide_text.h"
+#include "platform/win32/win32_visual_styles.h"
 #include "platform/win32/win32_window_system.h"
 
 namespace orca::platform::win32 {
@@ -33,6 +34,7 @@ std::wstring FilterList(const std::vector<FileFilter>& filters) {
 
 int Win32WindowSystem::ShowMessage(Window owner, std::u16string_view text,
                                    std::u16string_view caption, uint32_t type) {
+    const VisualStylesScope styles;
     return MessageBoxW(Handle(owner), Wide(text).c_str(), Wide(caption).c_str(), type);
 }
 
@@ -54,6 +56,7 @@ FileDialogResult Win32WindowSystem::ChooseFile(const FileDialogRequest& request)
     dialog.nMaxFile = request.bufferChars;
     dialog.lpstrTitle = title.empty() ? nullptr : title.c_str();
     dialog.Flags = request.flags;
+    const VisualStylesScope styles;
     const BOOL chosen = request.save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
     if (!chosen)
         return {};
