@@ -269,8 +269,9 @@ std::string OptionsHelp() {
 const CommandSpec kOptionsCommand{
     "options",
     "options PRINTER [--printer-sheet] [--json]",
-    "list the settings of the printer's printing preferences by name",
-    "Each line is one setting the printer's pages offer: its name, the label its page\n"
+    "list the printer's settings by name, as its pages offer them",
+    "Each line is one setting the printer's pages offer (the printing preferences',\n"
+    "or with --printer-sheet the printer properties'): its name, the label its page\n"
     "shows and the unit, then the values offered with the current one marked *, or\n"
     "the current value and what the setting takes (a range, a whole number, a\n"
     "number, Default). The values are read off the pages as they stand, and off the\n"
@@ -296,8 +297,8 @@ const CommandSpec kOptionsCommand{
 
 const CommandSpec kGetCommand{
     "get",
-    "get PRINTER [--printer-sheet] NAME...",
-    "print settings of the printing preferences by name",
+    "get PRINTER NAME... [--printer-sheet]",
+    "print the printer's settings by name",
     "Prints the value of each named setting (see `orcaui options`), one a line, as\n"
     "its page shows it; \"Default\" when the printer's own value is used.\n\n"
     "options:\n"
@@ -313,8 +314,8 @@ const CommandSpec kGetCommand{
 
 const CommandSpec kSetCommand{
     "set",
-    "set PRINTER [--printer-sheet] NAME=VALUE...",
-    "change settings of the printing preferences by name and apply them",
+    "set PRINTER NAME=VALUE... [--printer-sheet]",
+    "change the printer's settings by name through its pages",
     "Changes each named setting (see `orcaui options`) on its page as a person would\n"
     "(the page's own rules, limits and refusals hold; a setting of the Other dialog\n"
     "is changed in the dialog its page's button opens, then OK is pressed), then\n"
