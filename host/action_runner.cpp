@@ -45,22 +45,6 @@ std::string Entries(int count, TextAt textAt) {
     return count == 0 ? "none" : out;
 }
 
-// The button that Enter presses: the dialog's default push button, or its
-// IDOK button when it marks none as default.
-std::optional<int> DefaultButton(platform::sim::Desktop& desktop, Window dialog) {
-    std::optional<int> ok;
-    for (Window child : desktop.Children(dialog)) {
-        if (desktop.ClassName(child) != resources::kClassButton)
-            continue;
-        const int id = desktop.ControlId(child);
-        if ((desktop.Style(child) & resources::BS_TYPEMASK) == resources::BS_DEFPUSHBUTTON)
-            return id;
-        if (id == resources::IDOK)
-            ok = id;
-    }
-    return ok;
-}
-
 // The lines of after that before does not have, in order: what an action
 // changed (a line is a control with its state).
 std::string ChangedLines(std::string_view before, std::string_view after) {
@@ -84,6 +68,20 @@ std::string ChangedLines(std::string_view before, std::string_view after) {
 }
 
 }  // namespace
+
+std::optional<int> DefaultButton(platform::sim::Desktop& desktop, Window dialog) {
+    std::optional<int> ok;
+    for (Window child : desktop.Children(dialog)) {
+        if (desktop.ClassName(child) != resources::kClassButton)
+            continue;
+        const int id = desktop.ControlId(child);
+        if ((desktop.Style(child) & resources::BS_TYPEMASK) == resources::BS_DEFPUSHBUTTON)
+            return id;
+        if (id == resources::IDOK)
+            ok = id;
+    }
+    return ok;
+}
 
 MaybeFailure ActionRunner::Run(const Action& action) {
     return RunIn(action, nullptr);

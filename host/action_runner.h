@@ -5,6 +5,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <vector>
 
@@ -14,6 +15,10 @@
 #include "sheet.h"
 
 namespace orca::host {
+
+// The button that Enter presses in a dialog (`ok`): its default push button,
+// or its IDOK button when it marks none as default.
+std::optional<int> DefaultButton(platform::sim::Desktop& desktop, platform::Window dialog);
 
 class ActionRunner {
 public:

@@ -22,6 +22,9 @@ struct CommandSpec {
     int (*run)(Host& host, const Arguments& args);
 };
 
+// The printer's properties (the printer sheet) instead of its printing preferences.
+inline constexpr OptionSpec kPrinterSheetOption = {"--printer-sheet", "", false};
+
 extern const CommandSpec kPrintersCommand;
 extern const CommandSpec kModelsCommand;
 extern const CommandSpec kPrinterAddCommand;

@@ -1,5 +1,6 @@
 // options, get, set: the settings of a printer's printing preferences by
 // name, read off its pages and changed through them as a person would.
+#include <algorithm>
 #include <functional>
 #include <iostream>
 
@@ -15,31 +16,38 @@ namespace {
 
 using SheetUse = std::function<MaybeFailure(Sheet& sheet)>;
 
-// Opens the printer's printing preferences for use; saves what the use
-// applied. A failed use keeps the state as it was.
-int WithSheet(Host& host, const std::string& printer, const SheetUse& use) {
+// Opens the printer's printing preferences (or with --printer-sheet its
+// properties) for use; a use that writes saves what it did, a failed one
+// keeps the state as it was. A use that only reads writes nothing, though
+// the printer sheet's Stocks page adds the printer's own custom paper when
+// it has none yet.
+int WithSheet(Host& host, const Arguments& args, bool writes, const SheetUse& use) {
     std::u16string name;
-    if (auto failed = host.FindPrinter(printer, &name))
+    if (auto failed = host.FindPrinter(args.positional[0], &name))
         return Report(*failed);
     if (auto failed = host.LoadPlugin())
         return Report(*failed);
+    const SheetKind kind =
+        args.Has(kPrinterSheetOption.name) ? SheetKind::kPrinter : SheetKind::kDocument;
     MaybeFailure failed;
     {
         Failure failure;
         const auto session = PrinterSession::Open(host.Plugin(), name, &failure);
         if (session == nullptr)
             return Report(failure);
-        Sheet sheet(*session, host.Desktop(), SheetKind::kDocument);
+        Sheet sheet(*session, host.Desktop(), kind);
         failed = sheet.Open();
         if (!failed)
             failed = use(sheet);
     }
+    if (!writes)
+        return failed ? Report(*failed) : kExitOk;
     return host.EndSheetRun(failed);
 }
 
-std::string OptionNames() {
+std::string OptionNames(SheetKind sheet) {
     std::string out;
-    for (const OptionRow& row : OptionRows())
+    for (const OptionRow& row : OptionRows(sheet))
         out += (out.empty() ? "" : ", ") + std::string(row.name);
     return out;
 }
@@ -47,15 +55,25 @@ std::string OptionNames() {
 // The option named, read off its page; refused when unknown to the table or
 // not shown by this printer's pages.
 MaybeFailure ReadNamed(Sheet& sheet, std::string_view name, OptionView* view) {
-    const OptionRow* row = FindOptionRow(name);
+    const SheetKind kind = sheet.Kind();
+    const OptionRow* row = FindOptionRow(kind, name);
     if (row == nullptr) {
+        const SheetKind other =
+            kind == SheetKind::kPrinter ? SheetKind::kDocument : SheetKind::kPrinter;
+        if (const OptionRow* elsewhere = FindOptionRow(other, name)) {
+            return Failure{kExitRefused,
+                           std::string(elsewhere->name) + " is an option of the printer's " +
+                               (other == SheetKind::kPrinter ? "properties: add --printer-sheet"
+                                                             : "printing preferences: leave out "
+                                                               "--printer-sheet")};
+        }
         return Failure{kExitRefused, "no option \"" + std::string(name) + "\"; the options are " +
-                                         OptionNames() + " (see: orcaui options PRINTER)"};
+                                         OptionNames(kind) + " " + SeeOptions(kind)};
     }
     std::optional<OptionView> read = ReadOption(sheet, *row);
     if (!read) {
         return Failure{kExitRefused, "this printer's pages have no " + std::string(row->name) +
-                                         " (see: orcaui options PRINTER)"};
+                                         " " + SeeOptions(kind)};
     }
     *view = std::move(*read);
     return std::nullopt;
@@ -82,10 +100,15 @@ std::string OptionLine(const OptionView& view) {
 }
 
 Json OptionJson(const OptionView& view) {
-    Json json = {{"name", view.row->name},  {"label", view.label},
-                 {"page", view.page},       {"value", view.value},
-                 {"unit", view.unit},       {"shown", Shown(view)},
-                 {"enabled", view.enabled}, {"takes_default", view.takesDefault}};
+    Json json = {{"name", view.row->name},
+                 {"label", view.label},
+                 {"page", view.page},
+                 {"dialog", view.dialog.empty() ? Json(nullptr) : Json(view.dialog)},
+                 {"value", view.value},
+                 {"unit", view.unit},
+                 {"shown", Shown(view)},
+                 {"enabled", view.enabled},
+                 {"takes_default", view.takesDefault}};
     if (!view.choices.empty())
         json["values"] = view.choices;
     if (view.range)
@@ -96,7 +119,7 @@ Json OptionJson(const OptionView& view) {
 
 int ListOptions(Host& host, const Arguments& args) {
     const bool json = args.Has(kJsonOption.name);
-    return WithSheet(host, args.positional[0], [json](Sheet& sheet) -> MaybeFailure {
+    return WithSheet(host, args, false, [json](Sheet& sheet) -> MaybeFailure {
         Json list = Json::array();
         for (const OptionView& view : ReadOptions(sheet)) {
             if (json)
@@ -112,7 +135,7 @@ int ListOptions(Host& host, const Arguments& args) {
 
 int GetOptions(Host& host, const Arguments& args) {
     const std::vector<std::string> names(args.positional.begin() + 1, args.positional.end());
-    return WithSheet(host, args.positional[0], [&names](Sheet& sheet) -> MaybeFailure {
+    return WithSheet(host, args, false, [&names](Sheet& sheet) -> MaybeFailure {
         std::string out;
         for (const std::string& name : names) {
             OptionView view;
@@ -144,8 +167,9 @@ MaybeFailure ParseAssignments(std::span<const std::string> words, std::vector<As
 
 // Drives one option to its value; told when the page changed it to something
 // else (a clamp), refused when the page refused it with a message box.
+// changed: whether the value the page shows is another now.
 MaybeFailure Change(Sheet& sheet, ActionRunner& runner, const OptionView& before,
-                    const std::string& value) {
+                    const std::string& value, bool* changed) {
     const size_t messages = sheet.Desktop().Messages().size();
     if (auto failed = DriveOption(runner, before, value))
         return failed;
@@ -156,6 +180,7 @@ MaybeFailure Change(Sheet& sheet, ActionRunner& runner, const OptionView& before
         return Failure{kExitRefused, name + "=" + value + ": the " + before.page +
                                          " page refused it (its message is above)"};
     }
+    *changed = now != before.value;
     std::cout << name << ": " << before.value << " -> " << now << "\n";
     if (after && !Holds(*after, value))
         std::cout << "note: " << name << ": the page made " << value << " " << now << "\n";
@@ -166,7 +191,7 @@ int SetOptions(Host& host, const Arguments& args) {
     std::vector<Assignment> assignments;
     if (auto failed = ParseAssignments(std::span(args.positional).subspan(1), &assignments))
         return Report(*failed);
-    return WithSheet(host, args.positional[0], [&assignments](Sheet& sheet) -> MaybeFailure {
+    return WithSheet(host, args, true, [&assignments](Sheet& sheet) -> MaybeFailure {
         // Every name and value is checked before any control is touched.
         std::vector<std::pair<OptionView, std::string>> changes;
         for (const Assignment& assignment : assignments) {
@@ -180,15 +205,27 @@ int SetOptions(Host& host, const Arguments& args) {
             changes.emplace_back(std::move(view), assignment.value);
         }
         ActionRunner runner(sheet, std::cout, false);
+        // The pages that store their fields only when told, with a field changed.
+        std::vector<OptionPlace> toSave;
         for (const auto& [view, value] : changes) {
             // An earlier change may have changed this page: read it again.
             const std::optional<OptionView> now = ReadOption(sheet, *view.row);
             if (now && Holds(*now, value))
                 continue;
-            if (auto failed = Change(sheet, runner, now ? *now : view, value))
+            bool changed = false;
+            if (auto failed = Change(sheet, runner, now ? *now : view, value, &changed))
+                return failed;
+            const OptionPlace& place = view.row->place;
+            if (changed && place.saveButton != 0 &&
+                std::ranges::find(toSave, place.saveButton, &OptionPlace::saveButton) ==
+                    toSave.end())
+                toSave.push_back(place);
+        }
+        for (const OptionPlace& place : toSave) {
+            if (auto failed = SavePage(sheet, runner, place))
                 return failed;
         }
-        if (!sheet.HasUnappliedChanges()) {
+        if (!sheet.HasUnappliedChanges() && toSave.empty()) {
             std::cout << "nothing changed: every value already holds\n";
             return std::nullopt;
         }
@@ -198,27 +235,61 @@ int SetOptions(Host& host, const Arguments& args) {
     });
 }
 
-constexpr OptionSpec kOptionsOptions[] = {kJsonOption};
+constexpr OptionSpec kOptionsOptions[] = {kJsonOption, kPrinterSheetOption};
+constexpr OptionSpec kGetSetOptions[] = {kPrinterSheetOption};
+
+// The sheet's option names, wrapped to 80 columns under a two-blank indent.
+std::string WrappedNames(SheetKind sheet) {
+    constexpr size_t kWidth = 80;
+    std::string out = " ";
+    size_t lineStart = 0;
+    for (const OptionRow& row : OptionRows(sheet)) {
+        const std::string word = " " + std::string(row.name) + ",";
+        if (out.size() - lineStart + word.size() > kWidth) {
+            lineStart = out.size() + 1;
+            out += "\n ";
+        }
+        out += word;
+    }
+    out.back() = '\n';
+    return out;
+}
+
+std::string OptionsHelp() {
+    return "names in the printing preferences (a model's pages show some of them):\n" +
+           WrappedNames(SheetKind::kDocument) +
+           "names in the printer's properties (--printer-sheet), the size and unprintable\n"
+           "margins of the custom paper that the Stocks page shows first, the printer's own,\n"
+           "in tenths of a millimetre:\n" +
+           WrappedNames(SheetKind::kPrinter);
+}
 
 }  // namespace
 
 const CommandSpec kOptionsCommand{
     "options",
-    "options PRINTER [--json]",
-    "list the settings of the printer's printing preferences by name",
-    "Each line is one setting the printer's pages offer: its name, the label its page\n"
+    "options PRINTER [--printer-sheet] [--json]",
+    "list the printer's settings by name, as its pages offer them",
+    "Each line is one setting the printer's pages offer (the printing preferences',\n"
+    "or with --printer-sheet the printer properties'): its name, the label its page\n"
     "shows and the unit, then the values offered with the current one marked *, or\n"
-    "the current value and what the setting takes (a range, a number, Default). The\n"
-    "values are read off the pages as they stand: speed in its unit, adjustments in\n"
-    "the Option page's unit. `orcaui get` and `orcaui set` take the names.\n\n"
+    "the current value and what the setting takes (a range, a whole number, a\n"
+    "number, Default). The values are read off the pages as they stand, and off the\n"
+    "dialogs their buttons open (the Advance Setup page's Other dialog): speed in its\n"
+    "unit, adjustments in the Option page's unit. `orcaui get` and `orcaui set` take\n"
+    "the names.\n\n"
     "options:\n"
-    "  --json   print the settings as a JSON array of objects: name, label, page,\n"
-    "           value, unit, shown (value and unit), enabled, takes_default, the\n"
-    "           values offered or the range [low, high] where there are, and\n"
-    "           stored_as (the stored setting's name in `orcaui settings`)\n\n"
+    "  --printer-sheet  the settings of the printer's properties (its Stocks page)\n"
+    "                   instead of its printing preferences\n"
+    "  --json           print the settings as a JSON array of objects: name, label,\n"
+    "                   page, dialog (the page's dialog that holds it, or null),\n"
+    "                   value, unit, shown (value and unit), enabled, takes_default,\n"
+    "                   the values offered or the range [low, high] where there are,\n"
+    "                   and stored_as (the stored setting's name in `orcaui settings`,\n"
+    "                   or null)\n\n"
     "example:\n"
-    "  orcaui options \"Kestrel(ORCA)\"\n",
-    nullptr,
+    "  orcaui options \"Kestrel(ORCA)\"\n\n",
+    OptionsHelp,
     kOptionsOptions,
     1,
     1,
@@ -226,35 +297,46 @@ const CommandSpec kOptionsCommand{
 
 const CommandSpec kGetCommand{
     "get",
-    "get PRINTER NAME...",
-    "print settings of the printing preferences by name",
+    "get PRINTER NAME... [--printer-sheet]",
+    "print the printer's settings by name",
     "Prints the value of each named setting (see `orcaui options`), one a line, as\n"
     "its page shows it; \"Default\" when the printer's own value is used.\n\n"
+    "options:\n"
+    "  --printer-sheet  settings of the printer's properties (the Stocks page's\n"
+    "                   paper-width, paper-height and margins)\n\n"
     "example:\n"
-    "  orcaui get \"Kestrel(ORCA)\" darkness speed\n",
+    "  orcaui get \"Kestrel(ORCA)\" darkness speed pause\n",
     nullptr,
-    {},
+    kGetSetOptions,
     2,
     SIZE_MAX,
     GetOptions};
 
 const CommandSpec kSetCommand{
     "set",
-    "set PRINTER NAME=VALUE...",
-    "change settings of the printing preferences by name and apply them",
+    "set PRINTER NAME=VALUE... [--printer-sheet]",
+    "change the printer's settings by name through its pages",
     "Changes each named setting (see `orcaui options`) on its page as a person would\n"
-    "(the page's own rules, limits and refusals hold), then applies the sheet, so the\n"
-    "values become the printer's defaults; each change is printed as\n"
-    "NAME: OLD -> NEW. A VALUE is an item of the setting's list (its text or #N), or\n"
-    "a number; \"Default\" leaves an adjustment to the printer. When every value\n"
-    "already holds, nothing is changed and the command ends with exit code 0, so a\n"
-    "setup script can run again. An unknown name, a value not offered or a setting\n"
-    "the page disables is refused with exit code 4, naming what is allowed, and\n"
-    "nothing is changed.\n\n"
-    "example:\n"
-    "  orcaui set \"Kestrel(ORCA)\" darkness=20 speed=76 top-adjust=0.5\n",
+    "(the page's own rules, limits and refusals hold; a setting of the Other dialog\n"
+    "is changed in the dialog its page's button opens, then OK is pressed), then\n"
+    "applies the sheet, so the values become the printer's defaults; each change is\n"
+    "printed as NAME: OLD -> NEW. A VALUE is an item of the setting's list (its text\n"
+    "or #N), or a number; \"Default\" leaves an adjustment to the printer. When every\n"
+    "value already holds, nothing is changed and the command ends with exit code 0,\n"
+    "so a setup script can run again. An unknown name, a value not offered or a\n"
+    "setting the page disables is refused with exit code 4, naming what is allowed,\n"
+    "and nothing is changed.\n\n"
+    "options:\n"
+    "  --printer-sheet  settings of the printer's properties: the Stocks page's\n"
+    "                   fields are changed and Save Paper Size pressed, which changes\n"
+    "                   the printer's own custom paper form at once; a form the\n"
+    "                   spooler refuses is told with the page's message, exit code 4\n\n"
+    "examples:\n"
+    "  orcaui set \"Kestrel(ORCA)\" darkness=20 speed=76 top-adjust=0.5\n"
+    "  orcaui set \"Kestrel(ORCA)\" pause=\"After Interval\" pause-interval=30\n"
+    "  orcaui set \"Kestrel(ORCA)\" --printer-sheet paper-width=500 paper-height=300\n",
     nullptr,
-    {},
+    kGetSetOptions,
     2,
     SIZE_MAX,
     SetOptions};

@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <map>
 
 #include "commands.h"
 #include "json_output.h"
@@ -40,25 +39,28 @@ Json Stored(const SettingsEntry& entry) {
     return entry.value;
 }
 
-// The settings with, beside each stored value that a page shows, the option
-// and the value as the page shows it (read off the printing preferences).
-Json SettingsJson(const std::vector<SettingsSection>& sections, Sheet& sheet) {
-    std::map<std::string_view, OptionView> shown;
-    for (OptionView& view : ReadOptions(sheet)) {
+// Each stored setting that a page shows, with the option and the value as
+// the page shows it (read off the printing preferences).
+ShownSettings ReadShown(Sheet& sheet) {
+    ShownSettings shown;
+    for (const OptionView& view : ReadOptions(sheet)) {
         if (!view.row->field.empty())
-            shown.emplace(view.row->field, std::move(view));
+            shown.emplace(view.row->field, ShownSetting{std::string(view.row->name), Shown(view)});
     }
+    return shown;
+}
+
+// The settings with, beside each stored value that a page shows, the option
+// and the value as the page shows it.
+Json SettingsJson(const std::vector<SettingsSection>& sections, const ShownSettings& shown) {
     Json json = Json::object();
     for (const SettingsSection& section : sections) {
         Json& entries = json[section.name] = Json::object();
         for (const SettingsEntry& entry : section.entries) {
             Json& value = entries[entry.key] = {{"stored", Stored(entry)}};
-            const auto view = section.name == "Public" || section.name == "Option"
-                                  ? shown.find(entry.key)
-                                  : shown.end();
-            if (view != shown.end()) {
-                value["option"] = view->second.row->name;
-                value["shown"] = Shown(view->second);
+            if (const ShownSetting* page = ShownFor(shown, section, entry)) {
+                value["option"] = page->option;
+                value["shown"] = page->shown;
             }
         }
     }
@@ -71,14 +73,15 @@ int ShowSettings(Host& host, const std::u16string& name, bool json) {
     if (session == nullptr)
         return Report(failure);
     const std::vector<SettingsSection> sections = ReadSettings(session->Records());
-    if (!json) {
-        std::cout << "; " << text::Utf16ToUtf8(name) << "\n" << SettingsText(sections);
-        return kExitOk;
-    }
     Sheet sheet(*session, host.Desktop(), SheetKind::kDocument);
     if (auto failed = sheet.Open())
         return Report(*failed);
-    PrintJson({{"printer", text::Utf16ToUtf8(name)}, {"settings", SettingsJson(sections, sheet)}});
+    const ShownSettings shown = ReadShown(sheet);
+    if (json)
+        PrintJson(
+            {{"printer", text::Utf16ToUtf8(name)}, {"settings", SettingsJson(sections, shown)}});
+    else
+        std::cout << "; " << text::Utf16ToUtf8(name) << "\n" << SettingsText(sections, shown);
     return kExitOk;
 }
 
@@ -215,7 +218,12 @@ const CommandSpec kSettingsCommand{
     "the stored block in. What comes out is shown under the names the settings files\n"
     "(.drvs) use, in sections like theirs: [Public] (the public record), [Option],\n"
     "[CustomCommand] (command texts with control bytes as \\xHH), and each barcode\n"
-    "font and command font in use.\n\n"
+    "font and command font in use. Where the printing preferences show a stored code\n"
+    "as another value, its line goes on after blanks, in a column lined up within its\n"
+    "section, with the option's name (see `orcaui options`) and that value:\n"
+    "  btSpeed=6            ; speed: 89 mm/s\n"
+    "  btDarkness=255       ; darkness: Default\n"
+    "A script reads KEY=CODE up to the blanks before the \";\".\n\n"
     "options:\n"
     "  --json         print the sections as one JSON object: each setting's stored\n"
     "                 value, and beside each that the printing preferences show, the\n"

@@ -84,7 +84,7 @@ MaybeFailure UseSheet(Host& host, const std::u16string& name, const Arguments& a
     if (session == nullptr)
         return failure;
     Sheet sheet(*session, host.Desktop(),
-                args.Has("--printer-sheet") ? SheetKind::kPrinter : SheetKind::kDocument);
+                args.Has(kPrinterSheetOption.name) ? SheetKind::kPrinter : SheetKind::kDocument);
     if (auto failed = sheet.Open())
         return failed;
     const bool interactive = args.Has("--interactive");
@@ -133,7 +133,7 @@ int OpenSheet(Host& host, const Arguments& args) {
 }
 
 constexpr OptionSpec kSheetOptions[] = {
-    {"--printer-sheet", "", false},
+    kPrinterSheetOption,
     {"--all", "", false},
     {"--shell", "", false},
     {"--interactive", "-i", false},

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <memory>
 
 #include "actions.h"
 #include "control_names.h"
@@ -72,64 +73,121 @@ void ReadList(platform::sim::Desktop& desktop, Window list, OptionView* view) {
     view->value = selected >= 0 ? view->choices[selected] : text::Utf16ToUtf8(desktop.Text(list));
 }
 
+// The option's controls in holder, the page or dialog that has them; false
+// when it has no such control.
+bool ReadControls(platform::sim::Desktop& desktop, Window holder, OptionView* view) {
+    const OptionRow& row = *view->row;
+    const Window control = ControlOf(desktop, holder, row.control);
+    if (control == nullptr)
+        return false;
+    if (const Window label = ControlOf(desktop, holder, row.label))
+        view->label = text::Utf16ToUtf8(TextAsName(desktop.Text(label)));
+    if (const Window unit = ControlOf(desktop, holder, row.unit))
+        view->unit = text::Utf16ToUtf8(desktop.Text(unit));
+    view->enabled = desktop.IsEnabled(control) && desktop.IsVisible(control);
+    const std::u16string kind = desktop.ClassName(control);
+    if (IsRadio(desktop, control)) {
+        ReadRadios(desktop, control, view);
+    } else if (kind == resources::kClassComboBox || kind == resources::kClassListBox) {
+        ReadList(desktop, control, view);
+    } else {
+        view->value = text::Utf16ToUtf8(desktop.Text(control));
+        view->digitsOnly = (desktop.Style(control) & resources::ES_NUMBER) != 0;
+        if (const Window spin = ControlOf(desktop, holder, row.spin))
+            view->range = desktop.SpinRange(spin);
+    }
+    if (const Window check = ControlOf(desktop, holder, row.defaultCheck)) {
+        view->takesDefault = true;
+        view->enabled = view->enabled || desktop.IsEnabled(check);
+        if (desktop.IsChecked(check))
+            view->value = kDefault;
+    }
+    return true;
+}
+
 int ChoiceIndex(const OptionView& view, std::string_view value) {
     return FindEntry(value, static_cast<int>(view.choices.size()),
                      [&view](int i) { return text::Utf8ToUtf16(view.choices[i]); });
 }
 
-MaybeFailure RunLine(ActionRunner& runner, const std::string& line) {
+MaybeFailure RunLines(ActionRunner& runner, const std::vector<std::string>& lines) {
     std::vector<Action> actions;
-    if (auto failed = ParseActions(std::span(&line, 1), &actions))
+    if (auto failed = ParseActions(lines, &actions))
         return failed;
-    return runner.Run(actions.front());
+    for (const Action& action : actions) {
+        if (auto failed = runner.Run(action))
+            return failed;
+    }
+    return std::nullopt;
+}
+
+// The actions on the option's controls, done in its dialog when it has one:
+// there they answer the dialog that the page's button opens, and end with OK.
+std::vector<std::string> InItsDialog(const OptionView& view, std::vector<std::string> lines) {
+    if (const int button = view.row->place.dialogButton) {
+        lines.insert(lines.begin(), "answer dialog");
+        lines.insert(lines.end(), {"ok", "end", "click " + std::to_string(button)});
+    }
+    return lines;
 }
 
 }  // namespace
 
 std::optional<OptionView> ReadOption(Sheet& sheet, const OptionRow& row) {
     const std::vector<std::u16string> titles = sheet.TabTitles();
-    const int tab = sheet.FirstPluginTab() + row.page;
-    if (tab >= static_cast<int>(titles.size()) ||
+    const int tab = sheet.FirstPluginTab() + row.place.page;
+    if (row.place.sheet != sheet.Kind() || tab >= static_cast<int>(titles.size()) ||
         !sheet.Driver().SelectTab(sheet.SheetWindow(), tab))
-        return std::nullopt;
-    platform::sim::Desktop& desktop = sheet.Desktop();
-    const Window page = sheet.CurrentPage();
-    const Window control = ControlOf(desktop, page, row.control);
-    if (control == nullptr)
         return std::nullopt;
     OptionView view;
     view.row = &row;
     view.page = text::Utf16ToUtf8(titles[tab]);
-    if (const Window label = ControlOf(desktop, page, row.label))
-        view.label = text::Utf16ToUtf8(TextAsName(desktop.Text(label)));
-    if (const Window unit = ControlOf(desktop, page, row.unit))
-        view.unit = text::Utf16ToUtf8(desktop.Text(unit));
-    view.enabled = desktop.IsEnabled(control) && desktop.IsVisible(control);
-    if (IsRadio(desktop, control)) {
-        ReadRadios(desktop, control, &view);
-    } else if (desktop.ClassName(control) == resources::kClassComboBox) {
-        ReadList(desktop, control, &view);
-    } else {
-        view.value = text::Utf16ToUtf8(desktop.Text(control));
-        if (const Window spin = ControlOf(desktop, page, row.spin))
-            view.range = desktop.SpinRange(spin);
+    platform::sim::Desktop& desktop = sheet.Desktop();
+    const Window page = sheet.CurrentPage();
+    if (row.place.dialogButton == 0) {
+        if (!ReadControls(desktop, page, &view))
+            return std::nullopt;
+        return view;
     }
-    if (const Window check = ControlOf(desktop, page, row.defaultCheck)) {
-        view.takesDefault = true;
-        view.enabled = view.enabled || desktop.IsEnabled(check);
-        if (desktop.IsChecked(check))
-            view.value = kDefault;
-    }
-    return view;
+    const Window button = ControlOf(desktop, page, row.place.dialogButton);
+    if (button == nullptr || !desktop.IsEnabled(button) || !desktop.IsVisible(button))
+        return std::nullopt;
+    // The responder outlives this call when the button opens nothing: it
+    // then answers as if absent.
+    struct DialogRead {
+        bool stale = false;
+        bool found = false;
+        OptionView view;
+    };
+    auto read = std::make_shared<DialogRead>(DialogRead{false, false, view});
+    platform::sim::DesktopDriver& driver = sheet.Driver();
+    driver.OnNextDialog([read, &desktop, &driver](Window dialog) {
+        if (read->stale)
+            return;
+        read->view.dialog = text::Utf16ToUtf8(desktop.Text(dialog));
+        read->found = ReadControls(desktop, dialog, &read->view);
+        if (const std::optional<int> ok = DefaultButton(desktop, dialog))
+            driver.Click(dialog, *ok);
+    });
+    driver.Click(page, row.place.dialogButton);
+    read->stale = true;
+    if (!read->found)
+        return std::nullopt;
+    return std::move(read->view);
 }
 
 std::vector<OptionView> ReadOptions(Sheet& sheet) {
     std::vector<OptionView> views;
-    for (const OptionRow& row : OptionRows()) {
+    for (const OptionRow& row : OptionRows(sheet.Kind())) {
         if (std::optional<OptionView> view = ReadOption(sheet, row))
             views.push_back(std::move(*view));
     }
     return views;
+}
+
+std::string SeeOptions(SheetKind sheet) {
+    return sheet == SheetKind::kPrinter ? "(see: orcaui options PRINTER --printer-sheet)"
+                                        : "(see: orcaui options PRINTER)";
 }
 
 std::string Shown(const OptionView& view) {
@@ -141,6 +199,8 @@ std::string AllowedValues(const OptionView& view) {
         return "a whole number from " + std::to_string(view.range->first) + " to " +
                std::to_string(view.range->second);
     }
+    if (view.digitsOnly)
+        return "a whole number, digits only";
     if (view.choices.empty())
         return view.takesDefault ? "a number or Default" : "a number";
     // A long list of consecutive whole numbers reads better as its range.
@@ -177,8 +237,8 @@ MaybeFailure CheckValue(const OptionView& view, std::string_view value) {
     const std::string name(view.row->name);
     const auto refused = [&](const std::string& why) {
         return Failure{kExitRefused, name + "=" + std::string(value) + ": " + why + "; " + name +
-                                         " takes " + AllowedValues(view) +
-                                         " (see: orcaui options PRINTER)"};
+                                         " takes " + AllowedValues(view) + " " +
+                                         SeeOptions(view.row->place.sheet)};
     };
     if (!view.choices.empty()) {
         if (ChoiceIndex(view, value) < 0)
@@ -187,6 +247,8 @@ MaybeFailure CheckValue(const OptionView& view, std::string_view value) {
         const std::optional<double> number = Number(value);
         if (!number)
             return refused("not a number");
+        if (view.digitsOnly && value.find_first_not_of("0123456789") != std::string_view::npos)
+            return refused("the field takes digits only");
         if (view.range && (*number != std::floor(*number) || *number < view.range->first ||
                            *number > view.range->second))
             return refused("out of range");
@@ -196,25 +258,43 @@ MaybeFailure CheckValue(const OptionView& view, std::string_view value) {
 
 MaybeFailure DriveOption(ActionRunner& runner, const OptionView& view, std::string_view value) {
     if (!view.enabled) {
-        return Failure{kExitRefused, std::string(view.row->name) + " cannot be changed now: the " +
-                                         view.page + " page has it disabled"};
+        const std::string where =
+            view.dialog.empty() ? "the " + view.page + " page"
+                                : "the " + view.dialog + " dialog of the " + view.page + " page";
+        return Failure{kExitRefused, std::string(view.row->name) +
+                                         " cannot be changed now: " + where + " has it disabled"};
     }
     const std::string id = std::to_string(view.row->control);
-    if (!view.radios.empty())
-        return RunLine(runner, "click " + std::to_string(view.radios[ChoiceIndex(view, value)]));
-    if (!view.choices.empty())
-        return RunLine(runner,
-                       "select " + id + " #" + std::to_string(ChoiceIndex(view, value) + 1));
+    std::vector<std::string> lines;
     const std::string check = "click " + std::to_string(view.row->defaultCheck);
-    if (IsDefault(value))
-        return RunLine(runner, check);
-    if (IsDefault(view.value)) {
-        if (auto failed = RunLine(runner, check))
-            return failed;
+    if (!view.radios.empty()) {
+        lines.push_back("click " + std::to_string(view.radios[ChoiceIndex(view, value)]));
+    } else if (!view.choices.empty()) {
+        lines.push_back("select " + id + " #" + std::to_string(ChoiceIndex(view, value) + 1));
+    } else if (IsDefault(value)) {
+        lines.push_back(check);
+    } else {
+        if (IsDefault(view.value))
+            lines.push_back(check);
+        lines.insert(lines.end(), {"type " + id + " " + std::string(value), "leave " + id});
     }
-    if (auto failed = RunLine(runner, "type " + id + " " + std::string(value)))
+    return RunLines(runner, InItsDialog(view, std::move(lines)));
+}
+
+MaybeFailure SavePage(Sheet& sheet, ActionRunner& runner, const OptionPlace& place) {
+    const int tab = sheet.FirstPluginTab() + place.page;
+    if (!sheet.Driver().SelectTab(sheet.SheetWindow(), tab))
+        return Failure{kExitFailure, "the page that stores the values is gone"};
+    const std::string title = text::Utf16ToUtf8(sheet.TabTitles()[tab]);
+    const auto& messages = sheet.Desktop().Messages();
+    const size_t before = messages.size();
+    if (auto failed = RunLines(runner, {"click " + std::to_string(place.saveButton)}))
         return failed;
-    return RunLine(runner, "leave " + id);
+    if (messages.size() > before) {
+        return Failure{kExitRefused, "the " + title + " page could not store the values: " +
+                                         text::Utf16ToUtf8(messages.back().text)};
+    }
+    return std::nullopt;
 }
 
 }  // namespace orca::host

@@ -10,6 +10,7 @@
 #include "settings/byte_access.h"
 #include "settings/field_map.h"
 #include "text/utf.h"
+#include "text_table.h"
 
 namespace orca::host {
 namespace {
@@ -150,12 +151,36 @@ std::vector<SettingsSection> ReadSettings(testsupport::HostDevMode& records) {
     return sections;
 }
 
-std::string SettingsText(const std::vector<SettingsSection>& sections) {
+const ShownSetting* ShownFor(const ShownSettings& shown, const SettingsSection& section,
+                             const SettingsEntry& entry) {
+    if (section.name != "Public" && section.name != "Option")
+        return nullptr;
+    const auto found = shown.find(entry.key);
+    return found == shown.end() ? nullptr : &found->second;
+}
+
+std::string SettingsText(const std::vector<SettingsSection>& sections, const ShownSettings& shown) {
     std::string out;
     for (const SettingsSection& section : sections) {
         out += (out.empty() ? "[" : "\n[") + section.name + "]\n";
-        for (const SettingsEntry& entry : section.entries)
-            out += entry.key + "=" + entry.value + "\n";
+        std::vector<std::pair<std::string, const ShownSetting*>> lines;
+        size_t column = 0;
+        for (const SettingsEntry& entry : section.entries) {
+            const ShownSetting* page = ShownFor(shown, section, entry);
+            if (page != nullptr && page->shown == entry.value)
+                page = nullptr;
+            lines.emplace_back(entry.key + "=" + entry.value, page);
+            if (page != nullptr)
+                column = std::max(column, DisplayWidth(lines.back().first) + 2);
+        }
+        for (const auto& [line, page] : lines) {
+            out += line;
+            if (page != nullptr) {
+                out += std::string(column - DisplayWidth(line), ' ') + "; " + page->option + ": " +
+                       page->shown;
+            }
+            out += "\n";
+        }
     }
     if (sections.size() == 1)
         out += "\n; the plug-in keeps no settings of its own for this printer's model\n";

@@ -10,10 +10,9 @@
 #include "platform/sim/desktop.h"
 #include "platform/sim/desktop_driver.h"
 #include "printer_session.h"
+#include "sheet_kind.h"
 
 namespace orca::host {
-
-enum class SheetKind { kDocument, kPrinter };
 
 class Sheet {
 public:
@@ -28,6 +27,7 @@ public:
     MaybeFailure Open();
 
     bool IsOpen() const;
+    SheetKind Kind() const { return kind_; }
     platform::Window SheetWindow() const { return sheet_; }
     platform::Window CurrentPage() const { return desktop_.CurrentPage(sheet_); }
     std::vector<std::u16string> TabTitles() const;

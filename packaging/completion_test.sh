@@ -57,6 +57,10 @@ expect 'printer add Dock --driver "ONYX' 'ONYX Heron'
 expect 'printer add Dock --model Condor' 'Condor\(300DPI\)\(ORCA\)' 'Condor\(203DPI\)\(ORCA\)'
 # A new printer's name is not an existing one.
 expect 'printer add '
+# The names of get and set, from `orcaui options` of the printer's sheet.
+expect 'get Kestrel\(ORCA\) pa' pause pause-interval paper-type
+expect 'set Kestrel\(ORCA\) darkness=20 pa' pause= pause-interval= paper-type=
+expect 'set Kestrel\(ORCA\) --printer-sheet paper-w' paper-width=
 # Actions: verbs from the sheet's help, tab titles and control names from
 # the sheet it prints.
 expect --has 'sheet Kestrel\(ORCA\) "' 'click ' 'tab ' 'answer ' apply ok cancel

@@ -1,7 +1,8 @@
-# bash completion of orcaui: commands, options, printer names, and in a
-# sheet's actions the verbs, tab titles and control names. Every list is read
-# from the orcaui being completed (its help, `orcaui printers`, the sheet it
-# prints), so the completion follows the program it completes.
+# bash completion of orcaui: commands, options, printer names, the names of
+# `get` and `set`, and in a sheet's actions the verbs, tab titles and control
+# names. Every list is read from the orcaui being completed (its help,
+# `orcaui printers` and `options`, the sheet it prints), so the completion
+# follows the program it completes.
 
 # Splits the line up to the cursor as the shell will: _orcaui_words gets the
 # words with their quotes and backslashes taken off, the last one the word
@@ -208,7 +209,21 @@ _orcaui() {
         _orcaui_offer "${names[@]}"
     elif ((${#positional[@]} > 0)) && [[ $usage == *"ACTION..."* ]]; then
         _orcaui_actions "${positional[0]}" "${sheet_options[@]}"
+    elif ((${#positional[@]} > 0)) && [[ $usage == *" NAME"*"..."* ]]; then
+        _orcaui_option_names "${positional[0]}" "$usage" "${sheet_options[@]}"
     fi
+}
+
+# An option's name after `get` or `set`, as `orcaui options` lists the
+# printer's (with --printer-sheet, of its properties); for `set` with its =.
+_orcaui_option_names() {
+    local printer=$1 usage=$2 names=()
+    mapfile -t names < <(_orcaui_run options "$printer" "${@:3}" | sed 's#/.*##')
+    if [[ $usage == *"NAME=VALUE"* ]]; then
+        names=("${names[@]/%/=}")
+        compopt -o nospace 2>/dev/null
+    fi
+    _orcaui_offer "${names[@]}"
 }
 
 # A sheet's action: its verb; after the verb, a tab title (`tab`), a control

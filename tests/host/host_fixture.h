@@ -41,14 +41,19 @@ protected:
         return RunHost({std::move(args), std::move(input), std::move(environment)}, Scratch());
     }
 
-    // The value of key in the printer's settings as `orcaui settings` shows them.
+    // The value of key in the printer's settings as `orcaui settings` shows them,
+    // without the column of the value its page shows.
     std::string Setting(const std::string& printer, const std::string& key) {
         const HostRun run = Orcaui({"settings", printer});
         EXPECT_EQ(run.exitCode, 0) << run.err;
         std::istringstream lines(run.out);
         for (std::string line; std::getline(lines, line);) {
-            if (line.starts_with(key + "="))
-                return line.substr(key.size() + 1);
+            if (!line.starts_with(key + "="))
+                continue;
+            std::string value = line.substr(key.size() + 1);
+            if (const size_t column = value.find("  ;"); column != std::string::npos)
+                value.erase(value.find_last_not_of(' ', column) + 1);
+            return value;
         }
         ADD_FAILURE() << "no " << key << " in\n" << run.out;
         return {};

@@ -67,6 +67,57 @@ TEST_F(JsonOutputTest, SettingsShowThePagesValuesBesideTheStoredCodes) {
     ASSERT_NE(copies, options.end());
     EXPECT_EQ((*copies)["range"], Json::array({1, 32767}));
     EXPECT_EQ((*copies)["stored_as"], "dmCopies");
+    EXPECT_EQ((*copies)["dialog"], nullptr);
+    const auto replay = std::find_if(options.begin(), options.end(),
+                                     [](const Json& o) { return o["name"] == "error-replay"; });
+    ASSERT_NE(replay, options.end());
+    EXPECT_EQ((*replay)["dialog"], "Other");
+    EXPECT_EQ((*replay)["values"], Json::array({"Disable", "Enable"}));
+    EXPECT_EQ(after["settings"]["Option"]["btErrRePrint"]["shown"], "Enable") << after;
+}
+
+TEST_F(JsonOutputTest, SettingsTextShowsThePagesValueAfterEachCodeItDiffersFrom) {
+    ASSERT_EQ(Orcaui({"set", kOnyxPrinter, "speed=89", "darkness=0"}).exitCode, 0);
+    const HostRun run = Orcaui({"settings", kOnyxPrinter});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const auto lineOf = [&run](const std::string& key) {
+        const size_t at = run.out.find("\n" + key + "=");
+        return at == std::string::npos
+                   ? std::string()
+                   : run.out.substr(at + 1, run.out.find('\n', at + 1) - at - 1);
+    };
+    const struct {
+        const char* key;
+        const char* code;
+        const char* column;  // after the code and its padding; empty: none
+    } kCases[] = {
+        {"btSpeed", "6", "; speed: 89 mm/s"},
+        {"btErrRePrint", "1", "; error-replay: Enable"},
+        {"dbAdjustTop", "0.000", "; top-adjust: 0.00 mm"},
+        {"dmOrientation", "1", "; orientation: Portrait"},
+        {"btDarkness", "0", ""},
+        {"dmCopies", "1", ""},
+        {"btSpeedUnit", "1", ""},
+    };
+    for (const auto& c : kCases) {
+        const std::string line = lineOf(c.key);
+        const std::string code = std::string(c.key) + "=" + c.code;
+        const std::string_view column = c.column;
+        ASSERT_TRUE(line.starts_with(code)) << line << "\n" << run.out;
+        if (column.empty()) {
+            EXPECT_EQ(line, code);
+        } else {
+            EXPECT_TRUE(line.ends_with(column)) << line;
+            EXPECT_EQ(line.find_first_not_of(' ', code.size()), line.size() - column.size())
+                << line;
+        }
+    }
+    // The columns of the option area line up.
+    EXPECT_EQ(lineOf("btSpeed").find(';'), lineOf("dbAdjustTop").find(';')) << run.out;
+    EXPECT_EQ(lineOf("btErrRePrint").find(';'), lineOf("dbAdjustTop").find(';')) << run.out;
+    // Each setting's line still reads as key=code, as before the column.
+    EXPECT_EQ(Setting(kOnyxPrinter, "btSpeed"), "6");
+    EXPECT_EQ(Setting(kOnyxPrinter, "btDarkness"), "0");
 }
 
 TEST_F(JsonOutputTest, TextTableColumnsLineUpByDisplayWidth) {

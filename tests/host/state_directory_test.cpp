@@ -138,6 +138,10 @@ TEST_F(StateDirectoryTest, CommandsThatOnlyReadWriteNothing) {
         {"models"},
         {"sheet", kOrcaPrinter, "--all"},
         {"sheet", kOnyxPrinter, "--printer-sheet", "tab #3", "show"},
+        {"options", kOrcaPrinter},
+        {"get", kOrcaPrinter, "pause", "darkness"},
+        // Its Stocks page adds the printer's own custom paper, which a reader keeps to itself.
+        {"options", kOrcaPrinter, "--printer-sheet"},
     };
     for (const std::vector<std::string>& args : readers) {
         const HostRun run = Orcaui(args);
