@@ -43,10 +43,9 @@ linked=$(ldd /usr/bin/orcaui | sed -n 's/^\s*liborcasim.so => \(\S*\) .*/\1/p')
 for shown in '"Kestrel(ORCA) Printing Preferences"' 'IDC_OPTION_COMBO_UNITS' '"Version"'; do
     grep -qF "$shown" "$work/sheet.txt" || fail "the main job does not show $shown"
 done
+gzip -t /usr/share/man/man1/orcaui.1.gz || fail "no compressed /usr/share/man/man1/orcaui.1.gz"
 if command -v man >/dev/null; then
     man -w orcaui >/dev/null || fail "man finds no orcaui(1)"
-else
-    [ -f /usr/share/man/man1/orcaui.1 ] || fail "no /usr/share/man/man1/orcaui.1"
 fi
 bash -c 'source /usr/share/bash-completion/completions/orcaui && complete -p orcaui' >/dev/null ||
     fail "the bash completion does not load"
