@@ -1,17 +1,92 @@
 #include "process_usage.h"
 
 #include <windows.h>
+#include <winternl.h>
 
 #include <vector>
 
 namespace orca::wintest {
+namespace {
+
+// The system's list of every process's open handles
+// (SystemExtendedHandleInformation), which Windows and Wine both answer.
+constexpr auto kExtendedHandleInformation = static_cast<SYSTEM_INFORMATION_CLASS>(64);
+constexpr NTSTATUS kInfoLengthMismatch = static_cast<NTSTATUS>(0xC0000004L);
+
+struct HandleEntry {
+    void* object;
+    ULONG_PTR processId;
+    ULONG_PTR value;
+    ULONG grantedAccess;
+    USHORT creatorBackTraceIndex;
+    USHORT objectTypeIndex;
+    ULONG attributes;
+    ULONG reserved;
+};
+
+struct HandleList {
+    ULONG_PTR count;
+    ULONG_PTR reserved;
+    HandleEntry handles[1];
+};
+
+// GetProcessHandleCount answers 0 under Wine, so the handles are counted in
+// the system's list instead.
+long OpenHandles() {
+    std::vector<char> buffer(1 << 16);
+    NTSTATUS status;
+    ULONG needed = 0;
+    while ((status = NtQuerySystemInformation(kExtendedHandleInformation, buffer.data(),
+                                              static_cast<ULONG>(buffer.size()), &needed)) ==
+           kInfoLengthMismatch)
+        buffer.resize(buffer.size() * 2);
+    if (status != 0)
+        return -1;
+    const auto* list = reinterpret_cast<const HandleList*>(buffer.data());
+    long handles = 0;
+    for (ULONG_PTR i = 0; i < list->count; ++i)
+        handles += list->handles[i].processId == GetCurrentProcessId() ? 1 : 0;
+    return handles;
+}
+
+// An entry of the process's GDI handle table, which the PEB points to.
+struct GdiHandleEntry {
+    UINT64 object;
+    ULONG owner;
+    USHORT unique;
+    UCHAR type;
+    UCHAR flags;
+    UINT64 userPointer;
+};
+constexpr size_t kGdiTableOffset = 0xf8;  // PEB::GdiSharedHandleTable on x64
+constexpr int kGdiTableEntries = 0x10000;
+
+// GetGuiResources answers 0 under Wine, whose GDI handle table lists only
+// this process's objects: there they are counted in the table.
+long GdiObjects() {
+    const DWORD objects = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    if (objects != 0)
+        return static_cast<long>(objects);
+    PROCESS_BASIC_INFORMATION process{};
+    if (NtQueryInformationProcess(GetCurrentProcess(), ProcessBasicInformation, &process,
+                                  sizeof(process), nullptr) != 0)
+        return -1;
+    const auto* peb = reinterpret_cast<const char*>(process.PebBaseAddress);
+    const auto* table = *reinterpret_cast<const GdiHandleEntry* const*>(peb + kGdiTableOffset);
+    if (table == nullptr)
+        return 0;
+    long count = 0;
+    for (int i = 0; i < kGdiTableEntries; ++i)
+        count += table[i].type != 0 ? 1 : 0;
+    return count;
+}
+
+}  // namespace
 
 ProcessUsage CurrentUsage() {
     ProcessUsage usage;
-    DWORD handles = 0;
-    GetProcessHandleCount(GetCurrentProcess(), &handles);
-    usage.handles = static_cast<long>(handles);
-    usage.gdiObjects = static_cast<long>(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS));
+    usage.handles = OpenHandles();
+    usage.gdiObjects = GdiObjects();
     std::vector<HANDLE> heaps(GetProcessHeaps(0, nullptr) + 16);
     heaps.resize(GetProcessHeaps(static_cast<DWORD>(heaps.size()), heaps.data()));
     for (HANDLE heap : heaps) {
