@@ -1,10 +1,9 @@
 #include "text/ini_files.h"
 
 #include <atomic>
-#include <chrono>
-#include <fstream>
 #include <random>
-#include <thread>
+
+#include "text/ini_system.h"
 
 namespace orca::text::ini::detail {
 
@@ -32,23 +31,24 @@ std::optional<std::string> ReadWholeFile(const fs::path& file) {
         return std::nullopt;
     // On Windows the file cannot be opened while a writer renames its new
     // version into place; the open is tried again while the file is there.
-    std::ifstream in;
+    OpenedFile in;
     for (int attempt = 1;; ++attempt) {
-        in.open(file, std::ios::binary | std::ios::ate);
+        in = OpenFile(file, FileAccess::kRead);
         if (in || attempt == kReplaceAttempts || !fs::exists(file, error))
             break;
-        in.clear();
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        PauseBeforeRetry();
     }
-    std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : -1;
-    if (size < 0)
+    if (!in)
         return std::nullopt;
-    std::string bytes(static_cast<size_t>(size), '\0');
-    in.seekg(0);
-    in.read(bytes.data(), size);
-    if (in.bad())
+    // Read to its end: the file may have grown or shrunk since its size was asked.
+    std::string bytes;
+    if (const std::uintmax_t size = fs::file_size(file, error); !error)
+        bytes.reserve(static_cast<size_t>(size));
+    char chunk[16384];
+    while (const size_t read = std::fread(chunk, 1, sizeof(chunk), in.get()))
+        bytes.append(chunk, read);
+    if (std::ferror(in.get()))
         return std::nullopt;
-    bytes.resize(static_cast<size_t>(in.gcount()));  // the file may have shrunk meanwhile
     return bytes;
 }
 
@@ -59,10 +59,12 @@ bool ReplaceFile(const fs::path& file, std::string_view bytes) {
     fs::path aside = file;
     aside += ".~" + std::to_string(salt) + "-" + std::to_string(counter++);
     {
-        std::ofstream out(aside, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
+        OpenedFile out = OpenFile(aside, FileAccess::kWrite);
+        const bool written =
+            out != nullptr &&
+            std::fwrite(bytes.data(), 1, bytes.size(), out.get()) == bytes.size() &&
+            std::fclose(out.release()) == 0;
+        if (!written) {
             std::error_code ignored;
             fs::remove(aside, ignored);
             return false;
@@ -79,7 +81,7 @@ bool ReplaceFile(const fs::path& file, std::string_view bytes) {
         fs::rename(aside, file, error);
         if (error != std::errc::permission_denied || attempt == kReplaceAttempts)
             break;
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        PauseBeforeRetry();
     }
     if (error) {
         fs::remove(aside, error);
