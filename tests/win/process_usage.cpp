@@ -3,6 +3,9 @@
 #include <windows.h>
 #include <winternl.h>
 
+#include <gtest/gtest.h>
+
+#include <iostream>
 #include <vector>
 
 namespace orca::wintest {
@@ -61,6 +64,12 @@ struct GdiHandleEntry {
 constexpr size_t kGdiTableOffset = 0xf8;  // PEB::GdiSharedHandleTable on x64
 constexpr int kGdiTableEntries = 0x10000;
 
+// The first cycles load the system's libraries and fill its caches.
+constexpr int kWarmUpCycles = 5;
+// A page of noise of the system's own bookkeeping between two readings.
+constexpr size_t kNoiseBytes = 4096;
+constexpr size_t kNoiseBlocks = 16;
+
 // GetGuiResources answers 0 under Wine, whose GDI handle table lists only
 // this process's objects: there they are counted in the table.
 long GdiObjects() {
@@ -101,6 +110,23 @@ ProcessUsage CurrentUsage() {
         HeapUnlock(heap);
     }
     return usage;
+}
+
+void ExpectCyclesLeaveNothing(int cycles, const std::function<void()>& cycle) {
+    for (int warmUp = 0; warmUp < kWarmUpCycles && !testing::Test::HasFatalFailure(); ++warmUp)
+        cycle();
+    const ProcessUsage before = CurrentUsage();
+    for (int run = 0; run < cycles && !testing::Test::HasFatalFailure(); ++run)
+        cycle();
+    const ProcessUsage after = CurrentUsage();
+    std::cout << cycles << " cycles: handles " << before.handles << " -> " << after.handles
+              << ", GDI objects " << before.gdiObjects << " -> " << after.gdiObjects << ", heap "
+              << before.heapBytes << " -> " << after.heapBytes << " bytes, " << before.heapBlocks
+              << " -> " << after.heapBlocks << " blocks\n";
+    EXPECT_LE(after.handles, before.handles);
+    EXPECT_LE(after.gdiObjects, before.gdiObjects);
+    EXPECT_LE(after.heapBytes, before.heapBytes + kNoiseBytes);
+    EXPECT_LE(after.heapBlocks, before.heapBlocks + kNoiseBlocks);
 }
 
 }  // namespace orca::wintest
