@@ -56,8 +56,12 @@ bool ReplaceFile(const fs::path& file, std::string_view bytes) {
     // The salt keeps two processes writing the same file apart, the counter two threads.
     static const unsigned salt = std::random_device{}();
     static std::atomic<unsigned> counter{0};
+    const std::string suffix = ".~" + std::to_string(salt) + "-" + std::to_string(counter++);
+    // Taken character by character into the system's path characters: a
+    // narrow string would be converted through the C++ library's locale, whose
+    // first use on Windows records the calling thread in winpthreads.
     fs::path aside = file;
-    aside += ".~" + std::to_string(salt) + "-" + std::to_string(counter++);
+    aside += fs::path::string_type(suffix.begin(), suffix.end());
     {
         OpenedFile out = OpenFile(aside, FileAccess::kWrite);
         const bool written =
