@@ -11,9 +11,9 @@
 // an initialisation under way on some thread.
 #include <windows.h>
 
+#include <cxxabi.h>
 #include <atomic>
 #include <cstdint>
-#include <cxxabi.h>
 
 namespace {
 
@@ -58,9 +58,13 @@ extern "C" int __cxa_guard_acquire(__guard* guard) {
     return initialise ? 1 : 0;
 }
 
-extern "C" void __cxa_guard_release(__guard* guard) noexcept { EndInitialisation(guard, true); }
+extern "C" void __cxa_guard_release(__guard* guard) noexcept {
+    EndInitialisation(guard, true);
+}
 
 // The initialiser threw: another thread may try again.
-extern "C" void __cxa_guard_abort(__guard* guard) noexcept { EndInitialisation(guard, false); }
+extern "C" void __cxa_guard_abort(__guard* guard) noexcept {
+    EndInitialisation(guard, false);
+}
 
 }  // namespace __cxxabiv1
