@@ -3,6 +3,11 @@
 // runtime allocates once per load is given back when the DLL is unloaded:
 // its emergency pool for exceptions thrown when memory runs out. At process
 // exit nothing is given back.
+//
+// Thread notifications stay on: the DLL has a TLS directory (winpthreads'
+// callbacks, which free what a thread kept in winpthreads and in the C++
+// runtime's thread-local data when it ends), and the loader refuses
+// DisableThreadLibraryCalls for such a DLL.
 #include <windows.h>
 
 namespace __gnu_cxx {

@@ -56,6 +56,19 @@ PluginObject CreateObjectThrough(DllGetClassObjectFunction getClassObject) {
     return PluginObject(static_cast<IPrintOemUI2*>(object));
 }
 
+void LoadUseUnload(const std::function<void(PluginObject)>& use) {
+    PluginModule module(ORCAUI_PATH);
+    ASSERT_TRUE(module.Loaded()) << "LoadLibraryW failed with " << module.LoadError();
+    const auto getClassObject =
+        reinterpret_cast<DllGetClassObjectFunction>(module.Export(kDllGetClassObjectName));
+    const auto canUnloadNow =
+        reinterpret_cast<DllCanUnloadNowFunction>(module.Export(kDllCanUnloadNowName));
+    PluginObject object = CreateObjectThrough(getClassObject);
+    ASSERT_NE(object, nullptr);
+    use(std::move(object));
+    EXPECT_EQ(canUnloadNow(), S_OK);
+}
+
 PluginObject WindowsHostTest::CreateObject() const {
     return CreateObjectThrough(
         reinterpret_cast<DllGetClassObjectFunction>(module_->Export(kDllGetClassObjectName)));

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 #include "plugin/host_abi.h"
@@ -39,6 +40,11 @@ using PluginObject = std::unique_ptr<plugin::IPrintOemUI2, ObjectRelease>;
 // A new plug-in object made as the host makes it, through that
 // DllGetClassObject; null on failure.
 PluginObject CreateObjectThrough(plugin::DllGetClassObjectFunction getClassObject);
+
+// One load of the DLL by a host that unloads it whenever it may: use gets a
+// new object made through the DLL's DllGetClassObject; once that object is
+// gone, DllCanUnloadNow is expected to answer S_OK, and the DLL is unloaded.
+void LoadUseUnload(const std::function<void(PluginObject)>& use);
 
 class WindowsHostTest : public testing::Test {
 protected:

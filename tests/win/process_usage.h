@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 
 namespace orca::wintest {
 
@@ -15,5 +16,11 @@ struct ProcessUsage {
 };
 
 ProcessUsage CurrentUsage();
+
+// Runs the cycle a few times for the process to settle, then cycles times
+// between two readings, and expects the second reading to hold no more
+// handles or GDI objects than the first, and no more heap than a page of the
+// system's own bookkeeping. Prints both readings.
+void ExpectCyclesLeaveNothing(int cycles, const std::function<void()>& cycle);
 
 }  // namespace orca::wintest
