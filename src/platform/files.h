@@ -29,7 +29,8 @@ public:
     virtual bool WriteNewFile(std::u16string_view path, std::span<const uint8_t> bytes) = 0;
     // CreateFile(GENERIC_READ, no sharing, OPEN_EXISTING), GetFileSize,
     // ReadFile of the whole file, CloseHandle. False (and *bytes untouched)
-    // unless the count read equals the size; files of 4 GiB or more fail.
+    // unless the count read equals the size; files of 4 GiB or more fail, as
+    // does a file too large for the memory left (last error 8).
     virtual bool ReadWholeFile(std::u16string_view path, std::vector<uint8_t>* bytes) = 0;
     // DeleteFileW. A missing file: false, 2.
     virtual bool Remove(std::u16string_view path) = 0;

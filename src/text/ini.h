@@ -19,6 +19,8 @@
 //   spaces. The result is cut to bufferSize - 1 UTF-16 units.
 // - Every text passed in or handed back ends at its first NUL, like the C
 //   strings of the platform's calls.
+// - A file larger than kMaxFileBytes is not read: it reads as missing, and
+//   a write to it is refused.
 //
 // Writing
 // - A missing file is created as ANSI text without a byte-order mark; an
@@ -43,6 +45,7 @@
 //   unseen until either changes. Safe to use from several threads.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <span>
 #include <string>
@@ -56,6 +59,11 @@ namespace orca::text::ini {
 namespace detail {
 class Profile;
 }
+
+// The largest file read. The largest the driver writes, a settings file with
+// every record and paper, is some hundred kilobytes; one line a byte would
+// still parse into less than 300 MB.
+inline constexpr std::uint64_t kMaxFileBytes = std::uint64_t{4} << 20;
 
 // Value of key in section, or def when the file, section or key is missing.
 // bufferSize counts UTF-16 units including the terminator: a value is cut to

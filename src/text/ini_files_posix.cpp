@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "text/ini.h"
 #include "text/ini_files.h"
 
 namespace orca::text::ini::detail {
@@ -74,7 +75,8 @@ std::optional<std::string> ReadWholeFile(const FilePath& file) {
     // check below refuses it anyway.
     Descriptor in(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     struct stat status {};
-    if (!in.valid() || ::fstat(in.get(), &status) != 0 || !S_ISREG(status.st_mode))
+    if (!in.valid() || ::fstat(in.get(), &status) != 0 || !S_ISREG(status.st_mode) ||
+        static_cast<std::uint64_t>(status.st_size) > kMaxFileBytes)
         return std::nullopt;
     std::string bytes(static_cast<size_t>(status.st_size), '\0');
     size_t done = 0;

@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "text/file_handle_win32.h"
+#include "text/ini.h"
 #include "text/ini_files.h"
 
 namespace orca::text::ini::detail {
@@ -77,7 +78,8 @@ std::optional<std::string> ReadWholeFile(const FilePath& file) {
     }
     FileHandle in(opened);
     LARGE_INTEGER size{};
-    if (!in.valid() || !GetFileSizeEx(in.get(), &size))
+    if (!in.valid() || !GetFileSizeEx(in.get(), &size) ||
+        static_cast<std::uint64_t>(size.QuadPart) > kMaxFileBytes)
         return std::nullopt;
     std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
     size_t done = 0;

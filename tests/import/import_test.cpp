@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "import/import_fixture.h"
+#include "text/ini.h"
 #include "text/utf.h"
 
 namespace orca::importtest {
@@ -179,6 +180,40 @@ TEST_F(ImportPageTest, AnEmptyOrUnreadableNumberLeavesEverythingAsItWas) {
         WriteFile(PathIn("unreadable.drvs"), OrcaFile(line + "\r\n"));
         Import(PathIn("unreadable.drvs"));
         EXPECT_EQ(Block(), before);
+    }
+}
+
+TEST_F(ImportPageTest, AFileLargerThanAnyProfileIsRefusedUnread) {
+    Open(u"Label Printer", u"Kestrel(ORCA)");
+    const std::string settings = OrcaFile("[Option]\r\nbtDarkness=7\r\n");
+    struct Case {
+        uint64_t size;  // the settings, then comment lines, then a hole
+        bool refused;
+    };
+    const Case cases[] = {
+        {text::ini::kMaxFileBytes, false},
+        {text::ini::kMaxFileBytes + 1, true},
+        {uint64_t{2} << 40, true},  // a sparse file no memory would hold
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.size);
+        const std::vector<uint8_t> before = Block();
+        const uint64_t written = std::min(c.size, text::ini::kMaxFileBytes + 1);
+        std::string bytes = settings + ";";
+        bytes.resize(written - 2, 'x');
+        WriteFile(PathIn("large.drvs"), bytes + "\r\n");
+        fs::resize_file(PathIn("large.drvs"), c.size);
+
+        const std::vector<MessageRecord> shown = Import(PathIn("large.drvs"));
+        if (c.refused) {
+            ASSERT_EQ(shown.size(), 2u);
+            EXPECT_EQ(shown[1].text, text::Utf8ToUtf16(kRefusal));
+            EXPECT_EQ(Block(), before);
+        } else {
+            EXPECT_EQ(shown.size(), 1u);
+            EXPECT_EQ(Get<uint8_t>(2002), 7);
+            Set<uint8_t>(2002, 8);  // so a refused file's 7 would show
+        }
     }
 }
 

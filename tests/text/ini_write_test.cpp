@@ -160,6 +160,18 @@ private:
 };
 #endif
 
+TEST_F(IniFileTest, AFileTooLargeToReadIsNotWrittenIntoButMayBeReplaced) {
+    const std::vector<ini::KeyValue> writes = {{u"New", u"k", u"v"}};
+    Put("large.drvs", "[Old]\r\nk=1\r\n");
+    std::filesystem::resize_file(Path("large.drvs"), ini::kMaxFileBytes + 1);
+    EXPECT_EQ(ReadString(Path("large.drvs"), u"Old", u"k", u"none", 16, kWestern), u"none");
+    EXPECT_FALSE(ini::WriteString(Path("large.drvs"), u"Old", u"k", u"2", kWestern));
+    EXPECT_EQ(std::filesystem::file_size(Path("large.drvs")), ini::kMaxFileBytes + 1);
+
+    ASSERT_TRUE(ini::WriteNewFile(Path("large.drvs"), writes, kWestern));
+    EXPECT_EQ(ReadString(Path("large.drvs"), u"New", u"k", u"", 16, kWestern), u"v");
+}
+
 TEST_F(IniFileTest, AFailedWriteKeepsTheOldFileAndLeavesNothingBeside) {
     const std::vector<ini::KeyValue> writes = {{u"New", u"k", u"longer than sixteen bytes"}};
 

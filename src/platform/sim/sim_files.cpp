@@ -4,8 +4,11 @@
 #include <cstdio>
 #include <limits>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "platform/errors.h"
+#include "platform/file_buffer.h"
 #include "platform/sim/native_io.h"
 #include "platform/sim/sim_system.h"
 
@@ -75,12 +78,16 @@ bool SimFiles::ReadWholeFile(std::u16string_view path, std::vector<uint8_t>* byt
         SetThreadLastError(kErrorNotSupported);
         return false;
     }
-    std::vector<uint8_t> content(size);
-    if (std::fread(content.data(), 1, content.size(), file.get()) != content.size()) {
+    std::optional<std::vector<uint8_t>> content = FileBuffer(size);
+    if (!content) {
+        SetThreadLastError(kErrorNotEnoughMemory);
+        return false;
+    }
+    if (std::fread(content->data(), 1, content->size(), file.get()) != content->size()) {
         SetThreadLastError(kErrorReadFault);
         return false;
     }
-    *bytes = std::move(content);
+    *bytes = std::move(*content);
     return true;
 }
 

@@ -3,6 +3,10 @@
 #include <io.h>
 #include <windows.h>
 
+#include <optional>
+#include <vector>
+
+#include "platform/file_buffer.h"
 #include "platform/win32/wide_text.h"
 #include "text/file_handle_win32.h"
 
@@ -39,11 +43,15 @@ bool Win32Files::ReadWholeFile(std::u16string_view path, std::vector<uint8_t>* b
     const DWORD size = GetFileSize(file.get(), &high);
     if (size == INVALID_FILE_SIZE || high != 0)
         return false;
-    std::vector<uint8_t> content(size);
-    DWORD read = 0;
-    if (!ReadFile(file.get(), content.data(), size, &read, nullptr) || read != size)
+    std::optional<std::vector<uint8_t>> content = FileBuffer(size);
+    if (!content) {
+        SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return false;
-    *bytes = std::move(content);
+    }
+    DWORD read = 0;
+    if (!ReadFile(file.get(), content->data(), size, &read, nullptr) || read != size)
+        return false;
+    *bytes = std::move(*content);
     return true;
 }
 

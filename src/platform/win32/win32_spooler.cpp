@@ -22,9 +22,10 @@ HANDLE ToHandle(PrinterHandle handle) {
 }
 
 // The spooler's records are read from and written to buffers of 8-byte units,
-// so that the records at their start are aligned.
+// so that the records at their start are aligned; a size the spooler asks
+// for near 4 GiB must not wrap to an empty buffer.
 std::vector<uint64_t> RecordBuffer(uint32_t bytes) {
-    return std::vector<uint64_t>((bytes + 7) / 8);
+    return std::vector<uint64_t>((size_t{bytes} + 7) / 8);
 }
 
 template <typename Record>
