@@ -4,6 +4,7 @@
 
 #include "framework/controls.h"
 #include "framework/window_port.h"
+#include "platform/exception_barrier.h"
 #include "resources/window_styles.h"
 
 namespace orca::framework {
@@ -94,10 +95,13 @@ void Dialog::RemoveEdit(Edit* edit) {
     std::erase_if(edits_, [edit](const auto& entry) { return entry.second == edit; });
 }
 
+// The window system calls in here: a page's handler that runs out of memory
+// ends its event with the event's failure answer (a dropped character, a
+// refused apply) and leaves the page as it was left for the next event.
 void Dialog::Router::OnInit(Window self) {
     dialog_.window_ = self;
     if (!dialog_.detached_) {
-        dialog_.OnInitDialog();
+        platform::Contained([this] { dialog_.OnInitDialog(); });
     }
 }
 
@@ -108,12 +112,14 @@ void Dialog::Router::OnNotify(Window, Window, int controlId, Notification code) 
     for (const Route& route : dialog_.routes_) {
         if (route.controlId == controlId && route.code == code) {
             // A copy: the handler may re-route its own notice.
-            Handler handler = route.handler;
-            handler();
+            platform::Contained([&] {
+                Handler handler = route.handler;
+                handler();
+            });
             return;
         }
     }
-    dialog_.OnUnrouted(controlId, code);
+    platform::Contained([&] { dialog_.OnUnrouted(controlId, code); });
 }
 
 bool Dialog::Router::OnChar(Window, Window, int controlId, char16_t ch) {
@@ -123,7 +129,7 @@ bool Dialog::Router::OnChar(Window, Window, int controlId, char16_t ch) {
     // The edit made last for that control decides.
     for (auto entry = dialog_.edits_.rbegin(); entry != dialog_.edits_.rend(); ++entry) {
         if (entry->first == controlId) {
-            return entry->second->AcceptChar(ch);
+            return platform::Contained(false, [&] { return entry->second->AcceptChar(ch); });
         }
     }
     return true;
@@ -131,29 +137,29 @@ bool Dialog::Router::OnChar(Window, Window, int controlId, char16_t ch) {
 
 void Dialog::Router::OnShown(Window, bool shown) {
     if (!dialog_.detached_) {
-        dialog_.OnShown(shown);
+        platform::Contained([&] { dialog_.OnShown(shown); });
     }
 }
 
 void Dialog::Router::OnActivate(Window, bool active) {
     if (!dialog_.detached_) {
-        dialog_.OnActivate(active);
+        platform::Contained([&] { dialog_.OnActivate(active); });
     }
 }
 
 bool Dialog::Router::OnApply(Window) {
-    return dialog_.detached_ || dialog_.OnApply();
+    return dialog_.detached_ || platform::Contained(false, [this] { return dialog_.OnApply(); });
 }
 
 void Dialog::Router::OnMouse(Window, platform::MouseEvent event, platform::Point at) {
     if (!dialog_.detached_) {
-        dialog_.OnMouse(event, at);
+        platform::Contained([&] { dialog_.OnMouse(event, at); });
     }
 }
 
 void Dialog::Router::OnDestroy(Window) {
     if (!dialog_.detached_) {
-        dialog_.OnDestroy();
+        platform::Contained([this] { dialog_.OnDestroy(); });
     }
     dialog_.window_ = nullptr;
 }

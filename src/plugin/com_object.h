@@ -7,6 +7,7 @@
 #include <atomic>
 #include <new>
 
+#include "plugin/hook_errors.h"
 #include "plugin/host_interfaces.h"
 #include "plugin/module_counts.h"
 
@@ -44,14 +45,17 @@ private:
 
 // Makes a new object, asks it for iid into *out (cleared first) and drops the
 // maker's reference: the host holds the only one, or none after a refusal.
+// The exports and the class factory make their objects here.
 template <typename Object>
 HRESULT CreateForHost(const IID& iid, void** out) {
-    auto* object = new (std::nothrow) Object();
-    if (object == nullptr)
-        return E_OUTOFMEMORY;
-    const HRESULT answer = object->QueryInterface(iid, out);
-    object->Release();
-    return answer;
+    return GuardedHook([&]() -> HRESULT {
+        auto* object = new (std::nothrow) Object();
+        if (object == nullptr)
+            return E_OUTOFMEMORY;
+        const HRESULT answer = object->QueryInterface(iid, out);
+        object->Release();
+        return answer;
+    });
 }
 
 }  // namespace orca::plugin

@@ -61,37 +61,39 @@ HRESULT COemUI::GetInfo(DWORD mode, void* buffer, DWORD size, DWORD* needed) {
 }
 
 HRESULT COemUI::DevMode(DWORD mode, OEMDMPARAM* params) {
-    if (params == nullptr || mode < OEMDM_SIZE || mode > OEMDM_MERGE)
-        return FailWithLastError(platform::kErrorInvalidParameter);
-    AttachPrinter(params->hPrinter);
-    settings::CPrinterImplBase& printer = Printer();
-    const uint32_t privateSize = printer.Settings().GetPrivateSize();
-    if (mode == OEMDM_SIZE) {
-        params->cbBufSize = privateSize;
-        return S_OK;
-    }
-    auto* privateOut = static_cast<uint8_t*>(params->pOEMDMOut);
-    // A block is written whole: a host buffer too small for it is refused
-    // rather than overrun.
-    if (privateOut != nullptr && params->cbBufSize < privateSize)
-        return FailWithLastError(platform::kErrorInsufficientBuffer);
-    auto* publicIn = reinterpret_cast<uint8_t*>(params->pPublicDMIn);
-    if (mode == OEMDM_DEFAULT) {
-        // Without an output block there is nothing to default; the block
-        // attached for the sheet is not the host's defaults block.
-        if (privateOut == nullptr)
+    return GuardedHook([&]() -> HRESULT {
+        if (params == nullptr || mode < OEMDM_SIZE || mode > OEMDM_MERGE)
+            return FailWithLastError(platform::kErrorInvalidParameter);
+        AttachPrinter(params->hPrinter);
+        settings::CPrinterImplBase& printer = Printer();
+        const uint32_t privateSize = printer.Settings().GetPrivateSize();
+        if (mode == OEMDM_SIZE) {
+            params->cbBufSize = privateSize;
             return S_OK;
-        const ScopedRecords records(printer, publicIn, privateOut);
-        printer.SetModelDefaults();
+        }
+        auto* privateOut = static_cast<uint8_t*>(params->pOEMDMOut);
+        // A block is written whole: a host buffer too small for it is refused
+        // rather than overrun.
+        if (privateOut != nullptr && params->cbBufSize < privateSize)
+            return FailWithLastError(platform::kErrorInsufficientBuffer);
+        auto* publicIn = reinterpret_cast<uint8_t*>(params->pPublicDMIn);
+        if (mode == OEMDM_DEFAULT) {
+            // Without an output block there is nothing to default; the block
+            // attached for the sheet is not the host's defaults block.
+            if (privateOut == nullptr)
+                return S_OK;
+            const ScopedRecords records(printer, publicIn, privateOut);
+            printer.SetModelDefaults();
+            return S_OK;
+        }
+        auto* publicOut = reinterpret_cast<uint8_t*>(params->pPublicDMOut);
+        const auto* privateIn = static_cast<const uint8_t*>(params->pOEMDMIn);
+        if (publicIn != nullptr && publicOut != nullptr && privateIn != nullptr &&
+            privateOut != nullptr)
+            printer.Settings().ConvertBlock(
+                publicIn, publicOut, settings::HostHeldBlock(publicIn, privateIn), privateOut);
         return S_OK;
-    }
-    auto* publicOut = reinterpret_cast<uint8_t*>(params->pPublicDMOut);
-    const auto* privateIn = static_cast<const uint8_t*>(params->pOEMDMIn);
-    if (publicIn != nullptr && publicOut != nullptr && privateIn != nullptr &&
-        privateOut != nullptr)
-        printer.Settings().ConvertBlock(publicIn, publicOut,
-                                        settings::HostHeldBlock(publicIn, privateIn), privateOut);
-    return S_OK;
+    });
 }
 
 HRESULT COemUI::PublishDriverInterface(IUnknown* driver) {
@@ -107,15 +109,17 @@ HRESULT COemUI::PublishDriverInterface(IUnknown* driver) {
 }
 
 HRESULT COemUI::CommonUIProp(DWORD mode, OEMCUIPPARAM* params) {
-    if (params == nullptr || (mode != OEMCUIP_DOCPROP && mode != OEMCUIP_PRNPROP))
-        return FailWithLastError(platform::kErrorInvalidParameter);
-    AttachPrinter(params->hPrinter);
-    settings::CPrinterImplBase& printer = Printer();
-    printer.AttachPublicRecord(reinterpret_cast<uint8_t*>(params->pPublicDM));
-    if (params->pOEMDM != nullptr)
-        printer.AttachBlock(static_cast<uint8_t*>(params->pOEMDM));
-    commonUI_ = params;
-    return S_OK;
+    return GuardedHook([&]() -> HRESULT {
+        if (params == nullptr || (mode != OEMCUIP_DOCPROP && mode != OEMCUIP_PRNPROP))
+            return FailWithLastError(platform::kErrorInvalidParameter);
+        AttachPrinter(params->hPrinter);
+        settings::CPrinterImplBase& printer = Printer();
+        printer.AttachPublicRecord(reinterpret_cast<uint8_t*>(params->pPublicDM));
+        if (params->pOEMDM != nullptr)
+            printer.AttachBlock(static_cast<uint8_t*>(params->pOEMDM));
+        commonUI_ = params;
+        return S_OK;
+    });
 }
 
 HRESULT COemUI::QueryColorProfile(HANDLE, OEMUIOBJ*, DEVMODEW*, void*, ULONG queryMode,

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "platform/platform.h"
+#include "plugin/hook_errors.h"
 #include "plugin/oem_ui.h"
 #include "plugin/public_record_fields.h"
 #include "plugin/scoped_records.h"
@@ -89,37 +90,40 @@ void ClearStoredCollate(platform::PrinterHandle printer) {
 HRESULT COemUI::DeviceCapabilities(OEMUIOBJ*, HANDLE printer, WCHAR*, WORD capability, void* output,
                                    DEVMODEW* publicRecord, void* privateBlock, DWORD oldResult,
                                    DWORD* result) {
-    if (result == nullptr)
-        return E_POINTER;
-    AttachPrinter(printer);
-    CPrinterImplBase& model = Printer();
-    const ScopedRecords records(model, reinterpret_cast<uint8_t*>(publicRecord),
-                                static_cast<uint8_t*>(privateBlock));
-    if (publicRecord != nullptr && (publicRecord->dmFields & DM_COLLATE) != 0)
-        ClearStoredCollate(printer_);
+    return GuardedHook([&]() -> HRESULT {
+        if (result == nullptr)
+            return E_POINTER;
+        AttachPrinter(printer);
+        CPrinterImplBase& model = Printer();
+        const ScopedRecords records(model, reinterpret_cast<uint8_t*>(publicRecord),
+                                    static_cast<uint8_t*>(privateBlock));
+        if (publicRecord != nullptr && (publicRecord->dmFields & DM_COLLATE) != 0)
+            ClearStoredCollate(printer_);
 
-    for (const AppendedEntry& list : kAppendedEntries) {
-        if (list.capability != capability)
-            continue;
-        if (output != nullptr)
-            list.write(static_cast<uint8_t*>(output) + size_t{oldResult} * list.entryBytes, model);
-        *result = oldResult + 1;
-        return S_OK;
-    }
-    for (const ExtentAnswer& extent : kExtentAnswers) {
-        if (extent.capability != capability)
-            continue;
-        const auto x = static_cast<uint16_t>(ReadShort(model, extent.x));
-        const auto y = static_cast<uint16_t>(ReadShort(model, extent.y));
-        *result = DWORD{x} | DWORD{y} << 16;
-        return S_OK;
-    }
-    // Media types are 32-bit numbers; the plug-in offers none of its own.
-    if (capability == DC_MEDIATYPES) {
-        *result = oldResult;
-        return S_OK;
-    }
-    return E_NOTIMPL;
+        for (const AppendedEntry& list : kAppendedEntries) {
+            if (list.capability != capability)
+                continue;
+            if (output != nullptr)
+                list.write(static_cast<uint8_t*>(output) + size_t{oldResult} * list.entryBytes,
+                           model);
+            *result = oldResult + 1;
+            return S_OK;
+        }
+        for (const ExtentAnswer& extent : kExtentAnswers) {
+            if (extent.capability != capability)
+                continue;
+            const auto x = static_cast<uint16_t>(ReadShort(model, extent.x));
+            const auto y = static_cast<uint16_t>(ReadShort(model, extent.y));
+            *result = DWORD{x} | DWORD{y} << 16;
+            return S_OK;
+        }
+        // Media types are 32-bit numbers; the plug-in offers none of its own.
+        if (capability == DC_MEDIATYPES) {
+            *result = oldResult;
+            return S_OK;
+        }
+        return E_NOTIMPL;
+    });
 }
 
 }  // namespace orca::plugin

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/exception_barrier.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_dialog_template.h"
 #include "platform/win32/win32_module.h"
@@ -255,7 +256,7 @@ void DeletePageContextWhenDone(DialogContext* context) {
         delete context;
 }
 
-INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR DispatchDialogMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         auto* context = reinterpret_cast<DialogContext*>(lParam);
         SetPropW(dialog, kContextProperty, context);
@@ -304,6 +305,13 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lPa
         default:
             return FALSE;
     }
+}
+
+// The window system's way in: a message whose handling runs out of memory is
+// answered "not handled".
+INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    return Contained(INT_PTR{FALSE},
+                     [&] { return DispatchDialogMessage(dialog, message, wParam, lParam); });
 }
 
 // A page's WM_INITDIALOG carries its sheet copy of PROPSHEETPAGEW.
