@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <new>
 
 #include "framework/windows.h"
 #include "recording_dialog.h"
@@ -90,6 +91,31 @@ TEST_F(PageEventsTest, ControlsReportWhatAPersonDoesAndRefuseWhatNobodyCould) {
     ASSERT_TRUE(driver_.Click(self, kGo));
     EXPECT_EQ(clicks, 1);
     EXPECT_THAT(page_.log, ElementsAre("102 kill-focus"));
+}
+
+TEST_F(PageEventsTest, AnEventThatRunsOutOfMemoryFailsAloneAndThePageGoesOn) {
+    Window sheet = OpenSheetWith(page_);
+    Window self = page_.window();
+    int clicks = 0;
+    page_.On(kGo, Notification::kClicked, [&] {
+        if (++clicks == 1)
+            throw std::bad_alloc();
+    });
+    ASSERT_TRUE(driver_.Click(self, kGo));
+    ASSERT_TRUE(driver_.Click(self, kGo));
+    EXPECT_EQ(clicks, 2);
+
+    // An apply that runs out of memory is refused: the sheet keeps the changes.
+    framework::Control apply(Screen().Child(sheet, resources::kSheetApplyId));
+    page_.SetModified();
+    page_.applyRunsOutOfMemory = true;
+    ASSERT_TRUE(driver_.Apply(sheet));
+    EXPECT_TRUE(apply.IsEnabled());
+    page_.applyRunsOutOfMemory = false;
+    ASSERT_TRUE(driver_.Apply(sheet));
+    EXPECT_FALSE(apply.IsEnabled());
+    ASSERT_TRUE(driver_.PressOk(sheet));
+    EXPECT_FALSE(Screen().Exists(sheet));
 }
 
 struct TypingCase {

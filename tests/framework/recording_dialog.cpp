@@ -1,5 +1,7 @@
 #include "recording_dialog.h"
 
+#include <new>
+
 #include "text/utf.h"
 
 namespace orca::testing {
@@ -84,6 +86,8 @@ void RecordingPage::OnActivate(bool active) {
 
 bool RecordingPage::OnApply() {
     log.push_back("apply");
+    if (applyRunsOutOfMemory)
+        throw std::bad_alloc();
     return acceptApply;
 }
 

@@ -44,6 +44,7 @@ public:
 
     std::vector<std::string> log;
     bool acceptApply = true;
+    bool applyRunsOutOfMemory = false;
     DigitsEdit digits{*this, kDigits};
     framework::ComboBox choice{*this, kChoice};
     framework::ListBox lines{*this, kLines};

@@ -39,7 +39,41 @@ void operator delete(void* memory) noexcept {
 #pragma GCC diagnostic pop
 #endif
 
+// The other forms go through the two above, so that what one form hands out
+// any other frees, also where a sanitizer brings forms of its own.
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    try {
+        return ::operator new(size);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+
+void* operator new[](std::size_t size) {
+    return ::operator new(size);
+}
+
+void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept {
+    return ::operator new(size, tag);
+}
+
 void operator delete(void* memory, std::size_t) noexcept {
+    ::operator delete(memory);
+}
+
+void operator delete(void* memory, const std::nothrow_t&) noexcept {
+    ::operator delete(memory);
+}
+
+void operator delete[](void* memory) noexcept {
+    ::operator delete(memory);
+}
+
+void operator delete[](void* memory, std::size_t) noexcept {
+    ::operator delete(memory);
+}
+
+void operator delete[](void* memory, const std::nothrow_t&) noexcept {
     ::operator delete(memory);
 }
 
