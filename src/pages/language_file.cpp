@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <span>
 
+#include "platform/exception_barrier.h"
 #include "platform/files.h"
 #include "platform/platform.h"
 #include "resources/language_text.h"
@@ -118,8 +119,10 @@ void CLanguageFile::SelectLanguage(int language) {
 void CLanguageFile::Destroy() {
     platform::Files* files = FilePort();
     for (const std::u16string& path : paths_) {
+        // Destroy runs from the destructor too, where nothing may throw: a
+        // file that memory is short to remove now is left behind.
         if (!path.empty() && files != nullptr) {
-            files->Remove(path);
+            platform::Contained([&] { files->Remove(path); });
         }
     }
     itemKeys_.clear();

@@ -142,6 +142,16 @@ const HookCase kHookCases[] = {
                                                        host.items.Items(), host.items.Count());
          return object.CommonUIProp(OEMCUIP_DOCPROP, &ui);
      }},
+    {"document sheet hook",
+     [](IPrintOemUI2& object, HostSide& host) {
+         OEMCUIPPARAM ui = testsupport::CommonUIParams(host.printer, host.records,
+                                                       host.items.Items(), host.items.Count());
+         if (const HRESULT answer = object.CommonUIProp(OEMCUIP_DOCPROP, &ui); answer != S_OK)
+             return answer;
+         testsupport::HostPropertySheet sheet;
+         PROPSHEETUI_INFO info = sheet.Info(PROPSHEETUI_REASON_INIT);
+         return object.DocumentPropertySheets(&info, 0);
+     }},
     {"device capabilities hook",
      [](IPrintOemUI2& object, HostSide& host) {
          DWORD result = 0;
