@@ -148,8 +148,13 @@ const BitmapResource* NamedBitmap(std::u16string_view text) {
     return FindBitmap(id);
 }
 
-int WholeScale(const BitmapResource& bitmap, int boxWidth, int boxHeight) {
-    return std::max(1, std::min(boxWidth / bitmap.width, boxHeight / bitmap.height));
+PicturePlace PlaceInBox(const BitmapResource& bitmap, int boxLeft, int boxTop, int boxWidth,
+                        int boxHeight) {
+    const int scale = std::max(1, std::min(boxWidth / bitmap.width, boxHeight / bitmap.height));
+    const int width = bitmap.width * scale;
+    const int height = bitmap.height * scale;
+    return {scale, boxLeft + (boxWidth - width) / 2, boxTop + (boxHeight - height) / 2, width,
+            height};
 }
 
 }  // namespace orca::resources

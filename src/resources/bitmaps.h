@@ -20,9 +20,19 @@ const BitmapResource* FindBitmap(int id);
 // The bitmap a picture's template text names ("#115"), or nullptr.
 const BitmapResource* NamedBitmap(std::u16string_view text);
 
+// Where a picture's bitmap is drawn in its control's box, in pixels.
+struct PicturePlace {
+    int scale;
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
 // A picture is drawn as large as its control allows while each bitmap pixel
-// stays a square cell of whole screen pixels: the largest whole factor by
-// which the bitmap fits a box of that many pixels, at least 1.
-int WholeScale(const BitmapResource& bitmap, int boxWidth, int boxHeight);
+// stays a square cell of whole screen pixels (the largest whole factor by
+// which the bitmap fits the box, at least 1), centred in the box.
+PicturePlace PlaceInBox(const BitmapResource& bitmap, int boxLeft, int boxTop, int boxWidth,
+                        int boxHeight);
 
 }  // namespace orca::resources

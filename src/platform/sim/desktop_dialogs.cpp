@@ -24,10 +24,9 @@ Rect PicturePlace(const resources::ControlTemplate& control, const Rect& box) {
     const resources::BitmapResource* bitmap = resources::NamedBitmap(control.text);
     if (bitmap == nullptr || (control.style & resources::SS_TYPEMASK) != resources::SS_BITMAP)
         return box;
-    const int scale = resources::WholeScale(*bitmap, box.Width(), box.Height());
-    const int left = box.left + (box.Width() - bitmap->width * scale) / 2;
-    const int top = box.top + (box.Height() - bitmap->height * scale) / 2;
-    return {left, top, left + bitmap->width * scale, top + bitmap->height * scale};
+    const resources::PicturePlace place =
+        resources::PlaceInBox(*bitmap, box.left, box.top, box.Width(), box.Height());
+    return {place.left, place.top, place.left + place.width, place.top + place.height};
 }
 
 }  // namespace

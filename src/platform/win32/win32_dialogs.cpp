@@ -125,15 +125,12 @@ void ShowPicture(HWND dialog, HWND picture, const resources::BitmapResource& sou
     RECT box{};
     GetWindowRect(picture, &box);
     MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&box), 2);
-    const int boxWidth = box.right - box.left;
-    const int boxHeight = box.bottom - box.top;
-    const int scale = resources::WholeScale(source, boxWidth, boxHeight);
+    const resources::PicturePlace place = resources::PlaceInBox(
+        source, box.left, box.top, box.right - box.left, box.bottom - box.top);
     SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP,
-                 reinterpret_cast<LPARAM>(madeBitmaps.Get(source, scale)));
-    const int width = source.width * scale;
-    const int height = source.height * scale;
-    SetWindowPos(picture, nullptr, box.left + (boxWidth - width) / 2,
-                 box.top + (boxHeight - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+                 reinterpret_cast<LPARAM>(madeBitmaps.Get(source, place.scale)));
+    SetWindowPos(picture, nullptr, place.left, place.top, place.width, place.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // Characters typed into an edit reach the dialog's handler first.
