@@ -6,9 +6,9 @@
 #include <memory>
 #include <vector>
 
-#include "commands/barcode_font.h"
-#include "commands/cmd_font.h"
+#include "settings/barcode_font.h"
 #include "settings/byte_access.h"
+#include "settings/cmd_font.h"
 #include "settings/dev_mode_language.h"
 
 namespace {
@@ -17,8 +17,8 @@ using namespace orca::settings;
 
 std::unique_ptr<CDevMode_ORCA> MakeOrcaHandler() {
     auto handler = std::make_unique<CDevMode_ORCA>();
-    handler->AdoptFontHandlers(std::make_unique<orca::commands::CBarCodeFont_ORCA>(handler.get()),
-                               std::make_unique<orca::commands::CCMDFontBase>(handler.get()));
+    handler->AdoptFontHandlers(std::make_unique<orca::settings::CBarCodeFont_ORCA>(handler.get()),
+                               std::make_unique<orca::settings::CCMDFontBase>(handler.get()));
     return handler;
 }
 

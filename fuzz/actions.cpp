@@ -11,13 +11,13 @@
 #include <string>
 #include <vector>
 
-#include "action_runner.h"
-#include "actions.h"
+#include "host/driver_host/driver_host.h"
+#include "host/sheet/action_runner.h"
+#include "host/sheet/actions.h"
+#include "host/sheet/sheet.h"
+#include "host/state/printer_session.h"
 #include "platform/sim/desktop.h"
 #include "platform/sim/environment.h"
-#include "printer_session.h"
-#include "sheet.h"
-#include "support/host_harness.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ constexpr char16_t kShellProcess[] = u"explorer.exe";
 struct World {
     std::unique_ptr<sim::Environment> env;
     std::shared_ptr<sim::Desktop> desktop;
-    std::unique_ptr<orca::testsupport::PluginLibrary> plugin;
+    std::unique_ptr<orca::driverhost::PluginLibrary> plugin;
     std::vector<sim::Printer> printers;  // as the run started, restored for each input
 };
 
@@ -54,7 +54,7 @@ World& TheWorld() {
         made->printers = made->env->Printers();
         made->desktop = sim::AttachDesktop(*made->env);
         sim::Install(made->env.get());
-        made->plugin = std::make_unique<orca::testsupport::PluginLibrary>(ORCAUI_PLUGIN_PATH);
+        made->plugin = std::make_unique<orca::driverhost::PluginLibrary>(ORCAUI_PLUGIN_PATH);
         Check(made->plugin->Loaded());
         return made;
     }();

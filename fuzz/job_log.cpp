@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "escape.h"
-#include "job_log.h"
+#include "host/output/escape.h"
+#include "host/state/job_log.h"
 
 namespace {
 

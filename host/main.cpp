@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "commands.h"
-#include "overview_help.h"
-#include "plugin_path.h"
-#include "state_dir.h"
+#include "host/cli/overview_help.h"
+#include "host/cli/plugin_path.h"
+#include "host/commands/commands.h"
+#include "host/state/state_dir.h"
 
 namespace {
 

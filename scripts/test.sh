@@ -32,7 +32,7 @@ ORCA_FUZZ_BUILD=build-san bash scripts/fuzz.sh
 # The device manager's registrations from several threads, under ThreadSanitizer.
 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DORCA_TSAN=ON -DORCA_WERROR=ON \
       -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang >/dev/null
-cmake --build build-tsan -j "$jobs" --target test_models
+cmake --build build-tsan -j "$jobs" --target test_printers
 TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build-tsan -R DeviceManagerStress --output-on-failure
 
 ctest --test-dir build-san -j "$jobs" --output-on-failure

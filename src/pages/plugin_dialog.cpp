@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "framework/windows.h"
+#include "framework/desktop_windows.h"
 #include "resources/dialog_template.h"
 #include "resources/window_styles.h"
 

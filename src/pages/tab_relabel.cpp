@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "framework/controls.h"
+#include "framework/desktop_windows.h"
 #include "framework/property_page.h"
-#include "framework/windows.h"
 #include "pages/printer_sheet_pages.h"
 #include "pages/sheet_tabs.h"
 #include "resources/window_styles.h"

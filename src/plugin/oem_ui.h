@@ -20,8 +20,8 @@
 #include "plugin/host_interfaces.h"
 #include "plugin/host_process.h"
 #include "plugin/page_factory.h"
-#include "settings/device_manager.h"
-#include "settings/printer_impl.h"
+#include "printers/device_manager.h"
+#include "printers/printer_impl.h"
 
 namespace orca::plugin {
 

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "settings/printer_impl.h"
+#include "printers/printer_impl.h"
 
 namespace orca::plugin {
 

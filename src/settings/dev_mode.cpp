@@ -1,8 +1,8 @@
 #include "settings/dev_mode.h"
 
-#include "commands/barcode_font.h"
-#include "commands/cmd_font.h"
+#include "settings/barcode_font.h"
 #include "settings/byte_access.h"
+#include "settings/cmd_font.h"
 #include "settings/field_map.h"
 
 namespace orca::settings {
@@ -32,19 +32,19 @@ std::int32_t CDevModeBase::AccessData(FieldId, void*, std::int32_t, std::int32_t
     return kNotHandled;
 }
 
-void CDevModeBase::AdoptFontHandlers(std::unique_ptr<commands::CBarCodeFontBase> barcodeFonts,
-                                     std::unique_ptr<commands::CCMDFontBase> commandFonts) {
+void CDevModeBase::AdoptFontHandlers(std::unique_ptr<settings::CBarCodeFontBase> barcodeFonts,
+                                     std::unique_ptr<settings::CCMDFontBase> commandFonts) {
     barcodeFonts_ = std::move(barcodeFonts);
     commandFonts_ = std::move(commandFonts);
     AttachBlock(block_);
 }
 
-commands::CBarCodeFontBase& CDevModeBase::BarcodeFonts() const {
-    return barcodeFonts_ ? *barcodeFonts_ : commands::CBarCodeFontBase::Null();
+settings::CBarCodeFontBase& CDevModeBase::BarcodeFonts() const {
+    return barcodeFonts_ ? *barcodeFonts_ : settings::CBarCodeFontBase::Null();
 }
 
-commands::CCMDFontBase& CDevModeBase::CommandFonts() const {
-    return commandFonts_ ? *commandFonts_ : commands::CCMDFontBase::Null();
+settings::CCMDFontBase& CDevModeBase::CommandFonts() const {
+    return commandFonts_ ? *commandFonts_ : settings::CCMDFontBase::Null();
 }
 
 CDevMode_Null& CDevMode_Null::Instance() {

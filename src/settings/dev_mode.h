@@ -17,12 +17,10 @@
 #include "platform/spooler.h"
 #include "settings/field_id.h"
 
-namespace orca::commands {
+namespace orca::settings {
+
 class CBarCodeFontBase;
 class CCMDFontBase;
-}  // namespace orca::commands
-
-namespace orca::settings {
 
 class CDevModeBase {
 public:
@@ -96,10 +94,10 @@ public:
 
     // Takes ownership of the font handlers (created with this handler as owner).
     // Either may be null: the shared null instance then stands in.
-    void AdoptFontHandlers(std::unique_ptr<commands::CBarCodeFontBase> barcodeFonts,
-                           std::unique_ptr<commands::CCMDFontBase> commandFonts);
-    commands::CBarCodeFontBase& BarcodeFonts() const;
-    commands::CCMDFontBase& CommandFonts() const;
+    void AdoptFontHandlers(std::unique_ptr<settings::CBarCodeFontBase> barcodeFonts,
+                           std::unique_ptr<settings::CCMDFontBase> commandFonts);
+    settings::CBarCodeFontBase& BarcodeFonts() const;
+    settings::CCMDFontBase& CommandFonts() const;
 
 protected:
     bool HasOwnBarcodeFonts() const { return barcodeFonts_ != nullptr; }
@@ -117,8 +115,8 @@ private:
     platform::PrinterHandle printer_ = nullptr;
     std::uint8_t* block_ = nullptr;
     std::uint8_t* public_ = nullptr;
-    std::unique_ptr<commands::CBarCodeFontBase> barcodeFonts_;
-    std::unique_ptr<commands::CCMDFontBase> commandFonts_;
+    std::unique_ptr<settings::CBarCodeFontBase> barcodeFonts_;
+    std::unique_ptr<settings::CCMDFontBase> commandFonts_;
 };
 
 template <typename Access>

@@ -4,11 +4,11 @@
 #include <cstring>
 #include <vector>
 
-#include "commands/barcode_font.h"
-#include "commands/cmd_font.h"
 #include "platform/platform.h"
 #include "platform/system.h"
+#include "settings/barcode_font.h"
 #include "settings/byte_access.h"
+#include "settings/cmd_font.h"
 
 namespace orca::settings {
 namespace {

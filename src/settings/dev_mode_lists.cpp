@@ -2,9 +2,9 @@
 #include <algorithm>
 #include <cstring>
 
-#include "commands/barcode_font.h"
-#include "commands/cmd_font.h"
+#include "settings/barcode_font.h"
 #include "settings/byte_access.h"
+#include "settings/cmd_font.h"
 #include "settings/dev_mode.h"
 #include "settings/field_map.h"
 
@@ -14,7 +14,7 @@ std::int32_t CDevModeBase::AddBarcodeFont() {
     if (block_ == nullptr || GetPrivateSize() == 0)
         return kNotAttached;
     const std::uint8_t count = block_[kOffsetBarcodeCount];
-    commands::CBarCodeFontBase& fonts = BarcodeFonts();
+    settings::CBarCodeFontBase& fonts = BarcodeFonts();
     if (fonts.Records() == nullptr)
         return kNotAttached;
     if (count >= kRecordCount)
@@ -35,7 +35,7 @@ std::int32_t CDevModeBase::AddCMDFont() {
     if (block_ == nullptr || GetPrivateSize() == 0)
         return kNotAttached;
     const std::uint8_t count = block_[kOffsetCmdFontCount];
-    commands::CCMDFontBase& fonts = CommandFonts();
+    settings::CCMDFontBase& fonts = CommandFonts();
     if (fonts.Records() == nullptr || fonts.Owner() == nullptr)
         return kNotAttached;
     if (count >= kRecordCount)
@@ -46,7 +46,7 @@ std::int32_t CDevModeBase::AddCMDFont() {
 }
 
 std::int32_t CDevModeBase::DeleteCMDFont(std::int32_t index) {
-    commands::CCMDFontBase& fonts = CommandFonts();
+    settings::CCMDFontBase& fonts = CommandFonts();
     std::uint8_t* records = fonts.Owner() != nullptr ? fonts.Records() : nullptr;
     return DeleteRecord(kOffsetCmdFontCount, records, kCmdFontRecordSize, index);
 }

@@ -32,7 +32,7 @@ void AdvancedPageTest::SetUp() {
         printer.settings = platform::sim::MakePublicRecord(setup.name, 9, u"A4");
         Env().AddPrinter(std::move(printer));
     }
-    library_ = std::make_unique<testsupport::PluginLibrary>(ORCAUI_PATH);
+    library_ = std::make_unique<driverhost::PluginLibrary>(ORCAUI_PATH);
     ASSERT_TRUE(library_->Loaded()) << library_->Error();
     desktop_ = platform::sim::AttachDesktop(Env());
     driver_ = std::make_unique<platform::sim::DesktopDriver>(*desktop_);
@@ -58,8 +58,8 @@ void AdvancedPageTest::Open(std::u16string_view printerName,
         opening.beforePages = [&] { setup(*settings_); };
     }
     opening.tab = testsupport::TabTitled({std::begin(kAdvancedTabs), std::end(kAdvancedTabs)});
-    sheet_ = std::make_unique<testsupport::PluginSheet>(object_.get(), printerName, *desktop_,
-                                                              opening);
+    sheet_ =
+        std::make_unique<testsupport::PluginSheet>(object_.get(), printerName, *desktop_, opening);
     ASSERT_TRUE(sheet_->Opened()) << "no Advanced tab";
 }
 

@@ -13,12 +13,12 @@
 #include <string>
 #include <vector>
 
+#include "host/driver_host/driver_host.h"
 #include "pages/page_context.h"
 #include "platform/sim/desktop.h"
 #include "platform/sim/desktop_driver.h"
 #include "platform/sim/model.h"
 #include "support/plugin_sheet.h"
-#include "support/host_harness.h"
 #include "support/sim_env.h"
 
 namespace orca::advanced::testing {
@@ -144,13 +144,13 @@ protected:
 private:
     Window DialogOrPage(Window dialog) { return dialog != nullptr ? dialog : Page(); }
 
-    std::unique_ptr<testsupport::PluginLibrary> library_;
+    std::unique_ptr<driverhost::PluginLibrary> library_;
     std::shared_ptr<platform::sim::Desktop> desktop_;
     std::unique_ptr<platform::sim::DesktopDriver> driver_;
     std::unique_ptr<testsupport::PluginSheet> sheet_;
     std::unique_ptr<Settings> settings_;
     // Released first: its pages go before what they use.
-    testsupport::PluginObject object_;
+    driverhost::PluginObject object_;
 };
 
 }  // namespace orca::advanced::testing

@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "commands/barcode_font_tables.h"
 #include "platform/sim/environment.h"
+#include "settings/barcode_font_tables.h"
 #include "settings/field_map.h"
 
 namespace orca::barcodetest {
@@ -27,8 +27,8 @@ void PutName(uint8_t* at, std::u16string_view name) {
 
 uint32_t FieldOffset(bool orca, uint32_t fieldId) {
     const auto* row = settings::FindRow<settings::FieldRow>(
-        orca ? std::span<const settings::FieldRow>(commands::kBarcodeMapOrca)
-             : std::span<const settings::FieldRow>(commands::kBarcodeMapOnyx),
+        orca ? std::span<const settings::FieldRow>(settings::kBarcodeMapOrca)
+             : std::span<const settings::FieldRow>(settings::kBarcodeMapOnyx),
         fieldId);
     EXPECT_NE(row, nullptr) << "field " << fieldId;
     return row != nullptr ? row->offset : 0;

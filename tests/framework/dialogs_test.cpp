@@ -4,7 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "framework/windows.h"
+#include "framework/desktop_windows.h"
 #include "recording_dialog.h"
 #include "text/utf.h"
 

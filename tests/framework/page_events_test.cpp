@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <new>
 
-#include "framework/windows.h"
+#include "framework/desktop_windows.h"
 #include "recording_dialog.h"
 
 namespace orca::testing {

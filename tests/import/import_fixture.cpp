@@ -3,7 +3,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "settings/model_catalogue.h"
+#include "printers/model_catalogue.h"
 
 namespace orca::importtest {
 
@@ -35,8 +35,7 @@ void ImportPageTest::Open(std::u16string_view printer, std::u16string_view model
         view_->AttachBlock(sheet.Records().Private());
     };
     opening.tab = testsupport::TabTitled({u"Import/Export"});
-    session_ =
-        std::make_unique<testsupport::SheetSession>(Env(), Library(), printer, opening);
+    session_ = std::make_unique<testsupport::SheetSession>(Env(), Library(), printer, opening);
     ASSERT_TRUE(session_->Opened());
 }
 

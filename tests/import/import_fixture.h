@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "plugin/plugin_fixture.h"
+#include "printers/printer_impl.h"
 #include "resources/window_styles.h"
-#include "settings/printer_impl.h"
 #include "support/sheet_session.h"
 
 namespace orca::importtest {
@@ -75,7 +75,7 @@ protected:
         return {bytes.begin(), bytes.end()};
     }
     plugin::DEVMODEW& Public() { return *session_->Sheet().Records().Public(); }
-    testsupport::HostOptionItems& HostItems() { return session_->Sheet().Items(); }
+    driverhost::HostOptionItems& HostItems() { return session_->Sheet().Items(); }
     bool ApplyEnabled() { return session_->Sheet().ApplyEnabled(); }
     platform::sim::Desktop& Screen() { return session_->Screen(); }
     // The printer's stored paper number.

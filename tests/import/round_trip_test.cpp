@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "commands/barcode_font_tables.h"
-#include "commands/cmd_font.h"
 #include "import/import_fixture.h"
+#include "settings/barcode_font_tables.h"
+#include "settings/cmd_font.h"
 #include "settings/field_id.h"
 #include "settings/field_map.h"
 
@@ -109,18 +109,18 @@ protected:
                 SetData(row);
         }
         for (int i = 0; i < barcodes; ++i) {
-            SetName(commands::kBarcodeName.id, RandomName(), i);
+            SetName(settings::kBarcodeName.id, RandomName(), i);
             for (const auto& rows :
-                 {std::span<const FieldRow>(commands::kBarcodeFieldsCommon), model.barcodeFields}) {
+                 {std::span<const FieldRow>(settings::kBarcodeFieldsCommon), model.barcodeFields}) {
                 for (const FieldRow& row : rows)
                     SetRandom(row, i);
             }
         }
         for (int i = 0; i < cmdFonts; ++i) {
-            for (const FieldRow& row : commands::kCmdFontFields)
+            for (const FieldRow& row : settings::kCmdFontFields)
                 SetRandom(row, i);
-            SetName(commands::kCmdFontData[0].id, RandomName(), i);
-            for (const DataRow& row : std::span(commands::kCmdFontData).subspan(1))
+            SetName(settings::kCmdFontData[0].id, RandomName(), i);
+            for (const DataRow& row : std::span(settings::kCmdFontData).subspan(1))
                 SetData(row, i);
         }
         Set<int16_t>(3005, static_cast<int16_t>(Pick(1, 32767)));
@@ -151,8 +151,8 @@ protected:
 
 TEST_F(RoundTripTest, ARandomBlockComesBackWhole) {
     const Model models[] = {
-        {u"Kestrel(ORCA)", settings::kLayoutOrca, commands::kBarcodeFieldsOrca},
-        {u"Kestrel(ONYX)", settings::kLayoutOnyx, commands::kBarcodeFieldsOnyx},
+        {u"Kestrel(ORCA)", settings::kLayoutOrca, settings::kBarcodeFieldsOrca},
+        {u"Kestrel(ONYX)", settings::kLayoutOnyx, settings::kBarcodeFieldsOnyx},
     };
     for (const Model& model : models) {
         for (unsigned seed = 1; seed <= 4; ++seed) {
@@ -176,7 +176,7 @@ TEST_F(RoundTripTest, ARandomBlockComesBackWhole) {
             const int orientation = HostItems().Orientation().Sel;
             Export(PathIn("copy.drvs"));
             {
-                testsupport::HostPrinter source(u"Source");
+                driverhost::HostPrinter source(u"Source");
                 ASSERT_TRUE(platform::Current().spooler->DeleteForm1(
                     static_cast<platform::PrinterHandle>(source.Handle()), paper));
             }
@@ -192,7 +192,7 @@ TEST_F(RoundTripTest, ARandomBlockComesBackWhole) {
             ASSERT_EQ(forms.size(), 1u);
             EXPECT_EQ(forms[0].info, form);
             ASSERT_TRUE(platform::Current().spooler->DeleteForm1(
-                static_cast<platform::PrinterHandle>(testsupport::HostPrinter(u"Target").Handle()),
+                static_cast<platform::PrinterHandle>(driverhost::HostPrinter(u"Target").Handle()),
                 paper));
         }
     }

@@ -19,7 +19,7 @@ constexpr PrinterSetup kPrinters[] = {
 };
 
 // The field in the records' private block; nullptr without a block.
-uint8_t* PrivateField(testsupport::HostDevMode& records, uint32_t fieldId) {
+uint8_t* PrivateField(driverhost::HostDevMode& records, uint32_t fieldId) {
     return records.Private() == nullptr
                ? nullptr
                : records.Private() +
@@ -28,7 +28,7 @@ uint8_t* PrivateField(testsupport::HostDevMode& records, uint32_t fieldId) {
 
 }  // namespace
 
-HostSheet::HostSheet(testsupport::PluginLibrary& library, platform::sim::Desktop& desktop,
+HostSheet::HostSheet(driverhost::PluginLibrary& library, platform::sim::Desktop& desktop,
                      std::u16string_view printerName, const SheetOptions& options) {
     object_.Reset(library.CreateObject());
     if (!object_) {
@@ -76,7 +76,7 @@ void HookSheetsTest::SetUp() {
         printer.settings = platform::sim::MakePublicRecord(setup.name, 9, u"A4");
         Env().AddPrinter(std::move(printer));
     }
-    library_ = std::make_unique<testsupport::PluginLibrary>(ORCAUI_PATH);
+    library_ = std::make_unique<driverhost::PluginLibrary>(ORCAUI_PATH);
     ASSERT_TRUE(library_->Loaded()) << library_->Error();
     desktop_ = platform::sim::AttachDesktop(Env());
     driver_ = std::make_unique<platform::sim::DesktopDriver>(*desktop_);

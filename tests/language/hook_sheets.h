@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
+#include "host/driver_host/driver_host.h"
 #include "platform/sim/desktop.h"
 #include "platform/sim/desktop_driver.h"
-#include "support/host_harness.h"
 #include "support/plugin_sheet.h"
 #include "support/sim_env.h"
 
@@ -42,13 +42,13 @@ public:
     // Opens the printer's sheet as a host does: binds a new plug-in object,
     // defaults its records, hands the common UI, asks for the pages and shows
     // the sheet on its last tab.
-    HostSheet(testsupport::PluginLibrary& library, platform::sim::Desktop& desktop,
+    HostSheet(driverhost::PluginLibrary& library, platform::sim::Desktop& desktop,
               std::u16string_view printerName, const SheetOptions& options);
 
     bool Opened() const { return sheet_ != nullptr && sheet_->Opened(); }
     platform::Window Window() const { return sheet_->Window(); }
-    testsupport::HostOptionItems& Items() { return sheet_->Items(); }
-    testsupport::RecordingDriverUI& DriverUI() { return sheet_->DriverUI(); }
+    driverhost::HostOptionItems& Items() { return sheet_->Items(); }
+    driverhost::RecordingDriverUI& DriverUI() { return sheet_->DriverUI(); }
 
     // A byte of the sheet's private block; nothing without a block.
     std::optional<uint8_t> PrivateByte(uint32_t fieldId);
@@ -57,7 +57,7 @@ public:
 private:
     std::unique_ptr<testsupport::PluginSheet> sheet_;
     // Released first: its pages go before what they use.
-    testsupport::PluginObject object_;
+    driverhost::PluginObject object_;
 };
 
 class HookSheetsTest : public testsupport::SimEnvTest {
@@ -74,7 +74,7 @@ protected:
     platform::sim::DesktopDriver& Driver() { return *driver_; }
 
 private:
-    std::unique_ptr<testsupport::PluginLibrary> library_;
+    std::unique_ptr<driverhost::PluginLibrary> library_;
     std::shared_ptr<platform::sim::Desktop> desktop_;
     std::unique_ptr<platform::sim::DesktopDriver> driver_;
 };

@@ -8,18 +8,18 @@
 #include <string>
 #include <vector>
 
-#include "language_fixture.h"
+#include "host/driver_host/host_sheets.h"
 #include "pages/language/language_page.h"
 #include "pages/printer_sheet_pages.h"
 #include "pages/version/version_page.h"
-#include "support/host_sheets.h"
+#include "support/language_fixture.h"
 
 namespace orca::pages::testing {
 namespace {
 
 using platform::Window;
 using Titles = std::vector<std::u16string>;
-using testsupport::Joined;
+using driverhost::Joined;
 
 constexpr int kChoice = 1310;
 constexpr int kChoiceLabel = 1308;
@@ -41,7 +41,7 @@ protected:
     // The document sheet of the printer: the host's tabs, then the plug-in's
     // ten pages in the order the plug-in adds them, opened on the Language
     // page in Chinese.
-    void OpenDocumentSheet(const Titles& hostTabs = testsupport::HostDocumentTabs()) {
+    void OpenDocumentSheet(const Titles& hostTabs = driverhost::HostDocumentTabs()) {
         document_.byteFields[kLanguageField] = kLanguageChinese;
         document_.byteFields[kDitheringField] = 0;
         std::vector<CPluginPage*> pages;
@@ -94,7 +94,7 @@ TEST_F(LanguagePageTest, TheChoiceIsStoredAtOnceAndNothingIsRelabelledBeforeAppl
     const Window page = LanguagePage();
     EXPECT_EQ(Text(page, kChoiceLabel), u"对话框语言");
     EXPECT_EQ(Screen().ItemText(Screen().Child(page, kChoice), 0), u"中文");
-    const Titles before = testsupport::TabTitles(Screen(), sheet_);
+    const Titles before = driverhost::TabTitles(Screen(), sheet_);
 
     // The stored language again: nothing to store, nothing to apply.
     ASSERT_TRUE(Driver().Select(page, kChoice, 0));
@@ -104,7 +104,7 @@ TEST_F(LanguagePageTest, TheChoiceIsStoredAtOnceAndNothingIsRelabelledBeforeAppl
     ASSERT_TRUE(Driver().Select(page, kChoice, 1));
     EXPECT_EQ(document_.writes, (std::vector<std::pair<uint32_t, uint8_t>>{{kLanguageField, 1}}));
     EXPECT_TRUE(ApplyEnabled(sheet_));
-    EXPECT_EQ(testsupport::TabTitles(Screen(), sheet_), before);
+    EXPECT_EQ(driverhost::TabTitles(Screen(), sheet_), before);
     EXPECT_EQ(Text(page, kChoiceLabel), u"对话框语言");
     EXPECT_EQ(document_.language, kLanguageChinese);
 }
@@ -119,8 +119,8 @@ TEST_F(LanguagePageTest, ApplyRelabelsThePageInFrontAndThePluginsTenTabs) {
 
     ASSERT_TRUE(Driver().Apply(sheet_));
     EXPECT_EQ(Text(dithering, kHalftone), u"Halftone");
-    EXPECT_EQ(testsupport::TabTitles(Screen(), sheet_),
-              Joined(testsupport::HostDocumentTabs(), kEnglishPluginTabs));
+    EXPECT_EQ(driverhost::TabTitles(Screen(), sheet_),
+              Joined(driverhost::HostDocumentTabs(), kEnglishPluginTabs));
     EXPECT_EQ(document_.language, kLanguageEnglish);
 
     // Every page of the sheet follows from its next showing on.
@@ -136,7 +136,7 @@ TEST_F(LanguagePageTest, TheHostsTabsKeepTheirTitlesWhateverTheHostPutsBefore) {
     const Titles hostTabs{u"Layout", u"Paper/Quality", u"Finishing"};
     OpenDocumentSheet(hostTabs);
     ChooseEnglishAndApply();
-    EXPECT_EQ(testsupport::TabTitles(Screen(), sheet_), Joined(hostTabs, kEnglishPluginTabs));
+    EXPECT_EQ(driverhost::TabTitles(Screen(), sheet_), Joined(hostTabs, kEnglishPluginTabs));
 }
 
 // A top-level window holding a printer's Version page, and whether its tab
@@ -182,7 +182,7 @@ TEST_F(LanguagePageTest, PrinterSheetsOfThePrinterInThisProcessGetTheirPagesTabs
         SCOPED_TRACE(cases[i].what);
         const Titles expected = Joined(Titles(cases[i].hostTabs, u"Host"),
                                        {cases[i].relabelled ? u"Version" : u"版本"});
-        EXPECT_EQ(testsupport::TabTitles(Screen(), windows[i]), expected);
+        EXPECT_EQ(driverhost::TabTitles(Screen(), windows[i]), expected);
     }
 }
 
@@ -191,7 +191,7 @@ TEST_F(LanguagePageTest, AnOpenPrinterSheetVersionPageRetranslatesAtOnce) {
     printer.byteFields[kLanguageField] = kLanguageChinese;
     auto printerVersion = std::make_unique<CProperty_Version>(printer);
     printerVersion->SetInDocumentSheet(false);
-    const Window printerSheet = testsupport::CreatePrinterSheet(Screen(), kPrinter);
+    const Window printerSheet = driverhost::CreatePrinterSheet(Screen(), kPrinter);
     StandInPage stocks(printer, resources::kPageStocks);
     stocks.SetInDocumentSheet(false);
     AddPages(printerSheet, {&stocks, printerVersion.get()});
@@ -204,8 +204,8 @@ TEST_F(LanguagePageTest, AnOpenPrinterSheetVersionPageRetranslatesAtOnce) {
     OpenDocumentSheet();
     ChooseEnglishAndApply();
     EXPECT_EQ(Text(versionPage, kVersionLine), u"Label Printer Driver");
-    EXPECT_EQ(testsupport::TabTitles(Screen(), printerSheet),
-              Joined(testsupport::HostPrinterTabs(), {u"Stocks", u"Version"}));
+    EXPECT_EQ(driverhost::TabTitles(Screen(), printerSheet),
+              Joined(driverhost::HostPrinterTabs(), {u"Stocks", u"Version"}));
     EXPECT_EQ(printer.lastShown, nullptr) << "a printer-sheet page is no document page";
 
     // A page object gone before its window leaves the list as well.

@@ -9,15 +9,15 @@
 #include <vector>
 
 #include "hook_sheets.h"
+#include "host/driver_host/host_sheets.h"
 #include "resources/window_styles.h"
-#include "support/host_sheets.h"
 
 namespace orca::pages::testing {
 namespace {
 
 using platform::Window;
 using Titles = std::vector<std::u16string>;
-using testsupport::Joined;
+using driverhost::Joined;
 
 constexpr uint32_t kLanguageField = 2014;   // btLanguage
 constexpr uint32_t kDitheringField = 2009;  // btDithering
@@ -33,7 +33,7 @@ constexpr int kAddress = 1011;
 constexpr int kDitheringChanged = 8;  // the host item's changed flag
 
 Titles LastTabs(platform::sim::Desktop& screen, Window sheet, size_t count) {
-    const Titles all = testsupport::TabTitles(screen, sheet);
+    const Titles all = driverhost::TabTitles(screen, sheet);
     return Titles(all.end() - static_cast<std::ptrdiff_t>(std::min(count, all.size())), all.end());
 }
 
@@ -58,7 +58,7 @@ TEST_F(SheetHooksTest, EnglishAppliedRelabelsThisSheetAndThePrintersOpenPrinterS
     auto otherPrinter = OpenSheet(kOtherPrinter, {.document = false});
     const Window lookalike = Screen().CreateSheet(u"Label1x Properties", {u"General", u"版本"});
     const Window fullSet = Screen().CreateSheet(u"Label1 Properties", Titles(12, u"版本"));
-    const Titles otherBefore = testsupport::TabTitles(Screen(), otherPrinter->Window());
+    const Titles otherBefore = driverhost::TabTitles(Screen(), otherPrinter->Window());
     auto document = OpenSheet(kOrcaPrinter);
     EXPECT_EQ(LastTabs(Screen(), document->Window(), 2), (Titles{u"语言", u"版本"}));
 
@@ -71,9 +71,9 @@ TEST_F(SheetHooksTest, EnglishAppliedRelabelsThisSheetAndThePrintersOpenPrinterS
     EXPECT_EQ(Text(language, kChoiceLabel), u"Dialog box language");
     EXPECT_EQ(LastTabs(Screen(), document->Window(), 2), (Titles{u"Language", u"Version"}));
     EXPECT_EQ(LastTabs(Screen(), printerSheet->Window(), 1), Titles{u"Version"});
-    EXPECT_EQ(testsupport::TabTitles(Screen(), otherPrinter->Window()), otherBefore);
-    EXPECT_EQ(testsupport::TabTitles(Screen(), lookalike), (Titles{u"General", u"版本"}));
-    EXPECT_EQ(testsupport::TabTitles(Screen(), fullSet), Titles(12, u"版本"));
+    EXPECT_EQ(driverhost::TabTitles(Screen(), otherPrinter->Window()), otherBefore);
+    EXPECT_EQ(driverhost::TabTitles(Screen(), lookalike), (Titles{u"General", u"版本"}));
+    EXPECT_EQ(driverhost::TabTitles(Screen(), fullSet), Titles(12, u"版本"));
 
     // The printer sheet's page follows its own printer's stored language.
     const Window printerVersion = Screen().CurrentPage(printerSheet->Window());
@@ -117,20 +117,20 @@ TEST_F(SheetHooksTest, PagesTheModelTurnsOffLeaveTheHostsTabsTheirTitles) {
         {2055, 0}, {2057, 0}, {2058, 0}, {2059, 0}, {2060, 0}, {2061, 0}, {2062, 0}, {2065, 0}};
     auto printerSheet = OpenSheet(kOrcaPrinter, {.document = false, .pageSwitches = fewPages});
     auto document = OpenSheet(kOrcaPrinter, {.pageSwitches = fewPages});
-    const Titles before = testsupport::TabTitles(Screen(), document->Window());
+    const Titles before = driverhost::TabTitles(Screen(), document->Window());
     for (std::u16string_view off : {u"选项", u"抖动", u"工具"}) {
         ASSERT_EQ(std::count(before.begin(), before.end(), off), 0);
     }
-    ASSERT_EQ(testsupport::TabTitles(Screen(), printerSheet->Window()),
-              Joined(testsupport::HostPrinterTabs(), {u"版本"}));
+    ASSERT_EQ(driverhost::TabTitles(Screen(), printerSheet->Window()),
+              Joined(driverhost::HostPrinterTabs(), {u"版本"}));
 
     const Window language = ShowTab(*document, u"语言");
     ASSERT_TRUE(Driver().Select(language, kChoice, u"English"));
     ASSERT_TRUE(Driver().Apply(document->Window()));
 
-    EXPECT_EQ(testsupport::TabTitles(Screen(), document->Window()), InEnglish(before));
-    EXPECT_EQ(testsupport::TabTitles(Screen(), printerSheet->Window()),
-              Joined(testsupport::HostPrinterTabs(), {u"Version"}));
+    EXPECT_EQ(driverhost::TabTitles(Screen(), document->Window()), InEnglish(before));
+    EXPECT_EQ(driverhost::TabTitles(Screen(), printerSheet->Window()),
+              Joined(driverhost::HostPrinterTabs(), {u"Version"}));
 }
 
 TEST_F(SheetHooksTest, PrintersSharingTheirFirst32CharactersKeepTheirOwnSheets) {
@@ -165,9 +165,9 @@ TEST_F(SheetHooksTest, DitheringStoresEveryClickAndMirrorsItIntoTheHostsItem) {
         EXPECT_TRUE(ApplyEnabled(*sheet));
         ASSERT_TRUE(Driver().Apply(sheet->Window()));
         ASSERT_EQ(sheet->DriverUI().Calls().size(), static_cast<size_t>(click));
-        const testsupport::UISettingCall& call = sheet->DriverUI().Calls().back();
+        const driverhost::UISettingCall& call = sheet->DriverUI().Calls().back();
         EXPECT_EQ(call.optionItem, &item);
-        EXPECT_EQ(call.uiObject, testsupport::HostUIObject());
+        EXPECT_EQ(call.uiObject, driverhost::HostUIObject());
         EXPECT_EQ(call.previousSelection, 0u);
         EXPECT_EQ(call.mode, 1u);
     }
@@ -228,8 +228,8 @@ TEST_F(SheetHooksTest, SheetsEndWithTheVersionPageTheModelSelects) {
 
 TEST_F(SheetHooksTest, AnUnsupportedPrintersDocumentSheetHoldsOnlyItsNeutralPagesInChinese) {
     auto sheet = OpenSheet(kUnknownPrinter, {.language = std::nullopt});
-    const Titles tabs = testsupport::TabTitles(Screen(), sheet->Window());
-    const Titles& host = testsupport::HostDocumentTabs();
+    const Titles tabs = driverhost::TabTitles(Screen(), sheet->Window());
+    const Titles& host = driverhost::HostDocumentTabs();
     ASSERT_GE(tabs.size(), host.size());
     EXPECT_EQ(Titles(tabs.begin(), tabs.begin() + static_cast<std::ptrdiff_t>(host.size())), host);
     EXPECT_EQ(tabs.back(), u"版本");

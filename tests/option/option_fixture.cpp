@@ -1,7 +1,7 @@
 #include "option/option_fixture.h"
 
+#include "printers/model_catalogue.h"
 #include "resources/window_styles.h"
-#include "settings/model_catalogue.h"
 
 namespace orca::pages::testing {
 namespace {

@@ -16,7 +16,7 @@
 #include "pages/page_context.h"
 #include "platform/sim/desktop.h"
 #include "platform/sim/desktop_driver.h"
-#include "settings/printer_impl.h"
+#include "printers/printer_impl.h"
 #include "support/sim_env.h"
 
 namespace orca::pages::testing {

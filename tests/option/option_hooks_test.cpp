@@ -12,8 +12,8 @@
 namespace orca::plugin {
 namespace {
 
-using testsupport::HostDevMode;
-using testsupport::HostPrinter;
+using driverhost::HostDevMode;
+using driverhost::HostPrinter;
 
 constexpr char16_t kPrinter[] = u"Label Printer";
 // The Option page is the first plug-in tab, behind the host's two.
@@ -54,8 +54,7 @@ protected:
             }
         };
         opening.tab = testsupport::TabTitled({u"Options"});
-        session_ = std::make_unique<testsupport::SheetSession>(Env(), Library(), kPrinter,
-                                                                       opening);
+        session_ = std::make_unique<testsupport::SheetSession>(Env(), Library(), kPrinter, opening);
         ASSERT_TRUE(session_->Opened());
         ASSERT_EQ(session_->Sheet().OpenedTab(), kOptionTab);
     }
@@ -64,8 +63,8 @@ protected:
     platform::sim::Desktop& Screen() { return session_->Screen(); }
     platform::sim::DesktopDriver& Driver() { return session_->Driver(); }
     HostDevMode& Records() { return session_->Sheet().Records(); }
-    testsupport::HostOptionItems& Items() { return session_->Sheet().Items(); }
-    testsupport::RecordingDriverUI& DriverUI() { return session_->Sheet().DriverUI(); }
+    driverhost::HostOptionItems& Items() { return session_->Sheet().Items(); }
+    driverhost::RecordingDriverUI& DriverUI() { return session_->Sheet().DriverUI(); }
     bool ApplyEnabled() { return session_->Sheet().ApplyEnabled(); }
     bool Apply() { return Driver().Apply(session_->Sheet().Window()); }
     std::u16string SelectedText(int controlId) {

@@ -12,10 +12,10 @@
 namespace orca::plugin {
 namespace {
 
+using driverhost::BackToBackRecords;
+using driverhost::HostDevMode;
+using driverhost::HostPrinter;
 using settings::kLayoutOrca;
-using testsupport::BackToBackRecords;
-using testsupport::HostDevMode;
-using testsupport::HostPrinter;
 
 // Marks the input carries in each area, where the defaults hold other values.
 constexpr uint32_t kCommandMark = 40;  // cDocStartCommand
@@ -45,7 +45,7 @@ TEST_F(BlockBoundsTest, MergeReadsNoMoreThanTheHostHoldsOfTheInputBlock) {
     // holds nothing.
     HostDevMode zeroed(kOrcaBlockSize);
     HostDevMode defaults(kOrcaBlockSize, kOrcaPrinter);
-    OEMDMPARAM merge = testsupport::DevModeParams(printer.Handle(), &zeroed, &defaults);
+    OEMDMPARAM merge = driverhost::DevModeParams(printer.Handle(), &zeroed, &defaults);
     ASSERT_EQ(Object()->DevMode(OEMDM_MERGE, &merge), S_OK);
     std::vector<uint8_t> input(defaults.PrivateBytes().begin(), defaults.PrivateBytes().end());
     input[kCommandMark] = 'X';

@@ -11,8 +11,8 @@
 namespace orca::plugin {
 namespace {
 
-using testsupport::HostDevMode;
-using testsupport::HostPrinter;
+using driverhost::HostDevMode;
+using driverhost::HostPrinter;
 
 constexpr uint8_t kUnwritten = 0xEE;
 
@@ -27,7 +27,7 @@ protected:
                                             withOutput ? output_.data() : nullptr, records.Public(),
                                             records.Private(), oldResult, result);
     }
-    static OEMUIOBJ* HostUIObject() { return testsupport::HostUIObject(); }
+    static OEMUIOBJ* HostUIObject() { return driverhost::HostUIObject(); }
 
     // Bytes of the output outside [from, to) are unwritten.
     bool UnwrittenOutside(size_t from, size_t to) const {
@@ -105,7 +105,7 @@ TEST_F(DeviceCapabilitiesTest, ExtentsAreThoseOfTheModel) {
         SCOPED_TRACE(testing::PrintToString(std::u16string(c.driver)));
         AddPrinter(u"Model Printer", c.driver);
         HostPrinter printer(u"Model Printer");
-        testsupport::PluginObject object(Library().CreateObject());
+        driverhost::PluginObject object(Library().CreateObject());
         HostDevMode records(0, u"Model Printer");
         DWORD result = 0;
         ASSERT_EQ(object->DeviceCapabilities(nullptr, printer.Handle(), nullptr, DC_MAXEXTENT,
@@ -147,9 +147,9 @@ TEST_F(DeviceCapabilitiesTest, TheSheetKeepsItsRecordsAfterTheHook) {
     HostPrinter printer(kOrcaPrinter);
     HostDevMode sheet(kOrcaBlockSize, kOrcaPrinter);
     Defaults(printer.Handle(), sheet);
-    testsupport::HostOptionItems items;
+    driverhost::HostOptionItems items;
     OEMCUIPPARAM ui =
-        testsupport::CommonUIParams(printer.Handle(), sheet, items.Items(), items.Count());
+        driverhost::CommonUIParams(printer.Handle(), sheet, items.Items(), items.Count());
     ASSERT_EQ(Object()->CommonUIProp(OEMCUIP_DOCPROP, &ui), S_OK);
 
     DWORD result = 0;

@@ -9,9 +9,9 @@
 namespace orca::plugin {
 namespace {
 
-using testsupport::HostDevMode;
-using testsupport::HostOptionItems;
-using testsupport::HostPrinter;
+using driverhost::HostDevMode;
+using driverhost::HostOptionItems;
+using driverhost::HostPrinter;
 
 class HostItemsTest : public PluginTest {
 protected:
@@ -20,8 +20,8 @@ protected:
         printer_ = std::make_unique<HostPrinter>(kOrcaPrinter);
         records_ = std::make_unique<HostDevMode>(kOrcaBlockSize, kOrcaPrinter);
         Defaults(printer_->Handle(), *records_);
-        ui_ = testsupport::CommonUIParams(printer_->Handle(), *records_, items.Items(),
-                                          items.Count());
+        ui_ =
+            driverhost::CommonUIParams(printer_->Handle(), *records_, items.Items(), items.Count());
         ASSERT_EQ(Object()->PublishDriverInterface(&driver_), S_OK);
         ASSERT_EQ(Object()->CommonUIProp(OEMCUIP_DOCPROP, &ui_), S_OK);
     }
@@ -31,8 +31,8 @@ protected:
     // Asserts that the host was told about item, once, as the host expects.
     void ExpectToldAbout(const OPTITEM& item) {
         ASSERT_EQ(driver_.Calls().size(), 1u);
-        const testsupport::UISettingCall& call = driver_.Calls()[0];
-        EXPECT_EQ(call.uiObject, static_cast<void*>(testsupport::HostUIObject()));
+        const driverhost::UISettingCall& call = driver_.Calls()[0];
+        EXPECT_EQ(call.uiObject, static_cast<void*>(driverhost::HostUIObject()));
         EXPECT_EQ(call.optionItem, static_cast<const void*>(&item));
         EXPECT_EQ(call.previousSelection, 0u);
         EXPECT_EQ(call.mode, OEMCUIP_DOCPROP);
@@ -40,7 +40,7 @@ protected:
 
     // The host's driver interface outlives the object, which the base
     // fixture releases first.
-    testsupport::RecordingDriverUI driver_;
+    driverhost::RecordingDriverUI driver_;
     std::unique_ptr<HostPrinter> printer_;
     std::unique_ptr<HostDevMode> records_;
     OEMCUIPPARAM ui_{};
@@ -108,7 +108,7 @@ TEST_F(HostItemsTest, FormNameIsTheHostsSelectedForm) {
     items.FormName().Sel = 2;  // beyond the host's choices
     EXPECT_EQ(Option().HostFormName(), u"");
 
-    testsupport::PluginObject withoutSheet(Library().CreateObject());
+    driverhost::PluginObject withoutSheet(Library().CreateObject());
     EXPECT_EQ(As<pages::OptionServices>(withoutSheet.get())->HostFormName(), u"");
 }
 

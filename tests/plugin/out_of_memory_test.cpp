@@ -80,13 +80,13 @@ void operator delete[](void* memory, const std::nothrow_t&) noexcept {
 namespace orca::plugin {
 namespace {
 
-using testsupport::HostDevMode;
-using testsupport::HostOptionItems;
-using testsupport::HostPrinter;
+using driverhost::HostDevMode;
+using driverhost::HostOptionItems;
+using driverhost::HostPrinter;
 
 // What a hook call needs from the host: a printer and its sheet's records.
 struct HostSide {
-    const testsupport::PluginLibrary& library;
+    const driverhost::PluginLibrary& library;
     HANDLE printer;
     HostDevMode& records;
     HostOptionItems& items;
@@ -127,35 +127,35 @@ const HookCase kHookCases[] = {
     {"plug-in object", MakePluginObject},
     {"size hook",
      [](IPrintOemUI2& object, HostSide& host) {
-         OEMDMPARAM params = testsupport::DevModeParams(host.printer, nullptr, nullptr);
+         OEMDMPARAM params = driverhost::DevModeParams(host.printer, nullptr, nullptr);
          return object.DevMode(OEMDM_SIZE, &params);
      }},
     {"defaults hook",
      [](IPrintOemUI2& object, HostSide& host) {
-         OEMDMPARAM params = testsupport::DevModeParams(host.printer, nullptr, &host.records);
+         OEMDMPARAM params = driverhost::DevModeParams(host.printer, nullptr, &host.records);
          params.pPublicDMIn = host.records.Public();
          return object.DevMode(OEMDM_DEFAULT, &params);
      }},
     {"common UI hook",
      [](IPrintOemUI2& object, HostSide& host) {
-         OEMCUIPPARAM ui = testsupport::CommonUIParams(host.printer, host.records,
-                                                       host.items.Items(), host.items.Count());
+         OEMCUIPPARAM ui = driverhost::CommonUIParams(host.printer, host.records,
+                                                      host.items.Items(), host.items.Count());
          return object.CommonUIProp(OEMCUIP_DOCPROP, &ui);
      }},
     {"document sheet hook",
      [](IPrintOemUI2& object, HostSide& host) {
-         OEMCUIPPARAM ui = testsupport::CommonUIParams(host.printer, host.records,
-                                                       host.items.Items(), host.items.Count());
+         OEMCUIPPARAM ui = driverhost::CommonUIParams(host.printer, host.records,
+                                                      host.items.Items(), host.items.Count());
          if (const HRESULT answer = object.CommonUIProp(OEMCUIP_DOCPROP, &ui); answer != S_OK)
              return answer;
-         testsupport::HostPropertySheet sheet;
+         driverhost::HostPropertySheet sheet;
          PROPSHEETUI_INFO info = sheet.Info(PROPSHEETUI_REASON_INIT);
          return object.DocumentPropertySheets(&info, 0);
      }},
     {"device capabilities hook",
      [](IPrintOemUI2& object, HostSide& host) {
          DWORD result = 0;
-         return object.DeviceCapabilities(testsupport::HostUIObject(), host.printer, nullptr,
+         return object.DeviceCapabilities(driverhost::HostUIObject(), host.printer, nullptr,
                                           DC_PAPERS, nullptr, host.records.Public(),
                                           host.records.Private(), 0, &result);
      }},
@@ -172,7 +172,7 @@ TEST_F(OutOfMemoryTest, HooksAnswerOutOfMemoryAndWorkOnceMemoryIsBack) {
         long failures = 0;
         for (long allowed = 0; !succeeded && allowed < kEnoughAllocations; ++allowed) {
             // A new, unbound object each time: binding to the printer allocates.
-            testsupport::PluginObject object(Library().CreateObject());
+            driverhost::PluginObject object(Library().CreateObject());
             ASSERT_TRUE(object);
             HostDevMode records(kOrcaBlockSize, kOrcaPrinter);
             HostOptionItems items;

@@ -8,9 +8,9 @@
 namespace orca::plugin {
 namespace {
 
+using driverhost::HostDevMode;
+using driverhost::HostPrinter;
 using pages::PaperRecord;
-using testsupport::HostDevMode;
-using testsupport::HostPrinter;
 
 constexpr char16_t kPaperPrinter[] = u"Paper Printer";
 
@@ -40,8 +40,8 @@ protected:
         printer_ = std::make_unique<HostPrinter>(kPaperPrinter);
         records_ = std::make_unique<HostDevMode>(kOrcaBlockSize, kPaperPrinter);
         Defaults(printer_->Handle(), *records_);
-        ui_ = testsupport::CommonUIParams(printer_->Handle(), *records_, items_.Items(),
-                                          items_.Count());
+        ui_ = driverhost::CommonUIParams(printer_->Handle(), *records_, items_.Items(),
+                                         items_.Count());
         ASSERT_EQ(Object()->CommonUIProp(OEMCUIP_DOCPROP, &ui_), S_OK);
     }
 
@@ -56,7 +56,7 @@ protected:
 
     std::unique_ptr<HostPrinter> printer_;
     std::unique_ptr<HostDevMode> records_;
-    testsupport::HostOptionItems items_;
+    driverhost::HostOptionItems items_;
     OEMCUIPPARAM ui_{};
 };
 
@@ -83,7 +83,7 @@ TEST_F(PaperServicesTest, PaperListHoldsEveryPaperWithItsFormMargins) {
 }
 
 TEST_F(PaperServicesTest, WithoutAPrinterThereAreNoPapersAndNoStoredPaper) {
-    testsupport::PluginObject unbound(Library().CreateObject());
+    driverhost::PluginObject unbound(Library().CreateObject());
     auto* services = As<pages::OptionServices>(unbound.get());
     std::vector<PaperRecord> papers = {{.name = u"stale"}};
     services->BuildPaperList(papers, false);

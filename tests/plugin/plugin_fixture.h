@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "host/driver_host/driver_host.h"
+#include "host/driver_host/host_settings.h"
 #include "pages/page_context.h"
 #include "platform/platform.h"
 #include "platform/process.h"
 #include "platform/sim/public_record.h"
 #include "settings/field_map.h"
-#include "support/host_harness.h"
-#include "support/host_settings.h"
 #include "support/sim_env.h"
 
 namespace orca::plugin {
@@ -48,7 +48,7 @@ protected:
         AddPrinter(kOrcaPrinter, u"Kestrel(ORCA)");
         AddPrinter(kOnyxPrinter, u"Kestrel(ONYX)");
         AddPrinter(kUnknownPrinter, u"Generic Laser Driver");
-        library_ = std::make_unique<testsupport::PluginLibrary>(ORCAUI_PATH);
+        library_ = std::make_unique<driverhost::PluginLibrary>(ORCAUI_PATH);
         ASSERT_TRUE(library_->Loaded()) << library_->Error();
     }
 
@@ -83,13 +83,13 @@ protected:
         Env().SetFacts(facts);
     }
 
-    testsupport::PluginLibrary& Library() { return *library_; }
+    driverhost::PluginLibrary& Library() { return *library_; }
 
     static void ClearLastError() { platform::Current().process->SetLastError(0); }
     static uint32_t LastError() { return platform::Current().process->LastError(); }
 
 private:
-    std::unique_ptr<testsupport::PluginLibrary> library_;
+    std::unique_ptr<driverhost::PluginLibrary> library_;
 };
 
 // One plug-in object made by the host, released after the test.
@@ -119,20 +119,20 @@ protected:
 
     // The private block size the plug-in asks for on that printer.
     static DWORD PrivateSize(IPrintOemUI2* object, HANDLE printer) {
-        OEMDMPARAM params = testsupport::DevModeParams(printer, nullptr, nullptr);
+        OEMDMPARAM params = driverhost::DevModeParams(printer, nullptr, nullptr);
         EXPECT_EQ(object->DevMode(OEMDM_SIZE, &params), S_OK);
         return params.cbBufSize;
     }
 
     // Binds the object to printer and gives the host's records their defaults.
-    void Defaults(HANDLE printer, testsupport::HostDevMode& records) {
-        OEMDMPARAM params = testsupport::DevModeParams(printer, nullptr, &records);
+    void Defaults(HANDLE printer, driverhost::HostDevMode& records) {
+        OEMDMPARAM params = driverhost::DevModeParams(printer, nullptr, &records);
         params.pPublicDMIn = records.Public();
         ASSERT_EQ(Object()->DevMode(OEMDM_DEFAULT, &params), S_OK);
     }
 
 private:
-    testsupport::PluginObject object_;
+    driverhost::PluginObject object_;
 };
 
 }  // namespace orca::plugin

@@ -7,7 +7,7 @@
 namespace orca::plugin {
 namespace {
 
-using testsupport::HostPrinter;
+using driverhost::HostPrinter;
 
 constexpr settings::FieldId kPaperSizeId = 3001;  // dmPaperSize
 
@@ -43,7 +43,7 @@ TEST_F(PrinterNamesTest, EachPrinterIsOpenedByItsWholeName) {
         SCOPED_TRACE(testing::Message() << p.name.size() << " characters");
         HostPrinter printer(p.name);
         ASSERT_NE(printer.Handle(), nullptr);
-        testsupport::PluginObject object(Library().CreateObject());
+        driverhost::PluginObject object(Library().CreateObject());
         EXPECT_EQ(PrivateSize(object.get(), printer.Handle()), p.blockSize);
         // Before a sheet attaches records, reads go to the printer's own
         // stored settings.

@@ -5,16 +5,16 @@
 #include <memory>
 #include <vector>
 
+#include "host/driver_host/host_sheets.h"
 #include "platform/sim/desktop_driver.h"
 #include "plugin_fixture.h"
-#include "support/host_sheets.h"
 
 namespace orca::plugin {
 namespace {
 
-using testsupport::HostDevMode;
-using testsupport::HostPrinter;
-using testsupport::HostPropertySheet;
+using driverhost::HostDevMode;
+using driverhost::HostPrinter;
+using driverhost::HostPropertySheet;
 
 using SheetHook = HRESULT (IPrintOemUI2::*)(PROPSHEETUI_INFO*, LPARAM);
 
@@ -42,10 +42,10 @@ protected:
     // Binds object to printer with the sheet's records, as the host does
     // before it asks for pages.
     void OpenSheetRecords(IPrintOemUI2* object, HANDLE printer, HostDevMode& records) {
-        OEMDMPARAM params = testsupport::DevModeParams(printer, nullptr, &records);
+        OEMDMPARAM params = driverhost::DevModeParams(printer, nullptr, &records);
         params.pPublicDMIn = records.Public();
         ASSERT_EQ(object->DevMode(OEMDM_DEFAULT, &params), S_OK);
-        ui_ = testsupport::CommonUIParams(printer, records, items_.Items(), items_.Count());
+        ui_ = driverhost::CommonUIParams(printer, records, items_.Items(), items_.Count());
         ASSERT_EQ(object->CommonUIProp(OEMCUIP_DOCPROP, &ui_), S_OK);
     }
 
@@ -57,29 +57,29 @@ protected:
     // A new desktop sheet of that kind with the pages the plug-in adds.
     AddedPages AddPages(IPrintOemUI2* object, const SheetKind& kind) {
         const platform::Window sheet = kind.documentSheet
-                                           ? testsupport::CreateDocumentSheet(*desktop_, u"Model")
-                                           : testsupport::CreatePrinterSheet(*desktop_, u"Model");
+                                           ? driverhost::CreateDocumentSheet(*desktop_, u"Model")
+                                           : driverhost::CreatePrinterSheet(*desktop_, u"Model");
         HostPropertySheet host(desktop_.get(), sheet);
         PROPSHEETUI_INFO info = host.Info(PROPSHEETUI_REASON_INIT);
         EXPECT_EQ((object->*kind.hook)(&info, 0), S_OK);
         EXPECT_EQ(info.Result, host.Pages().size());
         const size_t hostTabs =
-            (kind.documentSheet ? testsupport::HostDocumentTabs() : testsupport::HostPrinterTabs())
+            (kind.documentSheet ? driverhost::HostDocumentTabs() : driverhost::HostPrinterTabs())
                 .size();
-        const std::vector<std::u16string> titles = testsupport::TabTitles(*desktop_, sheet);
+        const std::vector<std::u16string> titles = driverhost::TabTitles(*desktop_, sheet);
         return {sheet, {titles.begin() + static_cast<ptrdiff_t>(hostTabs), titles.end()}};
     }
 
     // Whether the sheet's last page, once shown, shows the maker's first line.
     bool MakerShownOnLastPage(platform::Window sheet) {
-        const int last = static_cast<int>(testsupport::TabTitles(*desktop_, sheet).size()) - 1;
+        const int last = static_cast<int>(driverhost::TabTitles(*desktop_, sheet).size()) - 1;
         EXPECT_TRUE(desktop_->OpenSheet(sheet, last));
         const platform::Window page = desktop_->PageWindow(sheet, last);
         return desktop_->IsVisible(desktop_->Child(page, kMakerLine));
     }
 
     std::shared_ptr<platform::sim::Desktop> desktop_;
-    testsupport::HostOptionItems items_;
+    driverhost::HostOptionItems items_;
     OEMCUIPPARAM ui_{};
 };
 
@@ -168,7 +168,7 @@ TEST_F(PropertySheetsTest, PagesFollowTheModelsSwitchesInTheListedOrder) {
         SCOPED_TRACE(testing::PrintToString(std::u16string(c.driver)));
         AddPrinter(u"Model Printer", c.driver);
         HostPrinter printer(u"Model Printer");
-        testsupport::PluginObject object(Library().CreateObject());
+        driverhost::PluginObject object(Library().CreateObject());
         HostDevMode records(PrivateSize(object.get(), printer.Handle()), u"Model Printer");
         OpenSheetRecords(object.get(), printer.Handle(), records);
         const AddedPages document = AddPages(object.get(), kSheets[0]);
@@ -190,14 +190,14 @@ TEST_F(PropertySheetsTest, PagesStartInTheLanguageOfThePrintersSettings) {
     for (const Case& c :
          {Case{kOrcaPrinter, 1, 1}, Case{kOrcaPrinter, 0, 0}, Case{kUnknownPrinter, 1, 0}}) {
         HostPrinter printer(c.printer);
-        testsupport::PluginObject object(Library().CreateObject());
+        driverhost::PluginObject object(Library().CreateObject());
         HostDevMode records(kOrcaBlockSize, c.printer);
-        OEMDMPARAM params = testsupport::DevModeParams(printer.Handle(), nullptr, &records);
+        OEMDMPARAM params = driverhost::DevModeParams(printer.Handle(), nullptr, &records);
         ASSERT_EQ(object->DevMode(OEMDM_DEFAULT, &params), S_OK);
         records.Private()[OptionOffset(settings::kLayoutOrca, settings::kLanguageField)] =
             c.storedLanguage;
         OEMCUIPPARAM ui =
-            testsupport::CommonUIParams(printer.Handle(), records, items_.Items(), items_.Count());
+            driverhost::CommonUIParams(printer.Handle(), records, items_.Items(), items_.Count());
         ASSERT_EQ(object->CommonUIProp(OEMCUIP_DOCPROP, &ui), S_OK);
         HostPropertySheet host;
         PROPSHEETUI_INFO info = host.Info(PROPSHEETUI_REASON_INIT);
@@ -209,11 +209,11 @@ TEST_F(PropertySheetsTest, PagesStartInTheLanguageOfThePrintersSettings) {
 // The Tools page sends on the sheet's own printer handle.
 TEST_F(PropertySheetsTest, ToolsPageSendsToTheSheetsPrinter) {
     HostPrinter printer(kOnyxPrinter);
-    testsupport::PluginObject object(Library().CreateObject());
+    driverhost::PluginObject object(Library().CreateObject());
     HostDevMode records(kOnyxBlockSize, kOnyxPrinter);
     OpenSheetRecords(object.get(), printer.Handle(), records);
     const AddedPages document = AddPages(object.get(), kSheets[0]);
-    const std::vector<std::u16string> titles = testsupport::TabTitles(*desktop_, document.sheet);
+    const std::vector<std::u16string> titles = driverhost::TabTitles(*desktop_, document.sheet);
     const int tools = static_cast<int>(std::ranges::find(titles, u"Tools") - titles.begin());
     ASSERT_TRUE(desktop_->OpenSheet(document.sheet, tools));
     platform::sim::DesktopDriver driver(*desktop_);

@@ -12,9 +12,9 @@
 namespace orca::plugin {
 namespace {
 
-using testsupport::HostDevMode;
-using testsupport::HostOptionItems;
-using testsupport::HostPrinter;
+using driverhost::HostDevMode;
+using driverhost::HostOptionItems;
+using driverhost::HostPrinter;
 
 constexpr settings::FieldId kSpeed = kSpeedId;
 constexpr settings::FieldId kDarkness = 2002;
@@ -102,7 +102,7 @@ TEST_F(SettingsHooksTest, SizeIsThatOfThePrintersLanguage) {
                           Case{kUnknownPrinter, 0}}) {
         SCOPED_TRACE(testing::PrintToString(std::u16string(c.printer)));
         HostPrinter printer(c.printer);
-        testsupport::PluginObject object(Library().CreateObject());
+        driverhost::PluginObject object(Library().CreateObject());
         EXPECT_EQ(PrivateSize(object.get(), printer.Handle()), c.size);
         // The first printer binds the object for good.
         HostPrinter other(kOrcaPrinter);
@@ -137,9 +137,9 @@ TEST_F(SettingsHooksTest, DefaultsWriteTheLanguageAndModelDefaults) {
         SCOPED_TRACE(testing::PrintToString(std::u16string(c.driver)));
         AddPrinter(u"Model Printer", c.driver);
         HostPrinter printer(u"Model Printer");
-        testsupport::PluginObject object(Library().CreateObject());
+        driverhost::PluginObject object(Library().CreateObject());
         HostDevMode records(c.size, u"Model Printer", 0xAB);
-        OEMDMPARAM params = testsupport::DevModeParams(printer.Handle(), nullptr, &records);
+        OEMDMPARAM params = driverhost::DevModeParams(printer.Handle(), nullptr, &records);
         params.pPublicDMIn = records.Public();
         ASSERT_EQ(object->DevMode(OEMDM_DEFAULT, &params), S_OK);
         EXPECT_EQ(BlockU32(records, settings::kOffsetSize), c.size);
@@ -156,18 +156,18 @@ TEST_F(SettingsHooksTest, DefaultsLeaveTheHostsBlockAloneWhenThereIsNothingToWri
     SetBlockByte(sheet, settings::kLayoutOrca, kSpeed, 9);
     HostOptionItems items;
     OEMCUIPPARAM ui =
-        testsupport::CommonUIParams(orca.Handle(), sheet, items.Items(), items.Count());
+        driverhost::CommonUIParams(orca.Handle(), sheet, items.Items(), items.Count());
     ASSERT_EQ(Object()->CommonUIProp(OEMCUIP_DOCPROP, &ui), S_OK);
 
     // No output block: the sheet's block is not the host's defaults block.
-    OEMDMPARAM params = testsupport::DevModeParams(orca.Handle(), nullptr, nullptr);
+    OEMDMPARAM params = driverhost::DevModeParams(orca.Handle(), nullptr, nullptr);
     params.pPublicDMIn = sheet.Public();
     EXPECT_EQ(Object()->DevMode(OEMDM_DEFAULT, &params), S_OK);
     EXPECT_EQ(BlockByte(sheet, settings::kLayoutOrca, kSpeed), 9);
 
     // An output buffer smaller than the block is refused, not overrun.
     HostDevMode small(kOrcaBlockSize, kOrcaPrinter, 0xAB);
-    params = testsupport::DevModeParams(orca.Handle(), nullptr, &small);
+    params = driverhost::DevModeParams(orca.Handle(), nullptr, &small);
     params.cbBufSize = kOrcaBlockSize - 1;
     ClearLastError();
     EXPECT_EQ(Object()->DevMode(OEMDM_DEFAULT, &params), E_FAIL);
@@ -176,9 +176,9 @@ TEST_F(SettingsHooksTest, DefaultsLeaveTheHostsBlockAloneWhenThereIsNothingToWri
 
     // An unsupported printer's object writes nothing either.
     HostPrinter unknown(kUnknownPrinter);
-    testsupport::PluginObject other(Library().CreateObject());
+    driverhost::PluginObject other(Library().CreateObject());
     HostDevMode untouched(kOrcaBlockSize, kUnknownPrinter, 0xAB);
-    params = testsupport::DevModeParams(unknown.Handle(), nullptr, &untouched);
+    params = driverhost::DevModeParams(unknown.Handle(), nullptr, &untouched);
     EXPECT_EQ(other->DevMode(OEMDM_DEFAULT, &params), S_OK);
     EXPECT_TRUE(std::ranges::all_of(untouched.PrivateBytes(), [](uint8_t b) { return b == 0xAB; }));
 
@@ -202,7 +202,7 @@ TEST_F(SettingsHooksTest, MergeCarriesABlockIntoTheCurrentLayout) {
     SetBlockByte(older, settings::kLayoutOrca, kDarkness, 22);  // beyond its option area
 
     HostDevMode merged(kOrcaBlockSize, u"Merged", 0xAB);
-    OEMDMPARAM params = testsupport::DevModeParams(printer.Handle(), &older, &merged);
+    OEMDMPARAM params = driverhost::DevModeParams(printer.Handle(), &older, &merged);
     ASSERT_EQ(Object()->DevMode(OEMDM_MERGE, &params), S_OK);
     EXPECT_EQ(BlockU32(merged, settings::kOffsetSize), kOrcaBlockSize);
     EXPECT_EQ(BlockByte(merged, settings::kLayoutOrca, kSpeed), 7);
@@ -213,7 +213,7 @@ TEST_F(SettingsHooksTest, MergeCarriesABlockIntoTheCurrentLayout) {
     // output stays as the host passed it.
     settings::StoreU32(older.Private() + settings::kOffsetSignature, 0x31323334);
     HostDevMode foreign(kOrcaBlockSize, u"Foreign", 0xAB);
-    params = testsupport::DevModeParams(printer.Handle(), &older, &foreign);
+    params = driverhost::DevModeParams(printer.Handle(), &older, &foreign);
     ASSERT_EQ(Object()->DevMode(OEMDM_CONVERT, &params), S_OK);
     EXPECT_EQ(BlockU32(foreign, settings::kOffsetSignature), settings::kSignature);
     EXPECT_EQ(BlockByte(foreign, settings::kLayoutOrca, kSpeed), 1);
@@ -221,7 +221,7 @@ TEST_F(SettingsHooksTest, MergeCarriesABlockIntoTheCurrentLayout) {
 
     // A record missing: nothing is done.
     HostDevMode missing(kOrcaBlockSize, u"Missing", 0xAB);
-    params = testsupport::DevModeParams(printer.Handle(), &current, &missing);
+    params = driverhost::DevModeParams(printer.Handle(), &current, &missing);
     params.pPublicDMIn = nullptr;
     EXPECT_EQ(Object()->DevMode(OEMDM_MERGE, &params), S_OK);
     EXPECT_TRUE(std::ranges::all_of(missing.PrivateBytes(), [](uint8_t b) { return b == 0xAB; }));
@@ -230,10 +230,10 @@ TEST_F(SettingsHooksTest, MergeCarriesABlockIntoTheCurrentLayout) {
 TEST_F(SettingsHooksTest, BadModesAreRefusedWithInvalidParameter) {
     HostPrinter printer(kOrcaPrinter);
     HostDevMode records(kOrcaBlockSize, kOrcaPrinter);
-    OEMDMPARAM dm = testsupport::DevModeParams(printer.Handle(), nullptr, &records);
+    OEMDMPARAM dm = driverhost::DevModeParams(printer.Handle(), nullptr, &records);
     HostOptionItems items;
     OEMCUIPPARAM ui =
-        testsupport::CommonUIParams(printer.Handle(), records, items.Items(), items.Count());
+        driverhost::CommonUIParams(printer.Handle(), records, items.Items(), items.Count());
     const std::pair<const char*, std::function<HRESULT()>> calls[] = {
         {"DevMode 0", [&] { return Object()->DevMode(0, &dm); }},
         {"DevMode 5", [&] { return Object()->DevMode(5, &dm); }},
@@ -256,7 +256,7 @@ TEST_F(SettingsHooksTest, CommonUIPropAttachesTheRecordsThePagesEdit) {
     Defaults(printer.Handle(), records);
     HostOptionItems items;
     OEMCUIPPARAM ui =
-        testsupport::CommonUIParams(printer.Handle(), records, items.Items(), items.Count());
+        driverhost::CommonUIParams(printer.Handle(), records, items.Items(), items.Count());
     for (DWORD mode : {OEMCUIP_PRNPROP, OEMCUIP_DOCPROP})
         EXPECT_EQ(Object()->CommonUIProp(mode, &ui), S_OK);
 
@@ -303,10 +303,10 @@ TEST_F(SettingsHooksTest, ColourProfileIsNamedForTheDeviceProfileOnly) {
 
 TEST_F(SettingsHooksTest, DriverInterfaceIsKeptFromTheFirstPublication) {
     // The host's interfaces outlive the object that holds them.
-    testsupport::RecordingDriverUI refusing(false);
-    testsupport::RecordingDriverUI first;
-    testsupport::RecordingDriverUI second;
-    testsupport::PluginObject object(Library().CreateObject());
+    driverhost::RecordingDriverUI refusing(false);
+    driverhost::RecordingDriverUI first;
+    driverhost::RecordingDriverUI second;
+    driverhost::PluginObject object(Library().CreateObject());
     EXPECT_EQ(object->PublishDriverInterface(nullptr), E_FAIL);
     EXPECT_EQ(object->PublishDriverInterface(&refusing), E_FAIL);
     EXPECT_EQ(refusing.References(), 0u);

@@ -6,8 +6,8 @@
 namespace orca::settings::testing {
 namespace {
 
-using commands::CBarCodeFontBase;
-using commands::CCMDFontBase;
+using settings::CBarCodeFontBase;
+using settings::CCMDFontBase;
 
 class CatalogueTest : public LanguageTest {
 protected:

@@ -7,9 +7,9 @@
 #include <utility>
 #include <vector>
 
-#include "commands/barcode_font.h"
-#include "commands/cmd_font.h"
+#include "settings/barcode_font.h"
 #include "settings/byte_access.h"
+#include "settings/cmd_font.h"
 #include "settings/dev_mode_language.h"
 #include "settings/expected_layout.h"
 #include "support/sim_env.h"
@@ -23,18 +23,18 @@ inline std::unique_ptr<CDevModeLanguage> MakeHandler(const ExpectedLanguage& lan
                                                      Catalogue catalogue = Catalogue::Language) {
     const bool orca = language.size == kOrcaExpected.size;
     std::unique_ptr<CDevModeLanguage> handler;
-    std::unique_ptr<commands::CBarCodeFontBase> fonts;
+    std::unique_ptr<settings::CBarCodeFontBase> fonts;
     if (orca) {
         handler = std::make_unique<CDevMode_ORCA>();
-        fonts = std::make_unique<commands::CBarCodeFont_ORCA>(handler.get());
+        fonts = std::make_unique<settings::CBarCodeFont_ORCA>(handler.get());
     } else {
         handler = std::make_unique<CDevMode_ONYX>();
-        fonts = std::make_unique<commands::CBarCodeFont_ONYX>(handler.get());
+        fonts = std::make_unique<settings::CBarCodeFont_ONYX>(handler.get());
     }
     if (catalogue == Catalogue::Plain)
-        fonts = std::make_unique<commands::CBarCodeFontBase>(handler.get());
+        fonts = std::make_unique<settings::CBarCodeFontBase>(handler.get());
     handler->AdoptFontHandlers(std::move(fonts),
-                               std::make_unique<commands::CCMDFontBase>(handler.get()));
+                               std::make_unique<settings::CCMDFontBase>(handler.get()));
     return handler;
 }
 

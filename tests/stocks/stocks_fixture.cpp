@@ -1,10 +1,10 @@
 #include "stocks/stocks_fixture.h"
 
+#include "host/driver_host/host_sheets.h"
 #include "platform/sim/environment.h"
 #include "platform/sim/public_record.h"
 #include "resources/page_resources.h"
 #include "settings/field_map.h"
-#include "support/host_sheets.h"
 #include "text/utf.h"
 
 namespace orca::stockstest {
@@ -12,7 +12,7 @@ namespace orca::stockstest {
 using namespace orca::plugin;
 
 void StocksTest::SetUp() {
-    library_ = std::make_unique<testsupport::PluginLibrary>(ORCAUI_PATH);
+    library_ = std::make_unique<driverhost::PluginLibrary>(ORCAUI_PATH);
     ASSERT_TRUE(library_->Loaded()) << library_->Error();
     desktop_ = platform::sim::AttachDesktop(Env());
     driver_ = std::make_unique<platform::sim::DesktopDriver>(*desktop_);
@@ -46,12 +46,12 @@ PrinterSheet& StocksTest::OpenSheet(std::u16string_view printerName, uint8_t lan
                                     bool document) {
     auto sheet = std::make_unique<PrinterSheet>();
     sheet->object.Reset(library_->CreateObject());
-    sheet->printer = std::make_unique<testsupport::HostPrinter>(printerName);
+    sheet->printer = std::make_unique<driverhost::HostPrinter>(printerName);
     IPrintOemUI2* object = sheet->object.get();
     EXPECT_NE(object, nullptr);
     const HANDLE printer = sheet->printer->Handle();
 
-    EXPECT_TRUE(testsupport::DefaultRecords(object, printer, printerName, &sheet->records));
+    EXPECT_TRUE(driverhost::DefaultRecords(object, printer, printerName, &sheet->records));
     EXPECT_NE(sheet->records->Private(), nullptr) << "the printer's model has no settings";
     if (sheet->records->Private() == nullptr) {
         sheets_.push_back(std::move(sheet));
@@ -63,17 +63,17 @@ PrinterSheet& StocksTest::OpenSheet(std::u16string_view printerName, uint8_t lan
     sheet->languageOffset = settings::FindRow(layout.fields, settings::kLanguageField)->offset;
     sheet->records->Private()[sheet->languageOffset] = language;
 
-    sheet->ui = testsupport::CommonUIParams(printer, *sheet->records, nullptr, 0);
+    sheet->ui = driverhost::CommonUIParams(printer, *sheet->records, nullptr, 0);
     EXPECT_EQ(object->CommonUIProp(document ? OEMCUIP_DOCPROP : OEMCUIP_PRNPROP, &sheet->ui), S_OK);
-    sheet->window = document ? testsupport::CreateDocumentSheet(Screen(), printerName)
-                             : testsupport::CreatePrinterSheet(Screen(), printerName);
-    sheet->host = std::make_unique<testsupport::HostPropertySheet>(desktop_.get(), sheet->window);
+    sheet->window = document ? driverhost::CreateDocumentSheet(Screen(), printerName)
+                             : driverhost::CreatePrinterSheet(Screen(), printerName);
+    sheet->host = std::make_unique<driverhost::HostPropertySheet>(desktop_.get(), sheet->window);
     PROPSHEETUI_INFO info = sheet->host->Info(PROPSHEETUI_REASON_INIT);
     EXPECT_EQ(document ? object->DocumentPropertySheets(&info, 0)
                        : object->DevicePropertySheets(&info, 0),
               S_OK);
-    const int tabs = static_cast<int>(testsupport::TabTitles(Screen(), sheet->window).size());
-    const int stocksTab = static_cast<int>(testsupport::HostPrinterTabs().size());
+    const int tabs = static_cast<int>(driverhost::TabTitles(Screen(), sheet->window).size());
+    const int stocksTab = static_cast<int>(driverhost::HostPrinterTabs().size());
     EXPECT_TRUE(Screen().OpenSheet(sheet->window, document ? tabs - 1 : stocksTab));
     current_ = sheet->window;
     sheets_.push_back(std::move(sheet));

@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "host/driver_host/driver_host.h"
+#include "host/driver_host/host_settings.h"
 #include "platform/sim/desktop.h"
 #include "platform/sim/desktop_driver.h"
-#include "support/host_harness.h"
-#include "support/host_settings.h"
 #include "support/sim_env.h"
 
 namespace orca::stockstest {
@@ -38,15 +38,15 @@ inline constexpr uint8_t kEnglish = 1;
 
 // A printer-properties sheet as the host keeps it while it is open.
 struct PrinterSheet {
-    std::unique_ptr<testsupport::HostPrinter> printer;
-    std::unique_ptr<testsupport::HostDevMode> records;
+    std::unique_ptr<driverhost::HostPrinter> printer;
+    std::unique_ptr<driverhost::HostDevMode> records;
     // Where btLanguage lies in the private block.
     size_t languageOffset = 0;
     plugin::OEMCUIPPARAM ui{};
-    std::unique_ptr<testsupport::HostPropertySheet> host;
+    std::unique_ptr<driverhost::HostPropertySheet> host;
     platform::Window window = nullptr;
     // Released first: its pages go before what they use.
-    testsupport::PluginObject object;
+    driverhost::PluginObject object;
 };
 
 class StocksTest : public testsupport::SimEnvTest {
@@ -100,7 +100,7 @@ protected:
 private:
     PrinterSheet& OpenSheet(std::u16string_view printerName, uint8_t language, bool document);
 
-    std::unique_ptr<testsupport::PluginLibrary> library_;
+    std::unique_ptr<driverhost::PluginLibrary> library_;
     std::shared_ptr<platform::sim::Desktop> desktop_;
     std::unique_ptr<platform::sim::DesktopDriver> driver_;
     std::vector<std::unique_ptr<PrinterSheet>> sheets_;

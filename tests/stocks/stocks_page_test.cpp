@@ -4,8 +4,8 @@
 // applied in a document sheet of the same printer.
 #include <gtest/gtest.h>
 
+#include "host/driver_host/host_sheets.h"
 #include "stocks/stocks_fixture.h"
-#include "support/host_sheets.h"
 
 namespace orca::stockstest {
 namespace {
@@ -86,7 +86,7 @@ TEST_F(StocksPageTest, TextsFollowThePrintersStoredLanguageInBothCommandLanguage
         SCOPED_TRACE(::testing::PrintToString(std::u16string(c.printer)));
         AddPrinter(c.printer, c.printer);
         Open(c.printer, c.language);
-        EXPECT_EQ(testsupport::TabTitles(Screen(), Sheet())[testsupport::HostPrinterTabs().size()],
+        EXPECT_EQ(driverhost::TabTitles(Screen(), Sheet())[driverhost::HostPrinterTabs().size()],
                   c.tab);
         EXPECT_EQ(Text(kGroup), c.group);
         EXPECT_EQ(Text(kWidthLimits).substr(0, 2), u"[ ") << "limits keep their numbers";
@@ -115,7 +115,7 @@ TEST_F(StocksPageTest, EnglishAppliedInADocumentSheetRetranslatesTheOpenStocksPa
     EXPECT_EQ(Text(kGroup), u"User Define Paper Size");
     EXPECT_EQ(Text(kWidthLimits), limits);
     EXPECT_EQ(Text(kName), u"Draft");
-    const Texts tabs = testsupport::TabTitles(Screen(), Sheet());
+    const Texts tabs = driverhost::TabTitles(Screen(), Sheet());
     EXPECT_EQ(Texts(tabs.end() - 2, tabs.end()), (Texts{u"Stocks", u"Version"}));
 }
 

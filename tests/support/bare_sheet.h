@@ -19,9 +19,9 @@
 #include "pages/page_context.h"
 #include "platform/platform.h"
 #include "platform/sim/environment.h"
+#include "printers/model_catalogue.h"
+#include "printers/printer_impl.h"
 #include "settings/field_map.h"
-#include "settings/model_catalogue.h"
-#include "settings/printer_impl.h"
 
 namespace orca::testsupport {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "host/driver_host/host_sheets.h"
 #include "resources/window_styles.h"
-#include "support/host_sheets.h"
 
 namespace orca::testsupport {
 
@@ -27,12 +27,13 @@ PluginSheet::PluginSheet(plugin::IPrintOemUI2* object, std::u16string_view print
 
 bool PluginSheet::Open(plugin::IPrintOemUI2* object, std::u16string_view printerName,
                        const SheetOpening& opening) {
-    plugin::OEMDMPARAM size = DevModeParams(printer_.Handle(), nullptr, nullptr);
+    plugin::OEMDMPARAM size = driverhost::DevModeParams(printer_.Handle(), nullptr, nullptr);
     if (object->DevMode(plugin::OEMDM_SIZE, &size) != plugin::S_OK) {
         return false;
     }
-    records_ = std::make_unique<HostDevMode>(size.cbBufSize, printerName);
-    plugin::OEMDMPARAM defaults = DevModeParams(printer_.Handle(), nullptr, records_.get());
+    records_ = std::make_unique<driverhost::HostDevMode>(size.cbBufSize, printerName);
+    plugin::OEMDMPARAM defaults =
+        driverhost::DevModeParams(printer_.Handle(), nullptr, records_.get());
     defaults.pPublicDMIn = records_->Public();
     if (object->DevMode(plugin::OEMDM_DEFAULT, &defaults) != plugin::S_OK ||
         object->PublishDriverInterface(&driverUI_) != plugin::S_OK) {
@@ -41,9 +42,9 @@ bool PluginSheet::Open(plugin::IPrintOemUI2* object, std::u16string_view printer
     if (opening.prepare) {
         opening.prepare(*this);
     }
-    ui_ = opening.hostItems
-              ? CommonUIParams(printer_.Handle(), *records_, items_.Items(), items_.Count())
-              : CommonUIParams(printer_.Handle(), *records_, nullptr, 0);
+    ui_ = opening.hostItems ? driverhost::CommonUIParams(printer_.Handle(), *records_,
+                                                         items_.Items(), items_.Count())
+                            : driverhost::CommonUIParams(printer_.Handle(), *records_, nullptr, 0);
     const bool document = !opening.printerSheet;
     if (object->CommonUIProp(document ? plugin::OEMCUIP_DOCPROP : plugin::OEMCUIP_PRNPROP, &ui_) !=
         plugin::S_OK) {
@@ -52,16 +53,16 @@ bool PluginSheet::Open(plugin::IPrintOemUI2* object, std::u16string_view printer
     if (opening.beforePages) {
         opening.beforePages();
     }
-    sheet_ = document ? CreateDocumentSheet(desktop_, printerName)
-                      : CreatePrinterSheet(desktop_, printerName);
-    HostPropertySheet host(&desktop_, sheet_);
+    sheet_ = document ? driverhost::CreateDocumentSheet(desktop_, printerName)
+                      : driverhost::CreatePrinterSheet(desktop_, printerName);
+    driverhost::HostPropertySheet host(&desktop_, sheet_);
     plugin::PROPSHEETUI_INFO info = host.Info(plugin::PROPSHEETUI_REASON_INIT);
     const plugin::HRESULT added = document ? object->DocumentPropertySheets(&info, 0)
                                            : object->DevicePropertySheets(&info, 0);
     if (added != plugin::S_OK) {
         return false;
     }
-    openedTab_ = opening.tab ? opening.tab(TabTitles(desktop_, sheet_)) : 0;
+    openedTab_ = opening.tab ? opening.tab(driverhost::TabTitles(desktop_, sheet_)) : 0;
     return openedTab_ >= 0 && desktop_.OpenSheet(sheet_, openedTab_);
 }
 

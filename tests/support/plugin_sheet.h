@@ -11,10 +11,10 @@
 #include <string_view>
 #include <vector>
 
+#include "host/driver_host/driver_host.h"
+#include "host/driver_host/host_settings.h"
 #include "platform/sim/desktop.h"
 #include "plugin/host_abi.h"
-#include "support/host_harness.h"
-#include "support/host_settings.h"
 
 namespace orca::testsupport {
 
@@ -59,9 +59,9 @@ public:
     platform::Window Window() const { return sheet_; }
     // The tab the sheet opened on.
     int OpenedTab() const { return openedTab_; }
-    HostDevMode& Records() { return *records_; }
-    HostOptionItems& Items() { return items_; }
-    RecordingDriverUI& DriverUI() { return driverUI_; }
+    driverhost::HostDevMode& Records() { return *records_; }
+    driverhost::HostOptionItems& Items() { return items_; }
+    driverhost::RecordingDriverUI& DriverUI() { return driverUI_; }
     // The Apply button is enabled: a page told the sheet of a change.
     bool ApplyEnabled() const;
 
@@ -70,10 +70,10 @@ private:
               const SheetOpening& opening);
 
     platform::sim::Desktop& desktop_;
-    RecordingDriverUI driverUI_;
-    HostOptionItems items_;
-    HostPrinter printer_;
-    std::unique_ptr<HostDevMode> records_;
+    driverhost::RecordingDriverUI driverUI_;
+    driverhost::HostOptionItems items_;
+    driverhost::HostPrinter printer_;
+    std::unique_ptr<driverhost::HostDevMode> records_;
     plugin::OEMCUIPPARAM ui_{};
     platform::Window sheet_ = nullptr;
     int openedTab_ = 0;

@@ -2,7 +2,7 @@
 
 namespace orca::testsupport {
 
-SheetSession::SheetSession(platform::sim::Environment& env, PluginLibrary& library,
+SheetSession::SheetSession(platform::sim::Environment& env, driverhost::PluginLibrary& library,
                            std::u16string_view printerName, const SheetOpening& opening)
     : desktop_(platform::sim::AttachDesktop(env)), driver_(*desktop_) {
     object_.Reset(library.CreateObject());

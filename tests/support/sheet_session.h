@@ -6,17 +6,17 @@
 #include <memory>
 #include <string_view>
 
+#include "host/driver_host/driver_host.h"
 #include "platform/sim/desktop.h"
 #include "platform/sim/desktop_driver.h"
 #include "platform/sim/environment.h"
-#include "support/host_harness.h"
 #include "support/plugin_sheet.h"
 
 namespace orca::testsupport {
 
 class SheetSession {
 public:
-    SheetSession(platform::sim::Environment& env, PluginLibrary& library,
+    SheetSession(platform::sim::Environment& env, driverhost::PluginLibrary& library,
                  std::u16string_view printerName, const SheetOpening& opening = {});
     SheetSession(const SheetSession&) = delete;
     SheetSession& operator=(const SheetSession&) = delete;
@@ -35,7 +35,7 @@ private:
     platform::sim::DesktopDriver driver_;
     std::unique_ptr<PluginSheet> sheet_;
     // Released first: its pages go before what they use.
-    PluginObject object_;
+    driverhost::PluginObject object_;
 };
 
 }  // namespace orca::testsupport

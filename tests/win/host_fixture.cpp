@@ -1,8 +1,8 @@
 #include "host_fixture.h"
 
+#include "host/driver_host/host_settings.h"
 #include "platform/platform.h"
 #include "platform/spooler.h"
-#include "support/host_settings.h"
 
 namespace orca::wintest {
 
@@ -75,7 +75,7 @@ PluginObject WindowsHostTest::CreateObject() const {
 }
 
 DWORD WindowsHostTest::PrivateSize(IPrintOemUI2& object, HANDLE printer) const {
-    OEMDMPARAM params = testsupport::DevModeParams(printer, nullptr, nullptr);
+    OEMDMPARAM params = driverhost::DevModeParams(printer, nullptr, nullptr);
     params.cbBufSize = 0xFFFFFFFF;
     return object.DevMode(OEMDM_SIZE, &params) == S_OK ? params.cbBufSize : 0xFFFFFFFF;
 }

@@ -6,19 +6,19 @@
 #include <cstring>
 #include <functional>
 
+#include "host/driver_host/host_settings.h"
 #include "host_fixture.h"
 #include "platform/platform.h"
 #include "platform/spooler.h"
 #include "settings/byte_access.h"
 #include "settings/field_map.h"
-#include "support/host_settings.h"
 
 namespace orca::wintest {
 namespace {
 
 using namespace orca::plugin;
-using testsupport::DevModeParams;
-using testsupport::HostDevMode;
+using driverhost::DevModeParams;
+using driverhost::HostDevMode;
 
 constexpr settings::FieldId kSpeed = 2000;
 constexpr settings::FieldId kDarkness = 2002;
@@ -220,7 +220,7 @@ TEST_F(HooksTest, MergeReadsNoMoreThanTheHostHoldsOfABlockThatLiesAboutItsSize) 
     // bytes and records of 0xFFFF bytes keeps what the host holds of it.
     for (bool foreign : {true, false}) {
         SCOPED_TRACE(foreign ? "0xAB bytes" : "lying sizes");
-        testsupport::BackToBackRecords records(false, 0, kOrcaBlockSize, kOrcaBlockSize);
+        driverhost::BackToBackRecords records(false, 0, kOrcaBlockSize, kOrcaBlockSize);
         std::ranges::copy(current.PrivateBytes(), records.PrivateIn());
         if (foreign) {
             std::fill_n(records.PrivateIn(), kOrcaBlockSize, 0xAB);

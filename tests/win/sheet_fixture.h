@@ -31,8 +31,8 @@ protected:
 
     ShownSheet& Sheet() { return *sheet_; }
     HeadlessSheet& Headless() { return *headless_; }
-    testsupport::HostDevMode& Records() { return real_->Records(); }
-    testsupport::HostDevMode& HeadlessRecords() { return linked_->Records(); }
+    driverhost::HostDevMode& Records() { return real_->Records(); }
+    driverhost::HostDevMode& HeadlessRecords() { return linked_->Records(); }
 
 private:
     std::u16string printer_;

@@ -5,7 +5,7 @@
 namespace orca::wintest {
 
 using namespace orca::plugin;
-using testsupport::HostDevMode;
+using driverhost::HostDevMode;
 
 namespace {
 
@@ -39,11 +39,11 @@ bool SheetHooks::Open(std::u16string_view printer, HostDevMode* records) {
         records_ = std::make_unique<HostDevMode>(records->PrivateSize());
         std::ranges::copy(records->Bytes(), records_->Bytes().begin());
     } else {
-        if (!testsupport::DefaultRecords(object_.get(), printer_.Handle(), printer, &records_))
+        if (!driverhost::DefaultRecords(object_.get(), printer_.Handle(), printer, &records_))
             return false;
         records_->Public()->dmCopies = 1;
     }
-    ui_ = testsupport::CommonUIParams(printer_.Handle(), *records_, nullptr, 0);
+    ui_ = driverhost::CommonUIParams(printer_.Handle(), *records_, nullptr, 0);
     return object_->CommonUIProp(documentSheet_ ? OEMCUIP_DOCPROP : OEMCUIP_PRNPROP, &ui_) == S_OK;
 }
 

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "host/driver_host/host_settings.h"
 #include "host_fixture.h"
-#include "support/host_settings.h"
 
 namespace orca::wintest {
 
@@ -26,7 +26,7 @@ public:
     // records: the records the sheet starts from; null for the object's
     // defaults (with one copy).
     SheetHooks(PluginObject object, std::u16string_view printer, bool documentSheet,
-               testsupport::HostDevMode* records = nullptr);
+               driverhost::HostDevMode* records = nullptr);
     ~SheetHooks();
     SheetHooks(const SheetHooks&) = delete;
     SheetHooks& operator=(const SheetHooks&) = delete;
@@ -37,7 +37,7 @@ public:
     // page; true when each page the plug-in counted was added.
     bool AddPages(bool refused = false);
     const std::vector<const void*>& Pages() const { return pages_; }
-    testsupport::HostDevMode& Records() { return *records_; }
+    driverhost::HostDevMode& Records() { return *records_; }
 
     // A driver UI's sheet function for the plug-in's pages: info is the
     // platform's PROPSHEETUI_INFO, handed to the sheet hook of hooks (a
@@ -47,12 +47,12 @@ public:
 private:
     plugin::PROPSHEETUI_INFO Info(plugin::WORD reason);
     plugin::HRESULT Sheets(plugin::PROPSHEETUI_INFO& info, plugin::LPARAM lParam = 0);
-    bool Open(std::u16string_view printer, testsupport::HostDevMode* records);
+    bool Open(std::u16string_view printer, driverhost::HostDevMode* records);
 
     PluginObject object_;
     bool documentSheet_;
     OpenedPrinter printer_;
-    std::unique_ptr<testsupport::HostDevMode> records_;
+    std::unique_ptr<driverhost::HostDevMode> records_;
     plugin::OEMCUIPPARAM ui_{};
     std::vector<const void*> pages_;
     bool opened_ = false;

@@ -5,9 +5,9 @@
 // and end leave nothing either, the DLL staying loaded.
 #include <thread>
 
+#include "host/driver_host/host_settings.h"
 #include "host_fixture.h"
 #include "process_usage.h"
-#include "support/host_settings.h"
 
 namespace orca::wintest {
 namespace {
@@ -19,9 +19,8 @@ constexpr int kCycles = 100;
 // A use: the object's block size and defaults for a printer.
 void AskDefaults(PluginObject object) {
     OpenedPrinter printer(kOrcaPrinter);
-    std::unique_ptr<testsupport::HostDevMode> records;
-    ASSERT_TRUE(
-        testsupport::DefaultRecords(object.get(), printer.Handle(), kOrcaPrinter, &records));
+    std::unique_ptr<driverhost::HostDevMode> records;
+    ASSERT_TRUE(driverhost::DefaultRecords(object.get(), printer.Handle(), kOrcaPrinter, &records));
 }
 
 TEST(UnloadTest, LoadUseUnloadCyclesLeaveNothing) {

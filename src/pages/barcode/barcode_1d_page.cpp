@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "framework/windows.h"
+#include "framework/desktop_windows.h"
 #include "pages/barcode/barcode_dialog.h"
 #include "pages/typed_number.h"
 #include "resources/page_resources.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "framework/windows.h"
+#include "framework/desktop_windows.h"
 #include "pages/ansi_text.h"
 #include "resources/dialog_template.h"
 #include "resources/page_resources.h"

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "framework/windows.h"
+#include "framework/desktop_windows.h"
 #include "pages/flag_list.h"
 #include "pages/tab_relabel.h"
 #include "resources/page_resources.h"

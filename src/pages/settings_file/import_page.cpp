@@ -1,6 +1,6 @@
 #include "pages/settings_file/import_page.h"
 
-#include "framework/windows.h"
+#include "framework/desktop_windows.h"
 #include "pages/settings_file/import_tables.h"
 #include "resources/page_resources.h"
 #include "resources/window_styles.h"

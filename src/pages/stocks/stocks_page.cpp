@@ -5,7 +5,7 @@
 #include <limits>
 #include <optional>
 
-#include "framework/windows.h"
+#include "framework/desktop_windows.h"
 #include "pages/printer_sheet_pages.h"
 #include "platform/platform.h"
 #include "resources/page_resources.h"

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "commands/raw_output.h"
-#include "framework/windows.h"
+#include "framework/desktop_windows.h"
 #include "pages/ansi_text.h"
 #include "platform/platform.h"
 #include "resources/page_resources.h"

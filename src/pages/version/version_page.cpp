@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "framework/windows.h"
+#include "framework/desktop_windows.h"
 #include "pages/printer_sheet_pages.h"
 #include "resources/page_resources.h"
 

@@ -1,0 +1,57 @@
+#include "host/cli/overview_help.h"
+
+#include <string_view>
+
+#include "host/cli/failure.h"
+
+namespace orca::host {
+namespace {
+
+struct HelpLine {
+    std::string_view term;
+    std::string_view meaning;
+};
+
+constexpr int kCodes[] = {kExitOk,      kExitFailure, kExitUsage,     kExitUnknownPrinter,
+                          kExitRefused, kExitState,   kExitJobFailed, kExitBusy};
+
+constexpr std::string_view kCodeMeanings[] = {
+    "done (also when `set` or `apply` found nothing to change)",
+    "the plug-in, the spooler or a file failed",
+    "a bad command line or a malformed action",
+    "no printer of that name",
+    "refused: an unknown tab, control, option or value, or an action not possible",
+    "the state directory cannot be read or written",
+    "a raw job did not reach its printer",
+    "another run kept the state directory locked too long",
+};
+static_assert(std::size(kCodes) == std::size(kCodeMeanings));
+
+constexpr HelpLine kVariables[] = {
+    {"XDG_STATE_HOME", "the default state directory is $XDG_STATE_HOME/orcaui"},
+    {"HOME", "else it is ~/.local/state/orcaui"},
+    {"ORCAUI_PLUGIN", "the plug-in library to load, unless --plugin names one"},
+    {"ORCAUI_LOCK_TIMEOUT", "whole seconds to wait for another run's lock (default 30)"},
+    {"ORCAUI_JOB_LOG_JOBS", "the newest jobs a printer's log keeps (default 100)"},
+    {"ORCAUI_JOB_LOG_BYTES", "the bytes of those jobs it keeps (default 1 MiB)"},
+};
+
+std::string Padded(std::string_view term, size_t column) {
+    std::string out = "  " + std::string(term);
+    return out + std::string(out.size() < column ? column - out.size() : 1, ' ');
+}
+
+}  // namespace
+
+std::string ExitCodesAndEnvironment() {
+    constexpr size_t kColumn = 24;
+    std::string out = "\nexit codes:\n";
+    for (size_t i = 0; i < std::size(kCodes); ++i)
+        out += Padded(std::to_string(kCodes[i]), 6) + std::string(kCodeMeanings[i]) + "\n";
+    out += "\nenvironment:\n";
+    for (const HelpLine& line : kVariables)
+        out += Padded(line.term, kColumn) + std::string(line.meaning) + "\n";
+    return out + "\n";
+}
+
+}  // namespace orca::host

@@ -1,0 +1,344 @@
+// options, get, set: the settings of a printer's printing preferences by
+// name, read off its pages and changed through them as a person would.
+#include <algorithm>
+#include <functional>
+#include <iostream>
+
+#include "host/commands/commands.h"
+#include "host/output/json_output.h"
+#include "host/sheet/action_runner.h"
+#include "host/sheet/option_view.h"
+#include "host/sheet/sheet.h"
+#include "host/state/printer_session.h"
+
+namespace orca::host {
+namespace {
+
+using SheetUse = std::function<MaybeFailure(Sheet& sheet)>;
+
+// Opens the printer's printing preferences (or with --printer-sheet its
+// properties) for use; a use that writes saves what it did, a failed one
+// keeps the state as it was. A use that only reads writes nothing, though
+// the printer sheet's Stocks page adds the printer's own custom paper when
+// it has none yet.
+int WithSheet(Host& host, const Arguments& args, bool writes, const SheetUse& use) {
+    std::u16string name;
+    if (auto failed = host.FindPrinter(args.positional[0], &name))
+        return Report(*failed);
+    if (auto failed = host.LoadPlugin())
+        return Report(*failed);
+    const SheetKind kind =
+        args.Has(kPrinterSheetOption.name) ? SheetKind::kPrinter : SheetKind::kDocument;
+    MaybeFailure failed;
+    {
+        Failure failure;
+        const auto session = PrinterSession::Open(host.Plugin(), name, &failure);
+        if (session == nullptr)
+            return Report(failure);
+        Sheet sheet(*session, host.Desktop(), kind);
+        failed = sheet.Open();
+        if (!failed)
+            failed = use(sheet);
+    }
+    if (!writes)
+        return failed ? Report(*failed) : kExitOk;
+    return host.EndSheetRun(failed);
+}
+
+std::string OptionNames(SheetKind sheet) {
+    std::string out;
+    for (const OptionRow& row : OptionRows(sheet))
+        out += (out.empty() ? "" : ", ") + std::string(row.name);
+    return out;
+}
+
+// The option named, read off its page; refused when unknown to the table or
+// not shown by this printer's pages.
+MaybeFailure ReadNamed(Sheet& sheet, std::string_view name, OptionView* view) {
+    const SheetKind kind = sheet.Kind();
+    const OptionRow* row = FindOptionRow(kind, name);
+    if (row == nullptr) {
+        const SheetKind other =
+            kind == SheetKind::kPrinter ? SheetKind::kDocument : SheetKind::kPrinter;
+        if (const OptionRow* elsewhere = FindOptionRow(other, name)) {
+            return Failure{kExitRefused,
+                           std::string(elsewhere->name) + " is an option of the printer's " +
+                               (other == SheetKind::kPrinter ? "properties: add --printer-sheet"
+                                                             : "printing preferences: leave out "
+                                                               "--printer-sheet")};
+        }
+        return Failure{kExitRefused, "no option \"" + std::string(name) + "\"; the options are " +
+                                         OptionNames(kind) + " " + SeeOptions(kind)};
+    }
+    std::optional<OptionView> read = ReadOption(sheet, *row);
+    if (!read) {
+        return Failure{kExitRefused, "this printer's pages have no " + std::string(row->name) +
+                                         " " + SeeOptions(kind)};
+    }
+    *view = std::move(*read);
+    return std::nullopt;
+}
+
+// A value as a word of the option's line: quoted when it has blanks.
+std::string Word(const std::string& value) {
+    return value.find(' ') == std::string::npos && !value.empty() ? value : "\"" + value + "\"";
+}
+
+// name/Label (unit): the values offered, the current one marked with *.
+std::string OptionLine(const OptionView& view) {
+    std::string line = std::string(view.row->name) + "/" + view.label;
+    if (!view.unit.empty())
+        line += " (" + view.unit + ")";
+    line += ":";
+    if (view.choices.empty()) {
+        line += " *" + Word(view.value) + " (" + AllowedValues(view) + ")";
+    } else {
+        for (const std::string& choice : view.choices)
+            line += (choice == view.value ? " *" : " ") + Word(choice);
+    }
+    return line + (view.enabled ? "" : " [disabled now]") + "\n";
+}
+
+Json OptionJson(const OptionView& view) {
+    Json json = {{"name", view.row->name},
+                 {"label", view.label},
+                 {"page", view.page},
+                 {"dialog", view.dialog.empty() ? Json(nullptr) : Json(view.dialog)},
+                 {"value", view.value},
+                 {"unit", view.unit},
+                 {"shown", Shown(view)},
+                 {"enabled", view.enabled},
+                 {"takes_default", view.takesDefault}};
+    if (!view.choices.empty())
+        json["values"] = view.choices;
+    if (view.range)
+        json["range"] = {view.range->first, view.range->second};
+    json["stored_as"] = view.row->field.empty() ? Json(nullptr) : Json(view.row->field);
+    return json;
+}
+
+int ListOptions(Host& host, const Arguments& args) {
+    const bool json = args.Has(kJsonOption.name);
+    return WithSheet(host, args, false, [json](Sheet& sheet) -> MaybeFailure {
+        Json list = Json::array();
+        for (const OptionView& view : ReadOptions(sheet)) {
+            if (json)
+                list.push_back(OptionJson(view));
+            else
+                std::cout << OptionLine(view);
+        }
+        if (json)
+            PrintJson(list);
+        return std::nullopt;
+    });
+}
+
+int GetOptions(Host& host, const Arguments& args) {
+    const std::vector<std::string> names(args.positional.begin() + 1, args.positional.end());
+    return WithSheet(host, args, false, [&names](Sheet& sheet) -> MaybeFailure {
+        std::string out;
+        for (const std::string& name : names) {
+            OptionView view;
+            if (auto failed = ReadNamed(sheet, name, &view))
+                return failed;
+            out += view.value + "\n";
+        }
+        std::cout << out;
+        return std::nullopt;
+    });
+}
+
+struct Assignment {
+    std::string name;
+    std::string value;
+};
+
+MaybeFailure ParseAssignments(std::span<const std::string> words, std::vector<Assignment>* out) {
+    for (const std::string& word : words) {
+        const size_t equals = word.find('=');
+        if (equals == std::string::npos || equals == 0) {
+            return Failure{kExitUsage, "\"" + word + "\" is not NAME=VALUE (for example: " +
+                                           "orcaui set PRINTER darkness=20)"};
+        }
+        out->push_back({word.substr(0, equals), word.substr(equals + 1)});
+    }
+    return std::nullopt;
+}
+
+// Drives one option to its value; told when the page changed it to something
+// else (a clamp), refused when the page refused it with a message box.
+// changed: whether the value the page shows is another now.
+MaybeFailure Change(Sheet& sheet, ActionRunner& runner, const OptionView& before,
+                    const std::string& value, bool* changed) {
+    const size_t messages = sheet.Desktop().Messages().size();
+    if (auto failed = DriveOption(runner, before, value))
+        return failed;
+    const std::optional<OptionView> after = ReadOption(sheet, *before.row);
+    const std::string now = after ? after->value : "?";
+    const std::string name(before.row->name);
+    if (after && !Holds(*after, value) && sheet.Desktop().Messages().size() > messages) {
+        return Failure{kExitRefused, name + "=" + value + ": the " + before.page +
+                                         " page refused it (its message is above)"};
+    }
+    *changed = now != before.value;
+    std::cout << name << ": " << before.value << " -> " << now << "\n";
+    if (after && !Holds(*after, value))
+        std::cout << "note: " << name << ": the page made " << value << " " << now << "\n";
+    return std::nullopt;
+}
+
+int SetOptions(Host& host, const Arguments& args) {
+    std::vector<Assignment> assignments;
+    if (auto failed = ParseAssignments(std::span(args.positional).subspan(1), &assignments))
+        return Report(*failed);
+    return WithSheet(host, args, true, [&assignments](Sheet& sheet) -> MaybeFailure {
+        // Every name and value is checked before any control is touched.
+        std::vector<std::pair<OptionView, std::string>> changes;
+        for (const Assignment& assignment : assignments) {
+            OptionView view;
+            if (auto failed = ReadNamed(sheet, assignment.name, &view))
+                return failed;
+            if (Holds(view, assignment.value))
+                continue;
+            if (auto failed = CheckValue(view, assignment.value))
+                return failed;
+            changes.emplace_back(std::move(view), assignment.value);
+        }
+        ActionRunner runner(sheet, std::cout, false);
+        // The pages that store their fields only when told, with a field changed.
+        std::vector<OptionPlace> toSave;
+        for (const auto& [view, value] : changes) {
+            // An earlier change may have changed this page: read it again.
+            const std::optional<OptionView> now = ReadOption(sheet, *view.row);
+            if (now && Holds(*now, value))
+                continue;
+            bool changed = false;
+            if (auto failed = Change(sheet, runner, now ? *now : view, value, &changed))
+                return failed;
+            const OptionPlace& place = view.row->place;
+            if (changed && place.saveButton != 0 &&
+                std::ranges::find(toSave, place.saveButton, &OptionPlace::saveButton) ==
+                    toSave.end())
+                toSave.push_back(place);
+        }
+        for (const OptionPlace& place : toSave) {
+            if (auto failed = SavePage(sheet, runner, place))
+                return failed;
+        }
+        if (!sheet.HasUnappliedChanges() && toSave.empty()) {
+            std::cout << "nothing changed: every value already holds\n";
+            return std::nullopt;
+        }
+        if (auto failed = sheet.Apply())
+            return failed;
+        return runner.Finish();
+    });
+}
+
+constexpr OptionSpec kOptionsOptions[] = {kJsonOption, kPrinterSheetOption};
+constexpr OptionSpec kGetSetOptions[] = {kPrinterSheetOption};
+
+// The sheet's option names, wrapped to 80 columns under a two-blank indent.
+std::string WrappedNames(SheetKind sheet) {
+    constexpr size_t kWidth = 80;
+    std::string out = " ";
+    size_t lineStart = 0;
+    for (const OptionRow& row : OptionRows(sheet)) {
+        const std::string word = " " + std::string(row.name) + ",";
+        if (out.size() - lineStart + word.size() > kWidth) {
+            lineStart = out.size() + 1;
+            out += "\n ";
+        }
+        out += word;
+    }
+    out.back() = '\n';
+    return out;
+}
+
+std::string OptionsHelp() {
+    return "names in the printing preferences (a model's pages show some of them):\n" +
+           WrappedNames(SheetKind::kDocument) +
+           "names in the printer's properties (--printer-sheet), the size and unprintable\n"
+           "margins of the custom paper that the Stocks page shows first, the printer's own,\n"
+           "in tenths of a millimetre:\n" +
+           WrappedNames(SheetKind::kPrinter);
+}
+
+}  // namespace
+
+const CommandSpec kOptionsCommand{
+    "options",
+    "options PRINTER [--printer-sheet] [--json]",
+    "list the printer's settings by name, as its pages offer them",
+    "Each line is one setting the printer's pages offer (the printing preferences',\n"
+    "or with --printer-sheet the printer properties'): its name, the label its page\n"
+    "shows and the unit, then the values offered with the current one marked *, or\n"
+    "the current value and what the setting takes (a range, a whole number, a\n"
+    "number, Default). The values are read off the pages as they stand, and off the\n"
+    "dialogs their buttons open (the Advance Setup page's Other dialog): speed in its\n"
+    "unit, adjustments in the Option page's unit. `orcaui get` and `orcaui set` take\n"
+    "the names.\n\n"
+    "options:\n"
+    "  --printer-sheet  the settings of the printer's properties (its Stocks page)\n"
+    "                   instead of its printing preferences\n"
+    "  --json           print the settings as a JSON array of objects: name, label,\n"
+    "                   page, dialog (the page's dialog that holds it, or null),\n"
+    "                   value, unit, shown (value and unit), enabled, takes_default,\n"
+    "                   the values offered or the range [low, high] where there are,\n"
+    "                   and stored_as (the stored setting's name in `orcaui settings`,\n"
+    "                   or null)\n\n"
+    "example:\n"
+    "  orcaui options \"Kestrel(ORCA)\"\n\n",
+    OptionsHelp,
+    kOptionsOptions,
+    1,
+    1,
+    ListOptions};
+
+const CommandSpec kGetCommand{
+    "get",
+    "get PRINTER NAME... [--printer-sheet]",
+    "print the printer's settings by name",
+    "Prints the value of each named setting (see `orcaui options`), one a line, as\n"
+    "its page shows it; \"Default\" when the printer's own value is used.\n\n"
+    "options:\n"
+    "  --printer-sheet  settings of the printer's properties (the Stocks page's\n"
+    "                   paper-width, paper-height and margins)\n\n"
+    "example:\n"
+    "  orcaui get \"Kestrel(ORCA)\" darkness speed pause\n",
+    nullptr,
+    kGetSetOptions,
+    2,
+    SIZE_MAX,
+    GetOptions};
+
+const CommandSpec kSetCommand{
+    "set",
+    "set PRINTER NAME=VALUE... [--printer-sheet]",
+    "change the printer's settings by name through its pages",
+    "Changes each named setting (see `orcaui options`) on its page as a person would\n"
+    "(the page's own rules, limits and refusals hold; a setting of the Other dialog\n"
+    "is changed in the dialog its page's button opens, then OK is pressed), then\n"
+    "applies the sheet, so the values become the printer's defaults; each change is\n"
+    "printed as NAME: OLD -> NEW. A VALUE is an item of the setting's list (its text\n"
+    "or #N), or a number; \"Default\" leaves an adjustment to the printer. When every\n"
+    "value already holds, nothing is changed and the command ends with exit code 0,\n"
+    "so a setup script can run again. An unknown name, a value not offered or a\n"
+    "setting the page disables is refused with exit code 4, naming what is allowed,\n"
+    "and nothing is changed.\n\n"
+    "options:\n"
+    "  --printer-sheet  settings of the printer's properties: the Stocks page's\n"
+    "                   fields are changed and Save Paper Size pressed, which changes\n"
+    "                   the printer's own custom paper form at once; a form the\n"
+    "                   spooler refuses is told with the page's message, exit code 4\n\n"
+    "examples:\n"
+    "  orcaui set \"Kestrel(ORCA)\" darkness=20 speed=76 top-adjust=0.5\n"
+    "  orcaui set \"Kestrel(ORCA)\" pause=\"After Interval\" pause-interval=30\n"
+    "  orcaui set \"Kestrel(ORCA)\" --printer-sheet paper-width=500 paper-height=300\n",
+    nullptr,
+    kGetSetOptions,
+    2,
+    SIZE_MAX,
+    SetOptions};
+
+}  // namespace orca::host
