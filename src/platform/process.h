@@ -17,6 +17,9 @@ public:
     // SetLastError / GetLastError of the calling thread.
     virtual void SetLastError(uint32_t error) = 0;
     virtual uint32_t LastError() = 0;
+    // A line for the developer: the debugger's output on Windows, standard
+    // error elsewhere.
+    virtual void DebugOutput(const char* line) = 0;
 };
 
 }  // namespace orca::platform

@@ -5,7 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <new>
+#include <stdexcept>
+#include <string>
 
 #include "framework/desktop_windows.h"
 #include "recording_dialog.h"
@@ -116,6 +119,29 @@ TEST_F(PageEventsTest, AnEventThatRunsOutOfMemoryFailsAloneAndThePageGoesOn) {
     EXPECT_FALSE(apply.IsEnabled());
     ASSERT_TRUE(driver_.PressOk(sheet));
     EXPECT_FALSE(Screen().Exists(sheet));
+}
+
+// Any other exception is a fault of the page: the host's process still
+// lives on, but the fault is told on standard error, and it ends the process
+// where ORCAUI_FATAL_ESCAPES asks for that, as it does in every test.
+TEST_F(PageEventsTest, AHandlerThatThrowsIsToldAndFatalInTests) {
+    OpenSheetWith(page_);
+    Window self = page_.window();
+    page_.On(kGo, Notification::kClicked, [] { throw std::out_of_range("row 12 of 4"); });
+
+    const char* setting = std::getenv("ORCAUI_FATAL_ESCAPES");
+    const std::string fatal = setting != nullptr ? setting : "";
+    setenv("ORCAUI_FATAL_ESCAPES", "1", 1);
+    EXPECT_DEATH(driver_.Click(self, kGo),
+                 "programming error: an exception reached the caller's barrier: row 12 of 4");
+
+    unsetenv("ORCAUI_FATAL_ESCAPES");
+    ::testing::internal::CaptureStderr();
+    EXPECT_TRUE(driver_.Click(self, kGo));
+    const std::string told = ::testing::internal::GetCapturedStderr();
+    if (!fatal.empty())
+        setenv("ORCAUI_FATAL_ESCAPES", fatal.c_str(), 1);
+    EXPECT_THAT(told, ::testing::HasSubstr("row 12 of 4"));
 }
 
 struct TypingCase {

@@ -1,5 +1,7 @@
 #include "platform/sim/sim_system.h"
 
+#include <cstdio>
+
 #include "platform/errors.h"
 
 namespace orca::platform::sim {
@@ -51,6 +53,10 @@ uint32_t SimSystem::AnsiCodePage() {
 std::u16string SimProcess::ExecutableName() {
     std::lock_guard lock(world_.mutex);
     return world_.facts.processName;
+}
+
+void SimProcess::DebugOutput(const char* line) {
+    std::fputs(line, stderr);
 }
 
 }  // namespace orca::platform::sim

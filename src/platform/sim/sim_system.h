@@ -30,6 +30,7 @@ public:
     std::u16string ExecutableName() override;
     void SetLastError(uint32_t error) override { SetThreadLastError(error); }
     uint32_t LastError() override { return ThreadLastError(); }
+    void DebugOutput(const char* line) override;
 
 private:
     World& world_;

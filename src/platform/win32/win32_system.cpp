@@ -95,4 +95,8 @@ uint32_t Win32Process::LastError() {
     return GetLastError();
 }
 
+void Win32Process::DebugOutput(const char* line) {
+    OutputDebugStringA(line);
+}
+
 }  // namespace orca::platform::win32

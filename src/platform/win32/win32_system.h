@@ -21,6 +21,7 @@ public:
     std::u16string ExecutableName() override;
     void SetLastError(uint32_t error) override;
     uint32_t LastError() override;
+    void DebugOutput(const char* line) override;
 };
 
 }  // namespace orca::platform::win32

@@ -4,8 +4,11 @@
 
 #include <array>
 #include <map>
+#include <new>
 #include <tuple>
+#include <utility>
 
+#include "platform/exception_barrier.h"
 #include "platform/win32/wide_text.h"
 #include "platform/win32/win32_window_system.h"
 
@@ -54,9 +57,17 @@ HCURSOR SystemCursor(Cursor cursor) {
     return LoadCursorW(nullptr, MAKEINTRESOURCEW(cursor == Cursor::kHand ? 32649 : 32512));
 }
 
+struct Collected {
+    std::vector<Window> windows;
+    bool outOfMemory = false;
+};
+
+// No exception may unwind through user32: running out of memory stops the
+// enumeration here and is thrown again once EnumWindows has returned.
 BOOL CALLBACK CollectWindow(HWND window, LPARAM list) {
-    reinterpret_cast<std::vector<Window>*>(list)->push_back(Self(window));
-    return TRUE;
+    auto& collected = *reinterpret_cast<Collected*>(list);
+    collected.outOfMemory = !Contained([&] { collected.windows.push_back(Self(window)); });
+    return collected.outOfMemory ? FALSE : TRUE;
 }
 
 }  // namespace
@@ -84,9 +95,11 @@ Window Win32WindowSystem::Child(Window parent, int controlId) {
 }
 
 std::vector<Window> Win32WindowSystem::TopLevelWindows() {
-    std::vector<Window> windows;
-    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&windows));
-    return windows;
+    Collected collected;
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&collected));
+    if (collected.outOfMemory)
+        throw std::bad_alloc();
+    return std::move(collected.windows);
 }
 
 bool Win32WindowSystem::InCurrentProcess(Window window) {
