@@ -12,21 +12,6 @@ struct HelpLine {
     std::string_view meaning;
 };
 
-constexpr int kCodes[] = {kExitOk,      kExitFailure, kExitUsage,     kExitUnknownPrinter,
-                          kExitRefused, kExitState,   kExitJobFailed, kExitBusy};
-
-constexpr std::string_view kCodeMeanings[] = {
-    "done (also when `set` or `apply` found nothing to change)",
-    "the plug-in, the spooler or a file failed",
-    "a bad command line or a malformed action",
-    "no printer of that name",
-    "refused: an unknown tab, control, option or value, or an action not possible",
-    "the state directory cannot be read or written",
-    "a raw job did not reach its printer",
-    "another run kept the state directory locked too long",
-};
-static_assert(std::size(kCodes) == std::size(kCodeMeanings));
-
 constexpr HelpLine kVariables[] = {
     {"XDG_STATE_HOME", "the default state directory is $XDG_STATE_HOME/orcaui"},
     {"HOME", "else it is ~/.local/state/orcaui"},
@@ -46,8 +31,8 @@ std::string Padded(std::string_view term, size_t column) {
 std::string ExitCodesAndEnvironment() {
     constexpr size_t kColumn = 24;
     std::string out = "\nexit codes:\n";
-    for (size_t i = 0; i < std::size(kCodes); ++i)
-        out += Padded(std::to_string(kCodes[i]), 6) + std::string(kCodeMeanings[i]) + "\n";
+    for (const ExitCodeMeaning& exit : kExitCodeMeanings)
+        out += Padded(std::to_string(exit.code), 6) + std::string(exit.meaning) + "\n";
     out += "\nenvironment:\n";
     for (const HelpLine& line : kVariables)
         out += Padded(line.term, kColumn) + std::string(line.meaning) + "\n";

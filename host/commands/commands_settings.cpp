@@ -14,6 +14,7 @@
 #include "host/sheet/option_view.h"
 #include "host/sheet/sheet.h"
 #include "host/state/printer_session.h"
+#include "pages/settings_file/import_tables.h"
 #include "resources/window_styles.h"
 #include "text/ini.h"
 #include "text/utf.h"
@@ -23,8 +24,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kExportButton = 1218;
-constexpr int kImportButton = 1219;
+using pages::import::kExportButton;
+using pages::import::kImportButton;
 // The import dialog's filters: settings files, and the older files that are always ORCA.
 constexpr int kSettingsFilesFilter = 1;
 constexpr int kOtherFilesFilter = 2;

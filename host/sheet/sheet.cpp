@@ -5,6 +5,7 @@
 #include "host/sheet/find_entry.h"
 #include "resources/window_styles.h"
 #include "settings/byte_access.h"
+#include "settings/field_ids.h"
 #include "settings/field_map.h"
 #include "text/nocase.h"
 #include "text/utf.h"
@@ -33,7 +34,6 @@ constexpr SheetStyle kStyles[] = {
      &plugin::IPrintOemUI2::DevicePropertySheets},
 };
 
-constexpr settings::FieldId kOrientationField = 3000;
 constexpr int16_t kLandscape = 2;
 
 const SheetStyle& StyleOf(SheetKind kind) {
@@ -61,8 +61,8 @@ Sheet::~Sheet() {
 MaybeFailure Sheet::Open() {
     const SheetStyle& style = StyleOf(kind_);
     // The host's orientation option shows the record's orientation.
-    const auto* orientation =
-        settings::FindRow<settings::FieldRow>(settings::kPublicFields, kOrientationField);
+    const auto* orientation = settings::FindRow<settings::FieldRow>(settings::kPublicFields,
+                                                                    settings::field::kOrientation);
     items_.Orientation().Sel =
         settings::LoadI16(printer_.Records().Bytes().data() + orientation->offset) == kLandscape;
     ui_ = driverhost::CommonUIParams(printer_.Printer(), printer_.Records(), items_.Items(),

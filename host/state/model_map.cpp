@@ -7,6 +7,7 @@
 #include "platform/sim/standard_papers.h"
 #include "platform/sim/world.h"
 #include "printers/printer_models_table.h"
+#include "settings/field_ids.h"
 #include "text/ini.h"
 #include "text/nocase.h"
 #include "text/utf.h"
@@ -95,10 +96,10 @@ settings::PaperExtents ExtentsOf(const settings::ModelRow& row) {
         return static_cast<int16_t>(
             settings::FindCapability(id)->value[static_cast<size_t>(row.language)]);
     };
-    return settings::PaperExtents{.longest = extent(settings::kLongestPaper),
-                                  .widest = extent(settings::kWidestPaper),
-                                  .shortest = extent(settings::kShortestPaper),
-                                  .narrowest = extent(settings::kNarrowestPaper)};
+    return settings::PaperExtents{.longest = extent(settings::field::kLongestPaper),
+                                  .widest = extent(settings::field::kWidestPaper),
+                                  .shortest = extent(settings::field::kShortestPaper),
+                                  .narrowest = extent(settings::field::kNarrowestPaper)};
 }
 
 }  // namespace

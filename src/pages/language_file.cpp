@@ -5,6 +5,7 @@
 #include <span>
 
 #include "platform/exception_barrier.h"
+#include "platform/file_names.h"
 #include "platform/files.h"
 #include "platform/platform.h"
 #include "resources/language_text.h"
@@ -15,9 +16,9 @@ namespace orca::pages {
 namespace {
 
 constexpr size_t kMaxSectionLength = 255;
-constexpr size_t kMaxPathLength = 259;
+constexpr size_t kMaxPathLength = platform::kMaxPath - 1;
 // GetTempPathW's customary buffer: the longest path and its terminator.
-constexpr uint32_t kTempPathBuffer = 261;
+constexpr uint32_t kTempPathBuffer = platform::kMaxPath + 1;
 
 constexpr std::u16string_view kSuffixes[] = {u"_CN.ini", u"_EN.ini"};
 constexpr int kResources[] = {resources::kLanguageTextChinese, resources::kLanguageTextEnglish};

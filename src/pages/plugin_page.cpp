@@ -4,11 +4,11 @@
 
 #include "pages/sheet_tabs.h"
 #include "resources/dialog_template.h"
+#include "settings/field_ids.h"
 
 namespace orca::pages {
 namespace {
 
-constexpr uint32_t kFieldLanguage = 2014;  // btLanguage
 constexpr int32_t kDone = 0;
 
 }  // namespace
@@ -63,7 +63,8 @@ int CPluginPage::ShownLanguage() const {
         return context_.CurrentLanguage();
     }
     uint8_t language = 0;
-    return context_.AccessValue(kFieldLanguage, &language, 0, true) == kDone ? language : 0;
+    return context_.AccessValue(settings::field::kLanguage, &language, 0, true) == kDone ? language
+                                                                                         : 0;
 }
 
 }  // namespace orca::pages

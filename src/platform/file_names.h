@@ -1,11 +1,16 @@
-// File names that a driver's registry entries list, checked before they are
-// joined to the driver directory: whoever joins them (the plug-in or a host)
-// stays inside that directory.
+// File names: the system's longest path, and the names that a driver's
+// registry entries list, checked before they are joined to the driver
+// directory: whoever joins them (the plug-in or a host) stays inside that
+// directory.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 namespace orca::platform {
+
+// The system's longest path in characters, its terminator included (MAX_PATH).
+inline constexpr uint32_t kMaxPath = 260;
 
 // Not empty, not absolute (no leading separator, no drive or stream colon)
 // and no ".." part between separators of either kind.

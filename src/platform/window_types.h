@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/file_names.h"
+
 namespace orca::platform {
 
 // Opaque window handle, pointer-sized like the platform's; null is no window.
@@ -81,10 +83,10 @@ struct FileDialogRequest {
     Window owner = nullptr;
     std::u16string title;  // empty: the system's own title
     std::vector<FileFilter> filters;
-    int filterIndex = 1;         // 1-based
-    std::u16string fileName;     // preset
-    uint32_t bufferChars = 260;  // a chosen path must fit with its terminator
-    uint32_t flags = 0;          // OFN_* (resources/window_styles.h)
+    int filterIndex = 1;              // 1-based
+    std::u16string fileName;          // preset
+    uint32_t bufferChars = kMaxPath;  // a chosen path must fit with its terminator
+    uint32_t flags = 0;               // OFN_* (resources/window_styles.h)
 };
 
 struct FileDialogResult {

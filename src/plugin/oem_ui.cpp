@@ -6,6 +6,7 @@
 #include "plugin/hook_errors.h"
 #include "plugin/scoped_records.h"
 #include "settings/byte_access.h"
+#include "settings/field_ids.h"
 #include "settings/field_map.h"
 
 namespace orca::plugin {
@@ -207,7 +208,7 @@ int32_t COemUI::DeleteCMDFont(int32_t index) {
 
 int COemUI::GetUILanguage() {
     uint8_t language = 0;
-    if (Printer().AccessValue(settings::kLanguageField, &language, 0, true) != settings::kDone)
+    if (Printer().AccessValue(settings::field::kLanguage, &language, 0, true) != settings::kDone)
         return 0;
     return language;
 }

@@ -9,6 +9,7 @@
 #include "plugin/public_record_fields.h"
 #include "plugin/scoped_records.h"
 #include "settings/byte_access.h"
+#include "settings/field_ids.h"
 #include "settings/field_map.h"
 
 namespace orca::plugin {
@@ -18,8 +19,6 @@ namespace {
 using settings::CPrinterImplBase;
 using settings::FieldId;
 
-constexpr FieldId kCustomPaperHeight = 3013;
-constexpr FieldId kCustomPaperWidth = 3014;
 constexpr char16_t kUserPaperName[] = u"User defined";
 
 // A 16-bit value of the printer object; 0 when it cannot be read.
@@ -36,8 +35,10 @@ void WriteUserPaperNumber(uint8_t* entry, CPrinterImplBase&) {
 
 // A point of two 32-bit values in tenths of a millimetre.
 void WriteUserPaperSize(uint8_t* entry, CPrinterImplBase& printer) {
-    settings::StoreU32(entry, static_cast<uint32_t>(ReadShort(printer, kCustomPaperWidth)));
-    settings::StoreU32(entry + 4, static_cast<uint32_t>(ReadShort(printer, kCustomPaperHeight)));
+    settings::StoreU32(
+        entry, static_cast<uint32_t>(ReadShort(printer, settings::field::kCustomPaperWidth)));
+    settings::StoreU32(
+        entry + 4, static_cast<uint32_t>(ReadShort(printer, settings::field::kCustomPaperHeight)));
 }
 
 void WriteUserPaperName(uint8_t* entry, CPrinterImplBase&) {

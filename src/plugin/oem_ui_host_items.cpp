@@ -7,13 +7,13 @@
 #include "platform/platform.h"
 #include "platform/process.h"
 #include "plugin/oem_ui.h"
+#include "settings/field_ids.h"
 #include "text/nocase.h"
 
 namespace orca::plugin {
 
 namespace {
 
-constexpr settings::FieldId kOrientationField = 3000;  // dmOrientation
 constexpr std::u16string_view kDitheringText = u"Dithering";
 constexpr std::array<std::u16string_view, 2> kShellHosts{u"explorer.exe", u"rundll32.exe"};
 
@@ -75,7 +75,7 @@ int COemUI::SyncOrientation(int index, bool apply) {
     UpdateHostItem(*item, index);
     if (entry_ != nullptr) {
         auto orientation = static_cast<int16_t>(index + 1);
-        Printer().AccessValue(kOrientationField, &orientation, 0, false);
+        Printer().AccessValue(settings::field::kOrientation, &orientation, 0, false);
     }
     return previous;
 }

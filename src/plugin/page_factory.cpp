@@ -13,6 +13,7 @@
 #include "pages/tools/tools_page.h"
 #include "pages/version/version_page.h"
 #include "plugin/oem_ui.h"
+#include "settings/field_ids.h"
 
 namespace orca::plugin {
 
@@ -44,18 +45,20 @@ std::unique_ptr<pages::CPluginPage> CreateServedSending(COemUI& ui) {
 
 // One row per page switch whose pages exist.
 constexpr PageCreatorRow kPageCreators[] = {
-    {2055, CreateServed<pages::CDocPage_Option>, nullptr},
-    {2056, CreateSending<pages::CDocPage_Advanced_ORCA>,
+    {settings::field::kOptionPage, CreateServed<pages::CDocPage_Option>, nullptr},
+    {settings::field::kAdvancedPage, CreateSending<pages::CDocPage_Advanced_ORCA>,
      CreateSending<pages::CDocPage_Advanced_ONYX>},
-    {2062, CreateServed<pages::CDocPage_Dithering>, nullptr},
-    {2057, CreateServed<pages::CDocPage_BarCode>, nullptr},
-    {2061, CreateServed<pages::CDocPage_CMD>, nullptr},
-    {2058, Create<pages::CDocPage_Custom_ORCA>, nullptr},
-    {2059, CreateSending<pages::CDocPage_Tools>, nullptr},
-    {2060, CreateServedSending<pages::CDocPage_Import>, nullptr},
-    {2063, Create<pages::CDocPage_Language>, nullptr},
-    {2064, Create<pages::CProperty_Version>, Create<pages::CProperty_VersionOEM>},
-    {2065, CreateServedSending<pages::CPrinterProperty_Stocks_ORCA>, nullptr},
+    {settings::field::kDitheringPage, CreateServed<pages::CDocPage_Dithering>, nullptr},
+    {settings::field::kBarcodeFontPage, CreateServed<pages::CDocPage_BarCode>, nullptr},
+    {settings::field::kCommandFontPage, CreateServed<pages::CDocPage_CMD>, nullptr},
+    {settings::field::kCustomCommandPage, Create<pages::CDocPage_Custom_ORCA>, nullptr},
+    {settings::field::kToolsPage, CreateSending<pages::CDocPage_Tools>, nullptr},
+    {settings::field::kImportPage, CreateServedSending<pages::CDocPage_Import>, nullptr},
+    {settings::field::kLanguagePage, Create<pages::CDocPage_Language>, nullptr},
+    {settings::field::kVersionPage, Create<pages::CProperty_Version>,
+     Create<pages::CProperty_VersionOEM>},
+    {settings::field::kStocksPage, CreateServedSending<pages::CPrinterProperty_Stocks_ORCA>,
+     nullptr},
 };
 
 }  // namespace

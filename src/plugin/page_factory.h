@@ -9,6 +9,7 @@
 
 #include "pages/plugin_page.h"
 #include "settings/field_id.h"
+#include "settings/field_ids.h"
 
 namespace orca::plugin {
 
@@ -39,22 +40,22 @@ struct SheetPage {
 
 // The document sheet's pages, in the order they are added.
 inline constexpr std::array<SheetPage, 10> kDocumentSheetPages{{
-    {2055, PageSlot::kOption},
-    {2056, PageSlot::kAdvanced},
-    {2062, PageSlot::kDithering},
-    {2057, PageSlot::kBarcodeFonts},
-    {2061, PageSlot::kCommandFonts},
-    {2058, PageSlot::kCustomCommand},
-    {2059, PageSlot::kTools},
-    {2060, PageSlot::kImport},
-    {2063, PageSlot::kLanguage},
-    {2064, PageSlot::kDocumentVersion},
+    {settings::field::kOptionPage, PageSlot::kOption},
+    {settings::field::kAdvancedPage, PageSlot::kAdvanced},
+    {settings::field::kDitheringPage, PageSlot::kDithering},
+    {settings::field::kBarcodeFontPage, PageSlot::kBarcodeFonts},
+    {settings::field::kCommandFontPage, PageSlot::kCommandFonts},
+    {settings::field::kCustomCommandPage, PageSlot::kCustomCommand},
+    {settings::field::kToolsPage, PageSlot::kTools},
+    {settings::field::kImportPage, PageSlot::kImport},
+    {settings::field::kLanguagePage, PageSlot::kLanguage},
+    {settings::field::kVersionPage, PageSlot::kDocumentVersion},
 }};
 
 // The printer sheet's pages, in the order they are added.
 inline constexpr std::array<SheetPage, 2> kPrinterSheetPages{{
-    {2065, PageSlot::kStocks},
-    {2064, PageSlot::kPrinterVersion},
+    {settings::field::kStocksPage, PageSlot::kStocks},
+    {settings::field::kVersionPage, PageSlot::kPrinterVersion},
 }};
 
 // Makes a page whose context and services are the plug-in object.

@@ -28,7 +28,7 @@ constexpr std::u16string_view kDependentFiles = u"Dependent Files";
 constexpr std::uint32_t kDependentFilesBuffer = 1024;
 constexpr std::u16string_view kModelMapSuffix = u".lbpm";
 
-constexpr std::uint32_t kWindowsDirectoryChars = 260;
+constexpr std::uint32_t kWindowsDirectoryChars = platform::kMaxPath;
 constexpr std::u16string_view kDriverDirectory64 = u"\\system32\\spool\\drivers\\x64\\3\\";
 constexpr std::u16string_view kDriverDirectory32 = u"\\system32\\spool\\drivers\\w32x86\\3\\";
 constexpr std::u16string_view kPrinterMapSection = u"PrinterMap";

@@ -2,6 +2,7 @@
 
 #include "platform/platform.h"
 #include "settings/byte_access.h"
+#include "settings/field_ids.h"
 
 namespace orca::settings {
 
@@ -19,7 +20,7 @@ CPrinterImplBase::~CPrinterImplBase() {
 }
 
 std::int32_t CPrinterImplBase::AccessCapability(FieldId id, void* buffer, std::int32_t, bool get) {
-    if (id == kCommandLanguage) {
+    if (id == settings::field::kCommandLanguage) {
         if (!get)
             return kNotHandled;
         std::uint8_t language = static_cast<std::uint8_t>(Commands().GetCommandLanguage());

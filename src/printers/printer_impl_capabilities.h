@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "settings/field_id.h"
+#include "settings/field_ids.h"
 
 namespace orca::settings {
 
@@ -28,36 +29,24 @@ struct CapabilityRow {
     std::array<std::uint32_t, kLanguageCount> value;
 };
 
-inline constexpr FieldId kCommandLanguage = 2076;     // not stored: the generator answers
-inline constexpr FieldId kPageSwitchAdvanced = 2056;  // 1: ORCA page, other: ONYX page
-inline constexpr FieldId kPageSwitchVersion = 2064;   // 1: plain version page, other: OEM page
-inline constexpr FieldId kDarknessLimit = 2048;
-inline constexpr FieldId kLongestPaper = 3015;
-inline constexpr FieldId kWidestPaper = 3016;
-inline constexpr FieldId kShortestPaper = 3017;
-inline constexpr FieldId kNarrowestPaper = 3018;
-inline constexpr FieldId kSpeedList = 34007;
-inline constexpr FieldId kSymbologyList = 34008;
-inline constexpr FieldId kOperationModeList = 34010;
-
 inline constexpr std::array<CapabilityRow, 27> kCapabilityRows{{
     // Page switches: Option, Advanced, BarCode, Custom, Tools, Import, CMD,
     // Dithering, Language, Version, Stocks.
-    {2055, 0, {0, 1, 1}},
-    {kPageSwitchAdvanced, 1, {0, 1, 2}},
-    {2057, 2, {0, 1, 1}},
-    {2058, 3, {0, 1, 1}},
-    {2059, 4, {0, 1, 1}},
-    {2060, 5, {0, 1, 1}},
-    {2061, 6, {0, 1, 1}},
-    {2062, 7, {0, 1, 1}},
-    {2063, 8, {0, 1, 1}},
-    {kPageSwitchVersion, 9, {0, 1, 1}},
-    {2065, 10, {0, 1, 1}},
-    {kDarknessLimit, 11, {0, 30, 30}},
-    {kSpeedList, 12, {0, 2047, 0xFFFFF}},
-    {kOperationModeList, 16, {0, 23, 63}},
-    {kSymbologyList, 20, {0, 0x1FFFFFF, 0x3FFFFF}},
+    {settings::field::kOptionPage, 0, {0, 1, 1}},
+    {settings::field::kAdvancedPage, 1, {0, 1, 2}},
+    {settings::field::kBarcodeFontPage, 2, {0, 1, 1}},
+    {settings::field::kCustomCommandPage, 3, {0, 1, 1}},
+    {settings::field::kToolsPage, 4, {0, 1, 1}},
+    {settings::field::kImportPage, 5, {0, 1, 1}},
+    {settings::field::kCommandFontPage, 6, {0, 1, 1}},
+    {settings::field::kDitheringPage, 7, {0, 1, 1}},
+    {settings::field::kLanguagePage, 8, {0, 1, 1}},
+    {settings::field::kVersionPage, 9, {0, 1, 1}},
+    {settings::field::kStocksPage, 10, {0, 1, 1}},
+    {settings::field::kHighestDarkness, 11, {0, 30, 30}},
+    {settings::field::kSpeedList, 12, {0, 2047, 0xFFFFF}},
+    {settings::field::kOperationModeList, 16, {0, 23, 63}},
+    {settings::field::kSymbologyList, 20, {0, 0x1FFFFFF, 0x3FFFFF}},
     // Value lists of btMirror, btInverse, btThermal, btPaperType, btDithering,
     // btPause, btZip, btBackFeed.
     {2049, 24, {0, 1, 1}},
@@ -69,10 +58,10 @@ inline constexpr std::array<CapabilityRow, 27> kCapabilityRows{{
     {2070, 30, {0, 1, 0}},
     {2073, 31, {0, 15, 0}},
     // Paper extents, tenths of a millimetre.
-    {kLongestPaper, 32, {0, 10100, 10100}},
-    {kWidestPaper, 34, {0, 1038, 1038}},
-    {kShortestPaper, 36, {0, 63, 63}},
-    {kNarrowestPaper, 38, {0, 190, 190}},
+    {settings::field::kLongestPaper, 32, {0, 10100, 10100}},
+    {settings::field::kWidestPaper, 34, {0, 1038, 1038}},
+    {settings::field::kShortestPaper, 36, {0, 63, 63}},
+    {settings::field::kNarrowestPaper, 38, {0, 190, 190}},
 }};
 
 constexpr const CapabilityRow* FindCapability(FieldId id) {

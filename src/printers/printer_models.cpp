@@ -8,6 +8,7 @@
 #include "settings/byte_access.h"
 #include "settings/cmd_font.h"
 #include "settings/dev_mode_language.h"
+#include "settings/field_ids.h"
 
 namespace orca::settings {
 namespace {
@@ -54,12 +55,14 @@ CPrinterModel::CPrinterModel(const ModelRow& row) : row_(row) {
     AdoptComponents(std::move(commands), std::move(settings));
 
     ApplyCapabilitySet(row.language);
-    SetCapability(kSpeedList, row.speedList);
+    SetCapability(settings::field::kSpeedList, row.speedList);
     if (const std::optional<PaperExtents>& extents = row.paperExtents) {
-        SetCapability(kLongestPaper, static_cast<std::uint16_t>(extents->longest));
-        SetCapability(kWidestPaper, static_cast<std::uint16_t>(extents->widest));
-        SetCapability(kShortestPaper, static_cast<std::uint16_t>(extents->shortest));
-        SetCapability(kNarrowestPaper, static_cast<std::uint16_t>(extents->narrowest));
+        SetCapability(settings::field::kLongestPaper, static_cast<std::uint16_t>(extents->longest));
+        SetCapability(settings::field::kWidestPaper, static_cast<std::uint16_t>(extents->widest));
+        SetCapability(settings::field::kShortestPaper,
+                      static_cast<std::uint16_t>(extents->shortest));
+        SetCapability(settings::field::kNarrowestPaper,
+                      static_cast<std::uint16_t>(extents->narrowest));
     }
     for (const FieldValue& value : row.overrides)
         SetCapability(value.id, value.value);

@@ -11,6 +11,7 @@
 
 #include "printers/printer_impl_capabilities.h"
 #include "settings/field_id.h"
+#include "settings/field_ids.h"
 
 namespace orca::settings {
 
@@ -60,10 +61,6 @@ struct ModelRow {
 
 namespace model_data {
 
-inline constexpr FieldId kSpeed = 2000;
-inline constexpr FieldId kDarkness = 2002;
-inline constexpr FieldId kThermal = 2007;
-inline constexpr FieldId kPaperType = 2008;
 // 255 in a one-byte setting: the printer's own setting.
 inline constexpr std::uint32_t kPrinterSetting = 255;
 
@@ -72,18 +69,21 @@ inline constexpr PaperExtents kExtentsShort{8320, 1040, 100, 160};
 inline constexpr PaperExtents kExtentsWide{10100, 1080, 63, 190};
 
 // Models sold under another brand show the OEM version page.
-inline constexpr std::array<FieldValue, 1> kOemVersionPage{{{kPageSwitchVersion, 0}}};
+inline constexpr std::array<FieldValue, 1> kOemVersionPage{{{settings::field::kVersionPage, 0}}};
 
-inline constexpr std::array<FieldValue, 1> kSpeed2{{{kSpeed, 2}}};
-inline constexpr std::array<FieldValue, 1> kSpeed6{{{kSpeed, 6}}};
-inline constexpr std::array<FieldValue, 1> kSpeed8{{{kSpeed, 8}}};
-inline constexpr std::array<FieldValue, 1> kSpeedPrinter{{{kSpeed, kPrinterSetting}}};
-inline constexpr std::array<FieldValue, 2> kSpeed3Darkness16{{{kSpeed, 3}, {kDarkness, 16}}};
-inline constexpr std::array<FieldValue, 2> kSpeed4Darkness16{{{kSpeed, 4}, {kDarkness, 16}}};
+inline constexpr std::array<FieldValue, 1> kSpeed2{{{settings::field::kSpeed, 2}}};
+inline constexpr std::array<FieldValue, 1> kSpeed6{{{settings::field::kSpeed, 6}}};
+inline constexpr std::array<FieldValue, 1> kSpeed8{{{settings::field::kSpeed, 8}}};
+inline constexpr std::array<FieldValue, 1> kSpeedPrinter{
+    {{settings::field::kSpeed, kPrinterSetting}}};
+inline constexpr std::array<FieldValue, 2> kSpeed3Darkness16{
+    {{settings::field::kSpeed, 3}, {settings::field::kDarkness, 16}}};
+inline constexpr std::array<FieldValue, 2> kSpeed4Darkness16{
+    {{settings::field::kSpeed, 4}, {settings::field::kDarkness, 16}}};
 inline constexpr std::array<FieldValue, 3> kAllPrinterSettings{{
-    {kSpeed, kPrinterSetting},
-    {kThermal, kPrinterSetting},
-    {kPaperType, kPrinterSetting},
+    {settings::field::kSpeed, kPrinterSetting},
+    {settings::field::kThermal, kPrinterSetting},
+    {settings::field::kPaperType, kPrinterSetting},
 }};
 
 }  // namespace model_data
@@ -181,7 +181,7 @@ consteval bool ModelTableSound() {
         for (const FieldValue& value : row.defaults) {
             const bool offered = value.value == model_data::kPrinterSetting ||
                                  (value.value < 32 && (row.speedList >> value.value & 1) != 0);
-            if (value.id == model_data::kSpeed && !offered)
+            if (value.id == settings::field::kSpeed && !offered)
                 return false;
         }
     }

@@ -9,6 +9,7 @@
 #include "settings/barcode_font.h"
 #include "settings/byte_access.h"
 #include "settings/cmd_font.h"
+#include "settings/field_ids.h"
 
 namespace orca::settings {
 namespace {
@@ -64,7 +65,7 @@ std::int32_t CDevModeLanguage::SetDefaults(std::uint8_t* block) {
         AttachBlock(Block());
     }
 
-    const FieldRow* language = FindRow(layout_.fields, kLanguageField);
+    const FieldRow* language = FindRow(layout_.fields, settings::field::kLanguage);
     StoreU8(out + language->offset, DefaultUiLanguage());
     return kDone;
 }

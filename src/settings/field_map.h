@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <span>
 
+#include "settings/field_ids.h"
 #include "settings/field_table.h"
 
 namespace orca::settings {
@@ -91,8 +92,6 @@ inline constexpr std::array<DataRow, 8> kCommonData{{
     {45007, "cPageEndCommand_Data", 7292, 1024},
 }};
 
-inline constexpr FieldId kLanguageField = 2014;
-
 // The default of btLanguage depends on the system language; the row's 1 (English)
 // is replaced when defaults are written.
 inline constexpr std::array<FieldRow, 24> kOptionFieldsOrca{{
@@ -115,7 +114,7 @@ inline constexpr std::array<FieldRow, 24> kOptionFieldsOrca{{
     {2012, "btZip", 8382, 0},
     {2013, "btLineSubstitution", 8383, 0},
     {34006, "dwInterval", 8384, 1},
-    {kLanguageField, "btLanguage", 8388, 1},
+    {settings::field::kLanguage, "btLanguage", 8388, 1},
     {2074, "btCancelBeforePrint", 8389, 0},
     {3013, "iCustomerPaperHeight", 8390, 1000},
     {3014, "iCustomerPaperWidth", 8392, 800},
@@ -142,7 +141,7 @@ inline constexpr std::array<FieldRow, 17> kOptionFieldsOnyx{{
     {2009, "btDithering", 8347, 1},
     {5000, "dbAdjustTop", 8352, 0},
     {5001, "dbAdjustTearOff", 8360, 0},
-    {kLanguageField, "btLanguage", 8368, 1},
+    {settings::field::kLanguage, "btLanguage", 8368, 1},
     {3013, "iCustomerPaperHeight", 8370, 1000},
     {3014, "iCustomerPaperWidth", 8372, 800},
     {2078, "btErrRePrint", 8374, 1},

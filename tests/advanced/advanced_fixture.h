@@ -18,6 +18,7 @@
 #include "platform/sim/desktop.h"
 #include "platform/sim/desktop_driver.h"
 #include "platform/sim/model.h"
+#include "settings/field_ids.h"
 #include "support/plugin_sheet.h"
 #include "support/sim_env.h"
 
@@ -56,7 +57,6 @@ inline constexpr int kOther = 1307;
 inline constexpr int kCalibrate = 1063;
 
 // Fields.
-inline constexpr uint32_t kLanguageField = 2014;
 inline constexpr uint32_t kSpeedUnit = 2001;
 inline constexpr uint32_t kOperationMode = 2004;
 inline constexpr uint32_t kAdjustTop = 5000;

@@ -1,6 +1,7 @@
 // The Advanced page's lists: what each language and model offers, the texts
 // of both UI languages, and the value each choice stores.
 #include "advanced/advanced_fixture.h"
+#include "settings/field_ids.h"
 
 namespace orca::advanced::testing {
 namespace {
@@ -37,13 +38,14 @@ TEST_F(AdvancedPageTest, ListsOfferWhatTheModelAllowsInTheSheetsLanguage) {
         SCOPED_TRACE(::testing::Message()
                      << "control " << c.control << ", language " << int(c.language) << ", "
                      << ::testing::PrintToString(std::u16string(c.printer)));
-        Open(c.printer, [&](const Settings& s) { s.Set<uint8_t>(kLanguageField, c.language); });
+        Open(c.printer,
+             [&](const Settings& s) { s.Set<uint8_t>(settings::field::kLanguage, c.language); });
         EXPECT_EQ(Items(c.control), c.items);
     }
 }
 
 TEST_F(AdvancedPageTest, LabelsAndButtonsTakeTheLanguageFilesTexts) {
-    Open(kOrca, [](const Settings& s) { s.Set<uint8_t>(kLanguageField, kChinese); });
+    Open(kOrca, [](const Settings& s) { s.Set<uint8_t>(settings::field::kLanguage, kChinese); });
     EXPECT_EQ(Text(1255), u"出纸方式:");
     EXPECT_EQ(Text(1256), u"切纸张数:");
     EXPECT_EQ(Text(kTopUnit), u"毫米");

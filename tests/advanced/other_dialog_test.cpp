@@ -1,6 +1,7 @@
 // The Other dialogs, opened modally from the Advanced pages: their lists,
 // texts and hidden pair, every choice stored at once and told to the sheet.
 #include "advanced/advanced_fixture.h"
+#include "settings/field_ids.h"
 
 namespace orca::advanced::testing {
 namespace {
@@ -89,7 +90,8 @@ TEST_F(AdvancedPageTest, OtherDialogsTakeTheSheetsLanguage) {
         {kOnyx, kErrorReplay, {u"禁用", u"启用"}},
     };
     for (const Case& c : cases) {
-        Open(c.printer, [](const Settings& s) { s.Set<uint8_t>(kLanguageField, kChinese); });
+        Open(c.printer,
+             [](const Settings& s) { s.Set<uint8_t>(settings::field::kLanguage, kChinese); });
         EXPECT_TRUE(InOtherDialog([&](Window dialog) {
             EXPECT_EQ(Screen().Text(dialog), u"其他");
             EXPECT_EQ(Text(1290, dialog), u"其他设置");

@@ -20,6 +20,15 @@ using platform::Notification;
 using platform::Window;
 using ::testing::ElementsAre;
 
+// An empty value leaves the barrier quiet.
+void SetFatalEscapes(const char* value) {
+#ifdef _WIN32
+    _putenv_s("ORCAUI_FATAL_ESCAPES", value);
+#else
+    setenv("ORCAUI_FATAL_ESCAPES", value, 1);
+#endif
+}
+
 class PageEventsTest : public DesktopTest {
 protected:
     RecordingPage page_;
@@ -131,16 +140,15 @@ TEST_F(PageEventsTest, AHandlerThatThrowsIsToldAndFatalInTests) {
 
     const char* setting = std::getenv("ORCAUI_FATAL_ESCAPES");
     const std::string fatal = setting != nullptr ? setting : "";
-    setenv("ORCAUI_FATAL_ESCAPES", "1", 1);
+    SetFatalEscapes("1");
     EXPECT_DEATH(driver_.Click(self, kGo),
                  "programming error: an exception reached the caller's barrier: row 12 of 4");
 
-    unsetenv("ORCAUI_FATAL_ESCAPES");
+    SetFatalEscapes("");
     ::testing::internal::CaptureStderr();
     EXPECT_TRUE(driver_.Click(self, kGo));
     const std::string told = ::testing::internal::GetCapturedStderr();
-    if (!fatal.empty())
-        setenv("ORCAUI_FATAL_ESCAPES", fatal.c_str(), 1);
+    SetFatalEscapes(fatal.c_str());
     EXPECT_THAT(told, ::testing::HasSubstr("row 12 of 4"));
 }
 

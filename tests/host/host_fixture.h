@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "host/cli/failure.h"
 #include "host_process.h"
 #include "support/sim_env.h"
 
@@ -17,13 +18,13 @@ namespace orca::hosttest {
 inline constexpr char kOrcaPrinter[] = "Kestrel(ORCA)";
 inline constexpr char kOnyxPrinter[] = "Heron(ONYX)";
 
-// Exit codes of orcaui.
-inline constexpr int kUsage = 2;
-inline constexpr int kUnknownPrinter = 3;
-inline constexpr int kRefused = 4;
-inline constexpr int kState = 5;
-inline constexpr int kJobFailed = 6;
-inline constexpr int kBusy = 7;
+// Exit codes of orcaui, under shorter names.
+inline constexpr int kUsage = host::kExitUsage;
+inline constexpr int kUnknownPrinter = host::kExitUnknownPrinter;
+inline constexpr int kRefused = host::kExitRefused;
+inline constexpr int kState = host::kExitState;
+inline constexpr int kJobFailed = host::kExitJobFailed;
+inline constexpr int kBusy = host::kExitBusy;
 
 inline std::string ReadFile(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);

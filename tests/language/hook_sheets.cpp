@@ -3,6 +3,7 @@
 #include "pages/page_context.h"
 #include "platform/sim/environment.h"
 #include "platform/sim/public_record.h"
+#include "settings/field_ids.h"
 #include "settings/field_map.h"
 
 namespace orca::pages::testing {
@@ -36,7 +37,7 @@ HostSheet::HostSheet(driverhost::PluginLibrary& library, platform::sim::Desktop&
     }
     testsupport::SheetOpening opening;
     opening.prepare = [&options](testsupport::PluginSheet& sheet) {
-        uint8_t* language = PrivateField(sheet.Records(), settings::kLanguageField);
+        uint8_t* language = PrivateField(sheet.Records(), settings::field::kLanguage);
         if (options.language && language != nullptr) {
             *language = *options.language;
         }

@@ -12,6 +12,7 @@
 #include "pages/language/language_page.h"
 #include "pages/printer_sheet_pages.h"
 #include "pages/version/version_page.h"
+#include "settings/field_ids.h"
 #include "support/language_fixture.h"
 
 namespace orca::pages::testing {
@@ -42,7 +43,7 @@ protected:
     // ten pages in the order the plug-in adds them, opened on the Language
     // page in Chinese.
     void OpenDocumentSheet(const Titles& hostTabs = driverhost::HostDocumentTabs()) {
-        document_.byteFields[kLanguageField] = kLanguageChinese;
+        document_.byteFields[settings::field::kLanguage] = kLanguageChinese;
         document_.byteFields[kDitheringField] = 0;
         std::vector<CPluginPage*> pages;
         auto standIn = [&](const resources::PageResource& resource) {
@@ -102,7 +103,8 @@ TEST_F(LanguagePageTest, TheChoiceIsStoredAtOnceAndNothingIsRelabelledBeforeAppl
     EXPECT_FALSE(ApplyEnabled(sheet_));
 
     ASSERT_TRUE(Driver().Select(page, kChoice, 1));
-    EXPECT_EQ(document_.writes, (std::vector<std::pair<uint32_t, uint8_t>>{{kLanguageField, 1}}));
+    EXPECT_EQ(document_.writes,
+              (std::vector<std::pair<uint32_t, uint8_t>>{{settings::field::kLanguage, 1}}));
     EXPECT_TRUE(ApplyEnabled(sheet_));
     EXPECT_EQ(driverhost::TabTitles(Screen(), sheet_), before);
     EXPECT_EQ(Text(page, kChoiceLabel), u"对话框语言");
@@ -188,7 +190,7 @@ TEST_F(LanguagePageTest, PrinterSheetsOfThePrinterInThisProcessGetTheirPagesTabs
 
 TEST_F(LanguagePageTest, AnOpenPrinterSheetVersionPageRetranslatesAtOnce) {
     SheetContext printer;
-    printer.byteFields[kLanguageField] = kLanguageChinese;
+    printer.byteFields[settings::field::kLanguage] = kLanguageChinese;
     auto printerVersion = std::make_unique<CProperty_Version>(printer);
     printerVersion->SetInDocumentSheet(false);
     const Window printerSheet = driverhost::CreatePrinterSheet(Screen(), kPrinter);
@@ -200,7 +202,7 @@ TEST_F(LanguagePageTest, AnOpenPrinterSheetVersionPageRetranslatesAtOnce) {
     EXPECT_EQ(Text(versionPage, kVersionLine), u"标签打印机驱动程序");
 
     // The printer's stored language has become English meanwhile.
-    printer.byteFields[kLanguageField] = kLanguageEnglish;
+    printer.byteFields[settings::field::kLanguage] = kLanguageEnglish;
     OpenDocumentSheet();
     ChooseEnglishAndApply();
     EXPECT_EQ(Text(versionPage, kVersionLine), u"Label Printer Driver");

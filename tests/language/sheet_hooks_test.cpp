@@ -11,6 +11,7 @@
 #include "hook_sheets.h"
 #include "host/driver_host/host_sheets.h"
 #include "resources/window_styles.h"
+#include "settings/field_ids.h"
 
 namespace orca::pages::testing {
 namespace {
@@ -19,7 +20,6 @@ using platform::Window;
 using Titles = std::vector<std::u16string>;
 using driverhost::Joined;
 
-constexpr uint32_t kLanguageField = 2014;   // btLanguage
 constexpr uint32_t kDitheringField = 2009;  // btDithering
 
 constexpr int kChoice = 1310;
@@ -65,7 +65,7 @@ TEST_F(SheetHooksTest, EnglishAppliedRelabelsThisSheetAndThePrintersOpenPrinterS
     const Window language = ShowTab(*document, u"语言");
     EXPECT_EQ(Text(language, kChoiceLabel), u"对话框语言");
     ASSERT_TRUE(Driver().Select(language, kChoice, u"English"));
-    EXPECT_EQ(document->PrivateByte(kLanguageField), 1);
+    EXPECT_EQ(document->PrivateByte(settings::field::kLanguage), 1);
     ASSERT_TRUE(Driver().Apply(document->Window()));
 
     EXPECT_EQ(Text(language, kChoiceLabel), u"Dialog box language");
@@ -78,7 +78,7 @@ TEST_F(SheetHooksTest, EnglishAppliedRelabelsThisSheetAndThePrintersOpenPrinterS
     // The printer sheet's page follows its own printer's stored language.
     const Window printerVersion = Screen().CurrentPage(printerSheet->Window());
     EXPECT_EQ(Text(printerVersion, kTitleLine), u"标签打印机驱动程序");
-    printerSheet->SetPrivateByte(kLanguageField, 1);
+    printerSheet->SetPrivateByte(settings::field::kLanguage, 1);
     ASSERT_TRUE(Driver().Select(language, kChoice, u"Chinese"));
     ASSERT_TRUE(Driver().Select(language, kChoice, u"English"));
     ASSERT_TRUE(Driver().Apply(document->Window()));

@@ -8,6 +8,7 @@
 #include "host/driver_host/host_sheets.h"
 #include "platform/sim/desktop_driver.h"
 #include "plugin_fixture.h"
+#include "settings/field_ids.h"
 
 namespace orca::plugin {
 namespace {
@@ -194,7 +195,7 @@ TEST_F(PropertySheetsTest, PagesStartInTheLanguageOfThePrintersSettings) {
         HostDevMode records(kOrcaBlockSize, c.printer);
         OEMDMPARAM params = driverhost::DevModeParams(printer.Handle(), nullptr, &records);
         ASSERT_EQ(object->DevMode(OEMDM_DEFAULT, &params), S_OK);
-        records.Private()[OptionOffset(settings::kLayoutOrca, settings::kLanguageField)] =
+        records.Private()[OptionOffset(settings::kLayoutOrca, settings::field::kLanguage)] =
             c.storedLanguage;
         OEMCUIPPARAM ui =
             driverhost::CommonUIParams(printer.Handle(), records, items_.Items(), items_.Count());

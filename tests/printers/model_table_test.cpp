@@ -159,7 +159,8 @@ TEST_P(ModelTableTest, ShowsItsCapabilitiesAndDefaults) {
         EXPECT_EQ(ReadU32(*printer, kExtentIds[i]), model.extents[i]) << kExtentIds[i];
     for (std::size_t i = 0; i < kValueListIds.size(); ++i)
         EXPECT_EQ(ReadU32(*printer, kValueListIds[i]), language.valueLists[i]) << kValueListIds[i];
-    for (FieldId page = 2055; page <= 2065; ++page) {
+    for (FieldId page = settings::field::kFirstPageSwitch; page <= settings::field::kLastPageSwitch;
+         ++page) {
         const std::uint32_t expected = page == 2056   ? language.advancedPage
                                        : page == 2064 ? model.versionPage
                                                       : 1;

@@ -4,6 +4,7 @@
 #include "platform/sim/environment.h"
 #include "platform/sim/public_record.h"
 #include "resources/page_resources.h"
+#include "settings/field_ids.h"
 #include "settings/field_map.h"
 #include "text/utf.h"
 
@@ -60,7 +61,7 @@ PrinterSheet& StocksTest::OpenSheet(std::u16string_view printerName, uint8_t lan
     const settings::BlockLayout& layout =
         sheet->records->PrivateSize() == settings::kLayoutOnyx.size ? settings::kLayoutOnyx
                                                                     : settings::kLayoutOrca;
-    sheet->languageOffset = settings::FindRow(layout.fields, settings::kLanguageField)->offset;
+    sheet->languageOffset = settings::FindRow(layout.fields, settings::field::kLanguage)->offset;
     sheet->records->Private()[sheet->languageOffset] = language;
 
     sheet->ui = driverhost::CommonUIParams(printer, *sheet->records, nullptr, 0);

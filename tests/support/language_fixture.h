@@ -17,6 +17,7 @@
 #include "platform/sim/desktop.h"
 #include "platform/sim/desktop_driver.h"
 #include "resources/page_resources.h"
+#include "settings/field_ids.h"
 #include "support/fake_page_context.h"
 #include "support/sim_env.h"
 
@@ -24,7 +25,6 @@ namespace orca::pages::testing {
 
 inline constexpr char16_t kPrinter[] = u"Label1";
 
-inline constexpr uint32_t kLanguageField = 2014;   // btLanguage
 inline constexpr uint32_t kDitheringField = 2009;  // btDithering
 
 // One sheet's plug-in object as its pages see it; these tests start in Chinese.

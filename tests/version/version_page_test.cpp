@@ -10,6 +10,7 @@
 #include "host/driver_host/host_sheets.h"
 #include "pages/printer_sheet_pages.h"
 #include "pages/version/version_page.h"
+#include "settings/field_ids.h"
 #include "support/language_fixture.h"
 
 namespace orca::pages::testing {
@@ -114,7 +115,7 @@ TEST_F(VersionPageTest, TheWebAddressUnderlinesUnderThePointerAndOpensOnAClick) 
 
 TEST_F(VersionPageTest, APrinterSheetPageFollowsTheStoredLanguageAndIsListedWhileOnScreen) {
     context_.language = kLanguageChinese;
-    context_.byteFields[kLanguageField] = kLanguageEnglish;
+    context_.byteFields[settings::field::kLanguage] = kLanguageEnglish;
     CProperty_Version version(context_);
     version.SetInDocumentSheet(false);
     const Window page = Open(version);

@@ -2,6 +2,7 @@
 
 #include "pages/setting_value.h"
 #include "pages/typed_number.h"
+#include "settings/field_ids.h"
 #include "text/utf.h"
 
 namespace orca::pages {
@@ -26,14 +27,15 @@ void CDocPage_Advanced_ONYX::OnInitDialog() {
 }
 
 void CDocPage_Advanced_ONYX::RefreshOwnControls() {
-    paperUnit_.SetText(text::DecimalText(ReadSetting<uint32_t>(Context(), kFieldPaperUnit, 1)));
+    paperUnit_.SetText(
+        text::DecimalText(ReadSetting<uint32_t>(Context(), settings::field::kPaperUnit, 1)));
 }
 
 // The spinner reads the unit, so only a number in its range is stored.
 void CDocPage_Advanced_ONYX::OnPaperUnitTyped() {
     const platform::SpinPosition unit = spinner_.Position();
-    if (unit.valid &&
-        StoreIfChanged(Context(), kFieldPaperUnit, static_cast<uint32_t>(unit.value & 0xFFFF))) {
+    if (unit.valid && StoreIfChanged(Context(), settings::field::kPaperUnit,
+                                     static_cast<uint32_t>(unit.value & 0xFFFF))) {
         MarkChanged();
     }
 }

@@ -2,6 +2,7 @@
 
 #include "pages/setting_value.h"
 #include "pages/typed_number.h"
+#include "settings/field_ids.h"
 #include "text/utf.h"
 
 namespace orca::pages {
@@ -25,7 +26,7 @@ void CDocPage_Advanced_ORCA::OnInitDialog() {
 void CDocPage_Advanced_ORCA::RefreshOwnControls() {
     FollowOperation(SelectedOperation());
     groupQuantity_.SetText(
-        text::DecimalText(ReadSetting<uint32_t>(Context(), kFieldCutterGroup, 1)));
+        text::DecimalText(ReadSetting<uint32_t>(Context(), settings::field::kCutterGroup, 1)));
 }
 
 void CDocPage_Advanced_ORCA::FollowOperation(int operation) {
@@ -33,8 +34,8 @@ void CDocPage_Advanced_ORCA::FollowOperation(int operation) {
 }
 
 void CDocPage_Advanced_ORCA::OnGroupQuantityTyped() {
-    if (!Filling() &&
-        StoreIfChanged(Context(), kFieldCutterGroup, ReadCount(groupQuantity_.Text()))) {
+    if (!Filling() && StoreIfChanged(Context(), settings::field::kCutterGroup,
+                                     ReadCount(groupQuantity_.Text()))) {
         MarkChanged();
     }
 }

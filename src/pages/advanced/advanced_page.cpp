@@ -6,6 +6,7 @@
 #include "pages/setting_value.h"
 #include "pages/typed_number.h"
 #include "platform/platform.h"
+#include "settings/field_ids.h"
 #include "text/format.h"
 #include "text/utf.h"
 
@@ -68,7 +69,7 @@ int CDocPage_Advanced::SelectedOperation() const {
 void CDocPage_Advanced::ShowAdjustments() {
     showingAdjustments_ = true;
     // A stored unit of no known code shows as millimetres, as on the Option page.
-    uint8_t code = ReadSetting<uint8_t>(Context(), kFieldSpeedUnit, kUnitMm);
+    uint8_t code = ReadSetting<uint8_t>(Context(), settings::field::kSpeedUnit, kUnitMm);
     if (code >= kUnitCount) {
         code = kUnitMm;
     }

@@ -12,6 +12,7 @@
 #include "pages/flag_list.h"
 #include "pages/page_text.h"
 #include "resources/page_resources.h"
+#include "settings/field_ids.h"
 
 namespace orca::pages::advanced {
 
@@ -37,17 +38,6 @@ inline constexpr int kPaperUnitLow = 1;
 inline constexpr int kPaperUnitHigh = 9999;
 
 // Fields and model capabilities.
-inline constexpr uint32_t kFieldSpeedUnit = 2001;      // btSpeedUnit, u8, read only here
-inline constexpr uint32_t kFieldOperationMode = 2004;  // btOperationMode, u8
-inline constexpr uint32_t kFieldMirror = 2005;         // btMirror, u8
-inline constexpr uint32_t kFieldInverse = 2006;        // btInverse, u8
-inline constexpr uint32_t kFieldThermal = 2007;        // btThermal, u8
-inline constexpr uint32_t kFieldPaperType = 2008;      // btPaperType, u8
-inline constexpr uint32_t kFieldCutterGroup = 34005;   // dwCutterGroup, u32
-inline constexpr uint32_t kFieldPaperUnit = 34011;     // dwPaperUnit, u32
-inline constexpr uint32_t kCapOperationModes = 34010;  // u32 mask of operation codes
-inline constexpr uint32_t kCapMediaTypes = 2051;       // u8 mask
-inline constexpr uint32_t kCapPaperTypes = 2052;       // u8 mask
 
 // Value lists: (code, placeholder text); the texts shown come from the
 // language file by item value. A first entry of code 0 is "Default" (255).
@@ -72,16 +62,18 @@ inline constexpr FlagListEntry kMediaTypes[] = {
 inline constexpr FlagListEntry kPaperTypes[] = {
     {0, u"Default"}, {1, u"Continuous"}, {2, u"Mark Sensing"}, {4, u"Web Sensing"}};
 
-inline constexpr SettingChoice kOrcaOperation{kOperationList, kFieldOperationMode, kOrcaOperations,
-                                              0, kCapOperationModes};
-inline constexpr SettingChoice kOnyxOperation{kOperationList, kFieldOperationMode, kOnyxOperations,
-                                              0, kCapOperationModes};
+inline constexpr SettingChoice kOrcaOperation{kOperationList, settings::field::kOperationMode,
+                                              kOrcaOperations, 0,
+                                              settings::field::kOperationModeList};
+inline constexpr SettingChoice kOnyxOperation{kOperationList, settings::field::kOperationMode,
+                                              kOnyxOperations, 0,
+                                              settings::field::kOperationModeList};
 // The lists after the operation mode, the same on both pages.
 inline constexpr SettingChoice kMediaChoices[] = {
-    {kMirrorList, kFieldMirror, kDefaultDisableEnable, 3, 0},
-    {kReverseList, kFieldInverse, kDefaultDisableEnable, 3, 0},
-    {kMediaTypeList, kFieldThermal, kMediaTypes, 0, kCapMediaTypes},
-    {kPaperTypeList, kFieldPaperType, kPaperTypes, 0, kCapPaperTypes},
+    {kMirrorList, settings::field::kMirror, kDefaultDisableEnable, 3, 0},
+    {kReverseList, settings::field::kInverse, kDefaultDisableEnable, 3, 0},
+    {kMediaTypeList, settings::field::kThermal, kMediaTypes, 0, settings::field::kMediaTypes},
+    {kPaperTypeList, settings::field::kPaperType, kPaperTypes, 0, settings::field::kPaperTypes},
 };
 
 // Position adjustments, stored in millimetres; this value means the
@@ -173,7 +165,6 @@ inline constexpr int kPauseList = 1301;
 inline constexpr int kIntervalEdit = 1306;
 inline constexpr int kIntervalChars = 6;
 inline constexpr int kPauseAfterInterval = 3;
-inline constexpr uint32_t kFieldInterval = 34006;  // dwInterval, u32
 // Line substitution is not offered: its list and label stay hidden.
 inline constexpr int kLineSubstitutionPair[] = {1304, 1299};
 

@@ -4,6 +4,7 @@
 #include "pages/setting_value.h"
 #include "pages/typed_number.h"
 #include "resources/window_styles.h"
+#include "settings/field_ids.h"
 #include "text/utf.h"
 
 namespace orca::pages {
@@ -51,7 +52,7 @@ void CDocDialog_Other_ORCA::OnInitDialog() {
     filling_ = true;
     interval_.LimitText(kIntervalChars);
     CDocDialog_Other::OnInitDialog();
-    const uint32_t interval = ReadSetting<uint32_t>(Context(), kFieldInterval, 0);
+    const uint32_t interval = ReadSetting<uint32_t>(Context(), settings::field::kInterval, 0);
     interval_.SetText(text::DecimalText(interval));
     interval_.Enable(SelectedChoice(*this, kPauseList) == kPauseAfterInterval);
     for (int hidden : kLineSubstitutionPair) {
@@ -67,7 +68,8 @@ void CDocDialog_Other_ORCA::FollowChoice(const SettingChoice& choice, int value)
 }
 
 void CDocDialog_Other_ORCA::OnIntervalTyped() {
-    if (!filling_ && StoreIfChanged(Context(), kFieldInterval, ReadCount(interval_.Text()))) {
+    if (!filling_ &&
+        StoreIfChanged(Context(), settings::field::kInterval, ReadCount(interval_.Text()))) {
         MarkChanged();
     }
 }

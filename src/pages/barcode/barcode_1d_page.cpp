@@ -8,6 +8,7 @@
 #include "pages/typed_number.h"
 #include "resources/page_resources.h"
 #include "resources/window_styles.h"
+#include "settings/field_ids.h"
 #include "text/format.h"
 #include "text/utf.h"
 
@@ -34,7 +35,7 @@ const OneDimensionalLanguage& LanguageOf(uint8_t commandSet) {
 
 const YUnit& UnitOf(PageContext& context) {
     uint8_t unit = kUnitMm;
-    context.AccessValue(kFieldSpeedUnit, &unit, 0, true);
+    context.AccessValue(settings::field::kSpeedUnit, &unit, 0, true);
     const auto found = std::ranges::find(kYUnits, unit, &YUnit::unit);
     return found != std::end(kYUnits) ? *found : kYUnitOtherwise;
 }

@@ -11,6 +11,7 @@
 #include "pages/font_names.h"
 #include "pages/font_record.h"
 #include "resources/page_resources.h"
+#include "settings/field_ids.h"
 
 namespace orca::pages {
 namespace {
@@ -60,7 +61,9 @@ int SelectedValue(const framework::ItemList& list) {
 
 uint8_t ReadCommandSet(PageContext& context) {
     uint8_t commandSet = 0;
-    return context.AccessValue(kFieldCommandSet, &commandSet, 0, true) == kDone ? commandSet : 0;
+    return context.AccessValue(settings::field::kCommandLanguage, &commandSet, 0, true) == kDone
+               ? commandSet
+               : 0;
 }
 
 }  // namespace
@@ -75,10 +78,10 @@ CDocDialog_BarCode::CDocDialog_BarCode(PageContext& context, FontListServices& s
       shellHost_(services.IsShellHost()),
       language_(LanguageOf(commandSet_)) {
     if (mode_ == Mode::kChange) {
-        initialType_ = ReadByte(kFieldType);
-        initialCheckDigit_ = ReadByte(kFieldCheckDigit);
-        initialRotation_ = ReadByte(kFieldRotation);
-        ReadFontName(context, kFieldName, index_, initialName_);
+        initialType_ = ReadByte(settings::field::kBarcodeType);
+        initialCheckDigit_ = ReadByte(settings::field::kBarcodeCheckDigit);
+        initialRotation_ = ReadByte(settings::field::kBarcodeRotation);
+        ReadFontName(context, settings::field::kBarcodeName, index_, initialName_);
     }
     // The pages read their own fields now, once the record is known.
     auto page = [this](SubPage kind) -> std::unique_ptr<CBarcodeSubPage>& {
@@ -102,7 +105,7 @@ uint8_t CDocDialog_BarCode::Symbology() const {
 
 void CDocDialog_BarCode::OnInitDialog() {
     uint32_t mask = 0;
-    Context().AccessValue(kCapSymbologies, &mask, 0, true);
+    Context().AccessValue(settings::field::kSymbologyList, &mask, 0, true);
     FillFlagList(symbologies_, language_.symbologies, mask, initialType_);
     // A stored symbology this model does not offer shows as the first one
     // offered, with that symbology's choices and page.
@@ -200,12 +203,14 @@ void CDocDialog_BarCode::OnOk() {
     }
     bool stored = shown != nullptr && shown->Store();
     if (name != initialName_) {
-        WriteFontName(Context(), kFieldName, index_, name);
+        WriteFontName(Context(), settings::field::kBarcodeName, index_, name);
         stored = true;
     }
-    stored |= StoreByte(kFieldType, Symbology(), initialType_);
-    stored |= StoreByte(kFieldCheckDigit, SelectedValue(checkDigits_), initialCheckDigit_);
-    stored |= StoreByte(kFieldRotation, SelectedValue(rotations_), initialRotation_);
+    stored |= StoreByte(settings::field::kBarcodeType, Symbology(), initialType_);
+    stored |= StoreByte(settings::field::kBarcodeCheckDigit, SelectedValue(checkDigits_),
+                        initialCheckDigit_);
+    stored |=
+        StoreByte(settings::field::kBarcodeRotation, SelectedValue(rotations_), initialRotation_);
     EndDialog(stored ? kStored : kNothingStored);
 }
 

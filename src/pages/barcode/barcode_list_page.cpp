@@ -2,6 +2,7 @@
 
 #include "pages/barcode/barcode_dialog.h"
 #include "pages/barcode/barcode_tables.h"
+#include "settings/field_ids.h"
 
 namespace orca::pages {
 namespace {
@@ -10,7 +11,7 @@ using namespace barcode;
 
 constexpr TranslationRule kListRule{kSkipEdits | kSkipPictures | kSkipListBoxes, kSeparators};
 constexpr FontListControls kListControls{kFontList, kNewButton, kChangeButton, kDeleteButton};
-constexpr FontListFields kListFields{kFieldBarcodeCount, kFieldName};
+constexpr FontListFields kListFields{settings::field::kBarcodeCount, settings::field::kBarcodeName};
 
 }  // namespace
 

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "pages/flag_list.h"
+#include "settings/field_ids.h"
 
 namespace orca::pages::barcode {
 
@@ -29,16 +30,8 @@ inline constexpr int kOkButton = 1244;
 inline constexpr int kCancelButton = 1316;
 
 // Settings and model capabilities.
-inline constexpr uint32_t kFieldBarcodeCount = 2068;  // dwBarcodeCount, u8
-inline constexpr uint32_t kFieldCommandSet = 2076;    // btCommandSet: 1 ORCA, 2 ONYX
-inline constexpr uint32_t kFieldSpeedUnit = 2001;     // btSpeedUnit, u8
-inline constexpr uint32_t kCapSymbologies = 34008;    // u32 mask of symbology codes
 
 // Record fields.
-inline constexpr uint32_t kFieldName = 44002;  // 80 bytes of UTF-16
-inline constexpr uint32_t kFieldType = 2023;
-inline constexpr uint32_t kFieldCheckDigit = 2024;
-inline constexpr uint32_t kFieldRotation = 2025;
 
 // Typing stops here; the record holds two units more.
 inline constexpr int kNameTypingLimit = 37;

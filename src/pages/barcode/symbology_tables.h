@@ -41,7 +41,6 @@ inline constexpr ByteField kHumanReadable{2028, 1};
 inline constexpr ByteField kRatio{2029, 0};
 inline constexpr uint32_t kFieldYDimensions = 5003;  // double, millimetres
 inline constexpr double kDefaultYDimensions = 20.0;
-inline constexpr uint32_t kFieldSpeedUnit = 2001;
 
 // "1" .. "10", value 0..9.
 inline constexpr FlagListEntry kXEntries[] = {

@@ -5,6 +5,7 @@
 
 #include "framework/desktop_windows.h"
 #include "pages/ansi_text.h"
+#include "platform/file_names.h"
 #include "resources/dialog_template.h"
 #include "resources/page_resources.h"
 #include "resources/window_styles.h"
@@ -19,7 +20,7 @@ constexpr std::array<std::u16string_view, 3> kKindNames{u"Empty", u"File", u"Tex
 constexpr uint32_t kFileDialogFlags = resources::OFN_HIDEREADONLY | resources::OFN_PATHMUSTEXIST |
                                       resources::OFN_CREATEPROMPT | resources::OFN_OVERWRITEPROMPT |
                                       resources::OFN_LONGNAMES;
-constexpr uint32_t kPathBufferChars = 260;
+constexpr uint32_t kPathBufferChars = platform::kMaxPath;
 
 // "<\xNN>" with two upper-case hexadecimal digits.
 std::u16string ControlEscape(int byte) {

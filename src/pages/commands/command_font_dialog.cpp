@@ -5,6 +5,7 @@
 #include "pages/ansi_text.h"
 #include "pages/font_names.h"
 #include "pages/font_record.h"
+#include "settings/field_ids.h"
 #include "text/utf.h"
 
 namespace orca::pages {
@@ -41,8 +42,8 @@ CDocDialog_CMD::CDocDialog_CMD(PageContext& context, FontListServices& services,
 }
 
 void CDocDialog_CMD::ReadRecord() {
-    ReadFontName(Context(), kNameField, index_, initialName_);
-    Context().AccessValue(kPositionField, &initialPosition_, index_, true);
+    ReadFontName(Context(), settings::field::kCmdFontName, index_, initialName_);
+    Context().AccessValue(settings::field::kCmdFontPosition, &initialPosition_, index_, true);
     for (Side& side : sides_) {
         Context().AccessValue(side.fields.kind, &side.initialKind, index_, true);
         side.initialData = ReadCommandData(Context(), side.fields, kDataBytes, index_);
@@ -126,10 +127,11 @@ void CDocDialog_CMD::OnOk() {
     }
     bool stored = mode_ == kNewMode;
     if (name != initialName_) {
-        WriteFontName(Context(), kNameField, index_, name);
+        WriteFontName(Context(), settings::field::kCmdFontName, index_, name);
         stored = true;
     }
-    stored |= StoreRecordByte(Context(), kPositionField, index_, position, initialPosition_);
+    stored |= StoreRecordByte(Context(), settings::field::kCmdFontPosition, index_, position,
+                              initialPosition_);
     for (size_t i = 0; i < sides_.size(); ++i) {
         Side& side = sides_[i];
         stored |= StoreRecordByte(Context(), side.fields.kind, index_,

@@ -2,6 +2,7 @@
 
 #include "pages/commands/command_font_dialog.h"
 #include "pages/commands/command_font_tables.h"
+#include "settings/field_ids.h"
 
 namespace orca::pages {
 namespace {
@@ -10,7 +11,7 @@ using namespace cmdfont;
 
 constexpr TranslationRule kListRule{kSkipEdits | kSkipPictures | kSkipListBoxes, kSeparators};
 constexpr FontListControls kListControls{kFontList, kNewButton, kChangeButton, kDeleteButton};
-constexpr FontListFields kListFields{kFontCountField, kNameField};
+constexpr FontListFields kListFields{settings::field::kCmdFontCount, settings::field::kCmdFontName};
 
 }  // namespace
 

@@ -28,9 +28,6 @@ inline constexpr int kNameTypedChars = 37;
 inline constexpr int kCommandChars = 261;
 
 // The count of fonts in use and the fields of record i.
-inline constexpr uint32_t kFontCountField = 2069;  // dwCMDFontCount
-inline constexpr uint32_t kNameField = 44003;
-inline constexpr uint32_t kPositionField = 2046;  // btCMDPosition
 inline constexpr CommandFields kStartFields{2044, 33010, 45008};
 inline constexpr CommandFields kEndFields{2045, 33011, 45009};
 inline constexpr uint32_t kDataBytes = 524;

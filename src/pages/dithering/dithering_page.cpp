@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "resources/page_resources.h"
+#include "settings/field_ids.h"
 
 namespace orca::pages {
 namespace {
@@ -12,7 +13,6 @@ constexpr int kNone = 1286;
 constexpr int kHalftoneSample = 1294;
 constexpr int kNoneSample = 1296;
 
-constexpr uint32_t kFieldDithering = 2009;  // btDithering
 constexpr uint8_t kStoredHalftone = 1;
 constexpr uint8_t kStoredNone = 0;
 constexpr int32_t kDone = 0;
@@ -42,8 +42,9 @@ void CDocPage_Dithering::OnInitDialog() {
 void CDocPage_Dithering::Refresh() {
     uint8_t stored = kStoredNone;
     // Anything but Halftone, the printer's own setting (255) among them, is None.
-    const bool halftone = Context().AccessValue(kFieldDithering, &stored, 0, true) == kDone &&
-                          stored == kStoredHalftone;
+    const bool halftone =
+        Context().AccessValue(settings::field::kDithering, &stored, 0, true) == kDone &&
+        stored == kStoredHalftone;
     halftone_.SetChecked(halftone);
     none_.SetChecked(!halftone);
     ShowChoice(halftone);
@@ -51,7 +52,7 @@ void CDocPage_Dithering::Refresh() {
 
 void CDocPage_Dithering::Choose(bool halftone) {
     uint8_t stored = halftone ? kStoredHalftone : kStoredNone;
-    Context().AccessValue(kFieldDithering, &stored, 0, false);
+    Context().AccessValue(settings::field::kDithering, &stored, 0, false);
     host_.MirrorDithering(halftone ? kHostHalftone : kHostNone);
     ShowChoice(halftone);
     SetModified();

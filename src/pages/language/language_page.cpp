@@ -7,6 +7,7 @@
 #include "pages/flag_list.h"
 #include "pages/tab_relabel.h"
 #include "resources/page_resources.h"
+#include "settings/field_ids.h"
 
 namespace orca::pages {
 namespace {
@@ -14,7 +15,6 @@ namespace {
 constexpr int kChoice = 1310;
 constexpr int kSeparator = 1309;
 
-constexpr uint32_t kFieldLanguage = 2014;  // btLanguage
 constexpr int32_t kDone = 0;
 
 // Placeholders: the items take their texts from the language file by value.
@@ -36,7 +36,7 @@ void CDocPage_Language::OnInitDialog() {
 void CDocPage_Language::Refresh() {
     uint8_t stored = 0;
     const int current =
-        Context().AccessValue(kFieldLanguage, &stored, 0, true) == kDone ? stored : -1;
+        Context().AccessValue(settings::field::kLanguage, &stored, 0, true) == kDone ? stored : -1;
     FillFlagList(choice_, kLanguages, kLanguageMask, current);
 }
 
@@ -47,10 +47,11 @@ uint8_t CDocPage_Language::Chosen() const {
 void CDocPage_Language::OnChoice() {
     uint8_t chosen = Chosen();
     uint8_t stored = 0;
-    if (Context().AccessValue(kFieldLanguage, &stored, 0, true) == kDone && stored == chosen) {
+    if (Context().AccessValue(settings::field::kLanguage, &stored, 0, true) == kDone &&
+        stored == chosen) {
         return;
     }
-    Context().AccessValue(kFieldLanguage, &chosen, 0, false);
+    Context().AccessValue(settings::field::kLanguage, &chosen, 0, false);
     SetModified();
 }
 

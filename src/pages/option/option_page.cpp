@@ -7,6 +7,7 @@
 
 #include "pages/flag_list.h"
 #include "resources/page_resources.h"
+#include "settings/field_ids.h"
 #include "text/utf.h"
 
 namespace orca::pages {
@@ -62,13 +63,13 @@ CDocPage_Option::CDocPage_Option(PageContext& context, OptionServices& services)
     On(kCopiesEdit, Notification::kKillFocus, [this] { OnCopiesLeft(); });
     On(kUnitsList, Notification::kSelectionChanged, [this] { OnUnitChanged(); });
     On(kSpeedList, Notification::kSelectionChanged,
-       [this] { StoreSelection(speeds_, kFieldSpeed); });
+       [this] { StoreSelection(speeds_, settings::field::kSpeed); });
     On(kDarknessList, Notification::kSelectionChanged,
-       [this] { StoreSelection(darkness_, kFieldDarkness); });
+       [this] { StoreSelection(darkness_, settings::field::kDarkness); });
     On(kOrientationList, Notification::kSelectionChanged, [this] { OnOrientationChanged(); });
     On(kRotationList, Notification::kSelectionChanged, [this] {
         ShowPreview();
-        StoreSelection(rotations_, kFieldRotate180);
+        StoreSelection(rotations_, settings::field::kRotate180);
     });
     On(kStockList, Notification::kSelectionChanged, [this] { OnStockChanged(); });
 }
@@ -81,12 +82,12 @@ void CDocPage_Option::Refresh() {
     const int orientation = services_.SyncOrientation(0, false);
     spinner_.SetRange(kSpinnerLow, kSpinnerHigh);
 
-    speedMask_ = Read<uint32_t>(kCapSpeedList, 0);
-    speed_ = Read<uint8_t>(kFieldSpeed, 0);
-    darknessValue_ = Read<uint8_t>(kFieldDarkness, 0);
-    highestDarkness_ = Read<uint8_t>(kCapHighestDarkness, 0);
+    speedMask_ = Read<uint32_t>(settings::field::kSpeedList, 0);
+    speed_ = Read<uint8_t>(settings::field::kSpeed, 0);
+    darknessValue_ = Read<uint8_t>(settings::field::kDarkness, 0);
+    highestDarkness_ = Read<uint8_t>(settings::field::kHighestDarkness, 0);
     defaultText_ = Texts().Text(kDefaultKey);
-    lists_ = ListsOf(Read<uint8_t>(kCapLanguage, 0));
+    lists_ = ListsOf(Read<uint8_t>(settings::field::kCommandLanguage, 0));
     copiesLimit_ = lists_ != nullptr ? lists_->copiesLimit : kSpinnerHigh;
 
     FillFixedLists(orientation);
@@ -99,7 +100,7 @@ void CDocPage_Option::Refresh() {
 
 void CDocPage_Option::FillFixedLists(int orientation) {
     // A stored unit of no known code shows as millimetres until one is chosen.
-    int unit = Read<uint8_t>(kFieldSpeedUnit, kUnitMm);
+    int unit = Read<uint8_t>(settings::field::kSpeedUnit, kUnitMm);
     if (unit >= kUnitCount) {
         unit = kUnitMm;
     }
@@ -109,7 +110,7 @@ void CDocPage_Option::FillFixedLists(int orientation) {
     }
     units_.Select(units_.Find(unit));
     Fill(orientations_, kOrientationItems, orientation);
-    Fill(rotations_, kRotationItems, Read<uint8_t>(kFieldRotate180, 0) == 1 ? 1 : 0);
+    Fill(rotations_, kRotationItems, Read<uint8_t>(settings::field::kRotate180, 0) == 1 ? 1 : 0);
 }
 
 void CDocPage_Option::FillSpeeds(Unit unit) {
@@ -171,7 +172,7 @@ void CDocPage_Option::OnCopiesChanged() {
 void CDocPage_Option::OnCopiesLeft() {
     const int copies = TakeCopies();
     if (copies != StoredCopies()) {
-        Write<int16_t>(kFieldCopies, static_cast<int16_t>(copies));
+        Write<int16_t>(settings::field::kCopies, static_cast<int16_t>(copies));
         MarkChanged();
     }
 }
@@ -206,14 +207,14 @@ int CDocPage_Option::TypedCopies() const {
 }
 
 int CDocPage_Option::StoredCopies() const {
-    return Read<int16_t>(kFieldCopies, 1);
+    return Read<int16_t>(settings::field::kCopies, 1);
 }
 
 void CDocPage_Option::OnUnitChanged() {
     ShowStockSize();
-    speed_ = Read<uint8_t>(kFieldSpeed, 0);
+    speed_ = Read<uint8_t>(settings::field::kSpeed, 0);
     FillSpeeds(SelectedUnit());
-    StoreSelection(units_, kFieldSpeedUnit);
+    StoreSelection(units_, settings::field::kSpeedUnit);
 }
 
 void CDocPage_Option::OnOrientationChanged() {
@@ -223,7 +224,7 @@ void CDocPage_Option::OnOrientationChanged() {
     }
     ShowPreview();
     const int previous = services_.SyncOrientation(index, true);
-    Write<int16_t>(kFieldOrientation, static_cast<int16_t>(index + 1));
+    Write<int16_t>(settings::field::kOrientation, static_cast<int16_t>(index + 1));
     if (previous != index) {
         MarkChanged();
     } else if (!modified_) {

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "pages/option_services.h"
+#include "settings/field_ids.h"
 
 namespace orca::pages::option {
 
@@ -24,15 +25,6 @@ inline constexpr int kOrientationList = 1224;
 inline constexpr int kRotationList = 1227;
 
 // Fields and model capabilities.
-inline constexpr uint32_t kFieldSpeed = 2000;          // btSpeed, u8
-inline constexpr uint32_t kFieldSpeedUnit = 2001;      // btSpeedUnit, u8
-inline constexpr uint32_t kFieldDarkness = 2002;       // btDarkness, u8
-inline constexpr uint32_t kFieldRotate180 = 2003;      // btRote180, u8
-inline constexpr uint32_t kFieldOrientation = 3000;    // dmOrientation, i16
-inline constexpr uint32_t kFieldCopies = 3005;         // dmCopies, i16
-inline constexpr uint32_t kCapHighestDarkness = 2048;  // u8
-inline constexpr uint32_t kCapLanguage = 2076;         // u8: 1 ORCA, 2 ONYX
-inline constexpr uint32_t kCapSpeedList = 34007;       // u32 mask of speed codes
 
 // The spinner's range, whatever the language's limit.
 inline constexpr int kSpinnerLow = 1;

@@ -2,6 +2,7 @@
 
 #include "framework/desktop_windows.h"
 #include "pages/settings_file/import_tables.h"
+#include "platform/file_names.h"
 #include "resources/page_resources.h"
 #include "resources/window_styles.h"
 
@@ -13,7 +14,7 @@ constexpr TranslationRule kImportRule{kSkipEdits | kSkipPictures, import::kSepar
 constexpr uint32_t kFileDialogFlags = resources::OFN_HIDEREADONLY | resources::OFN_PATHMUSTEXIST |
                                       resources::OFN_CREATEPROMPT | resources::OFN_OVERWRITEPROMPT |
                                       resources::OFN_LONGNAMES;
-constexpr uint32_t kPathBufferChars = 260;
+constexpr uint32_t kPathBufferChars = platform::kMaxPath;
 constexpr std::u16string_view kExtension = u".drvs";
 // The second filter of the open dialog: files of the older format, always ORCA.
 constexpr int kOtherFilesFilter = 2;

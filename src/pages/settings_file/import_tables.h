@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "platform/spooler.h"
+#include "settings/field_ids.h"
 
 namespace orca::pages::import {
 
@@ -17,13 +18,8 @@ inline constexpr int kImportButton = 1219;
 inline constexpr int kSeparators[] = {1217, 1186, 1189};
 
 // The printer's command language (1 ORCA, 2 ONYX), a model capability.
-inline constexpr uint32_t kFieldCommandSet = 2076;
 inline constexpr uint8_t kOrca = 1;
 inline constexpr uint8_t kOnyx = 2;
-inline constexpr uint32_t kFieldOrientation = 3000;  // dmOrientation, i16
-inline constexpr uint32_t kFieldFormName = 44001;    // dmFormName, 64 bytes
-inline constexpr uint32_t kFieldBarcodeCount = 2068;
-inline constexpr uint32_t kFieldCmdFontCount = 2069;
 inline constexpr int kRecordCount = 32;
 
 // "Default" in a one-byte setting: passes every check.
@@ -63,7 +59,7 @@ inline constexpr uint32_t kCmdFontDataSize = 524;
 
 inline constexpr ItemRow kDriverInfo[] = {
     {u"DriverInfo", u"dwDriverName", 44000, 64},
-    {u"DriverInfo", u"btCommandSet", kFieldCommandSet},
+    {u"DriverInfo", u"btCommandSet", settings::field::kCommandLanguage},
 };
 
 // Everything both languages carry, from "Option" to "EndPage".
@@ -125,8 +121,10 @@ inline constexpr ItemRow kOnyxItems[] = {
     Range(u"Other", u"btErrRePrint", 2078, 0, 1),
 };
 
-inline constexpr ItemRow kBarcodeCount{u"Barcode", u"dwBarcodeCount", kFieldBarcodeCount};
-inline constexpr ItemRow kCmdFontCount{u"CommandFont", u"dwCMDFontCount", kFieldCmdFontCount};
+inline constexpr ItemRow kBarcodeCount{u"Barcode", u"dwBarcodeCount",
+                                       settings::field::kBarcodeCount};
+inline constexpr ItemRow kCmdFontCount{u"CommandFont", u"dwCMDFontCount",
+                                       settings::field::kCmdFontCount};
 
 // Keys of one barcode-font record; the section is numbered per record.
 inline constexpr ItemRow kBarcodeItems[] = {

@@ -105,8 +105,8 @@ SettingsFile::SettingsFile(PageContext& settings, OptionServices& papers,
 ExportOutcome SettingsFile::Export(std::u16string_view path) {
     items_.clear();
     AppendRows(import::kDriverInfo);
-    AppendSettings(RecordCount(import::kFieldBarcodeCount),
-                   RecordCount(import::kFieldCmdFontCount));
+    AppendSettings(RecordCount(settings::field::kBarcodeCount),
+                   RecordCount(settings::field::kCmdFontCount));
     AppendPapers();
     items_.push_back(ValueItem(std::u16string(import::kOptionSection), import::kLandscape,
                                papers_.SyncOrientation(0, false)));
@@ -217,7 +217,7 @@ void SettingsFile::AppendPapers() {
     } else {
         items_.push_back({.section = std::u16string(import::kPaperSection),
                           .key = std::u16string(import::kPaperSize),
-                          .fieldId = import::kFieldFormName,
+                          .fieldId = settings::field::kFormName,
                           .size = settings::kPublicNames[1].size,
                           .kind = Kind::kText});
     }
@@ -328,8 +328,8 @@ void SettingsFile::Store(const SettingsItem& item) {
     switch (item.kind) {
         case Kind::kInteger: {
             int32_t value = item.number;
-            if (item.fieldId == import::kFieldBarcodeCount ||
-                item.fieldId == import::kFieldCmdFontCount)
+            if (item.fieldId == settings::field::kBarcodeCount ||
+                item.fieldId == settings::field::kCmdFontCount)
                 value = std::min<int32_t>(value & 0xFF, import::kRecordCount);
             settings_.AccessValue(item.fieldId, &value, item.index, false);
             break;
@@ -401,12 +401,12 @@ void SettingsFile::ImportOrientation(const text::ini::Snapshot& file) {
         return;
     papers_.SyncOrientation(landscape, true);
     int16_t orientation = static_cast<int16_t>(landscape + 1);
-    settings_.AccessValue(import::kFieldOrientation, &orientation, 0, false);
+    settings_.AccessValue(settings::field::kOrientation, &orientation, 0, false);
 }
 
 uint8_t SettingsFile::Language() const {
     uint8_t language = 0;
-    settings_.AccessValue(import::kFieldCommandSet, &language, 0, true);
+    settings_.AccessValue(settings::field::kCommandLanguage, &language, 0, true);
     return language;
 }
 

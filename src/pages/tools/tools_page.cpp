@@ -5,10 +5,12 @@
 #include "commands/raw_output.h"
 #include "framework/desktop_windows.h"
 #include "pages/ansi_text.h"
+#include "platform/file_names.h"
 #include "platform/platform.h"
 #include "resources/page_resources.h"
 #include "resources/string_table.h"
 #include "resources/window_styles.h"
+#include "settings/field_ids.h"
 #include "text/utf.h"
 
 namespace orca::pages {
@@ -24,7 +26,6 @@ constexpr int kBrowseButton = 1129;
 constexpr int kSendButton = 1127;
 constexpr int kSeparator = 1125;
 
-constexpr uint32_t kFieldCommandLanguage = 2076;
 // Action names of group g are keyed from g * 256 on.
 constexpr int kKeysPerGroup = 256;
 
@@ -35,11 +36,13 @@ constexpr uint32_t kFileDialogFlags = resources::OFN_OVERWRITEPROMPT | resources
                                       resources::OFN_EXTENSIONDIFFERENT |
                                       resources::OFN_PATHMUSTEXIST | resources::OFN_CREATEPROMPT |
                                       resources::OFN_LONGNAMES;
-constexpr uint32_t kPathBufferChars = 260;
+constexpr uint32_t kPathBufferChars = platform::kMaxPath;
 
 int32_t CommandLanguage(PageContext& context) {
     uint8_t language = 0;
-    return context.AccessValue(kFieldCommandLanguage, &language, 0, true) == 0 ? language : 0;
+    return context.AccessValue(settings::field::kCommandLanguage, &language, 0, true) == 0
+               ? language
+               : 0;
 }
 
 }  // namespace
