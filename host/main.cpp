@@ -44,7 +44,7 @@ void PrintOverview() {
                  "  --plugin PATH   the plug-in library to load (default: $ORCAUI_PLUGIN,\n"
                  "                  else libORCAUI.so in ../lib/orcaui/ from orcaui's own\n"
                  "                  folder, as installed, else the one built with orcaui)\n"
-                 "  --version       print orcaui's version\n\n"
+                 "  --version       print orcaui's version and licence\n\n"
                  "`printer`, `set`, `settings --import`, `jobs --clear` and `sheet` write the\n"
                  "state directory; the other commands only read it.\n"
               << ExitCodesAndEnvironment()
@@ -96,7 +96,14 @@ int Run(std::vector<std::string> args) {
     if (auto failed = TakeGlobalOptions(&args, &global))
         return Report(*failed);
     if (args.size() == 1 && args[0] == "--version") {
-        std::cout << "orcaui " ORCAUI_VERSION "\n";
+        // As GNU programs tell theirs: the version, the copyright and the licence.
+        std::cout << "orcaui " ORCAUI_VERSION
+                     "\n"
+                     "Copyright " ORCAUI_COPYRIGHT
+                     ".\n"
+                     "License Apache-2.0: <https://www.apache.org/licenses/LICENSE-2.0>.\n"
+                     "This is free software: you are free to change and redistribute it.\n"
+                     "There is NO WARRANTY, to the extent permitted by law.\n";
         return kExitOk;
     }
     if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {

@@ -26,3 +26,8 @@ name=$("$orcaui" --help | sed -n '1s/^orcaui: \(.*\)\.$/\1/p')
         done
 } >"$include"
 help2man --no-info --section=1 --name="$name" --include="$include" --output="$output" "$orcaui"
+# help2man dates the page "Month Year", which man page checkers cannot read
+# as a date: the day in full instead (SOURCE_DATE_EPOCH's, if set, as
+# help2man's own).
+day=$(date -u -d "@${SOURCE_DATE_EPOCH:-$(date +%s)}" +%Y-%m-%d)
+sed -i "2s/^\(\.TH [^ ]* \"1\" \)\"[^\"]*\"/\1\"$day\"/" "$output"

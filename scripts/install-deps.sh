@@ -7,8 +7,9 @@
 #   build    the Linux build of the plug-in and orcaui (scripts/build.sh), with
 #            nlohmann-json for its --json output and libedit for sheet -i
 #   test     the rest of the Linux suite: clang with its sanitizer runtimes and
-#            clang-format, help2man for the man page, and dpkg-dev and file,
-#            which CPack's Debian package needs
+#            clang-format, help2man for the man page and mandoc to check it,
+#            dpkg-dev and file, which CPack's Debian package needs, and lintian
+#            to check the package
 #   windows  the Windows stage: the mingw-w64 cross toolchain with posix
 #            threads, googletest's sources to build for Windows, and 64-bit
 #            Wine (and Xvfb for its windows) to run it
@@ -18,7 +19,7 @@ for stage in "$@"; do
     case $stage in
         build) packages+=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
                          nlohmann-json3-dev libedit-dev pkg-config) ;;
-        test) packages+=(clang libclang-rt-14-dev clang-format help2man dpkg-dev file) ;;
+        test) packages+=(clang libclang-rt-14-dev clang-format help2man mandoc dpkg-dev file lintian) ;;
         windows) packages+=(g++-mingw-w64-x86-64-posix googletest wine wine64 xvfb) ;;
         *)
             echo "install-deps.sh: no stage \"$stage\" (build, test, windows)" >&2

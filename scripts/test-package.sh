@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The Debian package, as a user gets it: made with CPack from the Release build
-# in build/ (configured by scripts/test.sh), installed on this machine with
-# apt-get, the README's main job run with the installed /usr/bin/orcaui on a
-# fresh state directory, its version, man page and completion checked, and
+# in build/ (configured by scripts/test.sh) and checked by lintian, which must
+# find no error and no warning; installed on this machine with apt-get, the
+# README's main job run with the installed /usr/bin/orcaui on a fresh state
+# directory, its version and licence, man page (which mandoc must pass without
+# a warning), completion, copyright file, changelog and notices checked; and
 # purged again, leaving none of its files. Needs root or sudo.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -10,7 +12,7 @@ sudo_cmd=""
 [ "$(id -u)" -eq 0 ] || sudo_cmd="sudo"
 apt() { DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get "$@" -y -qq >/dev/null; }
 
-cmake --build build -j "$(nproc)" --target orcaui orcaui_man_page
+cmake --build build -j "$(nproc)" --target orcaui orcaui_man_page orcaui_changelog
 work=$(mktemp -d)
 chmod 755 "$work"  # apt reads the package as its own unprivileged user
 installed=0
@@ -19,19 +21,23 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-cpack --config build/CPackConfig.cmake -B "$work" >/dev/null
-deb=$(echo "$work"/orcaui_*.deb)
-echo "package: ${deb##*/}, $(stat -c %s "$deb") bytes"
-apt install "$deb"
-installed=1
-mapfile -t files < <(dpkg-query -L orcaui)
-
 fail() {
     echo "package: $*"
     exit 1
 }
+cpack --config build/CPackConfig.cmake -B "$work" >/dev/null
+deb=$(echo "$work"/orcaui_*.deb)
+echo "package: ${deb##*/}, $(stat -c %s "$deb") bytes"
+# Errors and warnings fail the stage; informational tags (the hardening flags
+# and .comment sections of a plain CMake build) are neither shown nor fatal.
+lintian --fail-on error,warning "$deb" || fail "lintian finds fault with it"
+apt install "$deb"
+installed=1
+mapfile -t files < <(dpkg-query -L orcaui)
 version=$(dpkg-query -W -f='${Version}' orcaui)
-[ "$(/usr/bin/orcaui --version)" = "orcaui $version" ] || fail "orcaui --version is not $version"
+/usr/bin/orcaui --version >"$work/version.txt"
+[ "$(head -n 1 "$work/version.txt")" = "orcaui $version" ] || fail "orcaui --version is not $version"
+grep -q '^License Apache-2.0: ' "$work/version.txt" || fail "orcaui --version names no licence"
 linked=$(ldd /usr/bin/orcaui | sed -n 's/^\s*liborcasim.so => \(\S*\) .*/\1/p')
 [ "$(realpath -m "$linked")" = /usr/lib/orcaui/liborcasim.so ] ||
     fail "the installed orcaui links ${linked:-no} liborcasim.so, not the installed one"
@@ -44,6 +50,13 @@ for shown in '"Kestrel(ORCA) Printing Preferences"' 'IDC_OPTION_COMBO_UNITS' '"V
     grep -qF "$shown" "$work/sheet.txt" || fail "the main job does not show $shown"
 done
 gzip -t /usr/share/man/man1/orcaui.1.gz || fail "no compressed /usr/share/man/man1/orcaui.1.gz"
+mandoc -Tlint -W warning /usr/share/man/man1/orcaui.1.gz || fail "mandoc warns of the man page"
+doc=/usr/share/doc/orcaui
+grep -qx 'License: Apache-2.0' $doc/copyright || fail "$doc/copyright names no Apache-2.0 licence"
+zcat $doc/changelog.gz >"$work/changelog"
+[[ $(head -n 1 "$work/changelog") == "orcaui ($version) "* ]] ||
+    fail "$doc/changelog.gz does not begin with $version"
+grep -q 'winpthreads' $doc/THIRD-PARTY-NOTICES || fail "no third-party notices in $doc"
 if command -v man >/dev/null; then
     man -w orcaui >/dev/null || fail "man finds no orcaui(1)"
 fi

@@ -28,7 +28,12 @@ protected:
 TEST_F(InstallLayoutTest, VersionIsTold) {
     const HostRun run = RunHost({{"--version"}, {}, {}}, Scratch());
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_TRUE(std::regex_match(run.out, std::regex("orcaui [0-9]+\\.[0-9]+\\.[0-9]+\n")))
+    // The version on the first line, for scripts and help2man, then the
+    // copyright and the licence, as GNU programs tell them.
+    EXPECT_TRUE(std::regex_search(
+        run.out,
+        std::regex(R"(^orcaui \d+\.\d+\.\d+\nCopyright \d{4}(-\d{4})? The ORCAUI authors\.\n)"
+                   R"(License Apache-2\.0: <https://www\.apache\.org/licenses/LICENSE-2\.0>\.\n)")))
         << run.out;
 }
 
