@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // One barcode field with 64 data bytes per language, against a plain copy of
 // the same command bytes into the same sink.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The settings conversion against a plain copy of the same number of bytes, and
 // the value access of one field against a direct load at its known offset.
 #include <benchmark/benchmark.h>

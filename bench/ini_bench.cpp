@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // A text lookup in a UI language file as a page makes it: with the parse
 // cache (the file is parsed once) against a parse per lookup; and the first
 // lookup after the file was written anew with the same bytes, as each page

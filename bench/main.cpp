@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Runs every benchmark and then prints, for each pair named "<Name>" and
 // "<Name>_Baseline", how many times faster or slower <Name> ran than its
 // baseline in this same run. Ratios are comparable across machines; raw times are not.

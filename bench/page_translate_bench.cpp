@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Making and showing a page that translates 40 controls from its language
 // file, as a sheet does, with the INI parse cache against a parse per lookup.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // One full export and import of the settings file with 32 barcode fonts and
 // 32 command fonts, through the Import/Export page's settings file, against
 // writing the same INI text to a file and parsing it back directly.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: Apache-2.0
 # Cross-build for 64-bit Windows with Debian's mingw-w64 toolchain (posix
 # threads, so std::mutex and std::thread come from winpthreads). Programs run
 # under Wine.

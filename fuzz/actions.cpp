@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Arbitrary bytes as `orcaui sheet` actions, one a line, run on a real sheet
 // of the plug-in loaded as orcaui loads it. The first byte picks the printer,
 // the sheet and whether it runs in the shell's process (where fonts can be

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Arbitrary bytes as the private input block of a host's merge, for both
 // languages: the last byte chooses how the host lays out its records (see
 // host_merge.h), the others are the bytes the host holds of the block, whose

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // A merge as a driver host hands it to the plug-in: the private input block
 // behind a public record, with buffers that hold exactly the block's bytes
 // whatever the block says of its own size, laid out as a byte of the fuzzer's

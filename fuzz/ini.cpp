@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Arbitrary bytes as an INI file: load, look up, write a key and read it back.
 // The first byte picks the code page and the value written; the rest is the file.
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Arbitrary bytes as the host's job log: every line reads as a job or is
 // skipped, what was read writes and reads back the same, and the bytes
 // themselves survive their escaping.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Arbitrary bytes as a UI language file, read as a page reads its own: every
 // key of one section of the plug-in's own English file is looked up, in the
 // western or the Chinese code page (the first byte picks both), and each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The settings handlers of both languages, wired as a printer model wires
 // them, for the targets that drive settings blocks.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Arbitrary bytes as a settings file (.drvs) read, in memory, by the
 // Import/Export page's import into a printer of either language: no crash,
 // no access outside the records, counts within the 32 records, and nothing

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Arbitrary bytes as a state directory, in memory: its four INI files, a
 // printer's settings file and a model map, split at 0x1E bytes (the settings
 // file, last, takes the rest as it is). A state that loads saves, and what

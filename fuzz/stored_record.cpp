@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Arbitrary bytes as a printer's stored default settings (the public record
 // with whatever private data it says follows), read as the plug-in reads them
 // when the host attaches no records: every public field and name, and the

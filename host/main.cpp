@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // orcaui: the command-line host of the plug-in. It keeps a simulated printer
 // environment in a state directory and drives the plug-in through its
 // exports and hooks as a printer-driver host does.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # The bash completion of orcaui against the built orcaui: what a TAB at the
 # end of each line offers, as the shell hands it to the line editor (escaped,
 # or as it is inside an open quote; after a word-breaking = only the rest).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Writes orcaui's man page from the help text the program prints: the
 # overview (orcaui --help) and, in a COMMANDS section, each command's own
 # --help, so the page says what the program does.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: Apache-2.0
 # bash completion of orcaui: commands, options, printer names, the names of
 # `get` and `set`, and in a sheet's actions the verbs, tab titles and control
 # names. Every list is read from the orcaui being completed (its help,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Builds the plug-in and the command-line host orcaui in build/ (the plain
 # build of scripts/test.sh), after installing whatever build tools are missing.
 set -euo pipefail

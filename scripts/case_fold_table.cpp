@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Writes src/text/case_fold_table.h, the simple case folding of the first
 // 65536 characters, from the installed ICU (Debian package libicu-dev):
 //   c++ -std=c++20 scripts/case_fold_table.cpp -licuuc -o /tmp/case_fold_table &&

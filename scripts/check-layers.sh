@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Fails when a folder of the product includes a folder above it: includes run
 # one way, text -> resources -> platform -> settings -> commands -> printers
 # -> framework -> pages -> plugin -> host. Tests, benchmarks and fuzz targets

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Fuzzes the libFuzzer targets (all, or those named: `fuzz.sh ini state`) on
 # their seed corpora and dictionaries, side by side, one a core, and prints
 # each target's inputs and rate; a finding prints the target's log and fails.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Installs, from Debian's packages, whatever of the tools a stage needs that
 # this machine lacks; does nothing (and needs no network) when all are present.
 #

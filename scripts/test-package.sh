@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # The Debian package, as a user gets it: made with CPack from the Release build
 # in build/ (configured by scripts/test.sh) and checked by lintian, which must
 # find no error and no warning; installed on this machine with apt-get, the

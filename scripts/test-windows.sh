@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # The Windows stage of the suite: cross-builds ORCAUI.dll and the Windows test
 # programs with mingw-w64 in build-win/, then runs them under Wine in a fresh,
 # 64-bit prefix that is removed afterwards: headless, except the property

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # The whole suite: the g++ Release build (what packagers build) and its tests,
 # its Debian package installed, used and removed, the Windows build and its
 # tests under Wine, then a clang AddressSanitizer + UndefinedBehaviorSanitizer

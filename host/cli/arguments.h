@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // A command's arguments: options (--name VALUE, --name=VALUE, -x) and the
 // positional arguments in order. "--" ends the options.
 #pragma once

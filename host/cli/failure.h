@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // How a command ends: its exit code, and what went wrong for the person to read.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The lines of `sheet -i`: typed at a terminal with line editing and history
 // (libedit, whose BSD licence suits a host that links it), or read from a
 // pipe or file as they come, without prompts. Either way the same lines.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Where orcaui finds the plug-in when --plugin does not name it.
 #pragma once
 

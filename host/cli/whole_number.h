@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Whole numbers as people type them in arguments and actions.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The commands of orcaui: each names itself, documents itself for --help and
 // runs on the host with its parsed arguments.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // jobs PRINTER: the raw jobs the printer was sent.
 #include <iostream>
 

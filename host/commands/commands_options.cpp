@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // options, get, set: the settings of a printer's printing preferences by
 // name, read off its pages and changed through them as a person would.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // printers, printer add, printer remove.
 #include <algorithm>
 #include <iostream>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // settings PRINTER: the printer's default settings as the plug-in's hooks
 // read them; with --export or --import, the printer's settings file written
 // or read through the Import/Export page of its printing preferences.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // sheet PRINTER [ACTION...]: the printer's property sheet, headless, acted on
 // by the action language and printed as text.
 #include <iostream>

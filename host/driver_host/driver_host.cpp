@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "host/driver_host/driver_host.h"
 
 #include <dlfcn.h>

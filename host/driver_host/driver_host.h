@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // A driver host for the plug-in: loads the built library with dlopen, gets
 // the class factory through DllGetClassObject and makes plug-in objects, and
 // supplies what a host hands to the hooks — its driver interface, the option

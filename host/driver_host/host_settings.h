@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The settings records a driver host keeps for the plug-in: the public
 // record (DEVMODEW) with the plug-in's private block right behind it, and the
 // parameter records of the settings hooks built around them.

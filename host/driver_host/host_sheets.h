@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The host's own property sheets on the headless desktop, shaped as a real
 // host shapes them: captioned from the printer name, with the host's tabs
 // ahead of the pages the plug-in adds.

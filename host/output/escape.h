@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Bytes as readable text: printable ASCII stays as it is, a backslash is
 // doubled and every other byte is written "\xHH". The form reads back
 // exactly, so the job log keeps jobs in it too.

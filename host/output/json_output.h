@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Output for programs: a command's --json prints one JSON document (objects
 // keep their keys in the order written) instead of its text.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // A printer's settings records as text, field by field under the names the
 // settings files use, in sections like theirs: the public record, the
 // option area, the custom commands, then the barcode fonts and command fonts

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Text tables for people: columns lined up by how wide their text shows on a
 // terminal, so names with accents or Chinese characters line up too.
 #pragma once

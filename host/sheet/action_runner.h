@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Runs actions on an open sheet as a person would do them, and prints what
 // the person would see: the message boxes an action brings up, and what an
 // action changed on the page (or dialog) when echoing.

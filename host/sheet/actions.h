@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The action language of `orcaui sheet`: one action a line (or a command-line
 // argument), words separated by blanks, a text with blanks in double quotes
 // (\" \\ \n \r \t \b \xHH inside them) or single quotes (taken as written).

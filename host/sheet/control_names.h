@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Controls as a person names them in actions: by number (1014), by the
 // symbolic name of the module's control-name table (IDC_OPTION_EDIT_COPIES,
 // IDOK_CMD_Define), letter case ignored, or by the text a person reads: a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Finding an entry of a list (a tab, an item, a menu item) as a person names
 // it: by its text, or by its position "#N" counting from 1.
 #pragma once

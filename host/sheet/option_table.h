@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The options of `orcaui options`, `get` and `set`: each stable name mapped to
 // the page and control that shows it, and the stored setting behind it. What an option holds and
 // offers (its items, range, unit and current value) is read from the page itself.

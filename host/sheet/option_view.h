@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // An option as its page shows it, read off the sheet's controls, and changed
 // through the action language as a person changes it.
 #pragma once

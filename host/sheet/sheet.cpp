@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "host/sheet/sheet.h"
 
 #include "host/driver_host/host_sheets.h"

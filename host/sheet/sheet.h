@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // A property sheet of the plug-in's printer, opened on the headless desktop
 // as a driver host opens it: the sheet's records handed to CommonUIProp, the
 // host's own tab, then the plug-in's pages added through the sheet hook.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Which of a printer's property sheets: its printing preferences (the
 // document sheet) or its properties (the printer sheet).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // What every command works on: the state directory, locked for the whole
 // run, with the simulated environment loaded from it (installed as the
 // process's platform, with a headless desktop), and the plug-in library

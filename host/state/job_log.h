@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The host's log of raw jobs in the state directory: the spooler forgets a
 // job once it has reached its port, so the host writes down each one a
 // command delivered, to list it later. One job a line, its fields separated

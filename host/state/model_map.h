@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The printer models that drivers name: a driver lists a model map file
 // (".lbpm") among its dependent files, whose "PrinterMap" section maps the
 // driver's name to the display name of a printer model.

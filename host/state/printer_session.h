@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // One printer as a driver host holds it while it works with the plug-in:
 // the printer opened, one plug-in object bound to it, and the printer's
 // settings records as the hooks give them — the block sized by the plug-in,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The few places in the host's public settings record (DEVMODEW, Windows x64
 // layout) that the host itself reads and writes.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The state directory that keeps the simulated environment between runs:
 // where it is, loading it (the embedded default on a first run) and saving it
 // so that a failure or an interruption never leaves half a state behind.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "host/state/state_lock.h"
 
 #include <fcntl.h>

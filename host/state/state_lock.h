@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The state directory's lock: one orcaui run at a time loads, acts on and
 // saves a state directory, so that two runs never lose each other's changes.
 // The lock is an advisory lock on the directory itself, which needs no write

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The command-generator interface shared by both printer languages.
 //
 // A generator turns one printing decision into the exact bytes of one printer

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "commands/command_set_onyx.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The STX language's command generator.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The STX language's fixed setting commands and barcode characters.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The caret language's choice letters, barcode prefixes and quantity rows.
 #pragma once
 

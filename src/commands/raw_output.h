@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The raw output path: bytes sent straight to the printer as one raw spooler
 // job named "Calibrate", one page, one write. The Tools page and the
 // Calibrate buttons send through it. Failures are silent by design: a job the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The maintenance actions of the Tools page for each printer language: fixed
 // commands sent byte for byte without any terminator, a typed command and a
 // file. The catalogue a page works on is built from these tables; its typed

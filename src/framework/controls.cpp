@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "framework/controls.h"
 
 #include "framework/window_port.h"

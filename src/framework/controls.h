@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The common controls as thin objects over their windows. A control made
 // from its dialog and identifier finds its window each time it is used, so
 // it can be a member declared before the dialog's window exists; one made

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The desktop around the dialogs: top-level windows, the window tree, the
 // window-shown notice, the cursor, message boxes, file dialogs, pop-up menus
 // and the shell.

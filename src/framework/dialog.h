@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Dialogs: the object a page or dialog class derives from. It owns the link
 // between its window and its handlers: page-level events arrive as virtual
 // calls, control notices go to the handlers routed with On().

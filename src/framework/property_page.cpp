@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "framework/property_page.h"
 
 #include "framework/window_port.h"

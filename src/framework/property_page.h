@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Property pages: dialogs that live in a property sheet as one tab.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The window-system port in force, for the framework's own files.
 #pragma once
 

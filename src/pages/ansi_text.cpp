@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "pages/ansi_text.h"
 
 #include "platform/platform.h"

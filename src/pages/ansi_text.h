@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Text as the settings keep commands and paths: 8-bit text in the system's
 // ANSI code page.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // An edit that takes signed decimal numbers as they are typed: digits,
 // backspace, one "." (never in front) and one "-" (only in front). Text set
 // by code or pasted is not checked.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The fill shared by the pages' choice lists: a list of entries, each with a
 // code (a single bit of a value list) and a text, filtered by a capability
 // mask.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "pages/font_list_page.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // A font list page: the user's fonts of one kind in record order, with New,
 // Change and Delete. Fonts are created and deleted only where the host
 // process allows it (the shell and the control-panel runner); any font can

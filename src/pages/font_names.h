@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The rules a new font name must pass, shared by the barcode-font and the
 // command-font dialogs: a name may not be empty, may not repeat the name of
 // any barcode or command font in use (letter case aside), and may not take a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // One-byte fields of a barcode-font or command-font record through the
 // sheet's settings.
 #pragma once

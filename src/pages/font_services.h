@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // What the font pages ask of the plug-in object besides the settings: the
 // host process, which decides whether fonts may be created, deleted and
 // renamed, and the record list operations of the attached block.

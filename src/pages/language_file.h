@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The UI language files of one page or dialog: where they live, writing them
 // from the embedded texts, and the lookups of control, item and message texts.
 //

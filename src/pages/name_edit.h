@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The edit of a name a person gives (a barcode or command font, a form). A
 // name is one line of the settings file and of every list that shows it, so
 // the edit refuses the line breaks of a paste (typing one is not possible in

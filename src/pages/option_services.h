@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // What the Option page asks of the plug-in object besides the settings: the
 // printer's papers, making one of them the printer's paper, and the host's
 // own orientation and form items.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // What every page and dialog of one property sheet shares: the sheet's
 // printer, its UI language, the document page shown last, and the printer
 // object's access to the settings. The plug-in object provides it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Giving a page's controls their texts from its language file: the
 // per-page rule, the visit of the controls, and the re-labelling of a combo
 // box's items by their values.

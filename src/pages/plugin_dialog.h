@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The base of the plug-in's modal dialogs and of the pages shown inside them:
 // their language file and their translation rule.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The base of every property page of the plug-in: its language file, its
 // tab title, and the steps every page takes when it is shown.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "pages/printer_sheet_pages.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The printer-sheet pages of this process that are on screen: each registers
 // its window when shown and leaves when destroyed, so that a language applied
 // in a document sheet reaches them at once.

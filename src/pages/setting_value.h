@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // One setting read or written through the printer object's value access, in
 // the width its field identifier fixes.
 #pragma once

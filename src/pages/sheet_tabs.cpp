@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "pages/sheet_tabs.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The plug-in's pages that the sheets of this process hold, each with the key
 // of its tab title in the Language page's section, so that a language change
 // re-labels exactly the tabs of the plug-in's own pages, however many of them a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Re-labelling the tab titles of the open property sheets after the UI
 // language changed: the document sheet that holds the Language page, and
 // every printer-properties window of the same printer in this process. Only

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Numbers as a person types them into an edit: the leading number of the
 // text, 0 when it starts with none, so any text reads as some number.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The platform's last-error values that the ports report and the system
 // checks for. Numbers are the platform's own, so a Win32 adapter passes
 // GetLastError() through unchanged.

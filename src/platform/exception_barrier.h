@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The barrier at each place where code outside the module calls into it (the
 // host's hooks, the window system's procedures). Running out of memory is
 // expected there: it ends with the caller's failure answer instead of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The buffer a whole file is read into.
 #pragma once
 

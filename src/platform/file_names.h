@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // File names: the system's longest path, and the names that a driver's
 // registry entries list, checked before they are joined to the driver
 // directory: whoever joins them (the plug-in or a host) stays inside that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // File port: the temporary directory and whole-file access. Paths are the
 // platform's UTF-16 paths; Windows separators ('\') are accepted everywhere.
 // A failure sets the last error (Process port).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The ports through which the system reaches its operating system. Each port
 // is a small interface in its own header; the adapter library of the build
 // (the simulated environment on Linux, Win32 on Windows) supplies Current().

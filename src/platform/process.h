@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Process port: facts of the current process and the thread's last error.
 #pragma once
 

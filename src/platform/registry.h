@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Registry port: read access to keys under the local machine. Results are the
 // platform's status codes (0 success), as the registry calls return them;
 // the registry does not set the last error.

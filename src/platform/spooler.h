@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Print-spooler port: printers, their stored settings, device capabilities,
 // the form database and raw jobs. Each operation is one spooler call with the
 // same inputs, outputs and failure cases; a failure sets the last error

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // System-information port: directories and facts of the running system.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // What a dialog or page hears from the window system. The adapter calls the
 // handler given when the window was made; every call names the handler's own
 // window (self) and, for control notices, the control and its identifier.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Window-system port: dialogs and property pages built from templates, the
 // common controls, message boxes, file dialogs, pop-up menus and the
 // top-level windows of the desktop. Reached through Current().windows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Values that pass between the window-system port, its adapters and the
 // framework: window handles, geometry, notices, fonts, cursors and the
 // requests of the common dialogs.

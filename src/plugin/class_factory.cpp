@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "plugin/class_factory.h"
 
 #include "plugin/oem_ui.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // IOemCF: the class factory the host gets from DllGetClassObject. It makes
 // one COemUI per CreateInstance.
 #pragma once

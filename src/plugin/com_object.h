@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // What the module's COM objects (the class factory and the plug-in object)
 // share: an atomic reference count starting at 1, the answer to
 // QueryInterface for IUnknown and the object's own interface, and their share

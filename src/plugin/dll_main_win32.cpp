@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The DLL's entry point. A host may unload the DLL whenever DllCanUnloadNow
 // answers S_OK and load it again later, so what the statically linked C++
 // runtime allocates once per load is given back when the DLL is unloaded:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The module's two exports.
 #include "plugin/class_factory.h"
 #include "plugin/host_abi.h"

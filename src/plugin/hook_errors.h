@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // How a hook reports a failure to the host: the platform's last error and
 // E_FAIL; a hook that ran out of memory answers E_OUTOFMEMORY.
 #pragma once

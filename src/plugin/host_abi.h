@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // What a driver host includes to load the plug-in: the host ABI types, the
 // records, the interfaces and the two exported functions. The plug-in exports
 // nothing else a host needs.

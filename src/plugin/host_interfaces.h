@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The host's object interfaces in the COM layout: an object starts with a
 // pointer to a table of function pointers, and the slots follow the order of
 // declaration, IUnknown's three first. Members use the platform's default

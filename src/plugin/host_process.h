@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Which process the plug-in runs in, as the font pages ask it: they allow
 // creating, deleting and renaming fonts only inside the shell or the
 // control-panel runner.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The records the driver host hands to the plug-in, in the Windows x64 layout
 // (natural alignment), and the mode, reason and capability numbers that go
 // with them. The static_asserts at the end pin every offset the plug-in or a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The driver host's scalar types, handles, GUIDs and result codes. They keep
 // the Windows x64 widths on every platform: LONG, DWORD, ULONG, HRESULT and
 // BOOL are 32 bits, WCHAR is a UTF-16 unit, pointers and handles are 64 bits.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "plugin/module_counts.h"
 
 #include <atomic>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The process-wide counts that decide whether the host may unload the module:
 // live class factories and plug-in objects, and the host's server locks.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // COemUI: object life, binding to the printer, and the settings hooks.
 #include "plugin/oem_ui.h"
 

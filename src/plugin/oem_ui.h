@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // COemUI: the plug-in object. The host drives it through the 20 slots of
 // IPrintOemUI2; its pages reach it as their shared context and through the
 // services they declare. It binds itself to one printer at its first printer

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // COemUI: the device-capabilities hook. The host has filled oldResult
 // entries of its own; the plug-in adds the user-defined paper after them and
 // answers the paper extents of the model.

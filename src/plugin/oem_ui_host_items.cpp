@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // COemUI: the host's own option items that the pages keep in step with
 // theirs (orientation, dithering, form name), and the host process.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // COemUI: the printer's papers for the Option, Stocks and settings-file pages,
 // and the paper choice written into the printer's and the sheet's records.
 #include "platform/platform.h"

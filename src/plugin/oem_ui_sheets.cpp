@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // COemUI: the property-sheet hooks and the page factory.
 #include "platform/errors.h"
 #include "plugin/hook_errors.h"

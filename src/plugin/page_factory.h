@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The pages of the two property sheets: which slot of the plug-in object holds
 // each page, the order in which a sheet adds them, and the creators that the
 // page switches select. A page joins the factory with one creator row.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "plugin/public_record_fields.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The fields of a public settings record (220 bytes, the host's layout) that
 // the plug-in object changes itself, in the printer's stored settings and in
 // the sheet's record.

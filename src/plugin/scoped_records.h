@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Records a hook hands in only for the length of the call. The printer object
 // keeps the sheet's records (those of the last CommonUIProp) for its pages;
 // other hooks attach theirs while they run and then give the sheet's back, so

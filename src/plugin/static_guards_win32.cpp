@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The guards of function-local statics, which the compiler's code calls
 // around a static's first initialisation (and libstdc++'s own code too), on
 // the system's slim lock. The C++ runtime's versions take winpthreads' locks,

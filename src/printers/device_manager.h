@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The device manager creates, keeps and destroys the printer objects of the
 // plug-in objects. A plug-in object registers its printer once and keeps the
 // entry it gets back; the entry's address is its handle. Registering resolves

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "printers/device_manager_facade.h"
 
 namespace orca::settings {

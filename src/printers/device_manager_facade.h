@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // What pages and hooks do with a device-manager entry. A missing entry (a
 // plug-in object whose printer could not be registered) answers as an
 // unsupported printer does. Writes go straight to the printer object's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Model resolution: driver name -> model map file among the driver's dependent
 // files -> display name from its "PrinterMap" section -> model catalogue ->
 // printer object with the printer opened.

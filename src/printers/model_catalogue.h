@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The model catalogue: display name -> model factory. Names compare code unit
 // by code unit, so lookup is case-sensitive. The process's catalogue holds the
 // fifteen models of the model table, registered in table order before anything

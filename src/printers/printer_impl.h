@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The printer object: one per printer a plug-in object serves. It owns the
 // opened printer handle, the settings handler of its language and the command
 // generator of its language, carries the model's capability values, and is the

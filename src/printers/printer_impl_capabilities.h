@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Capabilities of a printer model: which pages exist (page switches), the value
 // lists the pages offer (bit n set: value n is offered), the darkness limit, the
 // speed, operation-mode and barcode-symbology lists and the paper extents. Each

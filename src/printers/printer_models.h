@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The printer objects of the supported models. Every model is a row of the model
 // table (printer_models_table.h); its class builds the components of the row's
 // language, applies the language's capability set and the row's overrides, and

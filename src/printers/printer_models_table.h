@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The fifteen supported printer models, one row each: display name (the model
 // catalogue's key), language, capability overrides and the defaults that
 // SetModelDefaults writes after the language defaults.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Locks of the device manager: an abstract lock and the critical section that
 // implements it. Both meet the standard BasicLockable requirements, so
 // std::lock_guard holds them for a scope.

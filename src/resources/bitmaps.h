@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The module's bitmaps, drawn in two tones: each row is a line of pixels from
 // the top, '#' dark and '.' light.
 #pragma once

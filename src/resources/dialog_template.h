@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Dialog templates as data: every page and dialog is built from one of these
 // by whichever window-system adapter is in force.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "resources/dialog_template.h"
 
 #include "resources/templates/all_templates.h"

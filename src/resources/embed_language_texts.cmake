@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: Apache-2.0
 # Turns the UTF-8 language sources into the bytes the module writes out as its
 # UI language files: UTF-16LE behind the byte-order mark FF FE, lines ended by
 # CR LF. Writes a C++ source holding both as byte arrays.

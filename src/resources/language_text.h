@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The two UI language texts embedded in the module, byte for byte as the pages
 // write them out as language files: UTF-16LE behind the byte-order mark FF FE,
 // lines ended by CR LF, one INI section per page or dialog.

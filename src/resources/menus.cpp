@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The control-code menu of the command editors: one item per byte 0x00 to
 // 0x1F, labelled with the byte in hexadecimal and its ASCII name.
 #include <algorithm>

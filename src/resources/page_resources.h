@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Identifiers of the module's resources: each dialog template with the
 // language-file section its texts come from, the bitmaps and the menu.
 #pragma once

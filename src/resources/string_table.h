@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The module's string table. Every control's symbolic name is stored under the
 // control's own identifier, and the name is the control's key in the language
 // files; five further strings (1 to 4 and 10) are kept for the host's side.

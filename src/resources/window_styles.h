@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The window system's own constant values: styles of the controls in the
 // dialog templates, the codes that controls notify their dialog with, the
 // message-box, file-dialog and property-sheet values. The numbers are the

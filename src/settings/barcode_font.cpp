@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "settings/barcode_font.h"
 
 #include "settings/byte_access.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Barcode-font catalogues: the accessors of the barcode-font records in a private
 // settings block. Owned by the settings handler, which forwards to the catalogue
 // every identifier it does not own itself.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Barcode-font record layouts of both languages, the default record and the eight
 // default fonts. A record is 144 bytes; the languages agree up to offset 101.
 #pragma once

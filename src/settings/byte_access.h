@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Little-endian loads and stores on raw bytes. Settings blocks and host records
 // are read and written only through these, so their layout never depends on the
 // compiler's struct packing or on the machine's byte order.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "settings/cmd_font.h"
 
 #include "settings/field_map.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The command-font handler: accessors of the command-font records in a private
 // settings block, the same in both languages. Owned by the settings handler, which
 // asks it last, after the barcode-font catalogue.

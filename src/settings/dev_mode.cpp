@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "settings/dev_mode.h"
 
 #include "settings/barcode_font.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The settings handler: sizes, defaults, converts and gives access by field
 // identifier to the private settings block that the host keeps after its public
 // settings record. CDevModeBase is the handler of no language; the language

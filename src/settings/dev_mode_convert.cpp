@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Carrying a block of any version or size into the current layout. The input's
 // size fields are trusted only as far as the input reaches (what the caller holds,
 // already cut to the block's own dwSize): a part whose bytes lie beyond it keeps

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The settings handlers of the two printer languages. They differ only in the
 // layout of their block's option area (field_map.h).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The barcode-font and command-font lists of the attached block.
 #include <algorithm>
 #include <cstring>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // What the handler reads from the printer's stored default settings: the public
 // record and the private block behind it.
 #include <algorithm>

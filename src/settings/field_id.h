@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Field identifiers name every setting, capability, record field and public-record
 // field. An identifier's thousand fixes the width of a single value; the results
 // of every access by identifier are the small integers below.

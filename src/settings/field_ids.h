@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The fields, capabilities and page switches the code names, each under one
 // name. The field map tables give every stored field's offset and width; the
 // names here are for the code that reads or writes one field by identifier,

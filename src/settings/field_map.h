@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Layout of the private settings block and of the host's public settings record:
 // the fixed offsets, the field maps of both languages and the data map.
 //

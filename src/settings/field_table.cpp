@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "settings/field_table.h"
 
 #include "settings/byte_access.h"

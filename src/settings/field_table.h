@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Rows of a field map: where a field named by an identifier lies in a block or a
 // record, and its default. Field maps are constexpr arrays of these rows.
 #pragma once

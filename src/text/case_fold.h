@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Names compared without regard to case as the platform compares names a
 // person gives (fonts, forms): every letter folds, not only A-Z, by the
 // simple case folding of each UTF-16 unit. On Windows the system's own

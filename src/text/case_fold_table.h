@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Simple case folding of the first 65536 characters (Unicode 15.0), made by
 // scripts/case_fold_table.cpp: a run folds every stride-th unit from first
 // to last by adding delta; a unit in no run folds to itself.

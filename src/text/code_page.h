@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The system's converter between an ANSI code page and UTF-16 (iconv on
 // Linux, MultiByteToWideChar and WideCharToMultiByte on Windows), for the
 // conversions of utf.h, which hand it the runs of text outside ASCII.

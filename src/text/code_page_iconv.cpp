@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // ANSI code-page conversions through iconv, on systems without the platform's
 // own converter.
 #include <iconv.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // ANSI code-page conversions through the platform's own converter.
 #include <windows.h>
 

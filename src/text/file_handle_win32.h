@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // A Win32 file handle closed on every way out.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // A file's path as the system's own file calls take it: UTF-16 (wchar_t) on
 // Windows, bytes (UTF-8) elsewhere. A std::filesystem::path converts to it
 // implicitly, so code that keeps its paths as those passes them on as they are.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Private-profile (INI) files with the platform's semantics.
 //
 // Reading

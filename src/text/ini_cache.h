@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The parse cache of the INI module: one parse per path and code page,
 // reused while the file's stamp is unchanged.
 #pragma once

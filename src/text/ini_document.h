@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The bytes of an INI file split into lines, each decoded to UTF-16, with
 // the byte range every line occupies so that a write can splice one line
 // and leave the rest of the file untouched.

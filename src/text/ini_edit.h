@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The byte-level edit behind WriteString: which names and values a write
 // accepts, and the file's bytes after it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Whole-file reads and replacements for the INI module, through the system's
 // own file calls.
 #pragma once

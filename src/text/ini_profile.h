@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The sections and keys of a loaded INI document, indexed by folded name.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Case-insensitive comparison and search of names, as the platform compares
 // printer, section and key names: ASCII letters fold to upper case; every
 // other UTF-16 unit compares by its value.

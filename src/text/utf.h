@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // UTF-16 text and conversions to UTF-8 and to the platform's ANSI code pages.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The position adjustments: stored in millimetres, shown and typed in the
 // unit chosen on the Option page, held to their limits, and the "default"
 // boxes that hand an adjustment back to the printer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Advanced page as the host meets it: a printer's document sheet opened
 // through the plug-in's hooks on the headless desktop, with the "Advance
 // Setup" tab in front, driven as a person would drive it. Settings are read

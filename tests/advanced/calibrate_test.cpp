@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Calibrate sends the language's calibration command as one raw job on the
 // sheet's printer; a spooler that refuses it is not reported.
 #include "advanced/advanced_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Advanced page's lists: what each language and model offers, the texts
 // of both UI languages, and the value each choice stores.
 #include "advanced/advanced_fixture.h"

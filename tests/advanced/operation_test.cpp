@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // What follows the operation mode: the ORCA cutter's group quantity and the
 // ONYX out-paper distance, and the ONYX out-paper unit with its spinner.
 #include "advanced/advanced_fixture.h"

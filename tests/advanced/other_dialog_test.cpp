@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Other dialogs, opened modally from the Advanced pages: their lists,
 // texts and hidden pair, every choice stored at once and told to the sheet.
 #include "advanced/advanced_fixture.h"

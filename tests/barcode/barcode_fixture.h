@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Barcode Fonts page as the host meets it: a plug-in object made by the
 // host, its document sheet on the headless desktop with the page in front,
 // and the host's settings records that the page edits. Tests act as a person

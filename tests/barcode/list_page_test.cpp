@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Barcode Fonts list: New appends a record written from the language's
 // default record, Change edits one in place and stores only what changed,
 // Delete closes the gap; the count and the records agree after each, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The names the Define Barcode Font dialog refuses: empty names, names of
 // fonts in use of either kind in any letter case, and the names each printer
 // language keeps for its own fonts. A refusal shows its message and keeps the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The symbology pages inside the Define Barcode Font dialog: one page shown
 // for the chosen symbology, each page's lists and edits with their rules, and
 // the record fields they store on OK.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "cmdfonts_fixture.h"
 
 #include "platform/sim/environment.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Command Fonts page and its dialog through the document-sheet hooks:
 // what a person defines lands in the host's records, byte for byte.
 #include <cstring>

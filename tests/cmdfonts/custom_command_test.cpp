@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Custom Command page through the document-sheet hooks: what a person
 // types, inserts or picks lands in the custom-command blocks of the host's
 // records at once.

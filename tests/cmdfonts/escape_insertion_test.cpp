@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The control-code menu's escapes put into a command editor's text.
 #include <gtest/gtest.h>
 

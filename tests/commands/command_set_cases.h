@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Table-driven checks of command generators: each case names one call and the
 // exact bytes it must write (or the result it must answer), and is run against
 // a recording sink, without a sink, and against a failing sink.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Dithering page: the stored choice with its sample, each click stored,
 // mirrored into the host's item and marking the sheet changed.
 #include <gtest/gtest.h>

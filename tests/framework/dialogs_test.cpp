@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Modal dialogs, message boxes, file dialogs and menus answered by
 // responders; child dialogs; the desktop's top-level windows; the text
 // rendering of a sheet.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // A page in a property sheet, driven as a person would: what it hears and in
 // which order, how typed keys pass its filter and the edit's own rules, and
 // how the sheet's tabs and Apply button follow it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // A small dialog template and a page that writes down every event it hears,
 // for the framework and desktop tests.
 #pragma once

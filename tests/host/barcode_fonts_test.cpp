@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Barcode fonts through orcaui as a person defines them in the printer folder
 // (--shell): added, changed and deleted on the Barcode Fonts tab, applied, and
 // read back with `orcaui settings`; refusals show their message.

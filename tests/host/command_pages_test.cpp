@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Command Fonts and Custom Command tabs through the built orcaui: what a
 // person defines there and applies is what `orcaui settings` shows next.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // `ok` and `cancel` inside `answer dialog ... end` press the dialog's own OK
 // and Cancel, whatever their control numbers, and every control name that
 // the printed dialog shows is accepted in actions.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Each kind of fault: a clear message on standard error, its own exit code,
 // nothing on standard output, and the state directory as it was.
 #include "host_fixture.h"

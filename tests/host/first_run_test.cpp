@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // A first run without state: the embedded default environment is used and
 // saved where the person's state belongs, and found there by the next run.
 #include "host_fixture.h"

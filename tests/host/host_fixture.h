@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Each test runs the built orcaui on a state directory of its own.
 #pragma once
 

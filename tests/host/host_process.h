@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Runs the built orcaui as a person runs it: a separate process with its own
 // arguments, standard input and environment variables; what it printed and
 // its exit code come back.

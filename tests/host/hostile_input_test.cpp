@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Input as an attacker or a careless script gives it: each is refused with a
 // message and an exit code, nothing is written, and later commands still work.
 #include "host_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // What an installed orcaui relies on: it tells its version, and it finds the
 // plug-in from its own folder (../lib/orcaui/ beside bin/, also through a
 // symbolic link to it), unless ORCAUI_PLUGIN or --plugin names another.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Saves interrupted the way a power cut or a kill interrupts them: killed
 // before each file-system step, or refused by a full disk. The state that
 // remains always loads and is the old one or the new one, and the next run

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // A printer added on a file port receives raw jobs from the Tools page; the
 // jobs are in the port's file and listed, control bytes escaped, by
 // `orcaui jobs`. A job that does not arrive is told with its own exit code;

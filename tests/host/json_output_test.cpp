@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // --json: what the text shows, as one JSON document a program can read, with
 // the pages' values beside the stored codes; text tables line up by the
 // width a terminal gives their characters.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // options, get and set: settings by name, read off the printer's pages and
 // changed through them, so the page's lists, ranges and rules hold.
 #include <filesystem>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Adding printers: a driver keeps the model its printers have, a new printer
 // always gets its model's papers, and the models and the command family are
 // there to read before adding.

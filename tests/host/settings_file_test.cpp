@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // orcaui settings --export and --import: one printer's settings, papers and
 // fonts copied to another printer of the same language through the
 // Import/Export page, and refusals with their exit codes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The sheet command: a setting changed on a page and applied becomes the
 // printer's default that the next run reads back; what is not applied, or
 // what a failing command did, is not kept.

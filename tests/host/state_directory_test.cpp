@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The state directory as scripts use it: runs in parallel keep every change,
 // a run that cannot get the directory's lock says so, a run that only reads
 // writes nothing, and only a new or empty folder becomes a state directory.

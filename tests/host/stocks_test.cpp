@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Stocks tab of the printer properties: forms added, changed and deleted
 // there are the spooler's at once, kept in the state directory, and offered
 // by the next run's Option page, in both command languages and both UI

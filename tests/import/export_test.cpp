@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Export: the file's layout, its language's keys, command data an INI line
 // cannot carry, the chosen path's extension and the custom papers.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Import/Export page as the host meets it: made by the plug-in's
 // document-sheet hook, shown in the host's sheet and driven by a person. The
 // test reads and writes the host's records through a printer object of the

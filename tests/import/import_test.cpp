@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Import: the language check, the warning, each value's check, the font
 // records and their counts, the custom papers, the orientation and the file
 // forms a reader accepts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Export, then import into another printer of the same model: every field the
 // file carries, set to a random value that passes its check, comes back, so
 // the second block equals the first byte for byte; so do the copies, the

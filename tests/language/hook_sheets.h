@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The plug-in loaded as a driver host loads it, with the host's document and
 // printer sheets of a printer opened through the hooks on a headless desktop.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Language page: a choice is stored at once; Apply makes it the sheet's
 // language, re-translates the page in front and re-labels the tabs of the
 // plug-in's pages in this sheet and in the printer sheets of the same printer.

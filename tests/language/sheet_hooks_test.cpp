@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Language, Dithering and Version pages as the host gets them through the
 // sheet hooks, on sheets shaped as a real host's.
 #include <gtest/gtest.h>

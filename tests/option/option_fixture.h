@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Option page in a document sheet of the headless desktop. The sheet's
 // context is a printer object of a real model with the host's records
 // attached; the plug-in's services are played by a host whose paper list,

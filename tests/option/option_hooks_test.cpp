@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Option page as the host meets it: made by the plug-in's document-sheet
 // hook, shown in the host's sheet and driven by a person. What it changes
 // lands in the host's records, the host's own option items and the printer's

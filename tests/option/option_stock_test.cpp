@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Option page's stock: which paper is selected, its size in each unit,
 // the list read again when the page comes to the front, and the stock made
 // the printer's paper on apply.

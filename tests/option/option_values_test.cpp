@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Option page's values: copies with the limit of the printer's language,
 // speed and darkness lists of each model, the unit of measure, orientation
 // and rotation, and the texts of both UI languages.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The decimal edit's typing rule, key by key, as a person types.
 #include <gtest/gtest.h>
 

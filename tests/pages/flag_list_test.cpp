@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The flag-list fill and the rounding of the unit conversions.
 #include <gtest/gtest.h>
 

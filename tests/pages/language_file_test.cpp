@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The UI language files of a page: placement, writing, lookups, life cycle.
 #include "pages/language_file.h"
 

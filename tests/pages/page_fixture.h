@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // A sheet's shared context and a desktop for the page-framework tests, with
 // a probe page made from the ORCA Advanced template.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // A small page as a person reads it, in both languages.
 #include <gtest/gtest.h>
 

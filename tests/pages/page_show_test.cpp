@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // What every page does when it is made and shown: its tab title, the texts of
 // its controls in the sheet's language, and its language file.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The simulated registry, system facts, files and process.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Raw jobs of the simulated spooler: what is recorded, the order rules of the
 // job calls, and delivery to the printer's port.
 #include <arpa/inet.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The simulated spooler's printers, stored settings, device capabilities and
 // forms, reached through the spooler port as the system reaches them.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Saving and loading the simulated environment's state directory, and the
 // embedded environment of a first run.
 #include <gtest/gtest.h>

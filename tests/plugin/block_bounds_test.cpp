@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Convert and merge read no more of the private input block than the host
 // holds for it, whatever the block says of its own size: blocks whose size
 // fields lie, laid out with the output block right behind the input as a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The device-capabilities hook: the user-defined paper added after the host's
 // own entries, the paper extents of each model, and the stored record's
 // collate flag.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The host's own option items that the pages keep in step with theirs
 // (orientation, dithering, form name), and the host-process check: reached
 // through the interfaces the pages use.

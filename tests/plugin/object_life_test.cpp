@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The exports, the class factory and the plug-in object's life, driven as a
 // host drives them: by name from the loaded library and through the tables.
 #include "plugin_fixture.h"

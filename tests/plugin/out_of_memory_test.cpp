@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Running out of memory inside a hook: the host gets the hook's failure
 // answer and its process goes on, and the same object works once memory is
 // back. This program's operator new can be told to fail after N allocations;

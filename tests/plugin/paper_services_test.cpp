@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The paper services of the plug-in object, reached as the Option page
 // reaches them: the paper list with form margins, the stored paper and the
 // paper choice written into the printer's and the sheet's records.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // A simulated host environment with printers of each kind, and the plug-in
 // loaded into it the way a driver host loads it.
 #pragma once

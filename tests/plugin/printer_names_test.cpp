@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // A printer is opened and told apart by its whole name, however long; only the
 // language files are keyed by the name's first 32 characters.
 #include <string>

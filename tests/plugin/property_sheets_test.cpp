@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The document and printer property-sheet hooks: the frame of reasons, and
 // the pages each model's switches put into the host's sheet.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The hooks a host calls to learn the plug-in, size, default, convert and
 // merge its block and attach the sheet's records, and the hooks without
 // behaviour. All through the object's table.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Plug-in objects on several threads register and release printers at once.
 // Run under ThreadSanitizer by the full suite.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Entries of the device manager and the façade over an entry.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Printers, drivers and model map files of the simulated host for the model
 // tests.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Every model as its printer object shows it: language, capability values, page
 // switches and the private block after SetModelDefaults. The expectations are
 // written out here, independently of the model table.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The value and data access chain of a printer object: capability, public
 // record, private block; the null printer; and the catalogue's lookup rules.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Model resolution: driver name -> "Dependent Files" -> model map file ->
 // "PrinterMap" -> catalogue -> opened printer.
 #include <gtest/gtest.h>

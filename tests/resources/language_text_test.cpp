@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The embedded UI language texts: the bytes the pages write out as files.
 #include <gtest/gtest.h>
 

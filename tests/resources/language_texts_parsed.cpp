@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "resources/language_texts_parsed.h"
 
 #include "text/nocase.h"

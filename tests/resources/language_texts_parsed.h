@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // A plain reading of the embedded language texts for the tests: sections in
 // order with their keys and values in order.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Dialog templates, the control-name table, bitmaps and the control-code menu.
 #include <gtest/gtest.h>
 

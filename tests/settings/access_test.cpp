@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Results of the value and data accesses, the width rule and the handler chain.
 #include <gtest/gtest.h>
 

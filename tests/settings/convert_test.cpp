@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Carrying blocks of other versions, sizes and signatures into the current layout.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The private block's layout as the persistent format fixes it, written out
 // independently of the source's field maps so that the tests pin those maps.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The barcode-font catalogues and the command-font handler on their own.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The default block of each language, field by field, against the persistent layout.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Adding and deleting barcode fonts and command fonts in the attached block.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Handlers, blocks and byte comparisons shared by the settings tests.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Reading through the printer's stored default settings when the host has
 // attached no records.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Stocks page as a host gets it: the plug-in loaded from its library,
 // the printer-properties sheet of a printer asked for through the sheet
 // hooks on the headless desktop, and the simulated spooler's forms behind it.

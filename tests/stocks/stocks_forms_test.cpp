@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Stocks page's forms: the default custom form, adding and changing a
 // form by its name, deleting, and what the page does when the spooler
 // refuses.

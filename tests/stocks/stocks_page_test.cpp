@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Stocks page in its sheet: the entry being edited survives the page
 // going to the back, forms changed elsewhere show when it comes back, and
 // its texts follow the printer's stored language, also when a language is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // A document sheet's settings without a host: a printer object of a real
 // model over records of its own, each between guard bytes that nothing may
 // touch, and the printer's papers as the spooler lists them. Header-only, for

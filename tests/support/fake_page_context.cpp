@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "fake_page_context.h"
 
 #include <cstring>

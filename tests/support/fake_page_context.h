@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The plug-in object's part as pages see it, for page tests that run without
 // the plug-in: one-byte settings in a map (a missing one cannot be read) and
 // every write in order.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Language, Dithering and Version pages on a headless desktop, each
 // sheet with a context of its own as the plug-in object gives it, and the
 // host's sheets shaped as a real host shapes them.

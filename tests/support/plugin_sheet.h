@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // A plug-in object's document or printer-properties sheet as a driver host
 // opens it on the headless desktop: the printer bound, the host's records
 // sized and defaulted by the hooks, the common UI handed over and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // A host's session with one sheet of a printer: a fresh headless desktop
 // made the environment's window system, a new plug-in object of the loaded
 // library, and the object's sheet opened on that desktop.

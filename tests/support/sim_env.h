@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // A fresh simulated host environment for one test: its own root directory
 // under $TMPDIR, installed as the process's platform while the test runs and
 // removed afterwards.

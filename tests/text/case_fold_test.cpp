@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Names a person gives compare without regard to the case of any letter, by
 // simple case folding: one unit folds to one unit, so nothing expands.
 #include <gtest/gtest.h>

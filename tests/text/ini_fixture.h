@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // A fresh directory per test below $TMPDIR (ctest points it into the build
 // tree), and helpers to put and take raw file bytes.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The raw output path: the calls of one job in order, and what a refused
 // document or page leaves behind in the simulated spooler.
 #include <gtest/gtest.h>

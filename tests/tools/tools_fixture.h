@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // A simulated environment with one printer on a port chosen per test, a
 // headless desktop, and the sheet's context as the Tools page sees it.
 #pragma once

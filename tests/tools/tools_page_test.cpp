@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Tools page through the headless desktop: what each action sends, the
 // rules of the input field and the ".." button, and what a showing resets.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Version page: the neutral variant's hidden and moved lines, the full
 // variant's web address as a hyperlink, and the printer-sheet page's language
 // and registration.

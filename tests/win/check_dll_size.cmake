@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: Apache-2.0
 cmake_minimum_required(VERSION 3.25)
 # Prints the size of the DLL and fails when it reaches LIMIT bytes: the C++
 # runtime is linked in, so a source that brings in its streams or file-system

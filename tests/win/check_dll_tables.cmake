@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: Apache-2.0
 cmake_minimum_required(VERSION 3.25)
 # Reads ORCAUI.dll's headers, import and export tables with objdump -p: the
 # DLL is a GUI one, every imported DLL must be one Windows itself ships, and

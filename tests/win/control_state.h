@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // One control of a page or dialog as a person reads it, taken from either
 // window system, and the differences between two readings of one page.
 #pragma once

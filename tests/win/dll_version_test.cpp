@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // ORCAUI.dll's version resource, read as the system's file properties read
 // it: the fixed version numbers and the version texts are the project's, and
 // the copyright text names the project's holder and licence.

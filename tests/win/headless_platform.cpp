@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "headless_platform.h"
 
 #include "platform/win32/win32_ports.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The sheet program's own platform: the system's spooler, registry, files and
 // process, with the headless desktop as its window system. The plug-in's code
 // linked into the program shows its pages on that desktop over the same

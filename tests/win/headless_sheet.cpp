@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "headless_sheet.h"
 
 #include "headless_platform.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The same pages on the headless desktop: the page descriptions the plug-in's
 // code linked into the program hands over, copied into a desktop sheet with
 // no host tabs, brought to the front and read through the window-system port.

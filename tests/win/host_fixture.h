@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Windows test host: ORCAUI.dll loaded with LoadLibraryW into a process
 // whose spooler holds the test printers, plug-in objects made through the
 // class factory, and printers opened as the host opens them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "native_window.h"
 
 #include <windows.h>

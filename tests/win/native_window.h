@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Reading and using the system's windows as a person does: a window's
 // caption and controls, its child dialogs, and a person's actions on a
 // dialog's controls and on a pop-up menu. Windows are the system's window

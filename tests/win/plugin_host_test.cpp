@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // ORCAUI.dll driven under Windows as a driver host drives it: the exports and
 // the class factory, the settings hooks over printers of the system's spooler,
 // the capabilities, the colour profile and the hooks without behaviour (the

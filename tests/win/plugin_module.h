@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // ORCAUI.dll loaded as a Windows driver host loads it: LoadLibraryW, the two
 // exports by name, FreeLibrary. Kept apart from the host records, whose
 // names the system's headers define as macros.

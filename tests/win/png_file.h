@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Screenshots as PNG files: 8-bit RGB, the image data in stored (uncompressed)
 // deflate blocks, so no compression library is needed.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // What the test process holds of the system: kernel handles, GDI objects and
 // the blocks in use on every heap of the process. Measured before and after
 // repeated work to show that the work leaves nothing behind.

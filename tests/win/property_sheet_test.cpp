@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // ORCAUI.dll's sheets as a Windows driver host shows them: the platform's own
 // sheet UI calls the plug-in's sheet hook, copies the page descriptions it is
 // handed and shows them under the system's window manager; every tab is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The windows the pages open over a real sheet, met as a person meets them:
 // the barcode-font dialog with its symbology pages as borderless child
 // dialogs over their placeholder, the save and open dialogs and the message

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "sheet_fixture.h"
 
 // The plug-in's export, linked into the program from the plug-in's sources.

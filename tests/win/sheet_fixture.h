@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // A printer's document or printer-properties sheet opened by the Windows test
 // host: ORCAUI.dll's pages in the platform's own sheet UI, and, for
 // comparison, the same pages of the plug-in's code linked into the program on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // A plug-in object's sheet as a driver host opens it through the hooks: the
 // printer opened, the host's records sized and defaulted (or copied from
 // another sheet's), and the common UI handed over. Then either the host's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The driver host's side of a real property sheet: the platform's own sheet
 // UI (CommonPropertySheetUIW of compstui.dll) shows the sheet, calling a
 // driver UI's sheet function that adds the plug-in's sheet hook, as a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The DLL's guards of function-local statics: threads that reach a static at
 // once see it initialised once, each waiting for the thread that initialises
 // it; an initialiser that throws leaves the static for the next thread to

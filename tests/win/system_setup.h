@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // What the Windows tests set up in the system as an administrator would: a
 // printer driver with its model map among its dependent files, printers on
 // file ports, and the thread's last error. Everything goes through the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // ORCAUI.dll loaded, its sheet shown in the platform's sheet UI with every
 // page brought to the front (so each page's window is made), the sheet ended
 // and the DLL unloaded, again and again: after the first cycles, further

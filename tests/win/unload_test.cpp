@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // ORCAUI.dll loaded, used and unloaded again and again, as a host may unload
 // it whenever DllCanUnloadNow answers S_OK: after the first cycles, further
 // cycles leave the process's handles, GDI objects and heap as they were,

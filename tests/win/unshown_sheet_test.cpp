@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Sheets whose pages never reach a sheet: the host asks for the pages and
 // refuses each one (or ends before it shows them), then sends the destroy
 // reason. The pages and everything made for them go then; repeated, such

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // ORCAUI.dll's windows take the system's visual styles whatever the host
 // asked for: the DLL carries a manifest naming version 6 of the common
 // controls, every page it hands a host asks the sheet to make it in the

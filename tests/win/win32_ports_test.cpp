@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Win32 adapters against the system's own spooler, registry, system
 // information, files and process, as Wine implements them. Where Wine only
 // stubs a call (adding, changing and deleting forms) the simulated spooler's

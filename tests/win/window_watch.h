@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Meeting the windows an action opens, as a person does: while the action's
 // own message loop runs (a modal dialog's, a message box's, a menu's), a
 // timer of the thread looks for each expected window in turn, the foremost

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "pages/advanced/advanced_onyx_page.h"
 
 #include "pages/setting_value.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Advanced page of ONYX printers: operation mode, mirror, reverse, media
 // and paper type, the out-paper unit, the top and out-paper adjustments, and
 // the Other dialog with error replay.

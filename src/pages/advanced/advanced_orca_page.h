@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Advanced page of ORCA printers: operation mode with the cutter's group
 // quantity, mirror, reverse, media and paper type, the top, tear-off and
 // left adjustments, and the Other dialog with pause, back feed and the rest.

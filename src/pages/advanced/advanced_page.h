@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // What the two Advanced pages share: the operation mode and media lists,
 // the position adjustments shown and typed in the Option page's unit, the
 // Other button that opens the page's Other dialog and the Calibrate button.

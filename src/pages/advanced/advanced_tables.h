@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Advanced pages' data: their controls, the fields they edit, the value
 // lists of both command languages, the position adjustments with their
 // limits, the units they show in, the calibration commands, and the lists of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "pages/advanced/other_dialogs.h"
 
 #include "pages/advanced/advanced_tables.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The modal Other dialogs of the Advanced pages: the settings that did not
 // fit on the pages. Each is a member of its page, opened from the page's
 // Other button any number of times; every choice is stored the moment it is

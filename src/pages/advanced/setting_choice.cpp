@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "pages/advanced/setting_choice.h"
 
 #include "framework/controls.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // A choice list that edits a one-byte setting: its entries, offered by a
 // fixed mask or by the mask a model capability answers, and the value the
 // selected item stores.

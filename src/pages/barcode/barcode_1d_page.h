@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The one-dimensional symbology page: X dimension with its width in mils,
 // the bar height (Y dimension) in the Option page's unit or the font's own
 // height, the human readable line and the narrow-to-wide ratio. Which human

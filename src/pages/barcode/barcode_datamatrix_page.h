@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Data Matrix page (ORCA printers): the width of one cell, the number of
 // cells ("Auto", a square or one of six rectangles), the error correction
 // level the printer uses (shown, never changed) and the format identifier,

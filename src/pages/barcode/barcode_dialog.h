@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The "Define Barcode Font" dialog: the symbology, name, check digit and
 // rotation of one barcode font, and below them the symbology page that the
 // chosen symbology needs. It edits a record in place (change mode) or appends

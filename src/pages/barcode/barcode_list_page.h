@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Barcode Fonts page: the user's barcode fonts, each defined in the
 // "Define Barcode Font" dialog.
 #pragma once

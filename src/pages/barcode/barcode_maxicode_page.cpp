@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "pages/barcode/barcode_maxicode_page.h"
 
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The MaxiCode page: the symbol's mode.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The PDF417 page: narrow bar width, symbol height and security level from
 // lists, data columns and rows typed and held to their ranges, and for ONYX
 // printers the choice of standard or truncated symbols.

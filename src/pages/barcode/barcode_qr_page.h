@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The QR page: X dimension, model, error correction level and mask number
 // (chosen by ONYX printers only; ORCA printers show it fixed).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // A symbology page: a borderless child of the "Define Barcode Font" dialog,
 // laid over the dialog's placeholder, that edits the fields of one kind of
 // symbology. The dialog makes all of them and shows the one its symbology

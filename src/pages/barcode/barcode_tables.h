@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The barcode-font page's and dialog's data: their controls, the record
 // fields they edit, and what each command language offers: its symbologies,
 // which of them take a check digit or turn, and which symbology page shows

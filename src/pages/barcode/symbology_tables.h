@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The symbology pages' data: their controls, the record fields they edit with
 // their defaults, and the rules of the one-dimensional page: which human
 // readable and ratio choices a symbology offers, the units of the bar height

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The start and end command editors of the Command Font dialog and the Custom
 // Command page: a kind list (empty, a command file, command text), an edit and
 // a button that picks a file or inserts a control-byte escape from the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "pages/commands/command_font_dialog.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Command Font dialog: a font's name, its position in the page's output
 // and its start and end commands. It stores only what the user changed, and
 // only on OK.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Command Fonts page: the command fonts of the sheet's settings, each
 // defined in the Command Font dialog.
 #pragma once

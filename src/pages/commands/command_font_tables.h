@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Command Fonts page and the Command Font dialog: their controls and the
 // fields of a command-font record.
 #pragma once

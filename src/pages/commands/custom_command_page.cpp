@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "pages/commands/custom_command_page.h"
 
 #include <cstdint>

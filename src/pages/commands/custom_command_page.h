@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Custom Command page: the start and end commands sent at the document's
 // and each page's start and end, in a plain and a data variant. Each command
 // is empty, a command file's path or command text; what the user types is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Custom Command page: its controls and the settings fields of the start
 // and end commands at each position of a job.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Dithering page: Halftone or None for the images of a label, stored in
 // btDithering and mirrored into the host's own dithering option, so that the
 // host's tree and this page never disagree. Each choice shows its sample.

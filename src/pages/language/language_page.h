@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Language page: the UI language of every page of the plug-in. A choice
 // is stored in btLanguage at once; Apply makes it the sheet's language and
 // re-labels the page in front, the tabs of this sheet and the printer sheets

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "pages/option/option_page.h"
 
 #include <algorithm>

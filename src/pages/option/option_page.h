@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Option page, the first plug-in page of the document sheet: copies,
 // speed, darkness, the unit of measure, orientation and 180 degree rotation,
 // and the stock chosen from the printer's paper list with its size and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Option page's stock: the list from the printer's papers, which one is
 // selected, its size in the chosen unit, and making it the printer's paper.
 #include <vector>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Option page's data: its controls, the fields it edits, the speed
 // tables of both command languages, the copies limits and the orientation
 // previews.

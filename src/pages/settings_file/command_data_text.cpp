@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "pages/settings_file/command_data_text.h"
 
 #include "pages/settings_file/import_tables.h"

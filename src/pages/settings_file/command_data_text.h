@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Command data as the value of a settings-file key. Data that an INI line
 // carries unchanged is written as its text in the ANSI code page, so other
 // readers still read it; anything else (a zero byte, a line break, a byte the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "pages/settings_file/import_page.h"
 
 #include "framework/desktop_windows.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Import/Export page: saves the settings being edited, the printer's
 // custom papers and the user's fonts to a settings file (.drvs), and reads
 // such a file back into the sheet when it is of the printer's command

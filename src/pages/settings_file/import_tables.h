@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The settings file (.drvs): its sections and keys in write order, the field
 // each key carries, and the check an imported value must pass. Numbered
 // sections ("Barcode%d", "CommandFont%d", "Paper%d") count from 1.

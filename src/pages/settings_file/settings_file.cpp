@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "pages/settings_file/settings_file.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The settings file (.drvs): the settings being edited, the printer's custom
 // papers and the user's barcode and command fonts written to an INI file,
 // and read back into the sheet after a check that the file is of the

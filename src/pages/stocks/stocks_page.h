@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Stocks page, first of the printer sheet for both command languages:
 // the printer's "Custom Paper-" forms of the spooler. It lists them with the
 // printer's default custom form first (made when missing), and adds, changes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Stocks page's data: its controls, the model limits of the two
 // dimensions, the edits that show a form and the margin pairs that must
 // leave part of their dimension printable.

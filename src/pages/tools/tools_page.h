@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Tools page: maintenance commands of the printer's language, a typed
 // command or a whole file, each sent straight to the printer as one raw job.
 // The catalogue is built once per page object, so a typed command or chosen

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Version page, last of both sheets: product and legal lines. The full
 // page's web-address line works as a hyperlink; the neutral page hides the
 // maker's lines and closes up the rest. In the printer sheet the page follows

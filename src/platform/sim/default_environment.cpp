@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The embedded environment of a first run with no state: one ORCA and one
 // ONYX printer, each with a driver whose model map names its model.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The headless desktop's window store: the tree, texts, state, place and focus.
 #include "platform/sim/desktop.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The headless desktop: the window-system port over windows kept in memory.
 // Dialogs and pages are built from their templates; property sheets hold
 // host tabs and plug-in pages with an Apply button; modal dialogs, message

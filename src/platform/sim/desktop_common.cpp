@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The headless desktop's common dialogs: message boxes, file dialogs, pop-up
 // menus and the shell, each answered by the next queued responder or, with
 // none queued, as a person who just presses Enter or Escape.

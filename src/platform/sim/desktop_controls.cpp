@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The headless desktop's common controls: check state, list items, edit
 // limits and selection, up-down positions and tab texts.
 #include <algorithm>

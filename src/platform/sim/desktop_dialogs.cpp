@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The headless desktop's dialogs: windows built from templates, modal
 // dialogs, child dialogs, and the end of windows.
 #include <utility>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Drives the headless desktop as a person would: every action goes through
 // the same steps as the real thing (the focus moves, each typed key passes
 // the dialog's character filter, the dialog hears of each change), and is

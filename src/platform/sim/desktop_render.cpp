@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Plain-text rendering of a window, one line per control in window order:
 //   "Caption"
 //     tabs "Layout" ["Options"]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The headless desktop's property sheets: a caption, a tab control, OK,
 // Cancel and Apply, and one page window per tab, made when first shown.
 #include "platform/sim/desktop.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // One window of the headless desktop: what the window system keeps for it.
 #pragma once
 

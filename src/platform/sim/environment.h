@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The simulated host environment: one spooler, registry, system, file system
 // and process shared by a host and the plug-in it loads. A test builds one in
 // memory over its own temporary root; the command-line host loads one from a

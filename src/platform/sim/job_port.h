@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Where a raw job goes: the printer's port ("null:", "file:PATH",
 // "tcp:HOST:PORT") or the output file named when the document started.
 #pragma once

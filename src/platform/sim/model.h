@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The simulated host environment's data: what a test builds and a state
 // directory holds.
 #pragma once

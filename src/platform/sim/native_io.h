@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The few calls of the simulated environment that differ between the systems
 // it runs on: opening a file by its native path, forcing a file onto the disk,
 // ending the process at once, and a TCP connection for a printer's tcp: port.

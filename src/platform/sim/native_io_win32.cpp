@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include <winsock2.h>
 // ws2tcpip.h needs winsock2.h first.
 #include <ws2tcpip.h>

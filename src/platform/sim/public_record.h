@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The public settings record (DEVMODEW, Windows x64 layout) as far as the
 // simulated spooler looks into it: its two size fields, and a plain record
 // for printers whose settings no driver has written yet.

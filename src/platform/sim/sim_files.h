@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Files of the simulated host: real files on disk, with the environment's
 // own temporary directory.
 #pragma once

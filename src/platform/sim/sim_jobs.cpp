@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Raw jobs of the simulated spooler: each job is recorded when it ends and
 // delivered to its target while it runs.
 #include "platform/errors.h"

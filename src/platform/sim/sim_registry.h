@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The simulated registry: the spooler's driver keys under the local machine,
 // each with its "Dependent Files". No other key exists.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Printers, stored settings, device capabilities and forms of the simulated
 // spooler; its raw jobs are in sim_jobs.cpp.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The simulated spooler: printers and their stored settings, device
 // capabilities, the form database and raw jobs, over the shared world.
 #pragma once

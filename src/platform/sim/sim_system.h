@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The simulated system and process: directories under the environment's
 // root, the configured system facts, and the thread's last error.
 #pragma once

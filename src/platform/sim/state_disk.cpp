@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "platform/sim/state_disk.h"
 
 #include <atomic>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The file-system steps of a state save, one call of the system each, so that
 // an interruption falls between two steps and never inside one. Each failure
 // comes back as "path: what went wrong".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Names and keys of the state directory's files, shared by loading and saving.
 #pragma once
 

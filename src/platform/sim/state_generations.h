@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The generations of a state directory (STATE.md): each save writes the whole
 // state into a new folder "state-N" and publishes it by replacing the link
 // "current" with one naming it, in one rename. A directory saved before

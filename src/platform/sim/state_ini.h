@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The INI files of a state directory, read strictly: unlike the platform's
 // lenient private-profile reading, every line must be a section, a key=value
 // pair inside one, a comment or blank, so that a typing error is reported with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Reading an environment from a state directory (format in STATE.md).
 #include <algorithm>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Writing an environment into a state directory (format in STATE.md).
 #include <algorithm>
 #include <fstream>

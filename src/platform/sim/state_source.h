@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Where loading finds a state's files, and what saving makes of a state: a
 // state directory, or the same files in memory (tests and fuzzing). Paths
 // are relative to the state ("printers.ini", "settings/printer1.bin"),

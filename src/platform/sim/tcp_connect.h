@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The address walk both systems' tcp connections share: each address of
 // host:port in turn until one connects. Included after the system's socket
 // headers, which declare addrinfo and getaddrinfo.

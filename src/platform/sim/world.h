@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The state the simulated ports share, guarded by one lock: the simulated
 // spooler, registry and files may be used from several threads at once.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // UTF-16 text between the ports (char16_t) and the Win32 calls (wchar_t, also
 // UTF-16 on Windows). Copies keep the calls' strings NUL-terminated.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Win32 window system's common controls: buttons, combo and list boxes,
 // edits, up-down controls and tab controls.
 #include <windows.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // In-memory extended dialog templates built from the template data, so that
 // the system's dialog manager makes every page and dialog without a resource
 // compiler.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Win32 window system's dialogs: one dialog procedure for pages, modal
 // dialogs and child dialogs that turns the system's messages into the
 // handler's calls, and the making and ending of those windows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The file port over kernel32 and the C runtime.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The module this code is linked into: ORCAUI.dll in a host, the program
 // itself in a test that links the adapters directly.
 #pragma once

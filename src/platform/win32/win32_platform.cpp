@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Win32 platform: every port over the system's own calls.
 #include "platform/platform.h"
 #include "platform/win32/win32_ports.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Win32 adapters of every port but the window system, which the caller
 // chooses: the platform's Current() gives its Win32 window system; a test
 // program may give another.

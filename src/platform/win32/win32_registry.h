@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The registry port over advapi32.
 #pragma once
 

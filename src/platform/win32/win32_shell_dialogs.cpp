@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Win32 window system's common dialogs and shell: message boxes, the open
 // and save dialogs, pop-up menus and the shell's "open" verb.
 #include <windows.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The print-spooler port over winspool: each operation is the one call it
 // names, with the spooler's own answers and last errors.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "platform/win32/win32_system.h"
 
 #include <windows.h>

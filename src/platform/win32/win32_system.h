@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The system-information and process ports over kernel32.
 #pragma once
 

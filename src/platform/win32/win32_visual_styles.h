@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The host's visual styles for the module's windows. The module carries a
 // manifest (resource 2) naming version 6 of the common controls; windows
 // made while the activation context built from it is active are version-6

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The window-system port over user32, comctl32, comdlg32 and shell32: pages
 // and dialogs made by the system's dialog manager from in-memory templates,
 // the common controls, and the common dialogs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Win32 window system's window tree and the state, place, focus, font and
 // cursor of any window.
 #include <windows.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Advanced page of ONYX printers: operation mode, media, the out-paper
 // unit and the two position adjustments.
 #include "resources/templates/all_templates.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Advanced page of ORCA printers: operation mode, media and the three
 // position adjustments.
 #include "resources/templates/all_templates.h"

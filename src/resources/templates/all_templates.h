@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Every dialog template of the module, one object per template.
 #pragma once
 

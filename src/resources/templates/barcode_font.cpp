@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The "Define Barcode Font" dialog: the common fields of a barcode font and
 // the placeholder that the symbology pages are laid over.
 #include "resources/templates/all_templates.h"

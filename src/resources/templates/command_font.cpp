@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The "Command Font" dialog: a font name, its position and its start and end
 // commands.
 #include "resources/templates/all_templates.h"

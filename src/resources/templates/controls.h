@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Builders for the controls of the dialog templates, so that each template
 // reads as a list of labels, fields and buttons with their places.
 #pragma once

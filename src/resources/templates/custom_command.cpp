@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Custom Command page: start and end commands of the document and of
 // each page.
 #include "resources/templates/all_templates.h"

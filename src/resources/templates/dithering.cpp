@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Dithering page: two choices, each with a sample picture.
 #include "resources/templates/all_templates.h"
 #include "resources/templates/controls.h"

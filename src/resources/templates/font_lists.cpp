@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The two font list pages: barcode fonts and command fonts, each a list with
 // New, Change and Delete and a description below.
 #include "resources/templates/all_templates.h"

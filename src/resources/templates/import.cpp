@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Import/Export page: two buttons, each under its explanation.
 #include "resources/templates/all_templates.h"
 #include "resources/templates/controls.h"

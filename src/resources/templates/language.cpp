@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Language page: the language of every page of the plug-in.
 #include "resources/templates/all_templates.h"
 #include "resources/templates/controls.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Option page: copies, speed, darkness, stock, units, orientation and the
 // selected stock's size.
 #include "resources/templates/all_templates.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The "Other" dialogs of the Advanced pages, one per printer language.
 #include "resources/templates/all_templates.h"
 #include "resources/templates/controls.h"

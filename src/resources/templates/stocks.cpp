@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Stocks page of the printer sheet: the printer's custom paper forms.
 #include "resources/templates/all_templates.h"
 #include "resources/templates/controls.h"

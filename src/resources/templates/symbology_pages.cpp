@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The five symbology pages of the barcode-font dialog. Each is a borderless
 // child laid over the dialog's placeholder, so all share its size.
 #include "resources/templates/all_templates.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Tools page: maintenance commands sent straight to the printer.
 #include "resources/templates/all_templates.h"
 #include "resources/templates/controls.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The Version page of both sheets.
 #include "resources/templates/all_templates.h"
 #include "resources/templates/controls.h"
