@@ -17,7 +17,7 @@ using namespace orca::host;
 const CommandSpec* const kCommands[] = {
     &kPrintersCommand, &kPrinterAddCommand, &kPrinterRemoveCommand, &kModelsCommand,
     &kSettingsCommand, &kSheetCommand,      &kJobsCommand,          &kOptionsCommand,
-    &kGetCommand,      &kSetCommand,
+    &kGetCommand,      &kSetCommand,        &kPpdCommand,
 };
 
 constexpr OptionSpec kGlobalOptions[] = {

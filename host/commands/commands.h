@@ -35,6 +35,7 @@ extern const CommandSpec kJobsCommand;
 extern const CommandSpec kOptionsCommand;
 extern const CommandSpec kGetCommand;
 extern const CommandSpec kSetCommand;
+extern const CommandSpec kPpdCommand;
 
 // Prints the command's --help.
 void PrintHelp(const CommandSpec& command);
