@@ -207,6 +207,10 @@ _orcaui() {
         local names=()
         mapfile -t names < <(_orcaui_run printers | _orcaui_column PRINTER)
         _orcaui_offer "${names[@]}"
+    elif ((${#positional[@]} == 0)) && [[ $usage == " MODEL "* ]]; then
+        local names=()
+        mapfile -t names < <(_orcaui_run models | cut -f1)
+        _orcaui_offer "${names[@]}"
     elif ((${#positional[@]} > 0)) && [[ $usage == *"ACTION..."* ]]; then
         _orcaui_actions "${positional[0]}" "${sheet_options[@]}"
     elif ((${#positional[@]} > 0)) && [[ $usage == *" NAME"*"..."* ]]; then
