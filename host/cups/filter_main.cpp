@@ -121,7 +121,6 @@ int Filter(int argc, char** argv) {
     }
     if (got < 0)
         return Refuse(std::string("cannot read the job: ") + std::strerror(errno));
-    std::cerr << "INFO: printed with the queue's label settings" << std::endl;
     return 0;
 }
 
