@@ -189,6 +189,10 @@ _orcaui() {
                 mapfile -t names < <(_orcaui_run printers | _orcaui_column DRIVER | sort -u)
                 _orcaui_offer "${names[@]}"
                 ;;
+            NAME)
+                mapfile -t names < <(_orcaui_run printers | _orcaui_column PRINTER)
+                _orcaui_offer "${names[@]}"
+                ;;
         esac
         return
     fi
@@ -207,7 +211,7 @@ _orcaui() {
         local names=()
         mapfile -t names < <(_orcaui_run printers | _orcaui_column PRINTER)
         _orcaui_offer "${names[@]}"
-    elif ((${#positional[@]} == 0)) && [[ $usage == " MODEL "* ]]; then
+    elif ((${#positional[@]} == 0)) && [[ $usage == " MODEL "* && " ${rest[*]} " != *" --printer "* ]]; then
         local names=()
         mapfile -t names < <(_orcaui_run models | cut -f1)
         _orcaui_offer "${names[@]}"

@@ -208,6 +208,27 @@ cancel "$id"
 print_and_wait heron "$root/label.onyx" >/dev/null
 expect_bytes heron "\002j48000\r\002j24000\r\002j23000\rH05\r$onyx_label" "the job after the refused PDF"
 
+# A queue made from a simulated printer starts with its stored settings and
+# sends its Custom Command page's document start (here a file of every byte
+# value, carried in the PPD) and end around each job; lpadmin keeps them
+# when it changes a default.
+state=$root/orcaui
+"$orcaui" --state "$state" printer add Dock --driver "ORCA Kestrel" >/dev/null 2>&1
+"$orcaui" --state "$state" set Dock darkness=22 speed=127 top-adjust=0.3 >/dev/null 2>&1
+for byte in $(seq 0 255); do printf "\\$(printf %03o "$byte")"; done >"$root/start.prn"
+"$orcaui" --state "$state" sheet Dock "tab Custom Command" "select 1097 Document" \
+    "select 1100 File" "answer file $root/start.prn" "click 1104" \
+    "select 1101 Text" 'type 1103 "^XA^FDend^FS^XZ"' apply >/dev/null 2>&1 ||
+    fail "the Custom Command page took no commands"
+"$orcaui" --state "$state" ppd --printer Dock >"$root/dock.ppd" 2>/dev/null
+lpadmin -p dock -E -v "file:$root/out/dock.prn" -P "$root/dock.ppd" 2>/dev/null
+lpadmin -p dock -o darkness=24
+print_and_wait dock "$root/label.orca" >/dev/null
+cmp -s "$root/out/dock.prn" <(printf '^XA^MNW^MTT^MMT^PR5,5~SD24^LT002~TA000^LS0~JSN^XZ'
+    cat "$root/start.prn"
+    printf "$orca_label"
+    printf '^XA^FDend^FS^XZ') || fail "the simulated printer's queue: $(od -c "$root/out/dock.prn" | head)"
+
 # A job on a paused queue waits, and prints when the queue goes on.
 cupsdisable kestrel
 id=$(lp -d kestrel "$root/label.orca" | sed -n 's/^request id is \([^ ]*\) .*/\1/p')

@@ -1,7 +1,8 @@
 // orcaui-filter: the CUPS filter of the ORCAUI label printers. It takes a
 // job in the printer's own command language and writes the queue's
 // settings (its PPD's defaults, each replaced by the job's option of the
-// same name) once, ahead of the job, then the job's bytes unchanged. The
+// same name) once, ahead of the job, and the queue's document start
+// commands, then the job's bytes unchanged, then its document end commands. The
 // settings go first so that every label of the job prints with them and a
 // label that sets its own (a ^PR inside its format) still wins. The job
 // streams through a fixed buffer: memory does not grow with the job.
@@ -111,7 +112,8 @@ int Filter(int argc, char** argv) {
         return Refuse(*refused);
 
     const auto generator = GeneratorOf(queue.model->language);
-    const std::string settings = SettingsCommands(*generator, values, queue.dpi);
+    const std::string settings =
+        SettingsCommands(*generator, values, queue.dpi) + queue.documentStart;
     if (!WriteAll(settings.data(), settings.size()))
         return Refuse("the printer's connection closed");
     while (got > 0) {
@@ -121,6 +123,8 @@ int Filter(int argc, char** argv) {
     }
     if (got < 0)
         return Refuse(std::string("cannot read the job: ") + std::strerror(errno));
+    if (!WriteAll(queue.documentEnd.data(), queue.documentEnd.size()))
+        return Refuse("the printer's connection closed");
     return 0;
 }
 

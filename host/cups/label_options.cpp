@@ -58,6 +58,12 @@ constexpr double kMeasureStep = 0.5;
 
 constexpr settings::FieldId kBackfeedList = 2073;
 
+// A stored adjustment of this value, or beyond, leaves it to the printer.
+constexpr double kStoredPrinterAdjustment = 1000000.0;
+constexpr uint8_t kStoredPrinterCode = 255;
+
+constexpr std::string_view kEscapeOpen = "<\\x";
+
 Choice PrinterSetting() {
     return {"Default", "Printer's setting", std::nullopt};
 }
@@ -142,29 +148,32 @@ std::vector<LabelOption> LabelOptionsOf(const ModelRow& model) {
     const double adjustLimit = orca ? 10.0 : 8.0;
     const uint32_t modes = Capability(model, settings::kOperationModeList);
     std::vector<LabelOption> options{
-        {"paper-type", "Paper Type", Setting::kPaperType, false, 0, Offered(kPaperTypes, 7)},
-        {"media-type", "Media Type", Setting::kPrintMethod, false, 0, Offered(kPrintMethods, 3)},
-        {"operation-mode", "Operation Mode", Setting::kOperationMode, false, 0,
+        {"paper-type", "Paper Type", "btPaperType", Setting::kPaperType, false, 0,
+         Offered(kPaperTypes, 7)},
+        {"media-type", "Media Type", "btThermal", Setting::kPrintMethod, false, 0,
+         Offered(kPrintMethods, 3)},
+        {"operation-mode", "Operation Mode", "btOperationMode", Setting::kOperationMode, false, 0,
          Offered(
              orca ? std::span<const NamedCode>(kOrcaModes) : std::span<const NamedCode>(kOnyxModes),
              modes)},
-        {"speed", "Speed", Setting::kSpeed, false, 0, Speeds(model)},
-        {"darkness", "Darkness", Setting::kDarkness, false, 0,
+        {"speed", "Speed", "btSpeed", Setting::kSpeed, false, 0, Speeds(model)},
+        {"darkness", "Darkness", "btDarkness", Setting::kDarkness, false, 0,
          Darkness(Capability(model, settings::kDarknessLimit))},
-        {"top-adjust", "Top (mm)", Setting::kTopAdjust, true, adjustLimit, Measures(adjustLimit)},
+        {"top-adjust", "Top (mm)", "dbAdjustTop", Setting::kTopAdjust, true, adjustLimit,
+         Measures(adjustLimit)},
     };
     // The ONYX block keeps its out-paper distance where the ORCA one keeps
     // the tear-off adjustment; it has no left adjustment and no backfeed.
     if (orca) {
-        options.push_back({"tear-off-adjust", "Tear Off (mm)", Setting::kTearOffAdjust, true,
-                           adjustLimit, Measures(adjustLimit)});
-        options.push_back({"left-adjust", "Left (mm)", Setting::kLeftAdjust, true, adjustLimit,
-                           Measures(adjustLimit)});
-        options.push_back({"backfeed", "Backfeed", Setting::kBackfeed, false, 0,
+        options.push_back({"tear-off-adjust", "Tear Off (mm)", "dbAdjustTearOff",
+                           Setting::kTearOffAdjust, true, adjustLimit, Measures(adjustLimit)});
+        options.push_back({"left-adjust", "Left (mm)", "dbAdjustPosition", Setting::kLeftAdjust,
+                           true, adjustLimit, Measures(adjustLimit)});
+        options.push_back({"backfeed", "Backfeed", "btBackFeed", Setting::kBackfeed, false, 0,
                            Offered(kBackfeeds, Capability(model, kBackfeedList))});
     } else {
-        options.push_back({"outpaper-adjust", "OutPaper (mm)", Setting::kTearOffAdjust, true,
-                           adjustLimit, Measures(adjustLimit)});
+        options.push_back({"outpaper-adjust", "OutPaper (mm)", "dbAdjustTearOff",
+                           Setting::kTearOffAdjust, true, adjustLimit, Measures(adjustLimit)});
     }
     return options;
 }
@@ -207,6 +216,51 @@ std::optional<Choice> ChoiceOf(const LabelOption& option, std::string_view given
             return choice;
     }
     return std::nullopt;
+}
+
+std::optional<Choice> StoredChoice(const LabelOption& option, double stored) {
+    if (option.measure) {
+        if (stored >= kStoredPrinterAdjustment)
+            return option.choices.front();
+        return ChoiceOf(option, MeasureKeyword(stored));
+    }
+    if (stored == kStoredPrinterCode)
+        return option.choices.front();
+    const auto found =
+        std::ranges::find(option.choices, std::optional<double>(stored), &Choice::value);
+    return found == option.choices.end() ? std::nullopt : std::optional<Choice>(*found);
+}
+
+std::string EscapeCommands(std::string_view bytes) {
+    std::string text;
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte > 0x7E || c == '"') {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "<\\x%02X>", byte);
+            text += escape;
+        } else {
+            text += c;
+        }
+    }
+    return text;
+}
+
+std::string UnescapeCommands(std::string_view text) {
+    std::string bytes;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const std::string_view rest = text.substr(i);
+        // "<\xHH>": the opening, two hex digits, the closing bracket.
+        if (rest.starts_with(kEscapeOpen) && rest.size() >= 6 && rest[5] == '>' &&
+            std::isxdigit(static_cast<unsigned char>(rest[3])) &&
+            std::isxdigit(static_cast<unsigned char>(rest[4]))) {
+            bytes += static_cast<char>(std::stoi(std::string(rest.substr(3, 2)), nullptr, 16));
+            i += 5;
+        } else {
+            bytes += text[i];
+        }
+    }
+    return bytes;
 }
 
 }  // namespace orca::host::cups

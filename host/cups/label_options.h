@@ -14,6 +14,10 @@
 
 namespace orca::host::cups {
 
+// The PPD keywords of the commands sent before and after every job.
+inline constexpr std::string_view kDocumentStartKeyword = "orcauiDocumentStart";
+inline constexpr std::string_view kDocumentEndKeyword = "orcauiDocumentEnd";
+
 // What a queue sets, in the order its commands go to the printer.
 enum class Setting : uint8_t {
     kPaperType,
@@ -35,8 +39,9 @@ struct Choice {
 };
 
 struct LabelOption {
-    std::string_view name;  // "darkness"
-    std::string_view text;  // "Darkness"
+    std::string_view name;       // "darkness"
+    std::string_view text;       // "Darkness"
+    std::string_view storedKey;  // the printer's stored setting: "btDarkness"
     Setting setting;
     bool measure;  // millimetres within ±limit; else one of the choices
     double limit;
@@ -60,5 +65,15 @@ uint32_t ResolutionOf(const settings::ModelRow& model);
 // Empty when the option has no such value; a value holding nothing is the
 // printer's own setting.
 std::optional<Choice> ChoiceOf(const LabelOption& option, std::string_view given);
+
+// The choice of a stored setting's value (255 in a byte, 1000000 in an
+// adjustment: the printer's own); empty when the option has no such value.
+std::optional<Choice> StoredChoice(const LabelOption& option, double stored);
+
+// Commands as the Custom Command page stores them, "<\xHH>" escapes standing
+// for bytes, and back. Written, every byte that is not printable ASCII, and
+// the quote, is escaped, so the text fits a PPD's quoted value.
+std::string EscapeCommands(std::string_view bytes);
+std::string UnescapeCommands(std::string_view text);
 
 }  // namespace orca::host::cups

@@ -121,17 +121,48 @@ void WritePapers(const settings::ModelRow& model, std::ostream& out) {
 
 // Each label setting is a PickOne whose choices send nothing: the filter
 // reads the chosen keyword and sends the command in the printer's language.
-void WriteLabelOptions(const settings::ModelRow& model, std::ostream& out) {
+// A default between the listed steps is listed too.
+void WriteLabelOptions(const settings::ModelRow& model, const QueueDefaults& defaults,
+                       std::ostream& out) {
     out << "*OpenGroup: Label/Label Settings\n";
-    for (const LabelOption& option : LabelOptionsOf(model)) {
+    for (LabelOption& option : LabelOptionsOf(model)) {
+        const auto given = defaults.choices.find(option.name);
+        const Choice chosen =
+            given != defaults.choices.end() ? given->second : option.choices.front();
+        if (std::ranges::find(option.choices, chosen.keyword, &Choice::keyword) ==
+            option.choices.end())
+            option.choices.insert(option.choices.begin() + 1, chosen);
         out << "*OpenUI *" << option.name << "/" << option.text
             << ": PickOne\n*OrderDependency: 20 AnySetup *" << option.name << "\n*Default"
-            << option.name << ": " << option.choices.front().keyword << "\n";
+            << option.name << ": " << chosen.keyword << "\n";
         for (const Choice& choice : option.choices)
             out << "*" << option.name << " " << choice.keyword << "/" << choice.text << ": \"\"\n";
         out << "*CloseUI: *" << option.name << "\n";
     }
     out << "*CloseGroup: Label\n";
+}
+
+// The commands escaped, in lines short enough for a PPD; an escape is never
+// split, and the filter drops the line breaks.
+void WriteCommands(std::string_view keyword, std::string_view bytes, std::ostream& out) {
+    if (bytes.empty())
+        return;
+    constexpr size_t kLineLength = 200;
+    const std::string text = EscapeCommands(bytes);
+    out << "*" << keyword << ": \"";
+    size_t line = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const bool escape = text.compare(i, 3, "<\\x") == 0;
+        const size_t length = escape ? 6 : 1;
+        if (line + length > kLineLength) {
+            out << "\n";
+            line = 0;
+        }
+        out << text.substr(i, length);
+        line += length;
+        i += length - 1;
+    }
+    out << "\"\n*End\n";
 }
 
 }  // namespace
@@ -141,10 +172,12 @@ std::string_view JobTypeOf(const settings::ModelRow& model) {
                                                       : "application/vnd.orcaui-orca";
 }
 
-void WritePpd(const settings::ModelRow& model, std::ostream& out) {
+void WritePpd(const settings::ModelRow& model, const QueueDefaults& defaults, std::ostream& out) {
     WriteHeader(model, out);
     WritePapers(model, out);
-    WriteLabelOptions(model, out);
+    WriteLabelOptions(model, defaults, out);
+    WriteCommands(kDocumentStartKeyword, defaults.documentStart, out);
+    WriteCommands(kDocumentEndKeyword, defaults.documentEnd, out);
     out << "*% End of the PPD\n";
 }
 

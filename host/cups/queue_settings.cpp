@@ -20,7 +20,7 @@ std::string ValueOfLine(std::string_view line) {
     std::string_view value = line.substr(colon + 1);
     while (!value.empty() && (value.front() == ' ' || value.front() == '\t'))
         value.remove_prefix(1);
-    while (!value.empty() && (value.back() == '\r' || value.back() == ' '))
+    while (!value.empty() && value.back() == ' ')
         value.remove_suffix(1);
     if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
         value = value.substr(1, value.size() - 2);
@@ -107,10 +107,33 @@ int32_t Append(void* context, const uint8_t* bytes, uint64_t count) {
 std::optional<std::string> ReadQueuePpd(std::istream& ppd, QueuePpd* queue) {
     std::string modelName;
     std::string line;
-    while (std::getline(ppd, line)) {
-        if (line.starts_with("*orcauiModel:")) {
+    const auto keyword = [&line](std::string_view name) {
+        return line.size() > name.size() + 1 && line[0] == '*' &&
+               line.compare(1, name.size(), name) == 0 && line[name.size() + 1] == ':';
+    };
+    // A PPD's lines may end in CR LF.
+    const auto next = [&ppd](std::string* text) {
+        if (!std::getline(ppd, *text))
+            return false;
+        if (!text->empty() && text->back() == '\r')
+            text->pop_back();
+        return true;
+    };
+    while (next(&line)) {
+        // A quoted value goes on to its closing quote; its line breaks are
+        // only the PPD's.
+        const size_t quote = line.find('"');
+        std::string more;
+        while (quote != std::string::npos && line.find('"', quote + 1) == std::string::npos &&
+               next(&more))
+            line += more;
+        if (keyword("orcauiModel")) {
             modelName = ValueOfLine(line);
-        } else if (line.starts_with("*DefaultResolution:")) {
+        } else if (keyword(kDocumentStartKeyword)) {
+            queue->documentStart = UnescapeCommands(ValueOfLine(line));
+        } else if (keyword(kDocumentEndKeyword)) {
+            queue->documentEnd = UnescapeCommands(ValueOfLine(line));
+        } else if (keyword("DefaultResolution")) {
             queue->dpi = static_cast<uint32_t>(std::atoi(ValueOfLine(line).c_str()));
         } else if (line.starts_with("*Default")) {
             const size_t colon = line.find(':');

@@ -20,10 +20,13 @@ struct QueuePpd {
     const settings::ModelRow* model = nullptr;
     uint32_t dpi = 0;
     std::map<std::string, std::string> defaults;  // option name -> choice keyword
+    std::string documentStart;                    // bytes before every job
+    std::string documentEnd;                      // and after it
 };
 
-// The model (*orcauiModel), the resolution (*DefaultResolution) and every
-// *Default line of the PPD; an error message when the model is not one of ours.
+// The model (*orcauiModel), the resolution (*DefaultResolution), every
+// *Default line and the document's start and end commands of the PPD; an error message when the
+// model is not one of ours.
 std::optional<std::string> ReadQueuePpd(std::istream& ppd, QueuePpd* queue);
 
 // One value per setting; none leaves the setting to the printer.

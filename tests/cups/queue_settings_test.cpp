@@ -100,5 +100,31 @@ TEST(QueueSettings, APpdOfNoModelOfOursIsRefused) {
     }
 }
 
+// The document's commands travel in the PPD escaped, over as many lines as
+// they need: every byte value comes back, and a quote cannot end the value.
+TEST(QueueSettings, DocumentCommandsComeBackByteForByte) {
+    std::string every;
+    for (int byte = 0; byte < 256; ++byte)
+        every += static_cast<char>(byte);
+    const std::string typed = "^XA^FD\"quoted\" <\\x1B> and <\\xZZ>^FS^XZ";
+    const std::string escaped = EscapeCommands(every);
+    EXPECT_EQ(escaped.find('"'), std::string::npos);
+    EXPECT_EQ(UnescapeCommands(escaped), every);
+    // As the Custom Command page stores them: a well-formed escape is a byte,
+    // anything else stays as typed.
+    EXPECT_EQ(UnescapeCommands(typed), "^XA^FD\"quoted\" \x1B and <\\xZZ>^FS^XZ");
+
+    std::string ppd = "*orcauiModel: \"Kestrel(ORCA)\"\n*orcauiDocumentStart: \"";
+    for (size_t i = 0; i < escaped.size(); i += 180)
+        ppd += escaped.substr(i, 180) + "\r\n";
+    ppd += "\"\n*End\n*orcauiDocumentEnd: \"" + EscapeCommands(typed) + "\"\n*Defaultdarkness: 3\n";
+    std::istringstream in(ppd);
+    QueuePpd queue;
+    ASSERT_EQ(ReadQueuePpd(in, &queue), std::nullopt);
+    EXPECT_EQ(queue.documentStart, every);
+    EXPECT_EQ(queue.documentEnd, UnescapeCommands(typed));
+    EXPECT_EQ(queue.defaults.at("darkness"), "3");
+}
+
 }  // namespace
 }  // namespace orca::host::cups
