@@ -189,6 +189,13 @@ print_and_wait heron -o speed=76 -o outpaper-adjust=-1 "$root/label.onyx" >/dev/
 expect_bytes heron "\002j48000\r\002j24000\r\002j23000\rPF\rSF\rpF\rH05\r\002Kf-07\r$onyx_label" \
     "queue and job settings before the ONYX job"
 
+# Copies are the printer's: a format without its own quantity gets them.
+print_and_wait heron -n 3 "$root/label.onyx" >/dev/null
+expect_bytes heron "\002j48000\r\002j24000\r\002j23000\rH05\r\002L\rD11\r1911A0801000010Ship 42\rQ0003\rE\r" \
+    "the ONYX job's copies"
+print_and_wait kestrel -n 2 "$root/label.orca" >/dev/null
+expect_bytes kestrel "^XA^MTD^PR3,3~SD20^LT007^XZ$orca_label" "an ORCA job with its own quantity"
+
 # A PDF is refused by the filter: CUPS stops the job and shows the filter's
 # reason as the queue's message; the queue goes on with the next job.
 printf '%%PDF-1.4\n%%EOF\n' >"$root/doc.pdf"

@@ -2,7 +2,9 @@
 // job in the printer's own command language and writes the queue's
 // settings (its PPD's defaults, each replaced by the job's option of the
 // same name) once, ahead of the job, and the queue's document start
-// commands, then the job's bytes unchanged, then its document end commands. The
+// commands, then the job's bytes unchanged, then its document end commands.
+// The job's copies (COPIES) are the printer's to make: a label format of the
+// job that sets no quantity gets the quantity command before its end. The
 // settings go first so that every label of the job prints with them and a
 // label that sets its own (a ^PR inside its format) still wins. The job
 // streams through a fixed buffer: memory does not grow with the job.
@@ -14,6 +16,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -25,6 +28,7 @@
 
 #include "commands/command_set_onyx.h"
 #include "commands/command_set_orca.h"
+#include "host/cups/job_copies.h"
 #include "host/cups/job_language.h"
 #include "host/cups/queue_settings.h"
 
@@ -112,18 +116,20 @@ int Filter(int argc, char** argv) {
         return Refuse(*refused);
 
     const auto generator = GeneratorOf(queue.model->language);
-    const std::string settings =
-        SettingsCommands(*generator, values, queue.dpi) + queue.documentStart;
-    if (!WriteAll(settings.data(), settings.size()))
-        return Refuse("the printer's connection closed");
+    std::string out = SettingsCommands(*generator, values, queue.dpi) + queue.documentStart;
+    JobCopies copies(*generator, static_cast<uint32_t>(std::max(1, std::atoi(argv[4]))));
     while (got > 0) {
-        if (!WriteAll(buffer.get(), static_cast<size_t>(got)))
+        copies.Feed(std::string_view(buffer.get(), static_cast<size_t>(got)), &out);
+        if (!WriteAll(out.data(), out.size()))
             return Refuse("the printer's connection closed");
+        out.clear();
         got = ReadSome(input, buffer.get(), kChunk);
     }
     if (got < 0)
         return Refuse(std::string("cannot read the job: ") + std::strerror(errno));
-    if (!WriteAll(queue.documentEnd.data(), queue.documentEnd.size()))
+    copies.Finish(&out);
+    out += queue.documentEnd;
+    if (!WriteAll(out.data(), out.size()))
         return Refuse("the printer's connection closed");
     return 0;
 }
