@@ -57,6 +57,8 @@ expect 'printer add Dock --driver "ONYX' 'ONYX Heron'
 expect 'printer add Dock --model Condor' 'Condor\(300DPI\)\(ORCA\)' 'Condor\(203DPI\)\(ORCA\)'
 expect 'ppd Condor' 'Condor\(300DPI\)\(ORCA\)' 'Condor\(203DPI\)\(ORCA\)'
 expect 'ppd Crane '
+expect '--spooler ' sim cups
+expect '--spooler sim printer ' add remove
 expect 'ppd --printer "Do' 'Dock 3'
 expect 'ppd --printer Dock\ 3 '
 # A new printer's name is not an existing one.

@@ -111,14 +111,19 @@ _orcaui() {
 
     for ((i = 1; i < last; i++)); do
         case ${words[i]} in
-            --state | --plugin)
+            --state | --plugin | --spooler | --cups-server)
                 ((i + 1 < last)) && _orcaui_global+=("${words[i]}" "${words[i + 1]/#\~/$HOME}")
                 ((i++))
                 ;;
-            --state=* | --plugin=*) _orcaui_global+=("${words[i]}") ;;
+            --state=* | --plugin=* | --spooler=* | --cups-server=*) _orcaui_global+=("${words[i]}") ;;
             *) rest+=("${words[i]}") ;;
         esac
     done
+    if [[ $prev == --spooler ]]; then
+        _orcaui_offer sim cups
+        return
+    fi
+    [[ $prev == --cups-server ]] && return
     if [[ $prev == --state || $prev == --plugin ]]; then
         compopt -o filenames 2>/dev/null
         mapfile -t COMPREPLY < <(compgen "$([[ $prev == --state ]] && echo -d || echo -f)" -- "$cur")

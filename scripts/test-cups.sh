@@ -236,6 +236,24 @@ cmp -s "$root/out/dock.prn" <(printf '^XA^MNW^MTT^MMT^PR5,5~SD24^LT002~TA000^LS0
     printf "$orca_label"
     printf '^XA^FDend^FS^XZ') || fail "the simulated printer's queue: $(od -c "$root/out/dock.prn" | head)"
 
+# orcaui on the CUPS server: queues with their models, a new queue with its
+# model's PPD, its jobs, and its removal.
+on_cups=("$orcaui" --state "$state" --spooler cups --cups-server "$CUPS_SERVER")
+"${on_cups[@]}" printer add shelf --model "Heron(ONYX)" --port "file:$root/out/shelf.prn" >/dev/null ||
+    fail "orcaui could not add a CUPS queue"
+listed=$(ORCAUI_SPOOLER=cups "$orcaui" --state "$state" printers)
+for row in "kestrel +Kestrel\(ORCA\) +ORCA +file:$root/out/kestrel.prn" \
+    "shelf +Heron\(ONYX\) +ONYX +file:$root/out/shelf.prn"; do
+    grep -Eq "^$row\$" <<<"$listed" || fail "orcaui printers lists no \"$row\" in: $listed"
+done
+id=$(print_and_wait shelf -o darkness=7 "$root/label.onyx")
+expect_bytes shelf "H07\r$onyx_label" "the queue orcaui added"
+"${on_cups[@]}" jobs shelf | grep -q "^$id " || fail "orcaui jobs does not list $id"
+"${on_cups[@]}" printer remove shelf >/dev/null
+"${on_cups[@]}" printers | grep -q "^shelf " && fail "orcaui printer remove left the queue"
+"${on_cups[@]}" printer add shelf --model Kestrel --port file:/dev/null 2>/dev/null &&
+    fail "a queue of no model"
+
 # A job on a paused queue waits, and prints when the queue goes on.
 cupsdisable kestrel
 id=$(lp -d kestrel "$root/label.orca" | sed -n 's/^request id is \([^ ]*\) .*/\1/p')

@@ -37,6 +37,12 @@ extern const CommandSpec kGetCommand;
 extern const CommandSpec kSetCommand;
 extern const CommandSpec kPpdCommand;
 
+// The same commands on a CUPS server (--spooler cups): its queues and jobs.
+extern const CommandSpec kCupsPrintersCommand;
+extern const CommandSpec kCupsPrinterAddCommand;
+extern const CommandSpec kCupsPrinterRemoveCommand;
+extern const CommandSpec kCupsJobsCommand;
+
 // Prints the command's --help.
 void PrintHelp(const CommandSpec& command);
 

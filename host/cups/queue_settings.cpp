@@ -27,39 +27,6 @@ std::string ValueOfLine(std::string_view line) {
     return std::string(value);
 }
 
-// name=value pairs as CUPS writes a job's options: separated by spaces, a
-// value quoted with ' or " or escaped with a backslash where it holds spaces.
-std::vector<std::pair<std::string, std::string>> ParseJobOptions(std::string_view text) {
-    std::vector<std::pair<std::string, std::string>> options;
-    size_t i = 0;
-    while (i < text.size()) {
-        while (i < text.size() && text[i] == ' ')
-            ++i;
-        std::string name;
-        while (i < text.size() && text[i] != '=' && text[i] != ' ')
-            name += text[i++];
-        std::string value;
-        if (i < text.size() && text[i] == '=') {
-            ++i;
-            char quote = 0;
-            for (; i < text.size() && (quote != 0 || text[i] != ' '); ++i) {
-                const char c = text[i];
-                if (c == '\\' && i + 1 < text.size())
-                    value += text[++i];
-                else if (quote == 0 && (c == '\'' || c == '"'))
-                    quote = c;
-                else if (c == quote)
-                    quote = 0;
-                else
-                    value += c;
-            }
-        }
-        if (!name.empty())
-            options.emplace_back(std::move(name), std::move(value));
-    }
-    return options;
-}
-
 // Sends the value of one setting through the generator; the generator
 // refuses what its language has no command for, and that is sent as nothing.
 void Send(CCommandSetBase& generator, Setting setting, double value, uint32_t dpi) {
@@ -103,6 +70,37 @@ int32_t Append(void* context, const uint8_t* bytes, uint64_t count) {
 }
 
 }  // namespace
+
+std::vector<std::pair<std::string, std::string>> ParseOptions(std::string_view text) {
+    std::vector<std::pair<std::string, std::string>> options;
+    size_t i = 0;
+    while (i < text.size()) {
+        while (i < text.size() && text[i] == ' ')
+            ++i;
+        std::string name;
+        while (i < text.size() && text[i] != '=' && text[i] != ' ')
+            name += text[i++];
+        std::string value;
+        if (i < text.size() && text[i] == '=') {
+            ++i;
+            char quote = 0;
+            for (; i < text.size() && (quote != 0 || text[i] != ' '); ++i) {
+                const char c = text[i];
+                if (c == '\\' && i + 1 < text.size())
+                    value += text[++i];
+                else if (quote == 0 && (c == '\'' || c == '"'))
+                    quote = c;
+                else if (c == quote)
+                    quote = 0;
+                else
+                    value += c;
+            }
+        }
+        if (!name.empty())
+            options.emplace_back(std::move(name), std::move(value));
+    }
+    return options;
+}
 
 std::optional<std::string> ReadQueuePpd(std::istream& ppd, QueuePpd* queue) {
     std::string modelName;
@@ -152,7 +150,7 @@ std::optional<std::string> ReadQueuePpd(std::istream& ppd, QueuePpd* queue) {
 
 std::optional<std::string> ResolveSettings(const QueuePpd& queue, std::string_view jobOptions,
                                            SettingValues* values) {
-    const auto given = ParseJobOptions(jobOptions);
+    const auto given = ParseOptions(jobOptions);
     for (const LabelOption& option : LabelOptionsOf(*queue.model)) {
         std::optional<Choice> choice;
         const std::string name(option.name);

@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "commands/command_set_base.h"
 #include "host/cups/label_options.h"
@@ -28,6 +30,10 @@ struct QueuePpd {
 // *Default line and the document's start and end commands of the PPD; an error message when the
 // model is not one of ours.
 std::optional<std::string> ReadQueuePpd(std::istream& ppd, QueuePpd* queue);
+
+// name=value pairs as CUPS writes options (a job's, lpoptions'): separated
+// by spaces, a value quoted with ' or " or escaped with a backslash.
+std::vector<std::pair<std::string, std::string>> ParseOptions(std::string_view text);
 
 // One value per setting; none leaves the setting to the printer.
 using SettingValues = std::array<std::optional<double>, kSettingCount>;
