@@ -22,6 +22,13 @@ struct CommandSpec {
     int (*run)(Host& host, const Arguments& args);
 };
 
+// `printer add`'s options, on the simulated spooler and on CUPS alike.
+inline constexpr OptionSpec kPrinterAddOptions[] = {
+    {"--driver", "", true},
+    {"--model", "", true},
+    {"--port", "", true},
+};
+
 // The printer's properties (the printer sheet) instead of its printing preferences.
 inline constexpr OptionSpec kPrinterSheetOption = {"--printer-sheet", "", false};
 

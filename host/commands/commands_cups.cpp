@@ -158,12 +158,6 @@ int ListQueueJobs(Host&, const Arguments& args) {
 }
 
 constexpr OptionSpec kListOptions[] = {kJsonOption};
-constexpr OptionSpec kAddOptions[] = {
-    {"--driver", "", true},
-    {"--model", "", true},
-    {"--port", "", true},
-};
-
 }  // namespace
 
 const CommandSpec kCupsPrintersCommand{
@@ -187,7 +181,7 @@ const CommandSpec kCupsPrinterAddCommand{
     "The queue gets the model's PPD (orcaui ppd MODEL) and the device URI, and is\n"
     "enabled and accepting jobs. --driver may name the model instead of --model.\n",
     nullptr,
-    kAddOptions,
+    kPrinterAddOptions,
     1,
     1,
     AddQueue};
