@@ -111,12 +111,15 @@ TEST_F(FilterProcess, StreamsAJobLargerThanItsMemory) {
         for (; size < (64u << 20); size += label.size())
             batch << label;
     }
+    // What the filter needs for one label, its runtime's own included (a
+    // sanitizer's is large), is the measure.
+    const FilterRun one = Run(kKestrelPpd, "", Write("one.prn", label));
     const FilterRun run = Run(kKestrelPpd, "", job);
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out.size(), size + std::string("^XA~SD20^XZ").size());
     EXPECT_TRUE(run.out.starts_with("^XA~SD20^XZ" + label));
     EXPECT_TRUE(run.out.ends_with(label + label));
-    EXPECT_LT(run.peakKiB, 16 * 1024) << "the filter held the job in memory";
+    EXPECT_LT(run.peakKiB - one.peakKiB, 8 * 1024) << "the filter held the job in memory";
 }
 
 TEST_F(FilterProcess, RefusalsEndTheJobWithAnErrorLine) {
