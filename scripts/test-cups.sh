@@ -270,5 +270,8 @@ if lp -d kestrel "$root/label.orca" 2>"$root/lp.err"; then
     fail "lp succeeded with the server stopped"
 fi
 [[ -s $root/lp.err ]] || fail "lp failed silently with the server stopped"
+"${on_cups[@]}" printers 2>"$root/orcaui.err" && fail "orcaui printers succeeded with the server stopped"
+grep -q "no CUPS server answers at $CUPS_SERVER" "$root/orcaui.err" ||
+    fail "orcaui printers did not tell the server is stopped: $(cat "$root/orcaui.err")"
 
 echo "test-cups.sh: all passed"

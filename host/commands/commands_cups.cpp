@@ -44,6 +44,15 @@ struct Queue {
 // tells: its device URI and make and model, which the PPD's NickName gives:
 // "ORCAUI MODEL, LANGUAGE label commands".
 MaybeFailure ReadQueues(std::vector<Queue>* queues) {
+    // lpstat -e lists nothing, and succeeds, when no server answers.
+    std::string scheduler;
+    if (auto failed = Client({"lpstat", "-r"}, &scheduler))
+        return failed;
+    if (scheduler.find("is running") == std::string::npos) {
+        const char* server = std::getenv("CUPS_SERVER");
+        return Failure{kExitFailure, "no CUPS server answers at " +
+                                         std::string(server != nullptr ? server : "localhost")};
+    }
     std::string names;
     if (auto failed = Client({"lpstat", "-e"}, &names))
         return failed;
