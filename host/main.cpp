@@ -2,6 +2,7 @@
 // orcaui: the command-line host of the plug-in. It keeps a simulated printer
 // environment in a state directory and drives the plug-in through its
 // exports and hooks as a printer-driver host does.
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -18,19 +19,39 @@ using namespace orca::host;
 const CommandSpec* const kCommands[] = {
     &kPrintersCommand, &kPrinterAddCommand, &kPrinterRemoveCommand, &kModelsCommand,
     &kSettingsCommand, &kSheetCommand,      &kJobsCommand,          &kOptionsCommand,
-    &kGetCommand,      &kSetCommand,
+    &kGetCommand,      &kSetCommand,        &kPpdCommand,
+};
+
+// With --spooler cups these work on the CUPS server instead; the others
+// keep to the simulated printers.
+const CommandSpec* const kCupsCommands[] = {
+    &kCupsPrintersCommand,
+    &kCupsPrinterAddCommand,
+    &kCupsPrinterRemoveCommand,
+    &kCupsJobsCommand,
 };
 
 constexpr OptionSpec kGlobalOptions[] = {
     {"--state", "", true},
     {"--plugin", "", true},
+    {"--spooler", "", true},
+    {"--cups-server", "", true},
 };
+
+bool IsGlobalOption(const std::string& arg) {
+    for (const OptionSpec& option : kGlobalOptions) {
+        if (arg == option.name || arg.starts_with(std::string(option.name) + "="))
+            return true;
+    }
+    return false;
+}
 
 void PrintOverview() {
     std::cout << "orcaui: the command-line host of the ORCAUI label-printer plug-in.\n"
                  "It keeps simulated printers in a state directory and opens the plug-in's\n"
                  "pages on them as text.\n\n"
-                 "usage: orcaui [--state DIR] [--plugin PATH] COMMAND [ARGUMENTS]\n"
+                 "usage: orcaui [--state DIR] [--plugin PATH] [--spooler sim|cups]\n"
+                 "              [--cups-server HOST:PORT] COMMAND [ARGUMENTS]\n"
                  "       orcaui --version\n\n"
                  "commands:\n";
     for (const CommandSpec* command : kCommands) {
@@ -45,6 +66,12 @@ void PrintOverview() {
                  "  --plugin PATH   the plug-in library to load (default: $ORCAUI_PLUGIN,\n"
                  "                  else libORCAUI.so in ../lib/orcaui/ from orcaui's own\n"
                  "                  folder, as installed, else the one built with orcaui)\n"
+                 "  --spooler S     sim (the default, or $ORCAUI_SPOOLER): the simulated\n"
+                 "                  printers of the state directory; cups: printers,\n"
+                 "                  printer add, printer remove and jobs work on the CUPS\n"
+                 "                  server's queues instead\n"
+                 "  --cups-server HOST:PORT  the CUPS server (default: $CUPS_SERVER, else\n"
+                 "                  the local one)\n"
                  "  --version       print orcaui's version and licence\n\n"
                  "`printer`, `set`, `settings --import`, `jobs --clear` and `sheet` write the\n"
                  "state directory; the other commands only read it.\n"
@@ -70,6 +97,20 @@ const CommandSpec* FindCommand(const std::vector<std::string>& words, size_t* us
     return nullptr;
 }
 
+// The command's CUPS version, if it has one.
+const CommandSpec* OnCups(const CommandSpec* command) {
+    for (const CommandSpec* onCups : kCupsCommands) {
+        if (onCups->name == command->name)
+            return onCups;
+    }
+    return command;
+}
+
+std::string EnvironmentValue(const char* name, const char* fallback) {
+    const char* value = std::getenv(name);
+    return value != nullptr && *value != '\0' ? value : fallback;
+}
+
 // Takes the global options out of args, up to a "--".
 MaybeFailure TakeGlobalOptions(std::vector<std::string>* args, Arguments* global) {
     std::vector<std::string> globals;
@@ -78,8 +119,7 @@ MaybeFailure TakeGlobalOptions(std::vector<std::string>* args, Arguments* global
     for (size_t i = 0; i < args->size(); ++i) {
         const std::string& arg = (*args)[i];
         ended = ended || arg == "--";
-        const bool global = !ended && (arg == "--state" || arg == "--plugin" ||
-                                       arg.starts_with("--state=") || arg.starts_with("--plugin="));
+        const bool global = !ended && IsGlobalOption(arg);
         if (!global) {
             rest.push_back(arg);
             continue;
@@ -118,8 +158,16 @@ int Run(std::vector<std::string> args) {
         PrintOverview();
         return args.empty() ? kExitUsage : kExitOk;
     }
+    const std::string spooler =
+        global.Value("--spooler", EnvironmentValue("ORCAUI_SPOOLER", "sim"));
+    if (spooler != "sim" && spooler != "cups")
+        return Report({kExitUsage, "--spooler is sim or cups, not \"" + spooler + "\""});
+    if (global.Has("--cups-server"))
+        setenv("CUPS_SERVER", global.Value("--cups-server").c_str(), 1);
     size_t used = 0;
     const CommandSpec* command = FindCommand(args, &used);
+    if (command != nullptr && spooler == "cups")
+        command = OnCups(command);
     if (command == nullptr) {
         std::string family;
         for (const CommandSpec* known : kCommands) {

@@ -42,7 +42,7 @@ expect() {
 }
 
 # Commands and options, from orcaui's help.
-expect --has '' printers printer models settings sheet jobs --state --plugin --version --help
+expect --has '' printers printer models settings sheet jobs ppd --state --plugin --version --help
 expect 'printer ' add remove
 expect 'printer r' remove
 expect '--ver' --version
@@ -56,6 +56,12 @@ expect 'printer remove "Do' 'Dock 3'
 expect 'sheet Bay=' 2
 expect 'printer add Dock --driver "ONYX' 'ONYX Heron'
 expect 'printer add Dock --model Condor' 'Condor\(300DPI\)\(ORCA\)' 'Condor\(203DPI\)\(ORCA\)'
+expect 'ppd Condor' 'Condor\(300DPI\)\(ORCA\)' 'Condor\(203DPI\)\(ORCA\)'
+expect 'ppd Crane '
+expect '--spooler ' sim cups
+expect '--spooler sim printer ' add remove
+expect 'ppd --printer "Do' 'Dock 3'
+expect 'ppd --printer Dock\ 3 '
 # A new printer's name is not an existing one.
 expect 'printer add '
 # The names of get and set, from `orcaui options` of the printer's sheet.

@@ -112,14 +112,19 @@ _orcaui() {
 
     for ((i = 1; i < last; i++)); do
         case ${words[i]} in
-            --state | --plugin)
+            --state | --plugin | --spooler | --cups-server)
                 ((i + 1 < last)) && _orcaui_global+=("${words[i]}" "${words[i + 1]/#\~/$HOME}")
                 ((i++))
                 ;;
-            --state=* | --plugin=*) _orcaui_global+=("${words[i]}") ;;
+            --state=* | --plugin=* | --spooler=* | --cups-server=*) _orcaui_global+=("${words[i]}") ;;
             *) rest+=("${words[i]}") ;;
         esac
     done
+    if [[ $prev == --spooler ]]; then
+        _orcaui_offer sim cups
+        return
+    fi
+    [[ $prev == --cups-server ]] && return
     if [[ $prev == --state || $prev == --plugin ]]; then
         compopt -o filenames 2>/dev/null
         mapfile -t COMPREPLY < <(compgen "$([[ $prev == --state ]] && echo -d || echo -f)" -- "$cur")
@@ -190,6 +195,10 @@ _orcaui() {
                 mapfile -t names < <(_orcaui_run printers | _orcaui_column DRIVER | sort -u)
                 _orcaui_offer "${names[@]}"
                 ;;
+            NAME)
+                mapfile -t names < <(_orcaui_run printers | _orcaui_column PRINTER)
+                _orcaui_offer "${names[@]}"
+                ;;
         esac
         return
     fi
@@ -207,6 +216,10 @@ _orcaui() {
         ($usage == " NAME "* && $command != *add) ]]; then
         local names=()
         mapfile -t names < <(_orcaui_run printers | _orcaui_column PRINTER)
+        _orcaui_offer "${names[@]}"
+    elif ((${#positional[@]} == 0)) && [[ $usage == " MODEL "* && " ${rest[*]} " != *" --printer "* ]]; then
+        local names=()
+        mapfile -t names < <(_orcaui_run models | cut -f1)
         _orcaui_offer "${names[@]}"
     elif ((${#positional[@]} > 0)) && [[ $usage == *"ACTION..."* ]]; then
         _orcaui_actions "${positional[0]}" "${sheet_options[@]}"

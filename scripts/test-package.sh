@@ -42,6 +42,11 @@ grep -q '^License Apache-2.0: ' "$work/version.txt" || fail "orcaui --version na
 linked=$(ldd /usr/bin/orcaui | sed -n 's/^\s*liborcasim.so => \(\S*\) .*/\1/p')
 [ "$(realpath -m "$linked")" = /usr/lib/orcaui/liborcasim.so ] ||
     fail "the installed orcaui links ${linked:-no} liborcasim.so, not the installed one"
+filter=/usr/lib/cups/filter/orcaui-filter
+linked=$(ldd "$filter" | sed -n 's/^\s*liborcatext.so => \(\S*\) .*/\1/p')
+[ "$(realpath -m "$linked")" = /usr/lib/orcaui/liborcatext.so ] ||
+    fail "the installed $filter links ${linked:-no} liborcatext.so, not the installed one"
+[ -f /usr/share/cups/mime/orcaui.types ] || fail "no /usr/share/cups/mime/orcaui.types"
 # From another folder, so that nothing of the build tree can serve it.
 (
     cd /

@@ -16,6 +16,8 @@ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DORCA_WERROR=ON \
       -DCMAKE_CXX_COMPILER=g++ -DCMAKE_C_COMPILER=gcc >/dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build -j "$jobs" --output-on-failure
+# Label jobs printed through a private CUPS server with the build's filter.
+bash scripts/test-cups.sh build
 bash scripts/test-package.sh
 
 # ORCAUI.dll and the Windows test programs, built with mingw-w64 and run under Wine.

@@ -20,6 +20,8 @@ constexpr HelpLine kVariables[] = {
     {"ORCAUI_LOCK_TIMEOUT", "whole seconds to wait for another run's lock (default 30)"},
     {"ORCAUI_JOB_LOG_JOBS", "the newest jobs a printer's log keeps (default 100)"},
     {"ORCAUI_JOB_LOG_BYTES", "the bytes of those jobs it keeps (default 1 MiB)"},
+    {"ORCAUI_SPOOLER", "sim or cups, unless --spooler names one"},
+    {"CUPS_SERVER", "the CUPS server, unless --cups-server names one"},
 };
 
 std::string Padded(std::string_view term, size_t column) {

@@ -23,6 +23,13 @@ struct CommandSpec {
     int (*run)(Host& host, const Arguments& args);
 };
 
+// `printer add`'s options, on the simulated spooler and on CUPS alike.
+inline constexpr OptionSpec kPrinterAddOptions[] = {
+    {"--driver", "", true},
+    {"--model", "", true},
+    {"--port", "", true},
+};
+
 // The printer's properties (the printer sheet) instead of its printing preferences.
 inline constexpr OptionSpec kPrinterSheetOption = {"--printer-sheet", "", false};
 
@@ -36,6 +43,13 @@ extern const CommandSpec kJobsCommand;
 extern const CommandSpec kOptionsCommand;
 extern const CommandSpec kGetCommand;
 extern const CommandSpec kSetCommand;
+extern const CommandSpec kPpdCommand;
+
+// The same commands on a CUPS server (--spooler cups): its queues and jobs.
+extern const CommandSpec kCupsPrintersCommand;
+extern const CommandSpec kCupsPrinterAddCommand;
+extern const CommandSpec kCupsPrinterRemoveCommand;
+extern const CommandSpec kCupsJobsCommand;
 
 // Prints the command's --help.
 void PrintHelp(const CommandSpec& command);

@@ -239,12 +239,6 @@ int ListModels(Host&, const Arguments& args) {
 
 constexpr OptionSpec kListOptions[] = {kJsonOption};
 
-constexpr OptionSpec kAddOptions[] = {
-    {"--driver", "", true},
-    {"--model", "", true},
-    {"--port", "", true},
-};
-
 }  // namespace
 
 const CommandSpec kPrintersCommand{
@@ -286,7 +280,7 @@ const CommandSpec kPrinterAddCommand{
     "  orcaui printer add \"Dock 3\" --driver \"ORCA Condor\" --model \"Condor(300DPI)(ORCA)\" \\\n"
     "      --port tcp:10.0.0.31:9100\n",
     nullptr,
-    kAddOptions,
+    kPrinterAddOptions,
     1,
     1,
     AddPrinter};
