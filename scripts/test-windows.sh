@@ -5,10 +5,11 @@
 # sheet program, which shows the plug-in's pages in real sheets on an Xvfb
 # display, at 96 and at 144 dots per inch (their screenshots land in
 # build-win/screenshots/ and build-win/screenshots-144dpi/). Leaves the
-# release folder build-win/release/ (the DLL without symbols and the note for
-# a driver package's author, docs/driver-package.md) and checks that DLL's
-# tables and that it stays under 1.5 MB. Prints each program's summary and
-# every failure.
+# release folder build-win/release/ and its archive
+# build-win/ORCAUI-<version>-win-x64.zip (the DLL without symbols, the driver
+# kit of packaging/windows/ and the author's guide, docs/driver-package.md)
+# and checks that DLL's tables and that it stays under 1.5 MB. Prints each
+# program's summary and every failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
