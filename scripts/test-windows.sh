@@ -6,12 +6,12 @@
 # sheet program, which shows the plug-in's pages in real sheets on an Xvfb
 # display, at 96 and at 144 dots per inch (their screenshots land in
 # build-win/screenshots/ and build-win/screenshots-144dpi/). Leaves the
-# release folder build-win/release/ (the DLL without symbols, the note for a
-# driver package's author, docs/driver-package.md, LICENSE and
-# THIRD-PARTY-NOTICES) and the release archive
-# build-win/ORCAUI-<version>-win-x64.zip, and checks that DLL's tables, that it
-# stays under 1.5 MB and that the archive holds it, the licence and the
-# notices. Prints each program's summary and every failure.
+# release folder build-win/release/ and its archive
+# build-win/ORCAUI-<version>-win-x64.zip (the DLL without symbols, the driver
+# kit of packaging/windows/, the author's guide docs/driver-package.md,
+# LICENSE and THIRD-PARTY-NOTICES), and checks that DLL's tables, that it
+# stays under 1.5 MB and that the archive holds the release folder's files.
+# Prints each program's summary and every failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

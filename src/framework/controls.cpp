@@ -97,6 +97,10 @@ void Control::SetFont(const platform::Font& font) const {
     Port().SetFont(window(), font);
 }
 
+int Control::TextWidth() const {
+    return Port().TextWidth(window());
+}
+
 bool Button::IsChecked() const {
     return Port().IsChecked(window());
 }

@@ -51,6 +51,8 @@ public:
 
     platform::Font GetFont() const;
     void SetFont(const platform::Font& font) const;
+    // The text's width in pixels, in the control's font.
+    int TextWidth() const;
 
 private:
     const Dialog* owner_ = nullptr;

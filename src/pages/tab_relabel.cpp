@@ -17,6 +17,8 @@ namespace orca::pages {
 namespace {
 
 constexpr size_t kCaptionUnits = 1024;
+// A document sheet with the host's two tabs and all of the plug-in's pages.
+constexpr int kFullDocumentSheetTabs = 12;
 
 // The tab of each page of one object in the sheet, in order, -1 for a page
 // the sheet does not hold. A page that cannot be found by itself stands
@@ -77,6 +79,24 @@ std::vector<SheetTab> ListedPages(Keep keep) {
     return pages;
 }
 
+// A document sheet, whose caption may name the printer too ("Label1
+// Printing Preferences"): it holds one of the plug-in's document pages, or,
+// when none of the printer sheet's pages can be found in it by itself (a
+// window system that tells a page's tab only once the page's window is made),
+// its tab control holds the host's two tabs and all ten document pages.
+bool IsDocumentSheet(platform::Window window, const std::vector<SheetTab>& printerPages) {
+    const auto holds = [window](const SheetTab& page) {
+        return framework::PageIndex(window, page.page) >= 0;
+    };
+    if (std::ranges::any_of(ListedPages([](const SheetTab& page) { return page.documentSheet; }),
+                            holds)) {
+        return true;
+    }
+    const platform::Window tabs = framework::FirstChildOfClass(window, resources::kClassTabControl);
+    return tabs != nullptr && !std::ranges::any_of(printerPages, holds) &&
+           framework::TabControl(tabs).Count() == kFullDocumentSheetTabs;
+}
+
 bool IsPrinterSheet(platform::Window window, std::u16string_view printerName,
                     platform::Window ownSheet) {
     if (window == ownSheet || !framework::InCurrentProcess(window)) {
@@ -122,7 +142,7 @@ void RelabelPrinterSheets(std::u16string_view printerName, platform::Window ownS
         return !page.documentSheet && page.printerName == printerName;
     });
     for (platform::Window window : framework::TopLevelWindows()) {
-        if (IsPrinterSheet(window, printerName, ownSheet)) {
+        if (IsPrinterSheet(window, printerName, ownSheet) && !IsDocumentSheet(window, pages)) {
             RelabelPages(window, pages, languageTexts);
         }
     }

@@ -30,7 +30,8 @@ void RelabelDocumentSheet(platform::Window sheet, const void* owner,
 bool CaptionNamesPrinter(std::u16string_view caption, std::u16string_view printerName);
 
 // The tabs of the printer's printer-sheet pages in every dialog window of this
-// process whose caption names the printer (its full name), except ownSheet;
+// process whose caption names the printer (its full name), except ownSheet
+// and the printer's document sheets;
 // then every registered printer-sheet page is told to show itself again, so
 // it re-translates.
 void RelabelPrinterSheets(std::u16string_view printerName, platform::Window ownSheet,

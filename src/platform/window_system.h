@@ -87,6 +87,8 @@ public:
     virtual void SetFocus(Window window) = 0;
     virtual Font GetFont(Window window) = 0;
     virtual void SetFont(Window window, const Font& font) = 0;
+    // How many pixels wide the window's text is, drawn in the window's font.
+    virtual int TextWidth(Window window) = 0;
     virtual Cursor CurrentCursor() = 0;
     virtual void SetCursor(Cursor cursor) = 0;
 

@@ -198,6 +198,8 @@ inline constexpr WORD DC_MINEXTENT = 4;
 inline constexpr WORD DC_MAXEXTENT = 5;
 inline constexpr WORD DC_PAPERNAMES = 16;
 inline constexpr WORD DC_MEDIATYPES = 35;
+// The answer of a capability query that failed.
+inline constexpr DWORD kGdiError = 0xFFFFFFFF;
 // dmFields flags.
 inline constexpr DWORD DM_PAPERSIZE = 0x2;
 inline constexpr DWORD DM_PAPERLENGTH = 0x4;

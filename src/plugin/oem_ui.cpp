@@ -8,6 +8,7 @@
 #include "plugin/scoped_records.h"
 #include "settings/byte_access.h"
 #include "settings/field_ids.h"
+#include "settings/dev_mode_language.h"
 #include "settings/field_map.h"
 
 namespace orca::plugin {
@@ -207,10 +208,12 @@ int32_t COemUI::DeleteCMDFont(int32_t index) {
     return Printer().Settings().DeleteCMDFont(index);
 }
 
+// A printer whose settings hold no language (an unknown model) speaks the
+// system's language, as a new block does.
 int COemUI::GetUILanguage() {
     uint8_t language = 0;
     if (Printer().AccessValue(settings::field::kLanguage, &language, 0, true) != settings::kDone)
-        return 0;
+        return settings::DefaultUiLanguage();
     return language;
 }
 

@@ -105,6 +105,11 @@ HRESULT COemUI::DeviceCapabilities(OEMUIOBJ*, HANDLE printer, WCHAR*, WORD capab
         for (const AppendedEntry& list : kAppendedEntries) {
             if (list.capability != capability)
                 continue;
+            // The host's own query failed: there are no entries to add after.
+            if (oldResult == kGdiError) {
+                *result = kGdiError;
+                return S_OK;
+            }
             if (output != nullptr)
                 list.write(static_cast<uint8_t*>(output) + size_t{oldResult} * list.entryBytes,
                            model);

@@ -30,7 +30,7 @@ TEST_F(AdvancedPageTest, TheOrcaOtherDialogShowsItsListsAndHidesLineSubstitution
         EXPECT_EQ(Items(kBackFeed, dialog), (Texts{u"Default", u"None", u"Before Printing",
                                                    u"Default Back", u"After Printing"}));
         EXPECT_EQ(Items(kCancelBeforePrint, dialog), (Texts{u"Disable", u"Enable"}));
-        EXPECT_EQ(Text(1297, dialog), u"Canael before print:");
+        EXPECT_EQ(Text(1297, dialog), u"Cancel before print:");
         EXPECT_FALSE(Visible(kLineSubstitution, dialog));
         EXPECT_FALSE(Visible(kLineSubstitutionLabel, dialog));
         EXPECT_FALSE(Enabled(kInterval, dialog)) << "no pause after an interval";

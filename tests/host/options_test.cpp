@@ -30,7 +30,7 @@ TEST_F(OptionsTest, ListsEachModelsSettingsAsItsPagesShowThem) {
          {"copies/Copies: *1 (a whole number from 1 to 32767)",
           "speed/Speed (mm/s): 50 76 *101 127", "units/Units: cm *mm inch",
           "operation-mode/Operation Mode: Default *\"Tear Off\" \"Peel Off\" Rewind Cutter",
-          "group-quantity/Croup Quantity: *1 (a whole number, digits only) [disabled now]",
+          "group-quantity/Group Quantity: *1 (a whole number, digits only) [disabled now]",
           "top-adjust/Top (mm): *0.00 (a number or Default)",
           "dithering/Dithering Type: *Halftone None"},
          "outpaper-adjust/"},

@@ -91,6 +91,12 @@ std::unique_ptr<HostSheet> HookSheetsTest::OpenSheet(std::u16string_view printer
     return sheet;
 }
 
+void HookSheetsTest::UseSystemLanguage(uint16_t language) {
+    platform::sim::SystemFacts facts = Env().Facts();
+    facts.defaultLanguage = language;
+    Env().SetFacts(facts);
+}
+
 platform::Window HookSheetsTest::ShowTab(const HostSheet& sheet, std::u16string_view title) {
     EXPECT_TRUE(Driver().SelectTab(sheet.Window(), title)) << "no tab of that title";
     return Screen().CurrentPage(sheet.Window());

@@ -71,6 +71,9 @@ protected:
     // The sheet's page window of the tab with that title (made by showing it).
     platform::Window ShowTab(const HostSheet& sheet, std::u16string_view title);
 
+    // The system's default language, which a printer without a stored one speaks.
+    void UseSystemLanguage(uint16_t language);
+
     platform::sim::Desktop& Screen() { return *desktop_; }
     platform::sim::DesktopDriver& Driver() { return *driver_; }
 

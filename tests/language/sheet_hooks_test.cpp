@@ -206,6 +206,9 @@ TEST_F(SheetHooksTest, SheetsEndWithTheVersionPageTheModelSelects) {
         {kNeutralPrinter, true, true}, {kNeutralPrinter, false, true},
         {kUnknownPrinter, true, true}, {kUnknownPrinter, false, true},
     };
+    // A Chinese system: the unknown model, whose settings hold no language,
+    // speaks it too.
+    UseSystemLanguage(0x0804);
     for (const VersionCase& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(std::u16string(c.printer)) +
                      (c.document ? " document sheet" : " printer sheet"));
@@ -227,19 +230,31 @@ TEST_F(SheetHooksTest, SheetsEndWithTheVersionPageTheModelSelects) {
     }
 }
 
-TEST_F(SheetHooksTest, AnUnsupportedPrintersDocumentSheetHoldsOnlyItsNeutralPagesInChinese) {
-    auto sheet = OpenSheet(kUnknownPrinter, {.language = std::nullopt});
-    const Titles tabs = driverhost::TabTitles(Screen(), sheet->Window());
-    const Titles& host = driverhost::HostDocumentTabs();
-    ASSERT_GE(tabs.size(), host.size());
-    EXPECT_EQ(Titles(tabs.begin(), tabs.begin() + static_cast<std::ptrdiff_t>(host.size())), host);
-    EXPECT_EQ(tabs.back(), u"版本");
-    for (std::u16string_view absent : {u"语言", u"抖动", u"Language", u"Dithering"}) {
-        EXPECT_EQ(std::count(tabs.begin(), tabs.end(), absent), 0);
+TEST_F(SheetHooksTest,
+       AnUnsupportedPrintersDocumentSheetHoldsOnlyItsNeutralPagesInTheSystemsLanguage) {
+    struct Case {
+        uint16_t systemLanguage;
+        const char16_t* version;
+        const char16_t* title;
+    };
+    for (const Case& c : {Case{0x0409, u"Version", u"Label Printer Driver"},
+                          Case{0x0804, u"版本", u"标签打印机驱动程序"}}) {
+        SCOPED_TRACE(c.systemLanguage);
+        UseSystemLanguage(c.systemLanguage);
+        auto sheet = OpenSheet(kUnknownPrinter, {.language = std::nullopt});
+        const Titles tabs = driverhost::TabTitles(Screen(), sheet->Window());
+        const Titles& host = driverhost::HostDocumentTabs();
+        ASSERT_GE(tabs.size(), host.size());
+        EXPECT_EQ(Titles(tabs.begin(), tabs.begin() + static_cast<std::ptrdiff_t>(host.size())),
+                  host);
+        EXPECT_EQ(tabs.back(), c.version);
+        for (std::u16string_view absent : {u"语言", u"抖动", u"Language", u"Dithering"}) {
+            EXPECT_EQ(std::count(tabs.begin(), tabs.end(), absent), 0);
+        }
+        const Window page = Screen().CurrentPage(sheet->Window());
+        EXPECT_FALSE(Visible(page, kAddress));
+        EXPECT_EQ(Text(page, kTitleLine), c.title);
     }
-    const Window page = Screen().CurrentPage(sheet->Window());
-    EXPECT_FALSE(Visible(page, kAddress));
-    EXPECT_EQ(Text(page, kTitleLine), u"标签打印机驱动程序");
 }
 
 }  // namespace

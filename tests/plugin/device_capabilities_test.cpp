@@ -76,6 +76,23 @@ TEST_F(DeviceCapabilitiesTest, UserDefinedPaperFollowsTheHostsEntries) {
     }
 }
 
+TEST_F(DeviceCapabilitiesTest, AFailedHostQueryIsPassedOnAndNothingIsWritten) {
+    HostPrinter printer(kOrcaPrinter);
+    HostDevMode records(kOrcaBlockSize, kOrcaPrinter);
+    Defaults(printer.Handle(), records);
+    for (WORD capability : {DC_PAPERS, DC_PAPERSIZE, DC_PAPERNAMES, DC_MEDIATYPES}) {
+        for (bool withOutput : {true, false}) {
+            SCOPED_TRACE(testing::Message() << capability << (withOutput ? " listed" : " counted"));
+            DWORD result = 0;
+            ASSERT_EQ(
+                Capability(printer.Handle(), records, capability, kGdiError, withOutput, &result),
+                S_OK);
+            EXPECT_EQ(result, kGdiError);
+            EXPECT_TRUE(UnwrittenOutside(0, 0));
+        }
+    }
+}
+
 TEST_F(DeviceCapabilitiesTest, MediaTypesGainNothingAndOtherCapabilitiesAreNotHandled) {
     HostPrinter printer(kOrcaPrinter);
     HostDevMode records(kOrcaBlockSize, kOrcaPrinter);

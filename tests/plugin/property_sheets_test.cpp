@@ -160,11 +160,8 @@ TEST_F(PropertySheetsTest, PagesFollowTheModelsSwitchesInTheListedOrder) {
         {u"Crane", orcaDocument, printerPages, false},
         // No switch is set and no language can be read: the pages that a
         // switch of 0 selects, the ONYX Advanced page and the neutral Version
-        // page, in Chinese.
-        {u"Generic Laser Driver",
-         {u"\u9AD8\u7EA7\u8BBE\u7F6E", u"\u7248\u672C"},
-         {u"\u7248\u672C"},
-         false},
+        // page, in the system's language.
+        {u"Generic Laser Driver", {u"Advance Setup", u"Version"}, {u"Version"}, false},
     };
     for (const SheetCase& c : cases) {
         SCOPED_TRACE(testing::PrintToString(std::u16string(c.driver)));
@@ -186,11 +183,22 @@ TEST_F(PropertySheetsTest, PagesStartInTheLanguageOfThePrintersSettings) {
     struct Case {
         const char16_t* printer;
         uint8_t storedLanguage;
+        uint16_t systemLanguage;
         int language;
     };
-    // An unsupported printer's language cannot be read: Chinese.
-    for (const Case& c :
-         {Case{kOrcaPrinter, 1, 1}, Case{kOrcaPrinter, 0, 0}, Case{kUnknownPrinter, 1, 0}}) {
+    // An unsupported printer's language cannot be read: the system's.
+    const Case cases[] = {
+        {kOrcaPrinter, 1, 0x0804, 1},
+        {kOrcaPrinter, 0, 0x0409, 0},
+        {kUnknownPrinter, 0, 0x0409, 1},
+        {kUnknownPrinter, 1, 0x0804, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(std::u16string(c.printer)) + " " +
+                     std::to_string(c.systemLanguage));
+        platform::sim::SystemFacts facts = Env().Facts();
+        facts.defaultLanguage = c.systemLanguage;
+        Env().SetFacts(facts);
         HostPrinter printer(c.printer);
         driverhost::PluginObject object(Library().CreateObject());
         HostDevMode records(kOrcaBlockSize, c.printer);

@@ -50,6 +50,67 @@ TEST(DialogTemplates, ControlsHaveDistinctIdentifiersAndLieInsideTheirDialog) {
     }
 }
 
+// A control's place on the dialog; a combo box by its closed field, not its
+// open list.
+struct Place {
+    int left, top, right, bottom;
+};
+
+Place PlaceOf(const ControlTemplate& control) {
+    const int cy = control.className == kClassComboBox ? 12 : control.cy;
+    return {control.x, control.y, control.x + control.cx, control.y + cy};
+}
+
+bool Intersect(const Place& a, const Place& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+bool Holds(const Place& outer, const Place& inner) {
+    return outer.left <= inner.left && outer.top <= inner.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
+bool IsGroupBox(const ControlTemplate& control) {
+    return control.className == kClassButton && (control.style & 0xF) == BS_GROUPBOX;
+}
+
+// A control the template hides that stands where one of its kind is shown:
+// the page shows it, if ever, in the other's place (the orientation pictures).
+bool Alternates(const ControlTemplate& a, const ControlTemplate& b) {
+    const bool oneHidden = (a.style & b.style & WS_VISIBLE) == 0;
+    return oneHidden && a.className == b.className;
+}
+
+// Two controls may share dialog space only as a group box and what it holds,
+// as an up-down control and the buddy it attaches to (the control before it),
+// or as alternates.
+TEST(DialogTemplates, NoTwoControlsOverlap) {
+    for (const PageResource& page : kAllPageResources) {
+        const DialogTemplate& dialog = *FindDialogTemplate(page.templateId);
+        const auto& controls = dialog.controls;
+        for (size_t i = 0; i < controls.size(); ++i) {
+            for (size_t j = i + 1; j < controls.size(); ++j) {
+                const Place a = PlaceOf(controls[i]);
+                const Place b = PlaceOf(controls[j]);
+                if (!Intersect(a, b)) {
+                    continue;
+                }
+                if ((IsGroupBox(controls[i]) && Holds(a, b)) ||
+                    (IsGroupBox(controls[j]) && Holds(b, a))) {
+                    continue;
+                }
+                if ((j == i + 1 && controls[j].className == kClassUpDown) ||
+                    Alternates(controls[i], controls[j])) {
+                    continue;
+                }
+                ADD_FAILURE() << Name(page.section) << ": " << controls[i].id << " ("
+                              << Name(controls[i].text) << ") overlaps " << controls[j].id << " ("
+                              << Name(controls[j].text) << ")";
+            }
+        }
+    }
+}
+
 // Each named control finds its text in its section of both files: a combo box
 // or list box through its item keys (its name followed by an item value),
 // every other control through its name.

@@ -61,21 +61,28 @@ protected:
     Window sheet_ = nullptr;
 };
 
+// The lines below the maker's move up into the place of the first hidden
+// line, keeping their left edge and their spacing as the full page lays them
+// out (so they scale with the page).
 TEST_F(VersionPageTest, TheNeutralPageHidesTheMakersLinesAndClosesUpTheRest) {
+    CProperty_Version full(context_);
+    const Window fullPage = Open(full);
+    const int up = Place(fullPage, 1005).top - Place(fullPage, 1003).top;
+    ASSERT_GT(up, 0);
     CProperty_VersionOEM version(context_);
     const Window page = Open(version);
     for (int hidden : {1003, 1004, 1009, kAddress}) {
         EXPECT_FALSE(Visible(page, hidden)) << hidden;
     }
-    struct Moved {
-        int id;
-        Point topLeft;
-    };
-    for (const Moved& moved :
-         {Moved{1005, {0, 35}}, Moved{1007, {0, 60}}, Moved{1013, {0, 90}}, Moved{1015, {0, 95}}}) {
-        const Rect before = Place(page, moved.id);
-        EXPECT_EQ((Point{before.left, before.top}), moved.topLeft) << moved.id;
+    for (int moved : {1005, 1007, 1013, 1015}) {
+        const Rect template_ = Place(fullPage, moved);
+        const Rect now = Place(page, moved);
+        EXPECT_EQ((Point{now.left, now.top}), (Point{template_.left, template_.top - up})) << moved;
     }
+    // Shown again, the lines stay where they are.
+    const Rect before = Place(page, 1015);
+    Screen().SendShownNotice(page);
+    EXPECT_EQ(Place(page, 1015).top, before.top);
     EXPECT_EQ(Text(page, kTitleLine), u"Label Printer Driver");
     EXPECT_EQ(Text(page, 1007), u"Product: Windows driver for BarCode printer");
 

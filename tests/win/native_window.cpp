@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <vector>
 
 #include "png_file.h"
@@ -376,6 +377,73 @@ void PressTab(NativeWindow dialog, bool backward) {
             DispatchMessageW(&message);
         }
     }
+}
+
+namespace {
+
+void SendMouse(DWORD flags, int x = 0, int y = 0) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    input.mi.dx = x;
+    input.mi.dy = y;
+    SendInput(1, &input, sizeof input);
+    // The input reaches the windows through the thread's queue.
+    for (int round = 0; round < 5; ++round) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        Sleep(20);
+    }
+}
+
+}  // namespace
+
+void PointAt(NativeWindow window, int x, int y) {
+    POINT at{x, y};
+    ClientToScreen(Handle(window), &at);
+    SetForegroundWindow(GetAncestor(Handle(window), GA_ROOT));
+    SetCursorPos(at.x, at.y);
+    // Absolute input counts 0..65535 across the primary screen.
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, (at.x * 65535 + width / 2) / (width - 1),
+              (at.y * 65535 + height / 2) / (height - 1));
+}
+
+void ClickLeftButton() {
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    SendMouse(MOUSEEVENTF_LEFTUP);
+}
+
+std::vector<int> FontOf(NativeWindow window) {
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(Handle(window), WM_GETFONT, 0, 0));
+    LOGFONTW described{};
+    if (font == nullptr || GetObjectW(font, sizeof described, &described) == 0)
+        return {};
+    return {std::abs(static_cast<int>(described.lfHeight)), described.lfUnderline != 0 ? 1 : 0};
+}
+
+int TextWidthOf(NativeWindow window) {
+    std::array<wchar_t, 256> text{};
+    const int length = GetWindowTextW(Handle(window), text.data(), text.size());
+    HDC dc = GetDC(Handle(window));
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(Handle(window), WM_GETFONT, 0, 0));
+    HGDIOBJ previous = SelectObject(dc, font);
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.data(), length, &size);
+    SelectObject(dc, previous);
+    ReleaseDC(Handle(window), dc);
+    return size.cx;
+}
+
+bool PointerIsHand() {
+    CURSORINFO info{};
+    info.cbSize = sizeof info;
+    // The system's hand cursor, IDC_HAND.
+    return GetCursorInfo(&info) && info.hCursor == LoadCursorW(nullptr, MAKEINTRESOURCEW(32649));
 }
 
 NativeWindow ParentOf(NativeWindow window) {

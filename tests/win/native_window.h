@@ -68,6 +68,16 @@ void FocusOn(NativeWindow window);
 void PressTab(NativeWindow dialog, bool backward);
 NativeWindow ParentOf(NativeWindow window);
 
+// The mouse as a person moves it: the pointer to a point of the window's
+// client area, and a click of the left button where it stands, each followed
+// by what the windows then handle. The window's font {height in pixels,
+// underlined}, and the width of its text in that font.
+void PointAt(NativeWindow window, int x, int y);
+void ClickLeftButton();
+std::vector<int> FontOf(NativeWindow window);
+int TextWidthOf(NativeWindow window);
+bool PointerIsHand();
+
 // The window as it is on the screen, as a PNG image; false when it cannot
 // be written.
 bool SaveScreenshot(NativeWindow window, const std::u16string& path);

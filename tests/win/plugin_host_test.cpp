@@ -276,6 +276,27 @@ TEST_F(HooksTest, DeviceCapabilitiesAddTheUserDefinedPaperAndTheModelsExtents) {
     EXPECT_EQ(result, 77u);
 }
 
+// The host's own query failed: its answer is passed on and the caller's
+// buffer, sized for no entries, stays untouched.
+TEST_F(HooksTest, DeviceCapabilitiesPassAFailedHostQueryOn) {
+    OpenedPrinter printer(kOrcaPrinter);
+    PluginObject object = CreateObject();
+    HostDevMode records(kOrcaBlockSize, kOrcaPrinter);
+    for (WORD capability : {DC_PAPERS, DC_PAPERSIZE, DC_PAPERNAMES}) {
+        for (bool withOutput : {true, false}) {
+            SCOPED_TRACE(testing::Message() << capability << (withOutput ? " listed" : " counted"));
+            char16_t output[kPaperNameUnits] = {u'x'};
+            DWORD result = 0;
+            ASSERT_EQ(object->DeviceCapabilities(nullptr, printer.Handle(), nullptr, capability,
+                                                 withOutput ? output : nullptr, records.Public(),
+                                                 nullptr, kGdiError, &result),
+                      S_OK);
+            EXPECT_EQ(result, 0xFFFFFFFFu);
+            EXPECT_EQ(output[0], u'x');
+        }
+    }
+}
+
 TEST_F(HooksTest, CollateFlagIsClearedInTheSpoolersStoredRecord) {
     constexpr size_t kFieldsAt = 72;  // dmFields
     platform::Spooler& spooler = *platform::Current().spooler;

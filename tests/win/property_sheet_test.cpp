@@ -346,5 +346,28 @@ TEST_F(PropertySheetTest, OptionPageChangesReachTheRecordsOnApply) {
         10);
 }
 
+// The core driver's own items follow the pages, each change reported
+// through the driver interface: orientation on the Option page, the
+// dithering list on the Dithering page; the form-name item names the paper.
+TEST_F(PropertySheetTest, TheCoreDriversItemsFollowTheOptionAndDitheringPages) {
+    constexpr int kDitheringTab = 2;
+    constexpr int kNoDithering = 1286;
+    OpenSheet(kOrcaPrinter, true);
+    driverhost::HostOptionItems& items = Hooks().HostItems();
+    ASSERT_TRUE(Sheet().SelectPage(0));
+    ASSERT_TRUE(Sheet().ChooseItem(kOrientation, u"Landscape"));
+    EXPECT_EQ(items.Orientation().Sel, 1);
+    EXPECT_NE(items.Orientation().Flags & plugin::OPTIF_CHANGED, 0u);
+    ASSERT_TRUE(Sheet().SelectPage(kDitheringTab));
+    ASSERT_TRUE(Press(Sheet().FrontPage(), kNoDithering));
+    EXPECT_EQ(items.Dithering().Sel, 1);
+    const std::vector<driverhost::UISettingCall>& calls = Hooks().DriverUI().Calls();
+    ASSERT_EQ(calls.size(), 2u);
+    EXPECT_EQ(calls[0].optionItem, &items.Orientation());
+    EXPECT_EQ(calls[1].optionItem, &items.Dithering());
+    for (const driverhost::UISettingCall& call : calls)
+        EXPECT_EQ(call.mode, plugin::OEMCUIP_DOCPROP);
+}
+
 }  // namespace
 }  // namespace orca::wintest

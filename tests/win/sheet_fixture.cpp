@@ -15,11 +15,13 @@ void PropertySheetTest::TearDown() {
     real_.reset();
 }
 
-void PropertySheetTest::OpenSheet(std::u16string_view printer, bool documentSheet) {
+void PropertySheetTest::OpenSheet(std::u16string_view printer, bool documentSheet,
+                                  bool handRecords) {
     TearDown();
     printer_ = printer;
     documentSheet_ = documentSheet;
-    real_ = std::make_unique<SheetHooks>(CreateObject(), printer, documentSheet);
+    real_ =
+        std::make_unique<SheetHooks>(CreateObject(), printer, documentSheet, nullptr, handRecords);
     ASSERT_TRUE(real_->Opened());
     sheet_ = std::make_unique<ShownSheet>(&SheetHooks::SheetHookCall, real_.get(), printer);
     ASSERT_TRUE(sheet_->Shown());

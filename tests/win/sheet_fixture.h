@@ -24,13 +24,15 @@ class PropertySheetTest : public WindowsHostTest {
 protected:
     void TearDown() override;
 
-    // The real sheet, on the DLL object's default records.
-    void OpenSheet(std::u16string_view printer, bool documentSheet);
+    // The real sheet, on the DLL object's default records; without
+    // handRecords, the hooks get none (a host's printer sheet).
+    void OpenSheet(std::u16string_view printer, bool documentSheet, bool handRecords = true);
     // The headless sheet of the same printer and kind, from a copy of the
     // real sheet's records as they are now.
     void OpenHeadlessSheet();
 
     ShownSheet& Sheet() { return *sheet_; }
+    SheetHooks& Hooks() { return *real_; }
     HeadlessSheet& Headless() { return *headless_; }
     driverhost::HostDevMode& Records() { return real_->Records(); }
     driverhost::HostDevMode& HeadlessRecords() { return linked_->Records(); }

@@ -23,9 +23,10 @@ long long AddSheetPage(void* pageList, unsigned function, intptr_t description, 
 }
 
 SheetHooks::SheetHooks(PluginObject object, std::u16string_view printer, bool documentSheet,
-                       HostDevMode* records)
+                       HostDevMode* records, bool handOver)
     : object_(std::move(object)), documentSheet_(documentSheet), printer_(printer) {
-    opened_ = object_ != nullptr && printer_.Handle() != nullptr && Open(printer, records);
+    opened_ =
+        object_ != nullptr && printer_.Handle() != nullptr && Open(printer, records, handOver);
 }
 
 SheetHooks::~SheetHooks() {
@@ -35,7 +36,7 @@ SheetHooks::~SheetHooks() {
     }
 }
 
-bool SheetHooks::Open(std::u16string_view printer, HostDevMode* records) {
+bool SheetHooks::Open(std::u16string_view printer, HostDevMode* records, bool handOver) {
     if (records != nullptr) {
         records_ = std::make_unique<HostDevMode>(records->PrivateSize());
         std::ranges::copy(records->Bytes(), records_->Bytes().begin());
@@ -44,7 +45,13 @@ bool SheetHooks::Open(std::u16string_view printer, HostDevMode* records) {
             return false;
         records_->Public()->dmCopies = 1;
     }
-    ui_ = driverhost::CommonUIParams(printer_.Handle(), *records_, nullptr, 0);
+    if (object_->PublishDriverInterface(&driverUI_) != S_OK)
+        return false;
+    ui_ = driverhost::CommonUIParams(printer_.Handle(), *records_, items_.Items(), items_.Count());
+    if (!handOver) {
+        ui_.pPublicDM = nullptr;
+        ui_.pOEMDM = nullptr;
+    }
     return object_->CommonUIProp(documentSheet_ ? OEMCUIP_DOCPROP : OEMCUIP_PRNPROP, &ui_) == S_OK;
 }
 

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
 // A plug-in object's sheet as a driver host opens it through the hooks: the
-// printer opened, the host's records sized and defaulted (or copied from
-// another sheet's), and the common UI handed over. Then either the host's
+// driver interface published, the printer opened, the host's records sized
+// and defaulted (or copied from another sheet's), and the common UI handed
+// over with the host's own option items. Then either the host's
 // add-page function takes the page descriptions the plug-in hands it (the
 // headless sheet), or the platform's sheet UI calls the plug-in's sheet hook
 // through SheetHookCall (the real sheet). Ending it sends the destroy reason
@@ -13,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "host/driver_host/driver_host.h"
 #include "host/driver_host/host_settings.h"
 #include "host_fixture.h"
 
@@ -25,9 +27,10 @@ long long AddSheetPage(void* pageList, unsigned function, intptr_t description, 
 class SheetHooks {
 public:
     // records: the records the sheet starts from; null for the object's
-    // defaults (with one copy).
+    // defaults (with one copy). Without handOver, the hooks get no records,
+    // as a host's printer sheet gives none.
     SheetHooks(PluginObject object, std::u16string_view printer, bool documentSheet,
-               driverhost::HostDevMode* records = nullptr);
+               driverhost::HostDevMode* records = nullptr, bool handOver = true);
     ~SheetHooks();
     SheetHooks(const SheetHooks&) = delete;
     SheetHooks& operator=(const SheetHooks&) = delete;
@@ -39,6 +42,10 @@ public:
     bool AddPages(bool refused = false);
     const std::vector<const void*>& Pages() const { return pages_; }
     driverhost::HostDevMode& Records() { return *records_; }
+    // The core driver's own option items and its driver interface, which
+    // the object was published before the sheet.
+    driverhost::HostOptionItems& HostItems() { return items_; }
+    const driverhost::RecordingDriverUI& DriverUI() const { return driverUI_; }
 
     // A driver UI's sheet function for the plug-in's pages: info is the
     // platform's PROPSHEETUI_INFO, handed to the sheet hook of hooks (a
@@ -48,8 +55,11 @@ public:
 private:
     plugin::PROPSHEETUI_INFO Info(plugin::WORD reason);
     plugin::HRESULT Sheets(plugin::PROPSHEETUI_INFO& info, plugin::LPARAM lParam = 0);
-    bool Open(std::u16string_view printer, driverhost::HostDevMode* records);
+    bool Open(std::u16string_view printer, driverhost::HostDevMode* records, bool handOver);
 
+    // They outlive the object, which holds on to both.
+    driverhost::RecordingDriverUI driverUI_;
+    driverhost::HostOptionItems items_;
     PluginObject object_;
     bool documentSheet_;
     OpenedPrinter printer_;

@@ -137,4 +137,28 @@ void SetLastError(uint32_t error) {
     ::SetLastError(error);
 }
 
+std::optional<std::u16string> MachineDefaultValue(std::u16string_view key) {
+    wchar_t value[512] = {};
+    DWORD size = sizeof value - sizeof(wchar_t);
+    if (RegGetValueW(HKEY_LOCAL_MACHINE, Wide(key).c_str(), nullptr, RRF_RT_REG_SZ, nullptr, value,
+                     &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    return std::u16string(value, value + wcslen(value));
+}
+
+void SetMachineDefaultValue(std::u16string_view key, const std::optional<std::u16string>& value) {
+    HKEY opened = nullptr;
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, Wide(key).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                        nullptr, &opened, nullptr) != ERROR_SUCCESS)
+        return;
+    if (value) {
+        const std::wstring text = Wide(*value);
+        RegSetValueExW(opened, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                       static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+    } else {
+        RegDeleteValueW(opened, nullptr);
+    }
+    RegCloseKey(opened);
+}
+
 }  // namespace orca::wintest

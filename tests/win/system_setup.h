@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -40,6 +41,11 @@ std::u16string TempDirectory();
 // The file's bytes, empty when it cannot be read; Remove deletes it if present.
 std::string FileBytes(std::u16string_view path);
 void RemoveFile(std::u16string_view path);
+
+// The default value of a key under HKEY_LOCAL_MACHINE: none when the key or
+// the value is missing; set (a value) or deleted (none).
+std::optional<std::u16string> MachineDefaultValue(std::u16string_view key);
+void SetMachineDefaultValue(std::u16string_view key, const std::optional<std::u16string>& value);
 
 // GetLastError / SetLastError of the calling thread.
 uint32_t LastError();

@@ -20,19 +20,10 @@ constexpr TranslationRule kVersionRule{kSkipEdits, kUntranslated};
 // "Additional information:" and the web address.
 constexpr int kMakerLines[] = {1003, 1004, 1009, kAddress};
 
-struct NeutralPlace {
-    int controlId;
-    platform::Point topLeft;  // page pixels
-};
-constexpr NeutralPlace kNeutralPlaces[] = {
-    {1005, {0, 35}},
-    {1007, {0, 60}},
-    {kSeparator, {0, 90}},
-    {1015, {0, 95}},
-};
-
-// The address line's text width: an average character of the dialog font.
-constexpr int kCharWidthTimes20 = 112;
+// The neutral page's lines below the hidden ones, which move up into the
+// place of the first hidden line, keeping their order and spacing.
+constexpr int kFirstMakerLine = 1003;
+constexpr int kNeutralLines[] = {1005, 1007, kSeparator, 1015};
 
 bool Contains(const platform::Rect& area, platform::Point at) {
     return at.x >= area.left && at.x < area.right && at.y >= area.top && at.y < area.bottom;
@@ -64,8 +55,8 @@ CProperty_Version::CProperty_Version(PageContext& context)
 
 platform::Rect CProperty_Version::HotArea() const {
     const platform::Rect line = address_.PlaceInParent();
-    const int textWidth = static_cast<int>(address_.Text().size()) * kCharWidthTimes20 / 20;
-    return {line.left, line.top, std::min(line.left + textWidth, line.right), line.bottom};
+    return {line.left, line.top, std::min(line.left + address_.TextWidth(), line.right),
+            line.bottom};
 }
 
 void CProperty_Version::TrackPointer(bool inside) {
@@ -75,7 +66,8 @@ void CProperty_Version::TrackPointer(bool inside) {
         framework::SetCursor(platform::Cursor::kArrow);
     }
     if (inside != underlined_) {
-        platform::Font font;
+        // The page's own font, underlined or not: its size follows the sheet's resolution.
+        platform::Font font = address_.GetFont();
         font.underline = inside;
         address_.SetFont(font);
         underlined_ = inside;
@@ -97,8 +89,14 @@ void CProperty_VersionOEM::Refresh() {
     for (int id : kMakerLines) {
         framework::Static(*this, id).Show(false);
     }
-    for (const NeutralPlace& place : kNeutralPlaces) {
-        framework::Static(*this, place.controlId).MoveTo(place.topLeft);
+    // The first line's distance to its new place, in the page's own pixels;
+    // none once the lines have moved.
+    const int up = framework::Static(*this, kNeutralLines[0]).PlaceInParent().top -
+                   framework::Static(*this, kFirstMakerLine).PlaceInParent().top;
+    for (int id : kNeutralLines) {
+        const framework::Static line(*this, id);
+        const platform::Rect place = line.PlaceInParent();
+        line.MoveTo({place.left, place.top - up});
     }
 }
 

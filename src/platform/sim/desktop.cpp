@@ -276,4 +276,10 @@ void Desktop::SetFont(Window window, const Font& font) {
     }
 }
 
+// Every character of the headless desktop's fonts is half the font's height wide.
+int Desktop::TextWidth(Window window) {
+    const DesktopWindow* found = Find(window);
+    return found == nullptr ? 0 : static_cast<int>(found->text.size()) * found->font.height / 2;
+}
+
 }  // namespace orca::platform::sim

@@ -48,6 +48,7 @@ public:
     void SetFocus(Window window) override;
     Font GetFont(Window window) override;
     void SetFont(Window window, const Font& font) override;
+    int TextWidth(Window window) override;
     Cursor CurrentCursor() override;
     void SetCursor(Cursor cursor) override;
 

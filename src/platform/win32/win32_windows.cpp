@@ -207,6 +207,22 @@ void Win32WindowSystem::SetFont(Window window, const Font& font) {
     SendMessageW(Handle(window), WM_SETFONT, reinterpret_cast<WPARAM>(MadeFont(font)), TRUE);
 }
 
+int Win32WindowSystem::TextWidth(Window window) {
+    const HWND handle = Handle(window);
+    const std::wstring text = Wide(Text(window));
+    HDC dc = GetDC(handle);
+    if (dc == nullptr)
+        return 0;
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(handle, WM_GETFONT, 0, 0));
+    HGDIOBJ previous = font != nullptr ? SelectObject(dc, font) : nullptr;
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    if (previous != nullptr)
+        SelectObject(dc, previous);
+    ReleaseDC(handle, dc);
+    return size.cx;
+}
+
 Cursor Win32WindowSystem::CurrentCursor() {
     return GetCursor() == SystemCursor(Cursor::kHand) ? Cursor::kHand : Cursor::kArrow;
 }

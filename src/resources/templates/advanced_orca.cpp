@@ -11,7 +11,7 @@ constexpr ControlTemplate kControls[] = {
     Group(1247, u"Printer Settings", 7, 4, 238, 114),
     Label(1255, u"Operation Mode:", 14, 18, 80),
     DropList(1220, 100, 16, 100),
-    Label(1256, u"Croup Quantity:", 14, 34, 80),
+    Label(1256, u"Group Quantity:", 14, 34, 80),
     Edit(1226, 100, 32, 40, ES_NUMBER),
     Label(1254, u"Mirror:", 14, 50, 80),
     DropList(1222, 100, 48, 100),

@@ -37,14 +37,14 @@ constexpr ControlTemplate kControls[] = {
     Label(1024, u"Height:", 14, 188, 40),
     Disabled(Edit(1027, 56, 186, 50)),
     Group(1028, u"Unprintable Area", 123, 154, 122, 58),
-    Label(1029, u"Left:", 130, 170, 24),
-    Disabled(Edit(1030, 154, 168, 30)),
-    Label(1031, u"Right:", 188, 170, 24),
-    Disabled(Edit(1032, 212, 168, 30)),
-    Label(1034, u"Top:", 130, 188, 24),
-    Disabled(Edit(1036, 154, 186, 30)),
-    Label(1037, u"Bottom:", 188, 188, 24),
-    Disabled(Edit(1038, 212, 186, 30)),
+    Label(1029, u"Left:", 128, 170, 22),
+    Disabled(Edit(1030, 150, 168, 28)),
+    Label(1031, u"Right:", 182, 170, 32),
+    Disabled(Edit(1032, 214, 168, 28)),
+    Label(1034, u"Top:", 128, 188, 22),
+    Disabled(Edit(1036, 150, 186, 28)),
+    Label(1037, u"Bottom:", 182, 188, 32),
+    Disabled(Edit(1038, 214, 186, 28)),
 };
 
 }  // namespace

@@ -16,7 +16,7 @@ constexpr ControlTemplate kOrcaControls[] = {
     DropList(1302, 100, 48, 86),
     Label(1298, u"Graphics Compression:", 14, 66, 80),
     DropList(1303, 100, 64, 86),
-    Label(1297, u"Canael before print:", 14, 82, 80),
+    Label(1297, u"Cancel before print:", 14, 82, 80),
     DropList(1305, 100, 80, 86),
     Label(1299, u"Line Substitution:", 14, 98, 80),
     DropList(1304, 100, 96, 86),

@@ -13,7 +13,8 @@ constexpr ControlTemplate kControls[] = {
     Label(1005, u"Product information:", 7, 51, 238),
     Label(1007, u"Product: Windows driver for BarCode printer", 7, 63, 238),
     Label(1009, u"Additional information:", 7, 83, 238),
-    {1011, kClassStatic, kShown | SS_LEFT | SS_NOTIFY, u"", 7, 95, 238, 8},
+    // No SS_NOTIFY: the page itself follows the pointer over the web address.
+    Label(1011, u"", 7, 95, 238),
     Separator(1013, 7, 113, 238),
     Label(1015, u"", 7, 119, 238, 40),
 };
