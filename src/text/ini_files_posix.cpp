@@ -97,7 +97,9 @@ std::optional<std::string> ReadWholeFile(const FilePath& file) {
 
 bool ReplaceWholeFile(const FilePath& file, std::string_view bytes) {
     const FilePath aside = AsideName(file, static_cast<unsigned long>(::getpid()));
-    Descriptor out(::open(aside.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+    // A new file: whatever is at the aside name (a link above all) is left alone.
+    Descriptor out(
+        ::open(aside.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
     if (!out.valid())
         return false;
     // The new version keeps the old one's permissions.

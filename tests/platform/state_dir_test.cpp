@@ -50,8 +50,10 @@ void Populate(Environment& env) {
                               .dependentFiles = {u"ORCAUI.dll", u"a.lbpm.bak", u"labels.lbpm"}});
     env.AddDriver(sim::Driver{
         .name = u"No Files", .environment = sim::kEnvironmentX64, .dependentFiles = {}});
-    env.WriteDriverFile(sim::kEnvironmentX86, u"labels.lbpm",
-                        "[PrinterMap]\r\nONYX Heron=Heron(ONYX)\r\n");
+    std::string error;
+    ASSERT_TRUE(env.WriteDriverFile(sim::kEnvironmentX86, u"labels.lbpm",
+                                    "[PrinterMap]\r\nONYX Heron=Heron(ONYX)\r\n", &error))
+        << error;
     std::vector<uint8_t> settings = sim::MakePublicRecord(u"Heron(ONYX)", 121, u"4 x 4 in");
     settings[70] = 3;
     settings.insert(settings.end(), {0, '\n', 0xFF});
@@ -235,8 +237,11 @@ TEST(StateDirectory, MalformedStateNamesTheFileAndLine) {
          "none.bin does not exist"},
         // Neither a directory nor a device that never ends is a settings record.
         {"printers.ini", "[Printer1]\nName=P\nDriver=D\nSettings=.\n", "printers.ini:4: "},
+        // A settings record is a file of the state's settings folder, never one outside.
         {"printers.ini", "[Printer1]\nName=P\nDriver=D\nSettings=/dev/zero\n",
-         "printers.ini:4: /dev/zero is not a file"},
+         "printers.ini:4: Settings must be the name of a file in settings/"},
+        {"printers.ini", "[Printer1]\nName=P\nDriver=D\nSettings=settings/../system.ini\n",
+         "printers.ini:4: Settings must be the name of a file in settings/"},
         {"printers.ini", "[Printer1]\nName=P\nDriver=D\nPaper1=256,1016,1524,Big\n",
          "printers.ini:4: Paper1 must be \"number,width,length,name\": a number from 1 to 255"},
         {"printers.ini", "[Printer1]\nName=P\nDriver=D\n\n[Printer2]\nName=p\nDriver=D\n",

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 // The few calls of the simulated environment that differ between the systems
-// it runs on: opening a file by its native path, forcing a file onto the disk,
+// it runs on: opening a file by its native path, making a new one that follows no
+// link, forcing a file onto the disk,
 // ending the process at once, and a TCP connection for a printer's tcp: port.
 #pragma once
 
@@ -15,6 +16,11 @@ namespace orca::platform::sim {
 
 // fopen of a native path (wide on Windows); null with errno set on failure.
 std::FILE* OpenNativeFile(const std::filesystem::path& file, const char* mode);
+
+// A new file for writing, owner-only: fails (errno EEXIST) when anything is at
+// the name already, a symbolic link included, so the bytes never land where a
+// planted link points.
+std::FILE* CreateNativeFile(const std::filesystem::path& file);
 
 // Forces what was written to a file, or to a folder's entries, onto the disk;
 // false with errno set on failure.

@@ -44,6 +44,21 @@ std::FILE* OpenNativeFile(const std::filesystem::path& file, const char* mode) {
     return std::fopen(file.c_str(), mode);
 }
 
+std::FILE* CreateNativeFile(const std::filesystem::path& file) {
+    const int descriptor =
+        ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (descriptor < 0) {
+        return nullptr;
+    }
+    std::FILE* stream = ::fdopen(descriptor, "wb");
+    if (stream == nullptr) {
+        const int error = errno;
+        ::close(descriptor);
+        errno = error;
+    }
+    return stream;
+}
+
 bool SyncToDisk(const std::filesystem::path& entry) {
     const int descriptor = ::open(entry.c_str(), O_RDONLY | O_CLOEXEC);
     if (descriptor < 0) {

@@ -4,7 +4,8 @@
 // comes back as "path: what went wrong".
 //
 // For tests of interrupted saves, the variable ORCAUI_KILL_AT_STEP=N ends the
-// process, as a kill would, just before its Nth step.
+// process, as a kill would, just before its Nth step; ORCAUI_FAIL_AT_STEP=N
+// makes the Nth step fail with an input/output error.
 #pragma once
 
 #include <filesystem>
@@ -13,9 +14,10 @@
 
 namespace orca::platform::sim::disk {
 
-// A new folder; a folder already there is a failure.
+// A new folder only its owner may use; a folder already there is a failure.
 bool MakeFolder(const std::filesystem::path& folder, std::string* error);
-// A new file (or one replaced whole) with the bytes.
+// A new file only its owner may use, with the bytes; anything already at
+// the name (a symbolic link included) is a failure.
 bool WriteFile(const std::filesystem::path& file, std::string_view bytes, std::string* error);
 // Forces the file, or the folder's entries, onto the disk.
 bool Sync(const std::filesystem::path& entry, std::string* error);

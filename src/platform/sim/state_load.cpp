@@ -114,6 +114,17 @@ constexpr size_t kMaxRecordBytes = 2 * size_t(kMaxU16);
 // A state INI file larger than this is no hand-kept file.
 constexpr size_t kMaxStateFileBytes = size_t(64) << 20;
 
+// "settings/NAME": a name inside the state's settings folder, never a path
+// that leads out of it.
+bool InSettingsFolder(std::u16string_view path) {
+    const std::u16string folder = text::Utf8ToUtf16(state::kSettingsFolder) + u"/";
+    if (!path.starts_with(folder))
+        return false;
+    const std::u16string_view name = path.substr(folder.size());
+    return !name.empty() && name != u"." && name != u".." &&
+           name.find_first_of(u"/\\:") == std::u16string_view::npos;
+}
+
 bool LoadPrinter(const StateSection& section, const StateSource& source, Environment* env,
                  StateError* error) {
     SectionReader r(section, error);
@@ -141,6 +152,12 @@ bool LoadPrinter(const StateSection& section, const StateSource& source, Environ
     if (!ParsePort(printer.portName)) {
         return r.Fail(r.LineOf(state::kPort),
                       "Port must be \"null:\", \"file:PATH\" or \"tcp:HOST:PORT\"");
+    }
+    if (!settings.empty() && !InSettingsFolder(settings)) {
+        return r.Fail(r.LineOf(state::kSettings),
+                      std::string("Settings must be the name of a file in ") +
+                          state::kSettingsFolder + "/, as " + state::kSettingsFolder +
+                          "/printer1.bin");
     }
     if (!settings.empty()) {
         const std::filesystem::path blob = ToNativePath(settings);
@@ -264,10 +281,12 @@ bool LoadFrom(const StateSource& source, Environment* env, std::string* error) {
 
 std::unique_ptr<Environment> Environment::Load(const std::filesystem::path& stateDir,
                                                std::string* error) {
+    if (!state::Examine(stateDir, error))
+        return nullptr;
     const std::filesystem::path folder = state::StateFolder(stateDir);
     std::error_code ec;
     if (!std::filesystem::is_directory(folder, ec)) {
-        *error = folder.string() + ": not a directory";
+        *error = folder.string() + ": not a directory" + (ec ? " (" + ec.message() + ")" : "");
         return nullptr;
     }
     std::unique_ptr<Environment> env(new Environment(stateDir, folder));
@@ -282,18 +301,20 @@ std::unique_ptr<Environment> Environment::LoadFiles(const StateFiles& files, std
 
 std::unique_ptr<Environment> Environment::LoadOrCreate(const std::filesystem::path& stateDir,
                                                        std::string* error) {
-    if (state::HasState(stateDir))
+    const std::optional<state::Holds> holds = state::Examine(stateDir, error);
+    if (!holds)
+        return nullptr;
+    if (*holds != state::Holds::kNothing)
         return Load(stateDir, error);
-    std::error_code ec;
-    std::filesystem::create_directories(stateDir, ec);
     const std::optional<std::filesystem::path> generation = state::NewGeneration(stateDir, error);
     if (!generation)
         return nullptr;
     std::unique_ptr<Environment> env(new Environment(stateDir, *generation));
     env->stateDir_ = stateDir;
     env->staged_ = *generation;
-    env->AddDefaults();
-    return env->Save(stateDir, error) ? std::move(env) : nullptr;
+    if (!env->AddDefaults(error) || !env->Save(stateDir, error))
+        return nullptr;
+    return env;
 }
 
 }  // namespace orca::platform::sim
