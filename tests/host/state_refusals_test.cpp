@@ -139,6 +139,70 @@ TEST_F(StateRefusalsTest, AFolderWithoutAStateKeepsEverythingItHolds) {
     }
 }
 
+TEST_F(StateRefusalsTest, AStateAnotherUserCouldChangeIsRefused) {
+    struct Case {
+        const char* entry;  // inside the state; GEN is the published generation
+        fs::perms add;
+        bool otherOwner;  // given to another user (only root can)
+        const char* message;
+    };
+    const Case cases[] = {
+        {"", fs::perms::group_write, false, "others may write in it (mode 0"},
+        {"GEN", fs::perms::others_write, false, "others may write in it"},
+        {"GEN/Windows/system32", fs::perms::group_write, false, "others may write in it"},
+        {"jobs", fs::perms::all, false, "others may write in it"},
+        {"GEN/printers.ini", fs::perms::none, true, "belongs to another user"},
+        {"Temp", fs::perms::none, true, "belongs to another user"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.entry);
+        if (c.otherOwner && ::geteuid() != 0)
+            continue;
+        fs::remove_all(State());
+        ASSERT_EQ(Orcaui({"printers"}).exitCode, 0);
+        std::string entry = c.entry;
+        if (entry.starts_with("GEN"))
+            entry.replace(0, 3, fs::read_symlink(State() / "current").string());
+        const fs::path path = entry.empty() ? State() : State() / entry;
+        fs::permissions(path, c.add, fs::perm_options::add);
+        if (c.otherOwner) {
+            ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
+        }
+        ExpectRefusedUntouched(path.string() + ": " + c.message);
+    }
+}
+
+// The state is the user's alone whatever the umask; an exported file is the
+// user's document and follows it.
+TEST_F(StateRefusalsTest, TheStateIsMadeForItsOwnerAloneAndAnExportFollowsTheUmask) {
+    const auto mode = [](const fs::path& path) {
+        struct stat status {};
+        ::lstat(path.c_str(), &status);
+        return status.st_mode & 07777;
+    };
+    const auto expectOwnersAlone = [&] {
+        EXPECT_EQ(mode(State()), 0700u);
+        for (const fs::directory_entry& entry : fs::recursive_directory_iterator(State())) {
+            if (!entry.is_symlink()) {
+                EXPECT_EQ(mode(entry.path()) & 077, 0u) << entry.path();
+            }
+        }
+    };
+    const mode_t before = ::umask(0);
+    ASSERT_EQ(Orcaui({"printers"}).exitCode, 0);
+    expectOwnersAlone();
+    ASSERT_EQ(
+        Orcaui({"printer", "add", "Dock", "--driver", "ACME", "--model", "Heron(ONYX)"}).exitCode,
+        0);
+    expectOwnersAlone();
+    const fs::path exported = Scratch() / "kestrel.drvs";
+    ::umask(027);
+    const HostRun run = Orcaui({"settings", kOrcaPrinter, "--export", exported.string()});
+    ::umask(before);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(mode(exported), 0640u);
+}
+
 TEST_F(StateRefusalsTest, AStateThatCannotBeReadIsRefusedNotTakenForAnEmptyOne) {
     if (::geteuid() == 0)
         GTEST_SKIP() << "root reads what its mode forbids";

@@ -36,8 +36,9 @@ inline void AddDriver(platform::sim::Environment& env, std::u16string_view envir
     entry.dependentFiles = std::move(files);
     env.AddDriver(std::move(entry));
     std::string error;
-    if (!mapFile.empty())
+    if (!mapFile.empty()) {
         ASSERT_TRUE(env.WriteDriverFile(environment, mapFile, mapText, &error)) << error;
+    }
 }
 
 // Whether the spooler still knows the handle as an open printer.

@@ -7,6 +7,7 @@
 #include "platform/sim/environment.h"
 #include "platform/sim/public_record.h"
 #include "platform/sim/standard_papers.h"
+#include "platform/sim/state_disk.h"
 
 namespace orca::platform::sim {
 namespace {
@@ -48,8 +49,7 @@ std::unique_ptr<Environment> Environment::CreateDefault(const std::filesystem::p
 bool Environment::AddDefaults(std::string* error) {
     const std::filesystem::path jobs = Root() / "jobs";
     std::error_code ec;
-    std::filesystem::create_directories(jobs, ec);
-    if (ec) {
+    if (!disk::MakeOwnFolders(jobs, ec)) {
         *error = jobs.string() + ": " + ec.message();
         return false;
     }

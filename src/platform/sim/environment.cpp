@@ -44,8 +44,8 @@ Environment::Environment(const std::filesystem::path& root, const std::filesyste
     world_->temp = TempDirectoryOf(root);
     if (!root.empty()) {
         std::error_code ec;
-        std::filesystem::create_directories(SystemDirectoryOf(systemRoot), ec);
-        std::filesystem::create_directories(TempDirectoryOf(root), ec);
+        disk::MakeOwnFolders(SystemDirectoryOf(systemRoot), ec);
+        disk::MakeOwnFolders(TempDirectoryOf(root), ec);
     }
     ports_ = Ports{.spooler = spooler_.get(),
                    .registry = registry_.get(),
@@ -126,8 +126,7 @@ bool Environment::WriteDriverFile(std::u16string_view environment, std::u16strin
     const std::filesystem::path directory = DriverDirectory(environment);
     const std::filesystem::path file = directory / ToNativePath(fileName);
     std::error_code ec;
-    std::filesystem::create_directories(directory, ec);
-    if (ec) {
+    if (!disk::MakeOwnFolders(directory, ec)) {
         *error = directory.string() + ": " + ec.message();
         return false;
     }

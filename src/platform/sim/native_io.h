@@ -22,6 +22,13 @@ std::FILE* OpenNativeFile(const std::filesystem::path& file, const char* mode);
 // planted link points.
 std::FILE* CreateNativeFile(const std::filesystem::path& file);
 
+// Whether only this process's user (or the administrator) can change the
+// entry: for a folder, it belongs to that user or to root and no group or
+// other may write in it; for a file, it belongs to one of them. False with
+// *why otherwise. Windows keeps such rights in access lists, which this does
+// not read: there it answers true.
+bool OwnedSafely(const std::filesystem::path& entry, std::string* why);
+
 // Forces what was written to a file, or to a folder's entries, onto the disk;
 // false with errno set on failure.
 bool SyncToDisk(const std::filesystem::path& entry);

@@ -80,6 +80,10 @@ std::FILE* CreateNativeFile(const std::filesystem::path& file) {
     return stream;
 }
 
+bool OwnedSafely(const std::filesystem::path&, std::string*) {
+    return true;
+}
+
 // A folder's entries need no flush: the file system journals them itself.
 bool SyncToDisk(const std::filesystem::path& entry) {
     std::error_code ec;

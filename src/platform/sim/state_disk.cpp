@@ -61,6 +61,17 @@ bool MakeFolder(const fs::path& folder, std::string* error) {
     return Done(folder, ec, error);
 }
 
+bool MakeOwnFolders(const fs::path& folder, std::error_code& ec) {
+    ec.clear();
+    if (folder.empty() || fs::is_directory(fs::symlink_status(folder, ec)))
+        return !ec;
+    if (folder.has_relative_path() && !MakeOwnFolders(folder.parent_path(), ec))
+        return false;
+    if (fs::create_directory(folder, ec))
+        fs::permissions(folder, fs::perms::owner_all, fs::perm_options::replace, ec);
+    return !ec;
+}
+
 bool WriteFile(const fs::path& file, std::string_view bytes, std::string* error) {
     if (!BeforeStep())
         return Injected(file, error);

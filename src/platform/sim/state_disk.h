@@ -16,6 +16,9 @@ namespace orca::platform::sim::disk {
 
 // A new folder only its owner may use; a folder already there is a failure.
 bool MakeFolder(const std::filesystem::path& folder, std::string* error);
+// The folder and any missing one above it, each made here only its owner may
+// use. Not a step of a save: the folders a state lives in.
+bool MakeOwnFolders(const std::filesystem::path& folder, std::error_code& ec);
 // A new file only its owner may use, with the bytes; anything already at
 // the name (a symbolic link included) is a failure.
 bool WriteFile(const std::filesystem::path& file, std::string_view bytes, std::string* error);

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <vector>
 
+#include "platform/sim/native_io.h"
 #include "platform/sim/state_disk.h"
 #include "platform/sim/state_files.h"
 
@@ -99,14 +100,21 @@ fs::path PublishedGeneration(const fs::path& dir) {
 }
 
 // Refuses a symbolic link anywhere in the tree but "current" and a
-// "current.new" not yet renamed: a save or a job would write through it.
-bool CheckNoLinks(const fs::path& dir, std::string* error) {
+// "current.new" not yet renamed: a save or a job would write through it. And
+// refuses, as ssh refuses its folders, an entry that another user could
+// change.
+bool CheckTree(const fs::path& dir, std::string* error) {
+    std::string why;
+    if (Exists(dir) && !OwnedSafely(dir, &why))
+        return Fail(dir, why, error);
     std::error_code ec;
     for (fs::recursive_directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
         const bool allowed = it.depth() == 0 && (it->path().filename() == kCurrentLink ||
                                                  it->path().filename() == kNewLink);
         if (it->is_symlink(ec) && !allowed)
             return Fail(it->path(), "is a symbolic link", error);
+        if (!OwnedSafely(it->path(), &why))
+            return Fail(it->path(), why, error);
     }
     return !ec || ec == std::errc::no_such_file_or_directory || Fail(dir, ec.message(), error);
 }
@@ -148,7 +156,7 @@ void RemoveQuietly(const fs::path& entry) {
 std::optional<Holds> Examine(const fs::path& dir, std::string* error) {
     if (Exists(dir / kCurrentLink) && !NamesGeneration(dir / kCurrentLink, error))
         return std::nullopt;
-    if (!CheckNoLinks(dir, error))
+    if (!CheckTree(dir, error))
         return std::nullopt;
     if (Exists(dir / kCurrentLink))
         return Holds::kGenerations;
