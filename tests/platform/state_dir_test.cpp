@@ -219,6 +219,14 @@ TEST(StateDirectory, MalformedStateNamesTheFileAndLine) {
         {"system.ini", "[System]\nAnsiCodePage=abc\n", "system.ini:2: AnsiCodePage must be"},
         {"system.ini", "[System]\nWow64=2\n", "system.ini:2: Wow64 must be"},
         {"system.ini", "[Sytem]\n", "system.ini:1: unknown section [Sytem]"},
+        // Malformed UTF-8 is refused, not read as U+FFFD: a truncated
+        // sequence, a lone continuation byte, an encoded surrogate.
+        {"system.ini", "[System]\nProcessName=a\xC3.exe\n", "system.ini:2: not UTF-8 text"},
+        {"printers.ini", "; \x80\n", "printers.ini:1: not UTF-8 text"},
+        {"forms.ini", "[Form1]\nName=\xED\xA0\x80\n", "forms.ini:2: not UTF-8 text"},
+        {"forms.ini", "[Form1]\nName=A\nname=B\n",
+         "forms.ini:3: key name repeats the one of line 2"},
+        {"forms.ini", "[F]\n[Form1]\n[f]\n", "forms.ini:3: section [f] repeats the one of line 1"},
         {"system.ini", "; comment\nkey=value\n", "system.ini:2: a key before the first section"},
         {"drivers.ini", "[Driver1]\nName=D\nEnvironment=Windows 98\n",
          "drivers.ini:3: Environment must be"},
