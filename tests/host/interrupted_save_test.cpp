@@ -107,7 +107,8 @@ protected:
     HostRun On(const fs::path& state, std::vector<std::string> args,
                std::map<std::string, std::string> environment = {}) {
         args.insert(args.begin(), {"--state", state.string()});
-        return RunHost({std::move(args), {}, std::move(environment)}, Scratch());
+        return RunHost({std::move(args), {}, std::move(environment)}, Scratch(),
+                       ORCAUI_STEPS_HOST_PATH);
     }
 
     fs::path Old() const { return Scratch() / "old"; }
@@ -250,6 +251,13 @@ TEST_F(InterruptedSaveTest, AFailingStepKeepsTheOldStateOrTellsThatTheNewOneIsIn
         }
         EXPECT_GT(failed, 10) << "the save took fewer steps than the state has files";
     }
+}
+
+TEST_F(InterruptedSaveTest, TheShippedHostHasNoStepHooks) {
+    const HostRun run =
+        Orcaui({"printers"}, {}, {{"ORCAUI_KILL_AT_STEP", "1"}, {"ORCAUI_FAIL_AT_STEP", "2"}});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(fs::exists(StateFile("printers.ini")));
 }
 
 TEST_F(InterruptedSaveTest, WhatEarlierRunsLeftIsRemovedAndNeverStopsASave) {

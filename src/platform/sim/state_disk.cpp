@@ -4,7 +4,6 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 #include "platform/sim/native_io.h"
@@ -14,28 +13,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
-long StepFromEnvironment(const char* variable) {
-    const char* value = std::getenv(variable);
-    return value != nullptr ? std::strtol(value, nullptr, 10) : 0L;
-}
+std::atomic<StepHook> stepHook{nullptr};
 
 bool Fail(const fs::path& entry, const std::string& why, std::string* error) {
     *error = entry.string() + ": " + why;
     return false;
 }
 
-// Counts the steps of the process; a test's ORCAUI_KILL_AT_STEP ends it
-// before the step of that number, and ORCAUI_FAIL_AT_STEP makes that step
-// fail as a broken disk would. False when the step is to fail.
+// False when a test's hook has the step fail.
 bool BeforeStep() {
-    static const long killAt = StepFromEnvironment("ORCAUI_KILL_AT_STEP");
-    static const long failAt = StepFromEnvironment("ORCAUI_FAIL_AT_STEP");
-    static std::atomic<long> steps{0};
-    const long step = ++steps;
-    if (step == killAt) {
-        EndProcessNow();
-    }
-    return step != failAt;
+    const StepHook hook = stepHook.load();
+    return hook == nullptr || hook();
 }
 
 bool Injected(const fs::path& entry, std::string* error) {
@@ -47,6 +35,10 @@ bool Done(const fs::path& entry, const std::error_code& ec, std::string* error) 
 }
 
 }  // namespace
+
+void SetStepHook(StepHook hook) {
+    stepHook.store(hook);
+}
 
 bool MakeFolder(const fs::path& folder, std::string* error) {
     if (!BeforeStep())

@@ -3,9 +3,9 @@
 // an interruption falls between two steps and never inside one. Each failure
 // comes back as "path: what went wrong".
 //
-// For tests of interrupted saves, the variable ORCAUI_KILL_AT_STEP=N ends the
-// process, as a kill would, just before its Nth step; ORCAUI_FAIL_AT_STEP=N
-// makes the Nth step fail with an input/output error.
+// Tests of interrupted saves set a hook that runs before each step: it may
+// end the process there, as a kill would, or have the step fail with an
+// input/output error.
 #pragma once
 
 #include <filesystem>
@@ -13,6 +13,11 @@
 #include <string_view>
 
 namespace orca::platform::sim::disk {
+
+// Runs before each step; false has the step fail. The shipped program sets
+// none.
+using StepHook = bool (*)();
+void SetStepHook(StepHook hook);
 
 // A new folder only its owner may use; a folder already there is a failure.
 bool MakeFolder(const std::filesystem::path& folder, std::string* error);
