@@ -40,6 +40,16 @@ protected:
         std::ofstream(Outside() / "folder" / "kept") << "kept";
     }
 
+    // A new first-run state, and the path of entry in it, GEN standing for
+    // its generation.
+    fs::path FreshStateWith(std::string entry) {
+        fs::remove_all(State());
+        EXPECT_EQ(Orcaui({"printers"}).exitCode, 0);
+        if (entry.starts_with("GEN"))
+            entry.replace(0, 3, fs::read_symlink(State() / "current").string());
+        return entry.empty() ? State() : State() / entry;
+    }
+
     // Runs a command that would write every part of the state and expects
     // it refused with message, leaving the state and the outside as they were.
     void ExpectRefusedUntouched(const std::string& message) {
@@ -74,15 +84,11 @@ TEST_F(StateRefusalsTest, ALinkPlantedAnywhereInTheStateIsRefused) {
     MakeOutside();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.link);
-        fs::remove_all(State());
-        ASSERT_EQ(Orcaui({"printers"}).exitCode, 0);
-        std::string link = c.link;
-        if (link.starts_with("GEN"))
-            link.replace(0, 3, fs::read_symlink(State() / "current").string());
-        fs::remove_all(State() / link);
-        fs::create_directories((State() / link).parent_path());
-        fs::create_symlink(Outside() / c.target, State() / link);
-        ExpectRefusedUntouched((State() / link).string() + ": is a symbolic link");
+        const fs::path link = FreshStateWith(c.link);
+        fs::remove_all(link);
+        fs::create_directories(link.parent_path());
+        fs::create_symlink(Outside() / c.target, link);
+        ExpectRefusedUntouched(link.string() + ": is a symbolic link");
     }
 }
 
@@ -103,8 +109,7 @@ TEST_F(StateRefusalsTest, ACurrentThatNamesNoGenerationBesideItIsRefused) {
     MakeOutside();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.target);
-        fs::remove_all(State());
-        ASSERT_EQ(Orcaui({"printers"}).exitCode, 0);
+        FreshStateWith("");
         // The outside folder holds a state that a save there would replace.
         fs::remove_all(Outside() / "state-1");
         fs::copy(State() / "state-1", Outside() / "state-1", fs::copy_options::recursive);
@@ -158,12 +163,7 @@ TEST_F(StateRefusalsTest, AStateAnotherUserCouldChangeIsRefused) {
         SCOPED_TRACE(c.entry);
         if (c.otherOwner && ::geteuid() != 0)
             continue;
-        fs::remove_all(State());
-        ASSERT_EQ(Orcaui({"printers"}).exitCode, 0);
-        std::string entry = c.entry;
-        if (entry.starts_with("GEN"))
-            entry.replace(0, 3, fs::read_symlink(State() / "current").string());
-        const fs::path path = entry.empty() ? State() : State() / entry;
+        const fs::path path = FreshStateWith(c.entry);
         fs::permissions(path, c.add, fs::perm_options::add);
         if (c.otherOwner) {
             ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
