@@ -107,10 +107,17 @@ bool ReplaceWholeFile(const FilePath& file, std::string_view bytes) {
     if (::stat(file.c_str(), &old) == 0)
         ::fchmod(out.get(), old.st_mode & 07777);
     const bool written = WriteAll(out.get(), bytes) && ::fsync(out.get()) == 0;
-    if (out.Close() && written && ::rename(aside.c_str(), file.c_str()) == 0)
-        return true;
-    ::unlink(aside.c_str());
-    return false;
+    if (!out.Close() || !written || ::rename(aside.c_str(), file.c_str()) != 0) {
+        ::unlink(aside.c_str());
+        return false;
+    }
+    // The rename is on the disk only with the folder's entries.
+    const size_t slash = file.rfind('/');
+    const FilePath folder = slash == FilePath::npos ? "."
+                            : slash == 0            ? "/"
+                                                    : file.substr(0, slash);
+    Descriptor entries(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return entries.valid() && ::fsync(entries.get()) == 0;
 }
 
 FilePath AbsolutePath(const FilePath& file) {
