@@ -227,6 +227,11 @@ TEST(StateDirectory, MalformedStateNamesTheFileAndLine) {
         {"forms.ini", "[Form1]\nName=A\nname=B\n",
          "forms.ini:3: key name repeats the one of line 2"},
         {"forms.ini", "[F]\n[Form1]\n[f]\n", "forms.ini:3: section [f] repeats the one of line 1"},
+        // The first form takes the first free number, 257, which the second names.
+        {"forms.ini",
+         "[A]\nName=A\nSize=10,10\nImageableArea=0,0,10,10\n"
+         "[B]\nName=B\nNumber=257\nSize=10,10\nImageableArea=0,0,10,10\n",
+         "forms.ini:7: a second form with that paper number"},
         {"system.ini", "; comment\nkey=value\n", "system.ini:2: a key before the first section"},
         {"drivers.ini", "[Driver1]\nName=D\nEnvironment=Windows 98\n",
          "drivers.ini:3: Environment must be"},

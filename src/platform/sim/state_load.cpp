@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
 // Reading an environment from a state directory (format in STATE.md).
 #include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "platform/sim/environment.h"
 #include "platform/sim/job_port.h"
@@ -191,7 +193,23 @@ bool LoadPrinter(const StateSection& section, const StateSource& source, Environ
     return true;
 }
 
-bool LoadForm(const StateSection& section, Environment* env, StateError* error) {
+// What the forms loaded so far and the printers use, looked up once per form
+// instead of searched.
+struct UsedNumbers {
+    std::unordered_set<uint32_t> forms;
+    std::unordered_map<uint32_t, std::u16string> papers;  // the first printer of each
+    uint32_t nextFree = kUserDefinedPaper + 1;
+
+    // The lowest number above the printers' papers' range that nothing uses:
+    // it only grows, as numbers are only taken.
+    uint32_t Free() {
+        while (nextFree < kMaxU16 && (forms.contains(nextFree) || papers.contains(nextFree)))
+            ++nextFree;
+        return nextFree;
+    }
+};
+
+bool LoadForm(const StateSection& section, UsedNumbers* used, Environment* env, StateError* error) {
     SectionReader r(section, error);
     const auto name = r.Text(state::kName);
     const auto flags = r.Number(state::kFlags, kFormUser, kFormPrinter);
@@ -213,23 +231,18 @@ bool LoadForm(const StateSection& section, Environment* env, StateError* error) 
         return r.Fail(r.LineOf(state::kImageableArea),
                       "the imageable area must lie inside a positive size and not be empty");
     }
-    const auto forms = env->Forms();
-    if (std::ranges::any_of(forms,
-                            [&](const Form& f) { return *number != 0 && f.number == *number; })) {
+    if (*number != 0 && !used->forms.insert(*number).second) {
         return r.Fail(r.LineOf(state::kNumber), "a second form with that paper number");
     }
     // A printer's own paper of that number would hide the form in its list.
-    const auto printers = env->Printers();
-    const auto user = std::ranges::find_if(printers, [&](const Printer& p) {
-        return std::ranges::any_of(
-            p.papers, [&](const Paper& paper) { return *number != 0 && paper.number == *number; });
-    });
-    if (user != printers.end()) {
+    if (const auto user = used->papers.find(*number); *number != 0 && user != used->papers.end()) {
         return r.Fail(r.LineOf(state::kNumber), "the paper number " + std::to_string(*number) +
                                                     " is a paper of the printer " +
-                                                    text::Utf16ToUtf8(user->name));
+                                                    text::Utf16ToUtf8(user->second));
     }
-    if (!env->AddForm(form, uint16_t(*number))) {
+    const uint32_t taken = *number != 0 ? *number : used->Free();
+    used->forms.insert(taken);
+    if (!env->AddForm(form, uint16_t(taken))) {
         return r.Fail(r.LineOf(state::kName), "a second form of that name");
     }
     return true;
@@ -243,8 +256,13 @@ bool LoadPrinters(const std::vector<StateSection>& sections, const StateSource& 
 
 bool LoadForms(const std::vector<StateSection>& sections, const StateSource&, Environment* env,
                StateError* error) {
-    return std::ranges::all_of(sections,
-                               [&](const StateSection& s) { return LoadForm(s, env, error); });
+    UsedNumbers used;
+    for (const Printer& printer : env->Printers()) {
+        for (const Paper& paper : printer.papers)
+            used.papers.try_emplace(paper.number, printer.name);
+    }
+    return std::ranges::all_of(
+        sections, [&](const StateSection& s) { return LoadForm(s, &used, env, error); });
 }
 
 // The files in loading order: printers may name paper numbers that forms
