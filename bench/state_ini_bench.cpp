@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Reading a state file of many sections, each with a few keys: the time per
 // section stays the same from 4,000 to 40,000 sections (the checks for a
 // repeated section or key look names up instead of comparing with each one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Linked only into orcaui_steps, the host the tests of interrupted saves run:
 // ORCAUI_KILL_AT_STEP=N ends the process, as a kill would, just before the
 // Nth file-system step of its saves and of the job log's replacement;

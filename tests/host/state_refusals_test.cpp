@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // A state directory that is not as orcaui makes it is refused before anything
 // is read, written or removed: a symbolic link planted in its tree, a
 // "current" that names no generation beside it, a folder that holds other
