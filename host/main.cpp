@@ -2,6 +2,7 @@
 // orcaui: the command-line host of the plug-in. It keeps a simulated printer
 // environment in a state directory and drives the plug-in through its
 // exports and hooks as a printer-driver host does.
+#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <string>
@@ -226,5 +227,12 @@ void PrintHelp(const CommandSpec& command) {
 }  // namespace orca::host
 
 int main(int argc, char** argv) {
-    return Run(std::vector<std::string>(argv + 1, argv + argc));
+    const int code = Run(std::vector<std::string>(argv + 1, argv + argc));
+    // What a command printed counts only when it reached its reader: a full
+    // disk or a closed pipe behind standard output fails the run.
+    std::cout.flush();
+    if (std::cout.good() && std::fflush(stdout) == 0 && std::ferror(stdout) == 0)
+        return code;
+    const int reported = Report({kExitFailure, "standard output cannot be written"});
+    return code != kExitOk ? code : reported;
 }

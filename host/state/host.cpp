@@ -10,6 +10,7 @@
 #include "host/state/job_log.h"
 #include "host/state/state_dir.h"
 #include "platform/errors.h"
+#include "platform/sim/state_disk.h"
 #include "text/nocase.h"
 #include "text/utf.h"
 
@@ -70,8 +71,7 @@ MaybeFailure Host::OpenState() {
     std::error_code ec;
     if (std::filesystem::exists(stateDir_, ec) && !std::filesystem::is_directory(stateDir_, ec))
         return Failure{kExitState, "state directory " + stateDir_.string() + ": not a directory"};
-    std::filesystem::create_directories(stateDir_, ec);
-    if (ec) {
+    if (!platform::sim::disk::MakeOwnFolders(stateDir_, ec)) {
         return Failure{kExitState, "state directory " + stateDir_.string() +
                                        ": cannot be made: " + ec.message()};
     }

@@ -5,7 +5,6 @@
 #include <charconv>
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 
 #include "host/output/escape.h"
 #include "host/state/state_dir.h"
@@ -17,6 +16,9 @@ namespace {
 
 constexpr char kLogFile[] = "job-log.txt";
 constexpr size_t kFieldCount = 6;
+// The log keeps each printer's jobs within limits, so a larger file is none
+// this host wrote; reading it whole could exhaust the memory.
+constexpr uintmax_t kMaxLogBytes = uintmax_t(256) << 20;
 
 std::vector<std::string_view> SplitTabs(std::string_view line) {
     std::vector<std::string_view> fields;
@@ -147,9 +149,19 @@ MaybeFailure ReadJobLog(const std::filesystem::path& stateDir, std::vector<Logge
         return std::nullopt;
     if (!std::filesystem::is_regular_file(file, ec))
         return Failure{kExitState, file.string() + ": not a file"};
+    const uintmax_t size = std::filesystem::file_size(file, ec);
+    if (ec)
+        return Failure{kExitState, file.string() + ": cannot be read: " + ec.message()};
+    if (size > kMaxLogBytes) {
+        return Failure{kExitState, file.string() + ": larger than a job log can be (" +
+                                       std::to_string(size) + " bytes; it keeps at most " +
+                                       std::to_string(kMaxLogBytes) + ")"};
+    }
     std::ifstream in(file, std::ios::binary);
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (!in.good() && !in.eof())
+    std::string text(size_t(size), '\0');
+    in.read(text.data(), std::streamsize(size));
+    text.resize(size_t(in.gcount()));
+    if (in.bad())
         return Failure{kExitState, file.string() + ": cannot be read"};
     *jobs = ParseJobLog(text, skipped);
     return std::nullopt;

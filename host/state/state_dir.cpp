@@ -2,8 +2,8 @@
 #include "host/state/state_dir.h"
 
 #include <cstdlib>
-#include <fstream>
 
+#include "platform/sim/state_disk.h"
 #include "platform/sim/state_generations.h"
 
 namespace orca::host {
@@ -11,6 +11,7 @@ namespace {
 
 namespace fs = std::filesystem;
 namespace state = platform::sim::state;
+namespace disk = platform::sim::disk;
 
 constexpr char kAppFolder[] = "orcaui";
 
@@ -37,21 +38,21 @@ fs::path DefaultStateDirectory() {
 
 std::unique_ptr<platform::sim::Environment> LoadState(const fs::path& dir, bool* firstRun,
                                                       Failure* failure) {
-    state::RemoveLeftovers(dir);
-    *firstRun = !state::HasState(dir);
-    // A first run fills only a new or empty directory: anything else is more
-    // likely a mistyped --state than a place for the default printers.
-    std::error_code ec;
-    if (*firstRun && fs::exists(dir, ec) && !fs::is_empty(dir, ec)) {
-        *failure = StateFailure(dir,
-                                "holds files but no orcaui state; give a new or empty "
-                                "directory, or the one orcaui made before");
+    // Nothing is removed before the directory is known as a state: a
+    // mistyped --state loses nothing.
+    std::string error;
+    const std::optional<state::Holds> holds = state::Examine(dir, &error);
+    if (!holds) {
+        *failure = StateFailure(dir, error);
         return nullptr;
     }
-    std::string error;
+    state::RemoveLeftovers(dir, *holds);
+    *firstRun = *holds == state::Holds::kNothing;
     auto env = platform::sim::Environment::LoadOrCreate(dir, &error);
-    if (env == nullptr)
+    if (env == nullptr || !error.empty()) {
         *failure = StateFailure(dir, error);
+        return nullptr;
+    }
     return env;
 }
 
@@ -59,21 +60,23 @@ MaybeFailure SaveState(platform::sim::Environment& env, const fs::path& dir) {
     std::string error;
     if (!env.Save(dir, &error))
         return StateFailure(dir, "cannot be saved: " + error);
+    if (!error.empty())
+        return StateFailure(dir, error);
     return std::nullopt;
 }
 
 MaybeFailure ReplaceFile(const fs::path& file, std::string_view bytes) {
     const fs::path aside = fs::path(file) += ".new";
-    {
-        std::ofstream out(aside, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), std::streamsize(bytes.size()));
-        if (!out.flush())
-            return Failure{kExitState, file.string() + ": cannot be written"};
+    // What a killed run left at the aside name goes first: the new file is
+    // made where nothing is, so a link there is never followed.
+    std::string error;
+    if (!disk::Remove(aside, &error) || !disk::WriteFile(aside, bytes, &error) ||
+        !disk::Sync(aside, &error) || !disk::Rename(aside, file, &error) ||
+        !disk::Sync(file.parent_path(), &error)) {
+        std::string ignored;
+        disk::Remove(aside, &ignored);
+        return Failure{kExitState, file.string() + ": cannot be written: " + error};
     }
-    std::error_code ec;
-    fs::rename(aside, file, ec);
-    if (ec)
-        return Failure{kExitState, file.string() + ": " + ec.message()};
     return std::nullopt;
 }
 

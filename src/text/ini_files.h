@@ -28,9 +28,10 @@ std::optional<FileStamp> StampOf(const FilePath& file);
 // Every byte of a regular file; nullopt when it is missing or unreadable.
 std::optional<std::string> ReadWholeFile(const FilePath& file);
 
-// Writes the bytes beside the file, forces them onto the disk and renames
-// them over it, so readers see the old or the new content, never a mix, and
-// a failure leaves the old file as it was.
+// Writes the bytes beside the file (a new file: a link at the side name is
+// never followed), forces them onto the disk and renames them over it, then
+// forces the folder, so readers see the old or the new content, never a mix,
+// and a failure before the rename leaves the old file as it was.
 bool ReplaceWholeFile(const FilePath& file, std::string_view bytes);
 
 // The path in one spelling per file: absolute, without "." and ".." steps;

@@ -97,7 +97,9 @@ std::optional<std::string> ReadWholeFile(const FilePath& file) {
 
 bool ReplaceWholeFile(const FilePath& file, std::string_view bytes) {
     const FilePath aside = AsideName(file, static_cast<unsigned long>(::getpid()));
-    Descriptor out(::open(aside.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+    // A new file: whatever is at the aside name (a link above all) is left alone.
+    Descriptor out(
+        ::open(aside.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
     if (!out.valid())
         return false;
     // The new version keeps the old one's permissions.
@@ -105,10 +107,17 @@ bool ReplaceWholeFile(const FilePath& file, std::string_view bytes) {
     if (::stat(file.c_str(), &old) == 0)
         ::fchmod(out.get(), old.st_mode & 07777);
     const bool written = WriteAll(out.get(), bytes) && ::fsync(out.get()) == 0;
-    if (out.Close() && written && ::rename(aside.c_str(), file.c_str()) == 0)
-        return true;
-    ::unlink(aside.c_str());
-    return false;
+    if (!out.Close() || !written || ::rename(aside.c_str(), file.c_str()) != 0) {
+        ::unlink(aside.c_str());
+        return false;
+    }
+    // The rename is on the disk only with the folder's entries.
+    const size_t slash = file.rfind('/');
+    const FilePath folder = slash == FilePath::npos ? "."
+                            : slash == 0            ? "/"
+                                                    : file.substr(0, slash);
+    Descriptor entries(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return entries.valid() && ::fsync(entries.get()) == 0;
 }
 
 FilePath AbsolutePath(const FilePath& file) {

@@ -101,9 +101,12 @@ bool ReplaceWholeFile(const FilePath& file, std::string_view bytes) {
     const FilePath aside = AsideName(file, GetCurrentProcessId());
     bool written = false;
     {
-        FileHandle out(CreateFileW(aside.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                   FILE_ATTRIBUTE_NORMAL, nullptr));
-        written = out.valid() && WriteAll(out.get(), bytes) && FlushFileBuffers(out.get());
+        // A new file: whatever is at the aside name (a link above all) is left alone.
+        FileHandle out(CreateFileW(aside.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                   FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+        if (!out.valid())
+            return false;
+        written = WriteAll(out.get(), bytes) && FlushFileBuffers(out.get());
     }
     // A reader that does not share the file's deletion refuses the
     // replacement for a moment, so a refusal is tried again.

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: Apache-2.0
 // Each kind of fault: a clear message on standard error, its own exit code,
 // nothing on standard output, and the state directory as it was.
+#include <sys/wait.h>
+
+#include <cstdlib>
+
 #include "host_fixture.h"
 
 namespace orca::hosttest {
@@ -98,6 +102,24 @@ TEST_F(ErrorsTest, UnreadableStateDirectoryIsRefusedAndLeftAlone) {
     EXPECT_EQ(onFile.exitCode, kState);
     EXPECT_NE(onFile.err.find("not a directory"), std::string::npos) << onFile.err;
     EXPECT_EQ(ReadFile(notADirectory), "state\n");
+}
+
+TEST_F(ErrorsTest, OutputThatCannotBeWrittenFailsTheRun) {
+    if (!std::filesystem::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full here";
+    ASSERT_EQ(Orcaui({"printers"}).exitCode, 0);
+    // Short output fails when it is flushed at the end, long output on the way.
+    for (const char* args : {"printers", "--version", "options \"Kestrel(ORCA)\""}) {
+        SCOPED_TRACE(args);
+        const std::filesystem::path err = Scratch() / "full-err.txt";
+        const std::string line = std::string(ORCAUI_HOST_PATH) + " --state " + State().string() +
+                                 " " + args + " >/dev/full 2>" + err.string();
+        const int status = std::system(line.c_str());
+        ASSERT_TRUE(WIFEXITED(status)) << status;
+        EXPECT_EQ(WEXITSTATUS(status), 1);
+        EXPECT_NE(ReadFile(err).find("standard output cannot be written"), std::string::npos)
+            << ReadFile(err);
+    }
 }
 
 TEST_F(ErrorsTest, PluginThatCannotBeLoadedIsNamed) {

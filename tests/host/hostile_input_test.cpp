@@ -58,8 +58,11 @@ TEST_F(HostileInputTest, DamagedStateFilesAreToldWithTheirLine) {
     };
     const Case cases[] = {
         {"printers.ini", "[Printer1]\nName=P\nDriver=D\nSettings=.\n", "printers.ini:4: "},
+        // A settings record is a file of the state's settings folder, never one outside.
         {"printers.ini", "[Printer1]\nName=P\nDriver=D\nSettings=/dev/zero\n",
-         "printers.ini:4: /dev/zero is not a file"},
+         "printers.ini:4: Settings must be the name of a file in settings/"},
+        {"printers.ini", "[Printer1]\nName=P\nDriver=D\nSettings=settings/../system.ini\n",
+         "printers.ini:4: Settings must be the name of a file in settings/"},
         {"printers.ini", "[Printer1]\nName=P\nDriver=D\nPaper1=300,1016,1524,Big\n",
          "printers.ini:4: Paper1 must be"},
     };

@@ -107,7 +107,8 @@ protected:
     HostRun On(const fs::path& state, std::vector<std::string> args,
                std::map<std::string, std::string> environment = {}) {
         args.insert(args.begin(), {"--state", state.string()});
-        return RunHost({std::move(args), {}, std::move(environment)}, Scratch());
+        return RunHost({std::move(args), {}, std::move(environment)}, Scratch(),
+                       ORCAUI_STEPS_HOST_PATH);
     }
 
     fs::path Old() const { return Scratch() / "old"; }
@@ -209,6 +210,54 @@ TEST_F(InterruptedSaveTest, AKillBeforeAnyStepLeavesTheOldOrTheNewStateAndTheNex
         }
         EXPECT_GT(killed, 10) << "the save took fewer steps than the state has files";
     }
+}
+
+// A step that fails, as on a broken disk, before the rename that publishes
+// the state keeps the old state; after it, the new one is the state and the
+// failure is told. Nothing published is removed either way, and a first run
+// that cannot write a file of its state publishes nothing.
+TEST_F(InterruptedSaveTest, AFailingStepKeepsTheOldStateOrTellsThatTheNewOneIsInUse) {
+    for (const Command& command : Commands()) {
+        SCOPED_TRACE(command.name);
+        Files before;
+        Files after;
+        Prepare(command, &before, &after);
+        int failed = 0;
+        for (int step = 1;; ++step) {
+            SCOPED_TRACE("step " + std::to_string(step) + " fails");
+            CopyState(Old(), State());
+            const HostRun run =
+                On(State(), command.args, {{"ORCAUI_FAIL_AT_STEP", std::to_string(step)}});
+            const Files left = PublishedState(State());
+            if (run.exitCode == 0 && Leftovers(State()).empty()) {
+                EXPECT_EQ(left, after);
+                break;
+            }
+            failed += run.exitCode != 0;
+            if (run.exitCode != 0) {
+                EXPECT_EQ(run.exitCode, kState) << run.err;
+                EXPECT_NE(run.err.find("Input/output error"), std::string::npos) << run.err;
+            }
+            EXPECT_TRUE(left == before || left == after);
+            if (left == after && run.exitCode != 0) {
+                EXPECT_NE(run.err.find("the new state is in use"), std::string::npos) << run.err;
+            }
+            const HostRun next =
+                On(State(), left == before ? command.args : std::vector<std::string>{"models"});
+            EXPECT_EQ(next.exitCode, 0) << next.err;
+            EXPECT_EQ(PublishedState(State()), after);
+            EXPECT_EQ(Leftovers(State()), std::set<std::string>{});
+            ASSERT_LT(step, 200) << "the save never ends";
+        }
+        EXPECT_GT(failed, 10) << "the save took fewer steps than the state has files";
+    }
+}
+
+TEST_F(InterruptedSaveTest, TheShippedHostHasNoStepHooks) {
+    const HostRun run =
+        Orcaui({"printers"}, {}, {{"ORCAUI_KILL_AT_STEP", "1"}, {"ORCAUI_FAIL_AT_STEP", "2"}});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(fs::exists(StateFile("printers.ini")));
 }
 
 TEST_F(InterruptedSaveTest, WhatEarlierRunsLeftIsRemovedAndNeverStopsASave) {

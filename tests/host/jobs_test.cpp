@@ -166,6 +166,18 @@ TEST_F(JobsTest, TheLogKeepsEachPrintersNewestJobsWithinItsLimits) {
     EXPECT_EQ(Orcaui({"jobs", kDock}).out, "no jobs sent to Dock 3\n");
 }
 
+TEST_F(JobsTest, ALogLargerThanTheHostWritesIsRefusedUnread) {
+    ASSERT_EQ(Orcaui({"printers"}).exitCode, 0);
+    // Sparse: it takes no room on the disk, and reading it whole would take
+    // more memory than the limit.
+    std::ofstream{State() / "job-log.txt"};
+    std::filesystem::resize_file(State() / "job-log.txt", size_t(257) << 20);
+    const HostRun run = Orcaui({"jobs", kOrcaPrinter});
+    EXPECT_EQ(run.exitCode, kState);
+    EXPECT_NE(run.err.find("job-log.txt: larger than a job log can be"), std::string::npos)
+        << run.err;
+}
+
 TEST_F(JobsTest, APastedCommandKeepsItsControlBytes) {
     const std::filesystem::path port = Scratch() / "dock.prn";
     ASSERT_EQ(Orcaui({"printer", "add", kDock, "--driver", "ONYX Heron", "--port",

@@ -50,8 +50,10 @@ void Populate(Environment& env) {
                               .dependentFiles = {u"ORCAUI.dll", u"a.lbpm.bak", u"labels.lbpm"}});
     env.AddDriver(sim::Driver{
         .name = u"No Files", .environment = sim::kEnvironmentX64, .dependentFiles = {}});
-    env.WriteDriverFile(sim::kEnvironmentX86, u"labels.lbpm",
-                        "[PrinterMap]\r\nONYX Heron=Heron(ONYX)\r\n");
+    std::string error;
+    ASSERT_TRUE(env.WriteDriverFile(sim::kEnvironmentX86, u"labels.lbpm",
+                                    "[PrinterMap]\r\nONYX Heron=Heron(ONYX)\r\n", &error))
+        << error;
     std::vector<uint8_t> settings = sim::MakePublicRecord(u"Heron(ONYX)", 121, u"4 x 4 in");
     settings[70] = 3;
     settings.insert(settings.end(), {0, '\n', 0xFF});
@@ -217,6 +219,19 @@ TEST(StateDirectory, MalformedStateNamesTheFileAndLine) {
         {"system.ini", "[System]\nAnsiCodePage=abc\n", "system.ini:2: AnsiCodePage must be"},
         {"system.ini", "[System]\nWow64=2\n", "system.ini:2: Wow64 must be"},
         {"system.ini", "[Sytem]\n", "system.ini:1: unknown section [Sytem]"},
+        // Malformed UTF-8 is refused, not read as U+FFFD: a truncated
+        // sequence, a lone continuation byte, an encoded surrogate.
+        {"system.ini", "[System]\nProcessName=a\xC3.exe\n", "system.ini:2: not UTF-8 text"},
+        {"printers.ini", "; \x80\n", "printers.ini:1: not UTF-8 text"},
+        {"forms.ini", "[Form1]\nName=\xED\xA0\x80\n", "forms.ini:2: not UTF-8 text"},
+        {"forms.ini", "[Form1]\nName=A\nname=B\n",
+         "forms.ini:3: key name repeats the one of line 2"},
+        {"forms.ini", "[F]\n[Form1]\n[f]\n", "forms.ini:3: section [f] repeats the one of line 1"},
+        // The first form takes the first free number, 257, which the second names.
+        {"forms.ini",
+         "[A]\nName=A\nSize=10,10\nImageableArea=0,0,10,10\n"
+         "[B]\nName=B\nNumber=257\nSize=10,10\nImageableArea=0,0,10,10\n",
+         "forms.ini:7: a second form with that paper number"},
         {"system.ini", "; comment\nkey=value\n", "system.ini:2: a key before the first section"},
         {"drivers.ini", "[Driver1]\nName=D\nEnvironment=Windows 98\n",
          "drivers.ini:3: Environment must be"},
@@ -235,8 +250,11 @@ TEST(StateDirectory, MalformedStateNamesTheFileAndLine) {
          "none.bin does not exist"},
         // Neither a directory nor a device that never ends is a settings record.
         {"printers.ini", "[Printer1]\nName=P\nDriver=D\nSettings=.\n", "printers.ini:4: "},
+        // A settings record is a file of the state's settings folder, never one outside.
         {"printers.ini", "[Printer1]\nName=P\nDriver=D\nSettings=/dev/zero\n",
-         "printers.ini:4: /dev/zero is not a file"},
+         "printers.ini:4: Settings must be the name of a file in settings/"},
+        {"printers.ini", "[Printer1]\nName=P\nDriver=D\nSettings=settings/../system.ini\n",
+         "printers.ini:4: Settings must be the name of a file in settings/"},
         {"printers.ini", "[Printer1]\nName=P\nDriver=D\nPaper1=256,1016,1524,Big\n",
          "printers.ini:4: Paper1 must be \"number,width,length,name\": a number from 1 to 255"},
         {"printers.ini", "[Printer1]\nName=P\nDriver=D\n\n[Printer2]\nName=p\nDriver=D\n",

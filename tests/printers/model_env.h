@@ -35,8 +35,10 @@ inline void AddDriver(platform::sim::Environment& env, std::u16string_view envir
     entry.environment = environment;
     entry.dependentFiles = std::move(files);
     env.AddDriver(std::move(entry));
-    if (!mapFile.empty())
-        env.WriteDriverFile(environment, mapFile, mapText);
+    std::string error;
+    if (!mapFile.empty()) {
+        ASSERT_TRUE(env.WriteDriverFile(environment, mapFile, mapText, &error)) << error;
+    }
 }
 
 // Whether the spooler still knows the handle as an open printer.

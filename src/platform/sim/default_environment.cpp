@@ -7,6 +7,7 @@
 #include "platform/sim/environment.h"
 #include "platform/sim/public_record.h"
 #include "platform/sim/standard_papers.h"
+#include "platform/sim/state_disk.h"
 
 namespace orca::platform::sim {
 namespace {
@@ -41,14 +42,19 @@ constexpr DefaultPrinter kPrinters[] = {
 
 std::unique_ptr<Environment> Environment::CreateDefault(const std::filesystem::path& root) {
     auto env = std::make_unique<Environment>(root);
-    env->AddDefaults();
-    return env;
+    std::string error;
+    return env->AddDefaults(&error) ? std::move(env) : nullptr;
 }
 
-void Environment::AddDefaults() {
+bool Environment::AddDefaults(std::string* error) {
+    const std::filesystem::path jobs = Root() / "jobs";
     std::error_code ec;
-    std::filesystem::create_directories(Root() / "jobs", ec);
-    WriteDriverFile(kEnvironmentX64, kModelMapFile, kModelMap);
+    if (!disk::MakeOwnFolders(jobs, ec)) {
+        *error = jobs.string() + ": " + ec.message();
+        return false;
+    }
+    if (!WriteDriverFile(kEnvironmentX64, kModelMapFile, kModelMap, error))
+        return false;
     const std::vector<Paper> papers = LabelPapers();
     const Paper& first = papers.front();
     for (const DefaultPrinter& p : kPrinters) {
@@ -62,6 +68,7 @@ void Environment::AddDefaults() {
                            .perUserSettingsSize = 0,
                            .papers = papers});
     }
+    return true;
 }
 
 }  // namespace orca::platform::sim

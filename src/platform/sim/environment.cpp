@@ -2,12 +2,12 @@
 #include "platform/sim/environment.h"
 
 #include <atomic>
-#include <fstream>
 
 #include "platform/sim/sim_files.h"
 #include "platform/sim/sim_registry.h"
 #include "platform/sim/sim_spooler.h"
 #include "platform/sim/sim_system.h"
+#include "platform/sim/state_disk.h"
 #include "platform/sim/world.h"
 #include "text/nocase.h"
 
@@ -44,8 +44,8 @@ Environment::Environment(const std::filesystem::path& root, const std::filesyste
     world_->temp = TempDirectoryOf(root);
     if (!root.empty()) {
         std::error_code ec;
-        std::filesystem::create_directories(SystemDirectoryOf(systemRoot), ec);
-        std::filesystem::create_directories(TempDirectoryOf(root), ec);
+        disk::MakeOwnFolders(SystemDirectoryOf(systemRoot), ec);
+        disk::MakeOwnFolders(TempDirectoryOf(root), ec);
     }
     ports_ = Ports{.spooler = spooler_.get(),
                    .registry = registry_.get(),
@@ -120,16 +120,18 @@ void Environment::UseSystemRoot(const std::filesystem::path& systemRoot) {
 }
 
 bool Environment::WriteDriverFile(std::u16string_view environment, std::u16string_view fileName,
-                                  std::string_view bytes) {
-    std::string ignored;
-    if (!StageDriverFiles(&ignored))
+                                  std::string_view bytes, std::string* error) {
+    if (!StageDriverFiles(error))
         return false;
     const std::filesystem::path directory = DriverDirectory(environment);
+    const std::filesystem::path file = directory / ToNativePath(fileName);
     std::error_code ec;
-    std::filesystem::create_directories(directory, ec);
-    std::ofstream out(directory / ToNativePath(fileName), std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), std::streamsize(bytes.size()));
-    return static_cast<bool>(out.flush());
+    if (!disk::MakeOwnFolders(directory, ec)) {
+        *error = directory.string() + ": " + ec.message();
+        return false;
+    }
+    // The staged copy holds no links, so the name is a file of this state or nothing.
+    return disk::Remove(file, error) && disk::WriteFile(file, bytes, error);
 }
 
 bool Environment::AddForm(const FormInfo1& form, uint16_t number) {

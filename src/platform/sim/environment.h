@@ -60,7 +60,7 @@ public:
     // Writes a file into the driver directory of an environment name (for a
     // loaded state, into its next generation: see StageDriverFiles).
     bool WriteDriverFile(std::u16string_view environment, std::u16string_view fileName,
-                         std::string_view bytes);
+                         std::string_view bytes, std::string* error);
     std::filesystem::path DriverDirectory(std::u16string_view environment) const;
     // For an environment loaded from a state directory: moves its driver
     // directories into the state's next generation, a copy of the published
@@ -96,20 +96,26 @@ public:
     // or an interruption leaves the directory's state as it was. Nothing is
     // written when a value would not read back. Other runs must be kept out
     // of the directory meanwhile.
+    // True with *error set when the state was published but a later step
+    // failed (forcing it onto the disk): the new state is in use all the same.
     bool Save(const std::filesystem::path& stateDir, std::string* error);
     // The state files a save writes, or none when a value would not read back.
     std::optional<StateFiles> Files(std::string* error) const;
     // The embedded environment of a first run: an ORCA and an ONYX printer
-    // whose jobs go to files under root/jobs.
+    // whose jobs go to files under root/jobs; null when its files cannot be
+    // written there.
     static std::unique_ptr<Environment> CreateDefault(const std::filesystem::path& root);
     // Loads the state directory; one without state gets the embedded
-    // environment, saved there as its first generation.
+    // environment, saved there as its first generation. A first run that
+    // cannot write a file of its state publishes nothing. As Save, it may
+    // answer an environment with *error set when the new state was published
+    // but a later step failed.
     static std::unique_ptr<Environment> LoadOrCreate(const std::filesystem::path& stateDir,
                                                      std::string* error);
 
 private:
     Environment(const std::filesystem::path& root, const std::filesystem::path& systemRoot);
-    void AddDefaults();
+    bool AddDefaults(std::string* error);
     void UseSystemRoot(const std::filesystem::path& systemRoot);
 
     std::unique_ptr<World> world_;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 // The few calls of the simulated environment that differ between the systems
-// it runs on: opening a file by its native path, forcing a file onto the disk,
+// it runs on: opening a file by its native path, making a new one that follows no
+// link, forcing a file onto the disk,
 // ending the process at once, and a TCP connection for a printer's tcp: port.
 #pragma once
 
@@ -15,6 +16,18 @@ namespace orca::platform::sim {
 
 // fopen of a native path (wide on Windows); null with errno set on failure.
 std::FILE* OpenNativeFile(const std::filesystem::path& file, const char* mode);
+
+// A new file for writing, owner-only: fails (errno EEXIST) when anything is at
+// the name already, a symbolic link included, so the bytes never land where a
+// planted link points.
+std::FILE* CreateNativeFile(const std::filesystem::path& file);
+
+// Whether only this process's user (or the administrator) can change the
+// entry: for a folder, it belongs to that user or to root and no group or
+// other may write in it; for a file, it belongs to one of them. False with
+// *why otherwise. Windows keeps such rights in access lists, which this does
+// not read: there it answers true.
+bool OwnedSafely(const std::filesystem::path& entry, std::string* why);
 
 // Forces what was written to a file, or to a folder's entries, onto the disk;
 // false with errno set on failure.

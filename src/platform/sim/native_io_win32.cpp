@@ -5,6 +5,9 @@
 
 #include <windows.h>
 
+#include <fcntl.h>
+#include <io.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
@@ -52,6 +55,33 @@ bool StartWinsock() {
 std::FILE* OpenNativeFile(const std::filesystem::path& file, const char* mode) {
     const std::string narrow(mode);
     return _wfopen(file.c_str(), std::wstring(narrow.begin(), narrow.end()).c_str());
+}
+
+// CREATE_NEW fails on any name that is taken, a reparse point included, and
+// the flag keeps a link from being opened in its target's place.
+std::FILE* CreateNativeFile(const std::filesystem::path& file) {
+    const HANDLE handle =
+        CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        errno = GetLastError() == ERROR_FILE_EXISTS ? EEXIST : EACCES;
+        return nullptr;
+    }
+    const int descriptor = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_BINARY);
+    if (descriptor < 0) {
+        CloseHandle(handle);
+        errno = EACCES;
+        return nullptr;
+    }
+    std::FILE* stream = _fdopen(descriptor, "wb");
+    if (stream == nullptr) {
+        _close(descriptor);
+    }
+    return stream;
+}
+
+bool OwnedSafely(const std::filesystem::path&, std::string*) {
+    return true;
 }
 
 // A folder's entries need no flush: the file system journals them itself.

@@ -52,8 +52,17 @@ bool SimFiles::WriteNewFile(std::u16string_view path, std::span<const uint8_t> b
         SetThreadLastError(kErrorPathNotFound);
         return false;
     }
-    const FilePtr file(OpenNativeFile(ToNativePath(path), "wb"));
+    // A file of an earlier run is replaced; a link is never written through.
+    const std::filesystem::path native = ToNativePath(path);
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(std::filesystem::symlink_status(native, ec))) {
+        std::filesystem::remove(native, ec);
+    }
+    const FilePtr file(CreateNativeFile(native));
     if (file == nullptr) {
+        if (errno == EEXIST || errno == ELOOP) {
+            errno = EACCES;
+        }
         return FailWithErrno();
     }
     if (std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size() ||

@@ -4,7 +4,6 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 #include "platform/sim/native_io.h"
@@ -14,22 +13,21 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Counts the steps of the process; a test's ORCAUI_KILL_AT_STEP ends it
-// before the step of that number.
-void BeforeStep() {
-    static const long killAt = [] {
-        const char* value = std::getenv("ORCAUI_KILL_AT_STEP");
-        return value != nullptr ? std::strtol(value, nullptr, 10) : 0L;
-    }();
-    static std::atomic<long> steps{0};
-    if (killAt > 0 && ++steps == killAt) {
-        EndProcessNow();
-    }
-}
+std::atomic<StepHook> stepHook{nullptr};
 
 bool Fail(const fs::path& entry, const std::string& why, std::string* error) {
     *error = entry.string() + ": " + why;
     return false;
+}
+
+// False when a test's hook has the step fail.
+bool BeforeStep() {
+    const StepHook hook = stepHook.load();
+    return hook == nullptr || hook();
+}
+
+bool Injected(const fs::path& entry, std::string* error) {
+    return Fail(entry, std::strerror(EIO), error);
 }
 
 bool Done(const fs::path& entry, const std::error_code& ec, std::string* error) {
@@ -38,18 +36,38 @@ bool Done(const fs::path& entry, const std::error_code& ec, std::string* error) 
 
 }  // namespace
 
+void SetStepHook(StepHook hook) {
+    stepHook.store(hook);
+}
+
 bool MakeFolder(const fs::path& folder, std::string* error) {
-    BeforeStep();
+    if (!BeforeStep())
+        return Injected(folder, error);
     std::error_code ec;
     if (!fs::create_directory(folder, ec) && !ec) {
         return Fail(folder, "exists already", error);
     }
+    // The state is the user's alone, whatever the umask lets others do.
+    if (!ec)
+        fs::permissions(folder, fs::perms::owner_all, fs::perm_options::replace, ec);
     return Done(folder, ec, error);
 }
 
+bool MakeOwnFolders(const fs::path& folder, std::error_code& ec) {
+    ec.clear();
+    if (folder.empty() || fs::is_directory(fs::symlink_status(folder, ec)))
+        return !ec;
+    if (folder.has_relative_path() && !MakeOwnFolders(folder.parent_path(), ec))
+        return false;
+    if (fs::create_directory(folder, ec))
+        fs::permissions(folder, fs::perms::owner_all, fs::perm_options::replace, ec);
+    return !ec;
+}
+
 bool WriteFile(const fs::path& file, std::string_view bytes, std::string* error) {
-    BeforeStep();
-    std::FILE* out = OpenNativeFile(file, "wb");
+    if (!BeforeStep())
+        return Injected(file, error);
+    std::FILE* out = CreateNativeFile(file);
     if (out == nullptr) {
         return Fail(file, std::strerror(errno), error);
     }
@@ -64,26 +82,30 @@ bool WriteFile(const fs::path& file, std::string_view bytes, std::string* error)
 }
 
 bool Sync(const fs::path& entry, std::string* error) {
-    BeforeStep();
+    if (!BeforeStep())
+        return Injected(entry, error);
     return SyncToDisk(entry) || Fail(entry, std::strerror(errno), error);
 }
 
 bool Link(const fs::path& link, const fs::path& target, std::string* error) {
-    BeforeStep();
+    if (!BeforeStep())
+        return Injected(link, error);
     std::error_code ec;
     fs::create_directory_symlink(target, link, ec);
     return Done(link, ec, error);
 }
 
 bool Rename(const fs::path& from, const fs::path& to, std::string* error) {
-    BeforeStep();
+    if (!BeforeStep())
+        return Injected(to, error);
     std::error_code ec;
     fs::rename(from, to, ec);
     return Done(to, ec, error);
 }
 
 bool Remove(const fs::path& entry, std::string* error) {
-    BeforeStep();
+    if (!BeforeStep())
+        return Injected(entry, error);
     std::error_code ec;
     fs::remove_all(entry, ec);
     return Done(entry, ec, error);

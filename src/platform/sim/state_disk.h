@@ -3,8 +3,9 @@
 // an interruption falls between two steps and never inside one. Each failure
 // comes back as "path: what went wrong".
 //
-// For tests of interrupted saves, the variable ORCAUI_KILL_AT_STEP=N ends the
-// process, as a kill would, just before its Nth step.
+// Tests of interrupted saves set a hook that runs before each step: it may
+// end the process there, as a kill would, or have the step fail with an
+// input/output error.
 #pragma once
 
 #include <filesystem>
@@ -13,9 +14,18 @@
 
 namespace orca::platform::sim::disk {
 
-// A new folder; a folder already there is a failure.
+// Runs before each step; false has the step fail. The shipped program sets
+// none.
+using StepHook = bool (*)();
+void SetStepHook(StepHook hook);
+
+// A new folder only its owner may use; a folder already there is a failure.
 bool MakeFolder(const std::filesystem::path& folder, std::string* error);
-// A new file (or one replaced whole) with the bytes.
+// The folder and any missing one above it, each made here only its owner may
+// use. Not a step of a save: the folders a state lives in.
+bool MakeOwnFolders(const std::filesystem::path& folder, std::error_code& ec);
+// A new file only its owner may use, with the bytes; anything already at
+// the name (a symbolic link included) is a failure.
 bool WriteFile(const std::filesystem::path& file, std::string_view bytes, std::string* error);
 // Forces the file, or the folder's entries, onto the disk.
 bool Sync(const std::filesystem::path& entry, std::string* error);

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <vector>
 
+#include "platform/sim/native_io.h"
 #include "platform/sim/state_disk.h"
 #include "platform/sim/state_files.h"
 
@@ -25,7 +26,22 @@ constexpr const char* kFirstRunFolders[] = {"Temp", "jobs"};
 
 bool Exists(const fs::path& entry) {
     std::error_code ec;
-    return fs::is_symlink(entry, ec) || fs::exists(entry, ec);
+    return fs::exists(fs::symlink_status(entry, ec));
+}
+
+bool IsLink(const fs::path& entry) {
+    std::error_code ec;
+    return fs::is_symlink(fs::symlink_status(entry, ec));
+}
+
+bool IsFolder(const fs::path& entry) {
+    std::error_code ec;
+    return fs::is_directory(fs::symlink_status(entry, ec));
+}
+
+bool IsEmptyFolder(const fs::path& entry) {
+    std::error_code ec;
+    return IsFolder(entry) && fs::is_empty(entry, ec) && !ec;
 }
 
 // The number of a generation folder's name; none for any other name.
@@ -41,6 +57,10 @@ std::optional<unsigned long> GenerationNumber(const fs::path& entry) {
     return number;
 }
 
+bool IsGeneration(const fs::path& entry) {
+    return GenerationNumber(entry) && IsFolder(entry);
+}
+
 std::vector<fs::path> Entries(const fs::path& dir) {
     std::vector<fs::path> entries;
     std::error_code ec;
@@ -49,11 +69,63 @@ std::vector<fs::path> Entries(const fs::path& dir) {
     return entries;
 }
 
-// The generation the link names; empty without one.
-fs::path Published(const fs::path& dir) {
+bool Fail(const fs::path& entry, const std::string& why, std::string* error) {
+    *error = entry.string() + ": " + why;
+    return false;
+}
+
+// The generation a link names: its bare name "state-N", a folder beside it.
+// Anything else (a path, "..", a missing generation) names no generation.
+bool NamesGeneration(const fs::path& link, std::string* error) {
     std::error_code ec;
-    const fs::path target = fs::read_symlink(dir / kCurrentLink, ec);
-    return ec ? fs::path() : dir / target.filename();
+    const fs::path target = fs::read_symlink(link, ec);
+    if (ec)
+        return Fail(link, "is not a symbolic link to a generation state-N", error);
+    const bool bare = !target.empty() && target == target.filename() && GenerationNumber(target);
+    if (!bare)
+        return Fail(link, "names " + target.string() + ", not a generation state-N beside it",
+                    error);
+    if (!IsGeneration(link.parent_path() / target))
+        return Fail(link, "names " + target.string() + ", which is not a folder there", error);
+    return true;
+}
+
+// The generation the link names; empty when it names none.
+fs::path PublishedGeneration(const fs::path& dir) {
+    std::string ignored;
+    std::error_code ec;
+    return NamesGeneration(dir / kCurrentLink, &ignored)
+               ? dir / fs::read_symlink(dir / kCurrentLink, ec)
+               : fs::path();
+}
+
+// Refuses a symbolic link anywhere in the tree but "current" and a
+// "current.new" not yet renamed: a save or a job would write through it. And
+// refuses, as ssh refuses its folders, an entry that another user could
+// change.
+bool CheckTree(const fs::path& dir, std::string* error) {
+    std::string why;
+    if (Exists(dir) && !OwnedSafely(dir, &why))
+        return Fail(dir, why, error);
+    std::error_code ec;
+    for (fs::recursive_directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        const bool allowed = it.depth() == 0 && (it->path().filename() == kCurrentLink ||
+                                                 it->path().filename() == kNewLink);
+        if (it->is_symlink(ec) && !allowed)
+            return Fail(it->path(), "is a symbolic link", error);
+        if (!OwnedSafely(it->path(), &why))
+            return Fail(it->path(), why, error);
+    }
+    return !ec || ec == std::errc::no_such_file_or_directory || Fail(dir, ec.message(), error);
+}
+
+// What an interrupted first run leaves before publishing its state.
+bool FirstRunLeftover(const fs::path& entry) {
+    const std::string name = entry.filename().string();
+    const bool firstRunFolder =
+        std::ranges::find(kFirstRunFolders, name) != std::end(kFirstRunFolders);
+    return (firstRunFolder && IsEmptyFolder(entry)) || IsGeneration(entry) ||
+           (name == kNewLink && IsLink(entry));
 }
 
 bool SyncTree(const fs::path& folder, std::string* error) {
@@ -81,8 +153,24 @@ void RemoveQuietly(const fs::path& entry) {
 
 }  // namespace
 
-bool HasState(const fs::path& dir) {
-    return Exists(dir / kCurrentLink) || Exists(dir / kPrintersFile) || Exists(dir / kSystemFile);
+std::optional<Holds> Examine(const fs::path& dir, std::string* error) {
+    if (Exists(dir / kCurrentLink) && !NamesGeneration(dir / kCurrentLink, error))
+        return std::nullopt;
+    if (!CheckTree(dir, error))
+        return std::nullopt;
+    if (Exists(dir / kCurrentLink))
+        return Holds::kGenerations;
+    if (Exists(dir / kPrintersFile) || Exists(dir / kSystemFile))
+        return Holds::kEarlierLayout;
+    const std::vector<fs::path> entries = Entries(dir);
+    if (!std::ranges::all_of(entries, FirstRunLeftover)) {
+        Fail(dir,
+             "holds files but no orcaui state; give a new or empty directory, or the one "
+             "orcaui made before",
+             error);
+        return std::nullopt;
+    }
+    return Holds::kNothing;
 }
 
 fs::path StateFolder(const fs::path& dir) {
@@ -94,42 +182,48 @@ std::optional<fs::path> NewGeneration(const fs::path& dir, std::string* error) {
     for (const fs::path& entry : Entries(dir))
         last = std::max(last, GenerationNumber(entry).value_or(0));
     const fs::path folder = dir / (std::string(kGenerationPrefix) + std::to_string(last + 1));
-    if (!disk::MakeFolder(folder, error))
+    if (!disk::MakeFolder(folder, error) || !disk::Sync(dir, error))
         return std::nullopt;
     return folder;
 }
 
-bool Publish(const fs::path& dir, const fs::path& generation, std::string* error) {
-    const fs::path previous = Published(dir);
-    const bool earlierLayout = previous.empty();
+Published Publish(const fs::path& dir, const fs::path& generation, std::string* error) {
+    const fs::path previous = PublishedGeneration(dir);
+    const bool earlierLayout = !Exists(dir / kCurrentLink);
     if (!SyncTree(generation, error) || !disk::Remove(dir / kNewLink, error) ||
         !disk::Link(dir / kNewLink, generation.filename(), error) ||
-        !disk::Rename(dir / kNewLink, dir / kCurrentLink, error) || !disk::Sync(dir, error))
-        return false;
-    if (!earlierLayout && previous != generation)
+        !disk::Rename(dir / kNewLink, dir / kCurrentLink, error))
+        return Published::kNot;
+    // From here on the new generation is the state, whatever fails.
+    std::string why;
+    if (!disk::Sync(dir, &why)) {
+        *error = "the new state is in use, but it may not be on the disk yet: " + why;
+        return Published::kNotOnDiskYet;
+    }
+    if (!previous.empty() && previous != generation)
         RemoveQuietly(previous);
     for (const char* name : kEarlierLayout) {
         if (earlierLayout && Exists(dir / name))
             RemoveQuietly(dir / name);
     }
-    return true;
+    return Published::kDone;
 }
 
-void RemoveLeftovers(const fs::path& dir) {
-    const fs::path published = Published(dir);
-    const bool hasState = HasState(dir);
+void RemoveLeftovers(const fs::path& dir, Holds holds) {
+    const fs::path published = PublishedGeneration(dir);
     for (const fs::path& entry : Entries(dir)) {
         const std::string name = entry.filename().string();
-        const bool aside = std::ranges::any_of(
-            kEarlierAsides, [&name](std::string_view prefix) { return name.starts_with(prefix); });
-        const bool stale = GenerationNumber(entry) && entry != published;
-        const bool earlier = !published.empty() &&
+        const bool aside = holds != Holds::kNothing &&
+                           std::ranges::any_of(kEarlierAsides,
+                                               [&name](std::string_view prefix) {
+                                                   return name.starts_with(prefix);
+                                               }) &&
+                           IsFolder(entry);
+        const bool stale = IsGeneration(entry) && entry != published;
+        const bool earlier = holds == Holds::kGenerations &&
                              std::ranges::find(kEarlierLayout, name) != std::end(kEarlierLayout);
-        std::error_code ec;
-        const bool firstRunFolder =
-            !hasState && std::ranges::find(kFirstRunFolders, name) != std::end(kFirstRunFolders) &&
-            fs::is_empty(entry, ec);
-        if (aside || stale || earlier || firstRunFolder || name == kNewLink)
+        const bool firstRunFolder = holds == Holds::kNothing && FirstRunLeftover(entry);
+        if (aside || stale || earlier || firstRunFolder || (name == kNewLink && IsLink(entry)))
             RemoveQuietly(entry);
     }
 }

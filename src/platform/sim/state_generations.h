@@ -13,9 +13,18 @@ namespace orca::platform::sim::state {
 
 inline constexpr char kCurrentLink[] = "current";
 
-// Whether dir holds a state: a published generation, or the files of the
-// earlier layout.
-bool HasState(const std::filesystem::path& dir);
+// What a state directory holds.
+enum class Holds {
+    kNothing,        // no state yet: at most what an interrupted first run left
+    kGenerations,    // a published generation
+    kEarlierLayout,  // the state files in the directory itself
+};
+
+// Examines dir before anything in it is changed or read: "current" must be a
+// link naming a generation "state-N" beside it, no other symbolic link may be
+// anywhere in the tree, and a directory without a state may hold only what an
+// interrupted first run makes. None, with *error, for anything else.
+std::optional<Holds> Examine(const std::filesystem::path& dir, std::string* error);
 
 // The folder whose files are the state: dir/current, or dir itself in the
 // earlier layout.
@@ -25,17 +34,25 @@ std::filesystem::path StateFolder(const std::filesystem::path& dir);
 std::optional<std::filesystem::path> NewGeneration(const std::filesystem::path& dir,
                                                    std::string* error);
 
+enum class Published {
+    kNot,           // the state is as it was; *error tells why
+    kDone,          // the generation is the state
+    kNotOnDiskYet,  // the generation is the state, but *error tells what failed after
+};
+
 // Forces every file and folder of the generation onto the disk, then makes it
 // the published state of dir in one rename. What the previous state used
 // (its generation, or the files of the earlier layout) is removed after.
-bool Publish(const std::filesystem::path& dir, const std::filesystem::path& generation,
-             std::string* error);
+// Nothing of the new generation is removed once it is published.
+Published Publish(const std::filesystem::path& dir, const std::filesystem::path& generation,
+                  std::string* error);
 
-// Removes what interrupted saves left in dir: generations that are not
-// published, a link not yet renamed, the files of the earlier layout beside a
-// published generation, the aside folders of earlier versions, and with no
-// state at all the empty folders an interrupted first run made. Only for the
-// run that holds the directory's lock; what cannot be removed stays.
-void RemoveLeftovers(const std::filesystem::path& dir);
+// Removes what interrupted saves left in dir (as Examine found it):
+// generations that are not published, a link not yet renamed, the files of
+// the earlier layout beside a published generation, the aside folders of
+// earlier versions, and with no state at all the empty folders an interrupted
+// first run made. Only for the run that holds the directory's lock; what
+// cannot be removed stays.
+void RemoveLeftovers(const std::filesystem::path& dir, Holds holds);
 
 }  // namespace orca::platform::sim::state

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <unordered_map>
 
 #include "text/utf.h"
 
@@ -42,8 +43,32 @@ bool AllDigits(std::string_view s) {
     return !s.empty() && std::ranges::all_of(s, [](char c) { return c >= '0' && c <= '9'; });
 }
 
+// Malformed UTF-8 does not come back from the round trip: its bytes turn
+// into U+FFFD on the way.
+bool IsUtf8(std::string_view text) {
+    return text::Utf16ToUtf8(text::Utf8ToUtf16(text)) == text;
+}
+
+std::string Folded(std::string_view name) {
+    std::string folded(name);
+    std::ranges::transform(folded, folded.begin(), [](char c) {
+        return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    });
+    return folded;
+}
+
+// The lines of the names read so far, by their letters without case: the
+// sections of the file, and the keys of the section being read.
+struct SeenNames {
+    std::unordered_map<std::string, size_t> sections;
+    std::unordered_map<std::string, size_t> keys;
+};
+
 bool ParseLine(std::string_view text, size_t line, std::vector<StateSection>* sections,
-               StateError* error) {
+               SeenNames* seen, StateError* error) {
+    if (!IsUtf8(text)) {
+        return error->At(line, "not UTF-8 text");
+    }
     if (text.empty() || text.front() == ';' || text.front() == '#') {
         return true;
     }
@@ -55,12 +80,12 @@ bool ParseLine(std::string_view text, size_t line, std::vector<StateSection>* se
             return error->At(line, "a section header must be \"[name]\"");
         }
         const std::string name(Trim(text.substr(1, text.size() - 2)));
-        for (const StateSection& s : *sections) {
-            if (SameName(s.name, name)) {
-                return error->At(line, "section [" + name + "] repeats the one of line " +
-                                           std::to_string(s.line));
-            }
+        const auto [earlier, added] = seen->sections.try_emplace(Folded(name), line);
+        if (!added) {
+            return error->At(line, "section [" + name + "] repeats the one of line " +
+                                       std::to_string(earlier->second));
         }
+        seen->keys.clear();
         sections->push_back(StateSection{.name = name, .line = line, .entries = {}});
         return true;
     }
@@ -73,11 +98,10 @@ bool ParseLine(std::string_view text, size_t line, std::vector<StateSection>* se
     }
     StateSection& section = sections->back();
     const std::string key(Trim(text.substr(0, equals)));
-    for (const StateEntry& e : section.entries) {
-        if (SameName(e.key, key)) {
-            return error->At(line,
-                             "key " + key + " repeats the one of line " + std::to_string(e.line));
-        }
+    const auto [earlier, added] = seen->keys.try_emplace(Folded(key), line);
+    if (!added) {
+        return error->At(
+            line, "key " + key + " repeats the one of line " + std::to_string(earlier->second));
     }
     section.entries.push_back(
         StateEntry{.key = key, .value = std::string(Trim(text.substr(equals + 1))), .line = line});
@@ -102,11 +126,12 @@ bool SameName(std::string_view a, std::string_view b) {
 
 bool ParseStateText(std::string_view text, std::vector<StateSection>* sections, StateError* error) {
     sections->clear();
+    SeenNames seen;
     for (size_t number = 1; !text.empty(); ++number) {
         const size_t end = text.find('\n');
         const std::string_view line = text.substr(0, end);
         text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-        if (!ParseLine(Trim(line), number, sections, error)) {
+        if (!ParseLine(Trim(line), number, sections, &seen, error)) {
             return false;
         }
     }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
 // Reading an environment from a state directory (format in STATE.md).
 #include <algorithm>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "platform/sim/environment.h"
 #include "platform/sim/job_port.h"
@@ -114,6 +116,17 @@ constexpr size_t kMaxRecordBytes = 2 * size_t(kMaxU16);
 // A state INI file larger than this is no hand-kept file.
 constexpr size_t kMaxStateFileBytes = size_t(64) << 20;
 
+// "settings/NAME": a name inside the state's settings folder, never a path
+// that leads out of it.
+bool InSettingsFolder(std::u16string_view path) {
+    const std::u16string folder = text::Utf8ToUtf16(state::kSettingsFolder) + u"/";
+    if (!path.starts_with(folder))
+        return false;
+    const std::u16string_view name = path.substr(folder.size());
+    return !name.empty() && name != u"." && name != u".." &&
+           name.find_first_of(u"/\\:") == std::u16string_view::npos;
+}
+
 bool LoadPrinter(const StateSection& section, const StateSource& source, Environment* env,
                  StateError* error) {
     SectionReader r(section, error);
@@ -141,6 +154,12 @@ bool LoadPrinter(const StateSection& section, const StateSource& source, Environ
     if (!ParsePort(printer.portName)) {
         return r.Fail(r.LineOf(state::kPort),
                       "Port must be \"null:\", \"file:PATH\" or \"tcp:HOST:PORT\"");
+    }
+    if (!settings.empty() && !InSettingsFolder(settings)) {
+        return r.Fail(r.LineOf(state::kSettings),
+                      std::string("Settings must be the name of a file in ") +
+                          state::kSettingsFolder + "/, as " + state::kSettingsFolder +
+                          "/printer1.bin");
     }
     if (!settings.empty()) {
         const std::filesystem::path blob = ToNativePath(settings);
@@ -174,7 +193,23 @@ bool LoadPrinter(const StateSection& section, const StateSource& source, Environ
     return true;
 }
 
-bool LoadForm(const StateSection& section, Environment* env, StateError* error) {
+// What the forms loaded so far and the printers use, looked up once per form
+// instead of searched.
+struct UsedNumbers {
+    std::unordered_set<uint32_t> forms;
+    std::unordered_map<uint32_t, std::u16string> papers;  // the first printer of each
+    uint32_t nextFree = kUserDefinedPaper + 1;
+
+    // The lowest number above the printers' papers' range that nothing uses:
+    // it only grows, as numbers are only taken.
+    uint32_t Free() {
+        while (nextFree < kMaxU16 && (forms.contains(nextFree) || papers.contains(nextFree)))
+            ++nextFree;
+        return nextFree;
+    }
+};
+
+bool LoadForm(const StateSection& section, UsedNumbers* used, Environment* env, StateError* error) {
     SectionReader r(section, error);
     const auto name = r.Text(state::kName);
     const auto flags = r.Number(state::kFlags, kFormUser, kFormPrinter);
@@ -196,23 +231,18 @@ bool LoadForm(const StateSection& section, Environment* env, StateError* error) 
         return r.Fail(r.LineOf(state::kImageableArea),
                       "the imageable area must lie inside a positive size and not be empty");
     }
-    const auto forms = env->Forms();
-    if (std::ranges::any_of(forms,
-                            [&](const Form& f) { return *number != 0 && f.number == *number; })) {
+    if (*number != 0 && !used->forms.insert(*number).second) {
         return r.Fail(r.LineOf(state::kNumber), "a second form with that paper number");
     }
     // A printer's own paper of that number would hide the form in its list.
-    const auto printers = env->Printers();
-    const auto user = std::ranges::find_if(printers, [&](const Printer& p) {
-        return std::ranges::any_of(
-            p.papers, [&](const Paper& paper) { return *number != 0 && paper.number == *number; });
-    });
-    if (user != printers.end()) {
+    if (const auto user = used->papers.find(*number); *number != 0 && user != used->papers.end()) {
         return r.Fail(r.LineOf(state::kNumber), "the paper number " + std::to_string(*number) +
                                                     " is a paper of the printer " +
-                                                    text::Utf16ToUtf8(user->name));
+                                                    text::Utf16ToUtf8(user->second));
     }
-    if (!env->AddForm(form, uint16_t(*number))) {
+    const uint32_t taken = *number != 0 ? *number : used->Free();
+    used->forms.insert(taken);
+    if (!env->AddForm(form, uint16_t(taken))) {
         return r.Fail(r.LineOf(state::kName), "a second form of that name");
     }
     return true;
@@ -226,8 +256,13 @@ bool LoadPrinters(const std::vector<StateSection>& sections, const StateSource& 
 
 bool LoadForms(const std::vector<StateSection>& sections, const StateSource&, Environment* env,
                StateError* error) {
-    return std::ranges::all_of(sections,
-                               [&](const StateSection& s) { return LoadForm(s, env, error); });
+    UsedNumbers used;
+    for (const Printer& printer : env->Printers()) {
+        for (const Paper& paper : printer.papers)
+            used.papers.try_emplace(paper.number, printer.name);
+    }
+    return std::ranges::all_of(
+        sections, [&](const StateSection& s) { return LoadForm(s, &used, env, error); });
 }
 
 // The files in loading order: printers may name paper numbers that forms
@@ -264,10 +299,12 @@ bool LoadFrom(const StateSource& source, Environment* env, std::string* error) {
 
 std::unique_ptr<Environment> Environment::Load(const std::filesystem::path& stateDir,
                                                std::string* error) {
+    if (!state::Examine(stateDir, error))
+        return nullptr;
     const std::filesystem::path folder = state::StateFolder(stateDir);
     std::error_code ec;
     if (!std::filesystem::is_directory(folder, ec)) {
-        *error = folder.string() + ": not a directory";
+        *error = folder.string() + ": not a directory" + (ec ? " (" + ec.message() + ")" : "");
         return nullptr;
     }
     std::unique_ptr<Environment> env(new Environment(stateDir, folder));
@@ -282,18 +319,20 @@ std::unique_ptr<Environment> Environment::LoadFiles(const StateFiles& files, std
 
 std::unique_ptr<Environment> Environment::LoadOrCreate(const std::filesystem::path& stateDir,
                                                        std::string* error) {
-    if (state::HasState(stateDir))
+    const std::optional<state::Holds> holds = state::Examine(stateDir, error);
+    if (!holds)
+        return nullptr;
+    if (*holds != state::Holds::kNothing)
         return Load(stateDir, error);
-    std::error_code ec;
-    std::filesystem::create_directories(stateDir, ec);
     const std::optional<std::filesystem::path> generation = state::NewGeneration(stateDir, error);
     if (!generation)
         return nullptr;
     std::unique_ptr<Environment> env(new Environment(stateDir, *generation));
     env->stateDir_ = stateDir;
     env->staged_ = *generation;
-    env->AddDefaults();
-    return env->Save(stateDir, error) ? std::move(env) : nullptr;
+    if (!env->AddDefaults(error) || !env->Save(stateDir, error))
+        return nullptr;
+    return env;
 }
 
 }  // namespace orca::platform::sim

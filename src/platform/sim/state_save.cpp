@@ -111,6 +111,11 @@ std::vector<StateSection> FormSections(const std::vector<Form>& forms) {
 
 namespace fs = std::filesystem;
 
+bool Fail(const fs::path& entry, const std::string& why, std::string* error) {
+    *error = entry.string() + ": " + why;
+    return false;
+}
+
 // Copies the Windows directory under from (when there is one) to under to:
 // folders and regular files, which is all the driver directories hold.
 bool CopyWindowsDirectory(const fs::path& from, const fs::path& to, std::string* error) {
@@ -127,22 +132,20 @@ bool CopyWindowsDirectory(const fs::path& from, const fs::path& to, std::string*
                 return false;
             continue;
         }
+        // A link would have the copy read what lies outside the state.
+        if (it->is_symlink(ec))
+            return Fail(it->path(), "is a symbolic link", error);
         if (!it->is_regular_file(ec))
             continue;
         std::ifstream in(it->path(), std::ios::binary);
         const std::string bytes{std::istreambuf_iterator<char>(in), {}};
         if (!in.good() && !in.eof()) {
-            *error = it->path().string() + ": cannot be read";
-            return false;
+            return Fail(it->path(), "cannot be read", error);
         }
         if (!disk::WriteFile(target, bytes, error))
             return false;
     }
-    if (ec) {
-        *error = source.string() + ": " + ec.message();
-        return false;
-    }
-    return true;
+    return !ec || Fail(source, ec.message(), error);
 }
 
 // A new generation of dir holding a copy of the Windows directory under systemRoot.
@@ -214,8 +217,10 @@ bool Environment::Save(const fs::path& stateDir, std::string* error) {
         ownStaged ? staged_ : CopiedGeneration(stateDir, SystemRoot(), error);
     if (!generation)
         return false;
-    if (!WriteStateFiles(*generation, *files, error) ||
-        !state::Publish(stateDir, *generation, error)) {
+    const state::Published published = WriteStateFiles(*generation, *files, error)
+                                           ? state::Publish(stateDir, *generation, error)
+                                           : state::Published::kNot;
+    if (published == state::Published::kNot) {
         std::error_code ignored;
         if (!ownStaged)
             fs::remove_all(*generation, ignored);

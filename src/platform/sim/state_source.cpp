@@ -9,11 +9,22 @@ StateSource::Result DirectorySource::Read(const std::filesystem::path& path, siz
                                           std::string* bytes, std::string* why) const {
     const std::filesystem::path file = dir_ / path;
     std::error_code ec;
-    if (!std::filesystem::exists(file, ec)) {
+    const std::filesystem::file_status status = std::filesystem::symlink_status(file, ec);
+    // Only a file that is not there is missing: one that cannot be looked at
+    // would load as a state without it.
+    if (status.type() == std::filesystem::file_type::not_found) {
         return Result::kMissing;
     }
+    if (ec) {
+        *why = "cannot be read: " + ec.message();
+        return Result::kRefused;
+    }
+    if (std::filesystem::is_symlink(status)) {
+        *why = "is a symbolic link";
+        return Result::kRefused;
+    }
     // Not a directory, a device or a file that never ends.
-    if (!std::filesystem::is_regular_file(file, ec)) {
+    if (!std::filesystem::is_regular_file(status)) {
         *why = "is not a file";
         return Result::kRefused;
     }
