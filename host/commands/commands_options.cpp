@@ -2,6 +2,8 @@
 // options, get, set: the settings of a printer's printing preferences by
 // name, read off its pages and changed through them as a person would.
 #include <algorithm>
+#include <cctype>
+#include <cmath>
 #include <functional>
 #include <iostream>
 
@@ -53,6 +55,38 @@ std::string OptionNames(SheetKind sheet) {
     return out;
 }
 
+// Letters to insert, delete or replace to make one word the other.
+size_t EditDistance(std::string_view from, std::string_view to) {
+    std::vector<size_t> row(to.size() + 1);
+    for (size_t j = 0; j < row.size(); ++j)
+        row[j] = j;
+    for (size_t i = 1; i <= from.size(); ++i) {
+        size_t diagonal = row[0];
+        row[0] = i;
+        for (size_t j = 1; j <= to.size(); ++j) {
+            const size_t above = row[j];
+            const bool same = std::tolower(static_cast<unsigned char>(from[i - 1])) ==
+                              std::tolower(static_cast<unsigned char>(to[j - 1]));
+            row[j] = std::min({above + 1, row[j - 1] + 1, diagonal + (same ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row.back();
+}
+
+// The sheet's names within two typing slips of name, or that it begins:
+// "darkness, dithering".
+std::string NearNames(SheetKind sheet, std::string_view name) {
+    constexpr size_t kSlips = 2;
+    std::string out;
+    for (const OptionRow& row : OptionRows(sheet)) {
+        if (EditDistance(name, row.name) <= kSlips ||
+            (name.size() >= 3 && row.name.starts_with(name)))
+            out += (out.empty() ? "" : " or ") + std::string(row.name);
+    }
+    return out;
+}
+
 // The option named, read off its page; refused when unknown to the table or
 // not shown by this printer's pages.
 MaybeFailure ReadNamed(Sheet& sheet, std::string_view name, OptionView* view) {
@@ -68,8 +102,11 @@ MaybeFailure ReadNamed(Sheet& sheet, std::string_view name, OptionView* view) {
                                                              : "printing preferences: leave out "
                                                                "--printer-sheet")};
         }
-        return Failure{kExitRefused, "no option \"" + std::string(name) + "\"; the options are " +
-                                         OptionNames(kind) + " " + SeeOptions(kind)};
+        const std::string near = NearNames(kind, name);
+        return Failure{kExitRefused, "no option \"" + std::string(name) + "\"; " +
+                                         (near.empty() ? "the options are " + OptionNames(kind)
+                                                       : "did you mean " + near + "?") +
+                                         " " + SeeOptions(kind)};
     }
     std::optional<OptionView> read = ReadOption(sheet, *row);
     if (!read) {
@@ -94,10 +131,25 @@ std::string OptionLine(const OptionView& view) {
     if (view.choices.empty()) {
         line += " *" + Word(view.value) + " (" + AllowedValues(view) + ")";
     } else {
-        for (const std::string& choice : view.choices)
-            line += (choice == view.value ? " *" : " ") + Word(choice);
+        // A choice shown in another language than its keyword: KEYWORD=SHOWN.
+        for (size_t i = 0; i < view.choices.size(); ++i) {
+            const std::string& choice = view.choices[i];
+            const std::string& keyword = view.keywords[i];
+            line += (choice == view.value ? " *" : " ") +
+                    (keyword == choice ? "" : Word(keyword) + "=") + Word(choice);
+        }
     }
     return line + (view.enabled ? "" : " [disabled now]") + "\n";
+}
+
+// A number as a number, anything else ("Default", a list's item) as text.
+Json ValueJson(const OptionView& view) {
+    const std::optional<double> number = Number(view.value);
+    if (!number)
+        return view.value;
+    if (*number == std::floor(*number) && std::abs(*number) < 1e15)
+        return static_cast<int64_t>(*number);
+    return *number;
 }
 
 Json OptionJson(const OptionView& view) {
@@ -105,13 +157,16 @@ Json OptionJson(const OptionView& view) {
                  {"label", view.label},
                  {"page", view.page},
                  {"dialog", view.dialog.empty() ? Json(nullptr) : Json(view.dialog)},
-                 {"value", view.value},
+                 {"value", ValueJson(view)},
                  {"unit", view.unit},
                  {"shown", Shown(view)},
                  {"enabled", view.enabled},
                  {"takes_default", view.takesDefault}};
-    if (!view.choices.empty())
+    if (!view.choices.empty()) {
+        json["keyword"] = Keyword(view);
         json["values"] = view.choices;
+        json["keywords"] = view.keywords;
+    }
     if (view.range)
         json["range"] = {view.range->first, view.range->second};
     json["stored_as"] = view.row->field.empty() ? Json(nullptr) : Json(view.row->field);
@@ -166,25 +221,80 @@ MaybeFailure ParseAssignments(std::span<const std::string> words, std::vector<As
     return std::nullopt;
 }
 
-// Drives one option to its value; told when the page changed it to something
-// else (a clamp), refused when the page refused it with a message box.
-// changed: whether the value the page shows is another now.
-MaybeFailure Change(Sheet& sheet, ActionRunner& runner, const OptionView& before,
-                    const std::string& value, bool* changed) {
-    const size_t messages = sheet.Desktop().Messages().size();
-    if (auto failed = DriveOption(runner, before, value))
-        return failed;
-    const std::optional<OptionView> after = ReadOption(sheet, *before.row);
-    const std::string now = after ? after->value : "?";
-    const std::string name(before.row->name);
-    if (after && !Holds(*after, value) && sheet.Desktop().Messages().size() > messages) {
-        return Failure{kExitRefused, name + "=" + value + ": the " + before.page +
-                                         " page refused it (its message is above)"};
+// An assignment checked against its option as the sheet opened.
+struct Planned {
+    OptionView before;
+    std::string value;
+};
+
+// Every name and value checked before any control is touched; a name given
+// twice is refused. In the table's order, so an option that enables others
+// or scales them (operation mode, pause, units, the paper's size) comes
+// before them whatever the order on the command line.
+MaybeFailure Plan(Sheet& sheet, const std::vector<Assignment>& assignments,
+                  std::vector<Planned>* plan) {
+    for (const Assignment& assignment : assignments) {
+        OptionView view;
+        if (auto failed = ReadNamed(sheet, assignment.name, &view))
+            return failed;
+        if (auto failed = CheckValue(view, assignment.value))
+            return failed;
+        if (std::ranges::find(*plan, view.row, [](const Planned& p) { return p.before.row; }) !=
+            plan->end()) {
+            return Failure{kExitUsage,
+                           std::string(view.row->name) + " is given twice: give each setting once"};
+        }
+        plan->push_back({std::move(view), assignment.value});
     }
-    *changed = now != before.value;
-    std::cout << name << ": " << before.value << " -> " << now << "\n";
-    if (after && !Holds(*after, value))
-        std::cout << "note: " << name << ": the page made " << value << " " << now << "\n";
+    std::ranges::sort(*plan, std::less<>(), [](const Planned& p) { return p.before.row; });
+    return std::nullopt;
+}
+
+// Drives one option to its value unless it holds already (an earlier
+// change may have changed its page); refused when the page refused it with
+// a message box.
+MaybeFailure Drive(Sheet& sheet, ActionRunner& runner, const Planned& planned) {
+    const std::optional<OptionView> now = ReadOption(sheet, *planned.before.row);
+    if (now && Holds(*now, planned.value))
+        return std::nullopt;
+    const size_t messages = sheet.Desktop().Messages().size();
+    if (auto failed = DriveOption(runner, now ? *now : planned.before, planned.value))
+        return failed;
+    if (sheet.Desktop().Messages().size() > messages) {
+        const std::optional<OptionView> after = ReadOption(sheet, *planned.before.row);
+        if (!after || !Holds(*after, planned.value))
+            return Failure{kExitRefused, std::string(planned.before.row->name) + "=" +
+                                             planned.value + ": the " + planned.before.page +
+                                             " page refused it (its message is above)"};
+    }
+    return std::nullopt;
+}
+
+// Every value read back once all are driven, before anything is stored: a
+// page that keeps a value within limits of its own (a clamp, a cut-off
+// digit, a margin the paper's size leaves no room for) refuses the set.
+// The lines of what will change: NAME: OLD -> NEW.
+MaybeFailure ReadBack(Sheet& sheet, const std::vector<Planned>& plan,
+                      std::vector<std::string>* lines, std::vector<OptionPlace>* toSave) {
+    for (const auto& [before, value] : plan) {
+        const std::optional<OptionView> after = ReadOption(sheet, *before.row);
+        const std::string name(before.row->name);
+        if (!after || !Holds(*after, value)) {
+            return Failure{kExitRefused, name + "=" + value + ": outside the " + before.page +
+                                             " page's limits, which would make it " +
+                                             (after ? after->value : "?") + "; " + name +
+                                             " takes " + AllowedValues(before) + " " +
+                                             SeeOptions(sheet.Kind())};
+        }
+        // With its unit: a length the units changed shows the same number.
+        if (Shown(*after) == Shown(before))
+            continue;
+        lines->push_back(name + ": " + Shown(before) + " -> " + Shown(*after));
+        const OptionPlace& place = before.row->place;
+        if (place.saveButton != 0 &&
+            std::ranges::find(*toSave, place.saveButton, &OptionPlace::saveButton) == toSave->end())
+            toSave->push_back(place);
+    }
     return std::nullopt;
 }
 
@@ -193,46 +303,34 @@ int SetOptions(Host& host, const Arguments& args) {
     if (auto failed = ParseAssignments(std::span(args.positional).subspan(1), &assignments))
         return Report(*failed);
     return WithSheet(host, args, true, [&assignments](Sheet& sheet) -> MaybeFailure {
-        // Every name and value is checked before any control is touched.
-        std::vector<std::pair<OptionView, std::string>> changes;
-        for (const Assignment& assignment : assignments) {
-            OptionView view;
-            if (auto failed = ReadNamed(sheet, assignment.name, &view))
-                return failed;
-            if (Holds(view, assignment.value))
-                continue;
-            if (auto failed = CheckValue(view, assignment.value))
-                return failed;
-            changes.emplace_back(std::move(view), assignment.value);
-        }
+        std::vector<Planned> plan;
+        if (auto failed = Plan(sheet, assignments, &plan))
+            return failed;
         ActionRunner runner(sheet, std::cout, false);
-        // The pages that store their fields only when told, with a field changed.
-        std::vector<OptionPlace> toSave;
-        for (const auto& [view, value] : changes) {
-            // An earlier change may have changed this page: read it again.
-            const std::optional<OptionView> now = ReadOption(sheet, *view.row);
-            if (now && Holds(*now, value))
-                continue;
-            bool changed = false;
-            if (auto failed = Change(sheet, runner, now ? *now : view, value, &changed))
+        for (const Planned& planned : plan) {
+            if (auto failed = Drive(sheet, runner, planned))
                 return failed;
-            const OptionPlace& place = view.row->place;
-            if (changed && place.saveButton != 0 &&
-                std::ranges::find(toSave, place.saveButton, &OptionPlace::saveButton) ==
-                    toSave.end())
-                toSave.push_back(place);
+        }
+        std::vector<std::string> lines;
+        std::vector<OptionPlace> toSave;
+        if (auto failed = ReadBack(sheet, plan, &lines, &toSave))
+            return failed;
+        if (lines.empty()) {
+            std::cout << "nothing changed: every value already holds\n";
+            return std::nullopt;
         }
         for (const OptionPlace& place : toSave) {
             if (auto failed = SavePage(sheet, runner, place))
                 return failed;
         }
-        if (!sheet.HasUnappliedChanges() && toSave.empty()) {
-            std::cout << "nothing changed: every value already holds\n";
-            return std::nullopt;
-        }
         if (auto failed = sheet.Apply())
             return failed;
-        return runner.Finish();
+        if (auto failed = runner.Finish())
+            return failed;
+        // Told only once stored.
+        for (const std::string& line : lines)
+            std::cout << line << "\n";
+        return std::nullopt;
     });
 }
 
