@@ -3,6 +3,7 @@
 // read them; with --export or --import, the printer's settings file written
 // or read through the Import/Export page of its printing preferences.
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -139,6 +140,33 @@ MaybeFailure ExportSettings(Sheet& sheet, const fs::path& file) {
     return std::nullopt;
 }
 
+// The sections of a settings file that hold the option area's settings.
+constexpr std::u16string_view kOptionFileSections[] = {u"Option", u"Advanced", u"Other"};
+
+// The file's whole-number settings that the import left as they were, as
+// "btSpeed=31 (kept 2)": values the printer's model cannot hold.
+std::vector<std::string> NotTaken(Sheet& sheet, const fs::path& file) {
+    constexpr int kMissing = INT_MIN;
+    constexpr unsigned kWindows1252 = 1252;
+    std::vector<std::string> kept;
+    for (const SettingsSection& section : ReadSettings(sheet.Records())) {
+        if (section.name != "Option")
+            continue;
+        for (const SettingsEntry& entry : section.entries) {
+            if (!entry.number || entry.value.find('.') != std::string::npos)
+                continue;
+            for (const std::u16string_view name : kOptionFileSections) {
+                const int wanted = text::ini::ReadInt(file, name, text::Utf8ToUtf16(entry.key),
+                                                      kMissing, kWindows1252);
+                if (wanted != kMissing && std::to_string(wanted) != entry.value)
+                    kept.push_back(entry.key + "=" + std::to_string(wanted) + " (kept " +
+                                   entry.value + ")");
+            }
+        }
+    }
+    return kept;
+}
+
 MaybeFailure ImportSettings(Sheet& sheet, const fs::path& file) {
     std::error_code error;
     if (!fs::exists(file, error))
@@ -166,9 +194,12 @@ MaybeFailure ImportSettings(Sheet& sheet, const fs::path& file) {
     const auto& messages = sheet.Desktop().Messages();
     if (messages.size() > messagesBefore + 1)
         return Failure{kExitRefused, "refused: " + text::Utf16ToUtf8(messages.back().text)};
+    const std::vector<std::string> kept = NotTaken(sheet, file);
     if (auto failed = sheet.Apply())
         return failed;
     std::cout << "imported " << file.string() << "\n";
+    for (const std::string& setting : kept)
+        std::cout << "not taken, the printer's model cannot hold it: " << setting << "\n";
     return std::nullopt;
 }
 
@@ -189,6 +220,14 @@ MaybeFailure TransferSettings(Host& host, const std::u16string& name, const Argu
 int RunSettings(Host& host, const Arguments& args) {
     if (args.Has("--export") && args.Has("--import"))
         return Report({kExitUsage, "give --export or --import, not both"});
+    if (args.Has(kJsonOption.name) && (args.Has("--export") || args.Has("--import")))
+        return Report({kExitUsage,
+                       "--json shows the settings: give it without --export and "
+                       "--import"});
+    for (const char* option : {"--export", "--import"}) {
+        if (args.Has(option) && args.Value(option).empty())
+            return Report({kExitUsage, std::string(option) + " needs a file name"});
+    }
     std::u16string name;
     if (auto failed = host.FindPrinter(args.positional[0], &name))
         return Report(*failed);
