@@ -2,17 +2,18 @@
 // options, get, set: the settings of a printer's printing preferences by
 // name, read off its pages and changed through them as a person would.
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <functional>
 #include <iostream>
 
+#include "host/cli/edit_distance.h"
 #include "host/commands/commands.h"
 #include "host/output/json_output.h"
 #include "host/sheet/action_runner.h"
 #include "host/sheet/option_view.h"
 #include "host/sheet/sheet.h"
 #include "host/state/printer_session.h"
+#include "text/utf.h"
 
 namespace orca::host {
 namespace {
@@ -55,32 +56,13 @@ std::string OptionNames(SheetKind sheet) {
     return out;
 }
 
-// Letters to insert, delete or replace to make one word the other.
-size_t EditDistance(std::string_view from, std::string_view to) {
-    std::vector<size_t> row(to.size() + 1);
-    for (size_t j = 0; j < row.size(); ++j)
-        row[j] = j;
-    for (size_t i = 1; i <= from.size(); ++i) {
-        size_t diagonal = row[0];
-        row[0] = i;
-        for (size_t j = 1; j <= to.size(); ++j) {
-            const size_t above = row[j];
-            const bool same = std::tolower(static_cast<unsigned char>(from[i - 1])) ==
-                              std::tolower(static_cast<unsigned char>(to[j - 1]));
-            row[j] = std::min({above + 1, row[j - 1] + 1, diagonal + (same ? 0 : 1)});
-            diagonal = above;
-        }
-    }
-    return row.back();
-}
-
 // The sheet's names within two typing slips of name, or that it begins:
 // "darkness, dithering".
 std::string NearNames(SheetKind sheet, std::string_view name) {
     constexpr size_t kSlips = 2;
     std::string out;
     for (const OptionRow& row : OptionRows(sheet)) {
-        if (EditDistance(name, row.name) <= kSlips ||
+        if (EditDistance(text::Utf8ToUtf16(name), text::Utf8ToUtf16(row.name)) <= kSlips ||
             (name.size() >= 3 && row.name.starts_with(name)))
             out += (out.empty() ? "" : " or ") + std::string(row.name);
     }

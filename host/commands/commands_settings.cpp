@@ -211,10 +211,16 @@ MaybeFailure TransferSettings(Host& host, const std::u16string& name, const Argu
     Sheet sheet(*session, host.Desktop(), SheetKind::kDocument);
     if (auto failed = sheet.Open())
         return failed;
+    const bool exporting = args.Has("--export");
+    const std::string& given = args.Value(exporting ? "--export" : "--import");
     std::error_code error;
-    if (args.Has("--export"))
-        return ExportSettings(sheet, fs::absolute(args.Value("--export"), error));
-    return ImportSettings(sheet, fs::absolute(args.Value("--import"), error));
+    const fs::path file = fs::absolute(given, error);
+    if (error) {
+        return Failure{kExitUsage, given +
+                                       " is relative to a working directory that is gone; "
+                                       "give an absolute path"};
+    }
+    return exporting ? ExportSettings(sheet, file) : ImportSettings(sheet, file);
 }
 
 int RunSettings(Host& host, const Arguments& args) {
