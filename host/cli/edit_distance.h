@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // How far apart two names are, for the nearest names a misspelt one offers.
 #pragma once
 
