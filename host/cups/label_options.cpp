@@ -147,7 +147,7 @@ std::vector<LabelOption> LabelOptionsOf(const ModelRow& model) {
     const bool orca = model.language == Language::Orca;
     // The ONYX printers take adjustments within 8 mm, the ORCA ones within 10.
     const double adjustLimit = orca ? 10.0 : 8.0;
-    const uint32_t modes = Capability(model, settings::kOperationModeList);
+    const uint32_t modes = Capability(model, settings::field::kOperationModeList);
     std::vector<LabelOption> options{
         {"paper-type", "Paper Type", "btPaperType", Setting::kPaperType, false, 0,
          Offered(kPaperTypes, 7)},
@@ -159,7 +159,7 @@ std::vector<LabelOption> LabelOptionsOf(const ModelRow& model) {
              modes)},
         {"speed", "Speed", "btSpeed", Setting::kSpeed, false, 0, Speeds(model)},
         {"darkness", "Darkness", "btDarkness", Setting::kDarkness, false, 0,
-         Darkness(Capability(model, settings::kDarknessLimit))},
+         Darkness(Capability(model, settings::field::kHighestDarkness))},
         {"top-adjust", "Top (mm)", "dbAdjustTop", Setting::kTopAdjust, true, adjustLimit,
          Measures(adjustLimit)},
     };
@@ -192,8 +192,8 @@ settings::PaperExtents PaperLimitsOf(const ModelRow& model) {
     const auto extent = [&model](settings::FieldId id) {
         return static_cast<int16_t>(Capability(model, id));
     };
-    return {extent(settings::kLongestPaper), extent(settings::kWidestPaper),
-            extent(settings::kShortestPaper), extent(settings::kNarrowestPaper)};
+    return {extent(settings::field::kLongestPaper), extent(settings::field::kWidestPaper),
+            extent(settings::field::kShortestPaper), extent(settings::field::kNarrowestPaper)};
 }
 
 uint32_t ResolutionOf(const ModelRow& model) {
