@@ -148,7 +148,12 @@ int Run(std::vector<std::string> args) {
                      "There is NO WARRANTY, to the extent permitted by law.\n";
         return kExitOk;
     }
-    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+    if (args.empty()) {
+        std::cerr << "usage: orcaui [--state DIR] [--plugin PATH] COMMAND [ARGUMENTS]\n"
+                     "`orcaui --help` lists the commands.\n";
+        return kExitUsage;
+    }
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         size_t used = 0;
         const std::vector<std::string> topic(args.begin() + std::min<size_t>(args.size(), 1),
                                              args.end());
@@ -157,7 +162,7 @@ int Run(std::vector<std::string> args) {
             return kExitOk;
         }
         PrintOverview();
-        return args.empty() ? kExitUsage : kExitOk;
+        return kExitOk;
     }
     const std::string spooler =
         global.Value("--spooler", EnvironmentValue("ORCAUI_SPOOLER", "sim"));

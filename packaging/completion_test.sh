@@ -11,7 +11,7 @@ source "$1"
 orcaui=$(printf '%q' "$2")
 state=$(mktemp -d)
 trap 'rm -rf "$state"' EXIT
-for printer in "Dock 3" "Bay=2"; do
+for printer in "Dock 3" "Bay=2" "打印机 1"; do
     "$2" --state "$state" printer add "$printer" --driver "ONYX Heron" >/dev/null 2>&1 ||
         { echo "cannot add the printer $printer"; exit 1; }
 done
@@ -51,7 +51,13 @@ expect 'jobs Dock\ 3 -' --clear --help --json
 expect 'settings Bay=2 --exp' --export
 # Printer names, from `orcaui printers`: escaped, as they are in quotes, and
 # after the = the line editor breaks the word at.
-expect 'jobs ' 'Kestrel\(ORCA\)' 'Heron\(ONYX\)' 'Dock\ 3' 'Bay=2'
+expect --has 'jobs ' 'Kestrel\(ORCA\)' 'Heron\(ONYX\)' 'Dock\ 3' 'Bay=2'
+# A name in wide characters, cut from the table by display width.
+expect 'printer remove "打' '打印机 1'
+expect 'jobs Kes' 'Kestrel\(ORCA\)'
+# Completing on a state directory that is not there yet makes none.
+COMP_LINE="$orcaui --state $state/new jobs " COMP_POINT=${#COMP_LINE} _orcaui
+[[ -e $state/new ]] && { echo "completing made the state directory $state/new"; failed=1; }
 expect 'printer remove "Do' 'Dock 3'
 expect 'sheet Bay=' 2
 expect 'printer add Dock --driver "ONYX' 'ONYX Heron'

@@ -74,10 +74,67 @@ _orcaui_offer() {
     done
 }
 
+# Whether the state directory the line names (or the default one) holds a
+# state: a run on a missing or empty one would make it.
+_orcaui_has_state() {
+    local dir=${XDG_STATE_HOME:-$HOME/.local/state}/orcaui i
+    [[ ${XDG_STATE_HOME:-} == /* ]] || dir=$HOME/.local/state/orcaui
+    for ((i = 0; i < ${#_orcaui_global[@]}; i++)); do
+        case ${_orcaui_global[i]} in
+            --state) dir=${_orcaui_global[i + 1]} ;;
+            --state=*) dir=${_orcaui_global[i]#--state=} ;;
+        esac
+    done
+    dir=${dir/#\~/$HOME}
+    [[ -d $dir && -n $(ls -A "$dir" 2>/dev/null) ]]
+}
+
 # Runs the orcaui being completed on the state and plug-in the line names,
-# quietly and without waiting long for a state another run holds.
+# quietly and without waiting long for a state another run holds; never on
+# a state directory that is not there yet.
 _orcaui_run() {
+    _orcaui_has_state || return
     ORCAUI_LOCK_TIMEOUT=1 "$_orcaui_program" "${_orcaui_global[@]}" "$@" 2>/dev/null
+}
+
+# The display width of a UTF-8 character's code point, as orcaui pads its
+# tables: East Asian wide characters take two columns, marks none.
+_orcaui_char_width() {
+    local c=$1
+    if ((c >= 0x300 && c <= 0x36F || c >= 0x200B && c <= 0x200F || c >= 0xFE00 && c <= 0xFE0F)); then
+        echo 0
+    elif ((c >= 0x1100 && c <= 0x115F || c >= 0x2E80 && c <= 0x303E || c >= 0x3041 && c <= 0xA4CF ||
+        c >= 0xAC00 && c <= 0xD7A3 || c >= 0xF900 && c <= 0xFAFF || c >= 0xFE30 && c <= 0xFE4F ||
+        c >= 0xFF00 && c <= 0xFF60 || c >= 0xFFE0 && c <= 0xFFE6 || c >= 0x1F300 && c <= 0x1F64F ||
+        c >= 0x1F900 && c <= 0x1F9FF || c >= 0x20000 && c <= 0x3FFFD)); then
+        echo 2
+    else
+        echo 1
+    fi
+}
+
+# The part of a line from display column start, width columns wide (to its
+# end when width is negative); the line's bytes read as UTF-8 whatever the
+# locale.
+_orcaui_slice() {
+    local LC_ALL=C line=$1 start=$2 width=$3 i=0 column=0 byte size code k out=""
+    while ((i < ${#line})); do
+        printf -v byte '%d' "'${line:i:1}"
+        ((byte < 0)) && byte=$((byte + 256))
+        if ((byte < 0x80)); then size=1 code=$byte
+        elif ((byte >= 0xF0)); then size=4 code=$((byte & 0x07))
+        elif ((byte >= 0xE0)); then size=3 code=$((byte & 0x0F))
+        else size=2 code=$((byte & 0x1F)); fi
+        for ((k = 1; k < size; k++)); do
+            printf -v byte '%d' "'${line:i+k:1}"
+            ((byte < 0)) && byte=$((byte + 256))
+            code=$(((code << 6) | (byte & 0x3F)))
+        done
+        ((column >= start && (width < 0 || column < start + width))) && out+=${line:i:size}
+        column=$((column + $(_orcaui_char_width "$code")))
+        i=$((i + size))
+    done
+    printf '%s' "$out"
 }
 
 # One column of a table whose header names its columns: the text from the
@@ -92,11 +149,7 @@ _orcaui_column() {
     gap=${after%%[! ]*}
     [[ -n ${after// /} ]] && width=$((${#column} + ${#gap}))
     while IFS= read -r line; do
-        if ((width < 0)); then
-            line=${line:start}
-        else
-            line=${line:start:width}
-        fi
+        line=$(_orcaui_slice "$line" "$start" "$width")
         printf '%s\n' "${line%"${line##*[! ]}"}"
     done
 }

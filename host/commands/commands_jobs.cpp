@@ -32,6 +32,8 @@ int ListJobs(Host& host, const Arguments& args) {
     if (auto failed = host.FindPrinter(args.positional[0], &name))
         return Report(*failed);
     const std::string printer = text::Utf16ToUtf8(name);
+    if (args.Has("--clear") && args.Has(kJsonOption.name))
+        return Report({kExitUsage, "give --clear or --json, not both"});
     if (args.Has("--clear")) {
         if (auto failed = ForgetJobs(host.StateDirectory(), name))
             return Report(*failed);

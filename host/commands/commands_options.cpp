@@ -2,15 +2,18 @@
 // options, get, set: the settings of a printer's printing preferences by
 // name, read off its pages and changed through them as a person would.
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <iostream>
 
+#include "host/cli/edit_distance.h"
 #include "host/commands/commands.h"
 #include "host/output/json_output.h"
 #include "host/sheet/action_runner.h"
 #include "host/sheet/option_view.h"
 #include "host/sheet/sheet.h"
 #include "host/state/printer_session.h"
+#include "text/utf.h"
 
 namespace orca::host {
 namespace {
@@ -53,6 +56,19 @@ std::string OptionNames(SheetKind sheet) {
     return out;
 }
 
+// The sheet's names within two typing slips of name, or that it begins:
+// "darkness, dithering".
+std::string NearNames(SheetKind sheet, std::string_view name) {
+    constexpr size_t kSlips = 2;
+    std::string out;
+    for (const OptionRow& row : OptionRows(sheet)) {
+        if (EditDistance(text::Utf8ToUtf16(name), text::Utf8ToUtf16(row.name)) <= kSlips ||
+            (name.size() >= 3 && row.name.starts_with(name)))
+            out += (out.empty() ? "" : " or ") + std::string(row.name);
+    }
+    return out;
+}
+
 // The option named, read off its page; refused when unknown to the table or
 // not shown by this printer's pages.
 MaybeFailure ReadNamed(Sheet& sheet, std::string_view name, OptionView* view) {
@@ -68,8 +84,11 @@ MaybeFailure ReadNamed(Sheet& sheet, std::string_view name, OptionView* view) {
                                                              : "printing preferences: leave out "
                                                                "--printer-sheet")};
         }
-        return Failure{kExitRefused, "no option \"" + std::string(name) + "\"; the options are " +
-                                         OptionNames(kind) + " " + SeeOptions(kind)};
+        const std::string near = NearNames(kind, name);
+        return Failure{kExitRefused, "no option \"" + std::string(name) + "\"; " +
+                                         (near.empty() ? "the options are " + OptionNames(kind)
+                                                       : "did you mean " + near + "?") +
+                                         " " + SeeOptions(kind)};
     }
     std::optional<OptionView> read = ReadOption(sheet, *row);
     if (!read) {
@@ -94,10 +113,25 @@ std::string OptionLine(const OptionView& view) {
     if (view.choices.empty()) {
         line += " *" + Word(view.value) + " (" + AllowedValues(view) + ")";
     } else {
-        for (const std::string& choice : view.choices)
-            line += (choice == view.value ? " *" : " ") + Word(choice);
+        // A choice shown in another language than its keyword: KEYWORD=SHOWN.
+        for (size_t i = 0; i < view.choices.size(); ++i) {
+            const std::string& choice = view.choices[i];
+            const std::string& keyword = view.keywords[i];
+            line += (choice == view.value ? " *" : " ") +
+                    (keyword == choice ? "" : Word(keyword) + "=") + Word(choice);
+        }
     }
     return line + (view.enabled ? "" : " [disabled now]") + "\n";
+}
+
+// A number as a number, anything else ("Default", a list's item) as text.
+Json ValueJson(const OptionView& view) {
+    const std::optional<double> number = Number(view.value);
+    if (!number)
+        return view.value;
+    if (*number == std::floor(*number) && std::abs(*number) < 1e15)
+        return static_cast<int64_t>(*number);
+    return *number;
 }
 
 Json OptionJson(const OptionView& view) {
@@ -105,13 +139,16 @@ Json OptionJson(const OptionView& view) {
                  {"label", view.label},
                  {"page", view.page},
                  {"dialog", view.dialog.empty() ? Json(nullptr) : Json(view.dialog)},
-                 {"value", view.value},
+                 {"value", ValueJson(view)},
                  {"unit", view.unit},
                  {"shown", Shown(view)},
                  {"enabled", view.enabled},
                  {"takes_default", view.takesDefault}};
-    if (!view.choices.empty())
+    if (!view.choices.empty()) {
+        json["keyword"] = Keyword(view);
         json["values"] = view.choices;
+        json["keywords"] = view.keywords;
+    }
     if (view.range)
         json["range"] = {view.range->first, view.range->second};
     json["stored_as"] = view.row->field.empty() ? Json(nullptr) : Json(view.row->field);
@@ -166,25 +203,80 @@ MaybeFailure ParseAssignments(std::span<const std::string> words, std::vector<As
     return std::nullopt;
 }
 
-// Drives one option to its value; told when the page changed it to something
-// else (a clamp), refused when the page refused it with a message box.
-// changed: whether the value the page shows is another now.
-MaybeFailure Change(Sheet& sheet, ActionRunner& runner, const OptionView& before,
-                    const std::string& value, bool* changed) {
-    const size_t messages = sheet.Desktop().Messages().size();
-    if (auto failed = DriveOption(runner, before, value))
-        return failed;
-    const std::optional<OptionView> after = ReadOption(sheet, *before.row);
-    const std::string now = after ? after->value : "?";
-    const std::string name(before.row->name);
-    if (after && !Holds(*after, value) && sheet.Desktop().Messages().size() > messages) {
-        return Failure{kExitRefused, name + "=" + value + ": the " + before.page +
-                                         " page refused it (its message is above)"};
+// An assignment checked against its option as the sheet opened.
+struct Planned {
+    OptionView before;
+    std::string value;
+};
+
+// Every name and value checked before any control is touched; a name given
+// twice is refused. In the table's order, so an option that enables others
+// or scales them (operation mode, pause, units, the paper's size) comes
+// before them whatever the order on the command line.
+MaybeFailure Plan(Sheet& sheet, const std::vector<Assignment>& assignments,
+                  std::vector<Planned>* plan) {
+    for (const Assignment& assignment : assignments) {
+        OptionView view;
+        if (auto failed = ReadNamed(sheet, assignment.name, &view))
+            return failed;
+        if (auto failed = CheckValue(view, assignment.value))
+            return failed;
+        if (std::ranges::find(*plan, view.row, [](const Planned& p) { return p.before.row; }) !=
+            plan->end()) {
+            return Failure{kExitUsage,
+                           std::string(view.row->name) + " is given twice: give each setting once"};
+        }
+        plan->push_back({std::move(view), assignment.value});
     }
-    *changed = now != before.value;
-    std::cout << name << ": " << before.value << " -> " << now << "\n";
-    if (after && !Holds(*after, value))
-        std::cout << "note: " << name << ": the page made " << value << " " << now << "\n";
+    std::ranges::sort(*plan, std::less<>(), [](const Planned& p) { return p.before.row; });
+    return std::nullopt;
+}
+
+// Drives one option to its value unless it holds already (an earlier
+// change may have changed its page); refused when the page refused it with
+// a message box.
+MaybeFailure Drive(Sheet& sheet, ActionRunner& runner, const Planned& planned) {
+    const std::optional<OptionView> now = ReadOption(sheet, *planned.before.row);
+    if (now && Holds(*now, planned.value))
+        return std::nullopt;
+    const size_t messages = sheet.Desktop().Messages().size();
+    if (auto failed = DriveOption(runner, now ? *now : planned.before, planned.value))
+        return failed;
+    if (sheet.Desktop().Messages().size() > messages) {
+        const std::optional<OptionView> after = ReadOption(sheet, *planned.before.row);
+        if (!after || !Holds(*after, planned.value))
+            return Failure{kExitRefused, std::string(planned.before.row->name) + "=" +
+                                             planned.value + ": the " + planned.before.page +
+                                             " page refused it (its message is above)"};
+    }
+    return std::nullopt;
+}
+
+// Every value read back once all are driven, before anything is stored: a
+// page that keeps a value within limits of its own (a clamp, a cut-off
+// digit, a margin the paper's size leaves no room for) refuses the set.
+// The lines of what will change: NAME: OLD -> NEW.
+MaybeFailure ReadBack(Sheet& sheet, const std::vector<Planned>& plan,
+                      std::vector<std::string>* lines, std::vector<OptionPlace>* toSave) {
+    for (const auto& [before, value] : plan) {
+        const std::optional<OptionView> after = ReadOption(sheet, *before.row);
+        const std::string name(before.row->name);
+        if (!after || !Holds(*after, value)) {
+            return Failure{kExitRefused, name + "=" + value + ": outside the " + before.page +
+                                             " page's limits, which would make it " +
+                                             (after ? after->value : "?") + "; " + name +
+                                             " takes " + AllowedValues(before) + " " +
+                                             SeeOptions(sheet.Kind())};
+        }
+        // With its unit: a length the units changed shows the same number.
+        if (Shown(*after) == Shown(before))
+            continue;
+        lines->push_back(name + ": " + Shown(before) + " -> " + Shown(*after));
+        const OptionPlace& place = before.row->place;
+        if (place.saveButton != 0 &&
+            std::ranges::find(*toSave, place.saveButton, &OptionPlace::saveButton) == toSave->end())
+            toSave->push_back(place);
+    }
     return std::nullopt;
 }
 
@@ -193,46 +285,34 @@ int SetOptions(Host& host, const Arguments& args) {
     if (auto failed = ParseAssignments(std::span(args.positional).subspan(1), &assignments))
         return Report(*failed);
     return WithSheet(host, args, true, [&assignments](Sheet& sheet) -> MaybeFailure {
-        // Every name and value is checked before any control is touched.
-        std::vector<std::pair<OptionView, std::string>> changes;
-        for (const Assignment& assignment : assignments) {
-            OptionView view;
-            if (auto failed = ReadNamed(sheet, assignment.name, &view))
-                return failed;
-            if (Holds(view, assignment.value))
-                continue;
-            if (auto failed = CheckValue(view, assignment.value))
-                return failed;
-            changes.emplace_back(std::move(view), assignment.value);
-        }
+        std::vector<Planned> plan;
+        if (auto failed = Plan(sheet, assignments, &plan))
+            return failed;
         ActionRunner runner(sheet, std::cout, false);
-        // The pages that store their fields only when told, with a field changed.
-        std::vector<OptionPlace> toSave;
-        for (const auto& [view, value] : changes) {
-            // An earlier change may have changed this page: read it again.
-            const std::optional<OptionView> now = ReadOption(sheet, *view.row);
-            if (now && Holds(*now, value))
-                continue;
-            bool changed = false;
-            if (auto failed = Change(sheet, runner, now ? *now : view, value, &changed))
+        for (const Planned& planned : plan) {
+            if (auto failed = Drive(sheet, runner, planned))
                 return failed;
-            const OptionPlace& place = view.row->place;
-            if (changed && place.saveButton != 0 &&
-                std::ranges::find(toSave, place.saveButton, &OptionPlace::saveButton) ==
-                    toSave.end())
-                toSave.push_back(place);
+        }
+        std::vector<std::string> lines;
+        std::vector<OptionPlace> toSave;
+        if (auto failed = ReadBack(sheet, plan, &lines, &toSave))
+            return failed;
+        if (lines.empty()) {
+            std::cout << "nothing changed: every value already holds\n";
+            return std::nullopt;
         }
         for (const OptionPlace& place : toSave) {
             if (auto failed = SavePage(sheet, runner, place))
                 return failed;
         }
-        if (!sheet.HasUnappliedChanges() && toSave.empty()) {
-            std::cout << "nothing changed: every value already holds\n";
-            return std::nullopt;
-        }
         if (auto failed = sheet.Apply())
             return failed;
-        return runner.Finish();
+        if (auto failed = runner.Finish())
+            return failed;
+        // Told only once stored.
+        for (const std::string& line : lines)
+            std::cout << line << "\n";
+        return std::nullopt;
     });
 }
 
@@ -274,20 +354,23 @@ const CommandSpec kOptionsCommand{
     "Each line is one setting the printer's pages offer (the printing preferences',\n"
     "or with --printer-sheet the printer properties'): its name, the label its page\n"
     "shows and the unit, then the values offered with the current one marked *, or\n"
-    "the current value and what the setting takes (a range, a whole number, a\n"
-    "number, Default). The values are read off the pages as they stand, and off the\n"
-    "dialogs their buttons open (the Advance Setup page's Other dialog): speed in its\n"
-    "unit, adjustments in the Option page's unit. `orcaui get` and `orcaui set` take\n"
-    "the names.\n\n"
+    "the current value and what the setting takes (a range, a whole number of at\n"
+    "most N digits, a number, Default). A value shown in another language than\n"
+    "English is listed as KEYWORD=SHOWN: the keyword, its English text, is taken\n"
+    "whatever the language. The values are read off the pages as they stand, and\n"
+    "off the dialogs their buttons open (the Advance Setup page's Other dialog):\n"
+    "speed in its unit, adjustments in the Option page's unit, with the decimals\n"
+    "stored. `orcaui get` and `orcaui set` take the names.\n\n"
     "options:\n"
     "  --printer-sheet  the settings of the printer's properties (its Stocks page)\n"
     "                   instead of its printing preferences\n"
     "  --json           print the settings as a JSON array of objects: name, label,\n"
     "                   page, dialog (the page's dialog that holds it, or null),\n"
-    "                   value, unit, shown (value and unit), enabled, takes_default,\n"
-    "                   the values offered or the range [low, high] where there are,\n"
-    "                   and stored_as (the stored setting's name in `orcaui settings`,\n"
-    "                   or null)\n\n"
+    "                   value (a number where it is one), unit, shown (value and\n"
+    "                   unit), enabled, takes_default, for a list keyword (the\n"
+    "                   value's), values and keywords, for a bounded number range\n"
+    "                   [low, high], and stored_as (the stored setting's name in\n"
+    "                   `orcaui settings`, or null)\n\n"
     "example:\n"
     "  orcaui options \"Kestrel(ORCA)\"\n\n",
     OptionsHelp,
@@ -301,7 +384,8 @@ const CommandSpec kGetCommand{
     "get PRINTER NAME... [--printer-sheet]",
     "print the printer's settings by name",
     "Prints the value of each named setting (see `orcaui options`), one a line, as\n"
-    "its page shows it; \"Default\" when the printer's own value is used.\n\n"
+    "its page shows it, or an adjustment with the decimals stored when it has more\n"
+    "than the page shows; \"Default\" when the printer's own value is used.\n\n"
     "options:\n"
     "  --printer-sheet  settings of the printer's properties (the Stocks page's\n"
     "                   paper-width, paper-height and margins)\n\n"
@@ -317,16 +401,32 @@ const CommandSpec kSetCommand{
     "set",
     "set PRINTER NAME=VALUE... [--printer-sheet]",
     "change the printer's settings by name through its pages",
-    "Changes each named setting (see `orcaui options`) on its page as a person would\n"
-    "(the page's own rules, limits and refusals hold; a setting of the Other dialog\n"
-    "is changed in the dialog its page's button opens, then OK is pressed), then\n"
-    "applies the sheet, so the values become the printer's defaults; each change is\n"
-    "printed as NAME: OLD -> NEW. A VALUE is an item of the setting's list (its text\n"
-    "or #N), or a number; \"Default\" leaves an adjustment to the printer. When every\n"
-    "value already holds, nothing is changed and the command ends with exit code 0,\n"
-    "so a setup script can run again. An unknown name, a value not offered or a\n"
-    "setting the page disables is refused with exit code 4, naming what is allowed,\n"
-    "and nothing is changed.\n\n"
+    "Sets each named setting (see `orcaui options`) to its value: what is stored is\n"
+    "what was asked, or nothing is.\n\n"
+    "First every assignment is checked against what its setting takes, before any\n"
+    "control is touched: a list's item (its text as shown, its English keyword\n"
+    "whatever the sheet's language, or #N), a number within the setting's range\n"
+    "and its field's digits, or \"Default\" for an adjustment. A number is digits\n"
+    "with an optional leading minus and an optional decimal point between digits\n"
+    "(12, -0.5); \".5\", \"5.\", \"+1\" and exponents are refused, never read as\n"
+    "another number. A name given twice is refused.\n\n"
+    "Then the settings are changed on their pages as a person would, in the order\n"
+    "of `orcaui options` whatever the order given: a setting that enables or\n"
+    "scales others comes first (units before the adjustments, operation mode\n"
+    "before the group quantity, pause before its interval, the paper's size\n"
+    "before its margins). A length is read in the units the same command sets,\n"
+    "else in the units the Option page shows. A setting of the Other dialog is\n"
+    "changed in the dialog its page's button opens, then OK is pressed. Every\n"
+    "value is read back before anything is stored: a value the page would keep\n"
+    "within limits of its own (an adjustment's largest distance, a margin the\n"
+    "paper leaves no room for) is refused. Then the sheet is applied, so the\n"
+    "values become the printer's defaults, and only then each change is printed as\n"
+    "NAME: OLD -> NEW.\n\n"
+    "A refusal (an unknown name, with the nearest names; a value not offered or\n"
+    "out of range, with what is allowed; a setting the page disables) ends with\n"
+    "exit code 4 (a name given twice: 2), prints no change and changes nothing.\n"
+    "When every value already holds, as stored, nothing is changed and the command\n"
+    "ends with exit code 0, so a setup script can run again.\n\n"
     "options:\n"
     "  --printer-sheet  settings of the printer's properties: the Stocks page's\n"
     "                   fields are changed and Save Paper Size pressed, which changes\n"

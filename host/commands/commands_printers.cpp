@@ -4,6 +4,7 @@
 #include <iostream>
 #include <utility>
 
+#include "host/cli/edit_distance.h"
 #include "host/commands/commands.h"
 #include "host/output/json_output.h"
 #include "host/output/text_table.h"
@@ -99,29 +100,17 @@ MaybeFailure CheckPort(std::string_view port, std::u16string* portName) {
     }
     *portName = text::Utf8ToUtf16(port);
     if (target->kind == platform::sim::PortTarget::Kind::kFile) {
-        *portName =
-            u"file:" +
-            text::Utf8ToUtf16(std::filesystem::absolute(text::Utf16ToUtf8(target->path)).string());
+        std::error_code error;
+        const std::filesystem::path path =
+            std::filesystem::absolute(text::Utf16ToUtf8(target->path), error);
+        if (error) {
+            return Failure{kExitUsage, "the port's file " + text::Utf16ToUtf8(target->path) +
+                                           " is relative to a working directory that is gone (" +
+                                           error.message() + "); give an absolute path"};
+        }
+        *portName = u"file:" + text::Utf8ToUtf16(path.string());
     }
     return std::nullopt;
-}
-
-// Letters to change, add or drop to make one name the other, case ignored.
-size_t EditDistance(std::u16string_view a, std::u16string_view b) {
-    std::vector<size_t> row(b.size() + 1);
-    for (size_t j = 0; j <= b.size(); ++j)
-        row[j] = j;
-    for (size_t i = 1; i <= a.size(); ++i) {
-        size_t diagonal = row[0];
-        row[0] = i;
-        for (size_t j = 1; j <= b.size(); ++j) {
-            const bool same = text::EqualsNoCase(a.substr(i - 1, 1), b.substr(j - 1, 1));
-            const size_t next = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (same ? 0 : 1)});
-            diagonal = row[j];
-            row[j] = next;
-        }
-    }
-    return row[b.size()];
 }
 
 // A driver not installed yet needs a model, unless its name is a model's:
@@ -150,6 +139,23 @@ MaybeFailure CheckNewDriver(const platform::sim::Environment& env, std::u16strin
                                    "; a new driver needs --model MODEL (see: orcaui models)"};
 }
 
+// A printer added again with its driver and port is there already, so a
+// setup script runs twice; with another driver or port it is refused.
+int AlreadyThere(platform::sim::Environment& env, const std::u16string& name,
+                 std::u16string_view driver, std::u16string_view port) {
+    const std::vector<Printer> printers = env.Printers();
+    const auto found = std::ranges::find_if(
+        printers, [&](const Printer& p) { return text::EqualsNoCase(p.name, name); });
+    if (found != printers.end() && text::EqualsNoCase(found->driverName, driver) &&
+        text::EqualsNoCase(found->portName, port)) {
+        std::cout << "already there: " << text::Utf16ToUtf8(name)
+                  << ", with that driver and port\n";
+        return kExitOk;
+    }
+    return Report({kExitUsage, "a printer named \"" + text::Utf16ToUtf8(name) +
+                                   "\" exists already, with another driver or port"});
+}
+
 int AddPrinter(Host& host, const Arguments& args) {
     const std::string& name = args.positional[0];
     std::u16string existing;
@@ -157,9 +163,7 @@ int AddPrinter(Host& host, const Arguments& args) {
     // a driver name is a key of the model map.
     if (auto failed = CheckName("a printer name", name, ",\\"))
         return Report(*failed);
-    if (!host.FindPrinter(name, &existing))
-        return Report(
-            {kExitUsage, "a printer named \"" + text::Utf16ToUtf8(existing) + "\" exists already"});
+    const bool exists = !host.FindPrinter(name, &existing);
     if (!args.Has("--driver"))
         return Report({kExitUsage, "which driver? give --driver DRIVER"});
     if (auto failed = CheckName("a driver name", args.Value("--driver"), ",\\="))
@@ -173,6 +177,8 @@ int AddPrinter(Host& host, const Arguments& args) {
     std::u16string port;
     if (auto failed = CheckPort(args.Value("--port", "null:"), &port))
         return Report(*failed);
+    if (exists)
+        return AlreadyThere(host.Env(), existing, driver, port);
 
     platform::sim::Environment& env = host.Env();
     if (auto failed = CheckNewDriver(env, driver, model))
@@ -273,6 +279,9 @@ const CommandSpec kPrinterAddCommand{
     "  --port PORT      null: (the default: jobs are dropped), file:PATH (jobs are\n"
     "                   appended to PATH, taken from the current directory) or\n"
     "                   tcp:HOST:PORT (a network printer, e.g. tcp:192.168.1.40:9100)\n\n"
+    "A printer that is there already with the same driver and port is told\n"
+    "\"already there\" with exit code 0, so a setup script runs twice; with another\n"
+    "driver or port it is refused (exit code 2).\n\n"
     "The printer gets the papers of a printer with the same driver (on a new driver:\n"
     "the standard papers that fit its model), and a public settings record of its\n"
     "own; the plug-in adds its settings when a sheet is applied.\n\n"

@@ -3,6 +3,7 @@
 // read them; with --export or --import, the printer's settings file written
 // or read through the Import/Export page of its printing preferences.
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -139,6 +140,33 @@ MaybeFailure ExportSettings(Sheet& sheet, const fs::path& file) {
     return std::nullopt;
 }
 
+// The sections of a settings file that hold the option area's settings.
+constexpr std::u16string_view kOptionFileSections[] = {u"Option", u"Advanced", u"Other"};
+
+// The file's whole-number settings that the import left as they were, as
+// "btSpeed=31 (kept 2)": values the printer's model cannot hold.
+std::vector<std::string> NotTaken(Sheet& sheet, const fs::path& file) {
+    constexpr int kMissing = INT_MIN;
+    constexpr unsigned kWindows1252 = 1252;
+    std::vector<std::string> kept;
+    for (const SettingsSection& section : ReadSettings(sheet.Records())) {
+        if (section.name != "Option")
+            continue;
+        for (const SettingsEntry& entry : section.entries) {
+            if (!entry.number || entry.value.find('.') != std::string::npos)
+                continue;
+            for (const std::u16string_view name : kOptionFileSections) {
+                const int wanted = text::ini::ReadInt(file, name, text::Utf8ToUtf16(entry.key),
+                                                      kMissing, kWindows1252);
+                if (wanted != kMissing && std::to_string(wanted) != entry.value)
+                    kept.push_back(entry.key + "=" + std::to_string(wanted) + " (kept " +
+                                   entry.value + ")");
+            }
+        }
+    }
+    return kept;
+}
+
 MaybeFailure ImportSettings(Sheet& sheet, const fs::path& file) {
     std::error_code error;
     if (!fs::exists(file, error))
@@ -166,9 +194,12 @@ MaybeFailure ImportSettings(Sheet& sheet, const fs::path& file) {
     const auto& messages = sheet.Desktop().Messages();
     if (messages.size() > messagesBefore + 1)
         return Failure{kExitRefused, "refused: " + text::Utf16ToUtf8(messages.back().text)};
+    const std::vector<std::string> kept = NotTaken(sheet, file);
     if (auto failed = sheet.Apply())
         return failed;
     std::cout << "imported " << file.string() << "\n";
+    for (const std::string& setting : kept)
+        std::cout << "not taken, the printer's model cannot hold it: " << setting << "\n";
     return std::nullopt;
 }
 
@@ -180,15 +211,29 @@ MaybeFailure TransferSettings(Host& host, const std::u16string& name, const Argu
     Sheet sheet(*session, host.Desktop(), SheetKind::kDocument);
     if (auto failed = sheet.Open())
         return failed;
+    const bool exporting = args.Has("--export");
+    const std::string& given = args.Value(exporting ? "--export" : "--import");
     std::error_code error;
-    if (args.Has("--export"))
-        return ExportSettings(sheet, fs::absolute(args.Value("--export"), error));
-    return ImportSettings(sheet, fs::absolute(args.Value("--import"), error));
+    const fs::path file = fs::absolute(given, error);
+    if (error) {
+        return Failure{kExitUsage, given +
+                                       " is relative to a working directory that is gone; "
+                                       "give an absolute path"};
+    }
+    return exporting ? ExportSettings(sheet, file) : ImportSettings(sheet, file);
 }
 
 int RunSettings(Host& host, const Arguments& args) {
     if (args.Has("--export") && args.Has("--import"))
         return Report({kExitUsage, "give --export or --import, not both"});
+    if (args.Has(kJsonOption.name) && (args.Has("--export") || args.Has("--import")))
+        return Report({kExitUsage,
+                       "--json shows the settings: give it without --export and "
+                       "--import"});
+    for (const char* option : {"--export", "--import"}) {
+        if (args.Has(option) && args.Value(option).empty())
+            return Report({kExitUsage, std::string(option) + " needs a file name"});
+    }
     std::u16string name;
     if (auto failed = host.FindPrinter(args.positional[0], &name))
         return Report(*failed);
@@ -236,8 +281,13 @@ const CommandSpec kSettingsCommand{
     "  --export FILE  write the settings, custom papers and fonts to FILE (\".drvs\"\n"
     "                 is added unless FILE ends with it)\n"
     "  --import FILE  read FILE into the printer's default settings and add its custom\n"
-    "                 papers as forms; a FILE ending in \".ds\" is read as an ORCA file\n\n"
+    "                 papers as forms; a FILE ending in \".ds\" is read as an ORCA file\n"
+    "                 unless its [DriverInfo] names its language. A setting the\n"
+    "                 printer's model cannot hold (a speed it does not offer) is kept\n"
+    "                 as it was and listed: \"not taken, ...: btSpeed=31 (kept 2)\"\n\n"
+    "--json goes with neither --export nor --import.\n\n"
     "exit codes: 1 a missing or unreadable FILE, or FILE could not be written;\n"
+    "2 an empty FILE, or a relative one when the working directory is gone;\n"
     "4 the file is not a settings file or is of the other command language (nothing\n"
     "changed), or the model has no Import/Export page.\n\n"
     "example, one printer's settings copied to another:\n"

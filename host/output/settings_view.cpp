@@ -116,6 +116,20 @@ SettingsSection& Section(std::vector<SettingsSection>* sections, std::string nam
 
 }  // namespace
 
+std::optional<double> StoredNumber(driverhost::HostDevMode& records, std::string_view key) {
+    const auto language = std::ranges::find_if(kLanguages, [&](const LanguageView& view) {
+        return view.layout.size == records.PrivateSize();
+    });
+    if (language == std::end(kLanguages))
+        return std::nullopt;
+    const auto field = std::ranges::find(language->layout.fields, key, &FieldRow::name);
+    if (field == language->layout.fields.end())
+        return std::nullopt;
+    const uint8_t* at = records.Private() + field->offset;
+    return settings::IsDoubleField(field->id) ? settings::LoadF64(at)
+                                              : std::stod(ValueText(at, field->id));
+}
+
 std::vector<SettingsSection> ReadSettings(driverhost::HostDevMode& records) {
     std::vector<SettingsSection> sections;
     Fields(records.Bytes().data(), settings::kPublicFields, settings::kPublicNames,

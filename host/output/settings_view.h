@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,10 @@ const ShownSetting* ShownFor(const ShownSettings& shown, const SettingsSection& 
 // The records, section by section; only the public one when the plug-in
 // keeps no block for the printer's model.
 std::vector<SettingsSection> ReadSettings(driverhost::HostDevMode& records);
+
+// A number of the option area by its key ("dbAdjustTop"), as stored; none
+// when the records keep no block or the block no such number.
+std::optional<double> StoredNumber(driverhost::HostDevMode& records, std::string_view key);
 
 // As the settings files write them: [Section] and key=value lines. Where a
 // page shows a value other than the stored one, a column after the line

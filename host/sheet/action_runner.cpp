@@ -295,8 +295,15 @@ MaybeFailure ActionRunner::Queue(const Action& action) {
     } else if (action.verb == Verb::kAnswerFile) {
         platform::FileDialogResult result;
         if (!action.text.empty()) {
+            std::error_code error;
+            const std::filesystem::path path = std::filesystem::absolute(action.text, error);
+            if (error) {
+                return Failure{kExitUsage, "`" + action.source + "`: " + action.text +
+                                               " is relative to a working directory that is "
+                                               "gone; give an absolute path"};
+            }
             result.chosen = true;
-            result.path = text::Utf8ToUtf16(std::filesystem::absolute(action.text).string());
+            result.path = text::Utf8ToUtf16(path.string());
             result.filterIndex = action.number;
         }
         driver.OnNextFileDialog([pending = Pending(action), result](const auto&) {

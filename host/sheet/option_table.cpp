@@ -3,21 +3,30 @@
 
 #include <algorithm>
 
+#include "resources/page_resources.h"
 #include "text/nocase.h"
 #include "text/utf.h"
 
 namespace orca::host {
 namespace {
 
-constexpr OptionPlace kOptionsPage{SheetKind::kDocument, 0};
-constexpr OptionPlace kAdvancedPage{SheetKind::kDocument, 1};
+using namespace resources;
+
+constexpr int kOptionsTemplates[] = {kPageOption.templateId};
+constexpr int kAdvancedTemplates[] = {kPageAdvancedOrca.templateId, kPageAdvancedOnyx.templateId};
+constexpr int kDitheringTemplates[] = {kPageDithering.templateId};
+constexpr int kLanguageTemplates[] = {kPageLanguage.templateId};
+constexpr int kStocksTemplates[] = {kPageStocks.templateId};
+
+constexpr OptionPlace kOptionsPage{SheetKind::kDocument, kOptionsTemplates};
+constexpr OptionPlace kAdvancedPage{SheetKind::kDocument, kAdvancedTemplates};
 // The Advance Setup page's Other button opens the dialog of its remaining settings.
-constexpr OptionPlace kOtherDialog{SheetKind::kDocument, 1, 1307};
-constexpr OptionPlace kDitheringPage{SheetKind::kDocument, 2};
-constexpr OptionPlace kLanguagePage{SheetKind::kDocument, 8};
+constexpr OptionPlace kOtherDialog{SheetKind::kDocument, kAdvancedTemplates, 1307};
+constexpr OptionPlace kDitheringPage{SheetKind::kDocument, kDitheringTemplates};
+constexpr OptionPlace kLanguagePage{SheetKind::kDocument, kLanguageTemplates};
 // The Stocks page edits the custom paper selected in its list, which is the
 // printer's own custom paper when the page opens; Save Paper Size stores it.
-constexpr OptionPlace kStocksPage{SheetKind::kPrinter, 0, 0, 1084};
+constexpr OptionPlace kStocksPage{SheetKind::kPrinter, kStocksTemplates, 0, 1084};
 
 // The units are the page's own choice, kept outside the settings block. The
 // ORCA and ONYX models share the Options page; their Advance Setup pages and

@@ -14,7 +14,9 @@ namespace orca::host {
 // Where an option's control sits.
 struct OptionPlace {
     SheetKind sheet;
-    int page;              // the plug-in's page: 0 is its first tab on the sheet
+    // The plug-in's page by the dialog templates it is made from (one per
+    // model variant), so a page a model leaves out moves no other option.
+    std::span<const int> pages;
     int dialogButton = 0;  // the page's button that opens the modal dialog holding it, or 0
     int saveButton = 0;    // the page's button that stores what its fields hold, or 0 when
                            // the page stores each change as it is made

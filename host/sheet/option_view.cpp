@@ -6,10 +6,13 @@
 #include <memory>
 
 #include "host/cli/whole_number.h"
+#include "host/output/settings_view.h"
 #include "host/sheet/actions.h"
+#include "host/sheet/choice_keywords.h"
 #include "host/sheet/control_names.h"
 #include "host/sheet/find_entry.h"
 #include "resources/window_styles.h"
+#include "text/format.h"
 #include "text/nocase.h"
 #include "text/utf.h"
 
@@ -19,15 +22,8 @@ namespace {
 using platform::Window;
 
 constexpr std::string_view kDefault = "Default";
-
-std::optional<double> Number(std::string_view text) {
-    double value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || ec != std::errc() || end != text.data() + text.size() ||
-        !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
+// An edit field that was given no limit takes more than any value here.
+constexpr int kUnlimitedChars = 30000;
 
 bool IsDefault(std::string_view value) {
     return text::EqualsNoCase(text::Utf8ToUtf16(value), text::Utf8ToUtf16(kDefault));
@@ -61,6 +57,7 @@ void ReadRadios(platform::sim::Desktop& desktop, Window first, OptionView* view)
         if (!IsRadio(desktop, child))
             break;
         view->choices.push_back(text::Utf16ToUtf8(desktop.Text(child)));
+        view->keywords.push_back(ChoiceKeyword(view->choices.back()));
         view->radios.push_back(desktop.ControlId(child));
         if (desktop.IsChecked(child))
             view->value = view->choices.back();
@@ -68,8 +65,10 @@ void ReadRadios(platform::sim::Desktop& desktop, Window first, OptionView* view)
 }
 
 void ReadList(platform::sim::Desktop& desktop, Window list, OptionView* view) {
-    for (int i = 0; i < desktop.ItemCount(list); ++i)
+    for (int i = 0; i < desktop.ItemCount(list); ++i) {
         view->choices.push_back(text::Utf16ToUtf8(desktop.ItemText(list, i)));
+        view->keywords.push_back(ChoiceKeyword(view->choices.back()));
+    }
     const int selected = desktop.Selection(list);
     view->value = selected >= 0 ? view->choices[selected] : text::Utf16ToUtf8(desktop.Text(list));
 }
@@ -94,6 +93,7 @@ bool ReadControls(platform::sim::Desktop& desktop, Window holder, OptionView* vi
     } else {
         view->value = text::Utf16ToUtf8(desktop.Text(control));
         view->digitsOnly = (desktop.Style(control) & resources::ES_NUMBER) != 0;
+        view->maxChars = desktop.TextLimit(control);
         if (const Window spin = ControlOf(desktop, holder, row.spin))
             view->range = desktop.SpinRange(spin);
     }
@@ -106,9 +106,14 @@ bool ReadControls(platform::sim::Desktop& desktop, Window holder, OptionView* vi
     return true;
 }
 
+// A choice by its text as shown, by #N, or by its keyword.
 int ChoiceIndex(const OptionView& view, std::string_view value) {
-    return FindEntry(value, static_cast<int>(view.choices.size()),
-                     [&view](int i) { return text::Utf8ToUtf16(view.choices[i]); });
+    const int count = static_cast<int>(view.choices.size());
+    const int shown =
+        FindEntry(value, count, [&view](int i) { return text::Utf8ToUtf16(view.choices[i]); });
+    return shown >= 0 ? shown : FindEntry(value, count, [&view](int i) {
+        return text::Utf8ToUtf16(view.keywords[i]);
+    });
 }
 
 MaybeFailure RunLines(ActionRunner& runner, const std::vector<std::string>& lines) {
@@ -132,22 +137,67 @@ std::vector<std::string> InItsDialog(const OptionView& view, std::vector<std::st
     return lines;
 }
 
+// Millimetres per unit of the Options page's units (btSpeedUnit): cm, mm,
+// inch. The adjustments are stored in millimetres and shown in the unit.
+constexpr double kMillimetresPerUnit[] = {10.0, 1.0, 25.4};
+constexpr std::string_view kUnitKey = "btSpeedUnit";
+
+// "0.123": a number with as many decimals as it has, at least two.
+std::string ExactText(double value) {
+    std::string text = text::Format("%.6f", value);
+    while (text.ends_with('0') && text.size() - text.find('.') > 3)
+        text.pop_back();
+    return text;
+}
+
+// An adjustment shows two decimals of what it stores in millimetres: its
+// value is the stored one in the page's unit, so that a value finer than
+// the page shows reads back as it was set.
+void ReadStoredLength(Sheet& sheet, OptionView* view) {
+    const std::string_view field = view->row->field;
+    const std::optional<double> shown = Number(view->value);
+    if (!field.starts_with("db") || !shown)
+        return;
+    const std::optional<double> mm = StoredNumber(sheet.Records(), field);
+    const std::optional<double> unit = StoredNumber(sheet.Records(), kUnitKey);
+    if (!mm || !unit || *unit < 0 || *unit >= std::size(kMillimetresPerUnit))
+        return;
+    const double value = *mm / kMillimetresPerUnit[static_cast<size_t>(*unit)];
+    // Only what the shown text rounds: an edit not yet left shows more.
+    if (std::abs(value - *shown) > 1e-9 && std::abs(value - *shown) < 0.005 + 1e-9)
+        view->value = ExactText(value);
+}
+
 }  // namespace
 
+std::optional<double> Number(std::string_view text) {
+    const std::string_view unsigned_ = text.starts_with('-') ? text.substr(1) : text;
+    const size_t point = unsigned_.find('.');
+    const auto digits = [](std::string_view part) {
+        return !part.empty() && part.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    if (!digits(unsigned_.substr(0, point)) ||
+        (point != std::string_view::npos && !digits(unsigned_.substr(point + 1))))
+        return std::nullopt;
+    double value = 0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
 std::optional<OptionView> ReadOption(Sheet& sheet, const OptionRow& row) {
-    const std::vector<std::u16string> titles = sheet.TabTitles();
-    const int tab = sheet.FirstPluginTab() + row.place.page;
-    if (row.place.sheet != sheet.Kind() || tab >= static_cast<int>(titles.size()) ||
-        !sheet.Driver().SelectTab(sheet.SheetWindow(), tab))
+    const std::optional<int> tab = sheet.PageTab(row.place.pages);
+    if (row.place.sheet != sheet.Kind() || !tab ||
+        !sheet.Driver().SelectTab(sheet.SheetWindow(), *tab))
         return std::nullopt;
     OptionView view;
     view.row = &row;
-    view.page = text::Utf16ToUtf8(titles[tab]);
+    view.page = text::Utf16ToUtf8(sheet.TabTitles()[*tab]);
     platform::sim::Desktop& desktop = sheet.Desktop();
     const Window page = sheet.CurrentPage();
     if (row.place.dialogButton == 0) {
         if (!ReadControls(desktop, page, &view))
             return std::nullopt;
+        ReadStoredLength(sheet, &view);
         return view;
     }
     const Window button = ControlOf(desktop, page, row.place.dialogButton);
@@ -200,6 +250,8 @@ std::string AllowedValues(const OptionView& view) {
         return "a whole number from " + std::to_string(view.range->first) + " to " +
                std::to_string(view.range->second);
     }
+    if (view.digitsOnly && view.maxChars < kUnlimitedChars)
+        return "a whole number of at most " + std::to_string(view.maxChars) + " digits";
     if (view.digitsOnly)
         return "a whole number, digits only";
     if (view.choices.empty())
@@ -220,6 +272,11 @@ std::string AllowedValues(const OptionView& view) {
     for (const std::string& choice : view.choices)
         out += (out.empty() ? "" : ", ") + Quoted(choice);
     return out;
+}
+
+std::string Keyword(const OptionView& view) {
+    const int index = ChoiceIndex(view, view.value);
+    return index >= 0 ? view.keywords[index] : view.value;
 }
 
 bool Holds(const OptionView& view, std::string_view value) {
@@ -247,9 +304,13 @@ MaybeFailure CheckValue(const OptionView& view, std::string_view value) {
     } else if (!(view.takesDefault && IsDefault(value))) {
         const std::optional<double> number = Number(value);
         if (!number)
-            return refused("not a number");
+            return refused(
+                "not a number as set reads one (digits, an optional minus sign and "
+                "decimal point: 12, -0.5)");
         if (view.digitsOnly && value.find_first_not_of("0123456789") != std::string_view::npos)
             return refused("the field takes digits only");
+        if (static_cast<int>(value.size()) > view.maxChars && view.maxChars > 0)
+            return refused("longer than the field takes");
         if (view.range && (*number != std::floor(*number) || *number < view.range->first ||
                            *number > view.range->second))
             return refused("out of range");
@@ -283,10 +344,10 @@ MaybeFailure DriveOption(ActionRunner& runner, const OptionView& view, std::stri
 }
 
 MaybeFailure SavePage(Sheet& sheet, ActionRunner& runner, const OptionPlace& place) {
-    const int tab = sheet.FirstPluginTab() + place.page;
-    if (!sheet.Driver().SelectTab(sheet.SheetWindow(), tab))
+    const std::optional<int> tab = sheet.PageTab(place.pages);
+    if (!tab || !sheet.Driver().SelectTab(sheet.SheetWindow(), *tab))
         return Failure{kExitFailure, "the page that stores the values is gone"};
-    const std::string title = text::Utf16ToUtf8(sheet.TabTitles()[tab]);
+    const std::string title = text::Utf16ToUtf8(sheet.TabTitles()[*tab]);
     const auto& messages = sheet.Desktop().Messages();
     const size_t before = messages.size();
     if (auto failed = RunLines(runner, {"click " + std::to_string(place.saveButton)}))

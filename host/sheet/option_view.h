@@ -23,10 +23,12 @@ struct OptionView {
     std::string value;                         // as the page shows it, or "Default"
     std::string unit;                          // "mm/s", or empty
     std::vector<std::string> choices;          // the items of a list or the radio buttons
+    std::vector<std::string> keywords;         // each choice's English text, by choice
     std::vector<int> radios;                   // a radio group's buttons, by choice
     std::optional<std::pair<int, int>> range;  // an up-down control's bounds
     bool takesDefault = false;                 // "Default" leaves it to the printer
     bool digitsOnly = false;                   // an edit field that takes digits only
+    int maxChars = 0;                          // the most characters an edit field takes
     bool enabled = true;                       // the page lets it be changed now
 };
 
@@ -47,6 +49,15 @@ std::string Shown(const OptionView& view);
 
 // The allowed values as a person reads them: a list, a range, "a number".
 std::string AllowedValues(const OptionView& view);
+
+// A number as `set` reads it: digits with an optional leading minus and an
+// optional decimal point between digits ("12", "-0.5"); none for anything
+// else (".5", "5.", "+1", "1e-1"), which a page would read otherwise.
+std::optional<double> Number(std::string_view text);
+
+// The keyword of the value a choice option holds (its English text), or
+// its value.
+std::string Keyword(const OptionView& view);
 
 // Whether value is what the option already holds.
 bool Holds(const OptionView& view, std::string_view value);

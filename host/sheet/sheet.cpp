@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "host/sheet/sheet.h"
 
+#include <algorithm>
+
 #include "host/driver_host/host_sheets.h"
 #include "host/sheet/control_names.h"
 #include "host/sheet/find_entry.h"
@@ -88,6 +90,15 @@ int Sheet::FirstPluginTab() const {
 
 bool Sheet::IsOpen() const {
     return sheet_ != nullptr && desktop_.Exists(sheet_);
+}
+
+std::optional<int> Sheet::PageTab(std::span<const int> templates) const {
+    const int tabs = static_cast<int>(TabTitles().size());
+    for (int tab = FirstPluginTab(); tab < tabs; ++tab) {
+        if (std::ranges::find(templates, desktop_.PageTemplate(sheet_, tab)) != templates.end())
+            return tab;
+    }
+    return std::nullopt;
 }
 
 std::vector<std::u16string> Sheet::TabTitles() const {

@@ -4,6 +4,8 @@
 // host's own tab, then the plug-in's pages added through the sheet hook.
 #pragma once
 
+#include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -34,12 +36,17 @@ public:
     std::vector<std::u16string> TabTitles() const;
     // The tab of the plug-in's first page (0 when it added none).
     int FirstPluginTab() const;
+    // The tab of the plug-in's page made from one of these dialog templates,
+    // or none when the printer's model leaves it out.
+    std::optional<int> PageTab(std::span<const int> templates) const;
     // Whether a page has told the sheet of changes not yet applied.
     bool HasUnappliedChanges() const;
     // The sheet as a person sees it, with control names.
     std::string Render() const;
 
     platform::sim::DesktopDriver& Driver() { return driver_; }
+    // The printer's records, as the sheet's pages have changed them so far.
+    driverhost::HostDevMode& Records() { return printer_.Records(); }
     platform::sim::Desktop& Desktop() { return desktop_; }
 
     // The sheet's buttons. Apply and OK store the sheet's records as the

@@ -38,7 +38,11 @@ TEST_F(ErrorsTest, FaultsAreToldWithTheirExitCodeAndChangeNothing) {
          kUsage,
          "the port must be"},
         {{"printer", "add", "Dock", "--driver", "X", "--model", "Kestrel"}, kUsage, "no model"},
-        {{"printer", "add", kOnyxPrinter, "--driver", "ONYX Heron"}, kUsage, "exists already"},
+        {{"printer", "add", kOnyxPrinter, "--driver", "ONYX Heron"},
+         kUsage,
+         "exists already, with another driver or port"},
+        {{"jobs", kOrcaPrinter, "--clear", "--json"}, kUsage, "give --clear or --json, not both"},
+        {{}, kUsage, "usage: orcaui [--state DIR]"},
         {{"printer", "add", "A,B", "--driver", "ONYX Heron"}, kUsage, "must not"},
         {{"printers", "--colour"}, kUsage, "unknown option --colour"},
         {{"--colour", "printers"}, kUsage, "unknown option --colour"},
@@ -62,9 +66,50 @@ TEST_F(ErrorsTest, FaultsAreToldWithTheirExitCodeAndChangeNothing) {
         SCOPED_TRACE(testing::PrintToString(c.args));
         const HostRun run = Orcaui(c.args);
         EXPECT_EQ(run.exitCode, c.exitCode);
-        EXPECT_TRUE(run.err.starts_with("orcaui: ")) << run.err;
+        EXPECT_TRUE(run.err.starts_with("orcaui: ") || c.args.empty()) << run.err;
+        EXPECT_EQ(run.out, "");
         EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
         EXPECT_EQ(ReadFile(StateFile("printers.ini")), printers);
+    }
+}
+
+// A printer added again as it is is there already, so a setup script runs twice.
+TEST_F(ErrorsTest, AddingAPrinterThatIsThereAlreadyChangesNothing) {
+    const std::vector<std::string> add = {"printer",
+                                          "add",
+                                          "Dock",
+                                          "--driver",
+                                          "ONYX Heron",
+                                          "--port",
+                                          "file:" + (Scratch() / "dock.prn").string()};
+    ASSERT_EQ(Orcaui(add).exitCode, 0);
+    const std::string printers = ReadFile(StateFile("printers.ini"));
+    const HostRun again = Orcaui(add);
+    EXPECT_EQ(again.exitCode, 0) << again.err;
+    EXPECT_EQ(again.out, "already there: Dock, with that driver and port\n");
+    EXPECT_EQ(ReadFile(StateFile("printers.ini")), printers);
+}
+
+// A relative path needs the working directory: when it is gone, the run is
+// refused instead of ending in an uncaught exception.
+TEST_F(ErrorsTest, RelativePathsFromAWorkingDirectoryThatIsGoneAreRefused) {
+    ASSERT_EQ(Orcaui({"printers"}).exitCode, 0);
+    const std::vector<std::vector<std::string>> kCases = {
+        {"printer", "add", "Dock", "--driver", "ONYX Heron", "--port", "file:rel.prn"},
+        {"sheet", kOrcaPrinter, "tab Tools", "answer file rel.prn"},
+        {"settings", kOrcaPrinter, "--export", "rel.drvs"},
+    };
+    const std::filesystem::path home = std::filesystem::current_path();
+    const std::filesystem::path gone = Scratch() / "gone";
+    for (const auto& args : kCases) {
+        SCOPED_TRACE(testing::PrintToString(args));
+        std::filesystem::create_directory(gone);
+        std::filesystem::current_path(gone);
+        std::filesystem::remove(gone);
+        const HostRun run = Orcaui(args);
+        std::filesystem::current_path(home);
+        EXPECT_EQ(run.exitCode, kUsage) << run.err;
+        EXPECT_NE(run.err.find("working directory that is gone"), std::string::npos) << run.err;
     }
 }
 

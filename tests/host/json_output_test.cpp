@@ -66,7 +66,9 @@ TEST_F(JsonOutputTest, SettingsShowThePagesValuesBesideTheStoredCodes) {
     const auto copies = std::find_if(options.begin(), options.end(),
                                      [](const Json& o) { return o["name"] == "copies"; });
     ASSERT_NE(copies, options.end());
-    EXPECT_EQ((*copies)["range"], Json::array({1, 32767}));
+    // The ONYX page's own limit, and numbers as numbers.
+    EXPECT_EQ((*copies)["range"], Json::array({1, 9999}));
+    EXPECT_EQ((*copies)["value"], 1);
     EXPECT_EQ((*copies)["stored_as"], "dmCopies");
     EXPECT_EQ((*copies)["dialog"], nullptr);
     const auto replay = std::find_if(options.begin(), options.end(),
@@ -74,6 +76,7 @@ TEST_F(JsonOutputTest, SettingsShowThePagesValuesBesideTheStoredCodes) {
     ASSERT_NE(replay, options.end());
     EXPECT_EQ((*replay)["dialog"], "Other");
     EXPECT_EQ((*replay)["values"], Json::array({"Disable", "Enable"}));
+    EXPECT_EQ((*replay)["keywords"], Json::array({"Disable", "Enable"}));
     EXPECT_EQ(after["settings"]["Option"]["btErrRePrint"]["shown"], "Enable") << after;
 }
 

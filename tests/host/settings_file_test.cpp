@@ -69,6 +69,10 @@ TEST_F(SettingsFileTest, RefusalsTellWhyWithTheirExitCodeAndChangeNothing) {
          kFailure,
          "could not write"},
         {{"settings", kOnyxPrinter, "--export", "a", "--import", "b"}, kUsage, "not both"},
+        {{"settings", kOnyxPrinter, "--export", ""}, kUsage, "--export needs a file name"},
+        {{"settings", kOnyxPrinter, "--json", "--export", (Scratch() / "j.drvs").string()},
+         kUsage,
+         "--json shows the settings"},
     };
     for (const Case& c : cases) {
         const HostRun run = Orcaui(c.args);
@@ -76,6 +80,33 @@ TEST_F(SettingsFileTest, RefusalsTellWhyWithTheirExitCodeAndChangeNothing) {
         EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
     }
     EXPECT_EQ(Orcaui({"settings", kOnyxPrinter}).out, before);
+}
+
+// A file chosen as an older .ds file is ORCA unless it names its language,
+// and what the printer's model cannot hold is told, not changed silently.
+TEST_F(SettingsFileTest, ImportsTellWhatTheyCouldNotTake) {
+    const std::filesystem::path onyx = Scratch() / "heron.ds";
+    ASSERT_EQ(
+        Orcaui({"settings", kOnyxPrinter, "--export", (Scratch() / "heron").string()}).exitCode, 0);
+    std::filesystem::rename(Scratch() / "heron.drvs", onyx);
+    const std::string before = Orcaui({"settings", kOrcaPrinter}).out;
+    const HostRun renamed = Orcaui({"settings", kOrcaPrinter, "--import", onyx.string()});
+    EXPECT_EQ(renamed.exitCode, kRefused) << renamed.out;
+    EXPECT_EQ(Orcaui({"settings", kOrcaPrinter}).out, before);
+
+    ASSERT_EQ(
+        Orcaui({"settings", kOrcaPrinter, "--export", (Scratch() / "k.drvs").string()}).exitCode,
+        0);
+    std::string file = ReadFile(Scratch() / "k.drvs");
+    const size_t speed = file.find("btSpeed=");
+    file.replace(speed, file.find('\r', speed) - speed, "btSpeed=31");
+    std::ofstream(Scratch() / "k.drvs", std::ios::binary) << file;
+    const HostRun run =
+        Orcaui({"settings", kOrcaPrinter, "--import", (Scratch() / "k.drvs").string()});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("not taken, the printer's model cannot hold it: btSpeed=31 (kept "),
+              std::string::npos)
+        << run.out;
 }
 
 }  // namespace

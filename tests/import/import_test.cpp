@@ -44,9 +44,13 @@ TEST_F(ImportPageTest, AFileOfTheOtherLanguageIsRefusedAndChangesNothing) {
         {u"Kestrel(ORCA)", "[DriverInfo]\r\nbtCommandSet=2\r\n", kSettingsFilter, true},
         {u"Kestrel(ORCA)", "", kSettingsFilter, true},  // no language at all
         {u"Kestrel(ONYX)", "[DriverInfo]\r\nbtCommandSet=1\r\n", kOtherFilter, true},
-        {u"Kestrel(ONYX)", "[DriverInfo]\r\nbtCommandSet=2\r\n", kOtherFilter, true},
-        // Accepted; the second finds the paper of the first there already.
-        {u"Kestrel(ORCA)", "[DriverInfo]\r\nbtCommandSet=2\r\n", kOtherFilter, false},
+        {u"Kestrel(ONYX)", "", kOtherFilter, true},  // an older file: ORCA
+        // A file that names its language keeps it under the older files' filter.
+        {u"Kestrel(ORCA)", "[DriverInfo]\r\nbtCommandSet=2\r\n", kOtherFilter, true},
+        // Accepted; the later ones find the paper of the first there already.
+        {u"Kestrel(ORCA)", "", kOtherFilter, false},
+        {u"Kestrel(ORCA)", "[DriverInfo]\r\nbtCommandSet=1\r\n", kOtherFilter, false},
+        {u"Kestrel(ONYX)", "[DriverInfo]\r\nbtCommandSet=2\r\n", kOtherFilter, false},
         {u"Kestrel(ONYX)", "[DriverInfo]\r\nbtCommandSet=2\r\n", kSettingsFilter, false},
     };
     for (const Case& c : cases) {

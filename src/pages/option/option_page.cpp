@@ -81,7 +81,6 @@ void CDocPage_Option::OnInitDialog() {
 
 void CDocPage_Option::Refresh() {
     const int orientation = services_.SyncOrientation(0, false);
-    spinner_.SetRange(kSpinnerLow, kSpinnerHigh);
 
     speedMask_ = Read<uint32_t>(settings::field::kSpeedList, 0);
     speed_ = Read<uint8_t>(settings::field::kSpeed, 0);
@@ -90,6 +89,8 @@ void CDocPage_Option::Refresh() {
     defaultText_ = Texts().Text(kDefaultKey);
     lists_ = ListsOf(Read<uint8_t>(settings::field::kCommandLanguage, 0));
     copiesLimit_ = lists_ != nullptr ? lists_->copiesLimit : kSpinnerHigh;
+    // The arrows reach what the field keeps, the model's limit.
+    spinner_.SetRange(kSpinnerLow, copiesLimit_);
 
     FillFixedLists(orientation);
     ShowPreview();

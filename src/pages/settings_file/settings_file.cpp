@@ -136,10 +136,13 @@ ImportOutcome SettingsFile::Import(std::u16string_view path, bool otherFilter) {
 }
 
 ImportOutcome SettingsFile::Import(const text::ini::Snapshot& file, bool otherFilter) {
+    // A file that names its language is of that language whatever the
+    // filter; an older file names none and is ORCA.
+    constexpr int32_t kUnnamed = -1;
+    const int32_t named =
+        file.ReadInt(import::kDriverInfo[1].section, import::kDriverInfo[1].key, kUnnamed);
     const int32_t fileLanguage =
-        otherFilter ? import::kOrca
-                    : file.ReadInt(import::kDriverInfo[1].section, import::kDriverInfo[1].key,
-                                   import::kDefaultValue);
+        named != kUnnamed ? named : (otherFilter ? import::kOrca : import::kDefaultValue);
     if (static_cast<uint8_t>(fileLanguage) != Language())
         return ImportOutcome::kWrongLanguage;
 

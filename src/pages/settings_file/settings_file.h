@@ -65,7 +65,8 @@ public:
     ExportOutcome Export(std::u16string_view path);
     // Reads the file at path into the sheet's settings, the spooler's forms,
     // the printer's paper and the host's orientation. otherFilter: the file
-    // was chosen as an "Other Files (*.ds)" file, which is always ORCA.
+    // was chosen as an "Other Files (*.ds)" file, which is ORCA unless it
+    // names its language in [DriverInfo].
     ImportOutcome Import(std::u16string_view path, bool otherFilter);
     // The same import from a file already read.
     ImportOutcome Import(const text::ini::Snapshot& file, bool otherFilter);

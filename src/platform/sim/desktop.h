@@ -68,6 +68,10 @@ public:
     std::string Render(Window window) const;
     // An up-down control's range as its arrows reach it: low and high.
     std::pair<int, int> SpinRange(Window spin) const;
+    // The most characters an edit field takes.
+    int TextLimit(Window edit) const;
+    // The dialog template a sheet's tab was made from, or 0 for a host tab.
+    int PageTemplate(Window sheet, int tab) const;
 
     // WindowSystem.
     PageHandle CreatePage(const resources::DialogTemplate& dialog, std::u16string_view title,

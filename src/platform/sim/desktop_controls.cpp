@@ -147,6 +147,11 @@ std::pair<int, int> Desktop::SpinRange(Window spin) const {
     return found == nullptr ? std::pair(0, 0) : std::pair(found->spinLow, found->spinHigh);
 }
 
+int Desktop::TextLimit(Window edit) const {
+    const DesktopWindow* found = Find(edit);
+    return found == nullptr ? 0 : found->textLimit;
+}
+
 SpinPosition Desktop::GetSpinPosition(Window spin) {
     DesktopWindow* found = Find(spin);
     if (found == nullptr) {

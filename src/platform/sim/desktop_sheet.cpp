@@ -101,6 +101,16 @@ Window Desktop::PageWindow(Window sheet, int tab) const {
     return window->sheet->tabs[tab].window;
 }
 
+int Desktop::PageTemplate(Window sheet, int tab) const {
+    const DesktopWindow* window = Find(sheet);
+    if (window == nullptr || !window->sheet || tab < 0 ||
+        tab >= static_cast<int>(window->sheet->tabs.size())) {
+        return 0;
+    }
+    const resources::DialogTemplate* dialog = window->sheet->tabs[tab].dialog;
+    return dialog != nullptr ? dialog->id : 0;
+}
+
 Window Desktop::CurrentPage(Window sheet) const {
     const DesktopWindow* window = Find(sheet);
     return window == nullptr || !window->sheet ? nullptr
