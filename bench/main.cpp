@@ -2,7 +2,9 @@
 // Runs every benchmark and then prints, for each pair named "<Name>" and
 // "<Name>_Baseline", how the subject's CPU time and wall time stand to the
 // baseline's in this same run, and the pair's goal (ratio_goal.h) when it has
-// one. Ratios are comparable across machines; raw times are not.
+// one. Ratios are comparable across machines; raw times are not. Run with
+// --benchmark_repetitions=N (and --benchmark_enable_random_interleaving=true
+// on a busy machine), the ratios are those of the median times.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -39,22 +41,27 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
-                times_[run.benchmark_name()] = {run.GetAdjustedCPUTime(),
-                                                run.GetAdjustedRealTime()};
-            }
+            const Times times{run.GetAdjustedCPUTime(), run.GetAdjustedRealTime()};
+            if (run.error_occurred)
+                continue;
+            if (run.run_type == Run::RT_Iteration)
+                times_[run.run_name.str()] = times;
+            else if (run.aggregate_name == "median")
+                medians_[run.run_name.str()] = times;
         }
     }
 
     void PrintRatios() const {
+        std::map<std::string, Times> times = medians_;
+        times.insert(times_.begin(), times_.end());
         const std::string suffix = "_Baseline";
-        for (const auto& [name, baseline] : times_) {
+        for (const auto& [name, baseline] : times) {
             auto at = name.find(suffix);
             if (at == std::string::npos)
                 continue;
             std::string subject = name.substr(0, at) + name.substr(at + suffix.size());
-            auto found = times_.find(subject);
-            if (found == times_.end() || found->second.cpu <= 0 || found->second.wall <= 0)
+            auto found = times.find(subject);
+            if (found == times.end() || found->second.cpu <= 0 || found->second.wall <= 0)
                 continue;
             PrintPair(subject, found->second, baseline);
         }
@@ -79,7 +86,8 @@ private:
                     met ? "met" : "MISSED");
     }
 
-    std::map<std::string, Times> times_;
+    std::map<std::string, Times> times_;    // each benchmark's last run
+    std::map<std::string, Times> medians_;  // with repetitions, their medians
 };
 
 }  // namespace
