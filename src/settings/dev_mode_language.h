@@ -36,7 +36,8 @@ private:
     // The defaults of the bytes [from, to) before the records: zeros, and the
     // default of every field that lies there.
     void DefaultFields(std::uint8_t* out, std::uint32_t from, std::uint32_t to) const;
-    // The default barcode-font records and their count.
+    // The default barcode-font records, and their count when the handler has
+    // a catalogue of its own (else the count keeps its field's default).
     void DefaultBarcodeRecords(std::uint8_t* out);
     // The sizes, signature and version of the current layout.
     void StampCurrentLayout(std::uint8_t* out) const;
