@@ -6,6 +6,7 @@
 // --benchmark_repetitions=N (and --benchmark_enable_random_interleaving=true
 // on a busy machine), the ratios are those of the median times.
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <map>
@@ -38,6 +39,9 @@ bool Meets(const Goal& goal, double ratio) {
 
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
+    // Colours only on a terminal, so that a saved run reads as plain text.
+    RatioReporter() : ConsoleReporter(isatty(STDOUT_FILENO) != 0 ? OO_Defaults : OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
