@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // What a pair of benchmarks, "<name>" and "<name>_Baseline", must show: how
 // the subject's time stands to its baseline's, measured in one run. main.cpp
 // prints each pair's ratios and whether its goal is met.
