@@ -13,6 +13,7 @@
 #include "pages/plugin_page.h"
 #include "platform/sim/desktop.h"
 #include "platform/sim/environment.h"
+#include "ratio_goal.h"
 #include "resources/dialog_template.h"
 #include "resources/page_resources.h"
 #include "resources/string_table.h"
@@ -119,5 +120,7 @@ void PageShow_Baseline(benchmark::State& state) {
 
 BENCHMARK(PageShow);
 BENCHMARK(PageShow_Baseline);
+
+[[maybe_unused]] const bool kGoal = bench::SetGoal("PageShow", {bench::Goal::Kind::kAtLeast, 40});
 
 }  // namespace

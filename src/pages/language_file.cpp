@@ -77,6 +77,9 @@ CLanguageFile::CLanguageFile(std::u16string_view section, std::u16string_view pr
         }
     }
     for (int code = 0; code < kLanguages; ++code) {
+        if (!paths_[code].empty()) {
+            nativePaths_[code] = files->NativePath(paths_[code]);
+        }
         WriteFromResource(paths_[code], kResources[code]);
     }
 }
@@ -90,14 +93,12 @@ const std::u16string& CLanguageFile::Path(int language) const {
 }
 
 std::u16string CLanguageFile::Text(std::u16string_view key) const {
-    platform::Files* files = FilePort();
-    const std::u16string& path = paths_[language_];
-    if (section_.empty() || key.empty() || path.empty() || files == nullptr) {
+    const text::FilePath& path = nativePaths_[language_];
+    if (section_.empty() || key.empty() || path.empty()) {
         return {};
     }
     // The files are UTF-16, so the code page plays no part.
-    return text::ini::ReadString(files->NativePath(path), section_, key, u"", kTextBufferSize,
-                                 text::kCodePageWestern);
+    return text::ini::ReadString(path, section_, key, u"", kTextBufferSize, text::kCodePageWestern);
 }
 
 std::u16string CLanguageFile::ItemText(int controlId, int itemValue) const {

@@ -14,6 +14,8 @@
 #include <string_view>
 #include <utility>
 
+#include "text/file_path.h"
+
 namespace orca::pages {
 
 inline constexpr int kLanguageChinese = 0;
@@ -58,6 +60,8 @@ private:
 
     std::u16string section_;
     std::u16string paths_[kLanguages];
+    // The same paths as the INI module reads them, spelt out once.
+    text::FilePath nativePaths_[kLanguages];
     int language_ = kLanguageEnglish;
     std::map<std::pair<int, int>, std::u16string> itemKeys_;
 };

@@ -48,27 +48,45 @@ std::int32_t CDevModeLanguage::SetDefaults(std::uint8_t* block) {
         return kNotAttached;
     // A given block is zeroed whole; the attached one keeps its reserved bytes 12..15.
     // From byte 16 on, the areas lie back to back: every one of them is rewritten.
-    const std::uint32_t from = block != nullptr ? 0 : kDefaultsStart;
-    ZeroBytes(out + from, layout_.size - from);
+    if (block != nullptr)
+        ZeroBytes(out, kDefaultsStart);
+    DefaultFields(out, kDefaultsStart, layout_.BarcodeArea());
+    DefaultBarcodeRecords(out);
+    ZeroBytes(out + layout_.CmdFontArea(), kCmdFontAreaSize);
+    StampCurrentLayout(out);
+    return kDone;
+}
 
-    StoreU32(out + kOffsetSize, layout_.size);
-    StoreU32(out + kOffsetSignature, kSignature);
-    StoreU32(out + kOffsetVersion, kVersion);
-    StoreU16(out + kOffsetBarcodeRecordSize, kBarcodeRecordSize);
-    StoreU16(out + kOffsetCmdFontRecordSize, kCmdFontRecordSize);
-    StoreU16(out + kOptionAreaStart, layout_.optionSize);
-    WriteDefaults(out, layout_.fields);
+void CDevModeLanguage::DefaultFields(std::uint8_t* out, std::uint32_t from,
+                                     std::uint32_t to) const {
+    ZeroBytes(out + from, to - from);
+    for (const FieldRow& row : layout_.fields) {
+        if (row.offset < from || row.offset >= to)
+            continue;
+        if (row.id == field::kLanguage)
+            StoreU8(out + row.offset, DefaultUiLanguage());
+        else
+            WriteDefault(out, row);
+    }
+}
 
+void CDevModeLanguage::DefaultBarcodeRecords(std::uint8_t* out) {
+    ZeroBytes(out + layout_.BarcodeArea(), kBarcodeAreaSize);
     if (HasOwnBarcodeFonts()) {
         BarcodeFonts().LoadDefaultFonts(out + layout_.BarcodeArea(), out + kOffsetBarcodeCount);
         // Loading the fonts points the catalogue at `out`; it must keep serving the
         // attached block, whatever block was filled.
         AttachBlock(Block());
     }
+}
 
-    const FieldRow* language = FindRow(layout_.fields, settings::field::kLanguage);
-    StoreU8(out + language->offset, DefaultUiLanguage());
-    return kDone;
+void CDevModeLanguage::StampCurrentLayout(std::uint8_t* out) const {
+    StoreU32(out + kOffsetSize, layout_.size);
+    StoreU32(out + kOffsetSignature, kSignature);
+    StoreU32(out + kOffsetVersion, kVersion);
+    StoreU16(out + kOffsetBarcodeRecordSize, kBarcodeRecordSize);
+    StoreU16(out + kOffsetCmdFontRecordSize, kCmdFontRecordSize);
+    StoreU16(out + kOptionAreaStart, layout_.optionSize);
 }
 
 std::int32_t CDevModeLanguage::ConvertBlock(const std::uint8_t* publicIn, std::uint8_t* publicOut,
@@ -83,9 +101,10 @@ std::int32_t CDevModeLanguage::ConvertBlock(const std::uint8_t* publicIn, std::u
         copy.assign(privateIn.begin(), privateIn.end());
         privateIn = copy;
     }
-    SetDefaults(privateOut);
-    if (!CarryBlock(privateIn, privateOut))
+    if (!CarryBlock(privateIn, privateOut)) {
+        SetDefaults(privateOut);
         return kDone;
+    }
     if (publicIn != nullptr && publicOut != nullptr)
         std::memmove(publicOut, publicIn, kPublicRecordSize);
     return kDone;

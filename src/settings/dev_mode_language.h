@@ -28,9 +28,19 @@ public:
     const BlockLayout& Layout() const { return layout_; }
 
 private:
-    // Copies into `out`, a default block, what of `in` (cut to its dwSize) fits;
-    // false when `in` is not a block of this plug-in.
-    bool CarryBlock(std::span<const std::uint8_t> in, std::uint8_t* out) const;
+    // Writes every byte of `out`: what of `in` (cut to its dwSize) fits, and
+    // the defaults of the rest; false, with `out` untouched, when `in` is not
+    // a block of this plug-in.
+    bool CarryBlock(std::span<const std::uint8_t> in, std::uint8_t* out);
+
+    // The defaults of the bytes [from, to) before the records: zeros, and the
+    // default of every field that lies there.
+    void DefaultFields(std::uint8_t* out, std::uint32_t from, std::uint32_t to) const;
+    // The default barcode-font records, and their count when the handler has
+    // a catalogue of its own (else the count keeps its field's default).
+    void DefaultBarcodeRecords(std::uint8_t* out);
+    // The sizes, signature and version of the current layout.
+    void StampCurrentLayout(std::uint8_t* out) const;
 
     const BlockLayout& layout_;
 };

@@ -18,14 +18,17 @@ std::int32_t AccessDataRow(std::uint8_t* base, const DataRow* row, void* buffer,
     return CopyData(base + row->offset, row->size, buffer, length, get);
 }
 
+void WriteDefault(std::uint8_t* base, const FieldRow& row) {
+    std::uint8_t* at = base + row.offset;
+    if (IsDoubleField(row.id))
+        StoreF64(at, static_cast<double>(row.defaultValue));
+    else
+        StoreUnsigned(at, FieldWidth(row.id), static_cast<std::uint64_t>(row.defaultValue));
+}
+
 void WriteDefaults(std::uint8_t* base, std::span<const FieldRow> rows) {
-    for (const FieldRow& row : rows) {
-        std::uint8_t* at = base + row.offset;
-        if (IsDoubleField(row.id))
-            StoreF64(at, static_cast<double>(row.defaultValue));
-        else
-            StoreUnsigned(at, FieldWidth(row.id), static_cast<std::uint64_t>(row.defaultValue));
-    }
+    for (const FieldRow& row : rows)
+        WriteDefault(base, row);
 }
 
 }  // namespace orca::settings

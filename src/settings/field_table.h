@@ -74,7 +74,10 @@ std::int32_t AccessValueRow(std::uint8_t* base, const FieldRow* row, void* buffe
 std::int32_t AccessDataRow(std::uint8_t* base, const DataRow* row, void* buffer,
                            std::int32_t length, bool get);
 
-// Writes each row's default at `base` + offset, by the row's width.
+// Writes the row's default at `base` + offset, by the row's width.
+void WriteDefault(std::uint8_t* base, const FieldRow& row);
+
+// Writes each row's default (WriteDefault).
 void WriteDefaults(std::uint8_t* base, std::span<const FieldRow> rows);
 
 }  // namespace orca::settings

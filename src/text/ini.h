@@ -40,10 +40,18 @@
 //   failed write leaves the old file as it was.
 //
 // Cache
-// - A parse is kept per path and code page and reused while the file's size
-//   and modification time are unchanged; a write through this module drops it.
-//   A rewrite by other means that keeps both the size and the time stamp goes
-//   unseen until either changes. Safe to use from several threads.
+// - A parse is kept per path and code page and reused while the file's stamp
+//   is unchanged: its size, its modification time and, where the system
+//   tells them, the time of its last change and its identity. Every lookup
+//   takes the stamp anew, so a file changed on disk between two lookups is
+//   read again; a write through this module drops the parse. A file read
+//   again with the same bytes keeps its parse.
+// - Only a rewrite in place that keeps the size and lands within the same
+//   tick of the file system's clock as the version read keeps the stamp, and
+//   goes unseen until the file changes again. Closing that gap would mean
+//   reading every file changed within the last tick again at each lookup,
+//   and each page writes its language file just before it reads it.
+// - Safe to use from several threads.
 #pragma once
 
 #include <cstdint>

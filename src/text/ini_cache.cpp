@@ -4,6 +4,7 @@
 #include <atomic>
 #include <map>
 #include <mutex>
+#include <string_view>
 
 #include "text/ini.h"
 #include "text/ini_files.h"
@@ -16,13 +17,42 @@ namespace {
 // files); the bound only keeps a stream of distinct paths from piling up.
 constexpr size_t kMaxKept = 64;
 
+using PathView = std::basic_string_view<FilePath::value_type>;
+
 struct Kept {
+    FilePath absolute;  // the file's one spelling, for Forget
     FileStamp stamp;
     std::string bytes;
     std::shared_ptr<const Profile> profile;
 };
 
-using CacheKey = std::pair<FilePath, unsigned>;
+// A parse is kept by the path and code page it was asked for with. A path that
+// names the same file from any current directory is its own key, so that a
+// lookup by it spells out no path of its own; any other is keyed by its
+// absolute path.
+struct CacheKey {
+    FilePath path;
+    unsigned codePage;
+};
+
+struct KeyView {
+    PathView path;
+    unsigned codePage;
+};
+
+struct KeyOrder {
+    using is_transparent = void;
+
+    static KeyView View(const CacheKey& key) { return {key.path, key.codePage}; }
+    static KeyView View(const KeyView& key) { return key; }
+
+    template <typename A, typename B>
+    bool operator()(const A& a, const B& b) const {
+        const KeyView x = View(a);
+        const KeyView y = View(b);
+        return x.codePage != y.codePage ? x.codePage < y.codePage : x.path < y.path;
+    }
+};
 
 class ProfileCache {
 public:
@@ -30,9 +60,16 @@ public:
         std::optional<FileStamp> stamp = StampOf(file);
         if (!stamp)
             return nullptr;
-        bool enabled = enabled_;
-        CacheKey key{AbsolutePath(file), codePage};
-        if (enabled) {
+        if (!enabled_) {
+            std::optional<std::string> bytes = ReadWholeFile(file);
+            if (!bytes)
+                return nullptr;
+            return std::make_shared<const Profile>(LoadDocument(std::move(*bytes), codePage));
+        }
+        const bool fixed = IsAbsolute(file);
+        const FilePath absolute = fixed ? FilePath() : AbsolutePath(file);
+        const KeyView key{fixed ? file : absolute, codePage};
+        {
             std::lock_guard lock(mutex_);
             auto found = kept_.find(key);
             if (found != kept_.end() && found->second.stamp == *stamp)
@@ -41,8 +78,6 @@ public:
         std::optional<std::string> bytes = ReadWholeFile(file);
         if (!bytes)
             return nullptr;
-        if (!enabled)
-            return std::make_shared<const Profile>(LoadDocument(std::move(*bytes), codePage));
         {
             // A file written anew with the same bytes, as each page writes its
             // language file, keeps its parse.
@@ -54,19 +89,18 @@ public:
             }
         }
         auto profile = std::make_shared<const Profile>(LoadDocument(*bytes, codePage));
+        Kept kept{fixed ? AbsolutePath(file) : absolute, *stamp, std::move(*bytes), profile};
         std::lock_guard lock(mutex_);
         if (kept_.size() >= kMaxKept)
             kept_.clear();
-        kept_[key] = {*stamp, std::move(*bytes), profile};
+        kept_.insert_or_assign(CacheKey{FilePath(key.path), codePage}, std::move(kept));
         return profile;
     }
 
     void Forget(const FilePath& file) {
-        const FilePath path = AbsolutePath(file);
+        const FilePath absolute = AbsolutePath(file);
         std::lock_guard lock(mutex_);
-        auto at = kept_.lower_bound({path, 0});
-        while (at != kept_.end() && at->first.first == path)
-            at = kept_.erase(at);
+        std::erase_if(kept_, [&](const auto& entry) { return entry.second.absolute == absolute; });
     }
 
     void SetEnabled(bool enabled) {
@@ -78,7 +112,7 @@ public:
 private:
     std::atomic<bool> enabled_{true};
     std::mutex mutex_;
-    std::map<CacheKey, Kept> kept_;
+    std::map<CacheKey, Kept, KeyOrder> kept_;
 };
 
 ProfileCache& Cache() {

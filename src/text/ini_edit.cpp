@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "text/ini_edit.h"
 
+#include <algorithm>
 #include <deque>
+#include <memory_resource>
 #include <optional>
 #include <unordered_map>
 #include <vector>
@@ -15,15 +17,26 @@ namespace {
 constexpr char16_t kLineEnd[] = u"\r\n";
 
 bool HasLineBreak(std::u16string_view text) {
-    return text.find_first_of(u"\r\n") != std::u16string_view::npos;
+    return std::ranges::any_of(text, [](char16_t c) { return c == u'\r' || c == u'\n'; });
 }
 
-// Blanks at either end would be lost on reading, as would a pair of quotes
-// around the value; one more pair of double quotes keeps them.
+// Appends the value as the file holds it. Blanks at either end would be lost
+// on reading, as would a pair of quotes around the value; one more pair of
+// double quotes keeps them.
+void AppendStored(std::u16string& text, std::u16string_view value) {
+    const bool quoted =
+        TrimBlanks(value).size() != value.size() || StripQuotes(value).size() != value.size();
+    if (quoted)
+        text += u'"';
+    text += value;
+    if (quoted)
+        text += u'"';
+}
+
 std::u16string StoredValue(std::u16string_view value) {
-    if (TrimBlanks(value).size() == value.size() && StripQuotes(value).size() == value.size())
-        return std::u16string(value);
-    return u"\"" + std::u16string(value) + u"\"";
+    std::u16string stored;
+    AppendStored(stored, value);
+    return stored;
 }
 
 std::string Spliced(const Document& document, size_t begin, size_t end, std::u16string_view text) {
@@ -77,25 +90,46 @@ std::string ApplyWrite(const Document& document, std::u16string_view section,
 namespace orca::text::ini::detail {
 namespace {
 
-// Keys added to one section in order, each once by its folded name; a key
-// written again keeps the spelling of its first write, as a key of the file does.
-struct AddedKeys {
-    std::vector<std::pair<std::u16string, std::u16string>> lines;  // key, stored value
-    std::unordered_map<std::u16string, size_t> byKey;
+// A name's hash and equality with its letters folded, as the file's names compare.
+struct NoCaseHash {
+    size_t operator()(std::u16string_view name) const {
+        size_t hash = 14695981039346656037u;
+        for (char16_t c : name)
+            hash = (hash ^ FoldCase(c)) * 1099511628211u;
+        return hash;
+    }
+};
+struct NoCaseEqual {
+    bool operator()(std::u16string_view a, std::u16string_view b) const {
+        return EqualsNoCase(a, b);
+    }
+};
 
-    void Set(std::u16string_view key, std::u16string folded, std::u16string stored) {
-        auto [at, added] = byKey.emplace(std::move(folded), lines.size());
+// Keys added to one section in order, each once by its folded name; a key
+// written again keeps the spelling of its first write, as a key of the file
+// does. Keys and values are the writes' own texts; the bookkeeping lives in
+// the edit's arena.
+struct AddedKeys {
+    explicit AddedKeys(std::pmr::memory_resource* arena) : lines(arena), byKey(arena) {}
+
+    std::pmr::vector<std::pair<std::u16string_view, std::u16string_view>> lines;  // key, value
+    std::pmr::unordered_map<std::u16string_view, size_t, NoCaseHash, NoCaseEqual> byKey;
+
+    void Set(std::u16string_view key, std::u16string_view value) {
+        auto [at, added] = byKey.emplace(key, lines.size());
         if (added)
-            lines.emplace_back(std::u16string(key), std::move(stored));
+            lines.emplace_back(key, value);
         else
-            lines[at->second].second = std::move(stored);
+            lines[at->second].second = value;
     }
 
-    std::u16string Text() const {
-        std::u16string text;
-        for (const auto& [key, value] : lines)
-            text += key + u"=" + value + kLineEnd;
-        return text;
+    void AppendTo(std::u16string& text) const {
+        for (const auto& [key, value] : lines) {
+            text += key;
+            text += u'=';
+            AppendStored(text, value);
+            text += kLineEnd;
+        }
     }
 };
 
@@ -103,10 +137,12 @@ struct AddedKeys {
 
 std::string ApplyWrites(const Document& document, std::span<const Write> writes) {
     Profile profile(document);
+    // A write adds a few small records; they all go at once at the end.
+    std::pmr::monotonic_buffer_resource arena;
     std::unordered_map<size_t, std::u16string> replaced;  // line -> its new text
     std::unordered_map<size_t, AddedKeys> appended;       // a section's last line -> new keys
-    std::deque<std::pair<std::u16string, AddedKeys>> newSections;
-    std::unordered_map<std::u16string, size_t> newSectionByName;
+    std::deque<std::pair<std::u16string_view, AddedKeys>> newSections;
+    std::unordered_map<std::u16string_view, size_t, NoCaseHash, NoCaseEqual> newSectionByName;
 
     // Writes come in runs of one section: the section is looked up once per run.
     std::optional<std::u16string_view> sectionName;
@@ -117,25 +153,23 @@ std::string ApplyWrites(const Document& document, std::span<const Write> writes)
             sectionName = write.section;
             section = profile.FindSection(write.section);
             if (section != nullptr) {
-                keys = &appended[section->last];
+                keys = &appended.try_emplace(section->last, &arena).first->second;
             } else {
-                auto [at, added] =
-                    newSectionByName.emplace(Folded(write.section), newSections.size());
+                auto [at, added] = newSectionByName.emplace(write.section, newSections.size());
                 if (added)
-                    newSections.emplace_back(std::u16string(write.section), AddedKeys{});
+                    newSections.emplace_back(write.section, AddedKeys(&arena));
                 keys = &newSections[at->second].second;
             }
         }
-        std::u16string folded = Folded(write.key);
-        std::u16string stored = StoredValue(write.value);
         if (section != nullptr) {
-            if (auto entry = section->firstEntry.find(folded); entry != section->firstEntry.end()) {
+            auto entry = section->firstEntry.find(Folded(write.key));
+            if (entry != section->firstEntry.end()) {
                 const Entry& found = section->entries[entry->second];
-                replaced[found.line] = found.key + u"=" + stored;
+                replaced[found.line] = found.key + u"=" + StoredValue(write.value);
                 continue;
             }
         }
-        keys->Set(write.key, std::move(folded), std::move(stored));
+        keys->Set(write.key, write.value);
     }
 
     std::string bytes;
@@ -154,7 +188,9 @@ std::string ApplyWrites(const Document& document, std::span<const Write> writes)
         copied = line.next;
         openEnd = line.end == line.next;
         if (auto keys = appended.find(i); keys != appended.end()) {
-            bytes += EncodeText(document, (openEnd ? kLineEnd : u"") + keys->second.Text());
+            std::u16string text = openEnd ? kLineEnd : u"";
+            keys->second.AppendTo(text);
+            bytes += EncodeText(document, text);
             openEnd = false;
         }
     }
@@ -162,9 +198,14 @@ std::string ApplyWrites(const Document& document, std::span<const Write> writes)
 
     std::u16string text = openEnd && !newSections.empty() ? kLineEnd : u"";
     for (const auto& [name, keys] : newSections) {
-        text += u"[" + name + u"]" + kLineEnd + keys.Text();
+        text += u'[';
+        text += name;
+        text += u']';
+        text += kLineEnd;
+        keys.AppendTo(text);
     }
-    return bytes + EncodeText(document, text);
+    bytes += EncodeText(document, text);
+    return bytes;
 }
 
 }  // namespace orca::text::ini::detail

@@ -12,10 +12,18 @@
 
 namespace orca::text::ini::detail {
 
-// What tells one version of a file from the next.
+// What tells one version of a file from the next. A change of a file keeps
+// its stamp only when it keeps the size and lands within the same tick of
+// the clock that stamps the file's times.
 struct FileStamp {
     std::uint64_t size;
     std::int64_t modified;  // in the system's own units
+    // Where the system tells them (0 where not): the time of the file's last
+    // change of any kind, which no one can set back, and the file's identity,
+    // which a file renamed over it does not share.
+    std::int64_t changed = 0;
+    std::uint64_t device = 0;
+    std::uint64_t identity = 0;
     bool operator==(const FileStamp&) const = default;
 };
 
@@ -37,6 +45,10 @@ bool ReplaceWholeFile(const FilePath& file, std::string_view bytes);
 // The path in one spelling per file: absolute, without "." and ".." steps;
 // the path as given when the system cannot tell the current directory.
 FilePath AbsolutePath(const FilePath& file);
+
+// Whether the path names the same file whatever the current directory (or
+// drive) is.
+bool IsAbsolute(const FilePath& file);
 
 // A name beside the file for its next version: the process id keeps two
 // processes writing the same file apart, a counter two threads.

@@ -67,8 +67,14 @@ std::optional<FileStamp> StampOf(const FilePath& file) {
     struct stat status {};
     if (::stat(file.c_str(), &status) != 0 || !S_ISREG(status.st_mode))
         return std::nullopt;
-    return FileStamp{static_cast<std::uint64_t>(status.st_size),
-                     std::int64_t{status.st_mtim.tv_sec} * 1'000'000'000 + status.st_mtim.tv_nsec};
+    const auto nanoseconds = [](const timespec& time) {
+        return std::int64_t{time.tv_sec} * 1'000'000'000 + time.tv_nsec;
+    };
+    return FileStamp{.size = static_cast<std::uint64_t>(status.st_size),
+                     .modified = nanoseconds(status.st_mtim),
+                     .changed = nanoseconds(status.st_ctim),
+                     .device = static_cast<std::uint64_t>(status.st_dev),
+                     .identity = static_cast<std::uint64_t>(status.st_ino)};
 }
 
 std::optional<std::string> ReadWholeFile(const FilePath& file) {
@@ -118,6 +124,10 @@ bool ReplaceWholeFile(const FilePath& file, std::string_view bytes) {
                                                     : file.substr(0, slash);
     Descriptor entries(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     return entries.valid() && ::fsync(entries.get()) == 0;
+}
+
+bool IsAbsolute(const FilePath& file) {
+    return file.starts_with('/');
 }
 
 FilePath AbsolutePath(const FilePath& file) {

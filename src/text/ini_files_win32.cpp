@@ -56,9 +56,9 @@ std::optional<FileStamp> StampOf(const FilePath& file) {
         (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
         return std::nullopt;
     const auto join = [](DWORD high, DWORD low) { return (std::uint64_t{high} << 32) | low; };
-    return FileStamp{join(data.nFileSizeHigh, data.nFileSizeLow),
-                     static_cast<std::int64_t>(join(data.ftLastWriteTime.dwHighDateTime,
-                                                    data.ftLastWriteTime.dwLowDateTime))};
+    return FileStamp{.size = join(data.nFileSizeHigh, data.nFileSizeLow),
+                     .modified = static_cast<std::int64_t>(join(
+                         data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime))};
 }
 
 std::optional<std::string> ReadWholeFile(const FilePath& file) {
@@ -120,6 +120,14 @@ bool ReplaceWholeFile(const FilePath& file, std::string_view bytes) {
     }
     DeleteFileW(aside.c_str());
     return false;
+}
+
+bool IsAbsolute(const FilePath& file) {
+    const auto separator = [](wchar_t c) { return c == L'\\' || c == L'/'; };
+    // "\\server\share\..." or "C:\...".
+    if (file.size() >= 2 && separator(file[0]) && separator(file[1]))
+        return true;
+    return file.size() >= 3 && file[1] == L':' && separator(file[2]);
 }
 
 FilePath AbsolutePath(const FilePath& file) {

@@ -3,10 +3,6 @@
 
 namespace orca::text {
 
-char16_t FoldCase(char16_t c) {
-    return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 0x20) : c;
-}
-
 int CompareNoCase(std::u16string_view a, std::u16string_view b) {
     size_t common = a.size() < b.size() ? a.size() : b.size();
     for (size_t i = 0; i < common; ++i) {

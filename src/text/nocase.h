@@ -8,7 +8,9 @@
 
 namespace orca::text {
 
-char16_t FoldCase(char16_t c);
+inline char16_t FoldCase(char16_t c) {
+    return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 0x20) : c;
+}
 int CompareNoCase(std::u16string_view a, std::u16string_view b);
 bool EqualsNoCase(std::u16string_view a, std::u16string_view b);
 // Position of the first occurrence of needle in haystack, or npos.

@@ -136,6 +136,41 @@ TEST_P(ConvertTest, SameBufferInAndOut) {
     EXPECT_EQ(block, expected);
 }
 
+// Whatever part of the input is carried, every byte of the output is
+// written: an output that starts as all zeros and one that starts as all ones
+// come out the same.
+TEST_P(ConvertTest, WritesEveryByteOfTheOutput) {
+    struct Case {
+        const char* name;
+        InputShape shape;
+        std::uint32_t dwSize = 0;  // 0: the block's own size
+    };
+    const std::uint16_t option = Language().optionSize;
+    const Case cases[] = {
+        {"current layout", {option}},
+        {"smaller option area", {100}},
+        {"larger option area", {static_cast<std::uint16_t>(option + 24)}},
+        {"shorter records", {option, 100, 1000}},
+        {"longer records", {option, 160, 1200}},
+        {"cut in the command fonts", {option}, 20000},
+        {"cut in the option area", {option}, 8400},
+        {"cut in the custom commands", {option}, 3000},
+        {"only the header", {option}, 32},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        std::vector<std::uint8_t> input = MakeInput(test.shape);
+        if (test.dwSize != 0)
+            StoreU32(&input[0], test.dwSize);
+        std::vector<std::uint8_t> zeros(handler_->GetPrivateSize(), 0x00);
+        std::vector<std::uint8_t> ones(handler_->GetPrivateSize(), 0xFF);
+        ASSERT_EQ(handler_->ConvertBlock(nullptr, nullptr, input, zeros.data()), kDone);
+        ASSERT_EQ(handler_->ConvertBlock(nullptr, nullptr, input, ones.data()), kDone);
+        const auto [first, end] = Changed(zeros, ones);
+        EXPECT_EQ(end, 0u) << "bytes " << first << " to " << end << " left unwritten";
+    }
+}
+
 // Sizes that do not fit never lead past the input; the output is always a
 // valid block of the language, and what could not be read keeps its defaults.
 struct DamagedCase {

@@ -46,6 +46,12 @@ TEST_F(IniCacheTest, SeesEveryChangeOfTheFile) {
         std::filesystem::last_write_time(file, stamp + std::chrono::seconds(2));
         EXPECT_EQ(Read(file, u"k"), u"four, longer") << "rewritten by hand, same size";
 
+        Put("new.ini", "[S]\r\nk=five, longer\r\n");
+        std::filesystem::last_write_time(Path("new.ini"), std::filesystem::last_write_time(file));
+        std::filesystem::rename(Path("new.ini"), file);
+        EXPECT_EQ(Read(file, u"k"), u"five, longer")
+            << "replaced by another file of the same size and time stamp";
+
         std::filesystem::remove(file);
         EXPECT_EQ(Read(file, u"k"), u"<missing>") << "deleted";
     }

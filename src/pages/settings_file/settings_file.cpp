@@ -82,16 +82,13 @@ platform::FormInfo1 FormOf(const PaperRecord& paper) {
             .bottom = (paper.length - paper.bottom) * 100};
 }
 
-SettingsItem ValueItem(std::u16string section, std::u16string_view key, int32_t number) {
-    return {.section = std::move(section),
-            .key = std::u16string(key),
-            .number = number,
-            .hasValue = true};
+SettingsItem ValueItem(std::u16string_view section, std::u16string_view key, int32_t number) {
+    return {.section = section, .key = key, .number = number, .hasValue = true};
 }
 
 SettingsItem TextItem(std::u16string_view section, std::u16string_view key, std::u16string text) {
-    return {.section = std::u16string(section),
-            .key = std::u16string(key),
+    return {.section = section,
+            .key = key,
             .kind = Kind::kText,
             .text = std::move(text),
             .hasValue = true};
@@ -104,13 +101,13 @@ SettingsFile::SettingsFile(PageContext& settings, OptionServices& papers,
     : settings_(settings), papers_(papers), printer_(printer) {}
 
 ExportOutcome SettingsFile::Export(std::u16string_view path) {
-    items_.clear();
+    ClearItems();
     AppendRows(import::kDriverInfo);
     AppendSettings(RecordCount(settings::field::kBarcodeCount),
                    RecordCount(settings::field::kCmdFontCount));
     AppendPapers();
-    items_.push_back(ValueItem(std::u16string(import::kOptionSection), import::kLandscape,
-                               papers_.SyncOrientation(0, false)));
+    items_.push_back(
+        ValueItem(import::kOptionSection, import::kLandscape, papers_.SyncOrientation(0, false)));
     for (SettingsItem& item : items_) {
         if (!item.hasValue)
             Collect(item);
@@ -125,7 +122,8 @@ ExportOutcome SettingsFile::Export(std::u16string_view path) {
     outcome.written = text::ini::WriteNewFile(platform::Current().files->NativePath(path), lines,
                                               SystemCodePage(), &refused);
     for (const size_t index : refused)
-        outcome.unwritten.push_back(u"[" + items_[index].section + u"] " + items_[index].key);
+        outcome.unwritten.push_back(u"[" + std::u16string(items_[index].section) + u"] " +
+                                    std::u16string(items_[index].key));
     return outcome;
 }
 
@@ -151,7 +149,7 @@ ImportOutcome SettingsFile::Import(const text::ini::Snapshot& file, bool otherFi
         const int32_t count = file.ReadInt(row.section, row.key, 0);
         return std::min<int>(count & 0xFF, import::kRecordCount);
     };
-    items_.clear();
+    ClearItems();
     AppendSettings(fileCount(import::kBarcodeCount), fileCount(import::kCmdFontCount));
     ImportPapers(file);
     ImportOrientation(file);
@@ -170,8 +168,8 @@ ImportOutcome SettingsFile::Import(const text::ini::Snapshot& file, bool otherFi
 void SettingsFile::AppendRows(std::span<const import::ItemRow> rows, std::u16string_view section,
                               int index) {
     for (const import::ItemRow& row : rows) {
-        items_.push_back({.section = std::u16string(section.empty() ? row.section : section),
-                          .key = std::u16string(row.key),
+        items_.push_back({.section = section.empty() ? row.section : section,
+                          .key = row.key,
                           .fieldId = row.fieldId,
                           .size = row.size,
                           .index = index,
@@ -194,22 +192,21 @@ void SettingsFile::AppendSettings(int barcodes, int cmdFonts) {
 
     AppendRows({&import::kBarcodeCount, 1});
     for (int i = 0; i < barcodes; ++i) {
-        const std::u16string section = text::NumberedName(import::kBarcodeCount.section, i + 1);
+        const std::u16string_view section = NumberedSection(import::kBarcodeCount.section, i + 1);
         AppendRows(import::kBarcodeItems, section, i);
         if (known)
             AppendRows(own->barcode, section, i);
     }
     AppendRows({&import::kCmdFontCount, 1});
     for (int i = 0; i < cmdFonts; ++i)
-        AppendRows(import::kCmdFontItems, text::NumberedName(import::kCmdFontCount.section, i + 1),
-                   i);
+        AppendRows(import::kCmdFontItems, NumberedSection(import::kCmdFontCount.section, i + 1), i);
 }
 
 void SettingsFile::AppendPapers() {
     std::vector<PaperRecord> papers;
     papers_.BuildPaperList(papers, true);
-    items_.push_back(ValueItem(std::u16string(import::kPaperSection), import::kPaperCount,
-                               static_cast<int32_t>(papers.size())));
+    items_.push_back(
+        ValueItem(import::kPaperSection, import::kPaperCount, static_cast<int32_t>(papers.size())));
     // The stored default paper names itself when it is one of the custom papers.
     const int storedPaper = papers_.StoredPaperSize();
     const bool storedIsCustom = std::any_of(papers.begin(), papers.end(), [&](const auto& paper) {
@@ -219,14 +216,14 @@ void SettingsFile::AppendPapers() {
         items_.push_back(
             TextItem(import::kPaperSection, import::kPaperSize, StoredFormName(printer_)));
     } else {
-        items_.push_back({.section = std::u16string(import::kPaperSection),
-                          .key = std::u16string(import::kPaperSize),
+        items_.push_back({.section = import::kPaperSection,
+                          .key = import::kPaperSize,
                           .fieldId = settings::field::kFormName,
                           .size = settings::kPublicNames[1].size,
                           .kind = Kind::kText});
     }
     for (size_t j = 0; j < papers.size(); ++j) {
-        const std::u16string section = text::NumberedName(import::kPaperSection, j + 1);
+        const std::u16string_view section = NumberedSection(import::kPaperSection, j + 1);
         const platform::FormInfo1 form = FormOf(papers[j]);
         items_.push_back(TextItem(section, import::kPaperName, form.name));
         for (const import::MeasureKey& measure : import::kPaperMeasures)
@@ -412,6 +409,15 @@ uint8_t SettingsFile::Language() const {
     uint8_t language = 0;
     settings_.AccessValue(settings::field::kCommandLanguage, &language, 0, true);
     return language;
+}
+
+std::u16string_view SettingsFile::NumberedSection(std::u16string_view base, int number) {
+    return sectionNames_.emplace_back(text::NumberedName(base, number));
+}
+
+void SettingsFile::ClearItems() {
+    items_.clear();
+    sectionNames_.clear();
 }
 
 int SettingsFile::RecordCount(uint32_t countField) const {

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <span>
 #include <string>
 #include <string_view>
@@ -24,8 +25,9 @@ namespace orca::pages {
 struct SettingsItem {
     enum class Kind : uint8_t { kInteger, kDouble, kText, kData };
 
-    std::u16string section;
-    std::u16string key;
+    // The tables' own names, or one of the file's numbered section names.
+    std::u16string_view section;
+    std::u16string_view key;
     uint32_t fieldId = 0;  // 0: a value the list fills in itself
     uint32_t size = 0;
     int index = 0;  // font record
@@ -88,12 +90,18 @@ private:
 
     uint8_t Language() const;
     int RecordCount(uint32_t countField) const;
+    // "<base><number>", kept for the items of the operation.
+    std::u16string_view NumberedSection(std::u16string_view base, int number);
+    // Starts the item list of an operation anew.
+    void ClearItems();
 
     PageContext& settings_;
     OptionServices& papers_;
     platform::PrinterHandle printer_;
-    // The items of the last operation, in file order.
+    // The items of the last operation, in file order, and the numbered
+    // section names they name.
     std::vector<SettingsItem> items_;
+    std::deque<std::u16string> sectionNames_;
 };
 
 }  // namespace orca::pages
