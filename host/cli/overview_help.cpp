@@ -17,9 +17,10 @@ constexpr HelpLine kVariables[] = {
     {"XDG_STATE_HOME", "the default state directory is $XDG_STATE_HOME/orcaui"},
     {"HOME", "else it is ~/.local/state/orcaui"},
     {"ORCAUI_PLUGIN", "the plug-in library to load, unless --plugin names one"},
-    {"ORCAUI_LOCK_TIMEOUT", "whole seconds to wait for another run's lock (default 30)"},
-    {"ORCAUI_JOB_LOG_JOBS", "the newest jobs a printer's log keeps (default 100)"},
-    {"ORCAUI_JOB_LOG_BYTES", "the bytes of those jobs it keeps (default 1 MiB)"},
+    {"ORCAUI_LOCK_TIMEOUT",
+     "whole seconds to wait for another run's lock (0 to 86400, default 30)"},
+    {"ORCAUI_JOB_LOG_JOBS", "the newest jobs a printer's log keeps (1 to 1000000, default 100)"},
+    {"ORCAUI_JOB_LOG_BYTES", "the bytes of those jobs it keeps (up to 16 MiB, default 1 MiB)"},
     {"ORCAUI_SPOOLER", "sim or cups, unless --spooler names one"},
     {"CUPS_SERVER", "the CUPS server, unless --cups-server names one"},
 };

@@ -68,6 +68,12 @@ MaybeFailure Host::OpenState() {
         return Failure{kExitState,
                        "no state directory: set HOME or XDG_STATE_HOME, or give --state DIR"};
     }
+    // The environment's settings are checked before anything is made.
+    std::chrono::milliseconds timeout{};
+    if (auto invalid = LockTimeout(&timeout))
+        return invalid;
+    if (auto invalid = JobLogLimits::FromEnvironment(&logLimits_))
+        return invalid;
     std::error_code ec;
     if (std::filesystem::exists(stateDir_, ec) && !std::filesystem::is_directory(stateDir_, ec))
         return Failure{kExitState, "state directory " + stateDir_.string() + ": not a directory"};
@@ -75,9 +81,6 @@ MaybeFailure Host::OpenState() {
         return Failure{kExitState, "state directory " + stateDir_.string() +
                                        ": cannot be made: " + ec.message()};
     }
-    std::chrono::milliseconds timeout{};
-    if (auto invalid = LockTimeout(&timeout))
-        return invalid;
     Failure failure;
     lock_ = StateLock::Acquire(stateDir_, timeout, &failure);
     if (lock_ == nullptr)
@@ -127,7 +130,7 @@ MaybeFailure Host::Save() {
 }
 
 void Host::LogJobsOnly() {
-    if (auto failed = LogJobs(stateDir_, *env_, JobLogLimits::FromEnvironment()))
+    if (auto failed = LogJobs(stateDir_, *env_, logLimits_))
         std::cerr << "orcaui: note: the jobs were sent but not logged: " << failed->message << "\n";
 }
 

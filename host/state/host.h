@@ -12,6 +12,7 @@
 
 #include "host/cli/failure.h"
 #include "host/driver_host/driver_host.h"
+#include "host/state/job_log.h"
 #include "host/state/state_lock.h"
 #include "platform/sim/desktop.h"
 #include "platform/sim/environment.h"
@@ -75,6 +76,7 @@ private:
     MaybeFailure UseWritableTempDirectory();
 
     std::unique_ptr<StateLock> lock_;
+    JobLogLimits logLimits_;
     std::filesystem::path ownTemp_;
     std::unique_ptr<platform::sim::Environment> env_;
     // The state as loaded, to tell whether the run changed it.

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "host/cli/environment_number.h"
 #include "host/output/escape.h"
 #include "host/state/state_dir.h"
 #include "text/nocase.h"
@@ -19,6 +20,9 @@ constexpr size_t kFieldCount = 6;
 // The log keeps each printer's jobs within limits, so a larger file is none
 // this host wrote; reading it whole could exhaust the memory.
 constexpr uintmax_t kMaxLogBytes = uintmax_t(256) << 20;
+// A printer's jobs, each byte written as up to four: several printers at
+// this bound stay under what the next run reads.
+constexpr uint64_t kMaxPrinterBytes = uint64_t(16) << 20;
 
 std::vector<std::string_view> SplitTabs(std::string_view line) {
     std::vector<std::string_view> fields;
@@ -66,22 +70,23 @@ std::string PortOf(const platform::sim::Environment& env, std::u16string_view pr
     return {};
 }
 
-size_t Positive(const char* variable, size_t fallback) {
-    const char* value = std::getenv(variable);
-    size_t number = 0;
-    return value != nullptr && ParseWhole(value, &number) && number > 0 ? number : fallback;
-}
-
 MaybeFailure WriteJobLog(const std::filesystem::path& stateDir, std::span<const LoggedJob> jobs) {
     return ReplaceFile(stateDir / kLogFile, FormatJobLog(jobs));
 }
 
 }  // namespace
 
-JobLogLimits JobLogLimits::FromEnvironment() {
+MaybeFailure JobLogLimits::FromEnvironment(JobLogLimits* limits) {
     const JobLogLimits defaults;
-    return JobLogLimits{.jobs = Positive("ORCAUI_JOB_LOG_JOBS", defaults.jobs),
-                        .bytes = Positive("ORCAUI_JOB_LOG_BYTES", defaults.bytes)};
+    uint64_t jobs = 0, bytes = 0;
+    if (auto invalid = ReadEnvironmentNumber(
+            {"ORCAUI_JOB_LOG_JOBS", 1, 1000000, "jobs", defaults.jobs}, &jobs))
+        return invalid;
+    if (auto invalid = ReadEnvironmentNumber(
+            {"ORCAUI_JOB_LOG_BYTES", 1, kMaxPrinterBytes, "bytes", defaults.bytes}, &bytes))
+        return invalid;
+    *limits = JobLogLimits{.jobs = jobs, .bytes = bytes};
+    return std::nullopt;
 }
 
 std::string FormatJobLog(std::span<const LoggedJob> jobs) {

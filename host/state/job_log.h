@@ -37,9 +37,9 @@ struct JobLogLimits {
     size_t jobs = 100;
     size_t bytes = size_t(1) << 20;
 
-    // ORCAUI_JOB_LOG_JOBS and ORCAUI_JOB_LOG_BYTES, where they give a
-    // positive number; the defaults otherwise.
-    static JobLogLimits FromEnvironment();
+    // ORCAUI_JOB_LOG_JOBS and ORCAUI_JOB_LOG_BYTES into *limits, the
+    // defaults where they are unset or empty; a failure for any other value.
+    static MaybeFailure FromEnvironment(JobLogLimits* limits);
 };
 
 // The log's text for the jobs, and back. A line that is no logged job is

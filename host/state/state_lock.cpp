@@ -11,12 +11,14 @@
 #include <iostream>
 #include <thread>
 
-#include "host/cli/whole_number.h"
+#include "host/cli/environment_number.h"
 
 namespace orca::host {
 namespace {
 
 constexpr std::chrono::seconds kDefaultTimeout{30};
+// A day: longer than any run waits for another.
+constexpr std::chrono::seconds kLongestTimeout{86400};
 constexpr std::chrono::milliseconds kRetryPause{20};
 // A wait longer than this is told, so that a run that seems stuck says why.
 constexpr std::chrono::seconds kToldWait{1};
@@ -63,16 +65,13 @@ std::unique_ptr<StateLock> StateLock::Acquire(const std::filesystem::path& dir,
 }
 
 MaybeFailure LockTimeout(std::chrono::milliseconds* timeout) {
-    const char* value = std::getenv("ORCAUI_LOCK_TIMEOUT");
-    if (value == nullptr || *value == '\0') {
-        *timeout = kDefaultTimeout;
-        return std::nullopt;
-    }
-    const std::optional<int> seconds = WholeNumber(value);
-    if (!seconds || *seconds < 0)
-        return Failure{kExitUsage, "ORCAUI_LOCK_TIMEOUT must be a whole number of seconds, not \"" +
-                                       std::string(value) + "\""};
-    *timeout = std::chrono::seconds(*seconds);
+    uint64_t seconds = 0;
+    if (auto invalid =
+            ReadEnvironmentNumber({"ORCAUI_LOCK_TIMEOUT", 0, kLongestTimeout.count(), "seconds",
+                                   static_cast<uint64_t>(kDefaultTimeout.count())},
+                                  &seconds))
+        return invalid;
+    *timeout = std::chrono::seconds(seconds);
     return std::nullopt;
 }
 

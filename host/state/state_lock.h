@@ -30,8 +30,8 @@ private:
     int descriptor_;
 };
 
-// ORCAUI_LOCK_TIMEOUT (whole seconds; unset or empty: 30) into *timeout, or a
-// failure for any other value.
+// ORCAUI_LOCK_TIMEOUT (whole seconds up to a day; unset or empty: 30) into
+// *timeout, or a failure for any other value.
 MaybeFailure LockTimeout(std::chrono::milliseconds* timeout);
 
 }  // namespace orca::host

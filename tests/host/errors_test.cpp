@@ -12,6 +12,39 @@ namespace {
 
 using ErrorsTest = HostTest;
 
+// A number an environment variable sets is refused unless it is one, in its
+// range, before the run makes or locks anything: never taken for the default,
+// never clamped.
+TEST_F(ErrorsTest, EnvironmentNumbersOutsideTheirRangeAreRefusedBeforeAnythingIsMade) {
+    struct Case {
+        const char* variable;
+        const char* value;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"ORCAUI_LOCK_TIMEOUT", "soon",
+         "must be a whole number from 0 to 86400 seconds, not \"soon\""},
+        {"ORCAUI_LOCK_TIMEOUT", "-1", "must be a whole number from 0 to 86400 seconds"},
+        {"ORCAUI_LOCK_TIMEOUT", "2.5", "must be a whole number from 0 to 86400 seconds"},
+        {"ORCAUI_LOCK_TIMEOUT", "86401", "is too large: 86401 (it takes 0 to 86400 seconds)"},
+        {"ORCAUI_LOCK_TIMEOUT", "99999999999999999999999", "is too large"},
+        {"ORCAUI_JOB_LOG_JOBS", "0", "must be a whole number from 1 to 1000000 jobs, not \"0\""},
+        {"ORCAUI_JOB_LOG_JOBS", "many", "must be a whole number from 1 to 1000000 jobs"},
+        {"ORCAUI_JOB_LOG_BYTES", "1M", "must be a whole number from 1 to 16777216 bytes"},
+        {"ORCAUI_JOB_LOG_BYTES", "16777217", "is too large: 16777217"},
+    };
+    for (const Case& c : cases) {
+        const HostRun refused = Orcaui({"printers"}, {}, {{c.variable, c.value}});
+        EXPECT_EQ(refused.exitCode, kUsage) << c.variable << "=" << c.value;
+        EXPECT_NE(refused.err.find(std::string(c.variable) + " " + c.message), std::string::npos)
+            << refused.err;
+        EXPECT_TRUE(refused.out.empty());
+        EXPECT_FALSE(std::filesystem::exists(State())) << c.variable << "=" << c.value;
+    }
+    const HostRun empty = Orcaui({"printers"}, {}, {{"ORCAUI_JOB_LOG_JOBS", ""}});
+    EXPECT_EQ(empty.exitCode, 0) << empty.err;
+}
+
 TEST_F(ErrorsTest, FaultsAreToldWithTheirExitCodeAndChangeNothing) {
     struct Case {
         std::vector<std::string> args;
