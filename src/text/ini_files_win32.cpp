@@ -51,14 +51,21 @@ std::optional<bool> Exists(const FilePath& file) {
 }
 
 std::optional<FileStamp> StampOf(const FilePath& file) {
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!GetFileAttributesExW(file.c_str(), GetFileExInfoStandard, &data) ||
-        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+    // Opened for its attributes only, sharing everything: the file's index
+    // tells a file renamed over it apart even at the same size and time.
+    const FileHandle opened(CreateFileW(
+        file.c_str(), FILE_READ_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!opened.valid() || !GetFileInformationByHandle(opened.get(), &info) ||
+        (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
         return std::nullopt;
     const auto join = [](DWORD high, DWORD low) { return (std::uint64_t{high} << 32) | low; };
-    return FileStamp{.size = join(data.nFileSizeHigh, data.nFileSizeLow),
+    return FileStamp{.size = join(info.nFileSizeHigh, info.nFileSizeLow),
                      .modified = static_cast<std::int64_t>(join(
-                         data.ftLastWriteTime.dwHighDateTime, data.ftLastWriteTime.dwLowDateTime))};
+                         info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime)),
+                     .device = info.dwVolumeSerialNumber,
+                     .identity = join(info.nFileIndexHigh, info.nFileIndexLow)};
 }
 
 std::optional<std::string> ReadWholeFile(const FilePath& file) {
