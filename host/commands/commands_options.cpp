@@ -151,6 +151,8 @@ Json OptionJson(const OptionView& view) {
     }
     if (view.range)
         json["range"] = {view.range->first, view.range->second};
+    if (view.lengthLimit)
+        json["range"] = {-view.lengthLimit->inUnit, view.lengthLimit->inUnit};
     json["stored_as"] = view.row->field.empty() ? Json(nullptr) : Json(view.row->field);
     return json;
 }
@@ -369,7 +371,8 @@ const CommandSpec kOptionsCommand{
     "                   value (a number where it is one), unit, shown (value and\n"
     "                   unit), enabled, takes_default, for a list keyword (the\n"
     "                   value's), values and keywords, for a bounded number range\n"
-    "                   [low, high], and stored_as (the stored setting's name in\n"
+    "                   [low, high] (an adjustment's in its unit), and stored_as (the stored "
+    "setting's name in\n"
     "                   `orcaui settings`, or null)\n\n"
     "example:\n"
     "  orcaui options \"Kestrel(ORCA)\"\n\n",

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "host/sheet/option_view.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <memory>
+#include <span>
 
 #include "host/cli/whole_number.h"
 #include "host/output/settings_view.h"
@@ -11,6 +13,8 @@
 #include "host/sheet/choice_keywords.h"
 #include "host/sheet/control_names.h"
 #include "host/sheet/find_entry.h"
+#include "pages/advanced/advanced_tables.h"
+#include "resources/page_resources.h"
 #include "resources/window_styles.h"
 #include "text/format.h"
 #include "text/nocase.h"
@@ -137,10 +141,18 @@ std::vector<std::string> InItsDialog(const OptionView& view, std::vector<std::st
     return lines;
 }
 
-// Millimetres per unit of the Options page's units (btSpeedUnit): cm, mm,
-// inch. The adjustments are stored in millimetres and shown in the unit.
-constexpr double kMillimetresPerUnit[] = {10.0, 1.0, 25.4};
+// The adjustments are stored in millimetres and shown in the Options page's
+// unit (btSpeedUnit).
 constexpr std::string_view kUnitKey = "btSpeedUnit";
+
+// Millimetres per unit of the stored unit code; none for a code the page
+// does not know.
+std::optional<double> MillimetresPerUnit(driverhost::HostDevMode& records) {
+    const std::optional<double> unit = StoredNumber(records, kUnitKey);
+    if (!unit || *unit < 0 || *unit >= std::size(pages::advanced::kAdjustmentUnits))
+        return std::nullopt;
+    return pages::advanced::kAdjustmentUnits[static_cast<size_t>(*unit)].mmPerUnit;
+}
 
 // "0.123": a number with as many decimals as it has, at least two.
 std::string ExactText(double value) {
@@ -159,13 +171,29 @@ void ReadStoredLength(Sheet& sheet, OptionView* view) {
     if (!field.starts_with("db") || !shown)
         return;
     const std::optional<double> mm = StoredNumber(sheet.Records(), field);
-    const std::optional<double> unit = StoredNumber(sheet.Records(), kUnitKey);
-    if (!mm || !unit || *unit < 0 || *unit >= std::size(kMillimetresPerUnit))
+    const std::optional<double> mmPerUnit = MillimetresPerUnit(sheet.Records());
+    if (!mm || !mmPerUnit)
         return;
-    const double value = *mm / kMillimetresPerUnit[static_cast<size_t>(*unit)];
+    const double value = *mm / *mmPerUnit;
     // Only what the shown text rounds: an edit not yet left shows more.
     if (std::abs(value - *shown) > 1e-9 && std::abs(value - *shown) < 0.005 + 1e-9)
         view->value = ExactText(value);
+}
+
+// The page holds an adjustment within its limit either way, in millimetres:
+// the limit of the language's Advanced page that shows it, in the page's unit.
+void ReadLengthLimit(Sheet& sheet, int tab, OptionView* view) {
+    const bool orca = sheet.Desktop().PageTemplate(sheet.SheetWindow(), tab) ==
+                      resources::kPageAdvancedOrca.templateId;
+    const std::span<const pages::advanced::Adjustment> adjustments =
+        orca ? std::span<const pages::advanced::Adjustment>(pages::advanced::kOrcaAdjustments)
+             : std::span<const pages::advanced::Adjustment>(pages::advanced::kOnyxAdjustments);
+    const auto adjustment =
+        std::ranges::find(adjustments, view->row->control, &pages::advanced::Adjustment::editId);
+    const std::optional<double> mmPerUnit = MillimetresPerUnit(sheet.Records());
+    if (adjustment == adjustments.end() || !mmPerUnit)
+        return;
+    view->lengthLimit = LengthLimit{adjustment->limit / *mmPerUnit, adjustment->limit};
 }
 
 }  // namespace
@@ -198,6 +226,7 @@ std::optional<OptionView> ReadOption(Sheet& sheet, const OptionRow& row) {
         if (!ReadControls(desktop, page, &view))
             return std::nullopt;
         ReadStoredLength(sheet, &view);
+        ReadLengthLimit(sheet, *tab, &view);
         return view;
     }
     const Window button = ControlOf(desktop, page, row.place.dialogButton);
@@ -254,6 +283,15 @@ std::string AllowedValues(const OptionView& view) {
         return "a whole number of at most " + std::to_string(view.maxChars) + " digits";
     if (view.digitsOnly)
         return "a whole number, digits only";
+    if (view.lengthLimit) {
+        const std::string limit = ExactText(view.lengthLimit->inUnit);
+        const std::string millimetres =
+            view.unit == "mm"
+                ? ""
+                : " (" + text::Format("%g", view.lengthLimit->millimetres) + " mm either way)";
+        return "a number from -" + limit + " to " + limit + " " + view.unit + millimetres +
+               (view.takesDefault ? ", or Default" : "");
+    }
     if (view.choices.empty())
         return view.takesDefault ? "a number or Default" : "a number";
     // A long list of consecutive whole numbers reads better as its range.
@@ -313,6 +351,8 @@ MaybeFailure CheckValue(const OptionView& view, std::string_view value) {
             return refused("longer than the field takes");
         if (view.range && (*number != std::floor(*number) || *number < view.range->first ||
                            *number > view.range->second))
+            return refused("out of range");
+        if (view.lengthLimit && std::abs(*number) > view.lengthLimit->inUnit + 1e-9)
             return refused("out of range");
     }
     return std::nullopt;

@@ -15,6 +15,12 @@
 
 namespace orca::host {
 
+// How far an adjustment reaches either way.
+struct LengthLimit {
+    double inUnit;  // in the unit the page shows
+    double millimetres;
+};
+
 struct OptionView {
     const OptionRow* row = nullptr;
     std::string page;                          // the tab's title
@@ -29,6 +35,7 @@ struct OptionView {
     bool takesDefault = false;                 // "Default" leaves it to the printer
     bool digitsOnly = false;                   // an edit field that takes digits only
     int maxChars = 0;                          // the most characters an edit field takes
+    std::optional<LengthLimit> lengthLimit;    // an adjustment's reach, either way
     bool enabled = true;                       // the page lets it be changed now
 };
 
