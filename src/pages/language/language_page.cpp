@@ -35,10 +35,9 @@ void CDocPage_Language::OnInitDialog() {
 }
 
 void CDocPage_Language::Refresh() {
-    uint8_t stored = 0;
-    const int current =
-        Context().AccessValue(settings::field::kLanguage, &stored, 0, true) == kDone ? stored : -1;
-    FillFlagList(choice_, kLanguages, kLanguageMask, current);
+    // The language the page is shown in: a stored code other than Chinese's
+    // shows English, so English is the choice in use.
+    FillFlagList(choice_, kLanguages, kLanguageMask, Texts().Language());
 }
 
 uint8_t CDocPage_Language::Chosen() const {
