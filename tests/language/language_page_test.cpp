@@ -42,9 +42,12 @@ class LanguagePageTest : public LanguageTest {
 protected:
     // The document sheet of the printer: the host's tabs, then the plug-in's
     // ten pages in the order the plug-in adds them, opened on the Language
-    // page in Chinese.
-    void OpenDocumentSheet(const Titles& hostTabs = driverhost::HostDocumentTabs()) {
-        document_.byteFields[settings::field::kLanguage] = kLanguageChinese;
+    // page in the stored language, which the plug-in object reads as the
+    // sheet's language.
+    void OpenDocumentSheet(const Titles& hostTabs = driverhost::HostDocumentTabs(),
+                           uint8_t stored = kLanguageChinese) {
+        document_.byteFields[settings::field::kLanguage] = stored;
+        document_.language = stored;
         document_.byteFields[kDitheringField] = 0;
         std::vector<CPluginPage*> pages;
         auto standIn = [&](const resources::PageResource& resource) {
@@ -110,6 +113,44 @@ TEST_F(LanguagePageTest, TheChoiceIsStoredAtOnceAndNothingIsRelabelledBeforeAppl
     EXPECT_EQ(driverhost::TabTitles(Screen(), sheet_), before);
     EXPECT_EQ(Text(page, kChoiceLabel), u"对话框语言");
     EXPECT_EQ(document_.language, kLanguageChinese);
+
+    // The choice is still shown when the person comes back to the page.
+    ASSERT_TRUE(Driver().SelectTab(sheet_, DitheringTab()));
+    ASSERT_TRUE(Driver().SelectTab(sheet_, LanguageTab()));
+    EXPECT_EQ(Screen().Selection(Screen().Child(page, kChoice)), 1);
+}
+
+TEST_F(LanguagePageTest, ThePageShowsTheLanguageInUseAndOkWithoutAChoiceKeepsIt) {
+    // A code other than Chinese's shows the pages in English.
+    struct Case {
+        uint8_t stored;
+        std::u16string label;
+        std::u16string selected;
+        std::u16string versionTab;
+    };
+    const Case cases[] = {
+        {0, u"对话框语言", u"中文", u"版本"},
+        {1, u"Dialog box language", u"English", u"Version"},
+        {7, u"Dialog box language", u"English", u"Version"},
+        {255, u"Dialog box language", u"English", u"Version"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(int(c.stored));
+        document_.writes.clear();
+        OpenDocumentSheet(driverhost::HostDocumentTabs(), c.stored);
+        const Window page = LanguagePage();
+        EXPECT_EQ(Text(page, kChoiceLabel), c.label);
+        EXPECT_EQ(Text(page, kChoice), c.selected);
+
+        EXPECT_EQ(driverhost::TabTitles(Screen(), sheet_).back(), c.versionTab);
+
+        // OK applies every page, this one with no choice made.
+        ASSERT_TRUE(Driver().PressOk(sheet_));
+        EXPECT_TRUE(document_.writes.empty());
+        EXPECT_EQ(document_.byteFields[settings::field::kLanguage], c.stored);
+        EXPECT_EQ(document_.language, c.stored) << "the sheet's language is not switched";
+        standIns_.clear();
+    }
 }
 
 TEST_F(LanguagePageTest, ApplyRelabelsThePageInFrontAndThePluginsTenTabs) {

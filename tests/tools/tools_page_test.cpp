@@ -180,6 +180,18 @@ TEST_F(ToolsPageTest, ATypedCommandIsSentAsTypedAndLivesInItsActionAcrossShowing
     EXPECT_EQ(Send(page).writes, std::vector<Bytes>{typed});
 }
 
+TEST_F(ToolsPageTest, ATypedCommandEndsAtItsFirstNulAsTheEditShowsIt) {
+    const Window page = Open(kOrca);
+    ASSERT_TRUE(Choose(page, 0, u"Send command"));
+    // Typing drops control characters; a pasted NUL reaches the edit.
+    ASSERT_TRUE(Driver().Paste(page, kInput, std::u16string(u"~HS\0~JR", 7)));
+    EXPECT_EQ(Send(page).writes, std::vector<Bytes>{ToBytes("~HS")});
+
+    ShowAgain();
+    ASSERT_TRUE(Choose(page, 0, u"Send command"));
+    EXPECT_EQ(Text(page, kInput), u"~HS");
+}
+
 TEST_F(ToolsPageTest, ATypedCommandKeepsWholeCharactersWithinItsRoom) {
     platform::sim::SystemFacts facts = Env().Facts();
     facts.ansiCodePage = 936;

@@ -35,10 +35,9 @@ void CDocPage_Language::OnInitDialog() {
 }
 
 void CDocPage_Language::Refresh() {
-    uint8_t stored = 0;
-    const int current =
-        Context().AccessValue(settings::field::kLanguage, &stored, 0, true) == kDone ? stored : -1;
-    FillFlagList(choice_, kLanguages, kLanguageMask, current);
+    // A stored code other than Chinese's shows the pages in English, so the
+    // language in use is read from the page's texts, not from btLanguage.
+    FillFlagList(choice_, kLanguages, kLanguageMask, chosen_.value_or(Texts().Language()));
 }
 
 uint8_t CDocPage_Language::Chosen() const {
@@ -47,6 +46,7 @@ uint8_t CDocPage_Language::Chosen() const {
 
 void CDocPage_Language::OnChoice() {
     uint8_t chosen = Chosen();
+    chosen_ = chosen;
     uint8_t stored = 0;
     if (Context().AccessValue(settings::field::kLanguage, &stored, 0, true) == kDone &&
         stored == chosen) {
@@ -57,7 +57,11 @@ void CDocPage_Language::OnChoice() {
 }
 
 bool CDocPage_Language::OnApply() {
-    const uint8_t chosen = Chosen();
+    // Without a choice the sheet keeps the language it is shown in.
+    if (!chosen_) {
+        return true;
+    }
+    const uint8_t chosen = *chosen_;
     Context().SetCurrentLanguage(chosen);
     Texts().SelectLanguage(chosen);
     if (platform::Window front = Context().LastShownDocumentPage()) {

@@ -5,6 +5,9 @@
 // of the same printer.
 #pragma once
 
+#include <cstdint>
+#include <optional>
+
 #include "framework/controls.h"
 #include "pages/plugin_page.h"
 
@@ -16,7 +19,8 @@ public:
 
 protected:
     void OnInitDialog() override;
-    // Fills the choice from btLanguage.
+    // Shows the choice made on this page, or else the language the pages
+    // are shown in.
     void Refresh() override;
     bool OnApply() override;
 
@@ -26,6 +30,8 @@ private:
     uint8_t Chosen() const;
 
     framework::ComboBox choice_;
+    // The language chosen since the sheet opened; none when not chosen.
+    std::optional<uint8_t> chosen_;
 };
 
 }  // namespace orca::pages

@@ -131,8 +131,10 @@ void CDocPage_Tools::OnInputChanged() {
     if (settingInput_ || action == nullptr) {
         return;
     }
-    action->StoreText(
-        ToAnsiWithin(input_.Text(), SystemCodePage(), commands::kActionCommandSize - 1));
+    // An edit's text ends at its first NUL, as the control shows it.
+    const std::u16string typed = input_.Text();
+    action->StoreText(ToAnsiWithin(std::u16string_view(typed.c_str()), SystemCodePage(),
+                                   commands::kActionCommandSize - 1));
 }
 
 void CDocPage_Tools::OnChooseFile() {
