@@ -59,7 +59,10 @@ std::u16string ModelName(const CPrinterImplBase& printer) {
     for (const std::u16string& name : CatalogueNames()) {
         const ModelFactory factory = ModelCatalogue().Find(name);
         const std::unique_ptr<CPrinterImplBase> made = factory != nullptr ? factory() : nullptr;
-        if (made != nullptr && typeid(*made) == typeid(printer))
+        if (made == nullptr)
+            continue;
+        const CPrinterImplBase& model = *made;
+        if (typeid(model) == typeid(printer))
             return name;
     }
     return {};
