@@ -32,7 +32,8 @@ std::string ValueOfLine(std::string_view line) {
 // refuses what its language has no command for, and that is sent as nothing.
 void Send(CCommandSetBase& generator, Setting setting, double value, uint32_t dpi) {
     const bool orca = generator.GetCommandLanguage() == commands::kCommandLanguageOrca;
-    const auto code = static_cast<uint8_t>(value);
+    // Only the choices are codes: a length may be negative.
+    const auto code = static_cast<uint8_t>(std::clamp(value, 0.0, 255.0));
     switch (setting) {
         case Setting::kPaperType:
             generator.MediaTracking(code);
