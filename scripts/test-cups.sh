@@ -145,8 +145,10 @@ print_and_wait() {
     echo "$id"
 }
 
+# A first job can wait seconds for the server to start its filters on a busy
+# machine: give each job a minute, which costs nothing when it is quick.
 wait_done() {
-    for _ in $(seq 200); do
+    for _ in $(seq 1200); do
         lpstat -o | grep -q "^$1 " || return 0
         sleep 0.05
     done
