@@ -70,6 +70,10 @@ constexpr int kWarmUpCycles = 5;
 // A page of noise of the system's own bookkeeping between two readings.
 constexpr size_t kNoiseBytes = 4096;
 constexpr size_t kNoiseBlocks = 16;
+// Wine's own threads may open a handle of theirs between the two readings
+// (seen once: one more after a hundred host threads); a handle the work kept
+// would show once per cycle.
+constexpr long kNoiseHandles = 2;
 
 // GetGuiResources answers 0 under Wine, whose GDI handle table lists only
 // this process's objects: there they are counted in the table.
@@ -124,7 +128,7 @@ void ExpectCyclesLeaveNothing(int cycles, const std::function<void()>& cycle) {
               << ", GDI objects " << before.gdiObjects << " -> " << after.gdiObjects << ", heap "
               << before.heapBytes << " -> " << after.heapBytes << " bytes, " << before.heapBlocks
               << " -> " << after.heapBlocks << " blocks\n";
-    EXPECT_LE(after.handles, before.handles);
+    EXPECT_LE(after.handles, before.handles + kNoiseHandles);
     EXPECT_LE(after.gdiObjects, before.gdiObjects);
     EXPECT_LE(after.heapBytes, before.heapBytes + kNoiseBytes);
     EXPECT_LE(after.heapBlocks, before.heapBlocks + kNoiseBlocks);

@@ -19,9 +19,9 @@ struct ProcessUsage {
 ProcessUsage CurrentUsage();
 
 // Runs the cycle a few times for the process to settle, then cycles times
-// between two readings, and expects the second reading to hold no more
-// handles or GDI objects than the first, and no more heap than a page of the
-// system's own bookkeeping. Prints both readings.
+// between two readings, and expects the second reading to hold no more GDI
+// objects than the first, and no more handles or heap than the system's own
+// bookkeeping may add. Prints both readings.
 void ExpectCyclesLeaveNothing(int cycles, const std::function<void()>& cycle);
 
 }  // namespace orca::wintest
