@@ -36,8 +36,9 @@ finish() {
     local status=$?
     stop_server
     if ((status != 0)) && [[ -f $root/log/error_log ]]; then
-        echo "--- the server's error log:" >&2
-        tail -n 40 "$root/log/error_log" >&2
+        echo "--- the server's errors, and the end of its log:" >&2
+        grep '^E ' "$root/log/error_log" | tail -n 20 >&2
+        tail -n 20 "$root/log/error_log" >&2
     fi
     [[ -n ${KEEP_CUPS_ROOT:-} ]] || rm -rf "$root"
     exit $status
@@ -50,13 +51,16 @@ fail() {
 }
 
 # The filters run as the lp user when the server runs as root: it must reach
-# the folder, the filter and the devices' files.
+# the folder, the filter and the devices' files. The build's filter is
+# installed here, as a package installs it, since the lp user may not enter
+# the folder of the build.
 chmod 755 "$root"
 mkdir -p "$root"/{conf,spool,state,cache,log,tmp,out,bin/filter,orcaui}
 chmod 1777 "$root/out"
 ln -s /usr/lib/cups/daemon "$root/bin/daemon"
 ln -s /usr/lib/cups/backend "$root/bin/backend"
-ln -s "$build/host/orcaui-filter" "$root/bin/filter/orcaui-filter"
+cmake --install "$build" --prefix "$root/prefix" >/dev/null
+ln -s "$root/prefix/lib/cups/filter/orcaui-filter" "$root/bin/filter/orcaui-filter"
 cp "$types" "$root/conf/"
 
 # A free loopback port: one nothing answers on.
@@ -94,10 +98,11 @@ User $user
 Group $group
 EOF
 # No authentication on a loopback server of the test's own; a failing job is
-# aborted instead of stopping its queue.
+# aborted instead of stopping its queue; one log, never rotated away.
 cat >"$root/conf/cupsd.conf" <<EOF
 Listen 127.0.0.1:$port
 LogLevel debug
+MaxLogSize 0
 Browsing No
 WebInterface No
 ErrorPolicy abort-job
