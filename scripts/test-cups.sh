@@ -6,6 +6,7 @@
 # build's orcaui-filter. Checks the bytes that reach each device (the
 # queue's settings first, exactly as the command generators write them,
 # then the job unchanged), per-job options, a refused PDF and its reason,
+# orcaui on the server's queues (the Tools page's jobs as the queue's jobs),
 # a paused queue and a stopped server. The server is stopped whatever happens.
 #
 #   test-cups.sh [BUILD_DIR]     (default: build)
@@ -55,7 +56,15 @@ chmod 755 "$root"
 mkdir -p "$root"/{conf,spool,state,cache,log,tmp,out,bin/filter,orcaui}
 chmod 1777 "$root/out"
 ln -s /usr/lib/cups/daemon "$root/bin/daemon"
-ln -s /usr/lib/cups/backend "$root/bin/backend"
+# The system's backends, and one of the test's own: cupsd writes a raw job
+# (the Tools page sends them) to a device, but to a file: device only through
+# a filter, and a raw job has none. A capture:PATH device gets each job's
+# bytes appended to PATH by its backend, as a printer's connection would.
+mkdir "$root/bin/backend"
+ln -s /usr/lib/cups/backend/* "$root/bin/backend/"
+printf '#!/bin/sh\n[ $# -ge 5 ] || exit 0\nexec cat ${6:+"$6"} >>"${DEVICE_URI#capture:}"\n' \
+    >"$root/bin/backend/capture"
+chmod 755 "$root/bin/backend/capture"
 ln -s "$build/host/orcaui-filter" "$root/bin/filter/orcaui-filter"
 cp "$types" "$root/conf/"
 
@@ -257,6 +266,33 @@ expect_bytes shelf "H07\r$onyx_label" "the queue orcaui added"
 "${on_cups[@]}" printer add shelf --model Kestrel --port file:/dev/null 2>/dev/null &&
     fail "a queue of no model"
 
+# A queue's printer through the plug-in: the Tools page's Calibrate is a raw
+# job of the queue, in the server's history and orcaui's jobs, and reaches
+# the device as it is.
+"${on_cups[@]}" printer add depot --model "Kestrel(ORCA)" --port "capture:$root/out/depot.prn" \
+    >/dev/null || fail "orcaui could not add the queue depot"
+"${on_cups[@]}" sheet depot "tab Tools" "click 1127" >/dev/null ||
+    fail "the Tools page's Calibrate on a CUPS queue"
+id=$(lpstat -W all -o depot | sed -n 's/^\(depot-[0-9]*\) .*/\1/p' | tail -n 1)
+[[ -n $id ]] || fail "the calibration is no job of the queue"
+wait_done "$id"
+expect_bytes depot "~JC" "the calibration reached the device"
+"${on_cups[@]}" jobs depot | grep -Eq "^$id +Calibrate +.* completed " ||
+    fail "orcaui jobs does not show the calibration: $("${on_cups[@]}" jobs depot)"
+
+# A paused queue takes the calibration, which waits there: orcaui says so
+# with the server's reason and exit code 6.
+cupsdisable -r "ribbon change" depot
+code=0
+"${on_cups[@]}" sheet depot "tab Tools" "click 1127" >/dev/null 2>"$root/orcaui.err" || code=$?
+((code == 6)) || fail "a calibration on a paused queue exited $code"
+grep -q "waits: the queue is paused (ribbon change)" "$root/orcaui.err" ||
+    fail "the paused queue is not told: $(cat "$root/orcaui.err")"
+cupsenable depot
+code=0
+"${on_cups[@]}" get nowhere darkness 2>/dev/null || code=$?
+((code == 3)) || fail "a queue that is not there exited $code"
+
 # A job on a paused queue waits, and prints when the queue goes on.
 cupsdisable kestrel
 id=$(lp -d kestrel "$root/label.orca" | sed -n 's/^request id is \([^ ]*\) .*/\1/p')
@@ -276,5 +312,9 @@ fi
 "${on_cups[@]}" printers 2>"$root/orcaui.err" && fail "orcaui printers succeeded with the server stopped"
 grep -q "no CUPS server answers at $CUPS_SERVER" "$root/orcaui.err" ||
     fail "orcaui printers did not tell the server is stopped: $(cat "$root/orcaui.err")"
+code=0
+"${on_cups[@]}" get depot darkness 2>"$root/orcaui.err" || code=$?
+((code == 1)) && grep -q "no CUPS server answers at $CUPS_SERVER: " "$root/orcaui.err" ||
+    fail "orcaui get with the server stopped: exit $code, $(cat "$root/orcaui.err")"
 
 echo "test-cups.sh: all passed"
