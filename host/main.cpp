@@ -78,13 +78,15 @@ void PrintOverview() {
                  "                  printers of the state directory; cups: printers,\n"
                  "                  printer add, printer remove and jobs work on the CUPS\n"
                  "                  server's queues instead, and settings, sheet, options,\n"
-                 "                  get and set on the queue PRINTER names: the raw jobs\n"
+                 "                  get and set on the queue PRINTER names: its settings\n"
+                 "                  and custom papers are kept in its PPD, and the raw jobs\n"
                  "                  of its Tools page are jobs of the queue\n"
                  "  --cups-server HOST:PORT  the CUPS server (default: $CUPS_SERVER, else\n"
                  "                  the local one)\n"
                  "  --version       print orcaui's version and licence\n\n"
                  "`printer`, `set`, `settings --import`, `jobs --clear` and `sheet` write the\n"
-                 "state directory; the other commands only read it.\n"
+                 "state directory (with --spooler cups: the queue); the other commands only\n"
+                 "read it.\n"
               << ExitCodesAndEnvironment()
               << "`orcaui COMMAND --help` tells more about a command.\n";
 }

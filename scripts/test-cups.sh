@@ -6,8 +6,9 @@
 # build's orcaui-filter. Checks the bytes that reach each device (the
 # queue's settings first, exactly as the command generators write them,
 # then the job unchanged), per-job options, a refused PDF and its reason,
-# orcaui on the server's queues (the Tools page's jobs as the queue's jobs),
-# a paused queue and a stopped server. The server is stopped whatever happens.
+# orcaui on the server's queues (their settings and custom papers in their
+# PPDs, the Tools page's jobs as the queue's jobs), a paused queue and a
+# stopped server. The server is stopped whatever happens.
 #
 #   test-cups.sh [BUILD_DIR]     (default: build)
 set -euo pipefail
@@ -280,6 +281,42 @@ expect_bytes depot "~JC" "the calibration reached the device"
 "${on_cups[@]}" jobs depot | grep -Eq "^$id +Calibrate +.* completed " ||
     fail "orcaui jobs does not show the calibration: $("${on_cups[@]}" jobs depot)"
 
+# `set` changes the queue's settings: the whole record goes into its PPD,
+# and its label defaults agree with it. The new queue left every setting to
+# the printer, and so does its record: only the darkness is sent.
+rm -f "$root/out/depot.prn"
+"${on_cups[@]}" set depot darkness=25 >/dev/null || fail "orcaui set on a CUPS queue"
+print_and_wait depot "$root/label.orca" >/dev/null
+expect_bytes depot "^XA~SD25^XZ$orca_label" "the label after orcaui set darkness=25"
+grep -q '^\*orcauiSettings 1: ' "$root/conf/ppd/depot.ppd" || fail "the queue's PPD keeps no settings"
+"${on_cups[@]}" set depot darkness=25 | grep -q "nothing changed" ||
+    fail "a second set changed something"
+# A default lpadmin changes since wins over the saved record.
+lpadmin -p depot -o darkness=18
+[[ $("${on_cups[@]}" get depot darkness) == *18* ]] ||
+    fail "lpadmin's default did not reach the queue's settings: $("${on_cups[@]}" get depot darkness)"
+
+# A custom paper added on the Stocks page stays with the queue.
+"${on_cups[@]}" sheet depot --printer-sheet "tab Stocks" "type 1088 'Label 50'" "type 1089 500" \
+    "type 1026 300" "click IDC_STOCKS_BUTTON_SAVE" >/dev/null || fail "the Stocks page on a queue"
+grep -q '^\*orcauiPaper [0-9]*: "50000 30000 0 0 50000 30000 Custom Paper-Label 50"' \
+    "$root/conf/ppd/depot.ppd" || fail "the queue's PPD keeps no custom paper"
+"${on_cups[@]}" sheet depot | grep -q '"Custom Paper-Label 50"' ||
+    fail "the custom paper is not among the queue's stocks"
+
+# A settings file's import changes what prints: the simulated printer
+# Dock's settings and its document start and end commands.
+"$orcaui" --state "$state" settings Dock --export "$root/dock.drvs" >/dev/null
+"${on_cups[@]}" settings depot --import "$root/dock.drvs" >/dev/null ||
+    fail "orcaui settings --import on a CUPS queue"
+rm -f "$root/out/depot.prn"
+print_and_wait depot "$root/label.orca" >/dev/null
+cmp -s "$root/out/depot.prn" <(printf '^XA^MNW^MTT^MMT^PR5,5~SD22^LT002~TA000^LS0~JSN^XZ'
+    cat "$root/start.prn"
+    printf "$orca_label"
+    printf '^XA^FDend^FS^XZ') ||
+    fail "the label after importing the settings file: $(od -c "$root/out/depot.prn" | head)"
+
 # A paused queue takes the calibration, which waits there: orcaui says so
 # with the server's reason and exit code 6.
 cupsdisable -r "ribbon change" depot
@@ -288,6 +325,8 @@ code=0
 ((code == 6)) || fail "a calibration on a paused queue exited $code"
 grep -q "waits: the queue is paused (ribbon change)" "$root/orcaui.err" ||
     fail "the paused queue is not told: $(cat "$root/orcaui.err")"
+"${on_cups[@]}" set depot darkness=26 >/dev/null || fail "orcaui set on a paused queue"
+lpstat -p depot | grep -q "disabled" || fail "orcaui set resumed a paused queue"
 cupsenable depot
 code=0
 "${on_cups[@]}" get nowhere darkness 2>/dev/null || code=$?
@@ -313,8 +352,8 @@ fi
 grep -q "no CUPS server answers at $CUPS_SERVER" "$root/orcaui.err" ||
     fail "orcaui printers did not tell the server is stopped: $(cat "$root/orcaui.err")"
 code=0
-"${on_cups[@]}" get depot darkness 2>"$root/orcaui.err" || code=$?
+"${on_cups[@]}" set depot darkness=5 2>"$root/orcaui.err" || code=$?
 ((code == 1)) && grep -q "no CUPS server answers at $CUPS_SERVER: " "$root/orcaui.err" ||
-    fail "orcaui get with the server stopped: exit $code, $(cat "$root/orcaui.err")"
+    fail "orcaui set with the server stopped: exit $code, $(cat "$root/orcaui.err")"
 
 echo "test-cups.sh: all passed"

@@ -167,9 +167,10 @@ MaybeFailure Server::PutQueue(std::string_view name, std::string_view deviceUri,
     if (!deviceUri.empty()) {
         ippAddString(request.get(), IPP_TAG_PRINTER, IPP_TAG_URI, "device-uri", nullptr,
                      std::string(deviceUri).c_str());
+        ippAddBoolean(request.get(), IPP_TAG_PRINTER, "printer-is-accepting-jobs", 1);
+        ippAddInteger(request.get(), IPP_TAG_PRINTER, IPP_TAG_ENUM, "printer-state",
+                      IPP_PSTATE_IDLE);
     }
-    ippAddBoolean(request.get(), IPP_TAG_PRINTER, "printer-is-accepting-jobs", 1);
-    ippAddInteger(request.get(), IPP_TAG_PRINTER, IPP_TAG_ENUM, "printer-state", IPP_PSTATE_IDLE);
     const Ipp response(
         cupsDoIORequest(http_, request.release(), "/admin/", fileno(file.get()), -1));
     if (cupsLastError() > IPP_STATUS_OK_CONFLICTING)

@@ -67,8 +67,9 @@ public:
     MaybeFailure Queues(std::vector<QueueInfo>* queues);
     // One queue; kExitUnknownPrinter when the server has none of that name.
     MaybeFailure Queue(std::string_view name, QueueInfo* queue);
-    // Makes the queue, or changes it, with the PPD (and the device, unless
-    // empty); the queue then accepts jobs and is enabled.
+    // Makes the queue on the device, accepting jobs and enabled; with no
+    // device, gives the queue the PPD and leaves the rest as it is (a paused
+    // queue stays paused).
     MaybeFailure PutQueue(std::string_view name, std::string_view deviceUri, std::string_view ppd);
     MaybeFailure DeleteQueue(std::string_view name);
     // The queue's jobs, pending and done (as far as the server keeps them).

@@ -3,8 +3,10 @@
 
 #include <sstream>
 
+#include "host/cups/queue_defaults.h"
 #include "host/cups/queue_settings.h"
 #include "host/state/model_map.h"
+#include "host/state/printer_session.h"
 #include "platform/errors.h"
 #include "platform/sim/public_record.h"
 #include "text/utf.h"
@@ -63,6 +65,14 @@ std::shared_ptr<QueuePrinter> QueuePrinter::Open(std::string_view queue, Failure
     }
     std::shared_ptr<QueuePrinter> printer(
         new QueuePrinter(std::move(server), info.name, *read.model));
+    printer->ppdDefaults_.insert(read.defaults.begin(), read.defaults.end());
+    text.clear();
+    text.seekg(0);
+    if (auto damaged = ReadQueueStore(text, &printer->store_)) {
+        *failure = Failure{kExitFailure, "queue " + info.name + ": " + *damaged +
+                                             "; orcaui --spooler cups printer add makes it anew"};
+        return nullptr;
+    }
     return printer;
 }
 
@@ -85,16 +95,39 @@ std::unique_ptr<Environment> QueuePrinter::MakeEnvironment(const std::filesystem
                                          .dependentFiles = {u"ORCAUI.dll", kMapFile}});
     const std::u16string name = text::Utf8ToUtf16(name_);
     const std::vector<platform::sim::Paper> papers = PapersOfModel(model);
-    std::vector<uint8_t> settings = platform::sim::MakePublicRecord(
-        name, papers.empty() ? 0 : papers[0].number, papers.empty() ? u"" : papers[0].name);
+    std::vector<uint8_t> settings = store_.settings;
+    if (settings.empty()) {
+        settings = platform::sim::MakePublicRecord(name, papers.empty() ? 0 : papers[0].number,
+                                                   papers.empty() ? u"" : papers[0].name);
+    }
     env->AddPrinter(platform::sim::Printer{.name = name,
                                            .driverName = model,
                                            .portName = u"null:",
                                            .settings = std::move(settings),
                                            .perUserSettingsSize = 0,
                                            .papers = papers});
+    AddCustomPapers(*env, store_.papers);
     env->SetQueueServer(shared_from_this());
     return env;
+}
+
+MaybeFailure QueuePrinter::TakeChangedDefaults(const driverhost::PluginLibrary& plugin) {
+    Failure failure;
+    const auto session = PrinterSession::Open(plugin, text::Utf8ToUtf16(name_), &failure);
+    if (session == nullptr)
+        return failure;
+    if (!cups::TakeChangedDefaults(session->Records(), model_, ppdDefaults_, store_))
+        return std::nullopt;
+    return session->StoreRecords();
+}
+
+MaybeFailure QueuePrinter::Save(const driverhost::PluginLibrary& plugin, const Environment& env) {
+    QueueDefaults defaults;
+    if (auto failed = DefaultsOfPrinter(plugin, env, text::Utf8ToUtf16(name_), model_, &defaults))
+        return failed;
+    std::ostringstream ppd;
+    WritePpd(model_, defaults, ppd);
+    return server_->PutQueue(name_, "", ppd.str());
 }
 
 std::unique_ptr<platform::sim::JobSink> QueuePrinter::OpenJob(std::u16string_view queue,

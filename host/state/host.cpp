@@ -116,6 +116,8 @@ MaybeFailure Host::OpenQueue(std::string_view queue) {
         return failure;
     desktop_ = platform::sim::AttachDesktop(*env_);
     platform::sim::Install(env_.get());
+    if (auto failed = LoadPlugin(); failed || (failed = queue_->TakeChangedDefaults(*plugin_)))
+        return failed;
     loaded_ = StateSnapshot::Of(*env_);
     return std::nullopt;
 }
@@ -143,11 +145,12 @@ MaybeFailure Host::FindPrinter(std::string_view name, std::u16string* found) con
 }
 
 MaybeFailure Host::Save() {
-    // The queue's settings stay those of its PPD.
     if (queue_ != nullptr) {
-        if (StateSnapshot::Of(*env_) != loaded_)
-            return Failure{kExitRefused, "orcaui keeps no settings on a CUPS queue; "
-                                         "lpadmin -o NAME=VALUE sets the queue's defaults"};
+        if (StateSnapshot::Of(*env_) == loaded_)
+            return std::nullopt;
+        if (auto failed = queue_->Save(*plugin_, *env_))
+            return failed;
+        loaded_ = StateSnapshot::Of(*env_);
         return std::nullopt;
     }
     if (StateSnapshot::Of(*env_) != loaded_) {

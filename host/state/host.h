@@ -46,9 +46,10 @@ public:
     // state) and installs it.
     MaybeFailure OpenState();
     // Instead of the state directory: the CUPS queue as the one printer of
-    // an environment in memory (its model from the queue's PPD), whose raw
-    // jobs are the queue's jobs. Nothing of it is written to a state
-    // directory.
+    // an environment in memory (its model, settings and custom papers from
+    // the queue's PPD, defaults changed with lpadmin since taken in), whose
+    // raw jobs are the queue's jobs. Save writes what changed into the
+    // queue's PPD; nothing goes to a state directory.
     MaybeFailure OpenQueue(std::string_view queue);
     // Loads the plug-in library and checks its two exports.
     MaybeFailure LoadPlugin();
