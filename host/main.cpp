@@ -2,9 +2,11 @@
 // orcaui: the command-line host of the plug-in. It keeps a simulated printer
 // environment in a state directory and drives the plug-in through its
 // exports and hooks as a printer-driver host does.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -30,6 +32,11 @@ const CommandSpec* const kCupsCommands[] = {
     &kCupsPrinterAddCommand,
     &kCupsPrinterRemoveCommand,
     &kCupsJobsCommand,
+};
+
+// With --spooler cups these work on the CUPS queue their PRINTER names.
+const CommandSpec* const kQueueCommands[] = {
+    &kSettingsCommand, &kSheetCommand, &kOptionsCommand, &kGetCommand, &kSetCommand,
 };
 
 constexpr OptionSpec kGlobalOptions[] = {
@@ -70,12 +77,16 @@ void PrintOverview() {
                  "  --spooler S     sim (the default, or $ORCAUI_SPOOLER): the simulated\n"
                  "                  printers of the state directory; cups: printers,\n"
                  "                  printer add, printer remove and jobs work on the CUPS\n"
-                 "                  server's queues instead\n"
+                 "                  server's queues instead, and settings, sheet, options,\n"
+                 "                  get and set on the queue PRINTER names: its settings\n"
+                 "                  and custom papers are kept in its PPD, and the raw jobs\n"
+                 "                  of its Tools page are jobs of the queue\n"
                  "  --cups-server HOST:PORT  the CUPS server (default: $CUPS_SERVER, else\n"
                  "                  the local one)\n"
                  "  --version       print orcaui's version and licence\n\n"
                  "`printer`, `set`, `settings --import`, `jobs --clear` and `sheet` write the\n"
-                 "state directory; the other commands only read it.\n"
+                 "state directory (with --spooler cups: the queue); the other commands only\n"
+                 "read it.\n"
               << ExitCodesAndEnvironment()
               << "`orcaui COMMAND --help` tells more about a command.\n";
 }
@@ -212,7 +223,9 @@ int Run(std::vector<std::string> args) {
     Host host(global.Has("--state") ? std::filesystem::absolute(global.Value("--state"), ec)
                                     : DefaultStateDirectory(),
               global.Has("--plugin") ? global.Value("--plugin") : DefaultPluginPath());
-    if (auto failed = host.OpenState())
+    const bool onQueue =
+        spooler == "cups" && std::ranges::find(kQueueCommands, command) != std::end(kQueueCommands);
+    if (auto failed = onQueue ? host.OpenQueue(parsed.positional[0]) : host.OpenState())
         return Report(*failed);
     return command->run(host, parsed);
 }

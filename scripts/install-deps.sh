@@ -6,7 +6,8 @@
 #   install-deps.sh STAGE...
 #
 #   build    the Linux build of the plug-in and orcaui (scripts/build.sh), with
-#            nlohmann-json for its --json output and libedit for sheet -i
+#            nlohmann-json for its --json output, libedit for sheet -i and
+#            libcups for --spooler cups
 #   test     the rest of the Linux suite: clang with its sanitizer runtimes and
 #            clang-format, help2man for the man page and mandoc to check it,
 #            dpkg-dev and file, which CPack's Debian package needs, lintian to
@@ -21,7 +22,7 @@ lean=()
 for stage in "$@"; do
     case $stage in
         build) packages+=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
-                         nlohmann-json3-dev libedit-dev pkg-config) ;;
+                         nlohmann-json3-dev libedit-dev libcups2-dev pkg-config) ;;
         test)
             packages+=(clang libclang-rt-14-dev clang-format help2man mandoc dpkg-dev file lintian)
             # Without their recommendations (document converters, network discovery).

@@ -6,7 +6,9 @@
 # build's orcaui-filter. Checks the bytes that reach each device (the
 # queue's settings first, exactly as the command generators write them,
 # then the job unchanged), per-job options, a refused PDF and its reason,
-# a paused queue and a stopped server. The server is stopped whatever happens.
+# orcaui on the server's queues (their settings and custom papers in their
+# PPDs, the Tools page's jobs as the queue's jobs), a paused queue and a
+# stopped server. The server is stopped whatever happens.
 #
 #   test-cups.sh [BUILD_DIR]     (default: build)
 set -euo pipefail
@@ -58,7 +60,15 @@ chmod 755 "$root"
 mkdir -p "$root"/{conf,spool,state,cache,log,tmp,out,bin/filter,orcaui}
 chmod 1777 "$root/out"
 ln -s /usr/lib/cups/daemon "$root/bin/daemon"
-ln -s /usr/lib/cups/backend "$root/bin/backend"
+# The system's backends, and one of the test's own: cupsd writes a raw job
+# (the Tools page sends them) to a device, but to a file: device only through
+# a filter, and a raw job has none. A capture:PATH device gets each job's
+# bytes appended to PATH by its backend, as a printer's connection would.
+mkdir "$root/bin/backend"
+ln -s /usr/lib/cups/backend/* "$root/bin/backend/"
+printf '#!/bin/sh\n[ $# -ge 5 ] || exit 0\nexec cat ${6:+"$6"} >>"${DEVICE_URI#capture:}"\n' \
+    >"$root/bin/backend/capture"
+chmod 755 "$root/bin/backend/capture"
 cmake --install "$build" --prefix "$root/prefix" >/dev/null
 ln -s "$root/prefix/lib/cups/filter/orcaui-filter" "$root/bin/filter/orcaui-filter"
 cp "$types" "$root/conf/"
@@ -262,6 +272,71 @@ expect_bytes shelf "H07\r$onyx_label" "the queue orcaui added"
 "${on_cups[@]}" printer add shelf --model Kestrel --port file:/dev/null 2>/dev/null &&
     fail "a queue of no model"
 
+# A queue's printer through the plug-in: the Tools page's Calibrate is a raw
+# job of the queue, in the server's history and orcaui's jobs, and reaches
+# the device as it is.
+"${on_cups[@]}" printer add depot --model "Kestrel(ORCA)" --port "capture:$root/out/depot.prn" \
+    >/dev/null || fail "orcaui could not add the queue depot"
+"${on_cups[@]}" sheet depot "tab Tools" "click 1127" >/dev/null ||
+    fail "the Tools page's Calibrate on a CUPS queue"
+id=$(lpstat -W all -o depot | sed -n 's/^\(depot-[0-9]*\) .*/\1/p' | tail -n 1)
+[[ -n $id ]] || fail "the calibration is no job of the queue"
+wait_done "$id"
+expect_bytes depot "~JC" "the calibration reached the device"
+"${on_cups[@]}" jobs depot | grep -Eq "^$id +Calibrate +.* completed " ||
+    fail "orcaui jobs does not show the calibration: $("${on_cups[@]}" jobs depot)"
+
+# `set` changes the queue's settings: the whole record goes into its PPD,
+# and its label defaults agree with it. The new queue left every setting to
+# the printer, and so does its record: only the darkness is sent.
+rm -f "$root/out/depot.prn"
+"${on_cups[@]}" set depot darkness=25 >/dev/null || fail "orcaui set on a CUPS queue"
+print_and_wait depot "$root/label.orca" >/dev/null
+expect_bytes depot "^XA~SD25^XZ$orca_label" "the label after orcaui set darkness=25"
+grep -q '^\*orcauiSettings 1: ' "$root/conf/ppd/depot.ppd" || fail "the queue's PPD keeps no settings"
+"${on_cups[@]}" set depot darkness=25 | grep -q "nothing changed" ||
+    fail "a second set changed something"
+# A default lpadmin changes since wins over the saved record.
+lpadmin -p depot -o darkness=18
+[[ $("${on_cups[@]}" get depot darkness) == *18* ]] ||
+    fail "lpadmin's default did not reach the queue's settings: $("${on_cups[@]}" get depot darkness)"
+
+# A custom paper added on the Stocks page stays with the queue.
+"${on_cups[@]}" sheet depot --printer-sheet "tab Stocks" "type 1088 'Label 50'" "type 1089 500" \
+    "type 1026 300" "click IDC_STOCKS_BUTTON_SAVE" >/dev/null || fail "the Stocks page on a queue"
+grep -q '^\*orcauiPaper [0-9]*: "50000 30000 0 0 50000 30000 Custom Paper-Label 50"' \
+    "$root/conf/ppd/depot.ppd" || fail "the queue's PPD keeps no custom paper"
+"${on_cups[@]}" sheet depot | grep -q '"Custom Paper-Label 50"' ||
+    fail "the custom paper is not among the queue's stocks"
+
+# A settings file's import changes what prints: the simulated printer
+# Dock's settings and its document start and end commands.
+"$orcaui" --state "$state" settings Dock --export "$root/dock.drvs" >/dev/null
+"${on_cups[@]}" settings depot --import "$root/dock.drvs" >/dev/null ||
+    fail "orcaui settings --import on a CUPS queue"
+rm -f "$root/out/depot.prn"
+print_and_wait depot "$root/label.orca" >/dev/null
+cmp -s "$root/out/depot.prn" <(printf '^XA^MNW^MTT^MMT^PR5,5~SD22^LT002~TA000^LS0~JSN^XZ'
+    cat "$root/start.prn"
+    printf "$orca_label"
+    printf '^XA^FDend^FS^XZ') ||
+    fail "the label after importing the settings file: $(od -c "$root/out/depot.prn" | head)"
+
+# A paused queue takes the calibration, which waits there: orcaui says so
+# with the server's reason and exit code 6.
+cupsdisable -r "ribbon change" depot
+code=0
+"${on_cups[@]}" sheet depot "tab Tools" "click 1127" >/dev/null 2>"$root/orcaui.err" || code=$?
+((code == 6)) || fail "a calibration on a paused queue exited $code"
+grep -q "waits: the queue is paused (ribbon change)" "$root/orcaui.err" ||
+    fail "the paused queue is not told: $(cat "$root/orcaui.err")"
+"${on_cups[@]}" set depot darkness=26 >/dev/null || fail "orcaui set on a paused queue"
+lpstat -p depot | grep -q "disabled" || fail "orcaui set resumed a paused queue"
+cupsenable depot
+code=0
+"${on_cups[@]}" get nowhere darkness 2>/dev/null || code=$?
+((code == 3)) || fail "a queue that is not there exited $code"
+
 # A job on a paused queue waits, and prints when the queue goes on.
 cupsdisable kestrel
 id=$(lp -d kestrel "$root/label.orca" | sed -n 's/^request id is \([^ ]*\) .*/\1/p')
@@ -281,5 +356,9 @@ fi
 "${on_cups[@]}" printers 2>"$root/orcaui.err" && fail "orcaui printers succeeded with the server stopped"
 grep -q "no CUPS server answers at $CUPS_SERVER" "$root/orcaui.err" ||
     fail "orcaui printers did not tell the server is stopped: $(cat "$root/orcaui.err")"
+code=0
+"${on_cups[@]}" set depot darkness=5 2>"$root/orcaui.err" || code=$?
+((code == 1)) && grep -q "no CUPS server answers at $CUPS_SERVER: " "$root/orcaui.err" ||
+    fail "orcaui set with the server stopped: exit $code, $(cat "$root/orcaui.err")"
 
 echo "test-cups.sh: all passed"

@@ -1,17 +1,13 @@
 // SPDX-License-Identifier: Apache-2.0
 // printers, printer add, printer remove and jobs on a CUPS server
-// (--spooler cups): its queues, made with the models' PPDs, and its jobs,
-// through the server's own client programs.
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
+// (--spooler cups): its queues, made with the models' PPDs, and its jobs.
+#include <ctime>
 #include <iostream>
 #include <sstream>
 
 #include "host/commands/commands.h"
-#include "host/cups/cups_client.h"
+#include "host/cups/cups_server.h"
 #include "host/cups/ppd_writer.h"
-#include "host/cups/queue_settings.h"
 #include "host/output/json_output.h"
 #include "host/output/text_table.h"
 #include "host/state/model_map.h"
@@ -19,83 +15,41 @@
 namespace orca::host {
 namespace {
 
-namespace fs = std::filesystem;
-
-// The client's output, or a failure that gives its own message.
-MaybeFailure Client(const std::vector<std::string>& command, std::string* out = nullptr) {
-    const cups::ClientRun run = cups::RunClient(command);
-    if (run.exitCode != 0) {
-        std::string message = run.err.empty() ? run.out : run.err;
-        while (!message.empty() && message.back() == '\n')
-            message.pop_back();
-        return Failure{kExitFailure, message.empty() ? command[0] + " failed" : message};
-    }
-    if (out != nullptr)
-        *out = run.out;
-    return std::nullopt;
+// The ORCAUI model of a queue whose PPD is ours: its make and model is the
+// PPD's NickName, "ORCAUI MODEL, LANGUAGE label commands".
+const settings::ModelRow* ModelOfQueue(const cups::QueueInfo& queue) {
+    constexpr std::string_view kOurs = "ORCAUI ";
+    const std::string& name = queue.makeAndModel;
+    if (!name.starts_with(kOurs) || name.rfind(", ") == std::string::npos)
+        return nullptr;
+    return cups::FindModel(name.substr(kOurs.size(), name.rfind(", ") - kOurs.size()));
 }
 
-struct Queue {
-    std::string name;
-    std::string port;
-    std::string model;  // empty: not a queue of ours
-};
-
-// The server's destinations (lpstat -e), each with the attributes lpoptions
-// tells: its device URI and make and model, which the PPD's NickName gives:
-// "ORCAUI MODEL, LANGUAGE label commands".
-MaybeFailure ReadQueues(std::vector<Queue>* queues) {
-    // lpstat -e lists nothing, and succeeds, when no server answers.
-    std::string scheduler;
-    if (auto failed = Client({"lpstat", "-r"}, &scheduler))
-        return failed;
-    if (scheduler.find("is running") == std::string::npos) {
-        const char* server = std::getenv("CUPS_SERVER");
-        return Failure{kExitFailure, "no CUPS server answers at " +
-                                         std::string(server != nullptr ? server : "localhost")};
-    }
-    std::string names;
-    if (auto failed = Client({"lpstat", "-e"}, &names))
-        return failed;
-    std::istringstream lines(names);
-    std::string name;
-    while (std::getline(lines, name)) {
-        if (name.empty())
-            continue;
-        Queue queue{name, "", ""};
-        std::string options;
-        if (auto failed = Client({"lpoptions", "-p", name}, &options))
-            return failed;
-        for (const auto& [option, value] : cups::ParseOptions(options)) {
-            constexpr std::string_view kOurs = "ORCAUI ";
-            if (option == "device-uri")
-                queue.port = value;
-            else if (option == "printer-make-and-model" && value.starts_with(kOurs))
-                queue.model = value.substr(kOurs.size(), value.rfind(", ") - kOurs.size());
-        }
-        if (cups::FindModel(queue.model) == nullptr)
-            queue.model.clear();
-        queues->push_back(std::move(queue));
-    }
-    return std::nullopt;
+std::string ModelName(const settings::ModelRow& model) {
+    return {model.displayName.begin(), model.displayName.end()};
 }
 
 int ListQueues(Host&, const Arguments& args) {
-    std::vector<Queue> queues;
-    if (auto failed = ReadQueues(&queues))
+    Failure failure;
+    const auto server = cups::Server::Connect(&failure);
+    if (server == nullptr)
+        return Report(failure);
+    std::vector<cups::QueueInfo> queues;
+    if (auto failed = server->Queues(&queues))
         return Report(*failed);
     std::vector<std::vector<std::string>> rows{{"PRINTER", "MODEL", "LANGUAGE", "PORT"}};
     Json list = Json::array();
-    for (const Queue& queue : queues) {
-        const settings::ModelRow* model = cups::FindModel(queue.model);
+    for (const cups::QueueInfo& queue : queues) {
+        const settings::ModelRow* model = ModelOfQueue(queue);
         const std::string language = model == nullptr                              ? "-"
                                      : model->language == settings::Language::Onyx ? "ONYX"
                                                                                    : "ORCA";
-        rows.push_back({queue.name, model ? queue.model : "(not ORCAUI)", language, queue.port});
+        rows.push_back(
+            {queue.name, model ? ModelName(*model) : "(not ORCAUI)", language, queue.deviceUri});
         list.push_back({{"name", queue.name},
-                        {"model", model ? Json(queue.model) : Json(nullptr)},
+                        {"model", model ? Json(ModelName(*model)) : Json(nullptr)},
                         {"language", model ? Json(language) : Json(nullptr)},
-                        {"port", queue.port}});
+                        {"port", queue.deviceUri}});
     }
     if (args.Has(kJsonOption.name))
         PrintJson(list);
@@ -115,50 +69,62 @@ int AddQueue(Host&, const Arguments& args) {
     const settings::ModelRow* model = cups::FindModel(modelName);
     if (model == nullptr)
         return Report({kExitUsage, "a CUPS queue needs --model MODEL, one of: " + KnownModels()});
-    if (!args.Has("--port"))
+    if (!args.Has("--port") || args.Value("--port").empty())
         return Report({kExitUsage, "a CUPS queue needs --port URI (socket://HOST:9100, ...)"});
-    std::string folder = (fs::temp_directory_path() / "orcaui-ppd-XXXXXX").string();
-    if (mkdtemp(folder.data()) == nullptr)
-        return Report({kExitFailure, "cannot make a temporary folder for the PPD"});
-    const fs::path ppd = fs::path(folder) / "queue.ppd";
-    {
-        std::ofstream file(ppd);
-        cups::WritePpd(*model, {}, file);
-    }
-    const MaybeFailure failed =
-        Client({"lpadmin", "-p", name, "-E", "-v", args.Value("--port"), "-P", ppd.string()});
-    std::error_code ignored;
-    fs::remove_all(ppd.parent_path(), ignored);
-    if (failed)
+    Failure failure;
+    const auto server = cups::Server::Connect(&failure);
+    if (server == nullptr)
+        return Report(failure);
+    std::ostringstream ppd;
+    cups::WritePpd(*model, {}, ppd);
+    if (auto failed = server->PutQueue(name, args.Value("--port"), ppd.str()))
         return Report(*failed);
     std::cout << "added " << name << " (" << modelName << ") on " << args.Value("--port") << "\n";
     return kExitOk;
 }
 
 int RemoveQueue(Host&, const Arguments& args) {
-    if (auto failed = Client({"lpadmin", "-x", args.positional[0]}))
+    Failure failure;
+    const auto server = cups::Server::Connect(&failure);
+    if (server == nullptr)
+        return Report(failure);
+    if (auto failed = server->DeleteQueue(args.positional[0]))
         return Report(*failed);
     std::cout << "removed " << args.positional[0] << "\n";
     return kExitOk;
 }
 
-// The queue's jobs, pending and done, as lpstat lists them.
+std::string TimeText(std::time_t time) {
+    char text[32] = "";
+    std::tm local{};
+    if (time != 0 && localtime_r(&time, &local) != nullptr)
+        std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
+    return text;
+}
+
+// The queue's jobs, pending and done, with their ids as lpstat writes them.
 int ListQueueJobs(Host&, const Arguments& args) {
-    std::string jobs;
-    if (auto failed = Client({"lpstat", "-W", "all", "-o", args.positional[0]}, &jobs))
+    const std::string& queue = args.positional[0];
+    Failure failure;
+    const auto server = cups::Server::Connect(&failure);
+    if (server == nullptr)
+        return Report(failure);
+    std::vector<cups::JobInfo> jobs;
+    if (auto failed = server->Jobs(queue, &jobs))
         return Report(*failed);
-    std::vector<std::vector<std::string>> rows{{"JOB", "USER", "SIZE", "SUBMITTED"}};
+    std::vector<std::vector<std::string>> rows{
+        {"JOB", "TITLE", "USER", "SIZE", "STATE", "SUBMITTED"}};
     Json list = Json::array();
-    std::istringstream lines(jobs);
-    std::string line;
-    while (std::getline(lines, line)) {
-        std::istringstream fields(line);
-        std::string job, user, size, submitted, word;
-        fields >> job >> user >> size;
-        while (fields >> word)
-            submitted += (submitted.empty() ? "" : " ") + word;
-        rows.push_back({job, user, size, submitted});
-        list.push_back({{"job", job}, {"user", user}, {"size", size}, {"submitted", submitted}});
+    for (const cups::JobInfo& job : jobs) {
+        const std::string id = queue + "-" + std::to_string(job.id);
+        const std::string size = std::to_string(job.kilobytes) + "k";
+        rows.push_back({id, job.title, job.user, size, job.state, TimeText(job.created)});
+        list.push_back({{"job", id},
+                        {"title", job.title},
+                        {"user", job.user},
+                        {"kilobytes", job.kilobytes},
+                        {"state", job.state},
+                        {"submitted", TimeText(job.created)}});
     }
     if (args.Has(kJsonOption.name))
         PrintJson(list);
@@ -210,8 +176,10 @@ const CommandSpec kCupsJobsCommand{
     "jobs",
     "jobs PRINTER [--json]",
     "list the CUPS queue's jobs, pending and done",
+    "The server's history keeps the finished ones as long as its configuration says.\n\n"
     "options:\n"
-    "  --json   print the jobs as a JSON array of objects (job, user, size, submitted)\n",
+    "  --json   print the jobs as a JSON array of objects (job, title, user,\n"
+    "           kilobytes, state, submitted)\n",
     nullptr,
     kListOptions,
     1,

@@ -2,65 +2,19 @@
 // ppd MODEL, ppd --printer NAME: the PPD of a CUPS queue for a printer of
 // that model, or one that starts with a simulated printer's settings.
 #include <algorithm>
-#include <cstdlib>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 
 #include "host/commands/commands.h"
-#include "host/cups/label_options.h"
-#include "host/cups/ppd_writer.h"
-#include "host/output/escape.h"
-#include "host/output/settings_view.h"
+#include "host/cups/queue_defaults.h"
 #include "host/state/model_map.h"
-#include "host/state/printer_session.h"
 #include "text/nocase.h"
 #include "text/utf.h"
 
 namespace orca::host {
 namespace {
 
-// The Custom Command page's kinds of a command.
-constexpr int kCommandFile = 1;
-constexpr int kCommandText = 2;
-
-using Entries = std::map<std::string, std::string, std::less<>>;
-
-Entries SectionEntries(const std::vector<SettingsSection>& sections, std::string_view name) {
-    Entries entries;
-    for (const SettingsSection& section : sections) {
-        if (section.name != name)
-            continue;
-        for (const SettingsEntry& entry : section.entries)
-            entries[entry.key] = entry.value;
-    }
-    return entries;
-}
-
-// The bytes of the document's start or end command: the typed text, or
-// the named file's bytes, which the PPD then carries.
-MaybeFailure DocumentCommand(const Entries& commands, const std::string& side, std::string* bytes) {
-    const auto kind = commands.find("bDoc" + side);
-    const auto data = commands.find("cDoc" + side + "Command");
-    if (kind == commands.end() || data == commands.end())
-        return std::nullopt;
-    const std::optional<std::vector<uint8_t>> stored = UnescapeBytes(data->second);
-    const std::string value = stored ? std::string(stored->begin(), stored->end()) : "";
-    const int chosen = std::atoi(kind->second.c_str());
-    if (chosen == kCommandText) {
-        *bytes = value;
-    } else if (chosen == kCommandFile && !value.empty()) {
-        std::ifstream file(value, std::ios::binary);
-        if (!file)
-            return Failure{kExitFailure, std::string("cannot read the document ") +
-                                             (side == "Start" ? "start" : "end") +
-                                             " command file " + value};
-        bytes->assign(std::istreambuf_iterator<char>(file), {});
-    }
-    return std::nullopt;
-}
-
-// The printer's model and its stored label settings and document commands.
+// The printer's model, its stored label settings and document commands, and
+// what a queue keeps of it: its whole settings record and custom papers.
 MaybeFailure PrinterDefaults(Host& host, const std::string& printer,
                              const settings::ModelRow** model, cups::QueueDefaults* defaults) {
     std::u16string name;
@@ -74,23 +28,7 @@ MaybeFailure PrinterDefaults(Host& host, const std::string& printer,
     *model = cups::FindModel(text::Utf16ToUtf8(ModelOfDriver(host.Env(), found->driverName)));
     if (*model == nullptr)
         return Failure{kExitRefused, printer + "'s model is none of orcaui models"};
-    Failure failure;
-    const auto session = PrinterSession::Open(host.Plugin(), name, &failure);
-    if (session == nullptr)
-        return failure;
-    const std::vector<SettingsSection> sections = ReadSettings(session->Records());
-    const Entries stored = SectionEntries(sections, "Option");
-    for (const cups::LabelOption& option : cups::LabelOptionsOf(**model)) {
-        const auto value = stored.find(option.storedKey);
-        if (value == stored.end())
-            continue;
-        if (auto choice = cups::StoredChoice(option, std::strtod(value->second.c_str(), nullptr)))
-            defaults->choices.emplace(option.name, *choice);
-    }
-    const Entries commands = SectionEntries(sections, "CustomCommand");
-    if (auto failed = DocumentCommand(commands, "Start", &defaults->documentStart))
-        return failed;
-    return DocumentCommand(commands, "End", &defaults->documentEnd);
+    return cups::DefaultsOfPrinter(host.Plugin(), host.Env(), name, **model, defaults);
 }
 
 int WriteQueuePpd(Host& host, const Arguments& args) {
@@ -130,7 +68,8 @@ const CommandSpec kPpdCommand{
     "  --printer NAME  a PPD for that printer's model that starts with its stored\n"
     "                  settings, and sends its Custom Command page's document start\n"
     "                  and end commands (a command file's bytes go into the PPD)\n"
-    "                  before and after every job\n\n"
+    "                  before and after every job; it keeps the printer's whole\n"
+    "                  settings and custom papers too, as orcaui keeps a queue's\n\n"
     "  orcaui ppd \"Kestrel(ORCA)\" > kestrel.ppd\n"
     "  lpadmin -p kestrel -E -v socket://printer:9100 -P kestrel.ppd -o darkness=20\n",
     nullptr,

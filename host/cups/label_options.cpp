@@ -233,6 +233,10 @@ std::optional<Choice> StoredChoice(const LabelOption& option, double stored) {
     return found == option.choices.end() ? std::nullopt : std::optional<Choice>(*found);
 }
 
+double StoredValue(const LabelOption& option, const Choice& choice) {
+    return choice.value.value_or(option.measure ? kStoredPrinterAdjustment : kStoredPrinterCode);
+}
+
 std::string EscapeCommands(std::string_view bytes) {
     std::string text;
     for (const char c : bytes) {

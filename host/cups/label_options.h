@@ -71,6 +71,10 @@ std::optional<Choice> ChoiceOf(const LabelOption& option, std::string_view given
 // adjustment: the printer's own); empty when the option has no such value.
 std::optional<Choice> StoredChoice(const LabelOption& option, double stored);
 
+// The stored setting's value of a choice: its code or measure, or for
+// Default the stored value that leaves the setting to the printer.
+double StoredValue(const LabelOption& option, const Choice& choice);
+
 // Commands as the Custom Command page stores them, "<\xHH>" escapes standing
 // for bytes, and back. Written, every byte that is not printable ASCII, and
 // the quote, is escaped, so the text fits a PPD's quoted value.

@@ -122,9 +122,12 @@ void WritePapers(const settings::ModelRow& model, std::ostream& out) {
 
 // Each label setting is a PickOne whose choices send nothing: the filter
 // reads the chosen keyword and sends the command in the printer's language.
-// A default between the listed steps is listed too.
-void WriteLabelOptions(const settings::ModelRow& model, const QueueDefaults& defaults,
-                       std::ostream& out) {
+// A default between the listed steps is listed too. Answers the keyword
+// of each option's default.
+std::map<std::string, std::string, std::less<>> WriteLabelOptions(const settings::ModelRow& model,
+                                                                  const QueueDefaults& defaults,
+                                                                  std::ostream& out) {
+    std::map<std::string, std::string, std::less<>> chosenKeywords;
     out << "*OpenGroup: Label/Label Settings\n";
     for (LabelOption& option : LabelOptionsOf(model)) {
         const auto given = defaults.choices.find(option.name);
@@ -133,6 +136,7 @@ void WriteLabelOptions(const settings::ModelRow& model, const QueueDefaults& def
         if (std::ranges::find(option.choices, chosen.keyword, &Choice::keyword) ==
             option.choices.end())
             option.choices.insert(option.choices.begin() + 1, chosen);
+        chosenKeywords.emplace(option.name, chosen.keyword);
         out << "*OpenUI *" << option.name << "/" << option.text
             << ": PickOne\n*OrderDependency: 20 AnySetup *" << option.name << "\n*Default"
             << option.name << ": " << chosen.keyword << "\n";
@@ -141,6 +145,7 @@ void WriteLabelOptions(const settings::ModelRow& model, const QueueDefaults& def
         out << "*CloseUI: *" << option.name << "\n";
     }
     out << "*CloseGroup: Label\n";
+    return chosenKeywords;
 }
 
 // The commands escaped, in lines short enough for a PPD; an escape is never
@@ -176,9 +181,13 @@ std::string_view JobTypeOf(const settings::ModelRow& model) {
 void WritePpd(const settings::ModelRow& model, const QueueDefaults& defaults, std::ostream& out) {
     WriteHeader(model, out);
     WritePapers(model, out);
-    WriteLabelOptions(model, defaults, out);
+    QueueStore store = defaults.store;
+    auto chosen = WriteLabelOptions(model, defaults, out);
+    if (!store.settings.empty())
+        store.saved = std::move(chosen);
     WriteCommands(kDocumentStartKeyword, defaults.documentStart, out);
     WriteCommands(kDocumentEndKeyword, defaults.documentEnd, out);
+    WriteQueueStore(store, out);
     out << "*% End of the PPD\n";
 }
 

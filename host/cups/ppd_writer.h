@@ -9,19 +9,23 @@
 #include <string>
 
 #include "host/cups/label_options.h"
+#include "host/cups/queue_store.h"
 
 namespace orca::host::cups {
 
 // The MIME type of jobs in the model's command language (orcaui.types).
 std::string_view JobTypeOf(const settings::ModelRow& model);
 
-// What a new queue starts with: the choice of each label setting (by the
-// option's name; a missing one is Default) and the bytes sent before and
-// after every job, the Custom Command page's document start and end.
+// What a queue starts with: the choice of each label setting (by the
+// option's name; a missing one is Default), the bytes sent before and
+// after every job, the Custom Command page's document start and end, and
+// what orcaui keeps of the printer (the PPD records the choices as saved
+// when it keeps a settings record).
 struct QueueDefaults {
     std::map<std::string, Choice, std::less<>> choices;
     std::string documentStart;
     std::string documentEnd;
+    QueueStore store;
 };
 
 void WritePpd(const settings::ModelRow& model, const QueueDefaults& defaults, std::ostream& out);

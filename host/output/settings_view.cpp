@@ -114,20 +114,51 @@ SettingsSection& Section(std::vector<SettingsSection>* sections, std::string nam
     return sections->emplace_back(SettingsSection{std::move(name), {}});
 }
 
-}  // namespace
-
-std::optional<double> StoredNumber(driverhost::HostDevMode& records, std::string_view key) {
+// The option area's field of that key in the records' block, or null.
+const FieldRow* OptionField(driverhost::HostDevMode& records, std::string_view key) {
     const auto language = std::ranges::find_if(kLanguages, [&](const LanguageView& view) {
         return view.layout.size == records.PrivateSize();
     });
     if (language == std::end(kLanguages))
-        return std::nullopt;
+        return nullptr;
     const auto field = std::ranges::find(language->layout.fields, key, &FieldRow::name);
-    if (field == language->layout.fields.end())
+    return field == language->layout.fields.end() ? nullptr : &*field;
+}
+
+}  // namespace
+
+std::optional<double> StoredNumber(driverhost::HostDevMode& records, std::string_view key) {
+    const FieldRow* field = OptionField(records, key);
+    if (field == nullptr)
         return std::nullopt;
     const uint8_t* at = records.Private() + field->offset;
     return settings::IsDoubleField(field->id) ? settings::LoadF64(at)
                                               : std::stod(ValueText(at, field->id));
+}
+
+bool StoreNumber(driverhost::HostDevMode& records, std::string_view key, double value) {
+    const FieldRow* field = OptionField(records, key);
+    if (field == nullptr)
+        return false;
+    uint8_t* at = records.Private() + field->offset;
+    if (settings::IsDoubleField(field->id)) {
+        settings::StoreF64(at, value);
+        return true;
+    }
+    const auto whole = static_cast<int64_t>(value);
+    switch (settings::FieldWidth(field->id)) {
+        case 1:
+            settings::StoreU8(at, static_cast<uint8_t>(whole));
+            return true;
+        case 2:
+            settings::StoreU16(at, static_cast<uint16_t>(whole));
+            return true;
+        case 4:
+            settings::StoreU32(at, static_cast<uint32_t>(whole));
+            return true;
+        default:
+            return false;
+    }
 }
 
 std::vector<SettingsSection> ReadSettings(driverhost::HostDevMode& records) {

@@ -48,6 +48,10 @@ std::vector<SettingsSection> ReadSettings(driverhost::HostDevMode& records);
 // when the records keep no block or the block no such number.
 std::optional<double> StoredNumber(driverhost::HostDevMode& records, std::string_view key);
 
+// Stores a number of the option area by its key, in the field's own width;
+// false when the records keep no block or the block no such number.
+bool StoreNumber(driverhost::HostDevMode& records, std::string_view key, double value);
+
 // As the settings files write them: [Section] and key=value lines. Where a
 // page shows a value other than the stored one, a column after the line
 // tells the option and that value ("btSpeed=6   ; speed: 89 mm/s"), lined

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "host/cups/queue_printer.h"
 #include "host/state/job_log.h"
 #include "host/state/state_dir.h"
 #include "platform/errors.h"
@@ -99,7 +100,31 @@ MaybeFailure Host::OpenState() {
     return std::nullopt;
 }
 
+MaybeFailure Host::OpenQueue(std::string_view queue) {
+    Failure failure;
+    queue_ = cups::QueuePrinter::Open(queue, &failure);
+    if (queue_ == nullptr)
+        return failure;
+    std::error_code ec;
+    std::string pattern =
+        (std::filesystem::temp_directory_path(ec) / "orcaui-queue-XXXXXX").string();
+    if (ec || ::mkdtemp(pattern.data()) == nullptr)
+        return Failure{kExitFailure, "no temporary directory for the queue's printer"};
+    ownTemp_ = pattern;
+    env_ = queue_->MakeEnvironment(ownTemp_, &failure);
+    if (env_ == nullptr)
+        return failure;
+    desktop_ = platform::sim::AttachDesktop(*env_);
+    platform::sim::Install(env_.get());
+    if (auto failed = LoadPlugin(); failed || (failed = queue_->TakeChangedDefaults(*plugin_)))
+        return failed;
+    loaded_ = StateSnapshot::Of(*env_);
+    return std::nullopt;
+}
+
 MaybeFailure Host::LoadPlugin() {
+    if (plugin_ != nullptr && plugin_->Loaded())
+        return std::nullopt;
     plugin_ = std::make_unique<driverhost::PluginLibrary>(pluginPath_);
     if (!plugin_->Loaded())
         return Failure{kExitFailure,
@@ -120,6 +145,14 @@ MaybeFailure Host::FindPrinter(std::string_view name, std::u16string* found) con
 }
 
 MaybeFailure Host::Save() {
+    if (queue_ != nullptr) {
+        if (StateSnapshot::Of(*env_) == loaded_)
+            return std::nullopt;
+        if (auto failed = queue_->Save(*plugin_, *env_))
+            return failed;
+        loaded_ = StateSnapshot::Of(*env_);
+        return std::nullopt;
+    }
     if (StateSnapshot::Of(*env_) != loaded_) {
         if (auto failed = SaveState(*env_, stateDir_))
             return failed;
@@ -130,6 +163,9 @@ MaybeFailure Host::Save() {
 }
 
 void Host::LogJobsOnly() {
+    // A queue's jobs are in the server's own history.
+    if (queue_ != nullptr)
+        return;
     if (auto failed = LogJobs(stateDir_, *env_, logLimits_))
         std::cerr << "orcaui: note: the jobs were sent but not logged: " << failed->message << "\n";
 }
@@ -139,7 +175,9 @@ bool Host::ReportFailedJobs() {
     for (const platform::sim::JobFailure& job : failures) {
         std::cerr << "orcaui: job \"" << text::Utf16ToUtf8(job.documentName) << "\" to "
                   << text::Utf16ToUtf8(job.printerName) << " (" << text::Utf16ToUtf8(job.target)
-                  << ") failed: " << JobErrorText(job.error) << "\n";
+                  << ") failed: "
+                  << (job.reason.empty() ? JobErrorText(job.error) : text::Utf16ToUtf8(job.reason))
+                  << "\n";
     }
     return !failures.empty();
 }

@@ -19,6 +19,10 @@
 
 namespace orca::host {
 
+namespace cups {
+class QueuePrinter;
+}
+
 // What a state directory keeps of an environment.
 struct StateSnapshot {
     platform::sim::SystemFacts facts;
@@ -41,6 +45,12 @@ public:
     // Locks the state directory, loads the state (or makes the first-run
     // state) and installs it.
     MaybeFailure OpenState();
+    // Instead of the state directory: the CUPS queue as the one printer of
+    // an environment in memory (its model, settings and custom papers from
+    // the queue's PPD, defaults changed with lpadmin since taken in), whose
+    // raw jobs are the queue's jobs. Save writes what changed into the
+    // queue's PPD; nothing goes to a state directory.
+    MaybeFailure OpenQueue(std::string_view queue);
     // Loads the plug-in library and checks its two exports.
     MaybeFailure LoadPlugin();
 
@@ -76,6 +86,7 @@ private:
     MaybeFailure UseWritableTempDirectory();
 
     std::unique_ptr<StateLock> lock_;
+    std::shared_ptr<cups::QueuePrinter> queue_;
     JobLogLimits logLimits_;
     std::filesystem::path ownTemp_;
     std::unique_ptr<platform::sim::Environment> env_;

@@ -82,6 +82,11 @@ void Environment::SetTempDirectory(const std::filesystem::path& directory) {
     world_->temp = directory;
 }
 
+void Environment::SetQueueServer(std::shared_ptr<QueueServer> server) {
+    std::lock_guard lock(world_->mutex);
+    world_->queueServer = std::move(server);
+}
+
 void Environment::SetWindowSystem(std::shared_ptr<WindowSystem> windows) {
     windows_ = std::move(windows);
     ports_.windows = windows_.get();

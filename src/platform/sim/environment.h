@@ -20,6 +20,7 @@
 namespace orca::platform::sim {
 
 struct World;
+class QueueServer;
 class SimSpooler;
 class SimRegistry;
 class SimSystem;
@@ -50,6 +51,9 @@ public:
     // The window-system adapter joins the environment here; the environment
     // keeps it alive and hands it out as Ports::windows.
     void SetWindowSystem(std::shared_ptr<WindowSystem> windows);
+    // From now on the printers' raw jobs go to the server's queues (the
+    // printers of an environment built from a print server's queues).
+    void SetQueueServer(std::shared_ptr<QueueServer> server);
 
     // Building. A printer or driver replaces the one of the same name (and
     // environment, for drivers).

@@ -29,6 +29,22 @@ class JobSink {
 public:
     virtual ~JobSink() = default;
     virtual bool Write(std::span<const uint8_t> bytes) = 0;
+    // The job's end; false, with the target's own words, when the target
+    // does not take the job after all.
+    virtual bool Finish(std::u16string* /*reason*/) { return true; }
+};
+
+// A print server whose queues take the raw jobs of an environment's
+// printers instead of their ports: each printer's jobs are jobs of the
+// server's queue of the printer's name. The host that built the environment
+// from the server's queues supplies it.
+class QueueServer {
+public:
+    virtual ~QueueServer() = default;
+    // A sink for one job, or nullptr with *error and the server's *reason.
+    virtual std::unique_ptr<JobSink> OpenJob(std::u16string_view queue,
+                                             std::u16string_view documentName, uint32_t* error,
+                                             std::u16string* reason) = 0;
 };
 
 // Opens the target for one job; nullptr with *error set when it refuses. A

@@ -89,6 +89,7 @@ struct JobFailure {
     std::u16string documentName;
     std::u16string target;  // the port, or the output file the job named
     uint32_t error = 0;     // the last error the spooler set
+    std::u16string reason;  // a print server's own account of it, when it gave one
 
     bool operator==(const JobFailure&) const = default;
 };

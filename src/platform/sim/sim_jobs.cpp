@@ -11,15 +11,19 @@ namespace {
 constexpr std::u16string_view kRawDataType = u"RAW";
 
 // Where the job went: the output file it named, else its printer's port.
+// A job of a print server's queue went to the queue of the printer's name.
 void RecordFailure(World& world, uint32_t jobId, const std::u16string& printer,
-                   const std::u16string& document, const std::u16string& outputFile,
-                   uint32_t error) {
-    world.failedJobs.push_back(
-        JobFailure{.jobId = jobId,
-                   .printerName = printer,
-                   .documentName = document,
-                   .target = outputFile.empty() ? world.FindPrinter(printer)->portName : outputFile,
-                   .error = error});
+                   const std::u16string& document, const std::u16string& outputFile, uint32_t error,
+                   std::u16string reason = {}) {
+    const std::u16string target = !outputFile.empty() ? outputFile
+                                  : world.queueServer ? printer
+                                                      : world.FindPrinter(printer)->portName;
+    world.failedJobs.push_back(JobFailure{.jobId = jobId,
+                                          .printerName = printer,
+                                          .documentName = document,
+                                          .target = target,
+                                          .error = error,
+                                          .reason = std::move(reason)});
 }
 
 }  // namespace
@@ -56,14 +60,18 @@ uint32_t SimSpooler::StartDocument(PrinterHandle handle, const DocInfo1& doc) {
         return 0;
     }
     uint32_t error = kErrorInvalidParameter;
+    std::u16string reason;
     std::unique_ptr<JobSink> sink;
     if (!doc.outputFile.empty()) {
         sink = OpenOutputFileSink(ToNativePath(doc.outputFile), &error);
+    } else if (world_.queueServer) {
+        sink = world_.queueServer->OpenJob(open->printerName, doc.documentName, &error, &reason);
     } else if (const auto target = ParsePort(world_.FindPrinter(open->printerName)->portName)) {
         sink = OpenPortSink(*target, world_.root, &error);
     }
     if (sink == nullptr) {
-        RecordFailure(world_, 0, open->printerName, doc.documentName, doc.outputFile, error);
+        RecordFailure(world_, 0, open->printerName, doc.documentName, doc.outputFile, error,
+                      std::move(reason));
         SetThreadLastError(error);
         return 0;
     }
@@ -118,8 +126,14 @@ bool SimSpooler::Write(PrinterHandle handle, std::span<const uint8_t> bytes, uin
 
 bool SimSpooler::EndDocument(PrinterHandle handle) {
     std::lock_guard lock(world_.mutex);
-    if (LookupJob(handle) == nullptr) {
+    OpenJob* job = LookupJob(handle);
+    if (job == nullptr) {
         return false;
+    }
+    if (std::u16string reason; !job->sink->Finish(&reason) && !job->failed) {
+        job->failed = true;
+        RecordFailure(world_, job->record.id, job->record.printerName, job->record.documentName,
+                      job->record.outputFile, kErrorWriteFault, std::move(reason));
     }
     FinishJob(*Lookup(handle));
     return true;

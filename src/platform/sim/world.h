@@ -43,6 +43,8 @@ struct World {
     SystemFacts facts;
     std::vector<RawJob> jobs;
     std::vector<JobFailure> failedJobs;
+    // When set, the printers' raw jobs go to its queues, not to their ports.
+    std::shared_ptr<QueueServer> queueServer;
     std::map<uintptr_t, OpenPrinter> printerHandles;
     std::map<uintptr_t, Driver> keyHandles;  // an open key is a driver's key
     uintptr_t nextHandle = 0x100;
