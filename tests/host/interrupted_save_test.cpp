@@ -12,6 +12,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <iostream>
 #include <set>
 
 #include "host_fixture.h"
@@ -251,6 +252,41 @@ TEST_F(InterruptedSaveTest, AFailingStepKeepsTheOldStateOrTellsThatTheNewOneIsIn
         }
         EXPECT_GT(failed, 10) << "the save took fewer steps than the state has files";
     }
+}
+
+// A raw job is in the log before its first byte leaves: a run killed at any
+// step leaves every job that may have reached its port listed, as being sent
+// or delivered, and the next run's job is logged after it.
+TEST_F(InterruptedSaveTest, ARawJobKilledAtAnyStepIsListedWheneverItMayHaveArrived) {
+    const std::vector<std::string> calibrate = {"sheet", kOrcaPrinter, "tab Tools", "click 1127"};
+    MakeOldState({"raw job", {"printers"}, {}});
+    const fs::path port = State() / "jobs" / "orca.prn";
+    int killed = 0;
+    for (int step = 1;; ++step) {
+        SCOPED_TRACE("killed before step " + std::to_string(step));
+        CopyState(Old(), State());
+        const HostRun run = On(State(), calibrate, {{"ORCAUI_KILL_AT_STEP", std::to_string(step)}});
+        const bool arrived = fs::exists(port) && ReadFile(port) == "~JC";
+        const HostRun listed = On(State(), {"jobs", kOrcaPrinter});
+        ASSERT_EQ(listed.exitCode, 0) << listed.err;
+        const bool logged = listed.out.starts_with("job 1 ");
+        if (run.exitCode != kKilled) {
+            EXPECT_EQ(run.exitCode, 0) << run.err;
+            EXPECT_TRUE(arrived && logged) << listed.out;
+            EXPECT_EQ(listed.out.find("being sent"), std::string::npos) << listed.out;
+            break;
+        }
+        ++killed;
+        EXPECT_TRUE(logged || !arrived) << listed.out;
+        EXPECT_TRUE(!logged || arrived || listed.out.find("being sent") != std::string::npos)
+            << listed.out;
+        ASSERT_EQ(On(State(), calibrate).exitCode, 0);
+        const std::string after = On(State(), {"jobs", kOrcaPrinter}).out;
+        EXPECT_NE(after.find(logged ? "job 2 " : "job 1 "), std::string::npos) << after;
+        ASSERT_LT(step, 100) << "the job never ends";
+    }
+    EXPECT_GT(killed, 0);
+    std::cout << "raw job: " << killed << " kills injected\n";
 }
 
 TEST_F(InterruptedSaveTest, TheShippedHostHasNoStepHooks) {

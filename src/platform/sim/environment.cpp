@@ -128,6 +128,11 @@ void Environment::SetFacts(const SystemFacts& facts) {
     world_->facts = facts;
 }
 
+void Environment::SetJobStarted(std::function<void(const RawJob&)> started) {
+    std::lock_guard lock(world_->mutex);
+    world_->jobStarted = std::move(started);
+}
+
 SystemFacts Environment::Facts() const {
     std::lock_guard lock(world_->mutex);
     return world_->facts;

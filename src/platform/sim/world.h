@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -58,6 +59,7 @@ struct World {
     NamedList<Form, &KeyOf> forms;
     SystemFacts facts;
     std::vector<RawJob> jobs;
+    std::function<void(const RawJob&)> jobStarted;
     std::vector<JobFailure> failedJobs;
     std::map<uintptr_t, OpenPrinter> printerHandles;
     std::map<uintptr_t, Driver> keyHandles;  // an open key is a driver's key
