@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -50,6 +52,19 @@ bool WriteAll(int descriptor, std::string_view bytes) {
         bytes.remove_prefix(static_cast<size_t>(written));
     }
     return true;
+}
+
+// The folder of a file and its name in it.
+std::pair<FilePath, FilePath> Split(const FilePath& file) {
+    const size_t slash = file.rfind('/');
+    if (slash == FilePath::npos)
+        return {".", file};
+    return {slash == 0 ? "/" : file.substr(0, slash), file.substr(slash + 1)};
+}
+
+// Whether a process of the id exists (one of another user's included).
+bool Running(unsigned long id) {
+    return ::kill(static_cast<pid_t>(id), 0) == 0 || errno == EPERM;
 }
 
 }  // namespace
@@ -118,12 +133,24 @@ bool ReplaceWholeFile(const FilePath& file, std::string_view bytes) {
         return false;
     }
     // The rename is on the disk only with the folder's entries.
-    const size_t slash = file.rfind('/');
-    const FilePath folder = slash == FilePath::npos ? "."
-                            : slash == 0            ? "/"
-                                                    : file.substr(0, slash);
-    Descriptor entries(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    Descriptor entries(::open(Split(file).first.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     return entries.valid() && ::fsync(entries.get()) == 0;
+}
+
+void RemoveLeftAsides(const FilePath& file) {
+    const auto [folder, base] = Split(file);
+    const std::unique_ptr<DIR, int (*)(DIR*)> listing(::opendir(folder.c_str()), &::closedir);
+    if (!listing)
+        return;
+    const unsigned long self = static_cast<unsigned long>(::getpid());
+    while (const dirent* entry = ::readdir(listing.get())) {
+        const std::optional<unsigned long> owner = AsideOwner(entry->d_name, base);
+        struct stat status {};
+        if (owner && (*owner == self || !Running(*owner)) &&
+            ::fstatat(::dirfd(listing.get()), entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(status.st_mode))
+            ::unlinkat(::dirfd(listing.get()), entry->d_name, 0);
+    }
 }
 
 bool IsAbsolute(const FilePath& file) {
