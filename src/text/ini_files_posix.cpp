@@ -13,6 +13,7 @@
 
 #include "text/ini.h"
 #include "text/ini_files.h"
+#include "text/step_hook.h"
 
 namespace orca::text::ini::detail {
 
@@ -60,6 +61,15 @@ std::pair<FilePath, FilePath> Split(const FilePath& file) {
     if (slash == FilePath::npos)
         return {".", file};
     return {slash == 0 ? "/" : file.substr(0, slash), file.substr(slash + 1)};
+}
+
+// Before each step that changes a file: false, with errno EIO, when a
+// test's hook has the step fail.
+bool Step() {
+    if (BeforeStep())
+        return true;
+    errno = EIO;
+    return false;
 }
 
 // Whether a process of the id exists (one of another user's included).
@@ -120,21 +130,22 @@ bool ReplaceWholeFile(const FilePath& file, std::string_view bytes) {
     const FilePath aside = AsideName(file, static_cast<unsigned long>(::getpid()));
     // A new file: whatever is at the aside name (a link above all) is left alone.
     Descriptor out(
-        ::open(aside.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+        Step() ? ::open(aside.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666)
+               : -1);
     if (!out.valid())
         return false;
     // The new version keeps the old one's permissions.
     struct stat old {};
     if (::stat(file.c_str(), &old) == 0)
         ::fchmod(out.get(), old.st_mode & 07777);
-    const bool written = WriteAll(out.get(), bytes) && ::fsync(out.get()) == 0;
-    if (!out.Close() || !written || ::rename(aside.c_str(), file.c_str()) != 0) {
+    const bool written = Step() && WriteAll(out.get(), bytes) && Step() && ::fsync(out.get()) == 0;
+    if (!out.Close() || !written || !Step() || ::rename(aside.c_str(), file.c_str()) != 0) {
         ::unlink(aside.c_str());
         return false;
     }
     // The rename is on the disk only with the folder's entries.
     Descriptor entries(::open(Split(file).first.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    return entries.valid() && ::fsync(entries.get()) == 0;
+    return entries.valid() && Step() && ::fsync(entries.get()) == 0;
 }
 
 void RemoveLeftAsides(const FilePath& file) {
@@ -148,7 +159,7 @@ void RemoveLeftAsides(const FilePath& file) {
         struct stat status {};
         if (owner && (*owner == self || !Running(*owner)) &&
             ::fstatat(::dirfd(listing.get()), entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
-            S_ISREG(status.st_mode))
+            S_ISREG(status.st_mode) && Step())
             ::unlinkat(::dirfd(listing.get()), entry->d_name, 0);
     }
 }
