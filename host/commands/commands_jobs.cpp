@@ -60,7 +60,14 @@ int ListJobs(Host& host, const Arguments& args) {
                             {"target", job.target},
                             {"size", job.size},
                             {"bytes", EscapeBytes(job.bytes)},
-                            {"complete", !cut}});
+                            {"complete", !cut},
+                            {"delivered", !job.sending}});
+            continue;
+        }
+        ++listed;
+        if (job.sending) {
+            std::cout << "job " << job.number << " \"" << job.document << "\" to " << job.target
+                      << ": being sent when its run ended; whether it arrived is not known\n";
             continue;
         }
         std::cout << "job " << job.number << " \"" << job.document << "\" to " << job.target << ", "
@@ -69,7 +76,6 @@ int ListJobs(Host& host, const Arguments& args) {
                           : "")
                   << "\n";
         PrintBytes(job.bytes);
-        ++listed;
     }
     if (args.Has(kJsonOption.name))
         PrintJson(list);
@@ -94,7 +100,8 @@ const CommandSpec kJobsCommand{
     "bytes. Bytes are shown as text, with a backslash doubled and every other byte\n"
     "outside printable ASCII as \\xHH (\\x0D is CR, \\x02 STX); an output line ends\n"
     "where a line of the job ends. A job that failed is not logged: the command that\n"
-    "sent it told why.\n\n"
+    "sent it told why. A job is logged as it starts; one whose run was killed before\n"
+    "it ended is shown as being sent.\n\n"
     "The log keeps each printer's newest 100 jobs and 1 MiB of their bytes (a larger\n"
     "job keeps its first bytes); ORCAUI_JOB_LOG_JOBS and ORCAUI_JOB_LOG_BYTES change\n"
     "the limits. Removing a printer drops its jobs.\n\n"
@@ -102,7 +109,7 @@ const CommandSpec kJobsCommand{
     "  --clear   drop the printer's logged jobs\n"
     "  --json    print the jobs as a JSON array of objects (number, document, target,\n"
     "            size, bytes escaped as above, complete: false when the log kept only\n"
-    "            the first bytes)\n",
+    "            the first bytes, delivered: false for a job shown as being sent)\n",
     nullptr,
     kJobsOptions,
     1,

@@ -95,6 +95,13 @@ MaybeFailure Host::OpenState() {
     loaded_ = StateSnapshot::Of(*env_);
     if (auto failed = UseWritableTempDirectory())
         return failed;
+    // A job is in the log before its first byte leaves: a run killed while
+    // it is sent leaves it shown as being sent.
+    env_->SetJobStarted([this](const platform::sim::RawJob& job) {
+        if (auto failed = LogJobSending(stateDir_, *env_, job, logLimits_, &sending_))
+            std::cerr << "orcaui: note: a job is sent without being logged first: "
+                      << failed->message << "\n";
+    });
     desktop_ = platform::sim::AttachDesktop(*env_);
     platform::sim::Install(env_.get());
     return std::nullopt;
@@ -166,7 +173,7 @@ void Host::LogJobsOnly() {
     // A queue's jobs are in the server's own history.
     if (queue_ != nullptr)
         return;
-    if (auto failed = LogJobs(stateDir_, *env_, logLimits_))
+    if (auto failed = LogJobs(stateDir_, *env_, logLimits_, sending_))
         std::cerr << "orcaui: note: the jobs were sent but not logged: " << failed->message << "\n";
 }
 

@@ -88,6 +88,7 @@ private:
     std::unique_ptr<StateLock> lock_;
     std::shared_ptr<cups::QueuePrinter> queue_;
     JobLogLimits logLimits_;
+    SendingJobs sending_;
     std::filesystem::path ownTemp_;
     std::unique_ptr<platform::sim::Environment> env_;
     // The state as loaded, to tell whether the run changed it.

@@ -17,6 +17,7 @@ namespace {
 
 constexpr char kLogFile[] = "job-log.txt";
 constexpr size_t kFieldCount = 6;
+constexpr std::string_view kSending = "sending";
 // The log keeps each printer's jobs within limits, so a larger file is none
 // this host wrote; reading it whole could exhaust the memory.
 constexpr uintmax_t kMaxLogBytes = uintmax_t(256) << 20;
@@ -43,9 +44,11 @@ bool ParseWhole(std::string_view text, Number* value) {
 
 std::optional<LoggedJob> ParseLine(std::string_view line) {
     const std::vector<std::string_view> fields = SplitTabs(line);
-    if (fields.size() != kFieldCount)
+    const bool sending = fields.size() == kFieldCount + 1 && fields[kFieldCount] == kSending;
+    if (fields.size() != kFieldCount && !sending)
         return std::nullopt;
     LoggedJob job;
+    job.sending = sending;
     if (!ParseWhole(fields[0], &job.number) || !ParseWhole(fields[4], &job.size))
         return std::nullopt;
     std::string* texts[] = {&job.printer, &job.document, &job.target};
@@ -74,6 +77,42 @@ MaybeFailure WriteJobLog(const std::filesystem::path& stateDir, std::span<const 
     return ReplaceFile(stateDir / kLogFile, FormatJobLog(jobs));
 }
 
+uint32_t LastNumber(const std::vector<LoggedJob>& logged) {
+    uint32_t number = 0;
+    for (const LoggedJob& job : logged)
+        number = std::max(number, job.number);
+    return number;
+}
+
+// The job as the log keeps it, without its number.
+LoggedJob Entry(const platform::sim::Environment& env, const platform::sim::RawJob& job,
+                const JobLogLimits& limits) {
+    LoggedJob entry;
+    entry.printer = text::Utf16ToUtf8(job.printerName);
+    entry.document = text::Utf16ToUtf8(job.documentName);
+    entry.target =
+        job.outputFile.empty() ? PortOf(env, job.printerName) : text::Utf16ToUtf8(job.outputFile);
+    for (const std::vector<uint8_t>& write : job.writes) {
+        entry.size += write.size();
+        // The log keeps no more of a job than its byte limit.
+        const size_t room = limits.bytes - std::min(limits.bytes, entry.bytes.size());
+        entry.bytes.insert(entry.bytes.end(), write.begin(),
+                           write.begin() + std::ptrdiff_t(std::min(room, write.size())));
+    }
+    return entry;
+}
+
+// The line of a job this run logged as being sent, or the end.
+std::vector<LoggedJob>::iterator Sent(std::vector<LoggedJob>& logged, const SendingJobs& sending,
+                                      uint32_t jobId) {
+    const auto started = sending.find(jobId);
+    if (started == sending.end())
+        return logged.end();
+    return std::ranges::find_if(logged, [&started](const LoggedJob& job) {
+        return job.sending && job.number == started->second;
+    });
+}
+
 }  // namespace
 
 MaybeFailure JobLogLimits::FromEnvironment(JobLogLimits* limits) {
@@ -94,7 +133,8 @@ std::string FormatJobLog(std::span<const LoggedJob> jobs) {
     for (const LoggedJob& job : jobs) {
         out += std::to_string(job.number) + '\t' + EscapeBytes(job.printer) + '\t' +
                EscapeBytes(job.document) + '\t' + EscapeBytes(job.target) + '\t' +
-               std::to_string(job.size) + '\t' + EscapeBytes(job.bytes) + '\n';
+               std::to_string(job.size) + '\t' + EscapeBytes(job.bytes) +
+               (job.sending ? '\t' + std::string(kSending) : std::string()) + '\n';
     }
     return out;
 }
@@ -172,37 +212,56 @@ MaybeFailure ReadJobLog(const std::filesystem::path& stateDir, std::vector<Logge
     return std::nullopt;
 }
 
-MaybeFailure LogJobs(const std::filesystem::path& stateDir, const platform::sim::Environment& env,
-                     const JobLogLimits& limits) {
-    const std::vector<platform::sim::JobFailure> failures = env.FailedJobs();
-    std::vector<platform::sim::RawJob> delivered = env.Jobs();
-    std::erase_if(delivered, [&failures](const platform::sim::RawJob& job) {
-        return std::ranges::any_of(
-            failures, [&job](const platform::sim::JobFailure& f) { return f.jobId == job.id; });
-    });
-    if (delivered.empty())
-        return std::nullopt;
+MaybeFailure LogJobSending(const std::filesystem::path& stateDir,
+                           const platform::sim::Environment& env, const platform::sim::RawJob& job,
+                           const JobLogLimits& limits, SendingJobs* sending) {
     std::vector<LoggedJob> logged;
     size_t skipped = 0;
     if (auto failed = ReadJobLog(stateDir, &logged, &skipped))
         return failed;
-    uint32_t number = 0;
-    for (const LoggedJob& job : logged)
-        number = std::max(number, job.number);
+    LoggedJob entry = Entry(env, job, limits);
+    entry.number = LastNumber(logged) + 1;
+    entry.sending = true;
+    logged.push_back(std::move(entry));
+    BoundJobLog(&logged, limits);
+    if (auto failed = WriteJobLog(stateDir, logged))
+        return failed;
+    (*sending)[job.id] = logged.back().number;
+    return std::nullopt;
+}
+
+MaybeFailure LogJobs(const std::filesystem::path& stateDir, const platform::sim::Environment& env,
+                     const JobLogLimits& limits, const SendingJobs& sending) {
+    const std::vector<platform::sim::JobFailure> failures = env.FailedJobs();
+    const auto failed = [&failures](uint32_t id) {
+        return std::ranges::any_of(
+            failures, [id](const platform::sim::JobFailure& f) { return f.jobId == id; });
+    };
+    std::vector<platform::sim::RawJob> delivered = env.Jobs();
+    std::erase_if(delivered,
+                  [&failed](const platform::sim::RawJob& job) { return failed(job.id); });
+    if (delivered.empty() && sending.empty())
+        return std::nullopt;
+    std::vector<LoggedJob> logged;
+    size_t skipped = 0;
+    if (auto failure = ReadJobLog(stateDir, &logged, &skipped))
+        return failure;
+    uint32_t number = LastNumber(logged);
     for (const platform::sim::RawJob& job : delivered) {
-        LoggedJob& entry = logged.emplace_back();
-        entry.number = ++number;
-        entry.printer = text::Utf16ToUtf8(job.printerName);
-        entry.document = text::Utf16ToUtf8(job.documentName);
-        entry.target = job.outputFile.empty() ? PortOf(env, job.printerName)
-                                              : text::Utf16ToUtf8(job.outputFile);
-        for (const std::vector<uint8_t>& write : job.writes) {
-            entry.size += write.size();
-            // The log keeps no more of a job than its byte limit.
-            const size_t room = limits.bytes - std::min(limits.bytes, entry.bytes.size());
-            entry.bytes.insert(entry.bytes.end(), write.begin(),
-                               write.begin() + std::ptrdiff_t(std::min(room, write.size())));
+        LoggedJob entry = Entry(env, job, limits);
+        const auto sent = Sent(logged, sending, job.id);
+        if (sent != logged.end()) {
+            entry.number = sent->number;
+            *sent = std::move(entry);
+        } else {
+            entry.number = ++number;
+            logged.push_back(std::move(entry));
         }
+    }
+    for (const auto& started : sending) {
+        const auto sent = Sent(logged, sending, started.first);
+        if (failed(started.first) && sent != logged.end())
+            logged.erase(sent);
     }
     BoundJobLog(&logged, limits);
     return WriteJobLog(stateDir, logged);

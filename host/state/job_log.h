@@ -5,11 +5,16 @@
 // by tabs and escaped (escape.h): number, printer, document name, where it
 // went (the port, or the output file the job named), how many bytes it sent,
 // and its bytes (the first ones only, when the job was larger than the log
-// keeps). The log keeps each printer's newest jobs within limits.
+// keeps). A job is logged as it starts, before its bytes go out, with a
+// seventh field "sending", and the line is rewritten without it once the
+// job has ended: a run killed in between leaves the job shown as being sent,
+// never lost. Lines of six fields are delivered jobs. The log keeps each
+// printer's newest jobs within limits.
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
+#include <map>
 #include <span>
 #include <string>
 #include <string_view>
@@ -27,6 +32,7 @@ struct LoggedJob {
     std::string target;
     uint64_t size = 0;           // bytes the job sent
     std::vector<uint8_t> bytes;  // its first bytes, all of them unless the job was cut
+    bool sending = false;        // started, and its run ended before it did
 
     bool operator==(const LoggedJob&) const = default;
 };
@@ -55,10 +61,21 @@ void BoundJobLog(std::vector<LoggedJob>* jobs, const JobLogLimits& limits);
 MaybeFailure ReadJobLog(const std::filesystem::path& stateDir, std::vector<LoggedJob>* jobs,
                         size_t* skipped);
 
-// Adds the environment's delivered jobs to the log, numbered on from its
-// last, and bounds it.
+// The log numbers of the jobs this run logged as being sent, by their
+// spooler job ids.
+using SendingJobs = std::map<uint32_t, uint32_t>;
+
+// Logs a job that has just started as being sent, numbered on from the
+// log's last, and adds its number to *sending.
+MaybeFailure LogJobSending(const std::filesystem::path& stateDir,
+                           const platform::sim::Environment& env, const platform::sim::RawJob& job,
+                           const JobLogLimits& limits, SendingJobs* sending);
+
+// Logs the environment's delivered jobs: one logged as being sent is
+// rewritten in its place, any other added, numbered on from the log's last.
+// A job logged as being sent that failed is dropped. Bounds the log.
 MaybeFailure LogJobs(const std::filesystem::path& stateDir, const platform::sim::Environment& env,
-                     const JobLogLimits& limits);
+                     const JobLogLimits& limits, const SendingJobs& sending);
 
 // Drops the printer's jobs (its name compared without letter case).
 MaybeFailure ForgetJobs(const std::filesystem::path& stateDir, std::u16string_view printer);

@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: Apache-2.0
 // Linked only into orcaui_steps, the host the tests of interrupted saves run:
 // ORCAUI_KILL_AT_STEP=N ends the process, as a kill would, just before the
-// Nth file-system step of its saves and of the job log's replacement;
+// Nth file-system step of its saves, its job log's writes and the plug-in's
+// own file writes (an export, the language files);
 // ORCAUI_FAIL_AT_STEP=N makes that step fail with an input/output error. The
 // shipped orcaui has neither.
 #include <atomic>
 #include <cstdlib>
 
 #include "platform/sim/native_io.h"
-#include "platform/sim/state_disk.h"
+#include "text/step_hook.h"
 
 namespace {
 
@@ -30,6 +31,6 @@ bool CountStep() {
 }
 
 // Set before main runs: the object file is part of the program itself.
-const bool installed = (sim::disk::SetStepHook(&CountStep), true);
+const bool installed = (orca::text::SetStepHook(&CountStep), true);
 
 }  // namespace

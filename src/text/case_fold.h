@@ -5,10 +5,15 @@
 // ordinal comparison that ignores case does it.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace orca::text {
 
 bool EqualsIgnoringCase(std::u16string_view a, std::u16string_view b);
+// The name with each unit folded as EqualsIgnoringCase folds it: two names
+// are equal ignoring case exactly when their keys are equal, so a hash table
+// finds a name in one look-up.
+std::u16string FoldedIgnoringCase(std::u16string_view name);
 
 }  // namespace orca::text

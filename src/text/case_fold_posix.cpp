@@ -26,4 +26,10 @@ bool EqualsIgnoringCase(std::u16string_view a, std::u16string_view b) {
                       [](char16_t x, char16_t y) { return x == y || Fold(x) == Fold(y); });
 }
 
+std::u16string FoldedIgnoringCase(std::u16string_view name) {
+    std::u16string key(name);
+    std::ranges::transform(key, key.begin(), Fold);
+    return key;
+}
+
 }  // namespace orca::text

@@ -54,4 +54,14 @@ bool IsAbsolute(const FilePath& file);
 // processes writing the same file apart, a counter two threads.
 FilePath AsideName(const FilePath& file, unsigned long processId);
 
+// The process id in a name that AsideName gives a file of the name base
+// ("base.~PID-N"), or nothing for any other name.
+std::optional<unsigned long> AsideOwner(const FilePath& name, const FilePath& base);
+
+// Removes what writes of the file by processes that are gone left beside
+// it: regular files of AsideOwner's pattern only, never a link or a folder,
+// never one of a process still running. This process's own are gone too,
+// as its writes take turns.
+void RemoveLeftAsides(const FilePath& file);
+
 }  // namespace orca::text::ini::detail

@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,6 +13,7 @@
 
 #include "text/ini.h"
 #include "text/ini_files.h"
+#include "text/step_hook.h"
 
 namespace orca::text::ini::detail {
 
@@ -50,6 +53,28 @@ bool WriteAll(int descriptor, std::string_view bytes) {
         bytes.remove_prefix(static_cast<size_t>(written));
     }
     return true;
+}
+
+// The folder of a file and its name in it.
+std::pair<FilePath, FilePath> Split(const FilePath& file) {
+    const size_t slash = file.rfind('/');
+    if (slash == FilePath::npos)
+        return {".", file};
+    return {slash == 0 ? "/" : file.substr(0, slash), file.substr(slash + 1)};
+}
+
+// Before each step that changes a file: false, with errno EIO, when a
+// test's hook has the step fail.
+bool Step() {
+    if (BeforeStep())
+        return true;
+    errno = EIO;
+    return false;
+}
+
+// Whether a process of the id exists (one of another user's included).
+bool Running(unsigned long id) {
+    return ::kill(static_cast<pid_t>(id), 0) == 0 || errno == EPERM;
 }
 
 }  // namespace
@@ -105,25 +130,38 @@ bool ReplaceWholeFile(const FilePath& file, std::string_view bytes) {
     const FilePath aside = AsideName(file, static_cast<unsigned long>(::getpid()));
     // A new file: whatever is at the aside name (a link above all) is left alone.
     Descriptor out(
-        ::open(aside.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+        Step() ? ::open(aside.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666)
+               : -1);
     if (!out.valid())
         return false;
     // The new version keeps the old one's permissions.
     struct stat old {};
     if (::stat(file.c_str(), &old) == 0)
         ::fchmod(out.get(), old.st_mode & 07777);
-    const bool written = WriteAll(out.get(), bytes) && ::fsync(out.get()) == 0;
-    if (!out.Close() || !written || ::rename(aside.c_str(), file.c_str()) != 0) {
+    const bool written = Step() && WriteAll(out.get(), bytes) && Step() && ::fsync(out.get()) == 0;
+    if (!out.Close() || !written || !Step() || ::rename(aside.c_str(), file.c_str()) != 0) {
         ::unlink(aside.c_str());
         return false;
     }
     // The rename is on the disk only with the folder's entries.
-    const size_t slash = file.rfind('/');
-    const FilePath folder = slash == FilePath::npos ? "."
-                            : slash == 0            ? "/"
-                                                    : file.substr(0, slash);
-    Descriptor entries(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    return entries.valid() && ::fsync(entries.get()) == 0;
+    Descriptor entries(::open(Split(file).first.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return entries.valid() && Step() && ::fsync(entries.get()) == 0;
+}
+
+void RemoveLeftAsides(const FilePath& file) {
+    const auto [folder, base] = Split(file);
+    const std::unique_ptr<DIR, int (*)(DIR*)> listing(::opendir(folder.c_str()), &::closedir);
+    if (!listing)
+        return;
+    const unsigned long self = static_cast<unsigned long>(::getpid());
+    while (const dirent* entry = ::readdir(listing.get())) {
+        const std::optional<unsigned long> owner = AsideOwner(entry->d_name, base);
+        struct stat status {};
+        if (owner && (*owner == self || !Running(*owner)) &&
+            ::fstatat(::dirfd(listing.get()), entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(status.st_mode) && Step())
+            ::unlinkat(::dirfd(listing.get()), entry->d_name, 0);
+    }
 }
 
 bool IsAbsolute(const FilePath& file) {

@@ -129,6 +129,39 @@ bool ReplaceWholeFile(const FilePath& file, std::string_view bytes) {
     return false;
 }
 
+namespace {
+
+// Whether a process of the id exists (one this user may not open included).
+bool Running(unsigned long id) {
+    const HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(id));
+    if (process == nullptr)
+        return GetLastError() == ERROR_ACCESS_DENIED;
+    const bool running = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+    CloseHandle(process);
+    return running;
+}
+
+}  // namespace
+
+void RemoveLeftAsides(const FilePath& file) {
+    const size_t separator = file.find_last_of(L"\\/");
+    const FilePath folder =
+        separator == FilePath::npos ? FilePath() : file.substr(0, separator + 1);
+    const FilePath base = file.substr(separator == FilePath::npos ? 0 : separator + 1);
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = FindFirstFileW((file + L".~*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    constexpr DWORD kNotAFile = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
+    do {
+        const std::optional<unsigned long> owner = AsideOwner(found.cFileName, base);
+        if (owner && (found.dwFileAttributes & kNotAFile) == 0 &&
+            (*owner == GetCurrentProcessId() || !Running(*owner)))
+            DeleteFileW((folder + found.cFileName).c_str());
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+}
+
 bool IsAbsolute(const FilePath& file) {
     const auto separator = [](wchar_t c) { return c == L'\\' || c == L'/'; };
     // "\\server\share\..." or "C:\...".

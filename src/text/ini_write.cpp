@@ -31,6 +31,9 @@ bool Rewrite(const FilePath& file, unsigned codePage,
     if (!bytes)
         return false;
     std::string written = edit(detail::LoadDocument(std::move(*bytes), codePage));
+    // A file written anew (an export) clears what killed writes of it left.
+    if (start == Start::kEmpty)
+        detail::RemoveLeftAsides(file);
     bool replaced = detail::ReplaceWholeFile(file, written);
     detail::ForgetProfile(file);
     return replaced;

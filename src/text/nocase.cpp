@@ -20,6 +20,13 @@ bool EqualsNoCase(std::u16string_view a, std::u16string_view b) {
     return a.size() == b.size() && CompareNoCase(a, b) == 0;
 }
 
+std::u16string FoldedNoCase(std::u16string_view name) {
+    std::u16string key(name);
+    for (char16_t& unit : key)
+        unit = FoldCase(unit);
+    return key;
+}
+
 size_t FindNoCase(std::u16string_view haystack, std::u16string_view needle) {
     if (needle.size() > haystack.size())
         return std::u16string_view::npos;

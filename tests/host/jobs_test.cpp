@@ -136,6 +136,29 @@ TEST_F(JobsTest, TheLogNeitherFailsADeliveredJobNorStopsLaterOnes) {
     EXPECT_EQ(ReadFile(port), "~JC~JC");
 }
 
+// A line of an older log reads as a delivered job; a job whose run was
+// killed while it was sent reads as being sent, and the next job is
+// numbered after it.
+TEST_F(JobsTest, AJobOfAKilledRunIsShownAsBeingSentBesideDeliveredOnes) {
+    ASSERT_EQ(Orcaui({"printer", "add", kDock, "--driver", "ORCA Kestrel"}).exitCode, 0);
+    std::ofstream(State() / "job-log.txt") << "1\tDock 3\tCalibrate\tnull:\t3\t~JC\n"
+                                              "2\tDock 3\tReset\tnull:\t0\t\tsending\n";
+    EXPECT_EQ(Orcaui({"jobs", kDock}).out,
+              "job 1 \"Calibrate\" to null:, 3 bytes\n"
+              "    ~JC\n"
+              "job 2 \"Reset\" to null:: being sent when its run ended; whether it arrived is not "
+              "known\n");
+    const std::string json = Orcaui({"jobs", kDock, "--json"}).out;
+    EXPECT_NE(json.find("\"delivered\": true"), std::string::npos) << json;
+    EXPECT_NE(json.find("\"delivered\": false"), std::string::npos) << json;
+
+    ASSERT_EQ(Orcaui(kCalibrate).exitCode, 0);
+    const std::vector<std::string> jobs = JobLines(Orcaui({"jobs", kDock}).out);
+    ASSERT_EQ(jobs.size(), 3u);
+    EXPECT_TRUE(jobs[2].starts_with("job 3 ") && jobs[2].ends_with(", 3 bytes")) << jobs[2];
+    EXPECT_EQ(ReadFile(State() / "job-log.txt").find("sending", 60), std::string::npos);
+}
+
 TEST_F(JobsTest, TheLogKeepsEachPrintersNewestJobsWithinItsLimits) {
     ASSERT_EQ(Orcaui({"printer", "add", kDock, "--driver", "ORCA Kestrel"}).exitCode, 0);
     const std::map<std::string, std::string> limits = {{"ORCAUI_JOB_LOG_JOBS", "2"},

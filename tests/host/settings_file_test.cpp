@@ -2,6 +2,9 @@
 // orcaui settings --export and --import: one printer's settings, papers and
 // fonts copied to another printer of the same language through the
 // Import/Export page, and refusals with their exit codes.
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include "host_fixture.h"
 
 namespace orca::hosttest {
@@ -42,6 +45,59 @@ TEST_F(SettingsFileTest, AnExportReplacesTheOldFileWholeAndLeavesNothingBeside) 
     for (const auto& entry : std::filesystem::directory_iterator(Scratch()))
         files += entry.path().extension() == ".drvs";
     EXPECT_EQ(files, 1u);
+}
+
+// The id of a process that has ended.
+std::string EndedProcess() {
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    return std::to_string(child);
+}
+
+// What a killed export left beside its file goes with the next export of
+// that name: regular files of the side-file pattern of processes that are
+// gone, nothing else.
+TEST_F(SettingsFileTest, AnExportRemovesTheSideFilesKilledExportsLeftAndNothingElse) {
+    namespace fs = std::filesystem;
+    const fs::path file = Scratch() / "k.drvs";
+    const fs::path target = Scratch() / "target.txt";
+    std::ofstream(target) << "kept";
+    const std::string gone = EndedProcess();
+    struct Entry {
+        std::string name;
+        enum { kFile, kLink, kFolder } kind;
+        bool removed;
+    };
+    const Entry entries[] = {
+        {"k.drvs.~" + gone + "-0", Entry::kFile, true},
+        {"k.drvs.~" + gone + "-17", Entry::kFile, true},
+        {"k.drvs.~1-0", Entry::kFile, false},  // a process that runs
+        {"k.drvs.~" + gone + "-1", Entry::kLink, false},
+        {"k.drvs.~" + gone + "-2", Entry::kFolder, false},
+        {"k.drvs.~" + gone + "-3.bak", Entry::kFile, false},
+        {"k.drvs.~" + gone, Entry::kFile, false},
+        {"k.drvs.~" + gone + "-", Entry::kFile, false},
+        {"k.drvs.~x" + gone + "-0", Entry::kFile, false},
+        {"k.drvs.new", Entry::kFile, false},
+        {"other.drvs.~" + gone + "-0", Entry::kFile, false},
+    };
+    for (const Entry& e : entries) {
+        const fs::path path = Scratch() / e.name;
+        if (e.kind == Entry::kLink)
+            fs::create_symlink(target, path);
+        else if (e.kind == Entry::kFolder)
+            fs::create_directory(path);
+        else
+            std::ofstream(path) << "left";
+    }
+    const HostRun run = Orcaui({"settings", kOrcaPrinter, "--export", file.string()});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    for (const Entry& e : entries)
+        EXPECT_EQ(fs::exists(fs::symlink_status(Scratch() / e.name)), !e.removed) << e.name;
+    EXPECT_EQ(ReadFile(target), "kept");
+    EXPECT_NE(ReadFile(file).find("btDarkness="), std::string::npos);
 }
 
 TEST_F(SettingsFileTest, RefusalsTellWhyWithTheirExitCodeAndChangeNothing) {

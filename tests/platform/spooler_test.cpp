@@ -233,6 +233,46 @@ TEST_F(SpoolerTest, FormsAddGetSetDeleteAndEnumerate) {
     Spool().Close(h);
 }
 
+// Names compare with every letter folded, not only A-Z; a form deleted from
+// the middle leaves each later one found under its own name, and a printer
+// removed leaves the others.
+TEST_F(SpoolerTest, FormsAndPrintersAreFoundByNameAfterOthersGo) {
+    const PrinterHandle h = OpenKestrel();
+    struct Added {
+        const char16_t* name;
+        const char16_t* lookup;
+        int32_t width;
+    };
+    const Added forms[] = {{u"Étiquette", u"éTIQUETTE", 1000},
+                           {u"Pallet", u"pallet", 2000},
+                           {u"Bin", u"BIN", 3000},
+                           {u"Shelf", u"sHELF", 4000}};
+    for (const Added& f : forms)
+        ASSERT_TRUE(Spool().AddForm1(h, Form(f.name, f.width, 1000)));
+    EXPECT_FALSE(Spool().AddForm1(h, Form(u"éTIQUETTE", 1000, 1000)));
+    EXPECT_EQ(LastError(), kErrorFileExists);
+    ASSERT_TRUE(Spool().DeleteForm1(h, u"pallet"));
+    for (const Added& f : {forms[0], forms[2], forms[3]}) {
+        FormInfo1 read;
+        ASSERT_TRUE(ReadForm1(Spool(), h, f.lookup, &read));
+        EXPECT_EQ(read, Form(f.name, f.width, 1000));
+    }
+    FormInfo1 gone;
+    EXPECT_FALSE(ReadForm1(Spool(), h, u"Pallet", &gone));
+
+    for (const char16_t* name : {u"Dock", u"Gate"}) {
+        Printer printer;
+        printer.name = name;
+        Env().AddPrinter(printer);
+    }
+    ASSERT_TRUE(Env().RemovePrinter(u"DOCK"));
+    PrinterHandle gate = nullptr;
+    ASSERT_TRUE(Spool().Open(u"gate", &gate));
+    Spool().Close(gate);
+    EXPECT_FALSE(Spool().Open(u"Dock", &gate));
+    Spool().Close(h);
+}
+
 TEST_F(SpoolerTest, RefusesUnsoundFormsAndLeavesBuiltInFormsAlone) {
     const PrinterHandle h = OpenKestrel();
     struct Case {

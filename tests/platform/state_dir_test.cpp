@@ -276,6 +276,13 @@ TEST(StateDirectory, MalformedStateNamesTheFileAndLine) {
          "[Form1]\nName=F\nSize=9,9\nImageableArea=0,0,9,9\n[Form2]\nName=f\nSize=9,"
          "9\nImageableArea=0,0,9,9\n",
          "forms.ini:6: a second form of that name"},
+        // Form names compare with every letter folded.
+        {"forms.ini",
+         "[Form1]\nName=Étiquette\nSize=9,9\nImageableArea=0,0,9,9\n[Form2]\nName=éTIQUETTE\n"
+         "Size=9,9\nImageableArea=0,0,9,9\n",
+         "forms.ini:6: a second form of that name"},
+        {"drivers.ini", "[Driver1]\nName=D\n[Driver2]\nName=d\nEnvironment=Windows x64\n",
+         "drivers.ini:4: a second driver of that name and environment"},
         // The printers of the first-run state have paper 120.
         {"forms.ini", "[Form1]\nName=F\nNumber=120\nSize=9,9\nImageableArea=0,0,9,9\n",
          "forms.ini:3: the paper number 120 is a paper of the printer"},

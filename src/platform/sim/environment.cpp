@@ -9,24 +9,11 @@
 #include "platform/sim/sim_system.h"
 #include "platform/sim/state_disk.h"
 #include "platform/sim/world.h"
-#include "text/nocase.h"
 
 namespace orca::platform::sim {
 namespace {
 
 std::atomic<Environment*> installed{nullptr};
-
-// Replaces the element that same() matches, or appends.
-template <typename T, typename Same>
-void Upsert(std::vector<T>& items, T item, Same same) {
-    for (T& existing : items) {
-        if (same(existing)) {
-            existing = std::move(item);
-            return;
-        }
-    }
-    items.push_back(std::move(item));
-}
 
 }  // namespace
 
@@ -94,25 +81,17 @@ void Environment::SetWindowSystem(std::shared_ptr<WindowSystem> windows) {
 
 void Environment::AddPrinter(Printer printer) {
     std::lock_guard lock(world_->mutex);
-    const std::u16string name = printer.name;
-    Upsert(world_->printers, std::move(printer),
-           [&name](const Printer& p) { return text::EqualsNoCase(p.name, name); });
+    world_->printers.Put(std::move(printer));
 }
 
 bool Environment::RemovePrinter(std::u16string_view name) {
     std::lock_guard lock(world_->mutex);
-    return std::erase_if(world_->printers, [name](const Printer& p) {
-               return text::EqualsNoCase(p.name, name);
-           }) != 0;
+    return world_->printers.Remove(PrinterKey(name));
 }
 
 void Environment::AddDriver(Driver driver) {
     std::lock_guard lock(world_->mutex);
-    const Driver key = driver;
-    Upsert(world_->drivers, std::move(driver), [&key](const Driver& d) {
-        return text::EqualsNoCase(d.name, key.name) &&
-               text::EqualsNoCase(d.environment, key.environment);
-    });
+    world_->drivers.Put(std::move(driver));
 }
 
 std::filesystem::path Environment::DriverDirectory(std::u16string_view environment) const {
@@ -144,7 +123,7 @@ bool Environment::AddForm(const FormInfo1& form, uint16_t number) {
     if (form.name.empty() || world_->FindForm(form.name) != nullptr || !FormMeasuresValid(form)) {
         return false;
     }
-    world_->forms.push_back(
+    world_->forms.Put(
         Form{.info = form, .number = number != 0 ? number : world_->FreeFormNumber()});
     return true;
 }
@@ -154,6 +133,11 @@ void Environment::SetFacts(const SystemFacts& facts) {
     world_->facts = facts;
 }
 
+void Environment::SetJobStarted(std::function<void(const RawJob&)> started) {
+    std::lock_guard lock(world_->mutex);
+    world_->jobStarted = std::move(started);
+}
+
 SystemFacts Environment::Facts() const {
     std::lock_guard lock(world_->mutex);
     return world_->facts;
@@ -161,17 +145,17 @@ SystemFacts Environment::Facts() const {
 
 std::vector<Printer> Environment::Printers() const {
     std::lock_guard lock(world_->mutex);
-    return world_->printers;
+    return world_->printers.Items();
 }
 
 std::vector<Driver> Environment::Drivers() const {
     std::lock_guard lock(world_->mutex);
-    return world_->drivers;
+    return world_->drivers.Items();
 }
 
 std::vector<Form> Environment::Forms() const {
     std::lock_guard lock(world_->mutex);
-    return world_->forms;
+    return world_->forms.Items();
 }
 
 std::vector<RawJob> Environment::Jobs() const {

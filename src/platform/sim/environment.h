@@ -7,6 +7,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -77,6 +78,10 @@ public:
     // unsound.
     bool AddForm(const FormInfo1& form, uint16_t number = 0);
     void SetFacts(const SystemFacts& facts);
+    // Called with each raw job whose target was reached, before any of its
+    // bytes go out (a host logs it as being sent), on the thread that
+    // started it and outside the environment's lock.
+    void SetJobStarted(std::function<void(const RawJob&)> started);
 
     // Inspecting.
     SystemFacts Facts() const;

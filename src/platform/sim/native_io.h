@@ -25,8 +25,9 @@ std::FILE* CreateNativeFile(const std::filesystem::path& file);
 // Whether only this process's user (or the administrator) can change the
 // entry: for a folder, it belongs to that user or to root and no group or
 // other may write in it; for a file, it belongs to one of them. False with
-// *why otherwise. Windows keeps such rights in access lists, which this does
-// not read: there it answers true.
+// *why otherwise. On Windows the administrators and the system stand for
+// root, and a folder's access list may give no one else a right to write in
+// it or to change its access.
 bool OwnedSafely(const std::filesystem::path& entry, std::string* why);
 
 // Forces what was written to a file, or to a folder's entries, onto the disk;

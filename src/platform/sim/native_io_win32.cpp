@@ -4,6 +4,9 @@
 #include <ws2tcpip.h>
 
 #include <windows.h>
+// aclapi.h and sddl.h need windows.h first.
+#include <aclapi.h>
+#include <sddl.h>
 
 #include <fcntl.h>
 #include <io.h>
@@ -11,6 +14,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <vector>
 
 #include "platform/sim/native_io.h"
 #include "platform/sim/tcp_connect.h"
@@ -50,6 +54,64 @@ bool StartWinsock() {
     return started;
 }
 
+// The rights that let an account change a folder's entries or its access.
+constexpr DWORD kWriteRights = FILE_ADD_FILE | FILE_ADD_SUBDIRECTORY | FILE_DELETE_CHILD | DELETE |
+                               WRITE_DAC | WRITE_OWNER | GENERIC_WRITE | GENERIC_ALL;
+
+// The security identifier of the process's user.
+std::vector<BYTE> CurrentUser() {
+    HANDLE token = nullptr;
+    std::vector<BYTE> user;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
+        return user;
+    DWORD size = 0;
+    GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+    std::vector<BYTE> info(size);
+    if (size != 0 && GetTokenInformation(token, TokenUser, info.data(), size, &size)) {
+        const PSID sid = reinterpret_cast<TOKEN_USER*>(info.data())->User.Sid;
+        user.assign(static_cast<BYTE*>(sid), static_cast<BYTE*>(sid) + GetLengthSid(sid));
+    }
+    CloseHandle(token);
+    return user;
+}
+
+// The user, the administrators and the system: the accounts that may own
+// the state and write in it, as the user and root may on POSIX.
+bool Trusted(PSID sid, std::vector<BYTE>& user) {
+    return (!user.empty() && EqualSid(sid, user.data())) ||
+           IsWellKnownSid(sid, WinBuiltinAdministratorsSid) ||
+           IsWellKnownSid(sid, WinLocalSystemSid);
+}
+
+std::string SidText(PSID sid) {
+    LPSTR text = nullptr;
+    if (!ConvertSidToStringSidA(sid, &text))
+        return "an unknown account";
+    std::string named(text);
+    LocalFree(text);
+    return named;
+}
+
+// An access-allowed entry of the list that gives someone else than the
+// trusted accounts a right to write; null when there is none.
+PSID OtherWriter(const ACL& list, std::vector<BYTE>& user) {
+    for (DWORD i = 0; i < list.AceCount; ++i) {
+        void* entry = nullptr;
+        if (!GetAce(const_cast<ACL*>(&list), i, &entry))
+            continue;
+        const auto* header = static_cast<const ACE_HEADER*>(entry);
+        // An entry only for what the folder will hold says nothing of the folder.
+        if (header->AceType != ACCESS_ALLOWED_ACE_TYPE ||
+            (header->AceFlags & INHERIT_ONLY_ACE) != 0)
+            continue;
+        auto* allowed = static_cast<ACCESS_ALLOWED_ACE*>(entry);
+        const PSID sid = &allowed->SidStart;
+        if ((allowed->Mask & kWriteRights) != 0 && !Trusted(sid, user))
+            return sid;
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 std::FILE* OpenNativeFile(const std::filesystem::path& file, const char* mode) {
@@ -80,8 +142,32 @@ std::FILE* CreateNativeFile(const std::filesystem::path& file) {
     return stream;
 }
 
-bool OwnedSafely(const std::filesystem::path&, std::string*) {
-    return true;
+bool OwnedSafely(const std::filesystem::path& entry, std::string* why) {
+    PSID owner = nullptr;
+    PACL list = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    const DWORD error = GetNamedSecurityInfoW(
+        entry.c_str(), SE_FILE_OBJECT, OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION,
+        &owner, nullptr, &list, nullptr, &descriptor);
+    if (error != ERROR_SUCCESS) {
+        *why = "its owner and access list cannot be read (error " + std::to_string(error) + ")";
+        return false;
+    }
+    std::vector<BYTE> user = CurrentUser();
+    bool safe = Trusted(owner, user);
+    if (!safe) {
+        *why = "belongs to another user (" + SidText(owner) + ")";
+    } else if (std::error_code ec; std::filesystem::is_directory(entry, ec)) {
+        // No list at all lets everyone do everything.
+        const PSID writer = list != nullptr ? OtherWriter(*list, user) : nullptr;
+        safe = list != nullptr && writer == nullptr;
+        if (!safe)
+            *why = "others may write in it (" +
+                   (writer != nullptr ? SidText(writer) : std::string("it has no access list")) +
+                   ")";
+    }
+    LocalFree(descriptor);
+    return safe;
 }
 
 // A folder's entries need no flush: the file system journals them itself.

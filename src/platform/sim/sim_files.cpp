@@ -12,6 +12,7 @@
 #include "platform/file_buffer.h"
 #include "platform/sim/native_io.h"
 #include "platform/sim/sim_system.h"
+#include "text/step_hook.h"
 
 namespace orca::platform::sim {
 namespace {
@@ -21,6 +22,12 @@ bool FailWithErrno() {
                        : errno == ENOTDIR ? kErrorPathNotFound
                        : errno == EACCES  ? kErrorAccessDenied
                                           : kErrorWriteFault);
+    return false;
+}
+
+// A step a test's hook has fail, as a write fault.
+bool FailStep() {
+    SetThreadLastError(kErrorWriteFault);
     return false;
 }
 
@@ -55,8 +62,14 @@ bool SimFiles::WriteNewFile(std::u16string_view path, std::span<const uint8_t> b
     // A file of an earlier run is replaced; a link is never written through.
     const std::filesystem::path native = ToNativePath(path);
     std::error_code ec;
+    if (!text::BeforeStep()) {
+        return FailStep();
+    }
     if (std::filesystem::is_regular_file(std::filesystem::symlink_status(native, ec))) {
         std::filesystem::remove(native, ec);
+    }
+    if (!text::BeforeStep()) {
+        return FailStep();
     }
     const FilePtr file(CreateNativeFile(native));
     if (file == nullptr) {
@@ -107,6 +120,9 @@ bool SimFiles::Remove(std::u16string_view path) {
     if (path.empty() || std::filesystem::is_directory(native, ec)) {
         SetThreadLastError(path.empty() ? kErrorPathNotFound : kErrorAccessDenied);
         return false;
+    }
+    if (!text::BeforeStep()) {
+        return FailStep();
     }
     if (!std::filesystem::remove(native, ec)) {
         SetThreadLastError(ec ? kErrorAccessDenied : kErrorFileNotFound);

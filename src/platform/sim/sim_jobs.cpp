@@ -46,7 +46,7 @@ void SimSpooler::FinishJob(OpenPrinter& printer) {
 }
 
 uint32_t SimSpooler::StartDocument(PrinterHandle handle, const DocInfo1& doc) {
-    std::lock_guard lock(world_.mutex);
+    std::unique_lock lock(world_.mutex);
     OpenPrinter* open = Lookup(handle);
     if (open == nullptr) {
         return 0;
@@ -85,6 +85,11 @@ uint32_t SimSpooler::StartDocument(PrinterHandle handle, const DocInfo1& doc) {
                                          .writes = {}},
                         .sink = std::move(sink),
                         .failed = false};
+    const auto started = world_.jobStarted;
+    const RawJob job = open->job->record;
+    lock.unlock();
+    if (started)
+        started(job);
     return id;
 }
 

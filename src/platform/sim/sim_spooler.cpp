@@ -147,7 +147,7 @@ std::optional<std::vector<Paper>> SimSpooler::PaperList(std::u16string_view devi
         return std::nullopt;
     }
     std::vector<Paper> papers = printer->papers;
-    for (const Form& f : world_.forms) {
+    for (const Form& f : world_.forms.Items()) {
         const bool builtIn = std::ranges::any_of(printer->papers, [&f](const Paper& p) {
             return text::EqualsIgnoringCase(p.name, f.info.name);
         });
@@ -195,7 +195,7 @@ bool SimSpooler::AddForm1(PrinterHandle handle, const FormInfo1& form) {
     if (world_.FindForm(form.name) != nullptr) {
         return Fail(kErrorFileExists);
     }
-    world_.forms.push_back(Form{.info = form, .number = world_.FreeFormNumber()});
+    world_.forms.Put(Form{.info = form, .number = world_.FreeFormNumber()});
     return true;
 }
 
@@ -253,7 +253,7 @@ bool SimSpooler::DeleteForm1(PrinterHandle handle, std::u16string_view name) {
     if (found->info.flags == kFormBuiltin) {
         return Fail(kErrorInvalidParameter);
     }
-    world_.forms.erase(world_.forms.begin() + (found - world_.forms.data()));
+    world_.forms.Remove(FormKey(name));
     return true;
 }
 
@@ -265,10 +265,10 @@ bool SimSpooler::EnumForms1(PrinterHandle handle, uint32_t bufferSize,
     if (Lookup(handle) == nullptr) {
         return false;
     }
-    for (const Form& f : world_.forms) {
+    for (const Form& f : world_.forms.Items()) {
         *needed += FormBytes(f.info);
     }
-    if (world_.forms.empty()) {
+    if (world_.forms.Items().empty()) {
         if (forms != nullptr) {
             forms->clear();
         }
@@ -278,7 +278,7 @@ bool SimSpooler::EnumForms1(PrinterHandle handle, uint32_t bufferSize,
         return Fail(kErrorInsufficientBuffer);
     }
     forms->clear();
-    for (const Form& f : world_.forms) {
+    for (const Form& f : world_.forms.Items()) {
         forms->push_back(f.info);
     }
     *returned = uint32_t(forms->size());

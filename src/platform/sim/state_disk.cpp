@@ -1,30 +1,24 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "platform/sim/state_disk.h"
 
-#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 
 #include "platform/sim/native_io.h"
+#include "text/step_hook.h"
 
 namespace orca::platform::sim::disk {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::atomic<StepHook> stepHook{nullptr};
-
 bool Fail(const fs::path& entry, const std::string& why, std::string* error) {
     *error = entry.string() + ": " + why;
     return false;
 }
 
-// False when a test's hook has the step fail.
-bool BeforeStep() {
-    const StepHook hook = stepHook.load();
-    return hook == nullptr || hook();
-}
+using text::BeforeStep;
 
 bool Injected(const fs::path& entry, std::string* error) {
     return Fail(entry, std::strerror(EIO), error);
@@ -35,10 +29,6 @@ bool Done(const fs::path& entry, const std::error_code& ec, std::string* error) 
 }
 
 }  // namespace
-
-void SetStepHook(StepHook hook) {
-    stepHook.store(hook);
-}
 
 bool MakeFolder(const fs::path& folder, std::string* error) {
     if (!BeforeStep())

@@ -2,10 +2,7 @@
 // The file-system steps of a state save, one call of the system each, so that
 // an interruption falls between two steps and never inside one. Each failure
 // comes back as "path: what went wrong".
-//
-// Tests of interrupted saves set a hook that runs before each step: it may
-// end the process there, as a kill would, or have the step fail with an
-// input/output error.
+// A test's step hook (text/step_hook.h) runs before each step.
 #pragma once
 
 #include <filesystem>
@@ -13,11 +10,6 @@
 #include <string_view>
 
 namespace orca::platform::sim::disk {
-
-// Runs before each step; false has the step fail. The shipped program sets
-// none.
-using StepHook = bool (*)();
-void SetStepHook(StepHook hook);
 
 // A new folder only its owner may use; a folder already there is a failure.
 bool MakeFolder(const std::filesystem::path& folder, std::string* error);

@@ -12,7 +12,7 @@
 #include "platform/sim/state_generations.h"
 #include "platform/sim/state_ini.h"
 #include "platform/sim/state_source.h"
-#include "text/nocase.h"
+#include "platform/sim/world.h"
 #include "text/utf.h"
 
 namespace orca::platform::sim {
@@ -56,6 +56,7 @@ bool LoadSystem(const std::vector<StateSection>& sections, const StateSource&, E
 
 bool LoadDrivers(const std::vector<StateSection>& sections, const StateSource&, Environment* env,
                  StateError* error) {
+    std::unordered_set<std::u16string> loaded;
     for (const StateSection& section : sections) {
         SectionReader r(section, error);
         Driver driver;
@@ -73,10 +74,7 @@ bool LoadDrivers(const std::vector<StateSection>& sections, const StateSource&, 
             return r.Fail(r.LineOf(state::kEnvironment),
                           "Environment must be \"Windows x64\" or \"Windows NT x86\"");
         }
-        const auto same = [&driver](const Driver& d) {
-            return text::EqualsNoCase(d.name, driver.name) && d.environment == driver.environment;
-        };
-        if (std::ranges::any_of(env->Drivers(), same)) {
+        if (!loaded.insert(KeyOf(driver)).second) {
             return r.Fail(r.LineOf(state::kName), "a second driver of that name and environment");
         }
         env->AddDriver(std::move(driver));
@@ -127,8 +125,9 @@ bool InSettingsFolder(std::u16string_view path) {
            name.find_first_of(u"/\\:") == std::u16string_view::npos;
 }
 
-bool LoadPrinter(const StateSection& section, const StateSource& source, Environment* env,
-                 StateError* error) {
+// names: the keys of the printers loaded before.
+bool LoadPrinter(const StateSection& section, const StateSource& source,
+                 std::unordered_set<std::u16string>* names, Environment* env, StateError* error) {
     SectionReader r(section, error);
     Printer printer;
     printer.name = r.Text(state::kName).value_or(u"");
@@ -183,10 +182,7 @@ bool LoadPrinter(const StateSection& section, const StateSource& source, Environ
                               std::to_string(block.held) + ")");
         }
     }
-    const auto printers = env->Printers();
-    if (std::ranges::any_of(printers, [&printer](const Printer& p) {
-            return text::EqualsNoCase(p.name, printer.name);
-        })) {
+    if (!names->insert(KeyOf(printer)).second) {
         return r.Fail(r.LineOf(state::kName), "a second printer of that name");
     }
     env->AddPrinter(std::move(printer));
@@ -250,8 +246,10 @@ bool LoadForm(const StateSection& section, UsedNumbers* used, Environment* env, 
 
 bool LoadPrinters(const std::vector<StateSection>& sections, const StateSource& source,
                   Environment* env, StateError* error) {
-    return std::ranges::all_of(
-        sections, [&](const StateSection& s) { return LoadPrinter(s, source, env, error); });
+    std::unordered_set<std::u16string> names;
+    return std::ranges::all_of(sections, [&](const StateSection& s) {
+        return LoadPrinter(s, source, &names, env, error);
+    });
 }
 
 bool LoadForms(const std::vector<StateSection>& sections, const StateSource&, Environment* env,

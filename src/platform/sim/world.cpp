@@ -14,43 +14,42 @@ thread_local uint32_t lastError = 0;
 
 }  // namespace
 
+std::u16string PrinterKey(std::u16string_view name) {
+    return text::FoldedNoCase(name);
+}
+
+// The environment's length first keeps every pair of names apart.
+std::u16string DriverKey(std::u16string_view name, std::u16string_view environment) {
+    return char16_t(environment.size()) + text::FoldedNoCase(environment) +
+           text::FoldedNoCase(name);
+}
+
+std::u16string FormKey(std::u16string_view name) {
+    return text::FoldedIgnoringCase(name);
+}
+
 Printer* World::FindPrinter(std::u16string_view name) {
-    for (Printer& p : printers) {
-        if (text::EqualsNoCase(p.name, name)) {
-            return &p;
-        }
-    }
-    return nullptr;
+    return printers.Find(PrinterKey(name));
 }
 
 const Driver* World::FindDriver(std::u16string_view name, std::u16string_view environment) const {
-    for (const Driver& d : drivers) {
-        if (text::EqualsNoCase(d.name, name) && text::EqualsNoCase(d.environment, environment)) {
-            return &d;
-        }
-    }
-    return nullptr;
+    return drivers.Find(DriverKey(name, environment));
 }
 
 Form* World::FindForm(std::u16string_view name) {
-    for (Form& f : forms) {
-        if (text::EqualsIgnoringCase(f.info.name, name)) {
-            return &f;
-        }
-    }
-    return nullptr;
+    return forms.Find(FormKey(name));
 }
 
 uint16_t World::FreeFormNumber() const {
-    auto used = [this](uint16_t n) {
-        return std::ranges::any_of(forms, [n](const Form& f) { return f.number == n; }) ||
-               std::ranges::any_of(printers, [n](const Printer& p) {
-                   return std::ranges::any_of(
-                       p.papers, [n](const Paper& paper) { return paper.number == n; });
-               });
-    };
+    std::vector<bool> used(size_t(UINT16_MAX) + 1);
+    for (const Form& f : forms.Items())
+        used[f.number] = true;
+    for (const Printer& p : printers.Items()) {
+        for (const Paper& paper : p.papers)
+            used[paper.number] = true;
+    }
     uint16_t n = kUserDefinedPaper + 1;
-    while (n < UINT16_MAX && used(n)) {
+    while (n < UINT16_MAX && used[n]) {
         ++n;
     }
     return n;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -15,6 +16,7 @@
 
 #include "platform/sim/job_port.h"
 #include "platform/sim/model.h"
+#include "platform/sim/named_list.h"
 
 namespace orca::platform::sim {
 
@@ -30,6 +32,21 @@ struct OpenPrinter {
     std::optional<OpenJob> job;
 };
 
+// The keys of printers (their names), drivers (name and environment) and
+// forms (their names), folded as each kind's names compare.
+std::u16string PrinterKey(std::u16string_view name);
+std::u16string DriverKey(std::u16string_view name, std::u16string_view environment);
+std::u16string FormKey(std::u16string_view name);
+inline std::u16string KeyOf(const Printer& p) {
+    return PrinterKey(p.name);
+}
+inline std::u16string KeyOf(const Driver& d) {
+    return DriverKey(d.name, d.environment);
+}
+inline std::u16string KeyOf(const Form& f) {
+    return FormKey(f.info.name);
+}
+
 struct World {
     mutable std::mutex mutex;
     std::filesystem::path root;  // empty for the detached environment
@@ -37,11 +54,12 @@ struct World {
     // directory that holds the driver files.
     std::filesystem::path systemRoot;
     std::filesystem::path temp;  // the temporary directory, root/Temp unless moved
-    std::vector<Printer> printers;
-    std::vector<Driver> drivers;
-    std::vector<Form> forms;
+    NamedList<Printer, &KeyOf> printers;
+    NamedList<Driver, &KeyOf> drivers;
+    NamedList<Form, &KeyOf> forms;
     SystemFacts facts;
     std::vector<RawJob> jobs;
+    std::function<void(const RawJob&)> jobStarted;
     std::vector<JobFailure> failedJobs;
     // When set, the printers' raw jobs go to its queues, not to their ports.
     std::shared_ptr<QueueServer> queueServer;
