@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "printers/model_catalogue.h"
+#include "resources/control_ids.h"
 
 namespace orca::importtest {
 
@@ -53,7 +54,7 @@ void ImportPageTest::Export(const fs::path& path) {
         EXPECT_EQ(request.title, u"Save As...");
         return platform::FileDialogResult{true, path.u16string(), kSettingsFilter};
     });
-    ASSERT_TRUE(Driver().Click(Page(), kExportButton));
+    ASSERT_TRUE(Driver().Click(Page(), control::kImportExportButton));
 }
 
 std::vector<MessageRecord> ImportPageTest::Import(const fs::path& file, int filter,
@@ -69,7 +70,7 @@ std::vector<MessageRecord> ImportPageTest::Import(const fs::path& file, int filt
             return platform::FileDialogResult{true, file.u16string(), filter};
         });
     }
-    EXPECT_TRUE(Driver().Click(Page(), kImportButton));
+    EXPECT_TRUE(Driver().Click(Page(), control::kImportImportButton));
     const auto& messages = Screen().Messages();
     return {messages.begin() + static_cast<std::ptrdiff_t>(before), messages.end()};
 }

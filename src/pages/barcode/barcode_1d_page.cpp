@@ -7,6 +7,7 @@
 #include "framework/desktop_windows.h"
 #include "pages/barcode/barcode_dialog.h"
 #include "pages/typed_number.h"
+#include "resources/control_ids.h"
 #include "resources/page_resources.h"
 #include "resources/window_styles.h"
 #include "settings/field_ids.h"
@@ -18,9 +19,13 @@ namespace {
 
 using namespace symbology;
 
-constexpr int kUntranslated[] = {
-    kXList,     kRatioList, kHumanReadableList, kRatioCaption, kHumanReadableCaption,
-    kMilsLabel, kUnitLabel};
+constexpr int kUntranslated[] = {control::kSymbologyXList,
+                                 control::kSymbologyRatioList,
+                                 control::kSymbologyHumanReadableList,
+                                 control::kSymbologyRatioLabel,
+                                 control::kSymbologyHumanReadableLabel,
+                                 control::kSymbologyMilsLabel,
+                                 control::kSymbologyYUnitLabel};
 constexpr TranslationRule kRule{kSkipEdits, kUntranslated};
 
 constexpr uint8_t kUnitMm = 1;
@@ -76,10 +81,12 @@ CDocPage_BarCode_1D::CDocPage_BarCode_1D(CDocDialog_BarCode& dialog)
         }
     }
     using platform::Notification;
-    On(kXList, Notification::kSelectionChanged, [this] { ShowMils(); });
-    On(kRatioList, Notification::kSelectionChanged, [this] { ShowRatioWidths(); });
-    On(kYEdit, Notification::kTextChanged, [this] { OnYChanged(); });
-    On(kFontHeightCheck, Notification::kClicked, [this] { OnFontHeightClicked(); });
+    On(control::kSymbologyXList, Notification::kSelectionChanged, [this] { ShowMils(); });
+    On(control::kSymbologyRatioList, Notification::kSelectionChanged,
+       [this] { ShowRatioWidths(); });
+    On(control::kSymbologyYEdit, Notification::kTextChanged, [this] { OnYChanged(); });
+    On(control::kSymbologyFontHeightCheck, Notification::kClicked,
+       [this] { OnFontHeightClicked(); });
 }
 
 void CDocPage_BarCode_1D::OnInitDialog() {
@@ -88,7 +95,7 @@ void CDocPage_BarCode_1D::OnInitDialog() {
     const double shown = y_.Text().empty() ? initialY_ / unit_.millimetres : TypedY();
     y_.SetText(TwoDecimals(shown));
     shownInitialY_ = TypedY();
-    framework::Static(*this, kUnitLabel).SetText(Texts().Text(unit_.textKey));
+    framework::Static(*this, control::kSymbologyYUnitLabel).SetText(Texts().Text(unit_.textKey));
     TranslateInSheetLanguage();
 }
 
@@ -128,9 +135,10 @@ void CDocPage_BarCode_1D::ShowRatioWidths() {
         return;
     }
     const auto& [narrow, wide] = kRatioWidths[ratio];
-    for (const auto& [control, text] :
-         {std::pair{kBarNarrow, narrow}, std::pair{kSpaceNarrow, narrow}, std::pair{kBarWide, wide},
-          std::pair{kSpaceWide, wide}}) {
+    for (const auto& [control, text] : {std::pair{control::kSymbologyBarNarrowEdit, narrow},
+                                        std::pair{control::kSymbologySpaceNarrowEdit, narrow},
+                                        std::pair{control::kSymbologyBarWideEdit, wide},
+                                        std::pair{control::kSymbologySpaceWideEdit, wide}}) {
         framework::Control(*this, control).SetText(text);
     }
 }

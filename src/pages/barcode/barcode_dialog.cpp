@@ -11,6 +11,7 @@
 #include "pages/flag_list.h"
 #include "pages/font_names.h"
 #include "pages/font_record.h"
+#include "resources/control_ids.h"
 #include "resources/page_resources.h"
 #include "settings/field_ids.h"
 
@@ -22,7 +23,9 @@ using namespace barcode;
 constexpr int32_t kDone = 0;
 
 // The three lists keep the texts the dialog fills them with.
-constexpr int kUntranslated[] = {kSymbologyList, kCheckDigitList, kRotationList, kPlaceholder};
+constexpr int kUntranslated[] = {
+    control::kBarcodeFontSymbologyList, control::kBarcodeFontCheckDigitList,
+    control::kBarcodeFontRotationList, control::kBarcodeFontPlaceholder};
 constexpr TranslationRule kDialogRule{kSkipEdits, kUntranslated, true};
 
 const SymbologyLanguage& LanguageOf(uint8_t commandSet) {
@@ -93,8 +96,10 @@ CDocDialog_BarCode::CDocDialog_BarCode(PageContext& context, FontListServices& s
     page(SubPage::kDatamatrix) = std::make_unique<CDocPage_BarCode_Datamatrix>(*this);
     page(SubPage::kMaxicode) = std::make_unique<CDocPage_BarCode_Maxicode>(*this);
     page(SubPage::kQr) = std::make_unique<CDocPage_BarCode_QR>(*this);
-    On(kSymbologyList, platform::Notification::kSelectionChanged, [this] { OnSymbologyChanged(); });
-    OnOkAndCancel(kOkButton, kCancelButton, [this] { OnOk(); });
+    On(control::kBarcodeFontSymbologyList, platform::Notification::kSelectionChanged,
+       [this] { OnSymbologyChanged(); });
+    OnOkAndCancel(control::kBarcodeFontOkButton, control::kBarcodeFontCancelButton,
+                  [this] { OnOk(); });
 }
 
 CDocDialog_BarCode::~CDocDialog_BarCode() = default;
@@ -126,7 +131,7 @@ void CDocDialog_BarCode::OnInitDialog() {
 }
 
 void CDocDialog_BarCode::PlaceSubPages() {
-    const framework::Control placeholder(*this, kPlaceholder);
+    const framework::Control placeholder(*this, control::kBarcodeFontPlaceholder);
     const platform::Rect place = placeholder.PlaceInParent();
     // In the window order where the placeholder is, after the rotation and
     // before OK: Tab goes from the rotation into the page shown, and from its

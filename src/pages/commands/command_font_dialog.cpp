@@ -6,6 +6,7 @@
 #include "pages/ansi_text.h"
 #include "pages/font_names.h"
 #include "pages/font_record.h"
+#include "resources/control_ids.h"
 #include "settings/field_ids.h"
 #include "text/utf.h"
 
@@ -39,7 +40,8 @@ CDocDialog_CMD::CDocDialog_CMD(PageContext& context, FontListServices& services,
         // A chosen path or escape reaches the edit, which keeps it as the current text.
         On(controls.button, Notification::kClicked, [&side] { side.editor.Press(side.current); });
     }
-    OnOkAndCancel(kOkButton, kCancelButton, [this] { OnOk(); });
+    OnOkAndCancel(control::kCommandFontOkButton, control::kCommandFontCancelButton,
+                  [this] { OnOk(); });
 }
 
 void CDocDialog_CMD::ReadRecord() {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "pages/ansi_text.h"
+#include "resources/control_ids.h"
 #include "text/utf.h"
 
 namespace orca::pages {
@@ -21,7 +22,8 @@ CDocPage_Custom_ORCA::CDocPage_Custom_ORCA(PageContext& context)
       sides_{Side{CommandEditor(*this, kStartControls, kCommandChars, true), &Position::start},
              Side{CommandEditor(*this, kEndControls, kCommandChars, true), &Position::end}} {
     using platform::Notification;
-    On(kPositionList, Notification::kSelectionChanged, [this] { OnPositionChanged(); });
+    On(control::kCustomCommandPositionList, Notification::kSelectionChanged,
+       [this] { OnPositionChanged(); });
     for (Side& side : sides_) {
         const CommandControls& controls = side.editor.Controls();
         On(controls.kindList, Notification::kSelectionChanged,

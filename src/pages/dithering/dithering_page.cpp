@@ -3,16 +3,12 @@
 
 #include <cstdint>
 
+#include "resources/control_ids.h"
 #include "resources/page_resources.h"
 #include "settings/field_ids.h"
 
 namespace orca::pages {
 namespace {
-
-constexpr int kHalftone = 1291;
-constexpr int kNone = 1286;
-constexpr int kHalftoneSample = 1294;
-constexpr int kNoneSample = 1296;
 
 constexpr uint8_t kStoredHalftone = 1;
 constexpr uint8_t kStoredNone = 0;
@@ -29,14 +25,15 @@ constexpr TranslationRule kDitheringRule{kSkipEdits | kSkipPictures};
 CDocPage_Dithering::CDocPage_Dithering(PageContext& context, HostDitheringOption& host)
     : CPluginPage(context, resources::kPageDithering, kDitheringRule),
       host_(host),
-      halftone_(*this, kHalftone),
-      none_(*this, kNone),
-      halftoneSample_(*this, kHalftoneSample),
-      noneSample_(*this, kNoneSample) {}
+      halftone_(*this, control::kDitheringHalftoneRadio),
+      none_(*this, control::kDitheringNoneRadio),
+      halftoneSample_(*this, control::kDitheringHalftonePicture),
+      noneSample_(*this, control::kDitheringNonePicture) {}
 
 void CDocPage_Dithering::OnInitDialog() {
-    On(kHalftone, framework::Notification::kClicked, [this] { Choose(true); });
-    On(kNone, framework::Notification::kClicked, [this] { Choose(false); });
+    On(control::kDitheringHalftoneRadio, framework::Notification::kClicked,
+       [this] { Choose(true); });
+    On(control::kDitheringNoneRadio, framework::Notification::kClicked, [this] { Choose(false); });
     Refresh();
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "pages/flag_list.h"
+#include "resources/control_ids.h"
 #include "resources/page_resources.h"
 #include "settings/field_ids.h"
 #include "text/utf.h"
@@ -22,8 +23,9 @@ constexpr std::u16string_view kSpeedUnitKey = u"IDC_OPTION_STATIC_SPEEDUNIT";
 
 // Edits and pictures keep their texts; of the combo boxes only units and
 // orientation are re-labelled; the speed fill sets the unit label.
-constexpr int kUntranslated[] = {kSpeedList, kDarknessList, kStockList, kRotationList,
-                                 kSpeedUnitLabel};
+constexpr int kUntranslated[] = {control::kOptionSpeedList, control::kOptionDarknessList,
+                                 control::kOptionStockList, control::kOptionRotationList,
+                                 control::kOptionSpeedUnitLabel};
 constexpr TranslationRule kOptionRule{kSkipEdits | kSkipPictures, kUntranslated};
 
 const LanguageLists* ListsOf(uint8_t language) {
@@ -60,19 +62,20 @@ void CDocPage_Option::Write(uint32_t fieldId, T value) const {
 CDocPage_Option::CDocPage_Option(PageContext& context, OptionServices& services)
     : CPluginPage(context, resources::kPageOption, kOptionRule), services_(services) {
     using platform::Notification;
-    On(kCopiesEdit, Notification::kTextChanged, [this] { OnCopiesChanged(); });
-    On(kCopiesEdit, Notification::kKillFocus, [this] { OnCopiesLeft(); });
-    On(kUnitsList, Notification::kSelectionChanged, [this] { OnUnitChanged(); });
-    On(kSpeedList, Notification::kSelectionChanged,
+    On(control::kOptionCopiesEdit, Notification::kTextChanged, [this] { OnCopiesChanged(); });
+    On(control::kOptionCopiesEdit, Notification::kKillFocus, [this] { OnCopiesLeft(); });
+    On(control::kOptionUnitsList, Notification::kSelectionChanged, [this] { OnUnitChanged(); });
+    On(control::kOptionSpeedList, Notification::kSelectionChanged,
        [this] { StoreSelection(speeds_, settings::field::kSpeed); });
-    On(kDarknessList, Notification::kSelectionChanged,
+    On(control::kOptionDarknessList, Notification::kSelectionChanged,
        [this] { StoreSelection(darkness_, settings::field::kDarkness); });
-    On(kOrientationList, Notification::kSelectionChanged, [this] { OnOrientationChanged(); });
-    On(kRotationList, Notification::kSelectionChanged, [this] {
+    On(control::kOptionOrientationList, Notification::kSelectionChanged,
+       [this] { OnOrientationChanged(); });
+    On(control::kOptionRotationList, Notification::kSelectionChanged, [this] {
         ShowPreview();
         StoreSelection(rotations_, settings::field::kRotate180);
     });
-    On(kStockList, Notification::kSelectionChanged, [this] { OnStockChanged(); });
+    On(control::kOptionStockList, Notification::kSelectionChanged, [this] { OnStockChanged(); });
 }
 
 void CDocPage_Option::OnInitDialog() {
