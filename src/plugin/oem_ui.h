@@ -96,9 +96,9 @@ public:
     void SetCurrentLanguage(int language) override { uiLanguage_ = language; }
     platform::Window LastShownDocumentPage() const override { return lastShownPage_; }
     void SetLastShownDocumentPage(platform::Window page) override { lastShownPage_ = page; }
-    int32_t AccessValue(uint32_t fieldId, void* buffer, int index, bool get) override;
-    int32_t AccessBytes(uint32_t fieldId, void* buffer, uint32_t length, int index,
-                        bool get) override;
+    [[nodiscard]] int32_t AccessValue(uint32_t fieldId, void* buffer, int index, bool get) override;
+    [[nodiscard]] int32_t AccessBytes(uint32_t fieldId, void* buffer, uint32_t length, int index,
+                                      bool get) override;
 
     // pages::OptionServices.
     void BuildPaperList(std::vector<pages::PaperRecord>& list, bool customOnly) override;

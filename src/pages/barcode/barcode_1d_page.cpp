@@ -6,6 +6,7 @@
 
 #include "framework/desktop_windows.h"
 #include "pages/barcode/barcode_dialog.h"
+#include "pages/setting_value.h"
 #include "pages/typed_number.h"
 #include "resources/control_ids.h"
 #include "resources/page_resources.h"
@@ -40,8 +41,7 @@ const OneDimensionalLanguage& LanguageOf(uint8_t commandSet) {
 }
 
 const YUnit& UnitOf(PageContext& context) {
-    uint8_t unit = kUnitMm;
-    context.AccessValue(settings::field::kSpeedUnit, &unit, 0, true);
+    const uint8_t unit = ReadSetting<uint8_t>(context, settings::field::kSpeedUnit, kUnitMm);
     const auto found = std::ranges::find(kYUnits, unit, &YUnit::unit);
     return found != std::end(kYUnits) ? *found : kYUnitOtherwise;
 }
@@ -74,12 +74,8 @@ CDocPage_BarCode_1D::CDocPage_BarCode_1D(CDocDialog_BarCode& dialog)
       initialFontHeight_(Initial(kFontHeight.id, kFontHeight.fallback)),
       initialHumanReadable_(Initial(kHumanReadable.id, kHumanReadable.fallback)),
       initialRatio_(Initial(kRatio.id, kRatio.fallback)) {
-    if (dialog.GetMode() == barcode::Mode::kChange) {
-        double stored = 0;
-        if (Context().AccessValue(kFieldYDimensions, &stored, dialog.Index(), true) == 0) {
-            initialY_ = stored;
-        }
-    }
+    if (dialog.GetMode() == barcode::Mode::kChange)
+        initialY_ = ReadSetting(Context(), kFieldYDimensions, initialY_, dialog.Index());
     using platform::Notification;
     On(control::kSymbologyXList, Notification::kSelectionChanged, [this] { ShowMils(); });
     On(control::kSymbologyRatioList, Notification::kSelectionChanged,
@@ -193,11 +189,9 @@ bool CDocPage_BarCode_1D::Store() {
     // only when the user typed another number, so an untouched height keeps
     // its exact value.
     if (y_.IsEnabled() && !y_.Text().empty() && TypedY() != shownInitialY_) {
-        double millimetres = TypedY() * unit_.millimetres;
-        if (millimetres != initialY_) {
-            Context().AccessValue(kFieldYDimensions, &millimetres, Owner().Index(), false);
-            stored = true;
-        }
+        const double millimetres = TypedY() * unit_.millimetres;
+        if (millimetres != initialY_)
+            stored |= StoreSetting(Context(), kFieldYDimensions, millimetres, Owner().Index());
     }
     return stored;
 }

@@ -11,6 +11,7 @@
 #include "pages/flag_list.h"
 #include "pages/font_names.h"
 #include "pages/font_record.h"
+#include "pages/setting_value.h"
 #include "resources/control_ids.h"
 #include "resources/page_resources.h"
 #include "settings/field_ids.h"
@@ -19,8 +20,6 @@ namespace orca::pages {
 namespace {
 
 using namespace barcode;
-
-constexpr int32_t kDone = 0;
 
 // The three lists keep the texts the dialog fills them with.
 constexpr int kUntranslated[] = {
@@ -64,10 +63,7 @@ int SelectedValue(const framework::ItemList& list) {
 }
 
 uint8_t ReadCommandSet(PageContext& context) {
-    uint8_t commandSet = 0;
-    return context.AccessValue(settings::field::kCommandLanguage, &commandSet, 0, true) == kDone
-               ? commandSet
-               : 0;
+    return ReadSetting<uint8_t>(context, settings::field::kCommandLanguage, 0);
 }
 
 }  // namespace
@@ -110,8 +106,7 @@ uint8_t CDocDialog_BarCode::Symbology() const {
 }
 
 void CDocDialog_BarCode::OnInitDialog() {
-    uint32_t mask = 0;
-    Context().AccessValue(settings::field::kSymbologyList, &mask, 0, true);
+    const uint32_t mask = ReadSetting<uint32_t>(Context(), settings::field::kSymbologyList, 0);
     FillFlagList(symbologies_, language_.symbologies, mask, initialType_);
     // A stored symbology this model does not offer shows as the first one
     // offered, with that symbology's choices and page.
@@ -208,10 +203,8 @@ void CDocDialog_BarCode::OnOk() {
         index_ = added;
     }
     bool stored = shown != nullptr && shown->Store();
-    if (name != initialName_) {
-        WriteFontName(Context(), settings::field::kBarcodeName, index_, name);
-        stored = true;
-    }
+    if (name != initialName_)
+        stored |= WriteFontName(Context(), settings::field::kBarcodeName, index_, name);
     stored |= StoreByte(settings::field::kBarcodeType, Symbology(), initialType_);
     stored |= StoreByte(settings::field::kBarcodeCheckDigit, SelectedValue(checkDigits_),
                         initialCheckDigit_);
@@ -221,7 +214,7 @@ void CDocDialog_BarCode::OnOk() {
 }
 
 uint8_t CDocDialog_BarCode::ReadByte(uint32_t fieldId) const {
-    return ReadRecordByte(Context(), fieldId, index_, 0);
+    return ReadSetting<uint8_t>(Context(), fieldId, 0, index_);
 }
 
 bool CDocDialog_BarCode::StoreByte(uint32_t fieldId, int value, uint8_t initial) const {

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "pages/setting_value.h"
 #include "resources/control_ids.h"
 #include "resources/page_resources.h"
 #include "settings/field_ids.h"
@@ -12,7 +13,6 @@ namespace {
 
 constexpr uint8_t kStoredHalftone = 1;
 constexpr uint8_t kStoredNone = 0;
-constexpr int32_t kDone = 0;
 
 // The host item's choices.
 constexpr int kHostHalftone = 0;
@@ -38,19 +38,16 @@ void CDocPage_Dithering::OnInitDialog() {
 }
 
 void CDocPage_Dithering::Refresh() {
-    uint8_t stored = kStoredNone;
     // Anything but Halftone, the printer's own setting (255) among them, is None.
     const bool halftone =
-        Context().AccessValue(settings::field::kDithering, &stored, 0, true) == kDone &&
-        stored == kStoredHalftone;
+        ReadSetting(Context(), settings::field::kDithering, kStoredNone) == kStoredHalftone;
     halftone_.SetChecked(halftone);
     none_.SetChecked(!halftone);
     ShowChoice(halftone);
 }
 
 void CDocPage_Dithering::Choose(bool halftone) {
-    uint8_t stored = halftone ? kStoredHalftone : kStoredNone;
-    Context().AccessValue(settings::field::kDithering, &stored, 0, false);
+    OfferSetting(Context(), settings::field::kDithering, halftone ? kStoredHalftone : kStoredNone);
     host_.MirrorDithering(halftone ? kHostHalftone : kHostNone);
     ShowChoice(halftone);
     SetModified();

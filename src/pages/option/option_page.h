@@ -63,11 +63,6 @@ private:
     // The sheet's changed notice.
     void MarkChanged();
 
-    template <typename T>
-    T Read(uint32_t fieldId, T fallback) const;
-    template <typename T>
-    void Write(uint32_t fieldId, T value) const;
-
     OptionServices& services_;
     framework::Edit copies_{*this, control::kOptionCopiesEdit};
     framework::UpDown spinner_{*this, control::kOptionCopiesSpinner};

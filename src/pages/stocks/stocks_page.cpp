@@ -8,6 +8,7 @@
 
 #include "framework/desktop_windows.h"
 #include "pages/printer_sheet_pages.h"
+#include "pages/setting_value.h"
 #include "platform/platform.h"
 #include "resources/control_ids.h"
 #include "resources/page_resources.h"
@@ -126,8 +127,8 @@ void CPrinterProperty_Stocks_ORCA::OnInitDialog() {
     for (size_t i = 0; i < std::size(kDimensions); ++i) {
         const Dimension& dimension = kDimensions[i];
         Range& range = ranges_[i];
-        Context().AccessValue(dimension.lowestCapability, &range.lowest, 0, true);
-        Context().AccessValue(dimension.highestCapability, &range.highest, 0, true);
+        range.lowest = ReadSetting(Context(), dimension.lowestCapability, range.lowest);
+        range.highest = ReadSetting(Context(), dimension.highestCapability, range.highest);
         framework::UpDown(*this, dimension.spinner).SetRange(range.lowest, range.highest);
         framework::Edit(Item(dimension.edit)).LimitText(dimension.maxChars);
         framework::Static(*this, dimension.limitsLabel)

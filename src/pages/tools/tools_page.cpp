@@ -6,6 +6,7 @@
 #include "commands/raw_output.h"
 #include "framework/desktop_windows.h"
 #include "pages/ansi_text.h"
+#include "pages/setting_value.h"
 #include "platform/file_names.h"
 #include "platform/platform.h"
 #include "resources/control_ids.h"
@@ -34,10 +35,7 @@ constexpr uint32_t kFileDialogFlags = resources::OFN_OVERWRITEPROMPT | resources
 constexpr uint32_t kPathBufferChars = platform::kMaxPath;
 
 int32_t CommandLanguage(PageContext& context) {
-    uint8_t language = 0;
-    return context.AccessValue(settings::field::kCommandLanguage, &language, 0, true) == 0
-               ? language
-               : 0;
+    return ReadSetting<uint8_t>(context, settings::field::kCommandLanguage, 0);
 }
 
 }  // namespace
