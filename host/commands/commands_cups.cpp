@@ -87,9 +87,9 @@ int ListQueues(Host&, const Arguments& args) {
     std::vector<std::vector<std::string>> rows{{"PRINTER", "MODEL", "LANGUAGE", "PORT"}};
     Json list = Json::array();
     for (const Queue& queue : queues) {
-        const settings::ModelRow* model = cups::FindModel(queue.model);
+        const printers::ModelRow* model = cups::FindModel(queue.model);
         const std::string language = model == nullptr                              ? "-"
-                                     : model->language == settings::Language::Onyx ? "ONYX"
+                                     : model->language == printers::Language::Onyx ? "ONYX"
                                                                                    : "ORCA";
         rows.push_back({queue.name, model ? queue.model : "(not ORCAUI)", language, queue.port});
         list.push_back({{"name", queue.name},
@@ -112,7 +112,7 @@ int ListQueues(Host&, const Arguments& args) {
 int AddQueue(Host&, const Arguments& args) {
     const std::string& name = args.positional[0];
     const std::string modelName = args.Value("--model", args.Value("--driver"));
-    const settings::ModelRow* model = cups::FindModel(modelName);
+    const printers::ModelRow* model = cups::FindModel(modelName);
     if (model == nullptr)
         return Report({kExitUsage, "a CUPS queue needs --model MODEL, one of: " + KnownModels()});
     if (!args.Has("--port"))

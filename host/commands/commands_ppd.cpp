@@ -62,7 +62,7 @@ MaybeFailure DocumentCommand(const Entries& commands, const std::string& side, s
 
 // The printer's model and its stored label settings and document commands.
 MaybeFailure PrinterDefaults(Host& host, const std::string& printer,
-                             const settings::ModelRow** model, cups::QueueDefaults* defaults) {
+                             const printers::ModelRow** model, cups::QueueDefaults* defaults) {
     std::u16string name;
     if (auto failed = host.FindPrinter(printer, &name))
         return failed;
@@ -97,7 +97,7 @@ int WriteQueuePpd(Host& host, const Arguments& args) {
     const bool fromPrinter = args.Has("--printer");
     if (fromPrinter == !args.positional.empty())
         return Report({kExitUsage, "usage: orcaui ppd MODEL | orcaui ppd --printer NAME"});
-    const settings::ModelRow* model = nullptr;
+    const printers::ModelRow* model = nullptr;
     cups::QueueDefaults defaults;
     if (fromPrinter) {
         if (auto failed = PrinterDefaults(host, args.Value("--printer"), &model, &defaults))

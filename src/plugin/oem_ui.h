@@ -112,7 +112,7 @@ public:
 
 private:
     // The bound printer object, or the shared unsupported printer.
-    settings::CPrinterImplBase& Printer() const;
+    printers::CPrinterImplBase& Printer() const;
     // The document or printer sheet's frame around its list of pages.
     template <size_t N>
     HRESULT PropertySheets(PROPSHEETUI_INFO* sheet, LPARAM lParam,
@@ -124,7 +124,7 @@ private:
     std::array<std::unique_ptr<pages::CPluginPage>, kPageSlotCount> pages_;
     IPrintOemDriverUI* driver_ = nullptr;
     OEMCUIPPARAM* commonUI_ = nullptr;
-    settings::CDeviceEntry* entry_ = nullptr;
+    printers::CDeviceEntry* entry_ = nullptr;
     platform::PrinterHandle printer_ = nullptr;
     std::u16string printerName_;
     std::u16string fullPrinterName_;

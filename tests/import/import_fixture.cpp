@@ -25,7 +25,7 @@ void ImportPageTest::Open(std::u16string_view printer, std::u16string_view model
     added.papers = std::move(papers);
     added.settings = platform::sim::MakePublicRecord(printer, stored.number, stored.formName);
     Env().AddPrinter(std::move(added));
-    settings::ModelFactory factory = settings::ModelCatalogue().Find(model);
+    printers::ModelFactory factory = printers::ModelCatalogue().Find(model);
     ASSERT_TRUE(factory);
     view_ = factory();
 

@@ -89,7 +89,7 @@ private:
     platform::Window Page() { return session_->Page(); }
     platform::sim::DesktopDriver& Driver() { return session_->Driver(); }
 
-    std::unique_ptr<settings::CPrinterImplBase> view_;
+    std::unique_ptr<printers::CPrinterImplBase> view_;
     std::unique_ptr<testsupport::SheetSession> session_;
     bool dialogOpened_ = false;
 };

@@ -10,11 +10,11 @@ namespace {
 
 constexpr size_t kPublicRecordSize = 220;
 
-std::unique_ptr<settings::CPrinterImplBase> MakePrinter(std::u16string_view modelName) {
-    if (settings::ModelFactory factory = settings::ModelCatalogue().Find(modelName)) {
+std::unique_ptr<printers::CPrinterImplBase> MakePrinter(std::u16string_view modelName) {
+    if (printers::ModelFactory factory = printers::ModelCatalogue().Find(modelName)) {
         return factory();
     }
-    return std::make_unique<settings::CPrinterImpl_Null>();
+    return std::make_unique<printers::CPrinterImpl_Null>();
 }
 
 }  // namespace

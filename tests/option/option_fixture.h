@@ -81,7 +81,7 @@ public:
     std::u16string HostFormName() override { return hostFormName; }
 
 private:
-    std::unique_ptr<settings::CPrinterImplBase> printer_;
+    std::unique_ptr<printers::CPrinterImplBase> printer_;
     std::vector<uint8_t> public_;
     std::vector<uint8_t> block_;
     int language_ = 1;
