@@ -17,7 +17,7 @@ namespace {
 
 // The ORCAUI model of a queue whose PPD is ours: its make and model is the
 // PPD's NickName, "ORCAUI MODEL, LANGUAGE label commands".
-const settings::ModelRow* ModelOfQueue(const cups::QueueInfo& queue) {
+const printers::ModelRow* ModelOfQueue(const cups::QueueInfo& queue) {
     constexpr std::string_view kOurs = "ORCAUI ";
     const std::string& name = queue.makeAndModel;
     if (!name.starts_with(kOurs) || name.rfind(", ") == std::string::npos)
@@ -25,7 +25,7 @@ const settings::ModelRow* ModelOfQueue(const cups::QueueInfo& queue) {
     return cups::FindModel(name.substr(kOurs.size(), name.rfind(", ") - kOurs.size()));
 }
 
-std::string ModelName(const settings::ModelRow& model) {
+std::string ModelName(const printers::ModelRow& model) {
     return {model.displayName.begin(), model.displayName.end()};
 }
 
@@ -40,9 +40,9 @@ int ListQueues(Host&, const Arguments& args) {
     std::vector<std::vector<std::string>> rows{{"PRINTER", "MODEL", "LANGUAGE", "PORT"}};
     Json list = Json::array();
     for (const cups::QueueInfo& queue : queues) {
-        const settings::ModelRow* model = ModelOfQueue(queue);
+        const printers::ModelRow* model = ModelOfQueue(queue);
         const std::string language = model == nullptr                              ? "-"
-                                     : model->language == settings::Language::Onyx ? "ONYX"
+                                     : model->language == printers::Language::Onyx ? "ONYX"
                                                                                    : "ORCA";
         rows.push_back(
             {queue.name, model ? ModelName(*model) : "(not ORCAUI)", language, queue.deviceUri});
@@ -66,7 +66,7 @@ int ListQueues(Host&, const Arguments& args) {
 int AddQueue(Host&, const Arguments& args) {
     const std::string& name = args.positional[0];
     const std::string modelName = args.Value("--model", args.Value("--driver"));
-    const settings::ModelRow* model = cups::FindModel(modelName);
+    const printers::ModelRow* model = cups::FindModel(modelName);
     if (model == nullptr)
         return Report({kExitUsage, "a CUPS queue needs --model MODEL, one of: " + KnownModels()});
     if (!args.Has("--port") || args.Value("--port").empty())

@@ -16,7 +16,7 @@ namespace {
 // The printer's model, its stored label settings and document commands, and
 // what a queue keeps of it: its whole settings record and custom papers.
 MaybeFailure PrinterDefaults(Host& host, const std::string& printer,
-                             const settings::ModelRow** model, cups::QueueDefaults* defaults) {
+                             const printers::ModelRow** model, cups::QueueDefaults* defaults) {
     std::u16string name;
     if (auto failed = host.FindPrinter(printer, &name))
         return failed;
@@ -35,7 +35,7 @@ int WriteQueuePpd(Host& host, const Arguments& args) {
     const bool fromPrinter = args.Has("--printer");
     if (fromPrinter == !args.positional.empty())
         return Report({kExitUsage, "usage: orcaui ppd MODEL | orcaui ppd --printer NAME"});
-    const settings::ModelRow* model = nullptr;
+    const printers::ModelRow* model = nullptr;
     cups::QueueDefaults defaults;
     if (fromPrinter) {
         if (auto failed = PrinterDefaults(host, args.Value("--printer"), &model, &defaults))

@@ -230,9 +230,9 @@ int RemovePrinter(Host& host, const Arguments& args) {
 
 int ListModels(Host&, const Arguments& args) {
     Json list = Json::array();
-    for (const settings::ModelRow& row : settings::kModelTable) {
+    for (const printers::ModelRow& row : printers::kModelTable) {
         const std::string name = text::Utf16ToUtf8(row.displayName);
-        const char* language = row.language == settings::Language::Onyx ? "ONYX" : "ORCA";
+        const char* language = row.language == printers::Language::Onyx ? "ONYX" : "ORCA";
         if (args.Has(kJsonOption.name))
             list.push_back({{"name", name}, {"language", language}});
         else

@@ -16,7 +16,7 @@
 #include "host/sheet/option_view.h"
 #include "host/sheet/sheet.h"
 #include "host/state/printer_session.h"
-#include "pages/settings_file/import_tables.h"
+#include "resources/control_ids.h"
 #include "resources/window_styles.h"
 #include "text/ini.h"
 #include "text/utf.h"
@@ -26,8 +26,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-using pages::import::kExportButton;
-using pages::import::kImportButton;
 // The import dialog's filters: settings files, and the older files that are always ORCA.
 constexpr int kSettingsFilesFilter = 1;
 constexpr int kOtherFilesFilter = 2;
@@ -123,11 +121,11 @@ std::string WhyNotWritten(const fs::path& file, const std::u16string& message) {
 }
 
 MaybeFailure ExportSettings(Sheet& sheet, const fs::path& file) {
-    if (auto failed = ShowImportPage(sheet, kExportButton))
+    if (auto failed = ShowImportPage(sheet, control::kImportExportButton))
         return failed;
     AnswerFileDialog(sheet, file);
     const size_t messagesBefore = sheet.Desktop().Messages().size();
-    sheet.Driver().Click(sheet.CurrentPage(), kExportButton);
+    sheet.Driver().Click(sheet.CurrentPage(), control::kImportExportButton);
     // The page writes to the chosen path with ".drvs" added unless it ends so,
     // and tells in a message what it could not write.
     const fs::path written =
@@ -183,13 +181,13 @@ MaybeFailure ImportSettings(Sheet& sheet, const fs::path& file) {
                                          " is not a settings file: it has no [DriverInfo] section "
                                          "with btCommandSet (make one with --export)"};
     }
-    if (auto failed = ShowImportPage(sheet, kImportButton))
+    if (auto failed = ShowImportPage(sheet, control::kImportImportButton))
         return failed;
     sheet.Driver().OnNextMessage(
         [](const platform::sim::MessageRecord&) { return resources::IDOK; });
     AnswerFileDialog(sheet, file);
     const size_t messagesBefore = sheet.Desktop().Messages().size();
-    sheet.Driver().Click(sheet.CurrentPage(), kImportButton);
+    sheet.Driver().Click(sheet.CurrentPage(), control::kImportImportButton);
     // The first message is the warning; a second one is the refusal.
     const auto& messages = sheet.Desktop().Messages();
     if (messages.size() > messagesBefore + 1)

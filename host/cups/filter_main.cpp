@@ -79,8 +79,8 @@ ssize_t ReadFirst(int fd, char* buffer, size_t size) {
     return static_cast<ssize_t>(filled);
 }
 
-std::unique_ptr<orca::commands::CCommandSetBase> GeneratorOf(orca::settings::Language language) {
-    if (language == orca::settings::Language::Onyx)
+std::unique_ptr<orca::commands::CCommandSetBase> GeneratorOf(orca::printers::Language language) {
+    if (language == orca::printers::Language::Onyx)
         return std::make_unique<orca::commands::CCommandSet_ONYX>();
     return std::make_unique<orca::commands::CCommandSet_ORCA>();
 }

@@ -6,7 +6,7 @@
 namespace orca::host::cups {
 namespace {
 
-using settings::Language;
+using printers::Language;
 
 // The bytes a command of each language opens with: ORCA's caret and tilde
 // commands and the DLE of its syntax reset; ONYX's STX and SOH.
@@ -42,7 +42,7 @@ std::string WhatItIs(std::string_view start, std::string_view contentType) {
 
 }  // namespace
 
-std::optional<std::string> RefusalOf(std::string_view start, const settings::ModelRow& model,
+std::optional<std::string> RefusalOf(std::string_view start, const printers::ModelRow& model,
                                      std::string_view contentType) {
     const size_t first = start.find_first_not_of(" \t\r\n");
     if (first == std::string_view::npos)

@@ -14,7 +14,7 @@ namespace orca::host::cups {
 // Nothing when the job's first bytes (after blanks) open a command of the
 // model's language, or there are no bytes; else why the job cannot print,
 // naming what it is (from its first bytes or its CUPS content type).
-std::optional<std::string> RefusalOf(std::string_view start, const settings::ModelRow& model,
+std::optional<std::string> RefusalOf(std::string_view start, const printers::ModelRow& model,
                                      std::string_view contentType);
 
 }  // namespace orca::host::cups

@@ -15,8 +15,8 @@
 namespace orca::host::cups {
 namespace {
 
-using settings::Language;
-using settings::ModelRow;
+using printers::Language;
+using printers::ModelRow;
 
 struct NamedCode {
     std::string_view keyword;
@@ -125,11 +125,11 @@ std::vector<Choice> Measures(double limit) {
 }
 
 uint32_t Capability(const ModelRow& model, settings::FieldId id) {
-    for (const settings::FieldValue& value : model.overrides) {
+    for (const printers::FieldValue& value : model.overrides) {
         if (value.id == id)
             return value.value;
     }
-    return settings::FindCapability(id)->value[static_cast<size_t>(model.language)];
+    return printers::FindCapability(id)->value[static_cast<size_t>(model.language)];
 }
 
 // Letter case, spaces and dashes do not tell values apart.
@@ -181,13 +181,13 @@ std::vector<LabelOption> LabelOptionsOf(const ModelRow& model) {
 }
 
 const ModelRow* FindModel(std::string_view name) {
-    const auto found = std::ranges::find_if(settings::kModelTable, [name](const ModelRow& row) {
+    const auto found = std::ranges::find_if(printers::kModelTable, [name](const ModelRow& row) {
         return Ascii(row.displayName) == name;
     });
-    return found == settings::kModelTable.end() ? nullptr : &*found;
+    return found == printers::kModelTable.end() ? nullptr : &*found;
 }
 
-settings::PaperExtents PaperLimitsOf(const ModelRow& model) {
+printers::PaperExtents PaperLimitsOf(const ModelRow& model) {
     if (model.paperExtents)
         return *model.paperExtents;
     const auto extent = [&model](settings::FieldId id) {

@@ -50,16 +50,16 @@ struct LabelOption {
 };
 
 // The options a queue of the model offers.
-std::vector<LabelOption> LabelOptionsOf(const settings::ModelRow& model);
+std::vector<LabelOption> LabelOptionsOf(const printers::ModelRow& model);
 
 // The model of that display name, or null.
-const settings::ModelRow* FindModel(std::string_view name);
+const printers::ModelRow* FindModel(std::string_view name);
 
 // The longest, widest, shortest and narrowest paper, tenths of a millimetre.
-settings::PaperExtents PaperLimitsOf(const settings::ModelRow& model);
+printers::PaperExtents PaperLimitsOf(const printers::ModelRow& model);
 
 // Dots per inch: 300 where the model's name says so, else 203.
-uint32_t ResolutionOf(const settings::ModelRow& model);
+uint32_t ResolutionOf(const printers::ModelRow& model);
 
 // The value `given` selects: "Default", a choice by keyword or text (letter
 // case, spaces and dashes ignored) or, for a measure, a number within its limit.

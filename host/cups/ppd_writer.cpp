@@ -34,7 +34,7 @@ int Points(int tenths) {
     return static_cast<int>(std::lround(tenths * kPointsPerTenthMm));
 }
 
-void WriteHeader(const settings::ModelRow& model, std::ostream& out) {
+void WriteHeader(const printers::ModelRow& model, std::ostream& out) {
     const std::string name = Ascii(model.displayName);
     const uint32_t dpi = ResolutionOf(model);
     // An 8.3 name, as PPD files need one: the model's index keeps it unique.
@@ -55,7 +55,7 @@ void WriteHeader(const settings::ModelRow& model, std::ostream& out) {
            "*ModelName: \"ORCAUI "
         << PlainName(name) << "\"\n*orcauiModel: \"" << name << "\"\n*ShortNickName: \"ORCAUI "
         << name << "\"\n*NickName: \"ORCAUI " << name << ", "
-        << (model.language == settings::Language::Onyx ? "ONYX" : "ORCA")
+        << (model.language == printers::Language::Onyx ? "ONYX" : "ORCA")
         << " label commands\"\n"
            "*PSVersion: \"(3010.000) 0\"\n"
            "*LanguageLevel: \"3\"\n"
@@ -78,7 +78,7 @@ void WriteHeader(const settings::ModelRow& model, std::ostream& out) {
 }
 
 // The model's standard papers, and custom sizes within its limits.
-void WritePapers(const settings::ModelRow& model, std::ostream& out) {
+void WritePapers(const printers::ModelRow& model, std::ostream& out) {
     const auto papers = PapersOfModel(model.displayName);
     const auto size = [](const platform::sim::Paper& paper) {
         return std::to_string(Points(paper.width)) + " " + std::to_string(Points(paper.length));
@@ -105,7 +105,7 @@ void WritePapers(const settings::ModelRow& model, std::ostream& out) {
     for (const platform::sim::Paper& paper : papers)
         out << "*PaperDimension " << keyword(paper) << ": \"" << size(paper) << "\"\n";
 
-    const settings::PaperExtents limits = PaperLimitsOf(model);
+    const printers::PaperExtents limits = PaperLimitsOf(model);
     out << "*MaxMediaWidth: \"" << Points(limits.widest) << "\"\n*MaxMediaHeight: \""
         << Points(limits.longest)
         << "\"\n*HWMargins: 0 0 0 0\n"
@@ -124,7 +124,7 @@ void WritePapers(const settings::ModelRow& model, std::ostream& out) {
 // reads the chosen keyword and sends the command in the printer's language.
 // A default between the listed steps is listed too. Answers the keyword
 // of each option's default.
-std::map<std::string, std::string, std::less<>> WriteLabelOptions(const settings::ModelRow& model,
+std::map<std::string, std::string, std::less<>> WriteLabelOptions(const printers::ModelRow& model,
                                                                   const QueueDefaults& defaults,
                                                                   std::ostream& out) {
     std::map<std::string, std::string, std::less<>> chosenKeywords;
@@ -173,12 +173,12 @@ void WriteCommands(std::string_view keyword, std::string_view bytes, std::ostrea
 
 }  // namespace
 
-std::string_view JobTypeOf(const settings::ModelRow& model) {
-    return model.language == settings::Language::Onyx ? "application/vnd.orcaui-onyx"
+std::string_view JobTypeOf(const printers::ModelRow& model) {
+    return model.language == printers::Language::Onyx ? "application/vnd.orcaui-onyx"
                                                       : "application/vnd.orcaui-orca";
 }
 
-void WritePpd(const settings::ModelRow& model, const QueueDefaults& defaults, std::ostream& out) {
+void WritePpd(const printers::ModelRow& model, const QueueDefaults& defaults, std::ostream& out) {
     WriteHeader(model, out);
     WritePapers(model, out);
     QueueStore store = defaults.store;

@@ -14,7 +14,7 @@
 namespace orca::host::cups {
 
 // The MIME type of jobs in the model's command language (orcaui.types).
-std::string_view JobTypeOf(const settings::ModelRow& model);
+std::string_view JobTypeOf(const printers::ModelRow& model);
 
 // What a queue starts with: the choice of each label setting (by the
 // option's name; a missing one is Default), the bytes sent before and
@@ -28,6 +28,6 @@ struct QueueDefaults {
     QueueStore store;
 };
 
-void WritePpd(const settings::ModelRow& model, const QueueDefaults& defaults, std::ostream& out);
+void WritePpd(const printers::ModelRow& model, const QueueDefaults& defaults, std::ostream& out);
 
 }  // namespace orca::host::cups

@@ -57,7 +57,7 @@ MaybeFailure DocumentCommand(const Entries& commands, const std::string& side, s
 
 }  // namespace
 
-MaybeFailure DefaultsOfRecords(driverhost::HostDevMode& records, const settings::ModelRow& model,
+MaybeFailure DefaultsOfRecords(driverhost::HostDevMode& records, const printers::ModelRow& model,
                                QueueDefaults* defaults) {
     for (const LabelOption& option : LabelOptionsOf(model)) {
         const std::optional<double> stored = StoredNumber(records, option.storedKey);
@@ -74,7 +74,7 @@ MaybeFailure DefaultsOfRecords(driverhost::HostDevMode& records, const settings:
 
 MaybeFailure DefaultsOfPrinter(const driverhost::PluginLibrary& plugin,
                                const platform::sim::Environment& env, const std::u16string& name,
-                               const settings::ModelRow& model, QueueDefaults* defaults) {
+                               const printers::ModelRow& model, QueueDefaults* defaults) {
     Failure failure;
     const auto session = PrinterSession::Open(plugin, name, &failure);
     if (session == nullptr)
@@ -85,7 +85,7 @@ MaybeFailure DefaultsOfPrinter(const driverhost::PluginLibrary& plugin,
     return DefaultsOfRecords(session->Records(), model, defaults);
 }
 
-bool TakeChangedDefaults(driverhost::HostDevMode& records, const settings::ModelRow& model,
+bool TakeChangedDefaults(driverhost::HostDevMode& records, const printers::ModelRow& model,
                          const std::map<std::string, std::string>& ppdDefaults,
                          const QueueStore& store) {
     bool taken = false;

@@ -19,7 +19,7 @@ namespace orca::host::cups {
 
 // Each label option's choice as the records hold it, and the Custom Command
 // page's document start and end commands (a command file's bytes, read now).
-MaybeFailure DefaultsOfRecords(driverhost::HostDevMode& records, const settings::ModelRow& model,
+MaybeFailure DefaultsOfRecords(driverhost::HostDevMode& records, const printers::ModelRow& model,
                                QueueDefaults* defaults);
 
 // The queue defaults of a printer of the environment: the above from its
@@ -27,12 +27,12 @@ MaybeFailure DefaultsOfRecords(driverhost::HostDevMode& records, const settings:
 // custom papers for the queue to keep.
 MaybeFailure DefaultsOfPrinter(const driverhost::PluginLibrary& plugin,
                                const platform::sim::Environment& env, const std::u16string& name,
-                               const settings::ModelRow& model, QueueDefaults* defaults);
+                               const printers::ModelRow& model, QueueDefaults* defaults);
 
 // Each label option whose PPD default is not the one last saved (`lpadmin
 // -o` changed it since) and not what the records hold: the PPD's choice is
 // stored into the records. True when one was.
-bool TakeChangedDefaults(driverhost::HostDevMode& records, const settings::ModelRow& model,
+bool TakeChangedDefaults(driverhost::HostDevMode& records, const printers::ModelRow& model,
                          const std::map<std::string, std::string>& ppdDefaults,
                          const QueueStore& store);
 

@@ -48,12 +48,12 @@ public:
                                                     std::u16string* reason) override;
 
 private:
-    QueuePrinter(std::unique_ptr<Server> server, std::string name, const settings::ModelRow& model)
+    QueuePrinter(std::unique_ptr<Server> server, std::string name, const printers::ModelRow& model)
         : server_(std::move(server)), name_(std::move(name)), model_(model) {}
 
     std::unique_ptr<Server> server_;
     std::string name_;  // as the server spells it
-    const settings::ModelRow& model_;
+    const printers::ModelRow& model_;
     std::map<std::string, std::string> ppdDefaults_;
     QueueStore store_;
 };

@@ -20,7 +20,7 @@ namespace orca::host::cups {
 
 // What the filter reads of a queue's PPD.
 struct QueuePpd {
-    const settings::ModelRow* model = nullptr;
+    const printers::ModelRow* model = nullptr;
     uint32_t dpi = 0;
     std::map<std::string, std::string> defaults;  // option name -> choice keyword
     std::string documentStart;                    // bytes before every job

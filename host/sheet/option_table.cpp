@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "resources/control_ids.h"
 #include "resources/page_resources.h"
 #include "text/nocase.h"
 #include "text/utf.h"
@@ -11,6 +12,7 @@ namespace orca::host {
 namespace {
 
 using namespace resources;
+using namespace resources::control;
 
 constexpr int kOptionsTemplates[] = {kPageOption.templateId};
 constexpr int kAdvancedTemplates[] = {kPageAdvancedOrca.templateId, kPageAdvancedOnyx.templateId};
@@ -21,12 +23,12 @@ constexpr int kStocksTemplates[] = {kPageStocks.templateId};
 constexpr OptionPlace kOptionsPage{SheetKind::kDocument, kOptionsTemplates};
 constexpr OptionPlace kAdvancedPage{SheetKind::kDocument, kAdvancedTemplates};
 // The Advance Setup page's Other button opens the dialog of its remaining settings.
-constexpr OptionPlace kOtherDialog{SheetKind::kDocument, kAdvancedTemplates, 1307};
+constexpr OptionPlace kOtherDialog{SheetKind::kDocument, kAdvancedTemplates, kAdvancedOtherButton};
 constexpr OptionPlace kDitheringPage{SheetKind::kDocument, kDitheringTemplates};
 constexpr OptionPlace kLanguagePage{SheetKind::kDocument, kLanguageTemplates};
 // The Stocks page edits the custom paper selected in its list, which is the
 // printer's own custom paper when the page opens; Save Paper Size stores it.
-constexpr OptionPlace kStocksPage{SheetKind::kPrinter, kStocksTemplates, 0, 1084};
+constexpr OptionPlace kStocksPage{SheetKind::kPrinter, kStocksTemplates, 0, kStocksSaveButton};
 
 // The units are the page's own choice, kept outside the settings block. The
 // ORCA and ONYX models share the Options page; their Advance Setup pages and
@@ -35,38 +37,49 @@ constexpr OptionPlace kStocksPage{SheetKind::kPrinter, kStocksTemplates, 0, 1084
 // offers error replay only). The Other dialog's line substitution stays
 // hidden, so it is not an option. The document sheet's rows come first.
 constexpr OptionRow kRows[] = {
-    {"copies", "dmCopies", kOptionsPage, 1014, 1006, 0, 1320},
-    {"speed", "btSpeed", kOptionsPage, 1016, 1008, 1019},
-    {"darkness", "btDarkness", kOptionsPage, 1017, 1010},
-    {"stock", "dmFormName", kOptionsPage, 1018, 1012},
-    {"units", "", kOptionsPage, 1221, 1223},
-    {"orientation", "dmOrientation", kOptionsPage, 1224, 1231},
-    {"rotate", "btRote180", kOptionsPage, 1227, 1229, 1318},
-    {"operation-mode", "btOperationMode", kAdvancedPage, 1220, 1255},
-    {"group-quantity", "dwCutterGroup", kAdvancedPage, 1226, 1256},
-    {"mirror", "btMirror", kAdvancedPage, 1222, 1254},
-    {"reverse", "btInverse", kAdvancedPage, 1225, 1253},
-    {"media-type", "btThermal", kAdvancedPage, 1228, 1249},
-    {"paper-type", "btPaperType", kAdvancedPage, 1230, 1252},
-    {"outpaper-unit", "dwPaperUnit", kAdvancedPage, 1328, 1327, 0, 1319},
-    {"top-adjust", "dbAdjustTop", kAdvancedPage, 1055, 1052, 1058, 0, 1241},
-    {"tear-off-adjust", "dbAdjustTearOff", kAdvancedPage, 1056, 1053, 1059, 0, 1242},
-    {"left-adjust", "dbAdjustPosition", kAdvancedPage, 1057, 1054, 1060, 0, 1243},
-    {"outpaper-adjust", "dbAdjustTearOff", kAdvancedPage, 1324, 1322, 1325, 0, 1326},
-    {"pause", "btPause", kOtherDialog, 1301, 1292},
-    {"pause-interval", "dwInterval", kOtherDialog, 1306, 1293},
-    {"backfeed", "btBackFeed", kOtherDialog, 1302, 1295},
-    {"compression", "btZip", kOtherDialog, 1303, 1298},
-    {"cancel-before-print", "btCancelBeforePrint", kOtherDialog, 1305, 1297},
-    {"error-replay", "btErrRePrint", kOtherDialog, 1329, 1330},
-    {"dithering", "btDithering", kDitheringPage, 1291, 1288},
-    {"language", "btLanguage", kLanguagePage, 1310, 1308},
-    {"paper-width", "", kStocksPage, 1089, 1086, 0, 1090},
-    {"paper-height", "", kStocksPage, 1026, 1087, 0, 1091},
-    {"left-margin", "", kStocksPage, 1130, 1131},
-    {"top-margin", "", kStocksPage, 1136, 1134},
-    {"right-margin", "", kStocksPage, 1133, 1132},
-    {"bottom-margin", "", kStocksPage, 1137, 1135},
+    {"copies", "dmCopies", kOptionsPage, kOptionCopiesEdit, kOptionCopiesLabel, 0,
+     kOptionCopiesSpinner},
+    {"speed", "btSpeed", kOptionsPage, kOptionSpeedList, kOptionSpeedLabel, kOptionSpeedUnitLabel},
+    {"darkness", "btDarkness", kOptionsPage, kOptionDarknessList, kOptionDarknessLabel},
+    {"stock", "dmFormName", kOptionsPage, kOptionStockList, kOptionStockLabel},
+    {"units", "", kOptionsPage, kOptionUnitsList, kOptionUnitsLabel},
+    {"orientation", "dmOrientation", kOptionsPage, kOptionOrientationList, kOptionOrientationLabel},
+    {"rotate", "btRote180", kOptionsPage, kOptionRotationList, kOptionRotationLabel,
+     kOptionRotationUnitLabel},
+    {"operation-mode", "btOperationMode", kAdvancedPage, kAdvancedOperationList,
+     kAdvancedOperationLabel},
+    {"group-quantity", "dwCutterGroup", kAdvancedPage, kAdvancedGroupQuantityEdit,
+     kAdvancedGroupQuantityLabel},
+    {"mirror", "btMirror", kAdvancedPage, kAdvancedMirrorList, kAdvancedMirrorLabel},
+    {"reverse", "btInverse", kAdvancedPage, kAdvancedReverseList, kAdvancedReverseLabel},
+    {"media-type", "btThermal", kAdvancedPage, kAdvancedMediaTypeList, kAdvancedMediaTypeLabel},
+    {"paper-type", "btPaperType", kAdvancedPage, kAdvancedPaperTypeList, kAdvancedPaperTypeLabel},
+    {"outpaper-unit", "dwPaperUnit", kAdvancedPage, kAdvancedPaperUnitEdit, kAdvancedPaperUnitLabel,
+     0, kAdvancedPaperUnitSpinner},
+    {"top-adjust", "dbAdjustTop", kAdvancedPage, kAdvancedTopEdit, kAdvancedTopLabel,
+     kAdvancedTopUnitLabel, 0, kAdvancedTopDefaultCheck},
+    {"tear-off-adjust", "dbAdjustTearOff", kAdvancedPage, kAdvancedTearOffEdit,
+     kAdvancedTearOffLabel, kAdvancedTearOffUnitLabel, 0, kAdvancedTearOffDefaultCheck},
+    {"left-adjust", "dbAdjustPosition", kAdvancedPage, kAdvancedLeftEdit, kAdvancedLeftLabel,
+     kAdvancedLeftUnitLabel, 0, kAdvancedLeftDefaultCheck},
+    {"outpaper-adjust", "dbAdjustTearOff", kAdvancedPage, kAdvancedOutPaperEdit,
+     kAdvancedOutPaperLabel, kAdvancedOutPaperUnitLabel, 0, kAdvancedOutPaperDefaultCheck},
+    {"pause", "btPause", kOtherDialog, kOtherPauseList, kOtherPauseLabel},
+    {"pause-interval", "dwInterval", kOtherDialog, kOtherIntervalEdit, kOtherIntervalLabel},
+    {"backfeed", "btBackFeed", kOtherDialog, kOtherBackFeedList, kOtherBackFeedLabel},
+    {"compression", "btZip", kOtherDialog, kOtherCompressionList, kOtherCompressionLabel},
+    {"cancel-before-print", "btCancelBeforePrint", kOtherDialog, kOtherCancelBeforePrintList,
+     kOtherCancelBeforePrintLabel},
+    {"error-replay", "btErrRePrint", kOtherDialog, kOtherErrorReplayList, kOtherErrorReplayLabel},
+    {"dithering", "btDithering", kDitheringPage, kDitheringHalftoneRadio, kDitheringGroup},
+    {"language", "btLanguage", kLanguagePage, kLanguageList, kLanguageLabel},
+    {"paper-width", "", kStocksPage, kStocksWidthEdit, kStocksWidthLabel, 0, kStocksWidthSpinner},
+    {"paper-height", "", kStocksPage, kStocksHeightEdit, kStocksHeightLabel, 0,
+     kStocksHeightSpinner},
+    {"left-margin", "", kStocksPage, kStocksLeftEdit, kStocksLeftLabel},
+    {"top-margin", "", kStocksPage, kStocksTopEdit, kStocksTopLabel},
+    {"right-margin", "", kStocksPage, kStocksRightEdit, kStocksRightLabel},
+    {"bottom-margin", "", kStocksPage, kStocksBottomEdit, kStocksBottomLabel},
 };
 
 constexpr bool OnPrinterSheet(const OptionRow& row) {

@@ -90,14 +90,14 @@ MaybeFailure CheckModelChange(const Environment& env, std::u16string_view driver
                        "\" needs a driver of its own (another --driver)"};
 }
 
-settings::PaperExtents ExtentsOf(const settings::ModelRow& row) {
+printers::PaperExtents ExtentsOf(const printers::ModelRow& row) {
     if (row.paperExtents)
         return *row.paperExtents;
     const auto extent = [&row](settings::FieldId id) {
         return static_cast<int16_t>(
-            settings::FindCapability(id)->value[static_cast<size_t>(row.language)]);
+            printers::FindCapability(id)->value[static_cast<size_t>(row.language)]);
     };
-    return settings::PaperExtents{.longest = extent(settings::field::kLongestPaper),
+    return printers::PaperExtents{.longest = extent(settings::field::kLongestPaper),
                                   .widest = extent(settings::field::kWidestPaper),
                                   .shortest = extent(settings::field::kShortestPaper),
                                   .narrowest = extent(settings::field::kNarrowestPaper)};
@@ -108,10 +108,10 @@ settings::PaperExtents ExtentsOf(const settings::ModelRow& row) {
 std::vector<platform::sim::Paper> PapersOfModel(std::u16string_view model) {
     const std::span<const platform::sim::Paper> standard = platform::sim::StandardPapers();
     const auto row =
-        std::ranges::find(settings::kModelTable, model, &settings::ModelRow::displayName);
-    if (row == settings::kModelTable.end())
+        std::ranges::find(printers::kModelTable, model, &printers::ModelRow::displayName);
+    if (row == printers::kModelTable.end())
         return {standard.begin(), standard.end()};
-    const settings::PaperExtents extents = ExtentsOf(*row);
+    const printers::PaperExtents extents = ExtentsOf(*row);
     std::vector<platform::sim::Paper> papers;
     std::ranges::copy_if(standard, std::back_inserter(papers), [&](const platform::sim::Paper& p) {
         return p.width >= extents.narrowest && p.width <= extents.widest &&
@@ -131,14 +131,14 @@ std::u16string ModelOfDriver(const Environment& env, std::u16string_view driver)
 }
 
 bool IsKnownModel(std::u16string_view model) {
-    return std::ranges::any_of(settings::kModelTable, [model](const settings::ModelRow& row) {
+    return std::ranges::any_of(printers::kModelTable, [model](const printers::ModelRow& row) {
         return row.displayName == model;
     });
 }
 
 std::string KnownModels() {
     std::string out;
-    for (const settings::ModelRow& row : settings::kModelTable)
+    for (const printers::ModelRow& row : printers::kModelTable)
         out += (out.empty() ? "" : ", ") + text::Utf16ToUtf8(row.displayName);
     return out;
 }

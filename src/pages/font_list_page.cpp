@@ -5,6 +5,7 @@
 #include <string>
 
 #include "pages/font_names.h"
+#include "pages/setting_value.h"
 
 namespace orca::pages {
 namespace {
@@ -34,10 +35,7 @@ CFontListPage::CFontListPage(PageContext& context, const resources::PageResource
 void CFontListPage::Refresh() {
     const int selected = fonts_.Selected();
     fonts_.Clear();
-    uint8_t count = 0;
-    if (Context().AccessValue(fields_.count, &count, 0, true) != 0) {
-        count = 0;
-    }
+    const uint8_t count = ReadSetting<uint8_t>(Context(), fields_.count, 0);
     for (int i = 0; i < std::min<int>(count, kMaxFonts); ++i) {
         std::u16string name;
         // A record whose name cannot be read is left out.

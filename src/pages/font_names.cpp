@@ -4,12 +4,12 @@
 #include <algorithm>
 #include <array>
 
+#include "pages/setting_value.h"
 #include "text/case_fold.h"
 
 namespace orca::pages {
 namespace {
 
-constexpr int32_t kDone = 0;
 constexpr uint8_t kCommandSetOnyx = 2;
 
 constexpr uint32_t kNameBytes = 80;
@@ -50,10 +50,7 @@ bool IsReservedFontName(std::u16string_view name, std::span<const std::u16string
 
 bool IsFontNameInUse(PageContext& context, std::u16string_view name) {
     for (const FontList& list : kFontLists) {
-        uint8_t count = 0;
-        if (context.AccessValue(list.countField, &count, 0, true) != kDone) {
-            continue;
-        }
+        const uint8_t count = ReadSetting<uint8_t>(context, list.countField, 0);
         for (int i = 0; i < std::min<int>(count, kMaxRecords); ++i) {
             std::u16string used;
             if (ReadFontName(context, list.nameField, i, used) &&
@@ -82,7 +79,7 @@ FontNameVerdict CheckFontName(PageContext& context, std::u16string_view name,
 
 bool ReadFontName(PageContext& context, uint32_t nameField, int index, std::u16string& name) {
     std::array<uint8_t, kNameBytes> bytes{};
-    if (context.AccessBytes(nameField, bytes.data(), kNameBytes, index, true) != kDone) {
+    if (!ReadSettingBytes(context, nameField, bytes.data(), kNameBytes, index)) {
         return false;
     }
     name.clear();
@@ -96,7 +93,7 @@ bool ReadFontName(PageContext& context, uint32_t nameField, int index, std::u16s
     return true;
 }
 
-void WriteFontName(PageContext& context, uint32_t nameField, int index, std::u16string_view name) {
+bool WriteFontName(PageContext& context, uint32_t nameField, int index, std::u16string_view name) {
     std::array<uint8_t, kNameBytes> bytes{};
     size_t units = std::min(name.size(), kNameUnits);
     // A pair of surrogates is kept whole or not at all.
@@ -107,7 +104,7 @@ void WriteFontName(PageContext& context, uint32_t nameField, int index, std::u16
         bytes[2 * i] = static_cast<uint8_t>(name[i] & 0xFF);
         bytes[2 * i + 1] = static_cast<uint8_t>(name[i] >> 8);
     }
-    context.AccessBytes(nameField, bytes.data(), kNameBytes, index, false);
+    return StoreSettingBytes(context, nameField, bytes.data(), kNameBytes, index);
 }
 
 }  // namespace orca::pages

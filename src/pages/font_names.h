@@ -42,7 +42,9 @@ FontNameVerdict CheckFontName(PageContext& context, std::u16string_view name,
 // A font record's name (80 bytes of UTF-16, zero-terminated); false when it
 // cannot be read.
 bool ReadFontName(PageContext& context, uint32_t nameField, int index, std::u16string& name);
-// Writes the name zero-filled to 80 bytes, cut to 39 units.
-void WriteFontName(PageContext& context, uint32_t nameField, int index, std::u16string_view name);
+// Writes the name zero-filled to 80 bytes, cut to 39 units; true when the
+// record took it.
+[[nodiscard]] bool WriteFontName(PageContext& context, uint32_t nameField, int index,
+                                 std::u16string_view name);
 
 }  // namespace orca::pages

@@ -33,10 +33,11 @@ public:
     // The printer object's value access: one value of the width the field
     // identifier fixes, read into buffer (get) or written from it; index
     // picks a font record. The result is 0 or a negative access code.
-    virtual int32_t AccessValue(uint32_t fieldId, void* buffer, int index, bool get) = 0;
+    [[nodiscard]] virtual int32_t AccessValue(uint32_t fieldId, void* buffer, int index,
+                                              bool get) = 0;
     // Its data access, for text and data fields of their own sizes.
-    virtual int32_t AccessBytes(uint32_t fieldId, void* buffer, uint32_t length, int index,
-                                bool get) = 0;
+    [[nodiscard]] virtual int32_t AccessBytes(uint32_t fieldId, void* buffer, uint32_t length,
+                                              int index, bool get) = 0;
 };
 
 }  // namespace orca::pages

@@ -3,16 +3,13 @@
 
 #include <cstdint>
 
+#include "pages/setting_value.h"
 #include "pages/sheet_tabs.h"
 #include "resources/dialog_template.h"
 #include "settings/field_ids.h"
 
 namespace orca::pages {
-namespace {
-
-constexpr int32_t kDone = 0;
-
-}  // namespace
+namespace {}  // namespace
 
 CPluginPage::CPluginPage(PageContext& context, const resources::PageResource& resource,
                          const TranslationRule& rule)
@@ -63,9 +60,7 @@ int CPluginPage::ShownLanguage() const {
     if (inDocumentSheet_) {
         return context_.CurrentLanguage();
     }
-    uint8_t language = 0;
-    return context_.AccessValue(settings::field::kLanguage, &language, 0, true) == kDone ? language
-                                                                                         : 0;
+    return ReadSetting<uint8_t>(context_, settings::field::kLanguage, 0);
 }
 
 }  // namespace orca::pages

@@ -20,12 +20,12 @@ COemUI::~COemUI() {
     if (driver_ != nullptr)
         driver_->Release();
     if (entry_ != nullptr)
-        settings::CDeviceManager::Instance().ReleaseEntry(entry_);
+        printers::CDeviceManager::Instance().ReleaseEntry(entry_);
 }
 
-settings::CPrinterImplBase& COemUI::Printer() const {
+printers::CPrinterImplBase& COemUI::Printer() const {
     if (entry_ == nullptr)
-        return settings::CPrinterImpl_Null::Shared();
+        return printers::CPrinterImpl_Null::Shared();
     return entry_->Printer();
 }
 
@@ -39,7 +39,7 @@ void COemUI::AttachPrinter(HANDLE printer) {
         return;
     fullPrinterName_ = info.printerName;
     printerName_ = fullPrinterName_.substr(0, kPrinterNameUnits);
-    entry_ = settings::CDeviceManager::Instance().Register(fullPrinterName_, info.driverName);
+    entry_ = printers::CDeviceManager::Instance().Register(fullPrinterName_, info.driverName);
 }
 
 HRESULT COemUI::GetInfo(DWORD mode, void* buffer, DWORD size, DWORD* needed) {
@@ -68,7 +68,7 @@ HRESULT COemUI::DevMode(DWORD mode, OEMDMPARAM* params) {
         if (params == nullptr || mode < OEMDM_SIZE || mode > OEMDM_MERGE)
             return FailWithLastError(platform::kErrorInvalidParameter);
         AttachPrinter(params->hPrinter);
-        settings::CPrinterImplBase& printer = Printer();
+        printers::CPrinterImplBase& printer = Printer();
         const uint32_t privateSize = printer.Settings().GetPrivateSize();
         if (mode == OEMDM_SIZE) {
             params->cbBufSize = privateSize;
@@ -116,7 +116,7 @@ HRESULT COemUI::CommonUIProp(DWORD mode, OEMCUIPPARAM* params) {
         if (params == nullptr || (mode != OEMCUIP_DOCPROP && mode != OEMCUIP_PRNPROP))
             return FailWithLastError(platform::kErrorInvalidParameter);
         AttachPrinter(params->hPrinter);
-        settings::CPrinterImplBase& printer = Printer();
+        printers::CPrinterImplBase& printer = Printer();
         printer.AttachPublicRecord(reinterpret_cast<uint8_t*>(params->pPublicDM));
         if (params->pOEMDM != nullptr)
             printer.AttachBlock(static_cast<uint8_t*>(params->pOEMDM));

@@ -96,9 +96,9 @@ public:
     void SetCurrentLanguage(int language) override { uiLanguage_ = language; }
     platform::Window LastShownDocumentPage() const override { return lastShownPage_; }
     void SetLastShownDocumentPage(platform::Window page) override { lastShownPage_ = page; }
-    int32_t AccessValue(uint32_t fieldId, void* buffer, int index, bool get) override;
-    int32_t AccessBytes(uint32_t fieldId, void* buffer, uint32_t length, int index,
-                        bool get) override;
+    [[nodiscard]] int32_t AccessValue(uint32_t fieldId, void* buffer, int index, bool get) override;
+    [[nodiscard]] int32_t AccessBytes(uint32_t fieldId, void* buffer, uint32_t length, int index,
+                                      bool get) override;
 
     // pages::OptionServices.
     void BuildPaperList(std::vector<pages::PaperRecord>& list, bool customOnly) override;
@@ -112,7 +112,7 @@ public:
 
 private:
     // The bound printer object, or the shared unsupported printer.
-    settings::CPrinterImplBase& Printer() const;
+    printers::CPrinterImplBase& Printer() const;
     // The document or printer sheet's frame around its list of pages.
     template <size_t N>
     HRESULT PropertySheets(PROPSHEETUI_INFO* sheet, LPARAM lParam,
@@ -124,7 +124,7 @@ private:
     std::array<std::unique_ptr<pages::CPluginPage>, kPageSlotCount> pages_;
     IPrintOemDriverUI* driver_ = nullptr;
     OEMCUIPPARAM* commonUI_ = nullptr;
-    settings::CDeviceEntry* entry_ = nullptr;
+    printers::CDeviceEntry* entry_ = nullptr;
     platform::PrinterHandle printer_ = nullptr;
     std::u16string printerName_;
     std::u16string fullPrinterName_;

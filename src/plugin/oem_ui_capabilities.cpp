@@ -17,7 +17,7 @@ namespace orca::plugin {
 
 namespace {
 
-using settings::CPrinterImplBase;
+using printers::CPrinterImplBase;
 using settings::FieldId;
 
 constexpr char16_t kUserPaperName[] = u"User defined";

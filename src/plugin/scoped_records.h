@@ -14,7 +14,7 @@ namespace orca::plugin {
 class ScopedRecords {
 public:
     // A null block keeps the block attached before.
-    ScopedRecords(settings::CPrinterImplBase& printer, uint8_t* publicRecord, uint8_t* block)
+    ScopedRecords(printers::CPrinterImplBase& printer, uint8_t* publicRecord, uint8_t* block)
         : printer_(printer),
           publicBefore_(printer.Settings().PublicRecord()),
           blockBefore_(printer.Settings().Block()) {
@@ -30,7 +30,7 @@ public:
     ScopedRecords& operator=(const ScopedRecords&) = delete;
 
 private:
-    settings::CPrinterImplBase& printer_;
+    printers::CPrinterImplBase& printer_;
     uint8_t* publicBefore_;
     uint8_t* blockBefore_;
 };

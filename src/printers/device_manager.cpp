@@ -3,7 +3,7 @@
 
 #include <atomic>
 
-namespace orca::settings {
+namespace orca::printers {
 namespace {
 
 // Guards the creation of the process's manager. Made on first use: a mutex is
@@ -66,11 +66,11 @@ std::int32_t CDeviceManager::Remove(const CDeviceEntry* entry) {
         removed = std::move(found->second);
         entries_.erase(found);
     }
-    return kDone;
+    return settings::kDone;
 }
 
 std::int32_t CDeviceManager::ReleaseEntry(const CDeviceEntry* entry) {
-    return Remove(entry) == kDone ? kDone : kReleaseUnknownEntry;
+    return Remove(entry) == settings::kDone ? settings::kDone : kReleaseUnknownEntry;
 }
 
-}  // namespace orca::settings
+}  // namespace orca::printers

@@ -21,7 +21,7 @@
 #include "printers/printer_impl.h"
 #include "printers/thread_locker.h"
 
-namespace orca::settings {
+namespace orca::printers {
 
 // Remove() of an entry the manager does not hold.
 inline constexpr std::int32_t kUnknownEntry = -1;
@@ -80,4 +80,4 @@ private:
     std::atomic<int> platform64_{-1};
 };
 
-}  // namespace orca::settings
+}  // namespace orca::printers

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "printers/device_manager_facade.h"
 
-namespace orca::settings {
+namespace orca::printers {
 
 CPrinterImplBase& PrinterOf(const CDeviceEntry* entry) {
     if (entry != nullptr)
@@ -9,16 +9,17 @@ CPrinterImplBase& PrinterOf(const CDeviceEntry* entry) {
     return CPrinterImpl_Null::Shared();
 }
 
-std::int32_t GetValue(const CDeviceEntry* entry, FieldId id, void* buffer, std::int32_t index) {
+std::int32_t GetValue(const CDeviceEntry* entry, settings::FieldId id, void* buffer,
+                      std::int32_t index) {
     if (buffer == nullptr)
-        return kBadArgument;
+        return settings::kBadArgument;
     return PrinterOf(entry).AccessValue(id, buffer, index, true);
 }
 
-std::int32_t GetData(const CDeviceEntry* entry, FieldId id, void* buffer, std::int32_t length,
-                     std::int32_t index) {
+std::int32_t GetData(const CDeviceEntry* entry, settings::FieldId id, void* buffer,
+                     std::int32_t length, std::int32_t index) {
     if (buffer == nullptr)
-        return kBadArgument;
+        return settings::kBadArgument;
     return PrinterOf(entry).AccessBytes(id, buffer, length, index, true);
 }
 
@@ -27,7 +28,7 @@ std::int32_t ConvertBlock(const CDeviceEntry* entry, const std::uint8_t* publicI
                           std::uint8_t* privateOut) {
     if (publicIn == nullptr || publicOut == nullptr || privateIn.data() == nullptr ||
         privateOut == nullptr)
-        return kBadArgument;
+        return settings::kBadArgument;
     return PrinterOf(entry).Settings().ConvertBlock(publicIn, publicOut, privateIn, privateOut);
 }
 
@@ -47,4 +48,4 @@ std::int32_t DeleteCMDFont(const CDeviceEntry* entry, std::int32_t index) {
     return PrinterOf(entry).Settings().DeleteCMDFont(index);
 }
 
-}  // namespace orca::settings
+}  // namespace orca::printers

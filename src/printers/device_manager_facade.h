@@ -10,15 +10,16 @@
 
 #include "printers/device_manager.h"
 
-namespace orca::settings {
+namespace orca::printers {
 
 // The entry's printer object; the shared CPrinterImpl_Null without an entry.
 CPrinterImplBase& PrinterOf(const CDeviceEntry* entry);
 
 // Reads through AccessValue / AccessBytes; kBadArgument without a buffer.
-std::int32_t GetValue(const CDeviceEntry* entry, FieldId id, void* buffer, std::int32_t index = 0);
-std::int32_t GetData(const CDeviceEntry* entry, FieldId id, void* buffer, std::int32_t length,
-                     std::int32_t index = 0);
+std::int32_t GetValue(const CDeviceEntry* entry, settings::FieldId id, void* buffer,
+                      std::int32_t index = 0);
+std::int32_t GetData(const CDeviceEntry* entry, settings::FieldId id, void* buffer,
+                     std::int32_t length, std::int32_t index = 0);
 
 // The settings handler's ConvertBlock; kBadArgument when a record is missing.
 std::int32_t ConvertBlock(const CDeviceEntry* entry, const std::uint8_t* publicIn,
@@ -31,4 +32,4 @@ std::int32_t DeleteBarcodeFont(const CDeviceEntry* entry, std::int32_t index);
 std::int32_t AddCMDFont(const CDeviceEntry* entry);
 std::int32_t DeleteCMDFont(const CDeviceEntry* entry, std::int32_t index);
 
-}  // namespace orca::settings
+}  // namespace orca::printers

@@ -17,7 +17,7 @@
 #include "settings/byte_access.h"
 #include "text/ini.h"
 
-namespace orca::settings {
+namespace orca::printers {
 namespace {
 
 constexpr std::u16string_view kEnvironment64 = u"Windows x64";
@@ -57,7 +57,7 @@ std::optional<std::u16string> FirstModelMap(const std::vector<std::uint8_t>& dat
     while (at + 2 < end) {
         std::u16string name;
         while (at + 1 < end) {
-            const char16_t unit = LoadU16(&data[at]);
+            const char16_t unit = settings::LoadU16(&data[at]);
             at += 2;
             if (unit == 0)
                 break;
@@ -131,4 +131,4 @@ std::unique_ptr<CPrinterImplBase> CDeviceManager::ResolvePrinter(std::u16string_
     return printer;
 }
 
-}  // namespace orca::settings
+}  // namespace orca::printers

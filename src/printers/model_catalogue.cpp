@@ -3,7 +3,7 @@
 
 #include <utility>
 
-namespace orca::settings {
+namespace orca::printers {
 namespace {
 
 template <std::size_t... Index>
@@ -36,4 +36,4 @@ const CModelCatalogue& ModelCatalogue() {
     return catalogue;
 }
 
-}  // namespace orca::settings
+}  // namespace orca::printers

@@ -12,7 +12,7 @@
 
 #include "printers/printer_models.h"
 
-namespace orca::settings {
+namespace orca::printers {
 
 class CModelCatalogue {
 public:
@@ -30,4 +30,4 @@ private:
 // The process's catalogue of supported models.
 const CModelCatalogue& ModelCatalogue();
 
-}  // namespace orca::settings
+}  // namespace orca::printers

@@ -5,7 +5,7 @@
 #include "settings/byte_access.h"
 #include "settings/field_ids.h"
 
-namespace orca::settings {
+namespace orca::printers {
 
 CPrinterImplBase::CPrinterImplBase() {
     ApplyCapabilitySet(Language::None);
@@ -20,53 +20,55 @@ CPrinterImplBase::~CPrinterImplBase() {
     commands_.reset();
 }
 
-std::int32_t CPrinterImplBase::AccessCapability(FieldId id, void* buffer, std::int32_t, bool get) {
+std::int32_t CPrinterImplBase::AccessCapability(settings::FieldId id, void* buffer, std::int32_t,
+                                                bool get) {
     if (id == settings::field::kCommandLanguage) {
         if (!get)
-            return kNotHandled;
+            return settings::kNotHandled;
         std::uint8_t language = static_cast<std::uint8_t>(Commands().GetCommandLanguage());
-        return CopyValue(&language, id, buffer, true);
+        return settings::CopyValue(&language, id, buffer, true);
     }
     const CapabilityRow* row = FindCapability(id);
     if (row == nullptr)
-        return kNotHandled;
-    return CopyValue(capabilities_.data() + row->offset, id, buffer, get);
+        return settings::kNotHandled;
+    return settings::CopyValue(capabilities_.data() + row->offset, id, buffer, get);
 }
 
-std::int32_t CPrinterImplBase::AccessCapabilityData(FieldId, void*, std::int32_t, std::int32_t,
-                                                    bool) {
-    return kNotHandled;
+std::int32_t CPrinterImplBase::AccessCapabilityData(settings::FieldId, void*, std::int32_t,
+                                                    std::int32_t, bool) {
+    return settings::kNotHandled;
 }
 
 std::int32_t CPrinterImplBase::SetModelDefaults() {
     return Settings().SetDefaults(nullptr);
 }
 
-std::int32_t CPrinterImplBase::AccessValue(FieldId id, void* buffer, std::int32_t index, bool get) {
+std::int32_t CPrinterImplBase::AccessValue(settings::FieldId id, void* buffer, std::int32_t index,
+                                           bool get) {
     std::int32_t result = AccessCapability(id, buffer, index, get);
-    if (result != kNotHandled)
+    if (result != settings::kNotHandled)
         return result;
     result = Settings().AccessPublicField(id, buffer, get);
-    if (result != kNotHandled)
+    if (result != settings::kNotHandled)
         return result;
     return Settings().AccessField(id, buffer, index, get);
 }
 
-std::int32_t CPrinterImplBase::AccessBytes(FieldId id, void* buffer, std::int32_t length,
+std::int32_t CPrinterImplBase::AccessBytes(settings::FieldId id, void* buffer, std::int32_t length,
                                            std::int32_t index, bool get) {
     std::int32_t result = AccessCapabilityData(id, buffer, length, index, get);
-    if (result != kNotHandled)
+    if (result != settings::kNotHandled)
         return result;
     result = Settings().AccessPublicName(id, buffer, length, get);
-    if (result != kNotHandled)
+    if (result != settings::kNotHandled)
         return result;
     return Settings().AccessData(id, buffer, length, index, get);
 }
 
-CDevModeBase& CPrinterImplBase::Settings() const {
+settings::CDevModeBase& CPrinterImplBase::Settings() const {
     if (settings_ != nullptr)
         return *settings_;
-    return CDevMode_Null::Instance();
+    return settings::CDevMode_Null::Instance();
 }
 
 commands::CCommandSetBase& CPrinterImplBase::Commands() const {
@@ -83,7 +85,7 @@ void CPrinterImplBase::AttachPublicRecord(std::uint8_t* record) {
 std::int32_t CPrinterImplBase::AttachBlock(std::uint8_t* block) {
     if (settings_ != nullptr)
         return settings_->AttachBlock(block);
-    return CDevMode_Null::Instance().AttachBlock(block);
+    return settings::CDevMode_Null::Instance().AttachBlock(block);
 }
 
 void CPrinterImplBase::AdoptPrinterHandle(platform::PrinterHandle printer) {
@@ -93,7 +95,7 @@ void CPrinterImplBase::AdoptPrinterHandle(platform::PrinterHandle printer) {
 }
 
 void CPrinterImplBase::AdoptComponents(std::unique_ptr<commands::CCommandSetBase> commands,
-                                       std::unique_ptr<CDevModeBase> settings) {
+                                       std::unique_ptr<settings::CDevModeBase> settings) {
     commands_ = std::move(commands);
     settings_ = std::move(settings);
     if (settings_ != nullptr)
@@ -105,14 +107,15 @@ void CPrinterImplBase::ApplyCapabilitySet(Language language) {
         SetCapability(row.id, row.value[static_cast<std::size_t>(language)]);
 }
 
-void CPrinterImplBase::SetCapability(FieldId id, std::uint32_t value) {
+void CPrinterImplBase::SetCapability(settings::FieldId id, std::uint32_t value) {
     const CapabilityRow* row = FindCapability(id);
     if (row != nullptr)
-        StoreUnsigned(capabilities_.data() + row->offset, FieldWidth(id), value);
+        settings::StoreUnsigned(capabilities_.data() + row->offset, settings::FieldWidth(id),
+                                value);
 }
 
-std::int32_t CPrinterImpl_Null::AccessCapability(FieldId, void*, std::int32_t, bool) {
-    return kNoWidth;
+std::int32_t CPrinterImpl_Null::AccessCapability(settings::FieldId, void*, std::int32_t, bool) {
+    return settings::kNoWidth;
 }
 
 CPrinterImpl_Null& CPrinterImpl_Null::Shared() {
@@ -120,4 +123,4 @@ CPrinterImpl_Null& CPrinterImpl_Null::Shared() {
     return shared;
 }
 
-}  // namespace orca::settings
+}  // namespace orca::printers

@@ -16,7 +16,7 @@
 #include "settings/dev_mode.h"
 #include "settings/field_id.h"
 
-namespace orca::settings {
+namespace orca::printers {
 
 class CPrinterImplBase {
 public:
@@ -32,10 +32,11 @@ public:
     // kNotHandled for identifiers that are not capabilities. The command language
     // (2076) is not stored: a read asks the command generator, a write is refused
     // with kNotHandled.
-    virtual std::int32_t AccessCapability(FieldId id, void* buffer, std::int32_t index, bool get);
+    virtual std::int32_t AccessCapability(settings::FieldId id, void* buffer, std::int32_t index,
+                                          bool get);
     // Models have no data capabilities.
-    virtual std::int32_t AccessCapabilityData(FieldId id, void* buffer, std::int32_t length,
-                                              std::int32_t index, bool get);
+    virtual std::int32_t AccessCapabilityData(settings::FieldId id, void* buffer,
+                                              std::int32_t length, std::int32_t index, bool get);
     // Writes the language defaults into the attached block; models then write
     // their own defaults. The result is that of the language defaults.
     virtual std::int32_t SetModelDefaults();
@@ -43,13 +44,13 @@ public:
     // The value access of pages, hooks and the settings import: capability, then
     // public-record field, then private-block field; the first answer other than
     // kNotHandled is returned.
-    std::int32_t AccessValue(FieldId id, void* buffer, std::int32_t index, bool get);
+    std::int32_t AccessValue(settings::FieldId id, void* buffer, std::int32_t index, bool get);
     // The data access: data capability, then public-record name, then private data.
-    std::int32_t AccessBytes(FieldId id, void* buffer, std::int32_t length, std::int32_t index,
-                             bool get);
+    std::int32_t AccessBytes(settings::FieldId id, void* buffer, std::int32_t length,
+                             std::int32_t index, bool get);
 
     // The settings handler, or the shared null handler for a printer without one.
-    CDevModeBase& Settings() const;
+    settings::CDevModeBase& Settings() const;
     // The command generator, or the shared fallback generator.
     commands::CCommandSetBase& Commands() const;
 
@@ -68,14 +69,14 @@ public:
 protected:
     // Components of a model, created by the model constructor.
     void AdoptComponents(std::unique_ptr<commands::CCommandSetBase> commands,
-                         std::unique_ptr<CDevModeBase> settings);
+                         std::unique_ptr<settings::CDevModeBase> settings);
     // Applies a language's capability set, then single values over it.
     void ApplyCapabilitySet(Language language);
-    void SetCapability(FieldId id, std::uint32_t value);
+    void SetCapability(settings::FieldId id, std::uint32_t value);
 
 private:
     platform::PrinterHandle printer_ = nullptr;
-    std::unique_ptr<CDevModeBase> settings_;
+    std::unique_ptr<settings::CDevModeBase> settings_;
     std::unique_ptr<commands::CCommandSetBase> commands_;
     CapabilityValues capabilities_{};
 };
@@ -85,11 +86,12 @@ private:
 // data accesses fall through to the null settings handler.
 class CPrinterImpl_Null final : public CPrinterImplBase {
 public:
-    std::int32_t AccessCapability(FieldId id, void* buffer, std::int32_t index, bool get) override;
+    std::int32_t AccessCapability(settings::FieldId id, void* buffer, std::int32_t index,
+                                  bool get) override;
 
     // One shared instance for callers that have no printer object at all. It
     // holds nothing and nothing can be attached to it.
     static CPrinterImpl_Null& Shared();
 };
 
-}  // namespace orca::settings
+}  // namespace orca::printers

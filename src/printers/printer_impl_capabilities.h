@@ -12,7 +12,7 @@
 #include "settings/field_id.h"
 #include "settings/field_ids.h"
 
-namespace orca::settings {
+namespace orca::printers {
 
 // The printer languages; the numbers are the command language's (2076).
 enum class Language : std::uint8_t { None = 0, Orca = 1, Onyx = 2 };
@@ -24,7 +24,7 @@ inline constexpr std::uint32_t kCapabilityBytes = 40;
 using CapabilityValues = std::array<std::uint8_t, kCapabilityBytes>;
 
 struct CapabilityRow {
-    FieldId id;
+    settings::FieldId id;
     std::uint32_t offset;
     // Indexed by Language: no language, ORCA, ONYX.
     std::array<std::uint32_t, kLanguageCount> value;
@@ -65,7 +65,7 @@ inline constexpr std::array<CapabilityRow, 27> kCapabilityRows{{
     {settings::field::kNarrowestPaper, 38, {0, 190, 190}},
 }};
 
-constexpr const CapabilityRow* FindCapability(FieldId id) {
+constexpr const CapabilityRow* FindCapability(settings::FieldId id) {
     for (const CapabilityRow& row : kCapabilityRows) {
         if (row.id == id)
             return &row;
@@ -77,7 +77,7 @@ constexpr const CapabilityRow* FindCapability(FieldId id) {
 consteval bool CapabilityRowsFit() {
     std::array<bool, kCapabilityBytes> used{};
     for (const CapabilityRow& row : kCapabilityRows) {
-        const std::uint32_t width = FieldWidth(row.id);
+        const std::uint32_t width = settings::FieldWidth(row.id);
         if (width == 0 || row.offset + width > kCapabilityBytes)
             return false;
         for (std::uint32_t i = row.offset; i < row.offset + width; ++i) {
@@ -90,4 +90,4 @@ consteval bool CapabilityRowsFit() {
 }
 static_assert(CapabilityRowsFit());
 
-}  // namespace orca::settings
+}  // namespace orca::printers

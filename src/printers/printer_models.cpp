@@ -11,14 +11,14 @@
 #include "settings/dev_mode_language.h"
 #include "settings/field_ids.h"
 
-namespace orca::settings {
+namespace orca::printers {
 namespace {
 
 // The components every model of a language shares.
 struct LanguageComponents {
     std::unique_ptr<commands::CCommandSetBase> (*commands)();
-    std::unique_ptr<CDevModeBase> (*settings)();
-    std::unique_ptr<settings::CBarCodeFontBase> (*barcodeFonts)(CDevModeBase* owner);
+    std::unique_ptr<settings::CDevModeBase> (*settings)();
+    std::unique_ptr<settings::CBarCodeFontBase> (*barcodeFonts)(settings::CDevModeBase* owner);
 };
 
 template <typename Made, typename Base, typename... Args>
@@ -28,14 +28,14 @@ std::unique_ptr<Base> Make(Args... args) {
 
 constexpr LanguageComponents kOrcaComponents{
     Make<commands::CCommandSet_ORCA, commands::CCommandSetBase>,
-    Make<CDevMode_ORCA, CDevModeBase>,
-    Make<settings::CBarCodeFont_ORCA, settings::CBarCodeFontBase, CDevModeBase*>,
+    Make<settings::CDevMode_ORCA, settings::CDevModeBase>,
+    Make<settings::CBarCodeFont_ORCA, settings::CBarCodeFontBase, settings::CDevModeBase*>,
 };
 
 constexpr LanguageComponents kOnyxComponents{
     Make<commands::CCommandSet_ONYX, commands::CCommandSetBase>,
-    Make<CDevMode_ONYX, CDevModeBase>,
-    Make<settings::CBarCodeFont_ONYX, settings::CBarCodeFontBase, CDevModeBase*>,
+    Make<settings::CDevMode_ONYX, settings::CDevModeBase>,
+    Make<settings::CBarCodeFont_ONYX, settings::CBarCodeFontBase, settings::CDevModeBase*>,
 };
 
 const LanguageComponents& ComponentsOf(Language language) {
@@ -47,7 +47,7 @@ const LanguageComponents& ComponentsOf(Language language) {
 CPrinterModel::CPrinterModel(const ModelRow& row) : row_(row) {
     const LanguageComponents& components = ComponentsOf(row.language);
     std::unique_ptr<commands::CCommandSetBase> commands = components.commands();
-    std::unique_ptr<CDevModeBase> settings = components.settings();
+    std::unique_ptr<settings::CDevModeBase> settings = components.settings();
     std::unique_ptr<settings::CBarCodeFontBase> barcodeFonts =
         row.plainBarcodeCatalogue ? std::make_unique<settings::CBarCodeFontBase>(settings.get())
                                   : components.barcodeFonts(settings.get());
@@ -71,14 +71,14 @@ CPrinterModel::CPrinterModel(const ModelRow& row) : row_(row) {
 
 std::int32_t CPrinterModel::SetModelDefaults() {
     const std::int32_t result = CPrinterImplBase::SetModelDefaults();
-    if (result != kDone)
+    if (result != settings::kDone)
         return result;
     for (const FieldValue& value : row_.defaults) {
         std::array<std::uint8_t, 8> bytes{};
-        StoreUnsigned(bytes.data(), FieldWidth(value.id), value.value);
+        settings::StoreUnsigned(bytes.data(), settings::FieldWidth(value.id), value.value);
         AccessValue(value.id, bytes.data(), 0, false);
     }
     return result;
 }
 
-}  // namespace orca::settings
+}  // namespace orca::printers

@@ -10,7 +10,7 @@
 #include "printers/printer_impl.h"
 #include "printers/printer_models_table.h"
 
-namespace orca::settings {
+namespace orca::printers {
 
 class CPrinterModel : public CPrinterImplBase {
 public:
@@ -54,4 +54,4 @@ std::unique_ptr<CPrinterImplBase> CreatePrinter() {
     return std::make_unique<CPrinterOf<Model>>();
 }
 
-}  // namespace orca::settings
+}  // namespace orca::printers

@@ -14,7 +14,7 @@
 #include "settings/field_id.h"
 #include "settings/field_ids.h"
 
-namespace orca::settings {
+namespace orca::printers {
 
 // In the catalogue's registration order; kModelTable[i] is model i.
 enum class ModelId : std::uint8_t {
@@ -37,7 +37,7 @@ enum class ModelId : std::uint8_t {
 inline constexpr std::size_t kModelCount = 15;
 
 struct FieldValue {
-    FieldId id;
+    settings::FieldId id;
     std::uint32_t value;
 };
 
@@ -190,4 +190,4 @@ consteval bool ModelTableSound() {
 }
 static_assert(ModelTableSound());
 
-}  // namespace orca::settings
+}  // namespace orca::printers

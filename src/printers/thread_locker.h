@@ -6,7 +6,7 @@
 
 #include <mutex>
 
-namespace orca::settings {
+namespace orca::printers {
 
 class base_lock {
 public:
@@ -31,4 +31,4 @@ private:
     std::mutex section_;
 };
 
-}  // namespace orca::settings
+}  // namespace orca::printers

@@ -3,6 +3,7 @@
 // unit chosen on the Option page, held to their limits, and the "default"
 // boxes that hand an adjustment back to the printer.
 #include "advanced/advanced_fixture.h"
+#include "resources/control_ids.h"
 
 namespace orca::advanced::testing {
 namespace {
@@ -19,19 +20,19 @@ struct TypedCase {
 
 TEST_F(AdvancedPageTest, TypedAdjustmentsAreConvertedFromTheUnitAndHeldToTheirLimits) {
     const TypedCase cases[] = {
-        {kOrca, kInch, kTopEdit, kAdjustTop, u"0.3", 0.3 * 25.4, u"0.3"},
+        {kOrca, kInch, control::kAdvancedTopEdit, kAdjustTop, u"0.3", 0.3 * 25.4, u"0.3"},
         // 10 mm is 0.39 inch.
-        {kOrca, kInch, kTopEdit, kAdjustTop, u"0.5", 10.0, u"0.39"},
-        {kOrca, kInch, kTearOffEdit, kAdjustTearOff, u"1", 10.0, u"0.39"},
-        {kOrca, kInch, kTearOffEdit, kAdjustTearOff, u"-1", -10.0, u"-0.39"},
-        {kOrca, kCm, kTearOffEdit, kAdjustTearOff, u"0.55", 5.5, u"0.55"},
-        {kOrca, kMm, kLeftEdit, kAdjustPosition, u"999.9", 999.9, u"999.9"},
-        {kOrca, kMm, kLeftEdit, kAdjustPosition, u"1000", 999.9, u"999.90"},
-        {kOrca, kCm, kLeftEdit, kAdjustPosition, u"-100", -999.9, u"-99.99"},
+        {kOrca, kInch, control::kAdvancedTopEdit, kAdjustTop, u"0.5", 10.0, u"0.39"},
+        {kOrca, kInch, control::kAdvancedTearOffEdit, kAdjustTearOff, u"1", 10.0, u"0.39"},
+        {kOrca, kInch, control::kAdvancedTearOffEdit, kAdjustTearOff, u"-1", -10.0, u"-0.39"},
+        {kOrca, kCm, control::kAdvancedTearOffEdit, kAdjustTearOff, u"0.55", 5.5, u"0.55"},
+        {kOrca, kMm, control::kAdvancedLeftEdit, kAdjustPosition, u"999.9", 999.9, u"999.9"},
+        {kOrca, kMm, control::kAdvancedLeftEdit, kAdjustPosition, u"1000", 999.9, u"999.90"},
+        {kOrca, kCm, control::kAdvancedLeftEdit, kAdjustPosition, u"-100", -999.9, u"-99.99"},
         // ONYX adjustments stop at 8 mm.
-        {kOnyx, kCm, kTopEdit, kAdjustTop, u"1", 8.0, u"0.80"},
-        {kOnyx, kMm, kOutPaperEdit, kAdjustTearOff, u"-8.5", -8.0, u"-8.00"},
-        {kOnyx, kInch, kOutPaperEdit, kAdjustTearOff, u"0.25", 6.35, u"0.25"},
+        {kOnyx, kCm, control::kAdvancedTopEdit, kAdjustTop, u"1", 8.0, u"0.80"},
+        {kOnyx, kMm, control::kAdvancedOutPaperEdit, kAdjustTearOff, u"-8.5", -8.0, u"-8.00"},
+        {kOnyx, kInch, control::kAdvancedOutPaperEdit, kAdjustTearOff, u"0.25", 6.35, u"0.25"},
     };
     for (const TypedCase& c : cases) {
         SCOPED_TRACE(::testing::Message()
@@ -67,8 +68,9 @@ TEST_F(AdvancedPageTest, StoredAdjustmentsShowInTheOptionPagesUnit) {
             s.Set<uint8_t>(kSpeedUnit, c.unit);
             s.Set<double>(kAdjustTearOff, c.stored);
         });
-        EXPECT_EQ(Text(kTearOffEdit), c.shown);
-        for (int label : {1058, 1059, 1060}) {
+        EXPECT_EQ(Text(control::kAdvancedTearOffEdit), c.shown);
+        for (int label : {control::kAdvancedTopUnitLabel, control::kAdvancedTearOffUnitLabel,
+                          control::kAdvancedLeftUnitLabel}) {
             EXPECT_EQ(Text(label), c.unitText);
         }
         EXPECT_FALSE(ApplyEnabled()) << "showing is no change";
@@ -80,13 +82,13 @@ TEST_F(AdvancedPageTest, AUnitChosenOnTheOptionPageShowsOnTheNextVisit) {
         s.Set<uint8_t>(kSpeedUnit, kMm);
         s.Set<double>(kAdjustTop, 5.0);
     });
-    ASSERT_EQ(Text(kTopEdit), u"5.00");
+    ASSERT_EQ(Text(control::kAdvancedTopEdit), u"5.00");
     ShowTab(u"Options");
-    ASSERT_TRUE(Driver().Select(Page(), 1221, u"cm"));
+    ASSERT_TRUE(Driver().Select(Page(), control::kOptionUnitsList, u"cm"));
     ShowTab(u"Advance Setup");
-    EXPECT_EQ(Text(kTopEdit), u"0.50");
-    EXPECT_EQ(Text(kTopUnit), u"cm");
-    EXPECT_EQ(Text(kOutPaperUnitLabel), u"cm");
+    EXPECT_EQ(Text(control::kAdvancedTopEdit), u"0.50");
+    EXPECT_EQ(Text(control::kAdvancedTopUnitLabel), u"cm");
+    EXPECT_EQ(Text(control::kAdvancedOutPaperUnitLabel), u"cm");
     EXPECT_DOUBLE_EQ(Fields().Get<double>(kAdjustTop), 5.0);
 }
 
@@ -113,10 +115,10 @@ TEST_F(AdvancedPageTest, WhatCannotBeANumberIsDroppedOrCountsAsZero) {
             s.Set<uint8_t>(kSpeedUnit, kMm);
             s.Set<double>(kAdjustTop, 2.0);
         });
-        ASSERT_TRUE(Type(kTopEdit, c.keys));
-        EXPECT_EQ(Text(kTopEdit), c.typed);
-        ASSERT_TRUE(Leave(kTopEdit));
-        EXPECT_EQ(Text(kTopEdit), c.left);
+        ASSERT_TRUE(Type(control::kAdvancedTopEdit, c.keys));
+        EXPECT_EQ(Text(control::kAdvancedTopEdit), c.typed);
+        ASSERT_TRUE(Leave(control::kAdvancedTopEdit));
+        EXPECT_EQ(Text(control::kAdvancedTopEdit), c.left);
         EXPECT_DOUBLE_EQ(Fields().Get<double>(kAdjustTop), c.stored);
     }
 }
@@ -130,11 +132,13 @@ struct BoxCase {
 
 TEST_F(AdvancedPageTest, TheDefaultBoxHandsTheAdjustmentToThePrinterAndBack) {
     const BoxCase cases[] = {
-        {kOrca, kTopBox, kTopEdit, kAdjustTop},
-        {kOrca, kTearOffBox, kTearOffEdit, kAdjustTearOff},
-        {kOrca, kLeftBox, kLeftEdit, kAdjustPosition},
-        {kOnyx, kTopBox, kTopEdit, kAdjustTop},
-        {kOnyx, kOutPaperBox, kOutPaperEdit, kAdjustTearOff},
+        {kOrca, control::kAdvancedTopDefaultCheck, control::kAdvancedTopEdit, kAdjustTop},
+        {kOrca, control::kAdvancedTearOffDefaultCheck, control::kAdvancedTearOffEdit,
+         kAdjustTearOff},
+        {kOrca, control::kAdvancedLeftDefaultCheck, control::kAdvancedLeftEdit, kAdjustPosition},
+        {kOnyx, control::kAdvancedTopDefaultCheck, control::kAdvancedTopEdit, kAdjustTop},
+        {kOnyx, control::kAdvancedOutPaperDefaultCheck, control::kAdvancedOutPaperEdit,
+         kAdjustTearOff},
     };
     for (const BoxCase& c : cases) {
         SCOPED_TRACE(::testing::Message() << "box " << c.box);

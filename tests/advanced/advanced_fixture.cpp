@@ -3,6 +3,7 @@
 
 #include "platform/sim/environment.h"
 #include "platform/sim/public_record.h"
+#include "resources/control_ids.h"
 
 namespace orca::advanced::testing {
 namespace {
@@ -110,7 +111,7 @@ bool AdvancedPageTest::InOtherDialog(const std::function<void(Window dialog)>& a
         opened = true;
         act(dialog);
     });
-    EXPECT_TRUE(Click(kOther));
+    EXPECT_TRUE(Click(control::kAdvancedOtherButton));
     return opened;
 }
 

@@ -19,6 +19,7 @@
 #include "platform/sim/desktop.h"
 #include "platform/sim/desktop_driver.h"
 #include "platform/sim/model.h"
+#include "resources/control_ids.h"
 #include "settings/field_ids.h"
 #include "support/plugin_sheet.h"
 #include "support/sim_env.h"
@@ -37,25 +38,6 @@ inline constexpr char16_t kUnsupported[] = u"Office Laser";
 inline constexpr char16_t kRefusingOrca[] = u"Unplugged";
 
 // Controls of the pages.
-inline constexpr int kOperation = 1220;
-inline constexpr int kMirror = 1222;
-inline constexpr int kReverse = 1225;
-inline constexpr int kMediaType = 1228;
-inline constexpr int kPaperType = 1230;
-inline constexpr int kGroupQuantity = 1226;
-inline constexpr int kPaperUnit = 1328;
-inline constexpr int kTopEdit = 1055;
-inline constexpr int kTopBox = 1241;
-inline constexpr int kTopUnit = 1058;
-inline constexpr int kTearOffEdit = 1056;
-inline constexpr int kTearOffBox = 1242;
-inline constexpr int kLeftEdit = 1057;
-inline constexpr int kLeftBox = 1243;
-inline constexpr int kOutPaperEdit = 1324;
-inline constexpr int kOutPaperBox = 1326;
-inline constexpr int kOutPaperUnitLabel = 1325;
-inline constexpr int kOther = 1307;
-inline constexpr int kCalibrate = 1063;
 
 // Fields.
 inline constexpr uint32_t kSpeedUnit = 2001;

@@ -2,6 +2,7 @@
 // Calibrate sends the language's calibration command as one raw job on the
 // sheet's printer; a spooler that refuses it is not reported.
 #include "advanced/advanced_fixture.h"
+#include "resources/control_ids.h"
 
 namespace orca::advanced::testing {
 namespace {
@@ -20,7 +21,7 @@ TEST_F(AdvancedPageTest, CalibrateSendsTheLanguagesFourBytesInOneRawJob) {
         SCOPED_TRACE(::testing::PrintToString(std::u16string(c.printer)));
         Open(c.printer);
         const size_t before = Jobs().size();
-        ASSERT_TRUE(Click(kCalibrate));
+        ASSERT_TRUE(Click(control::kAdvancedCalibrateButton));
         const std::vector<platform::sim::RawJob> jobs = Jobs();
         ASSERT_EQ(jobs.size(), before + 1);
         const platform::sim::RawJob& job = jobs.back();
@@ -35,11 +36,11 @@ TEST_F(AdvancedPageTest, CalibrateSendsTheLanguagesFourBytesInOneRawJob) {
 
 TEST_F(AdvancedPageTest, ARefusedCalibrationIsSilent) {
     Open(kRefusingOrca);
-    ASSERT_TRUE(Click(kCalibrate));
+    ASSERT_TRUE(Click(control::kAdvancedCalibrateButton));
     EXPECT_TRUE(Jobs().empty());
     EXPECT_TRUE(Screen().Messages().empty());
     // The page goes on working.
-    ASSERT_TRUE(Select(kMirror, u"Enable"));
+    ASSERT_TRUE(Select(control::kAdvancedMirrorList, u"Enable"));
     EXPECT_EQ(Fields().Get<uint8_t>(2005), 1);
 }
 

@@ -2,20 +2,11 @@
 // The Other dialogs, opened modally from the Advanced pages: their lists,
 // texts and hidden pair, every choice stored at once and told to the sheet.
 #include "advanced/advanced_fixture.h"
+#include "resources/control_ids.h"
 #include "settings/field_ids.h"
 
 namespace orca::advanced::testing {
 namespace {
-
-constexpr int kOk = 1300;
-constexpr int kPause = 1301;
-constexpr int kInterval = 1306;
-constexpr int kBackFeed = 1302;
-constexpr int kZip = 1303;
-constexpr int kLineSubstitution = 1304;
-constexpr int kLineSubstitutionLabel = 1299;
-constexpr int kCancelBeforePrint = 1305;
-constexpr int kErrorReplay = 1329;
 
 constexpr uint32_t kPauseField = 2010;
 constexpr uint32_t kIntervalField = 34006;
@@ -24,28 +15,30 @@ TEST_F(AdvancedPageTest, TheOrcaOtherDialogShowsItsListsAndHidesLineSubstitution
     Open(kOrca, [](const Settings& s) { s.Set<uint8_t>(kPauseField, 1); });
     EXPECT_TRUE(InOtherDialog([&](Window dialog) {
         EXPECT_EQ(Screen().Text(dialog), u"Other");
-        EXPECT_EQ(Items(kPause, dialog),
+        EXPECT_EQ(Items(control::kOtherPauseList, dialog),
                   (Texts{u"Default", u"None", u"After Job", u"After Label", u"After Interval"}));
-        EXPECT_EQ(Selected(kPause, dialog), u"After Job");
-        EXPECT_EQ(Items(kBackFeed, dialog), (Texts{u"Default", u"None", u"Before Printing",
-                                                   u"Default Back", u"After Printing"}));
-        EXPECT_EQ(Items(kCancelBeforePrint, dialog), (Texts{u"Disable", u"Enable"}));
-        EXPECT_EQ(Text(1297, dialog), u"Cancel before print:");
-        EXPECT_FALSE(Visible(kLineSubstitution, dialog));
-        EXPECT_FALSE(Visible(kLineSubstitutionLabel, dialog));
-        EXPECT_FALSE(Enabled(kInterval, dialog)) << "no pause after an interval";
-        EXPECT_TRUE(Driver().Click(dialog, kOk));
+        EXPECT_EQ(Selected(control::kOtherPauseList, dialog), u"After Job");
+        EXPECT_EQ(
+            Items(control::kOtherBackFeedList, dialog),
+            (Texts{u"Default", u"None", u"Before Printing", u"Default Back", u"After Printing"}));
+        EXPECT_EQ(Items(control::kOtherCancelBeforePrintList, dialog),
+                  (Texts{u"Disable", u"Enable"}));
+        EXPECT_EQ(Text(control::kOtherCancelBeforePrintLabel, dialog), u"Cancel before print:");
+        EXPECT_FALSE(Visible(control::kOtherLineSubstitutionList, dialog));
+        EXPECT_FALSE(Visible(control::kOtherLineSubstitutionLabel, dialog));
+        EXPECT_FALSE(Enabled(control::kOtherIntervalEdit, dialog)) << "no pause after an interval";
+        EXPECT_TRUE(Driver().Click(dialog, control::kOtherOkButton));
     }));
     EXPECT_FALSE(ApplyEnabled());
 }
 
 TEST_F(AdvancedPageTest, OtherDialogChoicesAreStoredAtOnceAndEnableApply) {
     const ChoiceCase cases[] = {
-        {kOrca, kPause, u"Default", kPauseField, 255},
-        {kOrca, kBackFeed, u"After Printing", 2011, 3},
-        {kOrca, kZip, u"Enable", 2012, 1},
-        {kOrca, kCancelBeforePrint, u"Enable", 2074, 1},
-        {kOnyx, kErrorReplay, u"Disable", 2078, 0},
+        {kOrca, control::kOtherPauseList, u"Default", kPauseField, 255},
+        {kOrca, control::kOtherBackFeedList, u"After Printing", 2011, 3},
+        {kOrca, control::kOtherCompressionList, u"Enable", 2012, 1},
+        {kOrca, control::kOtherCancelBeforePrintList, u"Enable", 2074, 1},
+        {kOnyx, control::kOtherErrorReplayList, u"Disable", 2078, 0},
     };
     for (const ChoiceCase& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(std::u16string(c.item)));
@@ -63,19 +56,19 @@ TEST_F(AdvancedPageTest, OtherDialogChoicesAreStoredAtOnceAndEnableApply) {
 TEST_F(AdvancedPageTest, TheIntervalCountsWhileThePrinterPausesAfterAnInterval) {
     Open(kOrca, [](const Settings& s) { s.Set<uint32_t>(kIntervalField, 17); });
     EXPECT_TRUE(InOtherDialog([&](Window dialog) {
-        EXPECT_EQ(Text(kInterval, dialog), u"17");
-        ASSERT_TRUE(Driver().Select(dialog, kPause, u"After Interval"));
-        EXPECT_TRUE(Enabled(kInterval, dialog));
-        ASSERT_TRUE(Driver().Retype(dialog, kInterval, u"1234567"));
-        EXPECT_EQ(Text(kInterval, dialog), u"123456");
+        EXPECT_EQ(Text(control::kOtherIntervalEdit, dialog), u"17");
+        ASSERT_TRUE(Driver().Select(dialog, control::kOtherPauseList, u"After Interval"));
+        EXPECT_TRUE(Enabled(control::kOtherIntervalEdit, dialog));
+        ASSERT_TRUE(Driver().Retype(dialog, control::kOtherIntervalEdit, u"1234567"));
+        EXPECT_EQ(Text(control::kOtherIntervalEdit, dialog), u"123456");
         EXPECT_EQ(Fields().Get<uint32_t>(kIntervalField), 123456u);
-        ASSERT_TRUE(Driver().Retype(dialog, kInterval, u"\b"));
-        ASSERT_TRUE(Driver().Leave(dialog, kInterval));
-        EXPECT_EQ(Text(kInterval, dialog), u"0");
+        ASSERT_TRUE(Driver().Retype(dialog, control::kOtherIntervalEdit, u"\b"));
+        ASSERT_TRUE(Driver().Leave(dialog, control::kOtherIntervalEdit));
+        EXPECT_EQ(Text(control::kOtherIntervalEdit, dialog), u"0");
         EXPECT_EQ(Fields().Get<uint32_t>(kIntervalField), 0u);
-        ASSERT_TRUE(Driver().Select(dialog, kPause, u"After Label"));
-        EXPECT_FALSE(Enabled(kInterval, dialog));
-        EXPECT_TRUE(Driver().Click(dialog, kOk));
+        ASSERT_TRUE(Driver().Select(dialog, control::kOtherPauseList, u"After Label"));
+        EXPECT_FALSE(Enabled(control::kOtherIntervalEdit, dialog));
+        EXPECT_TRUE(Driver().Click(dialog, control::kOtherOkButton));
     }));
     EXPECT_EQ(Fields().Get<uint8_t>(kPauseField), 2);
 }
@@ -87,16 +80,18 @@ TEST_F(AdvancedPageTest, OtherDialogsTakeTheSheetsLanguage) {
         Texts items;
     };
     const Case cases[] = {
-        {kOrca, kPause, {u"默认", u"无", u"每个作业后", u"每张标签后", u"按间隔"}},
-        {kOnyx, kErrorReplay, {u"禁用", u"启用"}},
+        {kOrca,
+         control::kOtherPauseList,
+         {u"默认", u"无", u"每个作业后", u"每张标签后", u"按间隔"}},
+        {kOnyx, control::kOtherErrorReplayList, {u"禁用", u"启用"}},
     };
     for (const Case& c : cases) {
         Open(c.printer,
              [](const Settings& s) { s.Set<uint8_t>(settings::field::kLanguage, kChinese); });
         EXPECT_TRUE(InOtherDialog([&](Window dialog) {
             EXPECT_EQ(Screen().Text(dialog), u"其他");
-            EXPECT_EQ(Text(1290, dialog), u"其他设置");
-            EXPECT_EQ(Text(kOk, dialog), u"确定");
+            EXPECT_EQ(Text(control::kOtherGroup, dialog), u"其他设置");
+            EXPECT_EQ(Text(control::kOtherOkButton, dialog), u"确定");
             EXPECT_EQ(Items(c.control, dialog), c.items);
         }));
     }

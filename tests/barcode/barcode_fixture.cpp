@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/sim/environment.h"
+#include "resources/control_ids.h"
 #include "settings/barcode_font_tables.h"
 #include "settings/field_map.h"
 
@@ -68,18 +69,18 @@ bool BarcodeSheetTest::InDialog(int button, const std::function<void(Window dial
 }
 
 bool BarcodeSheetTest::AddFont(std::u16string_view name) {
-    return InDialog(kNew, [&](Window dialog) {
-        EXPECT_TRUE(Driver().Type(dialog, kName, name));
-        EXPECT_TRUE(Driver().Click(dialog, kOk));
+    return InDialog(control::kBarcodeFontsNewButton, [&](Window dialog) {
+        EXPECT_TRUE(Driver().Type(dialog, control::kBarcodeFontNameEdit, name));
+        EXPECT_TRUE(Driver().Click(dialog, control::kBarcodeFontOkButton));
     });
 }
 
 Names BarcodeSheetTest::Lines() {
-    return Items(Page(), kFontList);
+    return Items(Page(), control::kBarcodeFontsList);
 }
 
 std::u16string BarcodeSheetTest::SelectedLine() {
-    return SelectedItem(Page(), kFontList);
+    return SelectedItem(Page(), control::kBarcodeFontsList);
 }
 
 uint8_t* BarcodeSheetTest::Record(int index) {

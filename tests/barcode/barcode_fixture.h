@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "plugin/plugin_fixture.h"
+#include "resources/control_ids.h"
 #include "support/sheet_session.h"
 
 namespace orca::barcodetest {
@@ -25,17 +26,7 @@ inline constexpr char16_t kOrcaModel[] = u"Kestrel(ORCA)";
 inline constexpr char16_t kOnyxModel[] = u"Kestrel(ONYX)";
 
 // The list page.
-inline constexpr int kFontList = 1192;
-inline constexpr int kNew = 1194;
-inline constexpr int kChange = 1196;
-inline constexpr int kDelete = 1197;
 // The dialog.
-inline constexpr int kSymbology = 1141;
-inline constexpr int kName = 1182;
-inline constexpr int kCheckDigit = 1143;
-inline constexpr int kRotation = 1147;
-inline constexpr int kOk = 1244;
-inline constexpr int kCancel = 1316;
 
 // Record fields by their place in a record.
 inline constexpr uint32_t kTypeOffset = 0;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "barcode_fixture.h"
+#include "resources/control_ids.h"
 
 namespace orca::barcodetest {
 namespace {
@@ -51,8 +52,8 @@ TEST_F(ListPageTest, DeleteRemovesTheRecordAndClosesTheGap) {
         Names expected = kDefaultFonts;
         expected.erase(expected.begin() + c.line);
         const std::vector<uint8_t> lastRecord(Record(7), Record(7) + kRecordSize);
-        ASSERT_TRUE(Driver().Select(Page(), kFontList, c.line));
-        ASSERT_TRUE(Driver().Click(Page(), kDelete));
+        ASSERT_TRUE(Driver().Select(Page(), control::kBarcodeFontsList, c.line));
+        ASSERT_TRUE(Driver().Click(Page(), control::kBarcodeFontsDeleteButton));
         EXPECT_EQ(Count(), 7);
         EXPECT_EQ(RecordNames(), expected);
         EXPECT_EQ(Lines(), expected);
@@ -77,42 +78,44 @@ TEST_F(ListPageTest, NewIsDisabledOnceThe32ndFontIsAdded) {
     StoreNames(names);
     Reshow();
     ASSERT_EQ(Lines().size(), 31u);
-    EXPECT_TRUE(Enabled(Page(), kNew));
+    EXPECT_TRUE(Enabled(Page(), control::kBarcodeFontsNewButton));
 
     ASSERT_TRUE(AddFont(u"Last one"));
     EXPECT_EQ(Count(), 32);
     EXPECT_EQ(Lines().size(), 32u);
-    EXPECT_FALSE(Enabled(Page(), kNew));
-    EXPECT_FALSE(Driver().Click(Page(), kNew));
+    EXPECT_FALSE(Enabled(Page(), control::kBarcodeFontsNewButton));
+    EXPECT_FALSE(Driver().Click(Page(), control::kBarcodeFontsNewButton));
 
     // Room again after a delete.
-    ASSERT_TRUE(Driver().Click(Page(), kDelete));
+    ASSERT_TRUE(Driver().Click(Page(), control::kBarcodeFontsDeleteButton));
     EXPECT_EQ(Count(), 31);
-    EXPECT_TRUE(Enabled(Page(), kNew));
+    EXPECT_TRUE(Enabled(Page(), control::kBarcodeFontsNewButton));
 }
 
 TEST_F(ListPageTest, ChangeStoresOnlyWhatChangedAndMarksTheSheetOnlyThen) {
     OpenSheet(kOrcaModel);
-    ASSERT_TRUE(Driver().Select(Page(), kFontList, u"CODE39"));
+    ASSERT_TRUE(Driver().Select(Page(), control::kBarcodeFontsList, u"CODE39"));
     const std::vector<uint8_t> before(Block(), Block() + 50496);
 
     // Opened and confirmed without a change: nothing stored, nothing marked.
-    ASSERT_TRUE(InDialog(kChange, [&](Window dialog) { Driver().Click(dialog, kOk); }));
+    ASSERT_TRUE(InDialog(control::kBarcodeFontsChangeButton, [&](Window dialog) {
+        Driver().Click(dialog, control::kBarcodeFontOkButton);
+    }));
     EXPECT_EQ(std::vector<uint8_t>(Block(), Block() + 50496), before);
     EXPECT_FALSE(ApplyEnabled());
     // Cancelled after changes: nothing stored either.
-    ASSERT_TRUE(InDialog(kChange, [&](Window dialog) {
-        Driver().Select(dialog, kRotation, u"90");
-        Driver().Retype(dialog, kName, u"Other");
-        Driver().Click(dialog, kCancel);
+    ASSERT_TRUE(InDialog(control::kBarcodeFontsChangeButton, [&](Window dialog) {
+        Driver().Select(dialog, control::kBarcodeFontRotationList, u"90");
+        Driver().Retype(dialog, control::kBarcodeFontNameEdit, u"Other");
+        Driver().Click(dialog, control::kBarcodeFontCancelButton);
     }));
     EXPECT_EQ(std::vector<uint8_t>(Block(), Block() + 50496), before);
     EXPECT_FALSE(ApplyEnabled());
 
     // Only the rotation changed: only btRotation differs.
-    ASSERT_TRUE(InDialog(kChange, [&](Window dialog) {
-        Driver().Select(dialog, kRotation, u"270");
-        Driver().Click(dialog, kOk);
+    ASSERT_TRUE(InDialog(control::kBarcodeFontsChangeButton, [&](Window dialog) {
+        Driver().Select(dialog, control::kBarcodeFontRotationList, u"270");
+        Driver().Click(dialog, control::kBarcodeFontOkButton);
     }));
     std::vector<uint8_t> expected = before;
     expected[Record(3) - Block() + kRotationOffset] = 3;
@@ -122,8 +125,9 @@ TEST_F(ListPageTest, ChangeStoresOnlyWhatChangedAndMarksTheSheetOnlyThen) {
 
     // A double click opens the dialog on that line's font.
     std::u16string opened;
-    Driver().OnNextDialog([&](Window dialog) { opened = Text(dialog, kName); });
-    ASSERT_TRUE(Driver().DoubleClick(Page(), kFontList, 1));
+    Driver().OnNextDialog(
+        [&](Window dialog) { opened = Text(dialog, control::kBarcodeFontNameEdit); });
+    ASSERT_TRUE(Driver().DoubleClick(Page(), control::kBarcodeFontsList, 1));
     EXPECT_EQ(opened, u"EAN8");
 }
 
@@ -149,26 +153,26 @@ TEST_F(ListPageTest, TheSymbologyDecidesTheCheckDigitAndRotationChoices) {
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(std::u16string(c.model) + u" " + c.symbology));
         OpenSheet(c.model);
-        ASSERT_TRUE(InDialog(kNew, [&](Window dialog) {
-            ASSERT_TRUE(Driver().Select(dialog, kSymbology, c.symbology));
-            EXPECT_EQ(Items(dialog, kCheckDigit), c.checkDigits);
-            EXPECT_EQ(Items(dialog, kRotation), c.rotations);
+        ASSERT_TRUE(InDialog(control::kBarcodeFontsNewButton, [&](Window dialog) {
+            ASSERT_TRUE(Driver().Select(dialog, control::kBarcodeFontSymbologyList, c.symbology));
+            EXPECT_EQ(Items(dialog, control::kBarcodeFontCheckDigitList), c.checkDigits);
+            EXPECT_EQ(Items(dialog, control::kBarcodeFontRotationList), c.rotations);
         }));
     }
 }
 
 TEST_F(ListPageTest, TheChosenSymbologyCheckDigitAndRotationAreStored) {
     OpenSheet(kOnyxModel);
-    ASSERT_TRUE(InDialog(kNew, [&](Window dialog) {
-        Driver().Type(dialog, kName, u"Crate");
+    ASSERT_TRUE(InDialog(control::kBarcodeFontsNewButton, [&](Window dialog) {
+        Driver().Type(dialog, control::kBarcodeFontNameEdit, u"Crate");
         // A rotation picked for a symbology that turns is given up for QR.
-        Driver().Select(dialog, kRotation, u"180");
-        Driver().Select(dialog, kSymbology, u"QR");
-        EXPECT_EQ(SelectedItem(dialog, kRotation), u"0");
-        Driver().Select(dialog, kSymbology, u"CODE39 Regular");
-        Driver().Select(dialog, kCheckDigit, u"Yes");
-        Driver().Select(dialog, kRotation, u"90");
-        Driver().Click(dialog, kOk);
+        Driver().Select(dialog, control::kBarcodeFontRotationList, u"180");
+        Driver().Select(dialog, control::kBarcodeFontSymbologyList, u"QR");
+        EXPECT_EQ(SelectedItem(dialog, control::kBarcodeFontRotationList), u"0");
+        Driver().Select(dialog, control::kBarcodeFontSymbologyList, u"CODE39 Regular");
+        Driver().Select(dialog, control::kBarcodeFontCheckDigitList, u"Yes");
+        Driver().Select(dialog, control::kBarcodeFontRotationList, u"90");
+        Driver().Click(dialog, control::kBarcodeFontOkButton);
     }));
     ASSERT_EQ(Count(), 9);
     EXPECT_EQ(Record(8)[kTypeOffset], 0);
@@ -178,13 +182,13 @@ TEST_F(ListPageTest, TheChosenSymbologyCheckDigitAndRotationAreStored) {
 
 TEST_F(ListPageTest, OutsideTheShellFontsCanBeChangedButNotMadeDeletedOrRenamed) {
     OpenSheet(kOrcaModel, false);
-    EXPECT_FALSE(Enabled(Page(), kNew));
-    EXPECT_FALSE(Enabled(Page(), kDelete));
-    EXPECT_TRUE(Enabled(Page(), kChange));
-    ASSERT_TRUE(InDialog(kChange, [&](Window dialog) {
-        EXPECT_FALSE(Enabled(dialog, kName));
-        Driver().Select(dialog, kRotation, u"90");
-        Driver().Click(dialog, kOk);
+    EXPECT_FALSE(Enabled(Page(), control::kBarcodeFontsNewButton));
+    EXPECT_FALSE(Enabled(Page(), control::kBarcodeFontsDeleteButton));
+    EXPECT_TRUE(Enabled(Page(), control::kBarcodeFontsChangeButton));
+    ASSERT_TRUE(InDialog(control::kBarcodeFontsChangeButton, [&](Window dialog) {
+        EXPECT_FALSE(Enabled(dialog, control::kBarcodeFontNameEdit));
+        Driver().Select(dialog, control::kBarcodeFontRotationList, u"90");
+        Driver().Click(dialog, control::kBarcodeFontOkButton);
     }));
     EXPECT_EQ(Record(7)[kRotationOffset], 1);
     EXPECT_EQ(RecordName(7), u"PDF417");

@@ -4,6 +4,7 @@
 // language keeps for its own fonts. A refusal shows its message and keeps the
 // dialog open with what the user typed.
 #include "barcode_fixture.h"
+#include "resources/control_ids.h"
 
 namespace orca::barcodetest {
 namespace {
@@ -21,17 +22,17 @@ protected:
         const uint8_t count = Count();
         const std::u16string retry = u"Retry " + std::u16string(1, char16_t(u'A' + count));
         std::u16string message;
-        EXPECT_TRUE(InDialog(kNew, [&](Window dialog) {
-            Driver().Type(dialog, kName, name);
-            EXPECT_TRUE(Driver().Click(dialog, kOk));
+        EXPECT_TRUE(InDialog(control::kBarcodeFontsNewButton, [&](Window dialog) {
+            Driver().Type(dialog, control::kBarcodeFontNameEdit, name);
+            EXPECT_TRUE(Driver().Click(dialog, control::kBarcodeFontOkButton));
             if (Messages().size() == before) {
                 return;
             }
             message = Messages().back();
-            EXPECT_EQ(Text(dialog, kName), name);
+            EXPECT_EQ(Text(dialog, control::kBarcodeFontNameEdit), name);
             EXPECT_EQ(Count(), count) << "a refused name adds no record";
-            EXPECT_TRUE(Driver().Retype(dialog, kName, retry));
-            EXPECT_TRUE(Driver().Click(dialog, kOk));
+            EXPECT_TRUE(Driver().Retype(dialog, control::kBarcodeFontNameEdit, retry));
+            EXPECT_TRUE(Driver().Click(dialog, control::kBarcodeFontOkButton));
         }));
         EXPECT_EQ(Count(), count + 1);
         EXPECT_EQ(RecordName(count), message.empty() ? std::u16string(name) : retry);
@@ -86,7 +87,7 @@ TEST_F(NameRules, ANameJustAddedOrUsedByACommandFontIsTaken) {
 
 TEST_F(NameRules, TheOwnNameCountsUnlessItIsKeptExactly) {
     OpenSheet(kOrcaModel);
-    ASSERT_TRUE(Driver().Select(Page(), kFontList, u"EAN13"));
+    ASSERT_TRUE(Driver().Select(Page(), control::kBarcodeFontsList, u"EAN13"));
     struct Case {
         const char16_t* typed;
         const char16_t* message;
@@ -96,9 +97,9 @@ TEST_F(NameRules, TheOwnNameCountsUnlessItIsKeptExactly) {
                           Case{u"EAN-13", u"", u"EAN-13"}}) {
         SCOPED_TRACE(::testing::PrintToString(std::u16string(c.typed)));
         const size_t before = Messages().size();
-        ASSERT_TRUE(InDialog(kChange, [&](Window dialog) {
-            Driver().Retype(dialog, kName, c.typed);
-            Driver().Click(dialog, kOk);
+        ASSERT_TRUE(InDialog(control::kBarcodeFontsChangeButton, [&](Window dialog) {
+            Driver().Retype(dialog, control::kBarcodeFontNameEdit, c.typed);
+            Driver().Click(dialog, control::kBarcodeFontOkButton);
         }));
         const Names messages = Messages();
         EXPECT_EQ(messages.size() == before ? u"" : messages.back(), c.message);
@@ -110,12 +111,12 @@ TEST_F(NameRules, TheOwnNameCountsUnlessItIsKeptExactly) {
 TEST_F(NameRules, ThePasteOfALineBreakIntoTheNameIsRefused) {
     OpenSheet(kOrcaModel);
     const uint8_t count = Count();
-    ASSERT_TRUE(InDialog(kNew, [&](Window dialog) {
-        ASSERT_TRUE(Driver().Type(dialog, kName, u"Ship"));
-        ASSERT_TRUE(Driver().Paste(dialog, kName, u"\r\nLa\nbel\r"));
-        EXPECT_EQ(Text(dialog, kName), u"ShipLabel");
-        ASSERT_TRUE(Driver().Type(dialog, kName, u"s"));
-        ASSERT_TRUE(Driver().Click(dialog, kOk));
+    ASSERT_TRUE(InDialog(control::kBarcodeFontsNewButton, [&](Window dialog) {
+        ASSERT_TRUE(Driver().Type(dialog, control::kBarcodeFontNameEdit, u"Ship"));
+        ASSERT_TRUE(Driver().Paste(dialog, control::kBarcodeFontNameEdit, u"\r\nLa\nbel\r"));
+        EXPECT_EQ(Text(dialog, control::kBarcodeFontNameEdit), u"ShipLabel");
+        ASSERT_TRUE(Driver().Type(dialog, control::kBarcodeFontNameEdit, u"s"));
+        ASSERT_TRUE(Driver().Click(dialog, control::kBarcodeFontOkButton));
     }));
     ASSERT_EQ(Count(), count + 1);
     EXPECT_EQ(RecordName(count), u"ShipLabels");

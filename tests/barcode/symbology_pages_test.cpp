@@ -8,31 +8,12 @@
 #include <vector>
 
 #include "barcode_fixture.h"
+#include "resources/control_ids.h"
 
 namespace orca::barcodetest {
 namespace {
 
 // Symbology pages' controls.
-constexpr int kX = 1149;
-constexpr int kMils = 1245;
-constexpr int kY = 1152;
-constexpr int kUnit = 1246;
-constexpr int kFontHeight = 1153;
-constexpr int kHumanReadable = 1145;
-constexpr int kRatio = 1161;
-constexpr int kBarWide = 1171;
-constexpr int kSymbolHeight = 1181;
-constexpr int kSecurity = 1191;
-constexpr int kColumns = 1198;
-constexpr int kRows = 1199;
-constexpr int kTruncate = 1323;
-constexpr int kCells = 1203;
-constexpr int kEcc = 1205;
-constexpr int kFormatId = 1207;
-constexpr int kMode = 1210;
-constexpr int kQrModel = 1238;
-constexpr int kQrError = 1239;
-constexpr int kQrMask = 1240;
 
 // Fields.
 constexpr uint32_t kFontHeightField = 2027;
@@ -65,29 +46,30 @@ protected:
     }
     // Opens the dialog on the font of that line and acts in it and its page.
     bool Change(int line, const std::function<void(Window dialog, Window page)>& act) {
-        EXPECT_TRUE(Driver().Select(Page(), kFontList, line));
-        return InDialog(kChange, [&](Window dialog) { act(dialog, ShownPage(dialog)); });
+        EXPECT_TRUE(Driver().Select(Page(), control::kBarcodeFontsList, line));
+        return InDialog(control::kBarcodeFontsChangeButton,
+                        [&](Window dialog) { act(dialog, ShownPage(dialog)); });
     }
     // New font of that symbology; act runs on its page before OK.
     bool Define(std::u16string_view name, std::u16string_view symbology,
                 const std::function<void(Window page)>& act) {
-        return InDialog(kNew, [&](Window dialog) {
-            EXPECT_TRUE(Driver().Type(dialog, kName, name));
-            EXPECT_TRUE(Driver().Select(dialog, kSymbology, symbology));
+        return InDialog(control::kBarcodeFontsNewButton, [&](Window dialog) {
+            EXPECT_TRUE(Driver().Type(dialog, control::kBarcodeFontNameEdit, name));
+            EXPECT_TRUE(Driver().Select(dialog, control::kBarcodeFontSymbologyList, symbology));
             act(ShownPage(dialog));
-            EXPECT_TRUE(Driver().Click(dialog, kOk));
+            EXPECT_TRUE(Driver().Click(dialog, control::kBarcodeFontOkButton));
         });
     }
     // Unchecks "Use Font Height" and types the bar height; the message OK
     // shows, "" when the dialog closed.
     std::u16string TryHeight(std::u16string_view typed) {
         const size_t before = Messages().size();
-        EXPECT_TRUE(InDialog(kNew, [&](Window dialog) {
-            Driver().Type(dialog, kName, u"Tall");
+        EXPECT_TRUE(InDialog(control::kBarcodeFontsNewButton, [&](Window dialog) {
+            Driver().Type(dialog, control::kBarcodeFontNameEdit, u"Tall");
             const Window page = ShownPage(dialog);
-            Driver().Click(page, kFontHeight);
-            Driver().Retype(page, kY, typed);
-            Driver().Click(dialog, kOk);
+            Driver().Click(page, control::kSymbologyFontHeightCheck);
+            Driver().Retype(page, control::kSymbologyYEdit, typed);
+            Driver().Click(dialog, control::kBarcodeFontOkButton);
         }));
         return Messages().size() == before ? u"" : Messages().back();
     }
@@ -100,17 +82,21 @@ TEST_F(SymbologyPagesTest, TheSymbologyPicksTheOnePageShown) {
         int control;  // one control of the page that must be shown
     };
     const Case cases[] = {
-        {kOrcaModel, u"CODE128", kX},        {kOrcaModel, u"PDF417", kColumns},
-        {kOrcaModel, u"DATAMATRIX", kCells}, {kOrcaModel, u"MAXICODE", kMode},
-        {kOrcaModel, u"QR", kQrMask},        {kOnyxModel, u"UPC5", kX},
-        {kOnyxModel, u"PDF417", kColumns},   {kOnyxModel, u"MAXICODE", kMode},
-        {kOnyxModel, u"QR", kQrMask},
+        {kOrcaModel, u"CODE128", control::kSymbologyXList},
+        {kOrcaModel, u"PDF417", control::kPdf417ColumnsEdit},
+        {kOrcaModel, u"DATAMATRIX", control::kDatamatrixCellsList},
+        {kOrcaModel, u"MAXICODE", control::kMaxicodeModeList},
+        {kOrcaModel, u"QR", control::kQrMaskList},
+        {kOnyxModel, u"UPC5", control::kSymbologyXList},
+        {kOnyxModel, u"PDF417", control::kPdf417ColumnsEdit},
+        {kOnyxModel, u"MAXICODE", control::kMaxicodeModeList},
+        {kOnyxModel, u"QR", control::kQrMaskList},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(std::u16string(c.model) + u" " + c.symbology));
         OpenSheet(c.model);
-        ASSERT_TRUE(InDialog(kNew, [&](Window dialog) {
-            ASSERT_TRUE(Driver().Select(dialog, kSymbology, c.symbology));
+        ASSERT_TRUE(InDialog(control::kBarcodeFontsNewButton, [&](Window dialog) {
+            ASSERT_TRUE(Driver().Select(dialog, control::kBarcodeFontSymbologyList, c.symbology));
             EXPECT_NE(Screen().Child(ShownPage(dialog), c.control), nullptr);
         }));
     }
@@ -130,22 +116,26 @@ TEST_F(SymbologyPagesTest, TabGoesThroughTheShownPageBetweenTheRotationAndOk) {
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(std::u16string(c.model) + u" " + c.symbology));
         OpenSheet(c.model);
-        ASSERT_TRUE(InDialog(kNew, [&](Window dialog) {
-            ASSERT_TRUE(Driver().Select(dialog, kSymbology, c.symbology));
+        ASSERT_TRUE(InDialog(control::kBarcodeFontsNewButton, [&](Window dialog) {
+            ASSERT_TRUE(Driver().Select(dialog, control::kBarcodeFontSymbologyList, c.symbology));
             const Window page = ShownPage(dialog);
-            Screen().SetFocus(Screen().Child(dialog, kRotation));
+            Screen().SetFocus(Screen().Child(dialog, control::kBarcodeFontRotationList));
             std::vector<Window> forward;
-            for (int i = 0; i < 40 && Screen().Focus() != Screen().Child(dialog, kSymbology); ++i) {
+            for (int i = 0;
+                 i < 40 &&
+                 Screen().Focus() != Screen().Child(dialog, control::kBarcodeFontSymbologyList);
+                 ++i) {
                 ASSERT_TRUE(Driver().PressTab(dialog));
                 forward.push_back(Screen().Focus());
             }
             ASSERT_GE(forward.size(), 4u);
-            ASSERT_EQ(forward.back(), Screen().Child(dialog, kSymbology));
+            ASSERT_EQ(forward.back(), Screen().Child(dialog, control::kBarcodeFontSymbologyList));
             const size_t inPage = forward.size() - 3;
             for (size_t i = 0; i < inPage; ++i)
                 EXPECT_EQ(Screen().Parent(forward[i]), page) << "stop " << i;
-            EXPECT_EQ(forward[inPage], Screen().Child(dialog, kOk));
-            EXPECT_EQ(forward[inPage + 1], Screen().Child(dialog, kCancel));
+            EXPECT_EQ(forward[inPage], Screen().Child(dialog, control::kBarcodeFontOkButton));
+            EXPECT_EQ(forward[inPage + 1],
+                      Screen().Child(dialog, control::kBarcodeFontCancelButton));
 
             std::vector<Window> backward;
             for (size_t i = 0; i < forward.size(); ++i) {
@@ -153,7 +143,7 @@ TEST_F(SymbologyPagesTest, TabGoesThroughTheShownPageBetweenTheRotationAndOk) {
                 backward.push_back(Screen().Focus());
             }
             std::vector<Window> expected(forward.rbegin() + 1, forward.rend());
-            expected.push_back(Screen().Child(dialog, kRotation));
+            expected.push_back(Screen().Child(dialog, control::kBarcodeFontRotationList));
             EXPECT_EQ(backward, expected);
         }));
     }
@@ -164,8 +154,8 @@ TEST_F(SymbologyPagesTest, XDimensionShowsItsWidthInMils) {
     ASSERT_TRUE(Change(0, [&](Window, Window page) {
         for (const auto& [position, mils] : {std::pair{0, u"5 mils"}, std::pair{5, u"30 mils"},
                                              std::pair{6, u"34 mils"}, std::pair{9, u"49 mils"}}) {
-            ASSERT_TRUE(Driver().Select(page, kX, position));
-            EXPECT_EQ(Text(page, kMils), mils);
+            ASSERT_TRUE(Driver().Select(page, control::kSymbologyXList, position));
+            EXPECT_EQ(Text(page, control::kSymbologyMilsLabel), mils);
         }
     }));
 }
@@ -173,12 +163,12 @@ TEST_F(SymbologyPagesTest, XDimensionShowsItsWidthInMils) {
 TEST_F(SymbologyPagesTest, TheHeightEditTakesNoSignAndTwoDecimals) {
     OpenSheet(kOrcaModel);
     ASSERT_TRUE(Change(0, [&](Window, Window page) {
-        ASSERT_TRUE(Driver().Click(page, kFontHeight));
+        ASSERT_TRUE(Driver().Click(page, control::kSymbologyFontHeightCheck));
         for (const auto& [typed, shown] :
              {std::pair{u"12.345", u"12.34"}, std::pair{u"-5", u"5"}, std::pair{u"7.5", u"7.5"}}) {
             SCOPED_TRACE(::testing::PrintToString(std::u16string(typed)));
-            ASSERT_TRUE(Driver().Retype(page, kY, typed));
-            EXPECT_EQ(Text(page, kY), shown);
+            ASSERT_TRUE(Driver().Retype(page, control::kSymbologyYEdit, typed));
+            EXPECT_EQ(Text(page, control::kSymbologyYEdit), shown);
         }
     }));
 }
@@ -231,9 +221,9 @@ TEST_F(SymbologyPagesTest, AnInchHeightIsShownAgainInMillimetres) {
     EXPECT_DOUBLE_EQ(RecordHeight(8), 25.4);
     SetUnit(kMm);
     ASSERT_TRUE(Change(8, [&](Window dialog, Window page) {
-        EXPECT_EQ(Text(page, kY), u"25.40");
-        EXPECT_EQ(Text(page, kUnit), u"mm");
-        Driver().Click(dialog, kCancel);
+        EXPECT_EQ(Text(page, control::kSymbologyYEdit), u"25.40");
+        EXPECT_EQ(Text(page, control::kSymbologyYUnitLabel), u"mm");
+        Driver().Click(dialog, control::kBarcodeFontCancelButton);
     }));
 }
 
@@ -244,9 +234,9 @@ TEST_F(SymbologyPagesTest, AnUntouchedHeightKeepsItsExactValue) {
     SetUnit(kInch);
     SetRecordByte(0, kFontHeightField, 0);
     ASSERT_TRUE(Change(0, [&](Window dialog, Window page) {
-        EXPECT_EQ(Text(page, kY), u"0.79");
-        EXPECT_TRUE(Enabled(page, kY));
-        Driver().Click(dialog, kOk);
+        EXPECT_EQ(Text(page, control::kSymbologyYEdit), u"0.79");
+        EXPECT_TRUE(Enabled(page, control::kSymbologyYEdit));
+        Driver().Click(dialog, control::kBarcodeFontOkButton);
     }));
     EXPECT_DOUBLE_EQ(RecordHeight(0), 20.0);
     EXPECT_FALSE(ApplyEnabled());
@@ -257,11 +247,11 @@ TEST_F(SymbologyPagesTest, WithTheFontsHeightTheBarHeightIsNeitherCheckedNorStor
     // CODE39, whose lists offer every stored value: OK alone changes nothing.
     const std::vector<uint8_t> before(Record(3), Record(3) + kRecordSize);
     ASSERT_TRUE(Change(3, [&](Window dialog, Window page) {
-        ASSERT_TRUE(Driver().Click(page, kFontHeight));
-        ASSERT_TRUE(Driver().Retype(page, kY, u"999"));
-        ASSERT_TRUE(Driver().Click(page, kFontHeight));
-        EXPECT_FALSE(Enabled(page, kY));
-        Driver().Click(dialog, kOk);
+        ASSERT_TRUE(Driver().Click(page, control::kSymbologyFontHeightCheck));
+        ASSERT_TRUE(Driver().Retype(page, control::kSymbologyYEdit, u"999"));
+        ASSERT_TRUE(Driver().Click(page, control::kSymbologyFontHeightCheck));
+        EXPECT_FALSE(Enabled(page, control::kSymbologyYEdit));
+        Driver().Click(dialog, control::kBarcodeFontOkButton);
     }));
     EXPECT_TRUE(Messages().empty());
     EXPECT_EQ(std::vector<uint8_t>(Record(3), Record(3) + kRecordSize), before);
@@ -287,12 +277,13 @@ TEST_F(SymbologyPagesTest, HumanReadableAndRatioChoicesFollowTheSymbology) {
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(std::u16string(c.model) + u" " + c.symbology));
         OpenSheet(c.model);
-        ASSERT_TRUE(InDialog(kNew, [&](Window dialog) {
-            ASSERT_TRUE(Driver().Select(dialog, kSymbology, c.symbology));
+        ASSERT_TRUE(InDialog(control::kBarcodeFontsNewButton, [&](Window dialog) {
+            ASSERT_TRUE(Driver().Select(dialog, control::kBarcodeFontSymbologyList, c.symbology));
             const Window page = ShownPage(dialog);
-            EXPECT_EQ(Items(page, kHumanReadable), c.readable);
-            EXPECT_EQ(Items(page, kRatio), c.ratios);
-            EXPECT_EQ(Text(page, kBarWide), c.ratios[0] == u"1:2" ? u"2" : u"3");
+            EXPECT_EQ(Items(page, control::kSymbologyHumanReadableList), c.readable);
+            EXPECT_EQ(Items(page, control::kSymbologyRatioList), c.ratios);
+            EXPECT_EQ(Text(page, control::kSymbologyBarWideEdit),
+                      c.ratios[0] == u"1:2" ? u"2" : u"3");
         }));
     }
 }
@@ -301,16 +292,19 @@ TEST_F(SymbologyPagesTest, Pdf417EditsAreHeldToTheirRanges) {
     OpenSheet(kOrcaModel);
     ASSERT_TRUE(Change(7, [&](Window dialog, Window page) {
         for (const auto& [control, typed, shown] :
-             {std::tuple{kColumns, u"45", u"30"}, std::tuple{kColumns, u"0", u"1"},
-              std::tuple{kColumns, u"12", u"12"}, std::tuple{kRows, u"95", u"90"},
-              std::tuple{kRows, u"0", u"0"}, std::tuple{kRows, u"17", u"17"}}) {
+             {std::tuple{control::kPdf417ColumnsEdit, u"45", u"30"},
+              std::tuple{control::kPdf417ColumnsEdit, u"0", u"1"},
+              std::tuple{control::kPdf417ColumnsEdit, u"12", u"12"},
+              std::tuple{control::kPdf417RowsEdit, u"95", u"90"},
+              std::tuple{control::kPdf417RowsEdit, u"0", u"0"},
+              std::tuple{control::kPdf417RowsEdit, u"17", u"17"}}) {
             SCOPED_TRACE(::testing::PrintToString(std::u16string(typed)));
             ASSERT_TRUE(Driver().Retype(page, control, typed));
             EXPECT_EQ(Text(page, control), shown);
         }
-        EXPECT_EQ(Items(page, kSymbolHeight).size(), 99u);
-        EXPECT_FALSE(Screen().IsVisible(Screen().Child(page, kTruncate)));
-        Driver().Click(dialog, kOk);
+        EXPECT_EQ(Items(page, control::kPdf417SymbolHeightList).size(), 99u);
+        EXPECT_FALSE(Screen().IsVisible(Screen().Child(page, control::kPdf417TruncateList)));
+        Driver().Click(dialog, control::kBarcodeFontOkButton);
     }));
     EXPECT_EQ(RecordByte(7, kColumnsField), 12);
     EXPECT_EQ(RecordByte(7, kRowsField), 17);
@@ -320,10 +314,10 @@ TEST_F(SymbologyPagesTest, Pdf417EditsAreHeldToTheirRanges) {
 TEST_F(SymbologyPagesTest, OnyxPdf417OffersTruncatedSymbols) {
     OpenSheet(kOnyxModel);
     ASSERT_TRUE(Change(7, [&](Window dialog, Window page) {
-        EXPECT_EQ(Items(page, kTruncate), (Names{u"Standard", u"Truncated"}));
-        EXPECT_EQ(Items(page, kSymbolHeight).size(), 24u);
-        ASSERT_TRUE(Driver().Select(page, kTruncate, u"Truncated"));
-        Driver().Click(dialog, kOk);
+        EXPECT_EQ(Items(page, control::kPdf417TruncateList), (Names{u"Standard", u"Truncated"}));
+        EXPECT_EQ(Items(page, control::kPdf417SymbolHeightList).size(), 24u);
+        ASSERT_TRUE(Driver().Select(page, control::kPdf417TruncateList, u"Truncated"));
+        Driver().Click(dialog, control::kBarcodeFontOkButton);
     }));
     EXPECT_EQ(RecordByte(7, kTruncateField), 1);
 }
@@ -332,8 +326,8 @@ TEST_F(SymbologyPagesTest, AStoredValueOutsideAListSelectsTheFirstItem) {
     OpenSheet(kOrcaModel);
     SetRecordByte(7, kSecurityField, 20);
     ASSERT_TRUE(Change(7, [&](Window dialog, Window page) {
-        EXPECT_EQ(SelectedItem(page, kSecurity), u"0");
-        Driver().Click(dialog, kOk);
+        EXPECT_EQ(SelectedItem(page, control::kPdf417SecurityList), u"0");
+        Driver().Click(dialog, control::kBarcodeFontOkButton);
     }));
     EXPECT_EQ(RecordByte(7, kSecurityField), 0);
 }
@@ -360,9 +354,9 @@ TEST_F(SymbologyPagesTest, DataMatrixSizesMapToTheirCellCounts) {
         SetRecordByte(7, kCellsA, c.a);
         SetRecordByte(7, kCellsB, c.b);
         ASSERT_TRUE(Change(7, [&](Window dialog, Window page) {
-            EXPECT_EQ(SelectedItem(page, kCells), c.shown);
-            ASSERT_TRUE(Driver().Select(page, kCells, c.chosen));
-            Driver().Click(dialog, kOk);
+            EXPECT_EQ(SelectedItem(page, control::kDatamatrixCellsList), c.shown);
+            ASSERT_TRUE(Driver().Select(page, control::kDatamatrixCellsList, c.chosen));
+            Driver().Click(dialog, control::kBarcodeFontOkButton);
         }));
         EXPECT_EQ(RecordByte(7, kCellsA), c.storedA);
         EXPECT_EQ(RecordByte(7, kCellsB), c.storedB);
@@ -372,15 +366,15 @@ TEST_F(SymbologyPagesTest, DataMatrixSizesMapToTheirCellCounts) {
 TEST_F(SymbologyPagesTest, TheFormatIdAppliesToEveryEccLevelButTheLast) {
     OpenSheet(kOrcaModel);
     ASSERT_TRUE(Define(u"Matrix", u"DATAMATRIX", [&](Window page) {
-        EXPECT_EQ(SelectedItem(page, kEcc), u"200");
-        EXPECT_FALSE(Enabled(page, kEcc));
-        EXPECT_FALSE(Enabled(page, kFormatId));
+        EXPECT_EQ(SelectedItem(page, control::kDatamatrixEccList), u"200");
+        EXPECT_FALSE(Enabled(page, control::kDatamatrixEccList));
+        EXPECT_FALSE(Enabled(page, control::kDatamatrixFormatIdList));
     }));
     SetRecordByte(8, 2038, 2);  // ECC "080"
     ASSERT_TRUE(Change(8, [&](Window dialog, Window page) {
-        EXPECT_TRUE(Enabled(page, kFormatId));
-        ASSERT_TRUE(Driver().Select(page, kFormatId, u"04"));
-        Driver().Click(dialog, kOk);
+        EXPECT_TRUE(Enabled(page, control::kDatamatrixFormatIdList));
+        ASSERT_TRUE(Driver().Select(page, control::kDatamatrixFormatIdList, u"04"));
+        Driver().Click(dialog, control::kBarcodeFontOkButton);
     }));
     EXPECT_EQ(RecordByte(8, 2039), 3);
 }
@@ -388,22 +382,25 @@ TEST_F(SymbologyPagesTest, TheFormatIdAppliesToEveryEccLevelButTheLast) {
 TEST_F(SymbologyPagesTest, QrAndMaxicodeStoreTheirChoices) {
     OpenSheet(kOrcaModel);
     ASSERT_TRUE(Define(u"Square", u"QR", [&](Window page) {
-        EXPECT_EQ(SelectedItem(page, kQrMask), u"Auto");
-        EXPECT_FALSE(Enabled(page, kQrMask)) << "ORCA printers choose the mask themselves";
-        EXPECT_EQ(SelectedItem(page, kQrModel), u"2");
-        EXPECT_EQ(Items(page, kQrError),
+        EXPECT_EQ(SelectedItem(page, control::kQrMaskList), u"Auto");
+        EXPECT_FALSE(Enabled(page, control::kQrMaskList))
+            << "ORCA printers choose the mask themselves";
+        EXPECT_EQ(SelectedItem(page, control::kQrModelList), u"2");
+        EXPECT_EQ(Items(page, control::kQrErrorList),
                   (Names{u"Extra High", u"Standard", u"High", u"High Density"}));
-        Driver().Select(page, kQrError, u"High Density");
+        Driver().Select(page, control::kQrErrorList, u"High Density");
     }));
     EXPECT_EQ(RecordByte(8, kQrErrorField), 3);
     EXPECT_EQ(RecordByte(8, kQrMaskField), 9);
 
     OpenSheet(kOnyxModel);
-    ASSERT_TRUE(Define(u"Square", u"QR",
-                       [&](Window page) { ASSERT_TRUE(Driver().Select(page, kQrMask, u"None")); }));
+    ASSERT_TRUE(Define(u"Square", u"QR", [&](Window page) {
+        ASSERT_TRUE(Driver().Select(page, control::kQrMaskList, u"None"));
+    }));
     EXPECT_EQ(RecordByte(8, kQrMaskField), 8);
-    ASSERT_TRUE(Define(u"Parcel", u"MAXICODE",
-                       [&](Window page) { ASSERT_TRUE(Driver().Select(page, kMode, u"3")); }));
+    ASSERT_TRUE(Define(u"Parcel", u"MAXICODE", [&](Window page) {
+        ASSERT_TRUE(Driver().Select(page, control::kMaxicodeModeList, u"3"));
+    }));
     EXPECT_EQ(RecordByte(9, kModeField), 2);
     EXPECT_EQ(RecordByte(9, 2023), 19);
 }

@@ -6,26 +6,13 @@
 #include <vector>
 
 #include "cmdfonts_fixture.h"
+#include "resources/control_ids.h"
 
 namespace orca::cmdfonttest {
 namespace {
 
 // The page.
-constexpr int kFontList = 1265;
-constexpr int kNew = 1270;
-constexpr int kChange = 1271;
-constexpr int kDelete = 1272;
 // The dialog.
-constexpr int kName = 1275;
-constexpr int kPosition = 1289;
-constexpr int kStartKind = 1277;
-constexpr int kStartEdit = 1278;
-constexpr int kStartButton = 1279;
-constexpr int kEndKind = 1281;
-constexpr int kEndEdit = 1282;
-constexpr int kEndButton = 1283;
-constexpr int kOk = 1314;
-constexpr int kCancel = 1313;
 
 // Fields by their place in a record.
 constexpr size_t kPrefixTypeAt = 80;
@@ -74,28 +61,29 @@ TEST_F(CommandFontsTest, ANewFontStoresItsTextAndFileCommandsInBothLanguages) {
         SCOPED_TRACE(testing::PrintToString(std::u16string(model)));
         Open(model);
         ASSERT_FALSE(ApplyEnabled());
-        ASSERT_TRUE(InDialog(kNew, [&](Window dialog) {
+        ASSERT_TRUE(InDialog(control::kCommandFontsNewButton, [&](Window dialog) {
             EXPECT_EQ(Screen().Text(dialog), u"Command Font");
-            EXPECT_EQ(Items(dialog, kPosition),
+            EXPECT_EQ(Items(dialog, control::kCommandFontPositionList),
                       (Texts{u"Element Position", u"Before Page End", u"After Page End"}));
-            EXPECT_EQ(Text(dialog, kStartButton), u"...");
-            ASSERT_TRUE(Driver().Type(dialog, kName, u"Cutter"));
-            ASSERT_TRUE(Driver().Select(dialog, kPosition, u"After Page End"));
-            ASSERT_TRUE(Driver().Select(dialog, kStartKind, u"Text"));
-            EXPECT_EQ(Text(dialog, kStartButton), u"Insert");
-            ASSERT_TRUE(Driver().Type(dialog, kStartEdit, u"^XA"));
+            EXPECT_EQ(Text(dialog, control::kCommandFontStartButton), u"...");
+            ASSERT_TRUE(Driver().Type(dialog, control::kCommandFontNameEdit, u"Cutter"));
+            ASSERT_TRUE(
+                Driver().Select(dialog, control::kCommandFontPositionList, u"After Page End"));
+            ASSERT_TRUE(Driver().Select(dialog, control::kCommandFontStartList, u"Text"));
+            EXPECT_EQ(Text(dialog, control::kCommandFontStartButton), u"Insert");
+            ASSERT_TRUE(Driver().Type(dialog, control::kCommandFontStartEdit, u"^XA"));
             AnswerMenu(ESC);
-            ASSERT_TRUE(Driver().Click(dialog, kStartButton));
-            ASSERT_TRUE(Driver().Select(dialog, kEndKind, u"File"));
-            EXPECT_EQ(Text(dialog, kEndButton), u"Select File");
-            EXPECT_FALSE(Enabled(dialog, kEndEdit));
+            ASSERT_TRUE(Driver().Click(dialog, control::kCommandFontStartButton));
+            ASSERT_TRUE(Driver().Select(dialog, control::kCommandFontEndList, u"File"));
+            EXPECT_EQ(Text(dialog, control::kCommandFontEndButton), u"Select File");
+            EXPECT_FALSE(Enabled(dialog, control::kCommandFontEndEdit));
             AnswerFile(u"/labels/cut end.prn");
-            ASSERT_TRUE(Driver().Click(dialog, kEndButton));
-            EXPECT_EQ(Text(dialog, kEndEdit), u"/labels/cut end.prn");
-            ASSERT_TRUE(Driver().Click(dialog, kOk));
+            ASSERT_TRUE(Driver().Click(dialog, control::kCommandFontEndButton));
+            EXPECT_EQ(Text(dialog, control::kCommandFontEndEdit), u"/labels/cut end.prn");
+            ASSERT_TRUE(Driver().Click(dialog, control::kCommandFontOkButton));
         }));
-        EXPECT_EQ(Items(Page(), kFontList), Texts{u"Cutter"});
-        EXPECT_EQ(SelectedItem(Page(), kFontList), u"Cutter");
+        EXPECT_EQ(Items(Page(), control::kCommandFontsList), Texts{u"Cutter"});
+        EXPECT_EQ(SelectedItem(Page(), control::kCommandFontsList), u"Cutter");
         ASSERT_EQ(CommandFontCount(), 1);
         EXPECT_EQ(FontName(0), u"Cutter");
         const uint8_t* record = CommandFont(0);
@@ -116,17 +104,17 @@ TEST_F(CommandFontsTest, ChangeStoresOnlyWhatChangedAndAnUnchangedDialogMarksNot
     StoreTextFont(u"Cutter", "^XA");
     const std::vector<uint8_t> before = BlockCopy();
 
-    ASSERT_TRUE(InDialog(kChange, [&](Window dialog) {
-        EXPECT_EQ(Text(dialog, kName), u"Cutter");
-        EXPECT_EQ(Text(dialog, kStartEdit), u"^XA");
-        ASSERT_TRUE(Driver().Click(dialog, kOk));
+    ASSERT_TRUE(InDialog(control::kCommandFontsChangeButton, [&](Window dialog) {
+        EXPECT_EQ(Text(dialog, control::kCommandFontNameEdit), u"Cutter");
+        EXPECT_EQ(Text(dialog, control::kCommandFontStartEdit), u"^XA");
+        ASSERT_TRUE(Driver().Click(dialog, control::kCommandFontOkButton));
     }));
     EXPECT_EQ(BlockCopy(), before);
     EXPECT_FALSE(ApplyEnabled());
 
-    ASSERT_TRUE(InDialog(kChange, [&](Window dialog) {
-        ASSERT_TRUE(Driver().Select(dialog, kPosition, u"Before Page End"));
-        ASSERT_TRUE(Driver().Click(dialog, kOk));
+    ASSERT_TRUE(InDialog(control::kCommandFontsChangeButton, [&](Window dialog) {
+        ASSERT_TRUE(Driver().Select(dialog, control::kCommandFontPositionList, u"Before Page End"));
+        ASSERT_TRUE(Driver().Click(dialog, control::kCommandFontOkButton));
     }));
     std::vector<uint8_t> expected = before;
     expected[CommandFont(0) - Block() + kPositionAt] = 1;
@@ -138,23 +126,23 @@ TEST_F(CommandFontsTest, AnEmptyKindHidesTheTextUntilConfirmedEmpty) {
     Open();
     StoreTextFont(u"Cutter", "ABC");
 
-    ASSERT_TRUE(InDialog(kChange, [&](Window dialog) {
-        ASSERT_TRUE(Driver().Retype(dialog, kStartEdit, u"XYZ"));
-        ASSERT_TRUE(Driver().Select(dialog, kStartKind, u"Empty"));
-        EXPECT_EQ(Text(dialog, kStartEdit), u"");
-        EXPECT_FALSE(Enabled(dialog, kStartEdit));
-        EXPECT_FALSE(Enabled(dialog, kStartButton));
-        EXPECT_EQ(Text(dialog, kStartButton), u"...");
-        ASSERT_TRUE(Driver().Select(dialog, kStartKind, u"Text"));
-        EXPECT_EQ(Text(dialog, kStartEdit), u"XYZ");
-        ASSERT_TRUE(Driver().Click(dialog, kCancel));
+    ASSERT_TRUE(InDialog(control::kCommandFontsChangeButton, [&](Window dialog) {
+        ASSERT_TRUE(Driver().Retype(dialog, control::kCommandFontStartEdit, u"XYZ"));
+        ASSERT_TRUE(Driver().Select(dialog, control::kCommandFontStartList, u"Empty"));
+        EXPECT_EQ(Text(dialog, control::kCommandFontStartEdit), u"");
+        EXPECT_FALSE(Enabled(dialog, control::kCommandFontStartEdit));
+        EXPECT_FALSE(Enabled(dialog, control::kCommandFontStartButton));
+        EXPECT_EQ(Text(dialog, control::kCommandFontStartButton), u"...");
+        ASSERT_TRUE(Driver().Select(dialog, control::kCommandFontStartList, u"Text"));
+        EXPECT_EQ(Text(dialog, control::kCommandFontStartEdit), u"XYZ");
+        ASSERT_TRUE(Driver().Click(dialog, control::kCommandFontCancelButton));
     }));
     EXPECT_EQ(Field(0, kPrefixDataAt, kDataSize), ZeroFilled("ABC"));
     EXPECT_FALSE(ApplyEnabled());
 
-    ASSERT_TRUE(InDialog(kChange, [&](Window dialog) {
-        ASSERT_TRUE(Driver().Select(dialog, kStartKind, u"Empty"));
-        ASSERT_TRUE(Driver().Click(dialog, kOk));
+    ASSERT_TRUE(InDialog(control::kCommandFontsChangeButton, [&](Window dialog) {
+        ASSERT_TRUE(Driver().Select(dialog, control::kCommandFontStartList, u"Empty"));
+        ASSERT_TRUE(Driver().Click(dialog, control::kCommandFontOkButton));
     }));
     EXPECT_EQ(CommandFont(0)[kPrefixTypeAt], kEmpty);
     EXPECT_EQ(Field(0, kPrefixDataAt, kDataSize), ZeroFilled(""));
@@ -189,19 +177,21 @@ TEST_F(CommandFontsTest, NamesAreRefusedWhenEmptyInUseOrAPrinterFontInBothLangua
         StoreBarcodeFont(8, u"My Code");
         StoreTextFont(u"Cutter", "^XA");
         const size_t shown = Messages().size();
-        ASSERT_TRUE(InDialog(kNew, [&](Window dialog) {
-            ASSERT_TRUE(Driver().Type(dialog, kName, c.name));
-            ASSERT_TRUE(Driver().Click(dialog, kOk));
+        ASSERT_TRUE(InDialog(control::kCommandFontsNewButton, [&](Window dialog) {
+            ASSERT_TRUE(Driver().Type(dialog, control::kCommandFontNameEdit, c.name));
+            ASSERT_TRUE(Driver().Click(dialog, control::kCommandFontOkButton));
             if (c.message != nullptr) {
                 EXPECT_TRUE(Screen().Exists(dialog)) << "the dialog stays open";
-                EXPECT_EQ(Text(dialog, kName), c.name) << "the input is kept";
-                EXPECT_TRUE(Screen().Focus() == Screen().Child(dialog, kName));
+                EXPECT_EQ(Text(dialog, control::kCommandFontNameEdit), c.name)
+                    << "the input is kept";
+                EXPECT_TRUE(Screen().Focus() ==
+                            Screen().Child(dialog, control::kCommandFontNameEdit));
             }
         }));
         const Texts messages = Messages();
         if (c.message == nullptr) {
             EXPECT_EQ(messages.size(), shown);
-            EXPECT_EQ(Items(Page(), kFontList), (Texts{u"Cutter", c.name}));
+            EXPECT_EQ(Items(Page(), control::kCommandFontsList), (Texts{u"Cutter", c.name}));
         } else {
             ASSERT_EQ(messages.size(), shown + 1);
             EXPECT_EQ(messages.back(), c.message);
@@ -212,17 +202,16 @@ TEST_F(CommandFontsTest, NamesAreRefusedWhenEmptyInUseOrAPrinterFontInBothLangua
 
 TEST_F(CommandFontsTest, AFontsOwnNameInAnotherCaseIsInUse) {
     // Every letter has its case, not only A-Z.
-    for (const auto& names :
-         {std::pair{u"Cutter", u"CUTTER"}, std::pair{u"Ölfass", u"öLFASS"},
-          std::pair{u"Σίσυφος", u"ΣΊΣΥΦΟΣ"}}) {
+    for (const auto& names : {std::pair{u"Cutter", u"CUTTER"}, std::pair{u"Ölfass", u"öLFASS"},
+                              std::pair{u"Σίσυφος", u"ΣΊΣΥΦΟΣ"}}) {
         const char16_t* stored = names.first;
         const char16_t* typed = names.second;
         SCOPED_TRACE(::testing::PrintToString(std::u16string(typed)));
         Open();
         StoreTextFont(stored, "^XA");
-        ASSERT_TRUE(InDialog(kChange, [&](Window dialog) {
-            ASSERT_TRUE(Driver().Retype(dialog, kName, typed));
-            ASSERT_TRUE(Driver().Click(dialog, kOk));
+        ASSERT_TRUE(InDialog(control::kCommandFontsChangeButton, [&](Window dialog) {
+            ASSERT_TRUE(Driver().Retype(dialog, control::kCommandFontNameEdit, typed));
+            ASSERT_TRUE(Driver().Click(dialog, control::kCommandFontOkButton));
             EXPECT_TRUE(Screen().Exists(dialog));
         }));
         EXPECT_EQ(Messages(), Texts{kNameInUse});
@@ -233,11 +222,11 @@ TEST_F(CommandFontsTest, AFontsOwnNameInAnotherCaseIsInUse) {
 TEST_F(CommandFontsTest, ThePasteOfALineBreakIntoTheNameIsRefused) {
     Open();
     StoreTextFont(u"Cutter", "^XA");
-    ASSERT_TRUE(InDialog(kChange, [&](Window dialog) {
-        ASSERT_TRUE(Driver().Retype(dialog, kName, u"Cutter"));
-        ASSERT_TRUE(Driver().Paste(dialog, kName, u"\r\n2"));
-        EXPECT_EQ(Text(dialog, kName), u"Cutter2");
-        ASSERT_TRUE(Driver().Click(dialog, kOk));
+    ASSERT_TRUE(InDialog(control::kCommandFontsChangeButton, [&](Window dialog) {
+        ASSERT_TRUE(Driver().Retype(dialog, control::kCommandFontNameEdit, u"Cutter"));
+        ASSERT_TRUE(Driver().Paste(dialog, control::kCommandFontNameEdit, u"\r\n2"));
+        EXPECT_EQ(Text(dialog, control::kCommandFontNameEdit), u"Cutter2");
+        ASSERT_TRUE(Driver().Click(dialog, control::kCommandFontOkButton));
     }));
     EXPECT_EQ(FontName(0), u"Cutter2");
 }
@@ -250,47 +239,47 @@ TEST_F(CommandFontsTest, NewStopsAtThirtyTwoFonts) {
     }
     StoreCommandFonts(names);
     Reshow();
-    ASSERT_TRUE(Enabled(Page(), kNew));
-    ASSERT_TRUE(InDialog(kNew, [&](Window dialog) {
-        ASSERT_TRUE(Driver().Type(dialog, kName, u"Last"));
-        ASSERT_TRUE(Driver().Click(dialog, kOk));
+    ASSERT_TRUE(Enabled(Page(), control::kCommandFontsNewButton));
+    ASSERT_TRUE(InDialog(control::kCommandFontsNewButton, [&](Window dialog) {
+        ASSERT_TRUE(Driver().Type(dialog, control::kCommandFontNameEdit, u"Last"));
+        ASSERT_TRUE(Driver().Click(dialog, control::kCommandFontOkButton));
     }));
-    EXPECT_EQ(Items(Page(), kFontList).size(), 32u);
-    EXPECT_EQ(SelectedItem(Page(), kFontList), u"Last");
+    EXPECT_EQ(Items(Page(), control::kCommandFontsList).size(), 32u);
+    EXPECT_EQ(SelectedItem(Page(), control::kCommandFontsList), u"Last");
     EXPECT_EQ(CommandFontCount(), 32);
-    EXPECT_FALSE(Enabled(Page(), kNew));
-    EXPECT_TRUE(Enabled(Page(), kChange));
+    EXPECT_FALSE(Enabled(Page(), control::kCommandFontsNewButton));
+    EXPECT_TRUE(Enabled(Page(), control::kCommandFontsChangeButton));
 }
 
 TEST_F(CommandFontsTest, DeleteRemovesTheSelectedFontAtOnceAndSelectsTheNewLastLine) {
     Open();
     StoreCommandFonts({u"One", u"Two", u"Three"});
     Reshow();
-    ASSERT_EQ(SelectedItem(Page(), kFontList), u"Three");
-    ASSERT_TRUE(Driver().Click(Page(), kDelete));
-    EXPECT_EQ(Items(Page(), kFontList), (Texts{u"One", u"Two"}));
-    EXPECT_EQ(SelectedItem(Page(), kFontList), u"Two");
+    ASSERT_EQ(SelectedItem(Page(), control::kCommandFontsList), u"Three");
+    ASSERT_TRUE(Driver().Click(Page(), control::kCommandFontsDeleteButton));
+    EXPECT_EQ(Items(Page(), control::kCommandFontsList), (Texts{u"One", u"Two"}));
+    EXPECT_EQ(SelectedItem(Page(), control::kCommandFontsList), u"Two");
     EXPECT_EQ(CommandFontCount(), 2);
     EXPECT_EQ(Data(CommandFont(2), kRecordSize), std::string(kRecordSize, '\0'));
     EXPECT_TRUE(ApplyEnabled());
 
-    ASSERT_TRUE(Driver().Select(Page(), kFontList, u"One"));
-    ASSERT_TRUE(Driver().Click(Page(), kDelete));
+    ASSERT_TRUE(Driver().Select(Page(), control::kCommandFontsList, u"One"));
+    ASSERT_TRUE(Driver().Click(Page(), control::kCommandFontsDeleteButton));
     EXPECT_EQ(FontName(0), u"Two");
-    EXPECT_EQ(SelectedItem(Page(), kFontList), u"Two");
+    EXPECT_EQ(SelectedItem(Page(), control::kCommandFontsList), u"Two");
 }
 
 TEST_F(CommandFontsTest, OutsideTheShellFontsCanBeChangedButNotMadeRenamedOrDeleted) {
     Open(kOrcaModel, false);
     StoreTextFont(u"Cutter", "^XA");
-    EXPECT_FALSE(Enabled(Page(), kNew));
-    EXPECT_FALSE(Enabled(Page(), kDelete));
-    EXPECT_TRUE(Enabled(Page(), kChange));
-    ASSERT_TRUE(InDialog(kChange, [&](Window dialog) {
-        EXPECT_FALSE(Enabled(dialog, kName));
-        ASSERT_TRUE(Driver().SelectText(dialog, kStartEdit, 3, 3));
-        ASSERT_TRUE(Driver().Type(dialog, kStartEdit, u"\r^XZ"));
-        ASSERT_TRUE(Driver().Click(dialog, kOk));
+    EXPECT_FALSE(Enabled(Page(), control::kCommandFontsNewButton));
+    EXPECT_FALSE(Enabled(Page(), control::kCommandFontsDeleteButton));
+    EXPECT_TRUE(Enabled(Page(), control::kCommandFontsChangeButton));
+    ASSERT_TRUE(InDialog(control::kCommandFontsChangeButton, [&](Window dialog) {
+        EXPECT_FALSE(Enabled(dialog, control::kCommandFontNameEdit));
+        ASSERT_TRUE(Driver().SelectText(dialog, control::kCommandFontStartEdit, 3, 3));
+        ASSERT_TRUE(Driver().Type(dialog, control::kCommandFontStartEdit, u"\r^XZ"));
+        ASSERT_TRUE(Driver().Click(dialog, control::kCommandFontOkButton));
     }));
     EXPECT_EQ(Field(0, kPrefixDataAt, kDataSize), ZeroFilled("^XA\r\n^XZ"));
     EXPECT_EQ(U16(CommandFont(0) + kPrefixLengthAt), 8);

@@ -6,14 +6,14 @@
 
 #include "cmdfonts_fixture.h"
 #include "platform/sim/environment.h"
+#include "resources/control_ids.h"
 
 namespace orca::cmdfonttest {
 namespace {
 
-constexpr int kPosition = 1097;
-constexpr int kKind[] = {1100, 1101};
-constexpr int kEdit[] = {1102, 1103};
-constexpr int kButton[] = {1104, 1105};
+constexpr int kKind[] = {control::kCustomCommandStartList, control::kCustomCommandEndList};
+constexpr int kEdit[] = {control::kCustomCommandStartEdit, control::kCustomCommandEndEdit};
+constexpr int kButton[] = {control::kCustomCommandStartButton, control::kCustomCommandEndButton};
 constexpr int kStart = 0, kEnd = 1;
 
 constexpr uint8_t kEmpty = 0, kFile = 1, kText = 2;
@@ -83,7 +83,8 @@ TEST_F(CustomCommandTest, TypedTextAndInsertedEscapesAreStoredAtOnce) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         Open(c.model);
-        ASSERT_TRUE(Driver().Select(Page(), kPosition, kPositionNames[c.position]));
+        ASSERT_TRUE(Driver().Select(Page(), control::kCustomCommandPositionList,
+                                    kPositionNames[c.position]));
         ASSERT_TRUE(Driver().Select(Page(), kKind[c.side], u"Text"));
         ASSERT_TRUE(Driver().Type(Page(), kEdit[c.side], c.keys));
         if (c.menuByte >= 0) {
@@ -123,10 +124,11 @@ TEST_F(CustomCommandTest, APositionShowsItsOwnFieldsAndEveryShowStartsAtDocument
     Store(3, kEnd, kFile, "/labels/end.prn");
     Store(0, kStart, kText, "^XA");
     Reshow();
-    EXPECT_EQ(Items(Page(), kPosition), (Texts{kPositionNames, kPositionNames + 4}));
+    EXPECT_EQ(Items(Page(), control::kCustomCommandPositionList),
+              (Texts{kPositionNames, kPositionNames + 4}));
     EXPECT_EQ(Text(Page(), kEdit[kStart]), u"^XA");
 
-    ASSERT_TRUE(Driver().Select(Page(), kPosition, u"Page(Data)"));
+    ASSERT_TRUE(Driver().Select(Page(), control::kCustomCommandPositionList, u"Page(Data)"));
     EXPECT_EQ(SelectedItem(Page(), kKind[kStart]), u"Text");
     EXPECT_EQ(SelectedItem(Page(), kKind[kEnd]), u"File");
     EXPECT_EQ(Text(Page(), kEdit[kStart]), u"^PR2");
@@ -135,9 +137,9 @@ TEST_F(CustomCommandTest, APositionShowsItsOwnFieldsAndEveryShowStartsAtDocument
     EXPECT_TRUE(Enabled(Page(), kEdit[kEnd])) << "a path can be typed";
     EXPECT_FALSE(ApplyEnabled()) << "looking changes nothing";
 
-    ASSERT_TRUE(Driver().Select(Page(), kPosition, u"Page"));
+    ASSERT_TRUE(Driver().Select(Page(), control::kCustomCommandPositionList, u"Page"));
     Reshow();
-    EXPECT_EQ(SelectedItem(Page(), kPosition), u"Document");
+    EXPECT_EQ(SelectedItem(Page(), control::kCustomCommandPositionList), u"Document");
     EXPECT_EQ(Text(Page(), kEdit[kStart]), u"^XA");
 }
 
@@ -145,7 +147,7 @@ TEST_F(CustomCommandTest, ListsKeepTheSheetsLanguageAcrossPositions) {
     OpenSheet(kOnyxModel, u"\u81EA\u5B9A\u4E49\u547D\u4EE4", true, 0);
     const Texts kinds = {u"\u7A7A", u"\u6587\u4EF6", u"\u6587\u672C"};
     ASSERT_EQ(Items(Page(), kKind[kStart]), kinds);
-    ASSERT_TRUE(Driver().Select(Page(), kPosition, u"\u9875"));
+    ASSERT_TRUE(Driver().Select(Page(), control::kCustomCommandPositionList, u"\u9875"));
     ASSERT_TRUE(Driver().Select(Page(), kKind[kStart], 2));
     EXPECT_EQ(Items(Page(), kKind[kStart]), kinds);
     EXPECT_EQ(Items(Page(), kKind[kEnd]), kinds);
@@ -155,7 +157,7 @@ TEST_F(CustomCommandTest, ListsKeepTheSheetsLanguageAcrossPositions) {
 
 TEST_F(CustomCommandTest, AChosenFileIsStoredAndACancelledDialogChangesNothing) {
     Open(kOnyxModel);
-    ASSERT_TRUE(Driver().Select(Page(), kPosition, u"Page"));
+    ASSERT_TRUE(Driver().Select(Page(), control::kCustomCommandPositionList, u"Page"));
     ASSERT_TRUE(Driver().Select(Page(), kKind[kStart], u"File"));
     AnswerFile({});
     ASSERT_TRUE(Driver().Click(Page(), kButton[kStart]));

@@ -9,10 +9,10 @@ namespace orca::host::cups {
 namespace {
 
 TEST(JobLanguage, OnlyCommandsOfThePrintersLanguagePass) {
-    const settings::ModelRow& orca = *FindModel("Kestrel(ORCA)");
-    const settings::ModelRow& onyx = *FindModel("Heron(ONYX)");
+    const printers::ModelRow& orca = *FindModel("Kestrel(ORCA)");
+    const printers::ModelRow& onyx = *FindModel("Heron(ONYX)");
     const struct {
-        const settings::ModelRow& model;
+        const printers::ModelRow& model;
         std::string start;
         std::string contentType;
         std::optional<std::string> refusal;

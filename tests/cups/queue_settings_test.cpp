@@ -27,7 +27,7 @@ std::string SettingsOf(const SettingsCase& test) {
     EXPECT_EQ(ResolveSettings(queue, test.jobOptions, &values), std::nullopt);
     commands::CCommandSet_ORCA orca;
     commands::CCommandSet_ONYX onyx;
-    commands::CCommandSetBase& generator = queue.model->language == settings::Language::Onyx
+    commands::CCommandSetBase& generator = queue.model->language == printers::Language::Onyx
                                                ? static_cast<commands::CCommandSetBase&>(onyx)
                                                : orca;
     return SettingsCommands(generator, values, queue.dpi);

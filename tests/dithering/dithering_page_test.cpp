@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "host/driver_host/host_sheets.h"
+#include "resources/control_ids.h"
 #include "support/language_fixture.h"
 
 namespace orca::pages::testing {
@@ -15,12 +16,6 @@ namespace {
 
 using platform::Window;
 using Writes = std::vector<std::pair<uint32_t, uint8_t>>;
-
-constexpr int kHalftone = 1291;
-constexpr int kNone = 1286;
-constexpr int kFrame = 1288;
-constexpr int kHalftoneSample = 1294;
-constexpr int kNoneSample = 1296;
 
 using State = std::array<bool, 4>;
 constexpr State kShowsHalftone{true, false, true, false};
@@ -41,8 +36,10 @@ protected:
 
     // The checked choices and the visible samples, Halftone's first.
     State Shown(Window page) {
-        return {Checked(page, kHalftone), Checked(page, kNone), Visible(page, kHalftoneSample),
-                Visible(page, kNoneSample)};
+        return {Checked(page, control::kDitheringHalftoneRadio),
+                Checked(page, control::kDitheringNoneRadio),
+                Visible(page, control::kDitheringHalftonePicture),
+                Visible(page, control::kDitheringNonePicture)};
     }
 
     SheetContext context_;
@@ -65,16 +62,16 @@ TEST_F(DitheringPageTest, OnlyAStoredHalftoneShowsHalftone) {
 
 TEST_F(DitheringPageTest, EveryClickStoresMirrorsAndMarksTheSheetChanged) {
     const Window page = Open(255);
-    ASSERT_TRUE(Driver().Click(page, kHalftone));
+    ASSERT_TRUE(Driver().Click(page, control::kDitheringHalftoneRadio));
     EXPECT_EQ(Shown(page), kShowsHalftone);
     EXPECT_TRUE(ApplyEnabled(sheet_));
     ASSERT_TRUE(Driver().Apply(sheet_));
     ASSERT_FALSE(ApplyEnabled(sheet_));
 
     // The same choice again is stored and marked again.
-    ASSERT_TRUE(Driver().Click(page, kHalftone));
+    ASSERT_TRUE(Driver().Click(page, control::kDitheringHalftoneRadio));
     EXPECT_TRUE(ApplyEnabled(sheet_));
-    ASSERT_TRUE(Driver().Click(page, kNone));
+    ASSERT_TRUE(Driver().Click(page, control::kDitheringNoneRadio));
     EXPECT_EQ(Shown(page), kShowsNone);
 
     EXPECT_EQ(context_.writes,
@@ -85,11 +82,11 @@ TEST_F(DitheringPageTest, EveryClickStoresMirrorsAndMarksTheSheetChanged) {
 TEST_F(DitheringPageTest, ShowingRelabelsEverythingButThePictures) {
     context_.language = kLanguageEnglish;
     const Window page = Open(1);
-    EXPECT_EQ(Text(page, kFrame), u"Dithering Type");
-    EXPECT_EQ(Text(page, kHalftone), u"Halftone");
-    EXPECT_EQ(Text(page, kNone), u"None");
-    EXPECT_EQ(Text(page, kHalftoneSample), u"#143");
-    EXPECT_EQ(Text(page, kNoneSample), u"#144");
+    EXPECT_EQ(Text(page, control::kDitheringGroup), u"Dithering Type");
+    EXPECT_EQ(Text(page, control::kDitheringHalftoneRadio), u"Halftone");
+    EXPECT_EQ(Text(page, control::kDitheringNoneRadio), u"None");
+    EXPECT_EQ(Text(page, control::kDitheringHalftonePicture), u"#143");
+    EXPECT_EQ(Text(page, control::kDitheringNonePicture), u"#144");
     EXPECT_EQ(driverhost::TabTitles(Screen(), sheet_).back(), u"Dithering");
     EXPECT_EQ(context_.lastShown, page);
 }

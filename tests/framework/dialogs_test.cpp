@@ -7,6 +7,7 @@
 
 #include "framework/desktop_windows.h"
 #include "recording_dialog.h"
+#include "resources/control_ids.h"
 #include "text/utf.h"
 
 namespace orca::testing {
@@ -195,14 +196,14 @@ TEST_F(DesktopTest, PicturesShowTheirBitmapsAtTheLargestWholeScaleCentredInTheir
     };
     const Case cases[] = {
         // 24 x 32 units: a box of 36 x 52 pixels, three times the bitmap.
-        {106, 1021, {285, 164, 321, 212}},
-        {106, 1039, {285, 164, 321, 212}},
+        {106, control::kOptionPortraitPicture, {285, 164, 321, 212}},
+        {106, control::kOptionPortrait180Picture, {285, 164, 321, 212}},
         // 32 x 24 units: 48 x 39 pixels.
-        {106, 1033, {285, 163, 333, 199}},
-        {106, 1040, {285, 163, 333, 199}},
+        {106, control::kOptionLandscape180Picture, {285, 163, 333, 199}},
+        {106, control::kOptionLandscapePicture, {285, 163, 333, 199}},
         // 32 x 32 units: 48 x 52 pixels.
-        {134, 1294, {285, 24, 333, 72}},
-        {134, 1296, {285, 24, 333, 72}},
+        {134, control::kDitheringHalftonePicture, {285, 24, 333, 72}},
+        {134, control::kDitheringNonePicture, {285, 24, 333, 72}},
         // 20 x 20 units: 30 x 32 pixels, twice the bitmap.
         {0, kPicture, {9, 182, 33, 214}},
     };

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "printers/model_catalogue.h"
+#include "resources/control_ids.h"
 
 namespace orca::importtest {
 
@@ -24,7 +25,7 @@ void ImportPageTest::Open(std::u16string_view printer, std::u16string_view model
     added.papers = std::move(papers);
     added.settings = platform::sim::MakePublicRecord(printer, stored.number, stored.formName);
     Env().AddPrinter(std::move(added));
-    settings::ModelFactory factory = settings::ModelCatalogue().Find(model);
+    printers::ModelFactory factory = printers::ModelCatalogue().Find(model);
     ASSERT_TRUE(factory);
     view_ = factory();
 
@@ -53,7 +54,7 @@ void ImportPageTest::Export(const fs::path& path) {
         EXPECT_EQ(request.title, u"Save As...");
         return platform::FileDialogResult{true, path.u16string(), kSettingsFilter};
     });
-    ASSERT_TRUE(Driver().Click(Page(), kExportButton));
+    ASSERT_TRUE(Driver().Click(Page(), control::kImportExportButton));
 }
 
 std::vector<MessageRecord> ImportPageTest::Import(const fs::path& file, int filter,
@@ -69,7 +70,7 @@ std::vector<MessageRecord> ImportPageTest::Import(const fs::path& file, int filt
             return platform::FileDialogResult{true, file.u16string(), filter};
         });
     }
-    EXPECT_TRUE(Driver().Click(Page(), kImportButton));
+    EXPECT_TRUE(Driver().Click(Page(), control::kImportImportButton));
     const auto& messages = Screen().Messages();
     return {messages.begin() + static_cast<std::ptrdiff_t>(before), messages.end()};
 }

@@ -14,6 +14,7 @@
 
 #include "plugin/plugin_fixture.h"
 #include "printers/printer_impl.h"
+#include "resources/control_ids.h"
 #include "resources/window_styles.h"
 #include "support/sheet_session.h"
 
@@ -23,8 +24,6 @@ namespace fs = std::filesystem;
 using platform::sim::MessageRecord;
 using platform::sim::Paper;
 
-inline constexpr int kExportButton = 1218;
-inline constexpr int kImportButton = 1219;
 inline constexpr int kSettingsFilter = 1;
 inline constexpr int kOtherFilter = 2;
 
@@ -90,7 +89,7 @@ private:
     platform::Window Page() { return session_->Page(); }
     platform::sim::DesktopDriver& Driver() { return session_->Driver(); }
 
-    std::unique_ptr<settings::CPrinterImplBase> view_;
+    std::unique_ptr<printers::CPrinterImplBase> view_;
     std::unique_ptr<testsupport::SheetSession> session_;
     bool dialogOpened_ = false;
 };

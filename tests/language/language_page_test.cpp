@@ -13,6 +13,7 @@
 #include "pages/language/language_page.h"
 #include "pages/printer_sheet_pages.h"
 #include "pages/version/version_page.h"
+#include "resources/control_ids.h"
 #include "settings/field_ids.h"
 #include "support/language_fixture.h"
 
@@ -22,11 +23,6 @@ namespace {
 using platform::Window;
 using Titles = std::vector<std::u16string>;
 using driverhost::Joined;
-
-constexpr int kChoice = 1310;
-constexpr int kChoiceLabel = 1308;
-constexpr int kHalftone = 1291;
-constexpr int kVersionLine = 1002;
 
 // The plug-in's document pages ahead of Dithering and between it and Language.
 constexpr std::array kFirstPages{resources::kPageOption, resources::kPageAdvancedOrca};
@@ -80,7 +76,7 @@ protected:
 
     void ChooseEnglishAndApply() {
         ASSERT_TRUE(Driver().SelectTab(sheet_, LanguageTab()));
-        ASSERT_TRUE(Driver().Select(LanguagePage(), kChoice, u"English"));
+        ASSERT_TRUE(Driver().Select(LanguagePage(), control::kLanguageList, u"English"));
         ASSERT_TRUE(Driver().Apply(sheet_));
     }
 
@@ -97,27 +93,27 @@ protected:
 TEST_F(LanguagePageTest, TheChoiceIsStoredAtOnceAndNothingIsRelabelledBeforeApply) {
     OpenDocumentSheet();
     const Window page = LanguagePage();
-    EXPECT_EQ(Text(page, kChoiceLabel), u"对话框语言");
-    EXPECT_EQ(Screen().ItemText(Screen().Child(page, kChoice), 0), u"中文");
+    EXPECT_EQ(Text(page, control::kLanguageLabel), u"对话框语言");
+    EXPECT_EQ(Screen().ItemText(Screen().Child(page, control::kLanguageList), 0), u"中文");
     const Titles before = driverhost::TabTitles(Screen(), sheet_);
 
     // The stored language again: nothing to store, nothing to apply.
-    ASSERT_TRUE(Driver().Select(page, kChoice, 0));
+    ASSERT_TRUE(Driver().Select(page, control::kLanguageList, 0));
     EXPECT_TRUE(document_.writes.empty());
     EXPECT_FALSE(ApplyEnabled(sheet_));
 
-    ASSERT_TRUE(Driver().Select(page, kChoice, 1));
+    ASSERT_TRUE(Driver().Select(page, control::kLanguageList, 1));
     EXPECT_EQ(document_.writes,
               (std::vector<std::pair<uint32_t, uint8_t>>{{settings::field::kLanguage, 1}}));
     EXPECT_TRUE(ApplyEnabled(sheet_));
     EXPECT_EQ(driverhost::TabTitles(Screen(), sheet_), before);
-    EXPECT_EQ(Text(page, kChoiceLabel), u"对话框语言");
+    EXPECT_EQ(Text(page, control::kLanguageLabel), u"对话框语言");
     EXPECT_EQ(document_.language, kLanguageChinese);
 
     // The choice is still shown when the person comes back to the page.
     ASSERT_TRUE(Driver().SelectTab(sheet_, DitheringTab()));
     ASSERT_TRUE(Driver().SelectTab(sheet_, LanguageTab()));
-    EXPECT_EQ(Screen().Selection(Screen().Child(page, kChoice)), 1);
+    EXPECT_EQ(Screen().Selection(Screen().Child(page, control::kLanguageList)), 1);
 }
 
 TEST_F(LanguagePageTest, ThePageShowsTheLanguageInUseAndOkWithoutAChoiceKeepsIt) {
@@ -139,8 +135,8 @@ TEST_F(LanguagePageTest, ThePageShowsTheLanguageInUseAndOkWithoutAChoiceKeepsIt)
         document_.writes.clear();
         OpenDocumentSheet(driverhost::HostDocumentTabs(), c.stored);
         const Window page = LanguagePage();
-        EXPECT_EQ(Text(page, kChoiceLabel), c.label);
-        EXPECT_EQ(Text(page, kChoice), c.selected);
+        EXPECT_EQ(Text(page, control::kLanguageLabel), c.label);
+        EXPECT_EQ(Text(page, control::kLanguageList), c.selected);
 
         EXPECT_EQ(driverhost::TabTitles(Screen(), sheet_).back(), c.versionTab);
 
@@ -155,23 +151,24 @@ TEST_F(LanguagePageTest, ThePageShowsTheLanguageInUseAndOkWithoutAChoiceKeepsIt)
 
 TEST_F(LanguagePageTest, ApplyRelabelsThePageInFrontAndThePluginsTenTabs) {
     OpenDocumentSheet();
-    ASSERT_TRUE(Driver().Select(LanguagePage(), kChoice, u"English"));
+    ASSERT_TRUE(Driver().Select(LanguagePage(), control::kLanguageList, u"English"));
     // The person looks at another page before pressing Apply.
     ASSERT_TRUE(Driver().SelectTab(sheet_, DitheringTab()));
     const Window dithering = Screen().CurrentPage(sheet_);
-    EXPECT_EQ(Text(dithering, kHalftone), u"半色调");
+    EXPECT_EQ(Text(dithering, control::kDitheringHalftoneRadio), u"半色调");
 
     ASSERT_TRUE(Driver().Apply(sheet_));
-    EXPECT_EQ(Text(dithering, kHalftone), u"Halftone");
+    EXPECT_EQ(Text(dithering, control::kDitheringHalftoneRadio), u"Halftone");
     EXPECT_EQ(driverhost::TabTitles(Screen(), sheet_),
               Joined(driverhost::HostDocumentTabs(), kEnglishPluginTabs));
     EXPECT_EQ(document_.language, kLanguageEnglish);
 
     // Every page of the sheet follows from its next showing on.
     ASSERT_TRUE(Driver().SelectTab(sheet_, LanguageTab() + 1));
-    EXPECT_EQ(Text(Screen().CurrentPage(sheet_), kVersionLine), u"Label Printer Driver");
+    EXPECT_EQ(Text(Screen().CurrentPage(sheet_), control::kVersionTitleLine),
+              u"Label Printer Driver");
     ASSERT_TRUE(Driver().SelectTab(sheet_, LanguageTab()));
-    EXPECT_EQ(Text(LanguagePage(), kChoiceLabel), u"Dialog box language");
+    EXPECT_EQ(Text(LanguagePage(), control::kLanguageLabel), u"Dialog box language");
 }
 
 TEST_F(LanguagePageTest, TheHostsTabsKeepTheirTitlesWhateverTheHostPutsBefore) {
@@ -241,13 +238,13 @@ TEST_F(LanguagePageTest, AnOpenPrinterSheetVersionPageRetranslatesAtOnce) {
     AddPages(printerSheet, {&stocks, printerVersion.get()});
     ASSERT_TRUE(Screen().OpenSheet(printerSheet, 8));
     const Window versionPage = Screen().CurrentPage(printerSheet);
-    EXPECT_EQ(Text(versionPage, kVersionLine), u"标签打印机驱动程序");
+    EXPECT_EQ(Text(versionPage, control::kVersionTitleLine), u"标签打印机驱动程序");
 
     // The printer's stored language has become English meanwhile.
     printer.byteFields[settings::field::kLanguage] = kLanguageEnglish;
     OpenDocumentSheet();
     ChooseEnglishAndApply();
-    EXPECT_EQ(Text(versionPage, kVersionLine), u"Label Printer Driver");
+    EXPECT_EQ(Text(versionPage, control::kVersionTitleLine), u"Label Printer Driver");
     EXPECT_EQ(driverhost::TabTitles(Screen(), printerSheet),
               Joined(driverhost::HostPrinterTabs(), {u"Stocks", u"Version"}));
     EXPECT_EQ(printer.lastShown, nullptr) << "a printer-sheet page is no document page";
@@ -255,7 +252,7 @@ TEST_F(LanguagePageTest, AnOpenPrinterSheetVersionPageRetranslatesAtOnce) {
     // A page object gone before its window leaves the list as well.
     printerVersion.reset();
     EXPECT_TRUE(PrinterSheetPages().empty());
-    ASSERT_TRUE(Driver().Select(LanguagePage(), kChoice, 0));
+    ASSERT_TRUE(Driver().Select(LanguagePage(), control::kLanguageList, 0));
     EXPECT_TRUE(Driver().Apply(sheet_));
 }
 

@@ -11,6 +11,7 @@
 
 #include "hook_sheets.h"
 #include "host/driver_host/host_sheets.h"
+#include "resources/control_ids.h"
 #include "resources/window_styles.h"
 #include "settings/field_ids.h"
 
@@ -23,14 +24,6 @@ using driverhost::Joined;
 
 constexpr uint32_t kDitheringField = 2009;  // btDithering
 
-constexpr int kChoice = 1310;
-constexpr int kChoiceLabel = 1308;
-constexpr int kHalftone = 1291;
-constexpr int kNone = 1286;
-constexpr int kHalftoneSample = 1294;
-constexpr int kNoneSample = 1296;
-constexpr int kTitleLine = 1002;
-constexpr int kAddress = 1011;
 constexpr int kDitheringChanged = 8;  // the host item's changed flag
 
 Titles LastTabs(platform::sim::Desktop& screen, Window sheet, size_t count) {
@@ -64,12 +57,12 @@ TEST_F(SheetHooksTest, EnglishAppliedRelabelsThisSheetAndThePrintersOpenPrinterS
     EXPECT_EQ(LastTabs(Screen(), document->Window(), 2), (Titles{u"语言", u"版本"}));
 
     const Window language = ShowTab(*document, u"语言");
-    EXPECT_EQ(Text(language, kChoiceLabel), u"对话框语言");
-    ASSERT_TRUE(Driver().Select(language, kChoice, u"English"));
+    EXPECT_EQ(Text(language, control::kLanguageLabel), u"对话框语言");
+    ASSERT_TRUE(Driver().Select(language, control::kLanguageList, u"English"));
     EXPECT_EQ(document->PrivateByte(settings::field::kLanguage), 1);
     ASSERT_TRUE(Driver().Apply(document->Window()));
 
-    EXPECT_EQ(Text(language, kChoiceLabel), u"Dialog box language");
+    EXPECT_EQ(Text(language, control::kLanguageLabel), u"Dialog box language");
     EXPECT_EQ(LastTabs(Screen(), document->Window(), 2), (Titles{u"Language", u"Version"}));
     EXPECT_EQ(LastTabs(Screen(), printerSheet->Window(), 1), Titles{u"Version"});
     EXPECT_EQ(driverhost::TabTitles(Screen(), otherPrinter->Window()), otherBefore);
@@ -78,12 +71,12 @@ TEST_F(SheetHooksTest, EnglishAppliedRelabelsThisSheetAndThePrintersOpenPrinterS
 
     // The printer sheet's page follows its own printer's stored language.
     const Window printerVersion = Screen().CurrentPage(printerSheet->Window());
-    EXPECT_EQ(Text(printerVersion, kTitleLine), u"标签打印机驱动程序");
+    EXPECT_EQ(Text(printerVersion, control::kVersionTitleLine), u"标签打印机驱动程序");
     printerSheet->SetPrivateByte(settings::field::kLanguage, 1);
-    ASSERT_TRUE(Driver().Select(language, kChoice, u"Chinese"));
-    ASSERT_TRUE(Driver().Select(language, kChoice, u"English"));
+    ASSERT_TRUE(Driver().Select(language, control::kLanguageList, u"Chinese"));
+    ASSERT_TRUE(Driver().Select(language, control::kLanguageList, u"English"));
     ASSERT_TRUE(Driver().Apply(document->Window()));
-    EXPECT_EQ(Text(printerVersion, kTitleLine), u"Label Printer Driver");
+    EXPECT_EQ(Text(printerVersion, control::kVersionTitleLine), u"Label Printer Driver");
 }
 
 // A plug-in tab's Chinese title and its English one.
@@ -126,7 +119,7 @@ TEST_F(SheetHooksTest, PagesTheModelTurnsOffLeaveTheHostsTabsTheirTitles) {
               Joined(driverhost::HostPrinterTabs(), {u"版本"}));
 
     const Window language = ShowTab(*document, u"语言");
-    ASSERT_TRUE(Driver().Select(language, kChoice, u"English"));
+    ASSERT_TRUE(Driver().Select(language, control::kLanguageList, u"English"));
     ASSERT_TRUE(Driver().Apply(document->Window()));
 
     EXPECT_EQ(driverhost::TabTitles(Screen(), document->Window()), InEnglish(before));
@@ -140,7 +133,7 @@ TEST_F(SheetHooksTest, PrintersSharingTheirFirst32CharactersKeepTheirOwnSheets) 
     auto document = OpenSheet(kLongPrinter);
 
     const Window language = ShowTab(*document, u"语言");
-    ASSERT_TRUE(Driver().Select(language, kChoice, u"English"));
+    ASSERT_TRUE(Driver().Select(language, control::kLanguageList, u"English"));
     ASSERT_TRUE(Driver().Apply(document->Window()));
 
     EXPECT_EQ(LastTabs(Screen(), document->Window(), 2), (Titles{u"Language", u"Version"}));
@@ -152,16 +145,16 @@ TEST_F(SheetHooksTest, DitheringStoresEveryClickAndMirrorsItIntoTheHostsItem) {
     auto sheet = OpenSheet(kOrcaPrinter);
     sheet->SetPrivateByte(kDitheringField, 255);
     const Window page = ShowTab(*sheet, u"抖动");
-    EXPECT_TRUE(Checked(page, kNone));
-    EXPECT_FALSE(Checked(page, kHalftone));
-    EXPECT_TRUE(Visible(page, kNoneSample));
-    EXPECT_FALSE(Visible(page, kHalftoneSample));
+    EXPECT_TRUE(Checked(page, control::kDitheringNoneRadio));
+    EXPECT_FALSE(Checked(page, control::kDitheringHalftoneRadio));
+    EXPECT_TRUE(Visible(page, control::kDitheringNonePicture));
+    EXPECT_FALSE(Visible(page, control::kDitheringHalftonePicture));
 
     plugin::OPTITEM& item = sheet->Items().Dithering();
     item.Sel = 1;
     for (int click = 1; click <= 2; ++click) {
         SCOPED_TRACE(click);
-        ASSERT_TRUE(Driver().Click(page, kHalftone));
+        ASSERT_TRUE(Driver().Click(page, control::kDitheringHalftoneRadio));
         EXPECT_EQ(sheet->PrivateByte(kDitheringField), 1);
         EXPECT_TRUE(ApplyEnabled(*sheet));
         ASSERT_TRUE(Driver().Apply(sheet->Window()));
@@ -175,10 +168,10 @@ TEST_F(SheetHooksTest, DitheringStoresEveryClickAndMirrorsItIntoTheHostsItem) {
     EXPECT_EQ(item.Sel, 0);
     EXPECT_NE(item.Flags & kDitheringChanged, 0u);
     EXPECT_EQ(item.pOptType->Flags, 1);
-    EXPECT_TRUE(Visible(page, kHalftoneSample));
-    EXPECT_FALSE(Visible(page, kNoneSample));
+    EXPECT_TRUE(Visible(page, control::kDitheringHalftonePicture));
+    EXPECT_FALSE(Visible(page, control::kDitheringNonePicture));
 
-    ASSERT_TRUE(Driver().Click(page, kNone));
+    ASSERT_TRUE(Driver().Click(page, control::kDitheringNoneRadio));
     EXPECT_EQ(sheet->PrivateByte(kDitheringField), 0);
     EXPECT_EQ(item.Sel, 1);
 }
@@ -186,10 +179,10 @@ TEST_F(SheetHooksTest, DitheringStoresEveryClickAndMirrorsItIntoTheHostsItem) {
 TEST_F(SheetHooksTest, WithoutTheHostsItemTheDitheringChoiceIsStillStored) {
     auto sheet = OpenSheet(kOrcaPrinter, {.hostItems = false});
     const Window page = ShowTab(*sheet, u"抖动");
-    ASSERT_TRUE(Driver().Click(page, kHalftone));
+    ASSERT_TRUE(Driver().Click(page, control::kDitheringHalftoneRadio));
     EXPECT_EQ(sheet->PrivateByte(kDitheringField), 1);
-    EXPECT_TRUE(Visible(page, kHalftoneSample));
-    EXPECT_FALSE(Visible(page, kNoneSample));
+    EXPECT_TRUE(Visible(page, control::kDitheringHalftonePicture));
+    EXPECT_FALSE(Visible(page, control::kDitheringNonePicture));
     EXPECT_TRUE(sheet->DriverUI().Calls().empty());
 }
 
@@ -215,10 +208,11 @@ TEST_F(SheetHooksTest, SheetsEndWithTheVersionPageTheModelSelects) {
         auto sheet = OpenSheet(c.printer, {.document = c.document, .language = 0});
         EXPECT_EQ(LastTabs(Screen(), sheet->Window(), 1), Titles{u"版本"});
         const Window page = Screen().CurrentPage(sheet->Window());
-        EXPECT_EQ(Text(page, kTitleLine), u"标签打印机驱动程序");
-        EXPECT_EQ(Visible(page, kAddress), !c.neutral);
+        EXPECT_EQ(Text(page, control::kVersionTitleLine), u"标签打印机驱动程序");
+        EXPECT_EQ(Visible(page, control::kVersionAddressLine), !c.neutral);
 
-        const platform::Rect line = Screen().WindowRect(Screen().Child(page, kAddress));
+        const platform::Rect line =
+            Screen().WindowRect(Screen().Child(page, control::kVersionAddressLine));
         const platform::Point origin = Screen().ClientOrigin(page);
         const platform::Point onAddress{line.left - origin.x + 2, line.top - origin.y + 2};
         const size_t openedBefore = Screen().ShellOpened().size();
@@ -252,8 +246,8 @@ TEST_F(SheetHooksTest,
             EXPECT_EQ(std::count(tabs.begin(), tabs.end(), absent), 0);
         }
         const Window page = Screen().CurrentPage(sheet->Window());
-        EXPECT_FALSE(Visible(page, kAddress));
-        EXPECT_EQ(Text(page, kTitleLine), c.title);
+        EXPECT_FALSE(Visible(page, control::kVersionAddressLine));
+        EXPECT_EQ(Text(page, control::kVersionTitleLine), c.title);
     }
 }
 

@@ -2,6 +2,7 @@
 #include "option/option_fixture.h"
 
 #include "printers/model_catalogue.h"
+#include "resources/control_ids.h"
 #include "resources/window_styles.h"
 
 namespace orca::pages::testing {
@@ -9,11 +10,11 @@ namespace {
 
 constexpr size_t kPublicRecordSize = 220;
 
-std::unique_ptr<settings::CPrinterImplBase> MakePrinter(std::u16string_view modelName) {
-    if (settings::ModelFactory factory = settings::ModelCatalogue().Find(modelName)) {
+std::unique_ptr<printers::CPrinterImplBase> MakePrinter(std::u16string_view modelName) {
+    if (printers::ModelFactory factory = printers::ModelCatalogue().Find(modelName)) {
         return factory();
     }
-    return std::make_unique<settings::CPrinterImpl_Null>();
+    return std::make_unique<printers::CPrinterImpl_Null>();
 }
 
 }  // namespace
@@ -120,7 +121,9 @@ bool OptionPageTest::Visible(int controlId) {
 
 std::vector<std::u16string> OptionPageTest::Sizes() {
     std::vector<std::u16string> sizes;
-    for (int id : {1025, 1027, 1030, 1032, 1036, 1038}) {
+    for (int id :
+         {control::kOptionWidthEdit, control::kOptionHeightEdit, control::kOptionLeftEdit,
+          control::kOptionRightEdit, control::kOptionTopEdit, control::kOptionBottomEdit}) {
         sizes.push_back(Text(id));
     }
     return sizes;

@@ -18,6 +18,7 @@
 #include "platform/sim/desktop.h"
 #include "platform/sim/desktop_driver.h"
 #include "printers/printer_impl.h"
+#include "resources/control_ids.h"
 #include "support/sim_env.h"
 
 namespace orca::pages::testing {
@@ -25,14 +26,6 @@ namespace orca::pages::testing {
 using Texts = std::vector<std::u16string>;
 
 // The page's controls.
-inline constexpr int kCopies = 1014;
-inline constexpr int kSpeeds = 1016;
-inline constexpr int kSpeedUnit = 1019;
-inline constexpr int kDarkness = 1017;
-inline constexpr int kStocks = 1018;
-inline constexpr int kUnits = 1221;
-inline constexpr int kOrientations = 1224;
-inline constexpr int kRotations = 1227;
 
 // The fields it edits.
 inline constexpr uint32_t kSpeed = 2000;
@@ -88,7 +81,7 @@ public:
     std::u16string HostFormName() override { return hostFormName; }
 
 private:
-    std::unique_ptr<settings::CPrinterImplBase> printer_;
+    std::unique_ptr<printers::CPrinterImplBase> printer_;
     std::vector<uint8_t> public_;
     std::vector<uint8_t> block_;
     int language_ = 1;

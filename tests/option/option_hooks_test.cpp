@@ -8,6 +8,7 @@
 #include <string>
 
 #include "plugin/plugin_fixture.h"
+#include "resources/control_ids.h"
 #include "support/sheet_session.h"
 
 namespace orca::plugin {
@@ -19,11 +20,6 @@ using driverhost::HostPrinter;
 constexpr char16_t kPrinter[] = u"Label Printer";
 // The Option page is the first plug-in tab, behind the host's two.
 constexpr int kOptionTab = 2;
-
-constexpr int kCopies = 1014;
-constexpr int kSpeeds = 1016;
-constexpr int kStocks = 1018;
-constexpr int kOrientations = 1224;
 
 using Papers = std::vector<platform::sim::Paper>;
 
@@ -89,29 +85,29 @@ TEST_F(OptionHooksTest, CopiesReachTheHostsRecordHeldToTheLanguagesLimit) {
     for (const Case& c : {Case{u"Kestrel(ORCA)", 32767}, Case{u"Kestrel(ONYX)", 9999}}) {
         SCOPED_TRACE(testing::PrintToString(std::u16string(c.model)));
         OpenSheet(c.model);
-        ASSERT_TRUE(Driver().Retype(Page(), kCopies, u"40000"));
-        ASSERT_TRUE(Driver().Leave(Page(), kCopies));
+        ASSERT_TRUE(Driver().Retype(Page(), control::kOptionCopiesEdit, u"40000"));
+        ASSERT_TRUE(Driver().Leave(Page(), control::kOptionCopiesEdit));
         EXPECT_EQ(Records().Public()->dmCopies, c.copies);
     }
 }
 
 TEST_F(OptionHooksTest, TheSpeedListFollowsTheModelAndTheChoiceLandsInThePrivateBlock) {
     OpenSheet(u"Merlin Plus(ONYX)");
-    const platform::Window speeds = Screen().Child(Page(), kSpeeds);
+    const platform::Window speeds = Screen().Child(Page(), control::kOptionSpeedList);
     ASSERT_EQ(Screen().ItemCount(speeds), 4);
     EXPECT_EQ(Screen().ItemText(speeds, 0), u"Default");
-    ASSERT_TRUE(Driver().Select(Page(), kSpeeds, 2));
+    ASSERT_TRUE(Driver().Select(Page(), control::kOptionSpeedList, 2));
     EXPECT_EQ(Records().Private()[OptionOffset(settings::kLayoutOnyx, kSpeedId)], 4);
     EXPECT_TRUE(ApplyEnabled());
 }
 
 TEST_F(OptionHooksTest, OrientationGoesToTheHostsItemAndTheRecord) {
     OpenSheet(u"Kestrel(ORCA)");
-    ASSERT_TRUE(Driver().Select(Page(), kOrientations, u"Portrait"));
+    ASSERT_TRUE(Driver().Select(Page(), control::kOptionOrientationList, u"Portrait"));
     EXPECT_TRUE(DriverUI().Calls().empty());
     EXPECT_FALSE(ApplyEnabled());
 
-    ASSERT_TRUE(Driver().Select(Page(), kOrientations, u"Landscape"));
+    ASSERT_TRUE(Driver().Select(Page(), control::kOptionOrientationList, u"Landscape"));
     EXPECT_EQ(Items().Orientation().Sel, 1);
     ASSERT_EQ(DriverUI().Calls().size(), 1u);
     EXPECT_EQ(DriverUI().Calls()[0].optionItem, static_cast<void*>(&Items().Orientation()));
@@ -121,9 +117,9 @@ TEST_F(OptionHooksTest, OrientationGoesToTheHostsItemAndTheRecord) {
 
 TEST_F(OptionHooksTest, ApplyMakesTheChosenStockThePrintersAndTheDocumentsPaper) {
     OpenSheet(u"Kestrel(ORCA)");
-    ASSERT_EQ(SelectedText(kStocks), u"A4");
+    ASSERT_EQ(SelectedText(control::kOptionStockList), u"A4");
 
-    ASSERT_TRUE(Driver().Select(Page(), kStocks, u"Custom Paper-Label"));
+    ASSERT_TRUE(Driver().Select(Page(), control::kOptionStockList, u"Custom Paper-Label"));
     EXPECT_EQ(StoredPaperSize(), 9) << "nothing reaches the printer before Apply";
     ASSERT_TRUE(Apply());
     EXPECT_EQ(StoredPaperSize(), 300);
@@ -136,7 +132,7 @@ TEST_F(OptionHooksTest, ApplyMakesTheChosenStockThePrintersAndTheDocumentsPaper)
 
     // The stock in force, chosen and applied again, leaves the printer as it is.
     const std::vector<uint8_t> stored = StoredPrinter(kPrinter).settings;
-    ASSERT_TRUE(Driver().Select(Page(), kStocks, u"Custom Paper-Label"));
+    ASSERT_TRUE(Driver().Select(Page(), control::kOptionStockList, u"Custom Paper-Label"));
     ASSERT_TRUE(Apply());
     EXPECT_EQ(StoredPrinter(kPrinter).settings, stored);
 }
@@ -144,10 +140,10 @@ TEST_F(OptionHooksTest, ApplyMakesTheChosenStockThePrintersAndTheDocumentsPaper)
 TEST_F(OptionHooksTest, WithoutTheStoredPaperInTheListTheHostsFormNamePicksTheStock) {
     const Papers withoutA4 = {kPapers[0], kPapers[2]};
     OpenSheet(u"Kestrel(ORCA)", withoutA4, 0);  // "Letter"
-    EXPECT_EQ(SelectedText(kStocks), u"Letter");
+    EXPECT_EQ(SelectedText(control::kOptionStockList), u"Letter");
 
     OpenSheet(u"Kestrel(ORCA)", withoutA4, 1);  // "A4", which the printer does not list
-    EXPECT_EQ(SelectedText(kStocks), u"(none)");
+    EXPECT_EQ(SelectedText(control::kOptionStockList), u"(none)");
 }
 
 }  // namespace

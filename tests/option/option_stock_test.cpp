@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "option/option_fixture.h"
+#include "resources/control_ids.h"
 
 namespace orca::pages::testing {
 namespace {
@@ -49,8 +50,9 @@ TEST_F(OptionStockTest, TheSelectionFollowsTheStoredPaperThenTheHostsFormName) {
         sheet.storedPaperSize = c.storedPaper;
         sheet.hostFormName = c.formName;
         Open();
-        EXPECT_EQ(ItemTexts(kStocks), (Texts{u"Letter", u"A4", u"Custom Paper-Box"}));
-        EXPECT_EQ(SelectedText(kStocks), c.selected);
+        EXPECT_EQ(ItemTexts(control::kOptionStockList),
+                  (Texts{u"Letter", u"A4", u"Custom Paper-Box"}));
+        EXPECT_EQ(SelectedText(control::kOptionStockList), c.selected);
     }
     EXPECT_EQ(Sizes(), Texts(6, u"0.00")) << "no stock selected";
 }
@@ -69,7 +71,7 @@ TEST_F(OptionStockTest, SizesShowInTheChosenUnitWithInchesRoundedToHundredthsFir
     Open();
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::PrintToString(std::u16string(c.unit)));
-        ASSERT_TRUE(Select(kUnits, c.unit));
+        ASSERT_TRUE(Select(control::kOptionUnitsList, c.unit));
         EXPECT_EQ(Sizes(), c.sizes);
     }
 
@@ -88,7 +90,7 @@ TEST_F(OptionStockTest, PickingAStockShowsItsSizeAndApplyMakesItThePrintersPaper
     ASSERT_EQ(Sizes()[0], u"210.00");
     ASSERT_FALSE(ApplyEnabled());
 
-    ASSERT_TRUE(Select(kStocks, u"Custom Paper-Box"));
+    ASSERT_TRUE(Select(control::kOptionStockList, u"Custom Paper-Box"));
     EXPECT_EQ(Sizes()[0], u"101.60");
     EXPECT_TRUE(ApplyEnabled());
     EXPECT_TRUE(Sheet().applied.empty()) << "the stock waits for Apply";
@@ -99,7 +101,7 @@ TEST_F(OptionStockTest, PickingAStockShowsItsSizeAndApplyMakesItThePrintersPaper
     EXPECT_FALSE(ApplyEnabled());
 
     // Applied once: the next Apply leaves the printer alone.
-    ASSERT_TRUE(Select(kUnits, u"cm"));
+    ASSERT_TRUE(Select(control::kOptionUnitsList, u"cm"));
     ASSERT_TRUE(Apply());
     EXPECT_EQ(Sheet().applied.size(), 1u);
 }
@@ -107,9 +109,9 @@ TEST_F(OptionStockTest, PickingAStockShowsItsSizeAndApplyMakesItThePrintersPaper
 TEST_F(OptionStockTest, AStockThatChangedNothingIsOfferedAgainOnTheNextApply) {
     SheetWithPapers().applyAnswer = 0;
     Open();
-    ASSERT_TRUE(Select(kStocks, u"Letter"));
+    ASSERT_TRUE(Select(control::kOptionStockList, u"Letter"));
     ASSERT_TRUE(Apply());
-    ASSERT_TRUE(Select(kUnits, u"inch"));
+    ASSERT_TRUE(Select(control::kOptionUnitsList, u"inch"));
     ASSERT_TRUE(Apply());
     ASSERT_EQ(Sheet().applied.size(), 2u);
     EXPECT_EQ(Sheet().applied[1].name, u"Letter");
@@ -118,13 +120,13 @@ TEST_F(OptionStockTest, AStockThatChangedNothingIsOfferedAgainOnTheNextApply) {
 TEST_F(OptionStockTest, TheListIsReadAgainWhenThePageComesBackAndKeepsAStockNotYetApplied) {
     SheetWithPapers();
     Open();
-    ASSERT_TRUE(Select(kStocks, u"Letter"));
+    ASSERT_TRUE(Select(control::kOptionStockList, u"Letter"));
 
     Sheet().papers.push_back(Paper(u"Custom Paper-Tag", 262, 500, 300));
     Reshow();
-    EXPECT_EQ(ItemTexts(kStocks),
+    EXPECT_EQ(ItemTexts(control::kOptionStockList),
               (Texts{u"Letter", u"A4", u"Custom Paper-Box", u"Custom Paper-Tag"}));
-    EXPECT_EQ(SelectedText(kStocks), u"Letter");
+    EXPECT_EQ(SelectedText(control::kOptionStockList), u"Letter");
     ASSERT_TRUE(Apply());
     ASSERT_EQ(Sheet().applied.size(), 1u);
     EXPECT_EQ(Sheet().applied[0].name, u"Letter");
@@ -132,17 +134,17 @@ TEST_F(OptionStockTest, TheListIsReadAgainWhenThePageComesBackAndKeepsAStockNotY
     // Once applied, the printer's paper decides again.
     Sheet().storedPaperSize = 9;
     Reshow();
-    EXPECT_EQ(SelectedText(kStocks), u"A4");
+    EXPECT_EQ(SelectedText(control::kOptionStockList), u"A4");
 }
 
 TEST_F(OptionStockTest, ApplyWithoutAStockWritesNothing) {
     OptionSheet& sheet = SheetWithPapers();
     sheet.storedPaperSize = 300;
     Open();
-    ASSERT_TRUE(Select(kStocks, u"A4"));
+    ASSERT_TRUE(Select(control::kOptionStockList, u"A4"));
     Sheet().papers.clear();
     Reshow();
-    EXPECT_TRUE(ItemTexts(kStocks).empty());
+    EXPECT_TRUE(ItemTexts(control::kOptionStockList).empty());
     EXPECT_EQ(Sizes(), Texts(6, u"0.00"));
     ASSERT_TRUE(Apply());
     EXPECT_TRUE(Sheet().applied.empty());

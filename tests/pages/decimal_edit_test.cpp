@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "pages/page_fixture.h"
+#include "resources/control_ids.h"
 #include "text/utf.h"
 
 namespace orca::pages::testing {
@@ -54,8 +55,8 @@ TEST_F(PageTest, DecimalEditTakesSignedDecimalsKeyByKey) {
         SCOPED_TRACE(text::Utf16ToUtf8(c.before) + " [" + std::to_string(c.start) + "," +
                      std::to_string(c.end) + ") key " + std::to_string(int{c.key}));
         page.top.SetText(c.before);
-        ASSERT_TRUE(driver_.SelectText(self, kTopEdit, c.start, c.end));
-        driver_.Type(self, kTopEdit, std::u16string(1, c.key));
+        ASSERT_TRUE(driver_.SelectText(self, control::kAdvancedTopEdit, c.start, c.end));
+        driver_.Type(self, control::kAdvancedTopEdit, std::u16string(1, c.key));
         EXPECT_EQ(page.top.Text(), c.after);
     }
 }
@@ -63,7 +64,7 @@ TEST_F(PageTest, DecimalEditTakesSignedDecimalsKeyByKey) {
 TEST_F(PageTest, DecimalEditKeepsANumberWhateverIsTyped) {
     ProbePage page(context_);
     platform::Window self = PageWindow(OpenSheetWith(page));
-    driver_.Type(self, kTopEdit, u".-1x2.3.4-");
+    driver_.Type(self, control::kAdvancedTopEdit, u".-1x2.3.4-");
     EXPECT_EQ(page.top.Text(), u"-12.34");
     // Text set by code is not checked.
     page.top.SetText(u"abc");

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "pages/page_fixture.h"
+#include "resources/control_ids.h"
 
 namespace orca::pages::testing {
 namespace {
@@ -60,11 +61,11 @@ TEST_F(PageTest, FlagListFillOffersTheMaskedCodesAndSelectsTheCurrentValue) {
         page.operation = c.current;
         Screen().SendShownNotice(self);
         std::vector<intptr_t> values;
-        for (const auto& item : Items(self, kOperationCombo)) {
+        for (const auto& item : Items(self, control::kAdvancedOperationList)) {
             values.push_back(item.second);
         }
         EXPECT_EQ(values, c.values);
-        EXPECT_EQ(Selection(self, kOperationCombo), c.selected);
+        EXPECT_EQ(Selection(self, control::kAdvancedOperationList), c.selected);
     }
 }
 

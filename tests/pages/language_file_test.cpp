@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/files.h"
+#include "resources/control_ids.h"
 #include "resources/language_text.h"
 #include "support/sim_env.h"
 #include "text/utf.h"
@@ -79,10 +80,10 @@ TEST_F(LanguageFileTest, LooksTextsUpInItsSectionOfTheCurrentLanguage) {
 
 TEST_F(LanguageFileTest, ItemTextsFollowTheFirstKeyGivenForAnItem) {
     CLanguageFile file(u"IDD_DOC_ADVANCED_SETUP_ORCA", u"Label1", kLanguageEnglish);
-    EXPECT_EQ(file.ItemText(1220, 255), u"") << "no key remembered yet";
-    file.AddItemKey(1220, 255, u"IDC_ADVANCED_COMBO_OPERATION255");
-    file.AddItemKey(1220, 255, u"IDC_ADVANCED_COMBO_OPERATION0");
-    EXPECT_EQ(file.ItemText(1220, 255), u"Default");
+    EXPECT_EQ(file.ItemText(control::kAdvancedOperationList, 255), u"") << "no key remembered yet";
+    file.AddItemKey(control::kAdvancedOperationList, 255, u"IDC_ADVANCED_COMBO_OPERATION255");
+    file.AddItemKey(control::kAdvancedOperationList, 255, u"IDC_ADVANCED_COMBO_OPERATION0");
+    EXPECT_EQ(file.ItemText(control::kAdvancedOperationList, 255), u"Default");
 }
 
 TEST_F(LanguageFileTest, DestroyDeletesBothFilesEvenWhileOthersReadThem) {

@@ -8,12 +8,14 @@
 
 #include "framework/controls.h"
 #include "platform/files.h"
+#include "resources/control_ids.h"
 #include "resources/page_resources.h"
 
 namespace orca::pages::testing {
 namespace {
 
-constexpr int kUnitLabels[] = {1058, 1059, 1060};
+constexpr int kUnitLabels[] = {control::kAdvancedTopUnitLabel, control::kAdvancedTearOffUnitLabel,
+                               control::kAdvancedLeftUnitLabel};
 constexpr TranslationRule kProbeRule{kSkipEdits, kUnitLabels};
 
 }  // namespace
@@ -22,7 +24,8 @@ ProbePage::ProbePage(PageContext& context)
     : CPluginPage(context, resources::kPageAdvancedOrca, kProbeRule) {}
 
 void ProbePage::Refresh() {
-    FillFlagList(framework::ComboBox(*this, kOperationCombo), operations, operationMask, operation);
+    FillFlagList(framework::ComboBox(*this, control::kAdvancedOperationList), operations,
+                 operationMask, operation);
 }
 
 PageTest::PageTest() : desktop_(platform::sim::AttachDesktop(Env())), driver_(*desktop_) {}

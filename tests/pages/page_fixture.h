@@ -14,17 +14,13 @@
 #include "pages/plugin_page.h"
 #include "platform/sim/desktop.h"
 #include "platform/sim/desktop_driver.h"
+#include "resources/control_ids.h"
 #include "support/fake_page_context.h"
 #include "support/sim_env.h"
 
 namespace orca::pages::testing {
 
 using FakeContext = testsupport::FakePageContext;
-
-inline constexpr int kOperationCombo = 1220;
-inline constexpr int kMirrorLabel = 1254;
-inline constexpr int kReverseLabel = 1253;
-inline constexpr int kTopEdit = 1055;
 
 // The Advanced page's template and section: its refresh fills the operation
 // list from the entries, mask and value set on it; the top adjustment is a
@@ -36,7 +32,7 @@ public:
     std::vector<FlagListEntry> operations;
     uint32_t operationMask = 0;
     int operation = 0;
-    CDecimalEdit top{*this, kTopEdit};
+    CDecimalEdit top{*this, control::kAdvancedTopEdit};
 
     using CPluginPage::Texts;
 

@@ -4,13 +4,13 @@
 
 #include "framework/controls.h"
 #include "pages/page_fixture.h"
+#include "resources/control_ids.h"
 #include "resources/page_resources.h"
 
 namespace orca::pages::testing {
 namespace {
 
-constexpr int kLanguageCombo = 1310;
-constexpr int kSeparator[] = {1309};
+constexpr int kSeparator[] = {control::kLanguageSeparator};
 constexpr FlagListEntry kLanguages[] = {{1, u"Chinese"}, {2, u"English"}};
 
 // The Language page's template: a label, a separator and a combo box whose
@@ -22,7 +22,7 @@ public:
 
 protected:
     void Refresh() override {
-        FillFlagList(framework::ComboBox(*this, kLanguageCombo), kLanguages, 3, 1);
+        FillFlagList(framework::ComboBox(*this, control::kLanguageList), kLanguages, 3, 1);
     }
 };
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "pages/page_fixture.h"
+#include "resources/control_ids.h"
 
 namespace orca::pages::testing {
 namespace {
@@ -35,16 +36,17 @@ TEST_F(PageTest, ShowingTranslatesEachControlByThePageRule) {
     ProbePage page(context_);
     platform::Window sheet = OpenSheetWith(page);
     platform::Window self = PageWindow(sheet);
-    EXPECT_EQ(ControlText(self, kMirrorLabel), u"Mirror:");
-    EXPECT_EQ(ControlText(self, 1241), u"Default") << "check box";
-    EXPECT_EQ(ControlText(self, 1063), u"Calibrate") << "button";
-    EXPECT_EQ(ControlText(self, 1058), u"mm") << "skipped by the rule: template text";
+    EXPECT_EQ(ControlText(self, control::kAdvancedMirrorLabel), u"Mirror:");
+    EXPECT_EQ(ControlText(self, control::kAdvancedTopDefaultCheck), u"Default") << "check box";
+    EXPECT_EQ(ControlText(self, control::kAdvancedCalibrateButton), u"Calibrate") << "button";
+    EXPECT_EQ(ControlText(self, control::kAdvancedTopUnitLabel), u"mm")
+        << "skipped by the rule: template text";
 
     context_.language = kLanguageChinese;
     driver_.SelectTab(sheet, 0);
     driver_.SelectTab(sheet, 1);
-    EXPECT_EQ(ControlText(self, kMirrorLabel), u"镜像:");
-    EXPECT_EQ(ControlText(self, 1063), u"校准");
+    EXPECT_EQ(ControlText(self, control::kAdvancedMirrorLabel), u"镜像:");
+    EXPECT_EQ(ControlText(self, control::kAdvancedCalibrateButton), u"校准");
 }
 
 TEST_F(PageTest, ComboItemsAreRelabelledByValueAndAMissingKeyLeavesAnEmptyItemInPlace) {
@@ -54,9 +56,9 @@ TEST_F(PageTest, ComboItemsAreRelabelledByValueAndAMissingKeyLeavesAnEmptyItemIn
     page.operation = 7;  // the item of code 128, whose key the file lacks
     platform::Window self = PageWindow(OpenSheetWith(page));
     EXPECT_EQ(
-        Items(self, kOperationCombo),
+        Items(self, control::kAdvancedOperationList),
         (ItemList{{u"Default", 255}, {u"Tear Off", 0}, {u"Cutter", 4}, {u"", 7}, {u"KIOSK", 9}}));
-    EXPECT_EQ(Selection(self, kOperationCombo), 3);
+    EXPECT_EQ(Selection(self, control::kAdvancedOperationList), 3);
 }
 
 TEST_F(PageTest, MissingKeysShowEmptyAndLongValuesShowTheirFirst255Characters) {
@@ -64,8 +66,8 @@ TEST_F(PageTest, MissingKeysShowEmptyAndLongValuesShowTheirFirst255Characters) {
     RewriteValue(kLanguageEnglish, u"IDC_ADVANCED_STATIC_MIRROR", std::u16string(300, u'm'));
     RewriteValue(kLanguageEnglish, u"IDC_ADVANCED_STATIC_REVERSE", u"");
     platform::Window self = PageWindow(OpenSheetWith(page));
-    EXPECT_EQ(ControlText(self, kMirrorLabel), std::u16string(255, u'm'));
-    EXPECT_EQ(ControlText(self, kReverseLabel), u"");
+    EXPECT_EQ(ControlText(self, control::kAdvancedMirrorLabel), std::u16string(255, u'm'));
+    EXPECT_EQ(ControlText(self, control::kAdvancedReverseLabel), u"");
 }
 
 TEST_F(PageTest, DeletedLanguageFilesComeBackOnTheNextShowForTheCurrentLanguageOnly) {
@@ -82,7 +84,7 @@ TEST_F(PageTest, DeletedLanguageFilesComeBackOnTheNextShowForTheCurrentLanguageO
     driver_.SelectTab(sheet, 1);
     EXPECT_TRUE(LanguageFileExists(kLanguageEnglish));
     EXPECT_FALSE(LanguageFileExists(kLanguageChinese));
-    EXPECT_EQ(ControlText(PageWindow(sheet), kMirrorLabel), u"Mirror:");
+    EXPECT_EQ(ControlText(PageWindow(sheet), control::kAdvancedMirrorLabel), u"Mirror:");
 }
 
 TEST_F(PageTest, ADocumentPageRecordsItselfAsTheLastShown) {
@@ -96,7 +98,7 @@ TEST_F(PageTest, APrinterSheetPageTakesTheStoredLanguageInsteadOfTheSheets) {
     ProbePage page(context_);
     page.SetInDocumentSheet(false);
     platform::Window self = PageWindow(OpenSheetWith(page));
-    EXPECT_EQ(ControlText(self, kMirrorLabel), u"镜像:");
+    EXPECT_EQ(ControlText(self, control::kAdvancedMirrorLabel), u"镜像:");
     EXPECT_EQ(context_.lastShown, nullptr);
     EXPECT_TRUE(LanguageFileExists(kLanguageChinese));
 }

@@ -9,6 +9,7 @@
 #include "host/driver_host/host_sheets.h"
 #include "platform/sim/desktop_driver.h"
 #include "plugin_fixture.h"
+#include "resources/control_ids.h"
 #include "settings/field_ids.h"
 
 namespace orca::plugin {
@@ -21,7 +22,6 @@ using driverhost::HostPropertySheet;
 using SheetHook = HRESULT (IPrintOemUI2::*)(PROPSHEETUI_INFO*, LPARAM);
 
 // The Version page's first line about its maker.
-constexpr int kMakerLine = 1003;
 
 struct SheetKind {
     const char* name;
@@ -77,7 +77,7 @@ protected:
         const int last = static_cast<int>(driverhost::TabTitles(*desktop_, sheet).size()) - 1;
         EXPECT_TRUE(desktop_->OpenSheet(sheet, last));
         const platform::Window page = desktop_->PageWindow(sheet, last);
-        return desktop_->IsVisible(desktop_->Child(page, kMakerLine));
+        return desktop_->IsVisible(desktop_->Child(page, control::kVersionFirstMakerLine));
     }
 
     std::shared_ptr<platform::sim::Desktop> desktop_;
@@ -227,7 +227,8 @@ TEST_F(PropertySheetsTest, ToolsPageSendsToTheSheetsPrinter) {
     const int tools = static_cast<int>(std::ranges::find(titles, u"Tools") - titles.begin());
     ASSERT_TRUE(desktop_->OpenSheet(document.sheet, tools));
     platform::sim::DesktopDriver driver(*desktop_);
-    ASSERT_TRUE(driver.Click(desktop_->PageWindow(document.sheet, tools), 1127));
+    ASSERT_TRUE(
+        driver.Click(desktop_->PageWindow(document.sheet, tools), control::kToolsSendButton));
     const std::vector<platform::sim::RawJob> jobs = Env().Jobs();
     ASSERT_EQ(jobs.size(), 1u);
     EXPECT_EQ(jobs[0].printerName, kOnyxPrinter);

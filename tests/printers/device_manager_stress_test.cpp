@@ -57,7 +57,7 @@ protected:
 // second close would fail and leave the spooler's "invalid handle" as the
 // thread's last error.
 TEST_F(DeviceManagerStress, RegistersAndReleasesFromEightThreads) {
-    CDeviceManager manager;
+    printers::CDeviceManager manager;
     platform::Process& process = *Ports().process;
     std::latch start(kThreads);
     std::atomic<int> failures{0};
@@ -65,16 +65,16 @@ TEST_F(DeviceManagerStress, RegistersAndReleasesFromEightThreads) {
     auto work = [&] {
         start.arrive_and_wait();
         for (int round = 0; round < kRounds; ++round) {
-            std::array<CDeviceEntry*, std::size(kPrinters)> entries{};
+            std::array<printers::CDeviceEntry*, std::size(kPrinters)> entries{};
             for (std::size_t i = 0; i < entries.size(); ++i)
                 entries[i] = manager.Register(kPrinters[i].name, kPrinters[i].driver);
             for (int lookup = 0; lookup < kLookups; ++lookup) {
-                for (CDeviceEntry* entry : entries)
+                for (printers::CDeviceEntry* entry : entries)
                     failures += manager.Find(entry) == entry ? 0 : 1;
             }
             for (std::size_t i = 0; i < entries.size(); ++i) {
                 const Printer& printer = kPrinters[i];
-                const platform::PrinterHandle handle = PrinterOf(entries[i]).Printer();
+                const platform::PrinterHandle handle = printers::PrinterOf(entries[i]).Printer();
                 const bool supported = printer.language != 0;
                 std::uint8_t language = 0;
                 const std::int32_t read = GetValue(entries[i], 2076, &language);
@@ -85,7 +85,7 @@ TEST_F(DeviceManagerStress, RegistersAndReleasesFromEightThreads) {
                 process.SetLastError(0);
                 ok = ok && manager.ReleaseEntry(entries[i]) == kDone && process.LastError() == 0;
                 ok = ok && !IsOpen(handle) &&
-                     manager.ReleaseEntry(entries[i]) == kReleaseUnknownEntry;
+                     manager.ReleaseEntry(entries[i]) == printers::kReleaseUnknownEntry;
                 failures += ok ? 0 : 1;
             }
         }
@@ -100,14 +100,14 @@ TEST_F(DeviceManagerStress, RegistersAndReleasesFromEightThreads) {
 }
 
 TEST_F(DeviceManagerStress, InstanceIsCreatedOnceAcrossThreads) {
-    std::vector<CDeviceManager*> seen(kThreads, nullptr);
+    std::vector<printers::CDeviceManager*> seen(kThreads, nullptr);
     std::vector<std::thread> threads;
     for (int t = 0; t < kThreads; ++t)
-        threads.emplace_back([&seen, t] { seen[t] = &CDeviceManager::Instance(); });
+        threads.emplace_back([&seen, t] { seen[t] = &printers::CDeviceManager::Instance(); });
     for (std::thread& thread : threads)
         thread.join();
-    for (CDeviceManager* manager : seen)
-        EXPECT_EQ(manager, &CDeviceManager::Instance());
+    for (printers::CDeviceManager* manager : seen)
+        EXPECT_EQ(manager, &printers::CDeviceManager::Instance());
 }
 
 }  // namespace

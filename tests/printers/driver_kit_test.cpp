@@ -49,19 +49,20 @@ std::vector<std::u16string> DriverNames(const std::string& map) {
 
 std::set<std::u16string> CatalogueNames() {
     std::set<std::u16string> names;
-    for (const ModelRow& row : kModelTable)
+    for (const printers::ModelRow& row : printers::kModelTable)
         names.emplace(row.displayName);
     return names;
 }
 
 // The catalogue's name of the printer object's model; empty for none.
-std::u16string ModelName(const CPrinterImplBase& printer) {
+std::u16string ModelName(const printers::CPrinterImplBase& printer) {
     for (const std::u16string& name : CatalogueNames()) {
-        const ModelFactory factory = ModelCatalogue().Find(name);
-        const std::unique_ptr<CPrinterImplBase> made = factory != nullptr ? factory() : nullptr;
+        const printers::ModelFactory factory = printers::ModelCatalogue().Find(name);
+        const std::unique_ptr<printers::CPrinterImplBase> made =
+            factory != nullptr ? factory() : nullptr;
         if (made == nullptr)
             continue;
-        const CPrinterImplBase& model = *made;
+        const printers::CPrinterImplBase& model = *made;
         if (typeid(model) == typeid(printer))
             return name;
     }
@@ -86,7 +87,7 @@ TEST_F(DriverKitTest, EveryDriverOfTheModelMapResolvesAndEveryModelHasOne) {
             testing::AddDriver(Env(), platform::sim::kEnvironmentX64, driver,
                                {u"ORCAUI.dll", u"ORCAUI.ini", kMapFile}, kMapFile, map);
             testing::AddPrinter(Env(), driver, driver);
-            CDeviceManager manager;
+            printers::CDeviceManager manager;
             const std::u16string model = ModelName(*manager.ResolvePrinter(driver, driver));
             EXPECT_FALSE(model.empty()) << "no model of the catalogue";
             EXPECT_TRUE(models.insert(model).second) << "a second driver of the model";

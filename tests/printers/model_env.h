@@ -48,11 +48,11 @@ inline bool IsOpen(platform::PrinterHandle handle) {
 }
 
 template <typename Model>
-bool IsA(const CPrinterImplBase& printer) {
+bool IsA(const printers::CPrinterImplBase& printer) {
     return dynamic_cast<const Model*>(&printer) != nullptr;
 }
 
-inline std::uint32_t ReadU32(CPrinterImplBase& printer, FieldId id) {
+inline std::uint32_t ReadU32(printers::CPrinterImplBase& printer, FieldId id) {
     std::uint32_t value = 0;
     EXPECT_EQ(printer.AccessValue(id, &value, 0, true), kDone) << "identifier " << id;
     return value;

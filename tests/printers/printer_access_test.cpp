@@ -27,7 +27,7 @@ protected:
         printer_.SetModelDefaults();
     }
 
-    CPrinter_Kestrel_ORCA printer_;
+    printers::CPrinter_Kestrel_ORCA printer_;
     std::vector<std::uint8_t> public_ = std::vector<std::uint8_t>(220, 0);
     std::vector<std::uint8_t> block_ = std::vector<std::uint8_t>(50496, 0);
 };
@@ -78,7 +78,7 @@ TEST_F(PrinterAccessTest, CapabilitiesAreWritableButTheLanguageIsNot) {
 }
 
 TEST_F(PrinterAccessTest, NullPrinterRefusesEverything) {
-    CPrinterImpl_Null printer;
+    printers::CPrinterImpl_Null printer;
     std::uint32_t value = 0;
     for (FieldId id : {2076u, 34007u, 2000u, 3005u})
         EXPECT_EQ(printer.AccessValue(id, &value, 0, true), kNoWidth) << id;
@@ -98,7 +98,7 @@ TEST_F(PrinterAccessTest, NullPrinterRefusesEverything) {
 }
 
 TEST(ModelCatalogueTest, LooksNamesUpExactly) {
-    const CModelCatalogue& catalogue = ModelCatalogue();
+    const printers::CModelCatalogue& catalogue = printers::ModelCatalogue();
     EXPECT_EQ(catalogue.Size(), 15u);
     EXPECT_NE(catalogue.Find(u"Kestrel(ORCA)"), nullptr);
     for (std::u16string_view near : {u"kestrel(orca)", u"KESTREL(ORCA)", u"Kestrel(ORCA) ",
@@ -107,12 +107,15 @@ TEST(ModelCatalogueTest, LooksNamesUpExactly) {
 }
 
 TEST(ModelCatalogueTest, FirstRegistrationWins) {
-    CModelCatalogue catalogue;
-    EXPECT_TRUE(catalogue.Register(u"Egret", CreatePrinter<ModelId::Egret_ORCA>));
-    EXPECT_FALSE(catalogue.Register(u"Egret", CreatePrinter<ModelId::Ibis_ORCA>));
-    EXPECT_TRUE(catalogue.Register(u"egret", CreatePrinter<ModelId::Ibis_ORCA>));
-    EXPECT_EQ(catalogue.Find(u"Egret"), CreatePrinter<ModelId::Egret_ORCA>);
-    EXPECT_EQ(catalogue.Find(u"egret"), CreatePrinter<ModelId::Ibis_ORCA>);
+    printers::CModelCatalogue catalogue;
+    EXPECT_TRUE(
+        catalogue.Register(u"Egret", printers::CreatePrinter<printers::ModelId::Egret_ORCA>));
+    EXPECT_FALSE(
+        catalogue.Register(u"Egret", printers::CreatePrinter<printers::ModelId::Ibis_ORCA>));
+    EXPECT_TRUE(
+        catalogue.Register(u"egret", printers::CreatePrinter<printers::ModelId::Ibis_ORCA>));
+    EXPECT_EQ(catalogue.Find(u"Egret"), printers::CreatePrinter<printers::ModelId::Egret_ORCA>);
+    EXPECT_EQ(catalogue.Find(u"egret"), printers::CreatePrinter<printers::ModelId::Ibis_ORCA>);
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ struct ResolutionCase {
     std::u16string mapFile;  // written with kMap unless empty
     std::string mapText;
     bool printerExists;
-    bool (*expected)(const CPrinterImplBase&);
+    bool (*expected)(const printers::CPrinterImplBase&);
 
     friend void PrintTo(const ResolutionCase& c, std::ostream* os) { *os << c.what; }
 };
@@ -52,64 +52,70 @@ const std::vector<ResolutionCase> kCases{
      u"labels.lbpm",
      kMap,
      true,
-     IsA<CPrinter_Heron_ONYX>},
+     IsA<printers::CPrinter_Heron_ONYX>},
     {"a name with .lbpm only in its middle is no map file",
      u"Osprey(ORCA)",
      {u"a.lbpm.bak"},
      u"a.lbpm.bak",
      "[PrinterMap]\r\nOsprey(ORCA)=Heron(ONYX)\r\n",
      true,
-     IsA<CPrinter_Osprey_ORCA>},
+     IsA<printers::CPrinter_Osprey_ORCA>},
     {"the first map file listed is taken",
      u"ACME 4x6",
      {u"labels.lbpm", u"other.lbpm"},
      u"labels.lbpm",
      kMap,
      true,
-     IsA<CPrinter_Heron_ONYX>},
+     IsA<printers::CPrinter_Heron_ONYX>},
     {"no map file: a driver name that is a catalogue key",
      u"Osprey(ORCA)",
      {u"ORCAUI.dll"},
      u"",
      "",
      true,
-     IsA<CPrinter_Osprey_ORCA>},
-    {"no dependent files at all", u"Osprey(ORCA)", {}, u"", "", true, IsA<CPrinter_Osprey_ORCA>},
+     IsA<printers::CPrinter_Osprey_ORCA>},
+    {"no dependent files at all",
+     u"Osprey(ORCA)",
+     {},
+     u"",
+     "",
+     true,
+     IsA<printers::CPrinter_Osprey_ORCA>},
     {"a map file without the driver's entry",
      u"Egret",
      {u"labels.lbpm"},
      u"labels.lbpm",
      kMap,
      true,
-     IsA<CPrinter_Egret_ORCA>},
+     IsA<printers::CPrinter_Egret_ORCA>},
     {"a listed map file that is missing",
      u"Ibis",
      {u"labels.lbpm"},
      u"",
      "",
      true,
-     IsA<CPrinter_Ibis_ORCA>},
+     IsA<printers::CPrinter_Ibis_ORCA>},
     {"display names are case-sensitive",
      u"ACME 4x6",
      {u"labels.lbpm"},
      u"labels.lbpm",
      "[PrinterMap]\r\nacme 4x6=kestrel(orca)\r\n",
      true,
-     IsA<CPrinterImpl_Null>},
+     IsA<printers::CPrinterImpl_Null>},
     {"a driver name in the wrong case",
      u"kestrel(orca)",
      {},
      u"",
      "",
      true,
-     IsA<CPrinterImpl_Null>},
+     IsA<printers::CPrinterImpl_Null>},
     {"a printer that cannot be opened",
      u"ACME 4x6",
      {u"labels.lbpm"},
      u"labels.lbpm",
      kMap,
      false,
-     IsA<CPrinterImpl_Null>},
+     IsA<printers::CPrinterImpl_Null>},
     // The same file reached from outside the driver directory is no map.
     {"a map file named with \"..\" is not read",
      u"Osprey(ORCA)",
@@ -117,28 +123,28 @@ const std::vector<ResolutionCase> kCases{
      u"labels.lbpm",
      "[PrinterMap]\r\nOsprey(ORCA)=Heron(ONYX)\r\n",
      true,
-     IsA<CPrinter_Osprey_ORCA>},
+     IsA<printers::CPrinter_Osprey_ORCA>},
     {"a map file named by an absolute path is not read",
      u"Osprey(ORCA)",
      {u"\\labels.lbpm"},
      u"labels.lbpm",
      "[PrinterMap]\r\nOsprey(ORCA)=Heron(ONYX)\r\n",
      true,
-     IsA<CPrinter_Osprey_ORCA>},
+     IsA<printers::CPrinter_Osprey_ORCA>},
     {"a dependent-files list of exactly 1024 bytes is read",
      u"Osprey(ORCA)",
      {u"labels.lbpm", Filler(498)},
      u"labels.lbpm",
      "[PrinterMap]\r\nOsprey(ORCA)=Heron(ONYX)\r\n",
      true,
-     IsA<CPrinter_Heron_ONYX>},
+     IsA<printers::CPrinter_Heron_ONYX>},
     {"a dependent-files list over 1024 bytes counts as missing",
      u"Osprey(ORCA)",
      {u"labels.lbpm", Filler(499)},
      u"labels.lbpm",
      "[PrinterMap]\r\nOsprey(ORCA)=Heron(ONYX)\r\n",
      true,
-     IsA<CPrinter_Osprey_ORCA>},
+     IsA<printers::CPrinter_Osprey_ORCA>},
 };
 
 class ResolutionTest : public testsupport::SimEnvTest,
@@ -151,11 +157,12 @@ TEST_P(ResolutionTest, ResolvesTheModel) {
     if (c.printerExists)
         AddPrinter(Env(), kPrinter, c.driver);
 
-    CDeviceManager manager;
-    std::unique_ptr<CPrinterImplBase> printer = manager.ResolvePrinter(kPrinter, c.driver);
-    const CPrinterImplBase& resolved = *printer;
+    printers::CDeviceManager manager;
+    std::unique_ptr<printers::CPrinterImplBase> printer =
+        manager.ResolvePrinter(kPrinter, c.driver);
+    const printers::CPrinterImplBase& resolved = *printer;
     EXPECT_TRUE(c.expected(resolved)) << typeid(resolved).name();
-    const bool supported = !IsA<CPrinterImpl_Null>(resolved);
+    const bool supported = !IsA<printers::CPrinterImpl_Null>(resolved);
     EXPECT_EQ(IsOpen(printer->Printer()), supported);
     EXPECT_EQ(printer->Settings().Printer(), printer->Printer())
         << "the settings handler reads stored settings through the same handle";
@@ -206,15 +213,15 @@ protected:
         Env().SetFacts(facts);
     }
 
-    static bool Resolved64(CDeviceManager& manager) {
-        return IsA<CPrinter_Heron_ONYX>(*manager.ResolvePrinter(kPrinter, u"ACME 4x6"));
+    static bool Resolved64(printers::CDeviceManager& manager) {
+        return IsA<printers::CPrinter_Heron_ONYX>(*manager.ResolvePrinter(kPrinter, u"ACME 4x6"));
     }
 };
 
 TEST_P(PlatformTest, ChoosesTheDriverEnvironment) {
     const PlatformCase& c = GetParam();
     SetPlatform(c.architecture, c.wow64);
-    CDeviceManager manager;
+    printers::CDeviceManager manager;
     EXPECT_EQ(Resolved64(manager), c.expect64) << c.what;
 }
 
@@ -225,11 +232,11 @@ INSTANTIATE_TEST_SUITE_P(Platforms, PlatformTest, ::testing::ValuesIn(kPlatforms
 
 TEST_F(PlatformTest, DecidesOncePerManager) {
     SetPlatform(platform::kArchitectureX86, kWow64);
-    CDeviceManager manager;
+    printers::CDeviceManager manager;
     ASSERT_TRUE(Resolved64(manager));
     SetPlatform(platform::kArchitectureX86, kNotWow64);
     EXPECT_TRUE(Resolved64(manager)) << "the first decision stands";
-    CDeviceManager another;
+    printers::CDeviceManager another;
     EXPECT_FALSE(Resolved64(another));
 }
 

@@ -4,6 +4,7 @@
 #include "host/driver_host/host_sheets.h"
 #include "platform/sim/environment.h"
 #include "platform/sim/public_record.h"
+#include "resources/control_ids.h"
 #include "resources/page_resources.h"
 #include "settings/field_ids.h"
 #include "settings/field_map.h"
@@ -100,7 +101,7 @@ std::u16string StocksTest::Text(int controlId) {
 }
 
 Texts StocksTest::Items() {
-    const platform::Window list = Screen().Child(Page(), kList);
+    const platform::Window list = Screen().Child(Page(), control::kStocksFormList);
     Texts items;
     for (int i = 0; i < Screen().ItemCount(list); ++i) {
         items.push_back(Screen().ItemText(list, i));
@@ -109,7 +110,7 @@ Texts StocksTest::Items() {
 }
 
 std::u16string StocksTest::SelectedItem() {
-    const platform::Window list = Screen().Child(Page(), kList);
+    const platform::Window list = Screen().Child(Page(), control::kStocksFormList);
     const int selected = Screen().Selection(list);
     return selected < 0 ? u"(none)" : Screen().ItemText(list, selected);
 }
@@ -127,12 +128,14 @@ Texts StocksTest::Messages() {
 }
 
 bool StocksTest::Save(std::u16string_view name, const std::vector<std::u16string>& measures) {
-    constexpr int kMeasureEdits[] = {kWidth, kHeight, kLeft, kTop, kRight, kBottom};
-    bool typed = Type(kName, name);
+    constexpr int kMeasureEdits[] = {control::kStocksWidthEdit, control::kStocksHeightEdit,
+                                     control::kStocksLeftEdit,  control::kStocksTopEdit,
+                                     control::kStocksRightEdit, control::kStocksBottomEdit};
+    bool typed = Type(control::kStocksNameEdit, name);
     for (size_t i = 0; i < measures.size() && i < std::size(kMeasureEdits); ++i) {
         typed = Type(kMeasureEdits[i], measures[i]) && typed;
     }
-    return typed && Click(kSave);
+    return typed && Click(control::kStocksSaveButton);
 }
 
 }  // namespace orca::stockstest

@@ -16,6 +16,7 @@
 #include "host/driver_host/host_settings.h"
 #include "platform/sim/desktop.h"
 #include "platform/sim/desktop_driver.h"
+#include "resources/control_ids.h"
 #include "support/sim_env.h"
 
 namespace orca::stockstest {
@@ -23,16 +24,6 @@ namespace orca::stockstest {
 using Texts = std::vector<std::u16string>;
 
 // The page's controls.
-inline constexpr int kList = 1082;
-inline constexpr int kDelete = 1083;
-inline constexpr int kSave = 1084;
-inline constexpr int kName = 1088;
-inline constexpr int kWidth = 1089;
-inline constexpr int kHeight = 1026;
-inline constexpr int kLeft = 1130;
-inline constexpr int kTop = 1136;
-inline constexpr int kRight = 1133;
-inline constexpr int kBottom = 1137;
 
 inline constexpr uint8_t kChinese = 0;
 inline constexpr uint8_t kEnglish = 1;
@@ -86,7 +77,9 @@ protected:
     Texts Messages();
 
     bool Click(int controlId) { return Driver().Click(Page(), controlId); }
-    bool Select(std::u16string_view item) { return Driver().Select(Page(), kList, item); }
+    bool Select(std::u16string_view item) {
+        return Driver().Select(Page(), control::kStocksFormList, item);
+    }
     // Replaces what an edit holds, key by key; an empty text empties it.
     bool Type(int controlId, std::u16string_view text) {
         return Driver().Retype(Page(), controlId, text.empty() ? u"\b" : text);

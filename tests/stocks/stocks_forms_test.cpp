@@ -4,6 +4,7 @@
 // refuses.
 #include <gtest/gtest.h>
 
+#include "resources/control_ids.h"
 #include "resources/window_styles.h"
 #include "stocks/stocks_fixture.h"
 
@@ -41,10 +42,10 @@ TEST_F(StocksTest, APrinterGetsItsDefaultFormFirstAndUndeletable) {
         ASSERT_EQ(Items().size(), i + 1);
         EXPECT_EQ(Items().front(), c.form);
         EXPECT_EQ(SelectedItem(), c.form);
-        EXPECT_FALSE(Enabled(kDelete));
-        EXPECT_EQ(Text(1092), c.widthLimits);
-        EXPECT_EQ(Text(kName), std::u16string(c.form).substr(13));
-        EXPECT_EQ(Text(kHeight), u"1100");
+        EXPECT_FALSE(Enabled(control::kStocksDeleteButton));
+        EXPECT_EQ(Text(control::kStocksWidthLimitsLabel), c.widthLimits);
+        EXPECT_EQ(Text(control::kStocksNameEdit), std::u16string(c.form).substr(13));
+        EXPECT_EQ(Text(control::kStocksHeightEdit), u"1100");
     }
 }
 
@@ -56,13 +57,13 @@ TEST_F(StocksTest, AnExistingDefaultFormOfAnyCaseMovesFirstAndIsNotAddedAgain) {
     Open(kKestrel);
     EXPECT_EQ(Items(), (Texts{u"Custom Paper-KESTREL", u"Custom Paper-Tag"}));
     EXPECT_EQ(Forms().size(), 3u);
-    EXPECT_EQ(Text(kWidth), u"800");
-    EXPECT_FALSE(Enabled(kDelete));
+    EXPECT_EQ(Text(control::kStocksWidthEdit), u"800");
+    EXPECT_FALSE(Enabled(control::kStocksDeleteButton));
     ASSERT_TRUE(Select(u"Custom Paper-Tag"));
-    EXPECT_TRUE(Enabled(kDelete));
-    EXPECT_EQ(Text(kName), u"Tag");
+    EXPECT_TRUE(Enabled(control::kStocksDeleteButton));
+    EXPECT_EQ(Text(control::kStocksNameEdit), u"Tag");
     ASSERT_TRUE(Select(u"Custom Paper-KESTREL"));
-    EXPECT_FALSE(Enabled(kDelete));
+    EXPECT_FALSE(Enabled(control::kStocksDeleteButton));
 }
 
 TEST_F(StocksTest, FormsOfThePrefixInAnyCaseAreListedAndChangedNotAddedAgain) {
@@ -73,14 +74,14 @@ TEST_F(StocksTest, FormsOfThePrefixInAnyCaseAreListedAndChangedNotAddedAgain) {
     Open(kKestrel);
     EXPECT_EQ(Items(), (Texts{u"Custom Paper-Kestrel", u"custom paper-Tag", u"CUSTOM PAPER-Bin"}));
     ASSERT_TRUE(Select(u"custom paper-Tag"));
-    EXPECT_EQ(Text(kName), u"Tag");
-    EXPECT_EQ(Text(kWidth), u"500");
+    EXPECT_EQ(Text(control::kStocksNameEdit), u"Tag");
+    EXPECT_EQ(Text(control::kStocksWidthEdit), u"500");
 
     // Saving the name changes the spooler's form of that name.
     ASSERT_TRUE(Save(u"Tag", {u"600", u"300", u"0", u"0", u"0", u"0"}));
     EXPECT_EQ(Forms().size(), 4u);
     EXPECT_EQ(Items(), (Texts{u"Custom Paper-Kestrel", u"custom paper-Tag", u"CUSTOM PAPER-Bin"}));
-    EXPECT_EQ(Text(kWidth), u"600");
+    EXPECT_EQ(Text(control::kStocksWidthEdit), u"600");
     EXPECT_TRUE(Messages().empty());
 }
 
@@ -90,7 +91,7 @@ TEST_F(StocksTest, SavingANewNameAddsAFormAndSavingItAgainChangesIt) {
     ASSERT_TRUE(Save(u"Label 50", {u"500", u"300", u"0", u"0", u"0", u"0"}));
     EXPECT_EQ(Items(), (Texts{u"Custom Paper-Kestrel", u"Custom Paper-Label 50"}));
     EXPECT_EQ(SelectedItem(), u"Custom Paper-Label 50");
-    EXPECT_TRUE(Enabled(kDelete));
+    EXPECT_TRUE(Enabled(control::kStocksDeleteButton));
     EXPECT_EQ(Forms().back(), u"Custom Paper-Label 50 50000 x 30000 (0,0,50000,30000)");
 
     // Another spelling of the name changes the form, which keeps its own.
@@ -99,7 +100,7 @@ TEST_F(StocksTest, SavingANewNameAddsAFormAndSavingItAgainChangesIt) {
     EXPECT_EQ(SelectedItem(), u"Custom Paper-Label 50");
     EXPECT_EQ(Forms().size(), 2u);
     EXPECT_EQ(Forms().back(), u"Custom Paper-Label 50 60000 x 40000 (1000,2000,57000,36000)");
-    EXPECT_EQ(Text(kName), u"Label 50");
+    EXPECT_EQ(Text(control::kStocksNameEdit), u"Label 50");
     // Every letter has its case, not only A-Z.
     ASSERT_TRUE(Save(u"GRÖSSE", {u"500", u"300", u"0", u"0", u"0", u"0"}));
     ASSERT_TRUE(Save(u"gröSSE", {u"600", u"300", u"0", u"0", u"0", u"0"}));
@@ -109,11 +110,11 @@ TEST_F(StocksTest, SavingANewNameAddsAFormAndSavingItAgainChangesIt) {
 
     // The default form changes like any other and stays first.
     ASSERT_TRUE(Select(u"Custom Paper-Kestrel"));
-    ASSERT_TRUE(Type(kHeight, u"2000"));
-    ASSERT_TRUE(Click(kSave));
+    ASSERT_TRUE(Type(control::kStocksHeightEdit, u"2000"));
+    ASSERT_TRUE(Click(control::kStocksSaveButton));
     EXPECT_EQ(Forms().front(), u"Custom Paper-Kestrel 103800 x 200000 (0,0,103800,200000)");
     EXPECT_EQ(SelectedItem(), u"Custom Paper-Kestrel");
-    EXPECT_FALSE(Enabled(kDelete));
+    EXPECT_FALSE(Enabled(control::kStocksDeleteButton));
     EXPECT_TRUE(Messages().empty());
 }
 
@@ -121,10 +122,10 @@ TEST_F(StocksTest, ThePasteOfALineBreakIntoTheNameIsRefused) {
     AddPrinter(kKestrel, kKestrel);
     Open(kKestrel);
     ASSERT_TRUE(Save(u"Bin", {u"500", u"300", u"0", u"0", u"0", u"0"}));
-    ASSERT_TRUE(Type(kName, u"Bin"));
-    ASSERT_TRUE(Driver().Paste(Page(), kName, u"\r\n50\n"));
-    EXPECT_EQ(Text(kName), u"Bin50");
-    ASSERT_TRUE(Click(kSave));
+    ASSERT_TRUE(Type(control::kStocksNameEdit, u"Bin"));
+    ASSERT_TRUE(Driver().Paste(Page(), control::kStocksNameEdit, u"\r\n50\n"));
+    EXPECT_EQ(Text(control::kStocksNameEdit), u"Bin50");
+    ASSERT_TRUE(Click(control::kStocksSaveButton));
     EXPECT_EQ(Items(),
               (Texts{u"Custom Paper-Kestrel", u"Custom Paper-Bin", u"Custom Paper-Bin50"}));
 }
@@ -136,13 +137,13 @@ TEST_F(StocksTest, ASizeBeyondTheModelsLimitsIsHeldToThemWhenTheFieldIsLeft) {
         const char16_t* held;
     };
     const Case cases[] = {
-        {kWidth, u"2000", u"1038"},
-        {kWidth, u"12", u"190"},
-        {kWidth, u"700", u"700"},
-        {kHeight, u"0", u"63"},
-        {kHeight, u"99999", u"10100"},
+        {control::kStocksWidthEdit, u"2000", u"1038"},
+        {control::kStocksWidthEdit, u"12", u"190"},
+        {control::kStocksWidthEdit, u"700", u"700"},
+        {control::kStocksHeightEdit, u"0", u"63"},
+        {control::kStocksHeightEdit, u"99999", u"10100"},
         // No number at all: the last size it held.
-        {kHeight, u"", u"10100"},
+        {control::kStocksHeightEdit, u"", u"10100"},
     };
     AddPrinter(kKestrel, kKestrel);
     Open(kKestrel);
@@ -169,17 +170,23 @@ TEST_F(StocksTest, MarginsAlwaysLeaveOneTenthOfTheirDimensionPrintable) {
         const char16_t* held;
     };
     const Case cases[] = {
-        {"left against width", kWidth, u"500", kRight, u"250", kLeft, u"300", u"249"},
-        {"right against width", kWidth, u"500", kLeft, u"100", kRight, u"450", u"399"},
-        {"bottom against height", kHeight, u"300", kTop, u"0", kBottom, u"300", u"299"},
-        {"fits", kHeight, u"300", kTop, u"100", kBottom, u"199", u"199"},
-        {"never below zero", kWidth, u"500", kRight, u"600", kLeft, u"5", u"0"},
+        {"left against width", control::kStocksWidthEdit, u"500", control::kStocksRightEdit, u"250",
+         control::kStocksLeftEdit, u"300", u"249"},
+        {"right against width", control::kStocksWidthEdit, u"500", control::kStocksLeftEdit, u"100",
+         control::kStocksRightEdit, u"450", u"399"},
+        {"bottom against height", control::kStocksHeightEdit, u"300", control::kStocksTopEdit, u"0",
+         control::kStocksBottomEdit, u"300", u"299"},
+        {"fits", control::kStocksHeightEdit, u"300", control::kStocksTopEdit, u"100",
+         control::kStocksBottomEdit, u"199", u"199"},
+        {"never below zero", control::kStocksWidthEdit, u"500", control::kStocksRightEdit, u"600",
+         control::kStocksLeftEdit, u"5", u"0"},
     };
     AddPrinter(kKestrel, kKestrel);
     Open(kKestrel);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        for (int margin : {kLeft, kTop, kRight, kBottom}) {
+        for (int margin : {control::kStocksLeftEdit, control::kStocksTopEdit,
+                           control::kStocksRightEdit, control::kStocksBottomEdit}) {
             ASSERT_TRUE(Type(margin, u"0"));
         }
         // The other margin is typed while the paper is wider, as it may be
@@ -198,13 +205,13 @@ TEST_F(StocksTest, DeleteRemovesTheSelectedFormAndSelectsTheOneBefore) {
     AddForm(u"Custom Paper-B", 600, 300);
     Open(kKestrel);
     ASSERT_TRUE(Select(u"Custom Paper-B"));
-    ASSERT_TRUE(Click(kDelete));
+    ASSERT_TRUE(Click(control::kStocksDeleteButton));
     EXPECT_EQ(Items(), (Texts{u"Custom Paper-Kestrel", u"Custom Paper-A"}));
     EXPECT_EQ(SelectedItem(), u"Custom Paper-A");
-    EXPECT_EQ(Text(kWidth), u"500");
-    ASSERT_TRUE(Click(kDelete));
+    EXPECT_EQ(Text(control::kStocksWidthEdit), u"500");
+    ASSERT_TRUE(Click(control::kStocksDeleteButton));
     EXPECT_EQ(SelectedItem(), u"Custom Paper-Kestrel");
-    EXPECT_FALSE(Click(kDelete)) << "the default form cannot be deleted";
+    EXPECT_FALSE(Click(control::kStocksDeleteButton)) << "the default form cannot be deleted";
     EXPECT_EQ(Forms().size(), 1u);
     EXPECT_TRUE(Messages().empty());
 }
@@ -222,10 +229,17 @@ TEST_F(StocksTest, RefusedChangesAreReportedAndLeaveTheListAndTheSpoolerAsTheyWe
     const Case cases[] = {
         // The width shrank under margins typed for a wider paper.
         {"margins wider than the paper",
-         {{kName, u"Narrow"}, {kWidth, u"1000"}, {kLeft, u"900"}, {kWidth, u"500"}},
+         {{control::kStocksNameEdit, u"Narrow"},
+          {control::kStocksWidthEdit, u"1000"},
+          {control::kStocksLeftEdit, u"900"},
+          {control::kStocksWidthEdit, u"500"}},
          u"Error: Add failed!"},
-        {"no name after the prefix", {{kName, u""}, {kLeft, u"0"}}, u"Error: Add failed!"},
-        {"a built-in form", {{kName, u"builtin"}}, u"Error: Failed to modify parameters!"},
+        {"no name after the prefix",
+         {{control::kStocksNameEdit, u""}, {control::kStocksLeftEdit, u"0"}},
+         u"Error: Add failed!"},
+        {"a built-in form",
+         {{control::kStocksNameEdit, u"builtin"}},
+         u"Error: Failed to modify parameters!"},
     };
     AddPrinter(kKestrel, kKestrel);
     AddForm(u"Custom Paper-Builtin", 400, 200, platform::kFormBuiltin);
@@ -238,7 +252,7 @@ TEST_F(StocksTest, RefusedChangesAreReportedAndLeaveTheListAndTheSpoolerAsTheyWe
         for (const Typing& typing : c.typed) {
             ASSERT_TRUE(Type(typing.edit, typing.text));
         }
-        ASSERT_TRUE(Click(kSave));
+        ASSERT_TRUE(Click(control::kStocksSaveButton));
         ASSERT_EQ(Messages().size(), shown + 1);
         EXPECT_EQ(Messages().back(), c.message);
         EXPECT_EQ(Screen().Messages().back().type & resources::MB_ICONERROR,
@@ -255,7 +269,7 @@ TEST_F(StocksTest, ARefusedDeletionIsReportedWhileTheFormStaysAndNotWhenItIsGone
     const PrinterSheet& first = Open(kKestrel);
 
     ASSERT_TRUE(Select(u"Custom Paper-Builtin"));
-    ASSERT_TRUE(Click(kDelete));
+    ASSERT_TRUE(Click(control::kStocksDeleteButton));
     EXPECT_EQ(Messages(), Texts{u"Error: Failed to modify parameters!"});
     EXPECT_EQ(SelectedItem(), u"Custom Paper-Builtin");
 
@@ -263,9 +277,9 @@ TEST_F(StocksTest, ARefusedDeletionIsReportedWhileTheFormStaysAndNotWhenItIsGone
     ASSERT_TRUE(Select(u"Custom Paper-Gone"));
     Open(kKestrel);
     ASSERT_TRUE(Select(u"Custom Paper-Gone"));
-    ASSERT_TRUE(Click(kDelete));
+    ASSERT_TRUE(Click(control::kStocksDeleteButton));
     Use(first);
-    ASSERT_TRUE(Click(kDelete));
+    ASSERT_TRUE(Click(control::kStocksDeleteButton));
     EXPECT_EQ(Messages().size(), 1u);
     EXPECT_EQ(Items(), (Texts{u"Custom Paper-Kestrel", u"Custom Paper-Builtin"}));
     EXPECT_EQ(SelectedItem(), u"Custom Paper-Builtin");

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "host/driver_host/host_sheets.h"
+#include "resources/control_ids.h"
 #include "stocks/stocks_fixture.h"
 
 namespace orca::stockstest {
@@ -13,15 +14,15 @@ namespace {
 
 constexpr char16_t kKestrel[] = u"Kestrel(ORCA)";
 constexpr char16_t kHeron[] = u"Heron(ONYX)";
-constexpr int kGroup = 1095;
-constexpr int kWidthLimits = 1092;
-constexpr int kLanguageChoice = 1310;
 
 class StocksPageTest : public StocksTest {
 protected:
     Texts Entry() {
         Texts texts;
-        for (int edit : {kName, kWidth, kHeight, kLeft, kTop, kRight, kBottom}) {
+        for (int edit :
+             {control::kStocksNameEdit, control::kStocksWidthEdit, control::kStocksHeightEdit,
+              control::kStocksLeftEdit, control::kStocksTopEdit, control::kStocksRightEdit,
+              control::kStocksBottomEdit}) {
             texts.push_back(Text(edit));
         }
         return texts;
@@ -39,9 +40,9 @@ TEST_F(StocksPageTest, TheEntryBeingEditedSurvivesThePageGoingToTheBack) {
     Open(kKestrel);
 
     // Not saved yet: its texts come back as they were, the first entry selected.
-    ASSERT_TRUE(Type(kName, u"Draft"));
-    ASSERT_TRUE(Type(kWidth, u"400"));
-    ASSERT_TRUE(Type(kRight, u""));
+    ASSERT_TRUE(Type(control::kStocksNameEdit, u"Draft"));
+    ASSERT_TRUE(Type(control::kStocksWidthEdit, u"400"));
+    ASSERT_TRUE(Type(control::kStocksRightEdit, u""));
     AddForm(u"Custom Paper-Meanwhile", 700, 700);
     Reshow();
     EXPECT_EQ(Items(),
@@ -51,12 +52,12 @@ TEST_F(StocksPageTest, TheEntryBeingEditedSurvivesThePageGoingToTheBack) {
 
     // Named like a form: that form is selected again with the edits as left.
     ASSERT_TRUE(Select(u"Custom Paper-Tag"));
-    ASSERT_TRUE(Type(kHeight, u"350"));
+    ASSERT_TRUE(Type(control::kStocksHeightEdit, u"350"));
     Reshow();
     EXPECT_EQ(SelectedItem(), u"Custom Paper-Tag");
-    EXPECT_TRUE(Enabled(kDelete));
+    EXPECT_TRUE(Enabled(control::kStocksDeleteButton));
     EXPECT_EQ(Entry(), (Texts{u"Tag", u"500", u"350", u"0", u"0", u"0", u"0"}));
-    ASSERT_TRUE(Click(kSave));
+    ASSERT_TRUE(Click(control::kStocksSaveButton));
     EXPECT_EQ(Forms().front(), u"Custom Paper-Tag 50000 x 35000 (0,0,50000,35000)");
 }
 
@@ -89,10 +90,11 @@ TEST_F(StocksPageTest, TextsFollowThePrintersStoredLanguageInBothCommandLanguage
         Open(c.printer, c.language);
         EXPECT_EQ(driverhost::TabTitles(Screen(), Sheet())[driverhost::HostPrinterTabs().size()],
                   c.tab);
-        EXPECT_EQ(Text(kGroup), c.group);
-        EXPECT_EQ(Text(kWidthLimits).substr(0, 2), u"[ ") << "limits keep their numbers";
-        ASSERT_TRUE(Type(kName, u""));
-        ASSERT_TRUE(Click(kSave));
+        EXPECT_EQ(Text(control::kStocksGroup), c.group);
+        EXPECT_EQ(Text(control::kStocksWidthLimitsLabel).substr(0, 2), u"[ ")
+            << "limits keep their numbers";
+        ASSERT_TRUE(Type(control::kStocksNameEdit, u""));
+        ASSERT_TRUE(Click(control::kStocksSaveButton));
         EXPECT_EQ(Messages().back(), c.failure);
     }
 }
@@ -100,22 +102,22 @@ TEST_F(StocksPageTest, TextsFollowThePrintersStoredLanguageInBothCommandLanguage
 TEST_F(StocksPageTest, EnglishAppliedInADocumentSheetRetranslatesTheOpenStocksPage) {
     AddPrinter(kKestrel, kKestrel);
     PrinterSheet& printerSheet = Open(kKestrel, kChinese);
-    ASSERT_EQ(Text(kGroup), u"用户定义纸张尺寸");
-    ASSERT_TRUE(Type(kName, u"Draft"));
-    const std::u16string limits = Text(kWidthLimits);
+    ASSERT_EQ(Text(control::kStocksGroup), u"用户定义纸张尺寸");
+    ASSERT_TRUE(Type(control::kStocksNameEdit, u"Draft"));
+    const std::u16string limits = Text(control::kStocksWidthLimitsLabel);
 
     // The printer's stored language is English by the time it is applied.
     printerSheet.records->Private()[printerSheet.languageOffset] = kEnglish;
     PrinterSheet& document = OpenDocumentSheet(kKestrel, kChinese);
     ASSERT_TRUE(Driver().SelectTab(document.window, u"语言"));
     const platform::Window language = Screen().CurrentPage(document.window);
-    ASSERT_TRUE(Driver().Select(language, kLanguageChoice, u"English"));
+    ASSERT_TRUE(Driver().Select(language, control::kLanguageList, u"English"));
     ASSERT_TRUE(Driver().Apply(document.window));
 
     Use(printerSheet);
-    EXPECT_EQ(Text(kGroup), u"User Define Paper Size");
-    EXPECT_EQ(Text(kWidthLimits), limits);
-    EXPECT_EQ(Text(kName), u"Draft");
+    EXPECT_EQ(Text(control::kStocksGroup), u"User Define Paper Size");
+    EXPECT_EQ(Text(control::kStocksWidthLimitsLabel), limits);
+    EXPECT_EQ(Text(control::kStocksNameEdit), u"Draft");
     const Texts tabs = driverhost::TabTitles(Screen(), Sheet());
     EXPECT_EQ(Texts(tabs.end() - 2, tabs.end()), (Texts{u"Stocks", u"Version"}));
 }

@@ -66,7 +66,7 @@ public:
     // model: a model of the catalogue; printer: the spooler's name of the
     // printer whose papers the sheet lists.
     BareSheet(std::u16string_view model, std::u16string printer)
-        : printer_(settings::ModelCatalogue().Find(model)()),
+        : printer_(printers::ModelCatalogue().Find(model)()),
           name_(std::move(printer)),
           public_(settings::kPublicRecordSize + 2 * kGuard, kGuardByte),
           block_(printer_->Settings().GetPrivateSize() + 2 * kGuard, kGuardByte) {
@@ -122,7 +122,7 @@ public:
     std::u16string HostFormName() override { return {}; }
 
 private:
-    std::unique_ptr<settings::CPrinterImplBase> printer_;
+    std::unique_ptr<printers::CPrinterImplBase> printer_;
     std::u16string name_;
     std::vector<uint8_t> public_;
     std::vector<uint8_t> block_;

@@ -13,6 +13,7 @@
 
 #include "pages/tools/tools_page.h"
 #include "platform/errors.h"
+#include "resources/control_ids.h"
 #include "tools_fixture.h"
 
 namespace orca::tools::testing {
@@ -20,12 +21,6 @@ namespace {
 
 using platform::Window;
 using Names = std::vector<std::u16string>;
-
-constexpr int kTypeList = 1122;
-constexpr int kActionList = 1123;
-constexpr int kInput = 1128;
-constexpr int kBrowse = 1129;
-constexpr int kSend = 1127;
 
 constexpr uint8_t kOrca = 1;
 constexpr uint8_t kOnyx = 2;
@@ -48,13 +43,13 @@ protected:
         ASSERT_TRUE(Driver().SelectTab(sheet_, 1));
     }
     bool Choose(Window page, int group, std::u16string_view action) {
-        return Driver().Select(page, kTypeList, group) &&
-               Driver().Select(page, kActionList, action);
+        return Driver().Select(page, control::kToolsTypeList, group) &&
+               Driver().Select(page, control::kToolsActionList, action);
     }
     // Presses Send; the job it produced, or an empty job when none finished.
     platform::sim::RawJob Send(Window page) {
         const size_t before = Jobs().size();
-        EXPECT_TRUE(Driver().Click(page, kSend));
+        EXPECT_TRUE(Driver().Click(page, control::kToolsSendButton));
         const std::vector<platform::sim::RawJob> jobs = Jobs();
         EXPECT_LE(jobs.size(), before + 1);
         return jobs.size() > before ? jobs.back() : platform::sim::RawJob{};
@@ -99,11 +94,11 @@ TEST_F(ToolsPageTest, TheListsHoldEachLanguagesGroupsAndActions) {
     for (const Case& c : cases) {
         SCOPED_TRACE(int(c.language));
         const Window page = Open(c.language);
-        EXPECT_EQ(Items(page, kTypeList), (Names{u"Action", u"Print"}));
-        EXPECT_EQ(Items(page, kActionList), c.actions);
-        ASSERT_TRUE(Driver().Select(page, kTypeList, 1));
-        EXPECT_EQ(Items(page, kActionList), c.printing);
-        EXPECT_EQ(Selected(page, kActionList), 0);
+        EXPECT_EQ(Items(page, control::kToolsTypeList), (Names{u"Action", u"Print"}));
+        EXPECT_EQ(Items(page, control::kToolsActionList), c.actions);
+        ASSERT_TRUE(Driver().Select(page, control::kToolsTypeList, 1));
+        EXPECT_EQ(Items(page, control::kToolsActionList), c.printing);
+        EXPECT_EQ(Selected(page, control::kToolsActionList), 0);
         page_.reset();
     }
 }
@@ -143,8 +138,8 @@ TEST_F(ToolsPageTest, EveryFixedCommandSendsItsExactBytesInOneJob) {
             opened = c.language;
         }
         ASSERT_TRUE(Choose(page, c.group, c.action));
-        EXPECT_FALSE(Enabled(page, kInput));
-        EXPECT_FALSE(Enabled(page, kBrowse));
+        EXPECT_FALSE(Enabled(page, control::kToolsInputEdit));
+        EXPECT_FALSE(Enabled(page, control::kToolsBrowseButton));
         const platform::sim::RawJob job = Send(page);
         EXPECT_EQ(job.documentName, u"Calibrate");
         EXPECT_EQ(job.dataType, u"RAW");
@@ -156,27 +151,27 @@ TEST_F(ToolsPageTest, EveryFixedCommandSendsItsExactBytesInOneJob) {
 TEST_F(ToolsPageTest, ATypedCommandIsSentAsTypedAndLivesInItsActionAcrossShowings) {
     const Window page = Open(kOrca);
     ASSERT_TRUE(Choose(page, 0, u"Send command"));
-    EXPECT_TRUE(Enabled(page, kInput));
-    EXPECT_FALSE(Enabled(page, kBrowse));
+    EXPECT_TRUE(Enabled(page, control::kToolsInputEdit));
+    EXPECT_FALSE(Enabled(page, control::kToolsBrowseButton));
     EXPECT_EQ(Send(page).writes, std::vector<Bytes>{Bytes{}}) << "empty: one write of 0 bytes";
 
-    ASSERT_TRUE(Driver().Type(page, kInput, u"~HS\u00e9"));
+    ASSERT_TRUE(Driver().Type(page, control::kToolsInputEdit, u"~HS\u00e9"));
     const Bytes typed = {'~', 'H', 'S', 0xE9};  // the system's ANSI code page
     EXPECT_EQ(Send(page).writes, std::vector<Bytes>{typed});
 
     // A fixed command takes no typing, and the typed text stays with its own action.
     ASSERT_TRUE(Choose(page, 1, u"Feed one label"));
-    EXPECT_FALSE(Driver().Type(page, kInput, u"X"));
-    EXPECT_EQ(Text(page, kInput), u"");
+    EXPECT_FALSE(Driver().Type(page, control::kToolsInputEdit, u"X"));
+    EXPECT_EQ(Text(page, control::kToolsInputEdit), u"");
     EXPECT_EQ(Send(page).writes, std::vector<Bytes>{ToBytes("~PH")});
 
     ShowAgain();
-    EXPECT_EQ(Selected(page, kTypeList), 0);
-    EXPECT_EQ(Selected(page, kActionList), 0);
-    EXPECT_FALSE(Enabled(page, kInput));
-    EXPECT_FALSE(Enabled(page, kBrowse));
+    EXPECT_EQ(Selected(page, control::kToolsTypeList), 0);
+    EXPECT_EQ(Selected(page, control::kToolsActionList), 0);
+    EXPECT_FALSE(Enabled(page, control::kToolsInputEdit));
+    EXPECT_FALSE(Enabled(page, control::kToolsBrowseButton));
     ASSERT_TRUE(Choose(page, 0, u"Send command"));
-    EXPECT_EQ(Text(page, kInput), u"~HS\u00e9");
+    EXPECT_EQ(Text(page, control::kToolsInputEdit), u"~HS\u00e9");
     EXPECT_EQ(Send(page).writes, std::vector<Bytes>{typed});
 }
 
@@ -184,12 +179,12 @@ TEST_F(ToolsPageTest, ATypedCommandEndsAtItsFirstNulAsTheEditShowsIt) {
     const Window page = Open(kOrca);
     ASSERT_TRUE(Choose(page, 0, u"Send command"));
     // Typing drops control characters; a pasted NUL reaches the edit.
-    ASSERT_TRUE(Driver().Paste(page, kInput, std::u16string(u"~HS\0~JR", 7)));
+    ASSERT_TRUE(Driver().Paste(page, control::kToolsInputEdit, std::u16string(u"~HS\0~JR", 7)));
     EXPECT_EQ(Send(page).writes, std::vector<Bytes>{ToBytes("~HS")});
 
     ShowAgain();
     ASSERT_TRUE(Choose(page, 0, u"Send command"));
-    EXPECT_EQ(Text(page, kInput), u"~HS");
+    EXPECT_EQ(Text(page, control::kToolsInputEdit), u"~HS");
 }
 
 TEST_F(ToolsPageTest, ATypedCommandKeepsWholeCharactersWithinItsRoom) {
@@ -199,7 +194,8 @@ TEST_F(ToolsPageTest, ATypedCommandKeepsWholeCharactersWithinItsRoom) {
     const Window page = Open(kOrca);
     ASSERT_TRUE(Choose(page, 0, u"Send command"));
     // 1022 bytes and a two-byte character: the character does not fit in 1023.
-    ASSERT_TRUE(Driver().Type(page, kInput, std::u16string(1022, u'A') + u"\u4e2d"));
+    ASSERT_TRUE(
+        Driver().Type(page, control::kToolsInputEdit, std::u16string(1022, u'A') + u"\u4e2d"));
     EXPECT_EQ(Send(page).writes, std::vector<Bytes>{Bytes(1022, 'A')});
 }
 
@@ -216,8 +212,8 @@ TEST_F(ToolsPageTest, AChosenFileIsSentUnchanged) {
     const Case cases[] = {{"empty.prn", {}}, {"binary.prn", binary}, {"标签.prn", binary}};
     const Window page = Open(kOnyx);
     ASSERT_TRUE(Choose(page, 0, u"Send file"));
-    EXPECT_FALSE(Enabled(page, kInput));
-    EXPECT_TRUE(Enabled(page, kBrowse));
+    EXPECT_FALSE(Enabled(page, control::kToolsInputEdit));
+    EXPECT_TRUE(Enabled(page, control::kToolsBrowseButton));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const std::u16string path = WriteFile(c.name, c.content);
@@ -226,14 +222,14 @@ TEST_F(ToolsPageTest, AChosenFileIsSentUnchanged) {
             asked = request;
             return platform::FileDialogResult{.chosen = true, .path = path, .filterIndex = 1};
         });
-        ASSERT_TRUE(Driver().Click(page, kBrowse));
+        ASSERT_TRUE(Driver().Click(page, control::kToolsBrowseButton));
         EXPECT_FALSE(asked.save);
         EXPECT_EQ(asked.owner, page);
         ASSERT_EQ(asked.filters.size(), 1u);
         EXPECT_EQ(asked.filters[0].pattern, u"*.*");
         EXPECT_EQ(asked.bufferChars, 260u);
         EXPECT_EQ(asked.flags, 0x00202C06u);
-        EXPECT_EQ(Text(page, kInput), path);
+        EXPECT_EQ(Text(page, control::kToolsInputEdit), path);
         EXPECT_EQ(Send(page).writes, std::vector<Bytes>{c.content});
     }
 }
@@ -250,9 +246,9 @@ TEST_F(ToolsPageTest, AFileThatCannotBeReadStillStartsAndEndsAnEmptyJob) {
     Driver().OnNextFileDialog([&](const platform::FileDialogRequest&) {
         return platform::FileDialogResult{.chosen = true, .path = path, .filterIndex = 1};
     });
-    ASSERT_TRUE(Driver().Click(page, kBrowse));
-    ASSERT_TRUE(Driver().Click(page, kBrowse));  // no responder: Cancel
-    EXPECT_EQ(Text(page, kInput), u"");
+    ASSERT_TRUE(Driver().Click(page, control::kToolsBrowseButton));
+    ASSERT_TRUE(Driver().Click(page, control::kToolsBrowseButton));  // no responder: Cancel
+    EXPECT_EQ(Text(page, control::kToolsInputEdit), u"");
     const platform::sim::RawJob cancelled = Send(page);
     EXPECT_EQ(cancelled.documentName, u"Calibrate");
     EXPECT_TRUE(cancelled.pageStarted);
@@ -293,7 +289,7 @@ TEST_F(ToolsPageTest, AFileTooLargeForTheMemoryLeftStillStartsAndEndsAnEmptyJob)
     Driver().OnNextFileDialog([&](const platform::FileDialogRequest&) {
         return platform::FileDialogResult{.chosen = true, .path = path, .filterIndex = 1};
     });
-    ASSERT_TRUE(Driver().Click(page, kBrowse));
+    ASSERT_TRUE(Driver().Click(page, control::kToolsBrowseButton));
     platform::sim::RawJob job;
     {
         const AddressSpaceLimit limit;
@@ -307,7 +303,7 @@ TEST_F(ToolsPageTest, AFileTooLargeForTheMemoryLeftStillStartsAndEndsAnEmptyJob)
 TEST_F(ToolsPageTest, ARefusedDocumentEndsTheSendSilently) {
     const Window page = Open(kOrca, u"file:missing-directory/out.prn");
     SetLastError(platform::kErrorSuccess);
-    EXPECT_TRUE(Driver().Click(page, kSend));
+    EXPECT_TRUE(Driver().Click(page, control::kToolsSendButton));
     EXPECT_TRUE(Jobs().empty());
     // Any later job call would have set "no document started".
     EXPECT_EQ(LastError(), platform::kErrorPathNotFound);
@@ -316,19 +312,19 @@ TEST_F(ToolsPageTest, ARefusedDocumentEndsTheSendSilently) {
 
 TEST_F(ToolsPageTest, EachShowingFollowsTheSheetsLanguageAndStartsAtTheFirstAction) {
     const Window page = Open(kOnyx);
-    EXPECT_EQ(Text(page, kSend), u"Send");
+    EXPECT_EQ(Text(page, control::kToolsSendButton), u"Send");
     ASSERT_TRUE(Choose(page, 1, u"Print configuration label"));
 
     context_.language = pages::kLanguageChinese;
     ShowAgain();
-    EXPECT_EQ(Items(page, kTypeList), (Names{u"操作", u"打印"}));
-    EXPECT_EQ(Selected(page, kTypeList), 0);
-    EXPECT_EQ(Selected(page, kActionList), 0);
-    EXPECT_EQ(Items(page, kActionList).at(2), u"切纸");
-    EXPECT_EQ(Text(page, kSend), u"发送");
-    EXPECT_EQ(Text(page, kBrowse), u"..");
-    ASSERT_TRUE(Driver().Select(page, kTypeList, 1));
-    EXPECT_EQ(Items(page, kActionList), (Names{u"走一张标签", u"打印配置标签"}));
+    EXPECT_EQ(Items(page, control::kToolsTypeList), (Names{u"操作", u"打印"}));
+    EXPECT_EQ(Selected(page, control::kToolsTypeList), 0);
+    EXPECT_EQ(Selected(page, control::kToolsActionList), 0);
+    EXPECT_EQ(Items(page, control::kToolsActionList).at(2), u"切纸");
+    EXPECT_EQ(Text(page, control::kToolsSendButton), u"发送");
+    EXPECT_EQ(Text(page, control::kToolsBrowseButton), u"..");
+    ASSERT_TRUE(Driver().Select(page, control::kToolsTypeList, 1));
+    EXPECT_EQ(Items(page, control::kToolsActionList), (Names{u"走一张标签", u"打印配置标签"}));
     // The relabelled action still sends its command.
     EXPECT_EQ(Send(page).writes, (std::vector<Bytes>{Bytes{STX, 'F', CR}}));
 }

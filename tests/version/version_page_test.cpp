@@ -11,6 +11,7 @@
 #include "host/driver_host/host_sheets.h"
 #include "pages/printer_sheet_pages.h"
 #include "pages/version/version_page.h"
+#include "resources/control_ids.h"
 #include "settings/field_ids.h"
 #include "support/language_fixture.h"
 
@@ -22,8 +23,6 @@ using platform::Point;
 using platform::Rect;
 using platform::Window;
 
-constexpr int kTitleLine = 1002;
-constexpr int kAddress = 1011;
 constexpr char16_t kAddressText[] = u"http://www.example.com";
 
 class VersionPageTest : public LanguageTest {
@@ -49,12 +48,12 @@ protected:
 
     // A point on the first characters of the web address.
     Point OnAddress(Window page) {
-        const Rect line = Place(page, kAddress);
+        const Rect line = Place(page, control::kVersionAddressLine);
         return {line.left + 2, line.top + 2};
     }
 
     bool Underlined(Window page) {
-        return Screen().GetFont(Screen().Child(page, kAddress)).underline;
+        return Screen().GetFont(Screen().Child(page, control::kVersionAddressLine)).underline;
     }
 
     SheetContext context_;
@@ -67,27 +66,31 @@ protected:
 TEST_F(VersionPageTest, TheNeutralPageHidesTheMakersLinesAndClosesUpTheRest) {
     CProperty_Version full(context_);
     const Window fullPage = Open(full);
-    const int up = Place(fullPage, 1005).top - Place(fullPage, 1003).top;
+    const int up = Place(fullPage, control::kVersionProductHeading).top -
+                   Place(fullPage, control::kVersionFirstMakerLine).top;
     ASSERT_GT(up, 0);
     CProperty_VersionOEM version(context_);
     const Window page = Open(version);
-    for (int hidden : {1003, 1004, 1009, kAddress}) {
+    for (int hidden : {control::kVersionFirstMakerLine, control::kVersionSecondMakerLine,
+                       control::kVersionAdditionalHeading, control::kVersionAddressLine}) {
         EXPECT_FALSE(Visible(page, hidden)) << hidden;
     }
-    for (int moved : {1005, 1007, 1013, 1015}) {
+    for (int moved : {control::kVersionProductHeading, control::kVersionProductLine,
+                      control::kVersionSeparator, control::kVersionNoticeLine}) {
         const Rect template_ = Place(fullPage, moved);
         const Rect now = Place(page, moved);
         EXPECT_EQ((Point{now.left, now.top}), (Point{template_.left, template_.top - up})) << moved;
     }
     // Shown again, the lines stay where they are.
-    const Rect before = Place(page, 1015);
+    const Rect before = Place(page, control::kVersionNoticeLine);
     Screen().SendShownNotice(page);
-    EXPECT_EQ(Place(page, 1015).top, before.top);
-    EXPECT_EQ(Text(page, kTitleLine), u"Label Printer Driver");
-    EXPECT_EQ(Text(page, 1007), u"Product: Windows driver for BarCode printer");
+    EXPECT_EQ(Place(page, control::kVersionNoticeLine).top, before.top);
+    EXPECT_EQ(Text(page, control::kVersionTitleLine), u"Label Printer Driver");
+    EXPECT_EQ(Text(page, control::kVersionProductLine),
+              u"Product: Windows driver for BarCode printer");
 
     // Where the web address would be, nothing answers.
-    const Rect line = Place(page, kAddress);
+    const Rect line = Place(page, control::kVersionAddressLine);
     ASSERT_TRUE(Driver().MoveMouse(page, {line.left + 2, line.top + 2}));
     ASSERT_TRUE(Driver().ReleaseLeftButton(page, {line.left + 2, line.top + 2}));
     EXPECT_TRUE(Screen().ShellOpened().empty());
@@ -98,9 +101,9 @@ TEST_F(VersionPageTest, TheNeutralPageHidesTheMakersLinesAndClosesUpTheRest) {
 TEST_F(VersionPageTest, TheWebAddressUnderlinesUnderThePointerAndOpensOnAClick) {
     CProperty_Version version(context_);
     const Window page = Open(version);
-    EXPECT_EQ(Text(page, kAddress), kAddressText);
+    EXPECT_EQ(Text(page, control::kVersionAddressLine), kAddressText);
     const Point on = OnAddress(page);
-    const Rect line = Place(page, kAddress);
+    const Rect line = Place(page, control::kVersionAddressLine);
     // Inside the line but past the end of its text.
     const Point pastText{line.right - 2, line.top + 2};
 
@@ -127,7 +130,7 @@ TEST_F(VersionPageTest, APrinterSheetPageFollowsTheStoredLanguageAndIsListedWhil
     CProperty_Version version(context_);
     version.SetInDocumentSheet(false);
     const Window page = Open(version);
-    EXPECT_EQ(Text(page, kTitleLine), u"Label Printer Driver");
+    EXPECT_EQ(Text(page, control::kVersionTitleLine), u"Label Printer Driver");
     EXPECT_EQ(PrinterSheetPages(), std::vector<Window>{page});
     EXPECT_EQ(context_.lastShown, nullptr);
 

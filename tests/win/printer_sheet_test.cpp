@@ -10,25 +10,20 @@
 #include <vector>
 
 #include "native_window.h"
+#include "resources/control_ids.h"
 #include "sheet_fixture.h"
 #include "system_setup.h"
 
 namespace orca::wintest {
 namespace {
 
-constexpr int kForms = 1082;
-constexpr int kDelete = 1083;
-constexpr int kSave = 1084;
-constexpr int kName = 1088;
-constexpr int kWidth = 1089;
-constexpr int kHeight = 1026;
-constexpr int kMargins[] = {1130, 1136, 1133, 1137};
-constexpr int kAddress = 1011;
+constexpr int kMargins[] = {control::kStocksLeftEdit, control::kStocksTopEdit,
+                            control::kStocksRightEdit, control::kStocksBottomEdit};
 constexpr char16_t kNewForm[] = u"Custom Paper-Label 50";
 
 std::vector<std::u16string> FormsListed(NativeWindow page) {
     for (const ControlState& control : Controls(page)) {
-        if (control.id == kForms)
+        if (control.id == control::kStocksFormList)
             return control.items;
     }
     return {};
@@ -49,26 +44,26 @@ TEST_F(PropertySheetTest, APrinterSheetWithoutSettingsRecordsWorksEveryControl) 
         // nothing), so the list holds what the spooler lists: the page reads
         // it without a record and saves and deletes through the spooler.
         ASSERT_TRUE(Sheet().SelectPage(0));
-        ASSERT_TRUE(Sheet().TypeText(kName, u"Label 50"));
-        ASSERT_TRUE(Sheet().TypeText(kWidth, u"500"));
-        ASSERT_TRUE(Sheet().TypeText(kHeight, u"300"));
+        ASSERT_TRUE(Sheet().TypeText(control::kStocksNameEdit, u"Label 50"));
+        ASSERT_TRUE(Sheet().TypeText(control::kStocksWidthEdit, u"500"));
+        ASSERT_TRUE(Sheet().TypeText(control::kStocksHeightEdit, u"300"));
         for (int margin : kMargins)
             ASSERT_TRUE(Sheet().TypeText(margin, u"10")) << margin;
-        ASSERT_TRUE(Press(Sheet().FrontPage(), kSave));
+        ASSERT_TRUE(Press(Sheet().FrontPage(), control::kStocksSaveButton));
         EXPECT_TRUE(Sheet().Enabled()) << "no message box holds the sheet";
         if (Listed(Sheet().FrontPage(), kNewForm)) {
-            ASSERT_TRUE(Sheet().ChooseItem(kForms, kNewForm));
-            ASSERT_TRUE(Press(Sheet().FrontPage(), kDelete));
+            ASSERT_TRUE(Sheet().ChooseItem(control::kStocksFormList, kNewForm));
+            ASSERT_TRUE(Press(Sheet().FrontPage(), control::kStocksDeleteButton));
             EXPECT_FALSE(Listed(Sheet().FrontPage(), kNewForm));
         }
 
         ASSERT_TRUE(Sheet().SelectPage(1));
         const NativeWindow page = Sheet().FrontPage();
-        const std::vector<int> line = PlaceInParent(Control(page, kAddress));
+        const std::vector<int> line = PlaceInParent(Control(page, control::kVersionAddressLine));
         PointAt(page, line[0] + 2, (line[1] + line[3]) / 2);
-        EXPECT_EQ(FontOf(Control(page, kAddress)).at(1), 1);
+        EXPECT_EQ(FontOf(Control(page, control::kVersionAddressLine)).at(1), 1);
         PointAt(page, line[2] - 2, (line[1] + line[3]) / 2);
-        EXPECT_EQ(FontOf(Control(page, kAddress)).at(1), 0);
+        EXPECT_EQ(FontOf(Control(page, control::kVersionAddressLine)).at(1), 0);
 
         // Apply and the sheet's end go through the pages without records too.
         EXPECT_TRUE(Sheet().Apply());

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "resources/bitmaps.h"
+#include "resources/control_ids.h"
 #include "resources/dialog_template.h"
 #include "settings/field_map.h"
 #include "sheet_fixture.h"
@@ -22,13 +23,7 @@
 namespace orca::wintest {
 namespace {
 
-constexpr int kCopiesLabel = 1006;
-constexpr int kCopies = 1014;
-constexpr int kPaperWidth = 1025;
-constexpr int kOtherButton = 1307;
 constexpr int kCancel = 2;
-constexpr int kSpeeds = 1016;
-constexpr int kOrientation = 1224;
 constexpr short kLandscape = 2;
 
 // Each tab of a sheet and the template its page is made from.
@@ -177,8 +172,8 @@ TEST_F(PropertySheetTest, EveryDialogShowsWhatTheHeadlessDesktopShows) {
         const char16_t* picture;  // the screenshot's name
     };
     const Case dialogs[] = {
-        {1, kOtherButton, "the Other dialog", u"other-dialog"},
-        {3, 1196, "the barcode-font dialog", u"barcode-font-dialog"},
+        {1, control::kAdvancedOtherButton, "the Other dialog", u"other-dialog"},
+        {3, control::kBarcodeFontsChangeButton, "the barcode-font dialog", u"barcode-font-dialog"},
     };
     for (const char16_t* printer : {kOrcaPrinter, kOnyxPrinter}) {
         OpenSheet(printer, true);
@@ -217,11 +212,16 @@ struct Change {
 // same bytes, and every page and tab title still reads the same, the pages
 // now relabelled in the language chosen.
 TEST_F(PropertySheetTest, AfterTheSameChangesAndApplyBothSheetsStillShowTheSame) {
-    constexpr int kCommandKind = 1100, kCommandText = 1102, kLanguage = 1310;
+    constexpr int kCommandKind = control::kCustomCommandStartList,
+                  kCommandText = control::kCustomCommandStartEdit,
+                  kLanguage = control::kLanguageList;
     const Change changes[] = {
-        {0, kDarkness, false, u"10"},       {0, kOrientation, false, u"Landscape"},
-        {0, kCopies, true, u"3"},           {5, kCommandKind, false, u"Text"},
-        {5, kCommandText, true, u"^XA^FS"}, {8, kLanguage, false, u"Chinese"},
+        {0, control::kOptionDarknessList, false, u"10"},
+        {0, control::kOptionOrientationList, false, u"Landscape"},
+        {0, control::kOptionCopiesEdit, true, u"3"},
+        {5, kCommandKind, false, u"Text"},
+        {5, kCommandText, true, u"^XA^FS"},
+        {8, kLanguage, false, u"Chinese"},
     };
     for (const char16_t* printer : {kOrcaPrinter, kOnyxPrinter}) {
         SCOPED_TRACE(testing::PrintToString(std::u16string(printer)));
@@ -283,22 +283,22 @@ TEST_F(PropertySheetTest, OptionPageShowsThePrintersSettings) {
             auto found = std::ranges::find(controls, id, &ControlState::id);
             return found != controls.end() ? *found : ControlState{};
         };
-        EXPECT_EQ(control(kCopies).text, u"1");
-        EXPECT_EQ(control(kCopiesLabel).text, u"Copies:");
-        const ControlState darkness = control(kDarkness);
+        EXPECT_EQ(control(control::kOptionCopiesEdit).text, u"1");
+        EXPECT_EQ(control(control::kOptionCopiesLabel).text, u"Copies:");
+        const ControlState darkness = control(control::kOptionDarknessList);
         ASSERT_EQ(darkness.items.size(), c.darknessCount);
         EXPECT_EQ((std::vector<std::u16string>{darkness.items[0], darkness.items[1],
                                                darkness.items.back()}),
                   c.darknessEnds);
         EXPECT_EQ(darkness.text, c.darkness);
         EXPECT_TRUE(darkness.enabled);
-        EXPECT_EQ(control(kSpeeds).items, c.speeds);
-        EXPECT_EQ(control(kSpeeds).text, c.speed);
-        EXPECT_EQ(control(kOrientation).items,
+        EXPECT_EQ(control(control::kOptionSpeedList).items, c.speeds);
+        EXPECT_EQ(control(control::kOptionSpeedList).text, c.speed);
+        EXPECT_EQ(control(control::kOptionOrientationList).items,
                   (std::vector<std::u16string>{u"Portrait", u"Landscape"}));
-        EXPECT_EQ(control(kOrientation).selection, 0);
+        EXPECT_EQ(control(control::kOptionOrientationList).selection, 0);
         // The paper size is the stock's own and cannot be typed while it is chosen.
-        EXPECT_FALSE(control(kPaperWidth).enabled);
+        EXPECT_FALSE(control(control::kOptionWidthEdit).enabled);
     }
 }
 
@@ -323,7 +323,8 @@ TEST_F(PropertySheetTest, OtherButtonRunsItsModalDialogUntilEscapeEndsIt) {
             EXPECT_FALSE(Sheet().Enabled());
             EXPECT_TRUE(Press(shown, kCancel));
         });
-        EXPECT_TRUE(watch.Run([&] { EXPECT_TRUE(Press(Sheet().FrontPage(), kOtherButton)); }));
+        EXPECT_TRUE(watch.Run(
+            [&] { EXPECT_TRUE(Press(Sheet().FrontPage(), control::kAdvancedOtherButton)); }));
         // The sheet is usable again: its front page answers.
         EXPECT_TRUE(Sheet().Enabled());
         EXPECT_TRUE(Sheet().SelectPage(0));
@@ -333,9 +334,9 @@ TEST_F(PropertySheetTest, OtherButtonRunsItsModalDialogUntilEscapeEndsIt) {
 TEST_F(PropertySheetTest, OptionPageChangesReachTheRecordsOnApply) {
     OpenSheet(kOrcaPrinter, true);
     ASSERT_TRUE(Sheet().SelectPage(0));
-    ASSERT_TRUE(Sheet().ChooseItem(kDarkness, u"10"));
-    ASSERT_TRUE(Sheet().TypeText(kCopies, u"3"));
-    ASSERT_TRUE(Sheet().ChooseItem(kOrientation, u"Landscape"));
+    ASSERT_TRUE(Sheet().ChooseItem(control::kOptionDarknessList, u"10"));
+    ASSERT_TRUE(Sheet().TypeText(control::kOptionCopiesEdit, u"3"));
+    ASSERT_TRUE(Sheet().ChooseItem(control::kOptionOrientationList, u"Landscape"));
     EXPECT_TRUE(Sheet().ApplyEnabled());
     EXPECT_TRUE(Sheet().Apply());
     EXPECT_EQ(Records().Public()->dmCopies, 3);
@@ -351,15 +352,14 @@ TEST_F(PropertySheetTest, OptionPageChangesReachTheRecordsOnApply) {
 // dithering list on the Dithering page; the form-name item names the paper.
 TEST_F(PropertySheetTest, TheCoreDriversItemsFollowTheOptionAndDitheringPages) {
     constexpr int kDitheringTab = 2;
-    constexpr int kNoDithering = 1286;
     OpenSheet(kOrcaPrinter, true);
     driverhost::HostOptionItems& items = Hooks().HostItems();
     ASSERT_TRUE(Sheet().SelectPage(0));
-    ASSERT_TRUE(Sheet().ChooseItem(kOrientation, u"Landscape"));
+    ASSERT_TRUE(Sheet().ChooseItem(control::kOptionOrientationList, u"Landscape"));
     EXPECT_EQ(items.Orientation().Sel, 1);
     EXPECT_NE(items.Orientation().Flags & plugin::OPTIF_CHANGED, 0u);
     ASSERT_TRUE(Sheet().SelectPage(kDitheringTab));
-    ASSERT_TRUE(Press(Sheet().FrontPage(), kNoDithering));
+    ASSERT_TRUE(Press(Sheet().FrontPage(), control::kDitheringNoneRadio));
     EXPECT_EQ(items.Dithering().Sel, 1);
     const std::vector<driverhost::UISettingCall>& calls = Hooks().DriverUI().Calls();
     ASSERT_EQ(calls.size(), 2u);

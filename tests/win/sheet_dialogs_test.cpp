@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "resources/control_ids.h"
 #include "resources/dialog_template.h"
 #include "resources/window_styles.h"
 #include "settings/field_map.h"
@@ -23,28 +24,16 @@ constexpr int kBarcodeFontsTab = 3;
 constexpr int kCustomCommandTab = 5;
 constexpr int kImportTab = 7;
 // The Import/Export page.
-constexpr int kExportButton = 1218;
-constexpr int kImportButton = 1219;
 constexpr char16_t kImportWarning[] =
     u"This action will override the current settings! Are you sure you want to go next?";
 constexpr char16_t kWrongLanguage[] =
     u"The current printer does not support this profile.The import operation has been "
     u"cancelled.";
 // The Barcode Fonts page and its dialog.
-constexpr int kFontList = 1192;
-constexpr int kChangeFont = 1196;
-constexpr int kSymbology = 1141;
-constexpr int kPlaceholder = 1232;
-constexpr int kRotation = 1147;
-constexpr int kFontOk = 1244;
-constexpr int kFontCancel = 1316;
 constexpr int kFontDialog = 124;
 constexpr int k1DPage = 129;
 constexpr int kPdf417Page = 130;
 // The Custom Command page's start command.
-constexpr int kStartKind = 1100;
-constexpr int kStartEdit = 1102;
-constexpr int kStartButton = 1104;
 constexpr size_t kStartKindOffset = 34;
 constexpr size_t kStartLengthOffset = 36;
 constexpr size_t kStartDataOffset = 40;
@@ -85,7 +74,8 @@ void ExpectShownPage(NativeWindow dialog, int pageTemplate) {
     EXPECT_EQ(Ids(Controls(shown[0])), TemplateIds(pageTemplate));
     EXPECT_EQ(Style(shown[0]) & (resources::WS_CAPTION | resources::WS_BORDER), 0u);
     const std::vector<int> page = ScreenRect(shown[0]);
-    const std::vector<int> placeholder = ScreenRect(Control(dialog, kPlaceholder));
+    const std::vector<int> placeholder =
+        ScreenRect(Control(dialog, control::kBarcodeFontPlaceholder));
     EXPECT_EQ(std::vector<int>(page.begin(), page.begin() + 2),
               std::vector<int>(placeholder.begin(), placeholder.begin() + 2));
 }
@@ -95,20 +85,22 @@ TEST_F(SheetDialogsTest, BarcodeDialogShowsTheSymbologysPageOverThePlaceholder) 
         SCOPED_TRACE(testing::PrintToString(std::u16string(printer)));
         OpenSheet(printer, true);
         ASSERT_TRUE(Sheet().SelectPage(kBarcodeFontsTab));
-        ASSERT_TRUE(Sheet().ChooseItem(kFontList, u"EAN13"));
-        const std::vector<std::u16string> fonts = FrontPageControl(kFontList).items;
+        ASSERT_TRUE(Sheet().ChooseItem(control::kBarcodeFontsList, u"EAN13"));
+        const std::vector<std::u16string> fonts =
+            FrontPageControl(control::kBarcodeFontsList).items;
         WindowWatch watch;
         watch.Then("the barcode-font dialog", kDialogClass, [&](NativeWindow dialog) {
             EXPECT_EQ(Caption(dialog), resources::FindDialogTemplate(kFontDialog)->caption);
             ExpectShownPage(dialog, k1DPage);
-            EXPECT_TRUE(Choose(dialog, kSymbology, u"PDF417"));
+            EXPECT_TRUE(Choose(dialog, control::kBarcodeFontSymbologyList, u"PDF417"));
             ExpectShownPage(dialog, kPdf417Page);
-            EXPECT_TRUE(Choose(dialog, kSymbology, u"CODE128"));
+            EXPECT_TRUE(Choose(dialog, control::kBarcodeFontSymbologyList, u"CODE128"));
             ExpectShownPage(dialog, k1DPage);
-            EXPECT_TRUE(Press(dialog, kFontCancel));
+            EXPECT_TRUE(Press(dialog, control::kBarcodeFontCancelButton));
         });
-        EXPECT_TRUE(watch.Run([&] { EXPECT_TRUE(Press(Sheet().FrontPage(), kChangeFont)); }));
-        EXPECT_EQ(FrontPageControl(kFontList).items, fonts);
+        EXPECT_TRUE(watch.Run(
+            [&] { EXPECT_TRUE(Press(Sheet().FrontPage(), control::kBarcodeFontsChangeButton)); }));
+        EXPECT_EQ(FrontPageControl(control::kBarcodeFontsList).items, fonts);
     }
 }
 
@@ -119,28 +111,29 @@ TEST_F(SheetDialogsTest, BarcodeDialogShowsTheSymbologysPageOverThePlaceholder) 
 TEST_F(SheetDialogsTest, TabKeysGoThroughTheShownSymbologyPage) {
     OpenSheet(kOrcaPrinter, true);
     ASSERT_TRUE(Sheet().SelectPage(kBarcodeFontsTab));
-    ASSERT_TRUE(Sheet().ChooseItem(kFontList, u"EAN13"));
+    ASSERT_TRUE(Sheet().ChooseItem(control::kBarcodeFontsList, u"EAN13"));
     WindowWatch watch;
     watch.Then("the barcode-font dialog", kDialogClass, [&](NativeWindow dialog) {
         for (const char16_t* symbology : {u"CODE128", u"PDF417", u"MAXICODE"}) {
             SCOPED_TRACE(testing::PrintToString(std::u16string(symbology)));
-            ASSERT_TRUE(Choose(dialog, kSymbology, symbology));
+            ASSERT_TRUE(Choose(dialog, control::kBarcodeFontSymbologyList, symbology));
             const std::vector<NativeWindow> shown = VisibleChildDialogs(dialog);
             ASSERT_EQ(shown.size(), 1u);
-            FocusOn(Control(dialog, kRotation));
-            ASSERT_EQ(Focused(), Control(dialog, kRotation));
+            FocusOn(Control(dialog, control::kBarcodeFontRotationList));
+            ASSERT_EQ(Focused(), Control(dialog, control::kBarcodeFontRotationList));
             std::vector<NativeWindow> forward;
-            for (int i = 0; i < 40 && Focused() != Control(dialog, kSymbology); ++i) {
+            for (int i = 0;
+                 i < 40 && Focused() != Control(dialog, control::kBarcodeFontSymbologyList); ++i) {
                 PressTab(dialog, false);
                 forward.push_back(Focused());
             }
             ASSERT_GE(forward.size(), 4u);
-            ASSERT_EQ(forward.back(), Control(dialog, kSymbology));
+            ASSERT_EQ(forward.back(), Control(dialog, control::kBarcodeFontSymbologyList));
             const size_t inPage = forward.size() - 3;
             for (size_t i = 0; i < inPage; ++i)
                 EXPECT_EQ(ParentOf(forward[i]), shown[0]) << "stop " << i;
-            EXPECT_EQ(forward[inPage], Control(dialog, kFontOk));
-            EXPECT_EQ(forward[inPage + 1], Control(dialog, kFontCancel));
+            EXPECT_EQ(forward[inPage], Control(dialog, control::kBarcodeFontOkButton));
+            EXPECT_EQ(forward[inPage + 1], Control(dialog, control::kBarcodeFontCancelButton));
 
             std::vector<NativeWindow> backward;
             for (size_t i = 0; i < forward.size(); ++i) {
@@ -148,12 +141,13 @@ TEST_F(SheetDialogsTest, TabKeysGoThroughTheShownSymbologyPage) {
                 backward.push_back(Focused());
             }
             std::vector<NativeWindow> expected(forward.rbegin() + 1, forward.rend());
-            expected.push_back(Control(dialog, kRotation));
+            expected.push_back(Control(dialog, control::kBarcodeFontRotationList));
             EXPECT_EQ(backward, expected);
         }
-        EXPECT_TRUE(Press(dialog, kFontCancel));
+        EXPECT_TRUE(Press(dialog, control::kBarcodeFontCancelButton));
     });
-    EXPECT_TRUE(watch.Run([&] { EXPECT_TRUE(Press(Sheet().FrontPage(), kChangeFont)); }));
+    EXPECT_TRUE(watch.Run(
+        [&] { EXPECT_TRUE(Press(Sheet().FrontPage(), control::kBarcodeFontsChangeButton)); }));
 }
 
 // Settings saved through the save dialog from an ORCA printer's sheet: the
@@ -164,7 +158,7 @@ TEST_F(SheetDialogsTest, SettingsExportedAndImportedThroughTheFileDialogs) {
     const std::u16string file = path + u".drvs";
     RemoveFile(file);
     OpenSheet(kOrcaPrinter, true);
-    ASSERT_TRUE(Sheet().ChooseItem(kDarkness, u"10"));
+    ASSERT_TRUE(Sheet().ChooseItem(control::kOptionDarknessList, u"10"));
     ASSERT_TRUE(Sheet().SelectPage(kImportTab));
     auto chooseFile = [](std::u16string caption, std::u16string typed) {
         return [caption, typed](NativeWindow dialog) {
@@ -184,11 +178,14 @@ TEST_F(SheetDialogsTest, SettingsExportedAndImportedThroughTheFileDialogs) {
             EXPECT_TRUE(Press(box, resources::IDOK));
         };
     };
-    auto pressImport = [&] { EXPECT_TRUE(Press(Sheet().FrontPage(), kImportButton)); };
+    auto pressImport = [&] {
+        EXPECT_TRUE(Press(Sheet().FrontPage(), control::kImportImportButton));
+    };
 
     WindowWatch save;
     save.Then("the save dialog", kDialogClass, chooseFile(u"Save As...", path));
-    EXPECT_TRUE(save.Run([&] { EXPECT_TRUE(Press(Sheet().FrontPage(), kExportButton)); }));
+    EXPECT_TRUE(
+        save.Run([&] { EXPECT_TRUE(Press(Sheet().FrontPage(), control::kImportExportButton)); }));
     ASSERT_FALSE(FileBytes(file).empty());
 
     OpenSheet(kOnyxPrinter, true);
@@ -221,14 +218,15 @@ TEST_F(SheetDialogsTest, AFileChosenInTheOpenDialogBecomesTheCustomCommand) {
     std::ofstream(std::filesystem::path(path)) << "^XA^XZ";
     OpenSheet(kOnyxPrinter, true);
     ASSERT_TRUE(Sheet().SelectPage(kCustomCommandTab));
-    ASSERT_TRUE(Sheet().ChooseItem(kStartKind, u"File"));
+    ASSERT_TRUE(Sheet().ChooseItem(control::kCustomCommandStartList, u"File"));
     WindowWatch watch;
     watch.Then("the open-file dialog", kDialogClass, [&](NativeWindow dialog) {
         EXPECT_TRUE(TypeInFirstEdit(dialog, path));
         EXPECT_TRUE(Press(dialog, resources::IDOK));
     });
-    EXPECT_TRUE(watch.Run([&] { EXPECT_TRUE(Press(Sheet().FrontPage(), kStartButton)); }));
-    EXPECT_EQ(FrontPageControl(kStartEdit).text, path);
+    EXPECT_TRUE(watch.Run(
+        [&] { EXPECT_TRUE(Press(Sheet().FrontPage(), control::kCustomCommandStartButton)); }));
+    EXPECT_EQ(FrontPageControl(control::kCustomCommandStartEdit).text, path);
     EXPECT_EQ(Records().Private()[kStartKindOffset], kFileKind);
     EXPECT_EQ(Records().Private()[kStartLengthOffset], path.size());
     EXPECT_EQ(Stored(kStartDataOffset, path.size()), std::string(path.begin(), path.end()));
@@ -238,7 +236,7 @@ TEST_F(SheetDialogsTest, AFileChosenInTheOpenDialogBecomesTheCustomCommand) {
 TEST_F(SheetDialogsTest, AControlCodeChosenFromThePopUpMenuIsInsertedIntoTheCommand) {
     OpenSheet(kOrcaPrinter, true);
     ASSERT_TRUE(Sheet().SelectPage(kCustomCommandTab));
-    ASSERT_TRUE(Sheet().ChooseItem(kStartKind, u"Text"));
+    ASSERT_TRUE(Sheet().ChooseItem(control::kCustomCommandStartList, u"Text"));
     WindowWatch watch;
     watch.Then("the control-code menu", kMenuClass, [&](NativeWindow menu) {
         const std::vector<std::u16string> items = MenuItems(menu);
@@ -247,8 +245,9 @@ TEST_F(SheetDialogsTest, AControlCodeChosenFromThePopUpMenuIsInsertedIntoTheComm
         EXPECT_EQ(items[0x1B], u"1B  <ESC>");
         ChooseMenuItem(menu, 0x1B);
     });
-    EXPECT_TRUE(watch.Run([&] { EXPECT_TRUE(Press(Sheet().FrontPage(), kStartButton)); }));
-    EXPECT_EQ(FrontPageControl(kStartEdit).text, u"<\\x1B>");
+    EXPECT_TRUE(watch.Run(
+        [&] { EXPECT_TRUE(Press(Sheet().FrontPage(), control::kCustomCommandStartButton)); }));
+    EXPECT_EQ(FrontPageControl(control::kCustomCommandStartEdit).text, u"<\\x1B>");
     EXPECT_EQ(Records().Private()[kStartKindOffset], kTextKind);
     EXPECT_EQ(Records().Private()[kStartLengthOffset], 6);
     EXPECT_EQ(Stored(kStartDataOffset, 6), "<\\x1B>");

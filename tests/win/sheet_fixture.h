@@ -10,6 +10,7 @@
 
 #include "headless_sheet.h"
 #include "host_fixture.h"
+#include "resources/control_ids.h"
 #include "settings/field_map.h"
 #include "sheet_hooks.h"
 #include "sheet_window.h"
@@ -17,7 +18,6 @@
 namespace orca::wintest {
 
 // The Option page's darkness list, and the field it stores.
-inline constexpr int kDarkness = 1017;
 inline constexpr settings::FieldId kDarknessField = 2002;
 
 class PropertySheetTest : public WindowsHostTest {

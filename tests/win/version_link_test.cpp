@@ -13,13 +13,13 @@
 #include <thread>
 
 #include "native_window.h"
+#include "resources/control_ids.h"
 #include "sheet_fixture.h"
 #include "system_setup.h"
 
 namespace orca::wintest {
 namespace {
 
-constexpr int kAddress = 1011;
 constexpr int kVersionTab = 1;  // the printer sheet: Stocks, Version
 constexpr char16_t kHandlerKey[] = u"Software\\Classes\\http\\shell\\open\\command";
 
@@ -65,7 +65,7 @@ TEST_F(PropertySheetTest, TheWebAddressFollowsTheRealPointerAndOpensOnAClick) {
     OpenSheet(kOrcaPrinter, false);
     ASSERT_TRUE(Sheet().SelectPage(kVersionTab));
     const NativeWindow page = Sheet().FrontPage();
-    const NativeWindow address = Control(page, kAddress);
+    const NativeWindow address = Control(page, control::kVersionAddressLine);
     ASSERT_NE(address, nullptr);
     const std::vector<int> pageFont = FontOf(page);
     ASSERT_EQ(pageFont.size(), 2u);
@@ -99,10 +99,10 @@ TEST_F(PropertySheetTest, TheNeutralVersionPageClosesUpInThePagesOwnUnits) {
     // The template places the first hidden line at (7, 19) and the first line
     // that moves at (7, 51), 8 high, in dialog units.
     const std::vector<int> firstHidden = DialogUnitsToPixels(page, 7, 19, 238, 8);
-    const std::vector<int> moved = PlaceInParent(Control(page, 1005));
+    const std::vector<int> moved = PlaceInParent(Control(page, control::kVersionProductHeading));
     EXPECT_EQ(moved[0], firstHidden[0]);
     EXPECT_EQ(moved[1], firstHidden[1]);
-    EXPECT_FALSE(Visible(page, 1003));
+    EXPECT_FALSE(Visible(page, control::kVersionFirstMakerLine));
 }
 
 }  // namespace

@@ -6,13 +6,13 @@
 // are made in that context. (Wine's sheets make pages in the host's own
 // context, so there a page's controls stay the first version; the page
 // descriptions are checked instead.)
+#include "resources/control_ids.h"
 #include "sheet_fixture.h"
 #include "window_watch.h"
 
 namespace orca::wintest {
 namespace {
 
-constexpr int kOtherButton = 1307;
 constexpr int kOk = 1;
 constexpr int kCancel = 2;
 
@@ -37,17 +37,16 @@ TEST_F(PropertySheetTest, EveryPageAsksItsSheetForTheDllsVersion6Context) {
 // A page's modal dialog is made of version-6 controls over a sheet whose own
 // buttons are the first version.
 TEST_F(PropertySheetTest, APagesDialogIsMadeOfVersion6Controls) {
-    constexpr int kOtherDialogOk = 1300;
     OpenSheet(kOrcaPrinter, true);
     ASSERT_TRUE(Sheet().SelectPage(1));
     const NativeWindow page = Sheet().FrontPage();
     EXPECT_FALSE(IsVersion6Button(Control(ParentOf(page), kOk)));
     WindowWatch watch;
     watch.Then("the Other dialog", kDialogClass, [&](NativeWindow shown) {
-        EXPECT_TRUE(IsVersion6Button(Control(shown, kOtherDialogOk)));
+        EXPECT_TRUE(IsVersion6Button(Control(shown, control::kOtherOkButton)));
         EXPECT_TRUE(Press(shown, kCancel));
     });
-    EXPECT_TRUE(watch.Run([&] { EXPECT_TRUE(Press(page, kOtherButton)); }));
+    EXPECT_TRUE(watch.Run([&] { EXPECT_TRUE(Press(page, control::kAdvancedOtherButton)); }));
 }
 
 }  // namespace

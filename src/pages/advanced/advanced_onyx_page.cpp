@@ -3,6 +3,7 @@
 
 #include "pages/setting_value.h"
 #include "pages/typed_number.h"
+#include "resources/control_ids.h"
 #include "settings/field_ids.h"
 #include "text/utf.h"
 
@@ -13,12 +14,12 @@ using namespace advanced;
 CDocPage_Advanced_ONYX::CDocPage_Advanced_ONYX(PageContext& context,
                                                platform::PrinterHandle printer)
     : CDocPage_Advanced(context, printer, kOnyxLayout),
-      paperUnit_(*this, kPaperUnitEdit),
-      spinner_(*this, kPaperUnitSpinner),
+      paperUnit_(*this, control::kAdvancedPaperUnitEdit),
+      spinner_(*this, control::kAdvancedPaperUnitSpinner),
       other_(context, *this) {
     using platform::Notification;
-    On(kPaperUnitEdit, Notification::kTextChanged, [this] { OnPaperUnitTyped(); });
-    On(kPaperUnitEdit, Notification::kKillFocus, [this] { OnPaperUnitLeft(); });
+    On(control::kAdvancedPaperUnitEdit, Notification::kTextChanged, [this] { OnPaperUnitTyped(); });
+    On(control::kAdvancedPaperUnitEdit, Notification::kKillFocus, [this] { OnPaperUnitLeft(); });
 }
 
 void CDocPage_Advanced_ONYX::OnInitDialog() {

@@ -3,6 +3,7 @@
 
 #include "pages/setting_value.h"
 #include "pages/typed_number.h"
+#include "resources/control_ids.h"
 #include "settings/field_ids.h"
 #include "text/utf.h"
 
@@ -13,11 +14,13 @@ using namespace advanced;
 CDocPage_Advanced_ORCA::CDocPage_Advanced_ORCA(PageContext& context,
                                                platform::PrinterHandle printer)
     : CDocPage_Advanced(context, printer, kOrcaLayout),
-      groupQuantity_(*this, kGroupQuantityEdit),
+      groupQuantity_(*this, control::kAdvancedGroupQuantityEdit),
       other_(context, *this) {
     using platform::Notification;
-    On(kGroupQuantityEdit, Notification::kTextChanged, [this] { OnGroupQuantityTyped(); });
-    On(kGroupQuantityEdit, Notification::kKillFocus, [this] { OnGroupQuantityLeft(); });
+    On(control::kAdvancedGroupQuantityEdit, Notification::kTextChanged,
+       [this] { OnGroupQuantityTyped(); });
+    On(control::kAdvancedGroupQuantityEdit, Notification::kKillFocus,
+       [this] { OnGroupQuantityLeft(); });
 }
 
 void CDocPage_Advanced_ORCA::OnInitDialog() {

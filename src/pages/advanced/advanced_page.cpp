@@ -7,6 +7,7 @@
 #include "pages/setting_value.h"
 #include "pages/typed_number.h"
 #include "platform/platform.h"
+#include "resources/control_ids.h"
 #include "settings/field_ids.h"
 #include "text/format.h"
 #include "text/utf.h"
@@ -33,7 +34,8 @@ CDocPage_Advanced::CDocPage_Advanced(PageContext& context, platform::PrinterHand
                                      const Layout& layout)
     : CPluginPage(context, layout.resource, layout.rule), layout_(layout), printer_(printer) {
     using platform::Notification;
-    On(kOperationList, Notification::kSelectionChanged, [this] { OnOperationChanged(); });
+    On(control::kAdvancedOperationList, Notification::kSelectionChanged,
+       [this] { OnOperationChanged(); });
     for (const SettingChoice& choice : kMediaChoices) {
         On(choice.controlId, Notification::kSelectionChanged, [this, &choice] {
             if (StoreSettingChoice(*this, Context(), choice)) {
@@ -48,8 +50,9 @@ CDocPage_Advanced::CDocPage_Advanced(PageContext& context, platform::PrinterHand
         On(adjustment.editId, Notification::kKillFocus, [this, i] { OnAdjustmentLeft(i); });
         On(adjustment.defaultBoxId, Notification::kClicked, [this, i] { OnDefaultBoxClicked(i); });
     }
-    On(kOtherButton, Notification::kClicked, [this] { OtherDialog().DoModal(window()); });
-    On(kCalibrateButton, Notification::kClicked, [this] { OnCalibrate(); });
+    On(control::kAdvancedOtherButton, Notification::kClicked,
+       [this] { OtherDialog().DoModal(window()); });
+    On(control::kAdvancedCalibrateButton, Notification::kClicked, [this] { OnCalibrate(); });
 }
 
 void CDocPage_Advanced::Refresh() {
@@ -64,7 +67,7 @@ void CDocPage_Advanced::Refresh() {
 }
 
 int CDocPage_Advanced::SelectedOperation() const {
-    return SelectedChoice(*this, kOperationList);
+    return SelectedChoice(*this, control::kAdvancedOperationList);
 }
 
 void CDocPage_Advanced::ShowAdjustments() {

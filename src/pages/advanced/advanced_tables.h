@@ -12,33 +12,20 @@
 #include "pages/advanced/setting_choice.h"
 #include "pages/flag_list.h"
 #include "pages/page_text.h"
+#include "resources/control_ids.h"
 #include "resources/page_resources.h"
 #include "settings/field_ids.h"
 
 namespace orca::pages::advanced {
 
-// Controls both pages share.
-inline constexpr int kOperationList = 1220;
-inline constexpr int kMirrorList = 1222;
-inline constexpr int kReverseList = 1225;
-inline constexpr int kMediaTypeList = 1228;
-inline constexpr int kPaperTypeList = 1230;
-inline constexpr int kOtherButton = 1307;
-inline constexpr int kCalibrateButton = 1063;
-
 // The ORCA page's cutter group quantity.
-inline constexpr int kGroupQuantityEdit = 1226;
 inline constexpr int kGroupQuantityChars = 6;
 inline constexpr int kCutterOperation = 4;
 
 // The ONYX page's out-paper unit and its hidden spinner.
-inline constexpr int kPaperUnitEdit = 1328;
-inline constexpr int kPaperUnitSpinner = 1319;
 inline constexpr int kPaperUnitChars = 4;
 inline constexpr int kPaperUnitLow = 1;
 inline constexpr int kPaperUnitHigh = 9999;
-
-// Fields and model capabilities.
 
 // Value lists: (code, placeholder text); the texts shown come from the
 // language file by item value. A first entry of code 0 is "Default" (255).
@@ -63,18 +50,20 @@ inline constexpr FlagListEntry kMediaTypes[] = {
 inline constexpr FlagListEntry kPaperTypes[] = {
     {0, u"Default"}, {1, u"Continuous"}, {2, u"Mark Sensing"}, {4, u"Web Sensing"}};
 
-inline constexpr SettingChoice kOrcaOperation{kOperationList, settings::field::kOperationMode,
-                                              kOrcaOperations, 0,
+inline constexpr SettingChoice kOrcaOperation{control::kAdvancedOperationList,
+                                              settings::field::kOperationMode, kOrcaOperations, 0,
                                               settings::field::kOperationModeList};
-inline constexpr SettingChoice kOnyxOperation{kOperationList, settings::field::kOperationMode,
-                                              kOnyxOperations, 0,
+inline constexpr SettingChoice kOnyxOperation{control::kAdvancedOperationList,
+                                              settings::field::kOperationMode, kOnyxOperations, 0,
                                               settings::field::kOperationModeList};
 // The lists after the operation mode, the same on both pages.
 inline constexpr SettingChoice kMediaChoices[] = {
-    {kMirrorList, settings::field::kMirror, kDefaultDisableEnable, 3, 0},
-    {kReverseList, settings::field::kInverse, kDefaultDisableEnable, 3, 0},
-    {kMediaTypeList, settings::field::kThermal, kMediaTypes, 0, settings::field::kMediaTypes},
-    {kPaperTypeList, settings::field::kPaperType, kPaperTypes, 0, settings::field::kPaperTypes},
+    {control::kAdvancedMirrorList, settings::field::kMirror, kDefaultDisableEnable, 3, 0},
+    {control::kAdvancedReverseList, settings::field::kInverse, kDefaultDisableEnable, 3, 0},
+    {control::kAdvancedMediaTypeList, settings::field::kThermal, kMediaTypes, 0,
+     settings::field::kMediaTypes},
+    {control::kAdvancedPaperTypeList, settings::field::kPaperType, kPaperTypes, 0,
+     settings::field::kPaperTypes},
 };
 
 // Position adjustments, stored in millimetres; this value means the
@@ -93,15 +82,20 @@ struct Adjustment {
 };
 
 inline constexpr Adjustment kOrcaAdjustments[] = {
-    {5000, 1055, 1241, 1058, 10.0, false},   // dbAdjustTop
-    {5001, 1056, 1242, 1059, 10.0, false},   // dbAdjustTearOff
-    {5002, 1057, 1243, 1060, 999.9, false},  // dbAdjustPosition
+    {5000, control::kAdvancedTopEdit, control::kAdvancedTopDefaultCheck,
+     control::kAdvancedTopUnitLabel, 10.0, false},  // dbAdjustTop
+    {5001, control::kAdvancedTearOffEdit, control::kAdvancedTearOffDefaultCheck,
+     control::kAdvancedTearOffUnitLabel, 10.0, false},  // dbAdjustTearOff
+    {5002, control::kAdvancedLeftEdit, control::kAdvancedLeftDefaultCheck,
+     control::kAdvancedLeftUnitLabel, 999.9, false},  // dbAdjustPosition
 };
 // The ONYX block has no left position; its tear-off field is the out-paper
 // distance.
 inline constexpr Adjustment kOnyxAdjustments[] = {
-    {5000, 1055, 1241, 1058, 8.0, false},
-    {5001, 1324, 1326, 1325, 8.0, true},
+    {5000, control::kAdvancedTopEdit, control::kAdvancedTopDefaultCheck,
+     control::kAdvancedTopUnitLabel, 8.0, false},
+    {5001, control::kAdvancedOutPaperEdit, control::kAdvancedOutPaperDefaultCheck,
+     control::kAdvancedOutPaperUnitLabel, 8.0, true},
 };
 // Cutter, Rewind and Peel Off(unconfirmed) leave no out-paper distance to set.
 inline constexpr int kOnyxLockingOperations[] = {0, 3, 5};
@@ -128,8 +122,12 @@ inline constexpr uint8_t kOrcaCalibrate[] = {0x7E, 0x4A, 0x43, 0x0A};
 inline constexpr uint8_t kOnyxCalibrate[] = {0x02, 0x4A, 0x43, 0x0D};
 
 // Edits are skipped and the unit labels are set with the adjustments.
-inline constexpr int kOrcaUntranslated[] = {1058, 1059, 1060};
-inline constexpr int kOnyxUntranslated[] = {1058, 1325, kPaperUnitSpinner};
+inline constexpr int kOrcaUntranslated[] = {control::kAdvancedTopUnitLabel,
+                                            control::kAdvancedTearOffUnitLabel,
+                                            control::kAdvancedLeftUnitLabel};
+inline constexpr int kOnyxUntranslated[] = {control::kAdvancedTopUnitLabel,
+                                            control::kAdvancedOutPaperUnitLabel,
+                                            control::kAdvancedPaperUnitSpinner};
 
 // What sets one language's page apart.
 struct Layout {
@@ -159,15 +157,13 @@ inline constexpr Layout kOnyxLayout{
 };
 
 // The Other dialogs.
-inline constexpr int kOtherOkButton = 1300;
 
 // ORCA: the interval counts while the printer pauses after an interval.
-inline constexpr int kPauseList = 1301;
-inline constexpr int kIntervalEdit = 1306;
 inline constexpr int kIntervalChars = 6;
 inline constexpr int kPauseAfterInterval = 3;
 // Line substitution is not offered: its list and label stay hidden.
-inline constexpr int kLineSubstitutionPair[] = {1304, 1299};
+inline constexpr int kLineSubstitutionPair[] = {control::kOtherLineSubstitutionList,
+                                                control::kOtherLineSubstitutionLabel};
 
 inline constexpr FlagListEntry kPauses[] = {
     {0, u"Default"}, {1, u"None"}, {2, u"After Job"}, {4, u"After Label"}, {8, u"After Interval"}};
@@ -178,14 +174,14 @@ inline constexpr FlagListEntry kBackFeeds[] = {{0, u"Default"},
                                                {8, u"After Printing"}};
 
 inline constexpr SettingChoice kOrcaOtherChoices[] = {
-    {kPauseList, 2010, kPauses, 0, 2054},  // btPause
-    {1302, 2011, kBackFeeds, 0, 2073},     // btBackFeed
-    {1303, 2012, kDisableEnable, 3, 0},    // btZip
-    {1304, 2013, kDisableEnable, 3, 0},    // btLineSubstitution
-    {1305, 2074, kDisableEnable, 3, 0},    // btCancelBeforePrint
+    {control::kOtherPauseList, 2010, kPauses, 0, 2054},                  // btPause
+    {control::kOtherBackFeedList, 2011, kBackFeeds, 0, 2073},            // btBackFeed
+    {control::kOtherCompressionList, 2012, kDisableEnable, 3, 0},        // btZip
+    {control::kOtherLineSubstitutionList, 2013, kDisableEnable, 3, 0},   // btLineSubstitution
+    {control::kOtherCancelBeforePrintList, 2074, kDisableEnable, 3, 0},  // btCancelBeforePrint
 };
 inline constexpr SettingChoice kOnyxOtherChoices[] = {
-    {1329, 2078, kDisableEnable, 3, 0},  // btErrRePrint
+    {control::kOtherErrorReplayList, 2078, kDisableEnable, 3, 0},  // btErrRePrint
 };
 
 inline constexpr TranslationRule kOtherRule{kSkipEdits, {}, true};

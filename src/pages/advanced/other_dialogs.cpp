@@ -4,6 +4,7 @@
 #include "pages/advanced/advanced_tables.h"
 #include "pages/setting_value.h"
 #include "pages/typed_number.h"
+#include "resources/control_ids.h"
 #include "resources/window_styles.h"
 #include "settings/field_ids.h"
 #include "text/utf.h"
@@ -25,7 +26,7 @@ CDocDialog_Other::CDocDialog_Other(PageContext& context, const resources::PageRe
             FollowChoice(choice, SelectedChoice(*this, choice.controlId));
         });
     }
-    On(kOtherOkButton, Notification::kClicked, [this] { EndDialog(resources::IDOK); });
+    On(control::kOtherOkButton, Notification::kClicked, [this] { EndDialog(resources::IDOK); });
 }
 
 void CDocDialog_Other::OnInitDialog() {
@@ -43,10 +44,10 @@ void CDocDialog_Other::OnShown(bool shown) {
 CDocDialog_Other_ORCA::CDocDialog_Other_ORCA(PageContext& context,
                                              const framework::PropertyPage& page)
     : CDocDialog_Other(context, resources::kDialogOtherOrca, page, kOrcaOtherChoices),
-      interval_(*this, kIntervalEdit) {
+      interval_(*this, control::kOtherIntervalEdit) {
     using platform::Notification;
-    On(kIntervalEdit, Notification::kTextChanged, [this] { OnIntervalTyped(); });
-    On(kIntervalEdit, Notification::kKillFocus, [this] { OnIntervalLeft(); });
+    On(control::kOtherIntervalEdit, Notification::kTextChanged, [this] { OnIntervalTyped(); });
+    On(control::kOtherIntervalEdit, Notification::kKillFocus, [this] { OnIntervalLeft(); });
 }
 
 void CDocDialog_Other_ORCA::OnInitDialog() {
@@ -55,7 +56,7 @@ void CDocDialog_Other_ORCA::OnInitDialog() {
     CDocDialog_Other::OnInitDialog();
     const uint32_t interval = ReadSetting<uint32_t>(Context(), settings::field::kInterval, 0);
     interval_.SetText(text::DecimalText(interval));
-    interval_.Enable(SelectedChoice(*this, kPauseList) == kPauseAfterInterval);
+    interval_.Enable(SelectedChoice(*this, control::kOtherPauseList) == kPauseAfterInterval);
     for (int hidden : kLineSubstitutionPair) {
         framework::Control(*this, hidden).Show(false);
     }
@@ -63,7 +64,7 @@ void CDocDialog_Other_ORCA::OnInitDialog() {
 }
 
 void CDocDialog_Other_ORCA::FollowChoice(const SettingChoice& choice, int value) {
-    if (choice.controlId == kPauseList) {
+    if (choice.controlId == control::kOtherPauseList) {
         interval_.Enable(value == kPauseAfterInterval);
     }
 }

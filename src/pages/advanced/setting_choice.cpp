@@ -25,8 +25,8 @@ void FillSettingChoice(const framework::Dialog& dialog, PageContext& context,
                        const SettingChoice& choice) {
     const framework::ComboBox list(dialog, choice.controlId);
     // A value that cannot be read matches no item: the first one shows.
-    uint8_t value = 0;
-    const int stored = context.AccessValue(choice.fieldId, &value, 0, true) == 0 ? value : -1;
+    const std::optional<uint8_t> value = TryReadSetting<uint8_t>(context, choice.fieldId);
+    const int stored = value ? *value : -1;
     FillFlagList(list, choice.entries, ReadMask(context, choice), stored);
 }
 

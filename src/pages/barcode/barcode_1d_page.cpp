@@ -6,7 +6,9 @@
 
 #include "framework/desktop_windows.h"
 #include "pages/barcode/barcode_dialog.h"
+#include "pages/setting_value.h"
 #include "pages/typed_number.h"
+#include "resources/control_ids.h"
 #include "resources/page_resources.h"
 #include "resources/window_styles.h"
 #include "settings/field_ids.h"
@@ -18,9 +20,13 @@ namespace {
 
 using namespace symbology;
 
-constexpr int kUntranslated[] = {
-    kXList,     kRatioList, kHumanReadableList, kRatioCaption, kHumanReadableCaption,
-    kMilsLabel, kUnitLabel};
+constexpr int kUntranslated[] = {control::kSymbologyXList,
+                                 control::kSymbologyRatioList,
+                                 control::kSymbologyHumanReadableList,
+                                 control::kSymbologyRatioLabel,
+                                 control::kSymbologyHumanReadableLabel,
+                                 control::kSymbologyMilsLabel,
+                                 control::kSymbologyYUnitLabel};
 constexpr TranslationRule kRule{kSkipEdits, kUntranslated};
 
 constexpr uint8_t kUnitMm = 1;
@@ -35,8 +41,7 @@ const OneDimensionalLanguage& LanguageOf(uint8_t commandSet) {
 }
 
 const YUnit& UnitOf(PageContext& context) {
-    uint8_t unit = kUnitMm;
-    context.AccessValue(settings::field::kSpeedUnit, &unit, 0, true);
+    const uint8_t unit = ReadSetting<uint8_t>(context, settings::field::kSpeedUnit, kUnitMm);
     const auto found = std::ranges::find(kYUnits, unit, &YUnit::unit);
     return found != std::end(kYUnits) ? *found : kYUnitOtherwise;
 }
@@ -69,17 +74,15 @@ CDocPage_BarCode_1D::CDocPage_BarCode_1D(CDocDialog_BarCode& dialog)
       initialFontHeight_(Initial(kFontHeight.id, kFontHeight.fallback)),
       initialHumanReadable_(Initial(kHumanReadable.id, kHumanReadable.fallback)),
       initialRatio_(Initial(kRatio.id, kRatio.fallback)) {
-    if (dialog.GetMode() == barcode::Mode::kChange) {
-        double stored = 0;
-        if (Context().AccessValue(kFieldYDimensions, &stored, dialog.Index(), true) == 0) {
-            initialY_ = stored;
-        }
-    }
+    if (dialog.GetMode() == barcode::Mode::kChange)
+        initialY_ = ReadSetting(Context(), kFieldYDimensions, initialY_, dialog.Index());
     using platform::Notification;
-    On(kXList, Notification::kSelectionChanged, [this] { ShowMils(); });
-    On(kRatioList, Notification::kSelectionChanged, [this] { ShowRatioWidths(); });
-    On(kYEdit, Notification::kTextChanged, [this] { OnYChanged(); });
-    On(kFontHeightCheck, Notification::kClicked, [this] { OnFontHeightClicked(); });
+    On(control::kSymbologyXList, Notification::kSelectionChanged, [this] { ShowMils(); });
+    On(control::kSymbologyRatioList, Notification::kSelectionChanged,
+       [this] { ShowRatioWidths(); });
+    On(control::kSymbologyYEdit, Notification::kTextChanged, [this] { OnYChanged(); });
+    On(control::kSymbologyFontHeightCheck, Notification::kClicked,
+       [this] { OnFontHeightClicked(); });
 }
 
 void CDocPage_BarCode_1D::OnInitDialog() {
@@ -88,7 +91,7 @@ void CDocPage_BarCode_1D::OnInitDialog() {
     const double shown = y_.Text().empty() ? initialY_ / unit_.millimetres : TypedY();
     y_.SetText(TwoDecimals(shown));
     shownInitialY_ = TypedY();
-    framework::Static(*this, kUnitLabel).SetText(Texts().Text(unit_.textKey));
+    framework::Static(*this, control::kSymbologyYUnitLabel).SetText(Texts().Text(unit_.textKey));
     TranslateInSheetLanguage();
 }
 
@@ -128,9 +131,10 @@ void CDocPage_BarCode_1D::ShowRatioWidths() {
         return;
     }
     const auto& [narrow, wide] = kRatioWidths[ratio];
-    for (const auto& [control, text] :
-         {std::pair{kBarNarrow, narrow}, std::pair{kSpaceNarrow, narrow}, std::pair{kBarWide, wide},
-          std::pair{kSpaceWide, wide}}) {
+    for (const auto& [control, text] : {std::pair{control::kSymbologyBarNarrowEdit, narrow},
+                                        std::pair{control::kSymbologySpaceNarrowEdit, narrow},
+                                        std::pair{control::kSymbologyBarWideEdit, wide},
+                                        std::pair{control::kSymbologySpaceWideEdit, wide}}) {
         framework::Control(*this, control).SetText(text);
     }
 }
@@ -185,11 +189,9 @@ bool CDocPage_BarCode_1D::Store() {
     // only when the user typed another number, so an untouched height keeps
     // its exact value.
     if (y_.IsEnabled() && !y_.Text().empty() && TypedY() != shownInitialY_) {
-        double millimetres = TypedY() * unit_.millimetres;
-        if (millimetres != initialY_) {
-            Context().AccessValue(kFieldYDimensions, &millimetres, Owner().Index(), false);
-            stored = true;
-        }
+        const double millimetres = TypedY() * unit_.millimetres;
+        if (millimetres != initialY_)
+            stored |= StoreSetting(Context(), kFieldYDimensions, millimetres, Owner().Index());
     }
     return stored;
 }

@@ -12,6 +12,7 @@
 #include "pages/barcode/barcode_sub_page.h"
 #include "pages/barcode/symbology_tables.h"
 #include "pages/decimal_edit.h"
+#include "resources/control_ids.h"
 
 namespace orca::pages {
 
@@ -46,12 +47,12 @@ private:
     // The initial height as first shown, in the display unit.
     double shownInitialY_ = 0;
 
-    framework::ComboBox x_{*this, symbology::kXList};
-    framework::Static mils_{*this, symbology::kMilsLabel};
-    CDecimalEdit y_{*this, symbology::kYEdit};
-    framework::Button fontHeight_{*this, symbology::kFontHeightCheck};
-    framework::ComboBox humanReadable_{*this, symbology::kHumanReadableList};
-    framework::ComboBox ratio_{*this, symbology::kRatioList};
+    framework::ComboBox x_{*this, control::kSymbologyXList};
+    framework::Static mils_{*this, control::kSymbologyMilsLabel};
+    CDecimalEdit y_{*this, control::kSymbologyYEdit};
+    framework::Button fontHeight_{*this, control::kSymbologyFontHeightCheck};
+    framework::ComboBox humanReadable_{*this, control::kSymbologyHumanReadableList};
+    framework::ComboBox ratio_{*this, control::kSymbologyRatioList};
 };
 
 }  // namespace orca::pages

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string>
 
+#include "resources/control_ids.h"
 #include "resources/page_resources.h"
 #include "text/format.h"
 #include "text/utf.h"
@@ -13,7 +14,8 @@ namespace {
 
 using namespace symbology;
 
-constexpr int kUntranslated[] = {kCellWidthList, kCellsList, kEccList, kFormatIdList};
+constexpr int kUntranslated[] = {control::kDatamatrixCellWidthList, control::kDatamatrixCellsList,
+                                 control::kDatamatrixEccList, control::kDatamatrixFormatIdList};
 constexpr TranslationRule kRule{kSkipEdits, kUntranslated};
 
 std::vector<CellSize> SizeItems() {
@@ -35,7 +37,8 @@ CDocPage_BarCode_Datamatrix::CDocPage_BarCode_Datamatrix(CDocDialog_BarCode& dia
       initialEcc_(Initial(kEcc.id, kEcc.fallback)),
       initialFormatId_(Initial(kFormatId.id, kFormatId.fallback)),
       sizes_(SizeItems()) {
-    On(kEccList, platform::Notification::kSelectionChanged, [this] { EnableFormatId(); });
+    On(control::kDatamatrixEccList, platform::Notification::kSelectionChanged,
+       [this] { EnableFormatId(); });
 }
 
 void CDocPage_BarCode_Datamatrix::OnInitDialog() {

@@ -11,6 +11,7 @@
 #include "framework/controls.h"
 #include "pages/barcode/barcode_sub_page.h"
 #include "pages/barcode/symbology_tables.h"
+#include "resources/control_ids.h"
 
 namespace orca::pages {
 
@@ -34,10 +35,10 @@ private:
     // The cell counts of the size list's items: (0, 0) for "Auto" first.
     std::vector<symbology::CellSize> sizes_;
 
-    framework::ComboBox width_{*this, symbology::kCellWidthList};
-    framework::ComboBox cells_{*this, symbology::kCellsList};
-    framework::ComboBox ecc_{*this, symbology::kEccList};
-    framework::ComboBox formatId_{*this, symbology::kFormatIdList};
+    framework::ComboBox width_{*this, control::kDatamatrixCellWidthList};
+    framework::ComboBox cells_{*this, control::kDatamatrixCellsList};
+    framework::ComboBox ecc_{*this, control::kDatamatrixEccList};
+    framework::ComboBox formatId_{*this, control::kDatamatrixFormatIdList};
 };
 
 }  // namespace orca::pages

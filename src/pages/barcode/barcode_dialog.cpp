@@ -11,6 +11,8 @@
 #include "pages/flag_list.h"
 #include "pages/font_names.h"
 #include "pages/font_record.h"
+#include "pages/setting_value.h"
+#include "resources/control_ids.h"
 #include "resources/page_resources.h"
 #include "settings/field_ids.h"
 
@@ -19,10 +21,10 @@ namespace {
 
 using namespace barcode;
 
-constexpr int32_t kDone = 0;
-
 // The three lists keep the texts the dialog fills them with.
-constexpr int kUntranslated[] = {kSymbologyList, kCheckDigitList, kRotationList, kPlaceholder};
+constexpr int kUntranslated[] = {
+    control::kBarcodeFontSymbologyList, control::kBarcodeFontCheckDigitList,
+    control::kBarcodeFontRotationList, control::kBarcodeFontPlaceholder};
 constexpr TranslationRule kDialogRule{kSkipEdits, kUntranslated, true};
 
 const SymbologyLanguage& LanguageOf(uint8_t commandSet) {
@@ -61,10 +63,7 @@ int SelectedValue(const framework::ItemList& list) {
 }
 
 uint8_t ReadCommandSet(PageContext& context) {
-    uint8_t commandSet = 0;
-    return context.AccessValue(settings::field::kCommandLanguage, &commandSet, 0, true) == kDone
-               ? commandSet
-               : 0;
+    return ReadSetting<uint8_t>(context, settings::field::kCommandLanguage, 0);
 }
 
 }  // namespace
@@ -93,8 +92,10 @@ CDocDialog_BarCode::CDocDialog_BarCode(PageContext& context, FontListServices& s
     page(SubPage::kDatamatrix) = std::make_unique<CDocPage_BarCode_Datamatrix>(*this);
     page(SubPage::kMaxicode) = std::make_unique<CDocPage_BarCode_Maxicode>(*this);
     page(SubPage::kQr) = std::make_unique<CDocPage_BarCode_QR>(*this);
-    On(kSymbologyList, platform::Notification::kSelectionChanged, [this] { OnSymbologyChanged(); });
-    OnOkAndCancel(kOkButton, kCancelButton, [this] { OnOk(); });
+    On(control::kBarcodeFontSymbologyList, platform::Notification::kSelectionChanged,
+       [this] { OnSymbologyChanged(); });
+    OnOkAndCancel(control::kBarcodeFontOkButton, control::kBarcodeFontCancelButton,
+                  [this] { OnOk(); });
 }
 
 CDocDialog_BarCode::~CDocDialog_BarCode() = default;
@@ -105,8 +106,7 @@ uint8_t CDocDialog_BarCode::Symbology() const {
 }
 
 void CDocDialog_BarCode::OnInitDialog() {
-    uint32_t mask = 0;
-    Context().AccessValue(settings::field::kSymbologyList, &mask, 0, true);
+    const uint32_t mask = ReadSetting<uint32_t>(Context(), settings::field::kSymbologyList, 0);
     FillFlagList(symbologies_, language_.symbologies, mask, initialType_);
     // A stored symbology this model does not offer shows as the first one
     // offered, with that symbology's choices and page.
@@ -126,7 +126,7 @@ void CDocDialog_BarCode::OnInitDialog() {
 }
 
 void CDocDialog_BarCode::PlaceSubPages() {
-    const framework::Control placeholder(*this, kPlaceholder);
+    const framework::Control placeholder(*this, control::kBarcodeFontPlaceholder);
     const platform::Rect place = placeholder.PlaceInParent();
     // In the window order where the placeholder is, after the rotation and
     // before OK: Tab goes from the rotation into the page shown, and from its
@@ -203,10 +203,8 @@ void CDocDialog_BarCode::OnOk() {
         index_ = added;
     }
     bool stored = shown != nullptr && shown->Store();
-    if (name != initialName_) {
-        WriteFontName(Context(), settings::field::kBarcodeName, index_, name);
-        stored = true;
-    }
+    if (name != initialName_)
+        stored |= WriteFontName(Context(), settings::field::kBarcodeName, index_, name);
     stored |= StoreByte(settings::field::kBarcodeType, Symbology(), initialType_);
     stored |= StoreByte(settings::field::kBarcodeCheckDigit, SelectedValue(checkDigits_),
                         initialCheckDigit_);
@@ -216,7 +214,7 @@ void CDocDialog_BarCode::OnOk() {
 }
 
 uint8_t CDocDialog_BarCode::ReadByte(uint32_t fieldId) const {
-    return ReadRecordByte(Context(), fieldId, index_, 0);
+    return ReadSetting<uint8_t>(Context(), fieldId, 0, index_);
 }
 
 bool CDocDialog_BarCode::StoreByte(uint32_t fieldId, int value, uint8_t initial) const {

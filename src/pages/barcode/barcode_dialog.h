@@ -16,6 +16,7 @@
 #include "pages/font_services.h"
 #include "pages/name_edit.h"
 #include "pages/plugin_dialog.h"
+#include "resources/control_ids.h"
 
 namespace orca::pages {
 
@@ -66,10 +67,10 @@ private:
 
     std::array<std::unique_ptr<CBarcodeSubPage>, barcode::kSubPageCount> subPages_;
 
-    framework::ComboBox symbologies_{*this, barcode::kSymbologyList};
-    NameEdit name_{*this, barcode::kNameEdit};
-    framework::ComboBox checkDigits_{*this, barcode::kCheckDigitList};
-    framework::ComboBox rotations_{*this, barcode::kRotationList};
+    framework::ComboBox symbologies_{*this, control::kBarcodeFontSymbologyList};
+    NameEdit name_{*this, control::kBarcodeFontNameEdit};
+    framework::ComboBox checkDigits_{*this, control::kBarcodeFontCheckDigitList};
+    framework::ComboBox rotations_{*this, control::kBarcodeFontRotationList};
 };
 
 }  // namespace orca::pages

@@ -3,6 +3,7 @@
 
 #include "pages/barcode/barcode_dialog.h"
 #include "pages/barcode/barcode_tables.h"
+#include "resources/control_ids.h"
 #include "settings/field_ids.h"
 
 namespace orca::pages {
@@ -11,7 +12,9 @@ namespace {
 using namespace barcode;
 
 constexpr TranslationRule kListRule{kSkipEdits | kSkipPictures | kSkipListBoxes, kSeparators};
-constexpr FontListControls kListControls{kFontList, kNewButton, kChangeButton, kDeleteButton};
+constexpr FontListControls kListControls{
+    control::kBarcodeFontsList, control::kBarcodeFontsNewButton, control::kBarcodeFontsChangeButton,
+    control::kBarcodeFontsDeleteButton};
 constexpr FontListFields kListFields{settings::field::kBarcodeCount, settings::field::kBarcodeName};
 
 }  // namespace

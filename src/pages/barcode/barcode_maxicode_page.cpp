@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "resources/control_ids.h"
 #include "resources/page_resources.h"
 
 namespace orca::pages {
@@ -11,7 +12,7 @@ namespace {
 
 using namespace symbology;
 
-constexpr int kUntranslated[] = {kModeList};
+constexpr int kUntranslated[] = {control::kMaxicodeModeList};
 constexpr TranslationRule kRule{kSkipEdits, kUntranslated};
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "framework/controls.h"
 #include "pages/barcode/barcode_sub_page.h"
 #include "pages/barcode/symbology_tables.h"
+#include "resources/control_ids.h"
 
 namespace orca::pages {
 
@@ -21,7 +22,7 @@ protected:
 
 private:
     uint8_t initialMode_;
-    framework::ComboBox mode_{*this, symbology::kModeList};
+    framework::ComboBox mode_{*this, control::kMaxicodeModeList};
 };
 
 }  // namespace orca::pages

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "pages/barcode/barcode_dialog.h"
+#include "resources/control_ids.h"
 #include "resources/page_resources.h"
 #include "text/utf.h"
 
@@ -13,7 +14,8 @@ namespace {
 using namespace symbology;
 
 // The truncate list is re-labelled from the language file.
-constexpr int kUntranslated[] = {kNarrowWidthList, kSymbolHeightList, kSecurityList};
+constexpr int kUntranslated[] = {control::kPdf417NarrowWidthList, control::kPdf417SymbolHeightList,
+                                 control::kPdf417SecurityList};
 constexpr TranslationRule kRule{kSkipEdits, kUntranslated};
 
 // The digits text starts with as a number (0 when none), held below a
@@ -41,9 +43,10 @@ CDocPage_BarCode_PDF417::CDocPage_BarCode_PDF417(CDocDialog_BarCode& dialog)
       initialRows_(Initial(kRows.id, kRows.fallback)),
       initialTruncate_(onyx_ ? Initial(kTruncate.id, kTruncate.fallback) : kTruncate.fallback) {
     using platform::Notification;
-    On(kColumnsEdit, Notification::kTextChanged,
+    On(control::kPdf417ColumnsEdit, Notification::kTextChanged,
        [this] { HoldToRange(columns_, kColumnsLow, kColumnsHigh); });
-    On(kRowsEdit, Notification::kTextChanged, [this] { HoldToRange(rows_, kRowsLow, kRowsHigh); });
+    On(control::kPdf417RowsEdit, Notification::kTextChanged,
+       [this] { HoldToRange(rows_, kRowsLow, kRowsHigh); });
 }
 
 void CDocPage_BarCode_PDF417::OnInitDialog() {
@@ -54,7 +57,7 @@ void CDocPage_BarCode_PDF417::OnInitDialog() {
     columns_.SetText(text::DecimalText(initialColumns_));
     rows_.SetText(text::DecimalText(initialRows_));
     if (onyx_) {
-        framework::Control(*this, kTruncateLabel).Show(true);
+        framework::Control(*this, control::kPdf417TruncateLabel).Show(true);
         truncate_.Show(true);
         // Placeholders: the re-labelling gives the texts.
         FillPlainList(truncate_, Numbered(0, kTruncateChoices), initialTruncate_);

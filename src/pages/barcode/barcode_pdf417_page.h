@@ -9,6 +9,7 @@
 #include "framework/controls.h"
 #include "pages/barcode/barcode_sub_page.h"
 #include "pages/barcode/symbology_tables.h"
+#include "resources/control_ids.h"
 
 namespace orca::pages {
 
@@ -34,12 +35,12 @@ private:
     uint8_t initialRows_;
     uint8_t initialTruncate_;
 
-    framework::ComboBox narrowWidth_{*this, symbology::kNarrowWidthList};
-    framework::ComboBox symbolHeight_{*this, symbology::kSymbolHeightList};
-    framework::ComboBox security_{*this, symbology::kSecurityList};
-    framework::Edit columns_{*this, symbology::kColumnsEdit};
-    framework::Edit rows_{*this, symbology::kRowsEdit};
-    framework::ComboBox truncate_{*this, symbology::kTruncateList};
+    framework::ComboBox narrowWidth_{*this, control::kPdf417NarrowWidthList};
+    framework::ComboBox symbolHeight_{*this, control::kPdf417SymbolHeightList};
+    framework::ComboBox security_{*this, control::kPdf417SecurityList};
+    framework::Edit columns_{*this, control::kPdf417ColumnsEdit};
+    framework::Edit rows_{*this, control::kPdf417RowsEdit};
+    framework::ComboBox truncate_{*this, control::kPdf417TruncateList};
 };
 
 }  // namespace orca::pages

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "pages/barcode/barcode_dialog.h"
+#include "resources/control_ids.h"
 #include "resources/page_resources.h"
 
 namespace orca::pages {
@@ -13,7 +14,7 @@ namespace {
 using namespace symbology;
 
 // The error correction list is re-labelled from the language file.
-constexpr int kUntranslated[] = {kQrXList, kQrModelList, kQrMaskList};
+constexpr int kUntranslated[] = {control::kQrXList, control::kQrModelList, control::kQrMaskList};
 constexpr TranslationRule kRule{kSkipEdits, kUntranslated};
 
 }  // namespace

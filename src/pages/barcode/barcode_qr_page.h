@@ -8,6 +8,7 @@
 #include "framework/controls.h"
 #include "pages/barcode/barcode_sub_page.h"
 #include "pages/barcode/symbology_tables.h"
+#include "resources/control_ids.h"
 
 namespace orca::pages {
 
@@ -26,10 +27,10 @@ private:
     uint8_t initialError_;
     uint8_t initialMask_;
 
-    framework::ComboBox x_{*this, symbology::kQrXList};
-    framework::ComboBox model_{*this, symbology::kQrModelList};
-    framework::ComboBox error_{*this, symbology::kQrErrorList};
-    framework::ComboBox mask_{*this, symbology::kQrMaskList};
+    framework::ComboBox x_{*this, control::kQrXList};
+    framework::ComboBox model_{*this, control::kQrModelList};
+    framework::ComboBox error_{*this, control::kQrErrorList};
+    framework::ComboBox mask_{*this, control::kQrMaskList};
 };
 
 }  // namespace orca::pages

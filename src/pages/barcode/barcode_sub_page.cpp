@@ -3,6 +3,7 @@
 
 #include "pages/barcode/barcode_dialog.h"
 #include "pages/font_record.h"
+#include "pages/setting_value.h"
 #include "text/format.h"
 #include "text/utf.h"
 
@@ -17,7 +18,7 @@ uint8_t CBarcodeSubPage::Initial(uint32_t fieldId, uint8_t fallback) const {
     if (dialog_.GetMode() != barcode::Mode::kChange) {
         return fallback;
     }
-    return ReadRecordByte(Context(), fieldId, dialog_.Index(), fallback);
+    return ReadSetting(Context(), fieldId, fallback, dialog_.Index());
 }
 
 bool CBarcodeSubPage::StoreValue(uint32_t fieldId, int value, uint8_t initial) const {

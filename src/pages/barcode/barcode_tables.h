@@ -10,29 +10,17 @@
 #include <string_view>
 
 #include "pages/flag_list.h"
+#include "resources/control_ids.h"
 #include "settings/field_ids.h"
 
 namespace orca::pages::barcode {
 
 // The list page.
-inline constexpr int kFontList = 1192;
-inline constexpr int kNewButton = 1194;
-inline constexpr int kChangeButton = 1196;
-inline constexpr int kDeleteButton = 1197;
-inline constexpr int kSeparators[] = {1154, 1155, 1157};
-
-// The dialog.
-inline constexpr int kSymbologyList = 1141;
-inline constexpr int kNameEdit = 1182;
-inline constexpr int kCheckDigitList = 1143;
-inline constexpr int kRotationList = 1147;
-inline constexpr int kPlaceholder = 1232;
-inline constexpr int kOkButton = 1244;
-inline constexpr int kCancelButton = 1316;
+inline constexpr int kSeparators[] = {control::kFontsListSeparator,
+                                      control::kFontsDescriptionSeparator,
+                                      control::kFontsBottomSeparator};
 
 // Settings and model capabilities.
-
-// Record fields.
 
 // Typing stops here; the record holds two units more.
 inline constexpr int kNameTypingLimit = 37;

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "pages/flag_list.h"
+#include "resources/control_ids.h"
 
 namespace orca::pages::symbology {
 
@@ -20,21 +21,8 @@ struct ByteField {
 };
 
 // One-dimensional page.
-inline constexpr int kXList = 1149;
-inline constexpr int kMilsLabel = 1245;
-inline constexpr int kYEdit = 1152;
-inline constexpr int kUnitLabel = 1246;
-inline constexpr int kFontHeightCheck = 1153;
-inline constexpr int kHumanReadableList = 1145;
-inline constexpr int kRatioList = 1161;
 // The captions "N:W" and "HRI" keep their template texts.
-inline constexpr int kRatioCaption = 1183;
-inline constexpr int kHumanReadableCaption = 1120;
 // Bar narrow and wide, space narrow and wide.
-inline constexpr int kBarNarrow = 1167;
-inline constexpr int kBarWide = 1171;
-inline constexpr int kSpaceNarrow = 1174;
-inline constexpr int kSpaceWide = 1176;
 
 inline constexpr ByteField kXDimensions{2026, 0};
 inline constexpr ByteField kFontHeight{2027, 1};
@@ -120,13 +108,6 @@ inline constexpr std::u16string_view kMessageYRange = u"MSG_BARCODE_YDIMENSION";
 inline constexpr std::u16string_view kMessageSymbol = u"MSG_BARCODE_SYMBOL";
 
 // PDF417 page.
-inline constexpr int kNarrowWidthList = 1179;
-inline constexpr int kSymbolHeightList = 1181;
-inline constexpr int kSecurityList = 1191;
-inline constexpr int kColumnsEdit = 1198;
-inline constexpr int kRowsEdit = 1199;
-inline constexpr int kTruncateLabel = 1321;
-inline constexpr int kTruncateList = 1323;
 
 inline constexpr ByteField kNarrowWidth{2030, 0};
 inline constexpr ByteField kSymbolHeight{2031, 0};
@@ -144,10 +125,6 @@ inline constexpr int kRowsLow = 0, kRowsHigh = 90;
 inline constexpr int kTruncateChoices = 2;  // standard, truncated
 
 // Data Matrix page.
-inline constexpr int kCellWidthList = 1201;
-inline constexpr int kCellsList = 1203;
-inline constexpr int kEccList = 1205;
-inline constexpr int kFormatIdList = 1207;
 
 inline constexpr ByteField kCellWidth{2035, 0};
 inline constexpr ByteField kCellsA{2036, 0};
@@ -171,15 +148,10 @@ inline constexpr int kEccWithoutFormat = 5;
 inline constexpr int kFormatIds = 6;  // "01" .. "06"
 
 // MaxiCode page.
-inline constexpr int kModeList = 1210;
 inline constexpr ByteField kMode{2040, 0};
 inline constexpr std::u16string_view kModeTexts[] = {u"0", u"2", u"3", u"4"};
 
 // QR page.
-inline constexpr int kQrXList = 1237;
-inline constexpr int kQrModelList = 1238;
-inline constexpr int kQrErrorList = 1239;
-inline constexpr int kQrMaskList = 1240;
 
 inline constexpr ByteField kQrModel{2041, 1};
 inline constexpr ByteField kQrError{2042, 1};

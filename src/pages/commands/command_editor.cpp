@@ -6,6 +6,7 @@
 
 #include "framework/desktop_windows.h"
 #include "pages/ansi_text.h"
+#include "pages/setting_value.h"
 #include "platform/file_names.h"
 #include "resources/dialog_template.h"
 #include "resources/page_resources.h"
@@ -145,19 +146,19 @@ void CommandEditor::InsertEscape() {
 std::string ReadCommandData(PageContext& context, const CommandFields& fields, uint32_t size,
                             int index) {
     std::string data(size, '\0');
-    if (context.AccessBytes(fields.data, data.data(), size, index, true) != 0) {
+    if (!ReadSettingBytes(context, fields.data, data.data(), size, index)) {
         return {};
     }
     return std::string(FieldText(data));
 }
 
-void StoreCommandData(PageContext& context, const CommandFields& fields, uint32_t size,
+bool StoreCommandData(PageContext& context, const CommandFields& fields, uint32_t size,
                       std::string_view text, int index) {
     std::string data(text.substr(0, size - 1));
-    uint16_t length = static_cast<uint16_t>(data.size());
+    const auto length = static_cast<uint16_t>(data.size());
     data.resize(size, '\0');
-    context.AccessValue(fields.length, &length, index, false);
-    context.AccessBytes(fields.data, data.data(), size, index, false);
+    return StoreSetting(context, fields.length, length, index) &&
+           StoreSettingBytes(context, fields.data, data.data(), size, index);
 }
 
 }  // namespace orca::pages

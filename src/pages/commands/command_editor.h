@@ -93,8 +93,8 @@ private:
 std::string ReadCommandData(PageContext& context, const CommandFields& fields, uint32_t size,
                             int index = 0);
 // Stores the text's byte length and the text, zero-filled to size bytes;
-// text no longer than size - 1.
-void StoreCommandData(PageContext& context, const CommandFields& fields, uint32_t size,
-                      std::string_view text, int index = 0);
+// text no longer than size - 1. True when the record took both.
+[[nodiscard]] bool StoreCommandData(PageContext& context, const CommandFields& fields,
+                                    uint32_t size, std::string_view text, int index = 0);
 
 }  // namespace orca::pages

@@ -6,6 +6,8 @@
 #include "pages/ansi_text.h"
 #include "pages/font_names.h"
 #include "pages/font_record.h"
+#include "pages/setting_value.h"
+#include "resources/control_ids.h"
 #include "settings/field_ids.h"
 #include "text/utf.h"
 
@@ -39,14 +41,16 @@ CDocDialog_CMD::CDocDialog_CMD(PageContext& context, FontListServices& services,
         // A chosen path or escape reaches the edit, which keeps it as the current text.
         On(controls.button, Notification::kClicked, [&side] { side.editor.Press(side.current); });
     }
-    OnOkAndCancel(kOkButton, kCancelButton, [this] { OnOk(); });
+    OnOkAndCancel(control::kCommandFontOkButton, control::kCommandFontCancelButton,
+                  [this] { OnOk(); });
 }
 
 void CDocDialog_CMD::ReadRecord() {
     ReadFontName(Context(), settings::field::kCmdFontName, index_, initialName_);
-    Context().AccessValue(settings::field::kCmdFontPosition, &initialPosition_, index_, true);
+    initialPosition_ =
+        ReadSetting(Context(), settings::field::kCmdFontPosition, initialPosition_, index_);
     for (Side& side : sides_) {
-        Context().AccessValue(side.fields.kind, &side.initialKind, index_, true);
+        side.initialKind = ReadSetting(Context(), side.fields.kind, side.initialKind, index_);
         side.initialData = ReadCommandData(Context(), side.fields, kDataBytes, index_);
         side.current = text::AnsiToUtf16(side.initialData, SystemCodePage());
     }
@@ -127,20 +131,16 @@ void CDocDialog_CMD::OnOk() {
         index_ = appended;
     }
     bool stored = mode_ == kNewMode;
-    if (name != initialName_) {
-        WriteFontName(Context(), settings::field::kCmdFontName, index_, name);
-        stored = true;
-    }
+    if (name != initialName_)
+        stored |= WriteFontName(Context(), settings::field::kCmdFontName, index_, name);
     stored |= StoreRecordByte(Context(), settings::field::kCmdFontPosition, index_, position,
                               initialPosition_);
     for (size_t i = 0; i < sides_.size(); ++i) {
         Side& side = sides_[i];
         stored |= StoreRecordByte(Context(), side.fields.kind, index_,
                                   static_cast<uint8_t>(side.editor.Kind()), side.initialKind);
-        if (data[i] != side.initialData) {
-            StoreCommandData(Context(), side.fields, kDataBytes, data[i], index_);
-            stored = true;
-        }
+        if (data[i] != side.initialData)
+            stored |= StoreCommandData(Context(), side.fields, kDataBytes, data[i], index_);
     }
     EndDialog(stored ? kStored : 0);
 }

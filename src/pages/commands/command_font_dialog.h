@@ -14,6 +14,7 @@
 #include "pages/font_services.h"
 #include "pages/name_edit.h"
 #include "pages/plugin_dialog.h"
+#include "resources/control_ids.h"
 
 namespace orca::pages {
 
@@ -55,8 +56,8 @@ private:
     int mode_;
     std::u16string initialName_;
     uint8_t initialPosition_ = 0;
-    NameEdit name_{*this, cmdfont::kNameEdit};
-    framework::ComboBox positions_{*this, cmdfont::kPositionList};
+    NameEdit name_{*this, control::kCommandFontNameEdit};
+    framework::ComboBox positions_{*this, control::kCommandFontPositionList};
     std::array<Side, 2> sides_;
 };
 

@@ -3,6 +3,7 @@
 
 #include "pages/commands/command_font_dialog.h"
 #include "pages/commands/command_font_tables.h"
+#include "resources/control_ids.h"
 #include "settings/field_ids.h"
 
 namespace orca::pages {
@@ -11,7 +12,9 @@ namespace {
 using namespace cmdfont;
 
 constexpr TranslationRule kListRule{kSkipEdits | kSkipPictures | kSkipListBoxes, kSeparators};
-constexpr FontListControls kListControls{kFontList, kNewButton, kChangeButton, kDeleteButton};
+constexpr FontListControls kListControls{
+    control::kCommandFontsList, control::kCommandFontsNewButton, control::kCommandFontsChangeButton,
+    control::kCommandFontsDeleteButton};
 constexpr FontListFields kListFields{settings::field::kCmdFontCount, settings::field::kCmdFontName};
 
 }  // namespace

@@ -6,24 +6,23 @@
 #include <cstdint>
 
 #include "pages/commands/command_editor.h"
+#include "resources/control_ids.h"
 
 namespace orca::pages::cmdfont {
 
 // The list page.
-inline constexpr int kFontList = 1265;
-inline constexpr int kNewButton = 1270;
-inline constexpr int kChangeButton = 1271;
-inline constexpr int kDeleteButton = 1272;
-inline constexpr int kSeparators[] = {1154, 1155, 1157};
+inline constexpr int kSeparators[] = {control::kFontsListSeparator,
+                                      control::kFontsDescriptionSeparator,
+                                      control::kFontsBottomSeparator};
 
 // The dialog.
-inline constexpr int kNameEdit = 1275;
-inline constexpr int kPositionList = 1289;
-inline constexpr int kOkButton = 1314;
-inline constexpr int kCancelButton = 1313;
-inline constexpr CommandControls kStartControls{1277, 1278, 1279};
-inline constexpr CommandControls kEndControls{1281, 1282, 1283};
-inline constexpr int kUntranslatedButtons[] = {1279, 1283};
+inline constexpr CommandControls kStartControls{control::kCommandFontStartList,
+                                                control::kCommandFontStartEdit,
+                                                control::kCommandFontStartButton};
+inline constexpr CommandControls kEndControls{
+    control::kCommandFontEndList, control::kCommandFontEndEdit, control::kCommandFontEndButton};
+inline constexpr int kUntranslatedButtons[] = {control::kCommandFontStartButton,
+                                               control::kCommandFontEndButton};
 
 inline constexpr int kNameTypedChars = 37;
 inline constexpr int kCommandChars = 261;

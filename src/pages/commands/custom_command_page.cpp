@@ -5,6 +5,8 @@
 #include <string>
 
 #include "pages/ansi_text.h"
+#include "pages/setting_value.h"
+#include "resources/control_ids.h"
 #include "text/utf.h"
 
 namespace orca::pages {
@@ -21,7 +23,8 @@ CDocPage_Custom_ORCA::CDocPage_Custom_ORCA(PageContext& context)
       sides_{Side{CommandEditor(*this, kStartControls, kCommandChars, true), &Position::start},
              Side{CommandEditor(*this, kEndControls, kCommandChars, true), &Position::end}} {
     using platform::Notification;
-    On(kPositionList, Notification::kSelectionChanged, [this] { OnPositionChanged(); });
+    On(control::kCustomCommandPositionList, Notification::kSelectionChanged,
+       [this] { OnPositionChanged(); });
     for (Side& side : sides_) {
         const CommandControls& controls = side.editor.Controls();
         On(controls.kindList, Notification::kSelectionChanged,
@@ -51,9 +54,7 @@ const CommandFields& CDocPage_Custom_ORCA::FieldsOf(const Side& side) const {
 void CDocPage_Custom_ORCA::LoadPosition(int position) {
     position_ = position;
     for (Side& side : sides_) {
-        uint8_t kind = 0;
-        Context().AccessValue(FieldsOf(side).kind, &kind, 0, true);
-        side.editor.SelectKind(kind);
+        side.editor.SelectKind(ReadSetting<uint8_t>(Context(), FieldsOf(side).kind, 0));
         ShowSide(side);
     }
 }
@@ -74,14 +75,8 @@ void CDocPage_Custom_ORCA::OnPositionChanged() {
 void CDocPage_Custom_ORCA::OnKindChanged(Side& side) {
     // The data stays: an empty command hides its text, and text shows it again.
     ShowSide(side);
-    const uint32_t field = FieldsOf(side).kind;
-    auto kind = static_cast<uint8_t>(side.editor.Kind());
-    uint8_t stored = 0;
-    if (Context().AccessValue(field, &stored, 0, true) == 0 && stored == kind) {
-        return;
-    }
-    Context().AccessValue(field, &kind, 0, false);
-    SetModified();
+    if (StoreIfChanged(Context(), FieldsOf(side).kind, static_cast<uint8_t>(side.editor.Kind())))
+        SetModified();
 }
 
 void CDocPage_Custom_ORCA::OnTextChanged(Side& side) {
@@ -91,14 +86,12 @@ void CDocPage_Custom_ORCA::OnTextChanged(Side& side) {
     const CommandFields& fields = FieldsOf(side);
     const std::string typed =
         ToAnsiWithin(side.editor.TextEdit().Text(), SystemCodePage(), kDataBytes - 1);
-    uint16_t length = 0;
-    const bool sameLength =
-        Context().AccessValue(fields.length, &length, 0, true) == 0 && length == typed.size();
+    const bool sameLength = ReadSetting<uint16_t>(Context(), fields.length, 0) == typed.size();
     if (sameLength && ReadCommandData(Context(), fields, kDataBytes) == typed) {
         return;
     }
-    StoreCommandData(Context(), fields, kDataBytes, typed);
-    SetModified();
+    if (StoreCommandData(Context(), fields, kDataBytes, typed))
+        SetModified();
 }
 
 }  // namespace orca::pages

@@ -11,6 +11,7 @@
 #include "pages/commands/command_editor.h"
 #include "pages/commands/custom_command_tables.h"
 #include "pages/plugin_page.h"
+#include "resources/control_ids.h"
 
 namespace orca::pages {
 
@@ -36,7 +37,7 @@ private:
     void OnKindChanged(Side& side);
     void OnTextChanged(Side& side);
 
-    framework::ComboBox positions_{*this, custom::kPositionList};
+    framework::ComboBox positions_{*this, control::kCustomCommandPositionList};
     std::array<Side, 2> sides_;
     int position_ = 0;
 };

@@ -8,13 +8,19 @@
 #include <string_view>
 
 #include "pages/commands/command_editor.h"
+#include "resources/control_ids.h"
 
 namespace orca::pages::custom {
 
-inline constexpr int kPositionList = 1097;
-inline constexpr CommandControls kStartControls{1100, 1102, 1104};
-inline constexpr CommandControls kEndControls{1101, 1103, 1105};
-inline constexpr int kUntranslated[] = {1114, 1104, 1105};
+inline constexpr CommandControls kStartControls{control::kCustomCommandStartList,
+                                                control::kCustomCommandStartEdit,
+                                                control::kCustomCommandStartButton};
+inline constexpr CommandControls kEndControls{control::kCustomCommandEndList,
+                                              control::kCustomCommandEndEdit,
+                                              control::kCustomCommandEndButton};
+inline constexpr int kUntranslated[] = {control::kCustomCommandSeparator,
+                                        control::kCustomCommandStartButton,
+                                        control::kCustomCommandEndButton};
 
 inline constexpr int kCommandChars = 511;
 inline constexpr uint32_t kDataBytes = 1024;

@@ -3,20 +3,16 @@
 
 #include <cstdint>
 
+#include "pages/setting_value.h"
+#include "resources/control_ids.h"
 #include "resources/page_resources.h"
 #include "settings/field_ids.h"
 
 namespace orca::pages {
 namespace {
 
-constexpr int kHalftone = 1291;
-constexpr int kNone = 1286;
-constexpr int kHalftoneSample = 1294;
-constexpr int kNoneSample = 1296;
-
 constexpr uint8_t kStoredHalftone = 1;
 constexpr uint8_t kStoredNone = 0;
-constexpr int32_t kDone = 0;
 
 // The host item's choices.
 constexpr int kHostHalftone = 0;
@@ -29,31 +25,29 @@ constexpr TranslationRule kDitheringRule{kSkipEdits | kSkipPictures};
 CDocPage_Dithering::CDocPage_Dithering(PageContext& context, HostDitheringOption& host)
     : CPluginPage(context, resources::kPageDithering, kDitheringRule),
       host_(host),
-      halftone_(*this, kHalftone),
-      none_(*this, kNone),
-      halftoneSample_(*this, kHalftoneSample),
-      noneSample_(*this, kNoneSample) {}
+      halftone_(*this, control::kDitheringHalftoneRadio),
+      none_(*this, control::kDitheringNoneRadio),
+      halftoneSample_(*this, control::kDitheringHalftonePicture),
+      noneSample_(*this, control::kDitheringNonePicture) {}
 
 void CDocPage_Dithering::OnInitDialog() {
-    On(kHalftone, framework::Notification::kClicked, [this] { Choose(true); });
-    On(kNone, framework::Notification::kClicked, [this] { Choose(false); });
+    On(control::kDitheringHalftoneRadio, framework::Notification::kClicked,
+       [this] { Choose(true); });
+    On(control::kDitheringNoneRadio, framework::Notification::kClicked, [this] { Choose(false); });
     Refresh();
 }
 
 void CDocPage_Dithering::Refresh() {
-    uint8_t stored = kStoredNone;
     // Anything but Halftone, the printer's own setting (255) among them, is None.
     const bool halftone =
-        Context().AccessValue(settings::field::kDithering, &stored, 0, true) == kDone &&
-        stored == kStoredHalftone;
+        ReadSetting(Context(), settings::field::kDithering, kStoredNone) == kStoredHalftone;
     halftone_.SetChecked(halftone);
     none_.SetChecked(!halftone);
     ShowChoice(halftone);
 }
 
 void CDocPage_Dithering::Choose(bool halftone) {
-    uint8_t stored = halftone ? kStoredHalftone : kStoredNone;
-    Context().AccessValue(settings::field::kDithering, &stored, 0, false);
+    OfferSetting(Context(), settings::field::kDithering, halftone ? kStoredHalftone : kStoredNone);
     host_.MirrorDithering(halftone ? kHostHalftone : kHostNone);
     ShowChoice(halftone);
     SetModified();

@@ -6,32 +6,30 @@
 
 #include "framework/desktop_windows.h"
 #include "pages/flag_list.h"
+#include "pages/setting_value.h"
 #include "pages/tab_relabel.h"
+#include "resources/control_ids.h"
 #include "resources/page_resources.h"
 #include "settings/field_ids.h"
 
 namespace orca::pages {
 namespace {
 
-constexpr int kChoice = 1310;
-constexpr int kSeparator = 1309;
-
-constexpr int32_t kDone = 0;
-
 // Placeholders: the items take their texts from the language file by value.
 constexpr std::array<FlagListEntry, 2> kLanguages{{{1, u"Chinese"}, {2, u"English"}}};
 constexpr uint32_t kLanguageMask = 3;
 
-constexpr int kUntranslated[] = {kSeparator};
+constexpr int kUntranslated[] = {control::kLanguageSeparator};
 constexpr TranslationRule kLanguageRule{kSkipEdits, kUntranslated};
 
 }  // namespace
 
 CDocPage_Language::CDocPage_Language(PageContext& context)
-    : CPluginPage(context, resources::kPageLanguage, kLanguageRule), choice_(*this, kChoice) {}
+    : CPluginPage(context, resources::kPageLanguage, kLanguageRule),
+      choice_(*this, control::kLanguageList) {}
 
 void CDocPage_Language::OnInitDialog() {
-    On(kChoice, framework::Notification::kSelectionChanged, [this] { OnChoice(); });
+    On(control::kLanguageList, framework::Notification::kSelectionChanged, [this] { OnChoice(); });
 }
 
 void CDocPage_Language::Refresh() {
@@ -45,15 +43,10 @@ uint8_t CDocPage_Language::Chosen() const {
 }
 
 void CDocPage_Language::OnChoice() {
-    uint8_t chosen = Chosen();
+    const uint8_t chosen = Chosen();
     chosen_ = chosen;
-    uint8_t stored = 0;
-    if (Context().AccessValue(settings::field::kLanguage, &stored, 0, true) == kDone &&
-        stored == chosen) {
-        return;
-    }
-    Context().AccessValue(settings::field::kLanguage, &chosen, 0, false);
-    SetModified();
+    if (StoreIfChanged(Context(), settings::field::kLanguage, chosen))
+        SetModified();
 }
 
 bool CDocPage_Language::OnApply() {

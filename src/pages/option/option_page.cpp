@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "pages/flag_list.h"
+#include "pages/setting_value.h"
+#include "resources/control_ids.h"
 #include "resources/page_resources.h"
 #include "settings/field_ids.h"
 #include "text/utf.h"
@@ -16,14 +18,14 @@ namespace {
 
 using namespace option;
 
-constexpr int32_t kDone = 0;
 constexpr std::u16string_view kDefaultKey = u"IDC_OPTION_DEFAULT";
 constexpr std::u16string_view kSpeedUnitKey = u"IDC_OPTION_STATIC_SPEEDUNIT";
 
 // Edits and pictures keep their texts; of the combo boxes only units and
 // orientation are re-labelled; the speed fill sets the unit label.
-constexpr int kUntranslated[] = {kSpeedList, kDarknessList, kStockList, kRotationList,
-                                 kSpeedUnitLabel};
+constexpr int kUntranslated[] = {control::kOptionSpeedList, control::kOptionDarknessList,
+                                 control::kOptionStockList, control::kOptionRotationList,
+                                 control::kOptionSpeedUnitLabel};
 constexpr TranslationRule kOptionRule{kSkipEdits | kSkipPictures, kUntranslated};
 
 const LanguageLists* ListsOf(uint8_t language) {
@@ -46,33 +48,23 @@ int SelectedValue(const framework::ItemList& list) {
 
 }  // namespace
 
-template <typename T>
-T CDocPage_Option::Read(uint32_t fieldId, T fallback) const {
-    T value{};
-    return Context().AccessValue(fieldId, &value, 0, true) == kDone ? value : fallback;
-}
-
-template <typename T>
-void CDocPage_Option::Write(uint32_t fieldId, T value) const {
-    Context().AccessValue(fieldId, &value, 0, false);
-}
-
 CDocPage_Option::CDocPage_Option(PageContext& context, OptionServices& services)
     : CPluginPage(context, resources::kPageOption, kOptionRule), services_(services) {
     using platform::Notification;
-    On(kCopiesEdit, Notification::kTextChanged, [this] { OnCopiesChanged(); });
-    On(kCopiesEdit, Notification::kKillFocus, [this] { OnCopiesLeft(); });
-    On(kUnitsList, Notification::kSelectionChanged, [this] { OnUnitChanged(); });
-    On(kSpeedList, Notification::kSelectionChanged,
+    On(control::kOptionCopiesEdit, Notification::kTextChanged, [this] { OnCopiesChanged(); });
+    On(control::kOptionCopiesEdit, Notification::kKillFocus, [this] { OnCopiesLeft(); });
+    On(control::kOptionUnitsList, Notification::kSelectionChanged, [this] { OnUnitChanged(); });
+    On(control::kOptionSpeedList, Notification::kSelectionChanged,
        [this] { StoreSelection(speeds_, settings::field::kSpeed); });
-    On(kDarknessList, Notification::kSelectionChanged,
+    On(control::kOptionDarknessList, Notification::kSelectionChanged,
        [this] { StoreSelection(darkness_, settings::field::kDarkness); });
-    On(kOrientationList, Notification::kSelectionChanged, [this] { OnOrientationChanged(); });
-    On(kRotationList, Notification::kSelectionChanged, [this] {
+    On(control::kOptionOrientationList, Notification::kSelectionChanged,
+       [this] { OnOrientationChanged(); });
+    On(control::kOptionRotationList, Notification::kSelectionChanged, [this] {
         ShowPreview();
         StoreSelection(rotations_, settings::field::kRotate180);
     });
-    On(kStockList, Notification::kSelectionChanged, [this] { OnStockChanged(); });
+    On(control::kOptionStockList, Notification::kSelectionChanged, [this] { OnStockChanged(); });
 }
 
 void CDocPage_Option::OnInitDialog() {
@@ -82,12 +74,12 @@ void CDocPage_Option::OnInitDialog() {
 void CDocPage_Option::Refresh() {
     const int orientation = services_.SyncOrientation(0, false);
 
-    speedMask_ = Read<uint32_t>(settings::field::kSpeedList, 0);
-    speed_ = Read<uint8_t>(settings::field::kSpeed, 0);
-    darknessValue_ = Read<uint8_t>(settings::field::kDarkness, 0);
-    highestDarkness_ = Read<uint8_t>(settings::field::kHighestDarkness, 0);
+    speedMask_ = ReadSetting<uint32_t>(Context(), settings::field::kSpeedList, 0);
+    speed_ = ReadSetting<uint8_t>(Context(), settings::field::kSpeed, 0);
+    darknessValue_ = ReadSetting<uint8_t>(Context(), settings::field::kDarkness, 0);
+    highestDarkness_ = ReadSetting<uint8_t>(Context(), settings::field::kHighestDarkness, 0);
     defaultText_ = Texts().Text(kDefaultKey);
-    lists_ = ListsOf(Read<uint8_t>(settings::field::kCommandLanguage, 0));
+    lists_ = ListsOf(ReadSetting<uint8_t>(Context(), settings::field::kCommandLanguage, 0));
     copiesLimit_ = lists_ != nullptr ? lists_->copiesLimit : kSpinnerHigh;
     // The arrows reach what the field keeps, the model's limit.
     spinner_.SetRange(kSpinnerLow, copiesLimit_);
@@ -102,7 +94,7 @@ void CDocPage_Option::Refresh() {
 
 void CDocPage_Option::FillFixedLists(int orientation) {
     // A stored unit of no known code shows as millimetres until one is chosen.
-    int unit = Read<uint8_t>(settings::field::kSpeedUnit, kUnitMm);
+    int unit = ReadSetting<uint8_t>(Context(), settings::field::kSpeedUnit, kUnitMm);
     if (unit >= kUnitCount) {
         unit = kUnitMm;
     }
@@ -112,7 +104,8 @@ void CDocPage_Option::FillFixedLists(int orientation) {
     }
     units_.Select(units_.Find(unit));
     Fill(orientations_, kOrientationItems, orientation);
-    Fill(rotations_, kRotationItems, Read<uint8_t>(settings::field::kRotate180, 0) == 1 ? 1 : 0);
+    Fill(rotations_, kRotationItems,
+         ReadSetting<uint8_t>(Context(), settings::field::kRotate180, 0) == 1 ? 1 : 0);
 }
 
 void CDocPage_Option::FillSpeeds(Unit unit) {
@@ -173,8 +166,7 @@ void CDocPage_Option::OnCopiesChanged() {
 
 void CDocPage_Option::OnCopiesLeft() {
     const int copies = TakeCopies();
-    if (copies != StoredCopies()) {
-        Write<int16_t>(settings::field::kCopies, static_cast<int16_t>(copies));
+    if (StoreIfChanged(Context(), settings::field::kCopies, static_cast<int16_t>(copies))) {
         MarkChanged();
     }
 }
@@ -209,12 +201,12 @@ int CDocPage_Option::TypedCopies() const {
 }
 
 int CDocPage_Option::StoredCopies() const {
-    return Read<int16_t>(settings::field::kCopies, 1);
+    return ReadSetting<int16_t>(Context(), settings::field::kCopies, 1);
 }
 
 void CDocPage_Option::OnUnitChanged() {
     ShowStockSize();
-    speed_ = Read<uint8_t>(settings::field::kSpeed, 0);
+    speed_ = ReadSetting<uint8_t>(Context(), settings::field::kSpeed, 0);
     FillSpeeds(SelectedUnit());
     StoreSelection(units_, settings::field::kSpeedUnit);
 }
@@ -226,7 +218,7 @@ void CDocPage_Option::OnOrientationChanged() {
     }
     ShowPreview();
     const int previous = services_.SyncOrientation(index, true);
-    Write<int16_t>(settings::field::kOrientation, static_cast<int16_t>(index + 1));
+    OfferSetting(Context(), settings::field::kOrientation, static_cast<int16_t>(index + 1));
     if (previous != index) {
         MarkChanged();
     } else if (!modified_) {
@@ -241,8 +233,7 @@ void CDocPage_Option::StoreSelection(const framework::ItemList& list, uint32_t f
         return;
     }
     const auto selected = static_cast<uint8_t>(value);
-    if (selected != Read<uint8_t>(fieldId, selected)) {
-        Write(fieldId, selected);
+    if (StoreIfChanged(Context(), fieldId, selected)) {
         MarkChanged();
     }
 }

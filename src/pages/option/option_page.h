@@ -15,6 +15,7 @@
 #include "pages/option/option_tables.h"
 #include "pages/option_services.h"
 #include "pages/plugin_page.h"
+#include "resources/control_ids.h"
 
 namespace orca::pages {
 
@@ -62,21 +63,16 @@ private:
     // The sheet's changed notice.
     void MarkChanged();
 
-    template <typename T>
-    T Read(uint32_t fieldId, T fallback) const;
-    template <typename T>
-    void Write(uint32_t fieldId, T value) const;
-
     OptionServices& services_;
-    framework::Edit copies_{*this, option::kCopiesEdit};
-    framework::UpDown spinner_{*this, option::kCopiesSpinner};
-    framework::ComboBox speeds_{*this, option::kSpeedList};
-    framework::Static speedUnit_{*this, option::kSpeedUnitLabel};
-    framework::ComboBox darkness_{*this, option::kDarknessList};
-    framework::ComboBox stocks_{*this, option::kStockList};
-    framework::ComboBox units_{*this, option::kUnitsList};
-    framework::ComboBox orientations_{*this, option::kOrientationList};
-    framework::ComboBox rotations_{*this, option::kRotationList};
+    framework::Edit copies_{*this, control::kOptionCopiesEdit};
+    framework::UpDown spinner_{*this, control::kOptionCopiesSpinner};
+    framework::ComboBox speeds_{*this, control::kOptionSpeedList};
+    framework::Static speedUnit_{*this, control::kOptionSpeedUnitLabel};
+    framework::ComboBox darkness_{*this, control::kOptionDarknessList};
+    framework::ComboBox stocks_{*this, control::kOptionStockList};
+    framework::ComboBox units_{*this, control::kOptionUnitsList};
+    framework::ComboBox orientations_{*this, control::kOptionOrientationList};
+    framework::ComboBox rotations_{*this, control::kOptionRotationList};
 
     // As last read.
     uint8_t speed_ = 0;

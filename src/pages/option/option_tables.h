@@ -10,20 +10,10 @@
 #include <string_view>
 
 #include "pages/option_services.h"
+#include "resources/control_ids.h"
 #include "settings/field_ids.h"
 
 namespace orca::pages::option {
-
-// Controls.
-inline constexpr int kCopiesEdit = 1014;
-inline constexpr int kCopiesSpinner = 1320;
-inline constexpr int kSpeedList = 1016;
-inline constexpr int kSpeedUnitLabel = 1019;
-inline constexpr int kDarknessList = 1017;
-inline constexpr int kStockList = 1018;
-inline constexpr int kUnitsList = 1221;
-inline constexpr int kOrientationList = 1224;
-inline constexpr int kRotationList = 1227;
 
 // Fields and model capabilities.
 
@@ -115,7 +105,9 @@ inline constexpr FixedItem kRotationItems[] = {{u"0", 0}, {u"180", 1}};
 
 // The orientation preview: the picture shown for orientation (0 portrait,
 // 1 landscape) and rotation (0, 1 for 180 degrees); the others are hidden.
-inline constexpr int kPreviews[2][2] = {{1021, 1039}, {1040, 1033}};
+inline constexpr int kPreviews[2][2] = {
+    {control::kOptionPortraitPicture, control::kOptionPortrait180Picture},
+    {control::kOptionLandscapePicture, control::kOptionLandscape180Picture}};
 
 // The size display: the edit that shows each measure of the selected stock.
 struct SizeEdit {
@@ -123,8 +115,12 @@ struct SizeEdit {
     int32_t PaperRecord::*measure;
 };
 inline constexpr SizeEdit kSizeEdits[] = {
-    {1025, &PaperRecord::width}, {1027, &PaperRecord::length}, {1030, &PaperRecord::left},
-    {1032, &PaperRecord::right}, {1036, &PaperRecord::top},    {1038, &PaperRecord::bottom},
+    {control::kOptionWidthEdit, &PaperRecord::width},
+    {control::kOptionHeightEdit, &PaperRecord::length},
+    {control::kOptionLeftEdit, &PaperRecord::left},
+    {control::kOptionRightEdit, &PaperRecord::right},
+    {control::kOptionTopEdit, &PaperRecord::top},
+    {control::kOptionBottomEdit, &PaperRecord::bottom},
 };
 
 }  // namespace orca::pages::option

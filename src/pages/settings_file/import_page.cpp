@@ -4,6 +4,7 @@
 #include "framework/desktop_windows.h"
 #include "pages/settings_file/import_tables.h"
 #include "platform/file_names.h"
+#include "resources/control_ids.h"
 #include "resources/page_resources.h"
 #include "resources/window_styles.h"
 
@@ -26,8 +27,8 @@ CDocPage_Import::CDocPage_Import(PageContext& context, OptionServices& services,
                                  platform::PrinterHandle printer)
     : CPluginPage(context, resources::kPageImport, kImportRule), file_(context, services, printer) {
     using platform::Notification;
-    On(import::kExportButton, Notification::kClicked, [this] { OnExport(); });
-    On(import::kImportButton, Notification::kClicked, [this] { OnImport(); });
+    On(control::kImportExportButton, Notification::kClicked, [this] { OnExport(); });
+    On(control::kImportImportButton, Notification::kClicked, [this] { OnImport(); });
 }
 
 void CDocPage_Import::OnExport() {

@@ -9,14 +9,15 @@
 #include <string_view>
 
 #include "platform/spooler.h"
+#include "resources/control_ids.h"
 #include "settings/field_ids.h"
 
 namespace orca::pages::import {
 
 // Page controls.
-inline constexpr int kExportButton = 1218;
-inline constexpr int kImportButton = 1219;
-inline constexpr int kSeparators[] = {1217, 1186, 1189};
+inline constexpr int kSeparators[] = {control::kImportExportSeparator,
+                                      control::kImportImportSeparator,
+                                      control::kImportDescriptionSeparator};
 
 // The printer's command language (1 ORCA, 2 ONYX), a model capability.
 inline constexpr uint8_t kOrca = 1;

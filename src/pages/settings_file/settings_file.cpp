@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "pages/ansi_text.h"
+#include "pages/setting_value.h"
 #include "pages/settings_file/command_data_text.h"
 #include "pages/typed_number.h"
 #include "platform/files.h"
@@ -233,24 +234,25 @@ void SettingsFile::AppendPapers() {
 
 void SettingsFile::Collect(SettingsItem& item) {
     switch (item.kind) {
-        case Kind::kInteger: {
-            uint32_t value = 0;
-            settings_.AccessValue(item.fieldId, &value, item.index, true);
-            item.number = static_cast<int32_t>(value);
+        case Kind::kInteger:
+            item.number =
+                static_cast<int32_t>(ReadSetting<uint32_t>(settings_, item.fieldId, 0, item.index));
             break;
-        }
         case Kind::kDouble:
-            settings_.AccessValue(item.fieldId, &item.real, item.index, true);
+            item.real = ReadSetting(settings_, item.fieldId, item.real, item.index);
             break;
         case Kind::kText: {
+            // A field the model does not hold is written empty.
             std::u16string units(item.size / 2, u'\0');
-            settings_.AccessBytes(item.fieldId, units.data(), item.size, item.index, true);
+            if (!ReadSettingBytes(settings_, item.fieldId, units.data(), item.size, item.index))
+                units.clear();
             item.text = TextUpToZero(units.data(), units.size());
             break;
         }
         case Kind::kData: {
             std::string bytes(item.size, '\0');
-            settings_.AccessBytes(item.fieldId, bytes.data(), item.size, item.index, true);
+            if (!ReadSettingBytes(settings_, item.fieldId, bytes.data(), item.size, item.index))
+                bytes.clear();
             bytes.erase(bytes.find_last_not_of('\0') + 1);
             item.bytes = std::move(bytes);
             break;
@@ -320,8 +322,7 @@ bool SettingsFile::Passes(const SettingsItem& item) const {
     if (item.check == Check::kRange)
         return item.low <= item.number && item.number <= item.high;
     // A value the mask cannot offer is refused, not taken modulo 32.
-    uint32_t mask = 0;
-    settings_.AccessValue(static_cast<uint32_t>(item.low), &mask, 0, true);
+    const uint32_t mask = ReadSetting<uint32_t>(settings_, static_cast<uint32_t>(item.low), 0);
     return item.number >= 0 && item.number < 32 && (mask >> item.number & 1) != 0;
 }
 
@@ -332,27 +333,25 @@ void SettingsFile::Store(const SettingsItem& item) {
             if (item.fieldId == settings::field::kBarcodeCount ||
                 item.fieldId == settings::field::kCmdFontCount)
                 value = std::min<int32_t>(value & 0xFF, import::kRecordCount);
-            settings_.AccessValue(item.fieldId, &value, item.index, false);
+            OfferSetting(settings_, item.fieldId, value, item.index);
             break;
         }
-        case Kind::kDouble: {
-            double value = item.real;
-            settings_.AccessValue(item.fieldId, &value, item.index, false);
+        case Kind::kDouble:
+            OfferSetting(settings_, item.fieldId, item.real, item.index);
             break;
-        }
         case Kind::kText: {
             std::u16string units(item.size / 2, u'\0');
             const std::u16string_view name = StoredName(item.text);
             std::copy(name.begin(), name.end(), units.begin());
-            settings_.AccessBytes(item.fieldId, units.data(), item.size, item.index, false);
+            OfferSettingBytes(settings_, item.fieldId, units.data(), item.size, item.index);
             break;
         }
         case Kind::kData: {
             std::string bytes(item.size, '\0');
             std::copy(item.bytes.begin(), item.bytes.end(), bytes.begin());
-            settings_.AccessBytes(item.fieldId, bytes.data(), item.size, item.index, false);
-            auto length = static_cast<uint16_t>(bytes.find('\0'));
-            settings_.AccessValue(import::LengthFieldOf(item.fieldId), &length, item.index, false);
+            OfferSettingBytes(settings_, item.fieldId, bytes.data(), item.size, item.index);
+            OfferSetting(settings_, import::LengthFieldOf(item.fieldId),
+                         static_cast<uint16_t>(bytes.find('\0')), item.index);
             break;
         }
     }
@@ -401,14 +400,11 @@ void SettingsFile::ImportOrientation(const text::ini::Snapshot& file) {
     if (landscape != 0 && landscape != 1)
         return;
     papers_.SyncOrientation(landscape, true);
-    int16_t orientation = static_cast<int16_t>(landscape + 1);
-    settings_.AccessValue(settings::field::kOrientation, &orientation, 0, false);
+    OfferSetting(settings_, settings::field::kOrientation, static_cast<int16_t>(landscape + 1));
 }
 
 uint8_t SettingsFile::Language() const {
-    uint8_t language = 0;
-    settings_.AccessValue(settings::field::kCommandLanguage, &language, 0, true);
-    return language;
+    return ReadSetting<uint8_t>(settings_, settings::field::kCommandLanguage, 0);
 }
 
 std::u16string_view SettingsFile::NumberedSection(std::u16string_view base, int number) {
@@ -421,9 +417,7 @@ void SettingsFile::ClearItems() {
 }
 
 int SettingsFile::RecordCount(uint32_t countField) const {
-    uint8_t count = 0;
-    settings_.AccessValue(countField, &count, 0, true);
-    return std::min<int>(count, import::kRecordCount);
+    return std::min<int>(ReadSetting<uint8_t>(settings_, countField, 0), import::kRecordCount);
 }
 
 }  // namespace orca::pages

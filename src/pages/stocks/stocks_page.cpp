@@ -8,7 +8,9 @@
 
 #include "framework/desktop_windows.h"
 #include "pages/printer_sheet_pages.h"
+#include "pages/setting_value.h"
 #include "platform/platform.h"
+#include "resources/control_ids.h"
 #include "resources/page_resources.h"
 #include "resources/window_styles.h"
 #include "text/case_fold.h"
@@ -22,12 +24,15 @@ using namespace stocks;
 
 // Edits, spinners and the list keep their contents; the limits labels and
 // the separator have no text of the language file.
-constexpr int kUntranslated[] = {kWidthLimits, kHeightLimits, kSeparator};
+constexpr int kUntranslated[] = {control::kStocksWidthLimitsLabel,
+                                 control::kStocksHeightLimitsLabel, control::kStocksSeparator};
 constexpr TranslationRule kStocksRule{kSkipEdits | kSkipUpDowns | kSkipListBoxes, kUntranslated};
 
 // The edits whose texts make up the entry being edited.
-constexpr std::array<int, 7> kEntryEdits{kNameEdit, kWidthEdit, kHeightEdit, kLeftEdit,
-                                         kTopEdit,  kRightEdit, kBottomEdit};
+constexpr std::array<int, 7> kEntryEdits{control::kStocksNameEdit,   control::kStocksWidthEdit,
+                                         control::kStocksHeightEdit, control::kStocksLeftEdit,
+                                         control::kStocksTopEdit,    control::kStocksRightEdit,
+                                         control::kStocksBottomEdit};
 
 // An edit's text as a signed decimal number: leading blanks, a sign and the
 // digits up to the first other character. Nothing when no digit comes or the
@@ -99,9 +104,9 @@ CPrinterProperty_Stocks_ORCA::CPrinterProperty_Stocks_ORCA(PageContext& context,
     // The page exists in the printer sheet only.
     SetInDocumentSheet(false);
     using platform::Notification;
-    On(kFormList, Notification::kSelectionChanged, [this] { OnSelectionChanged(); });
-    On(kSaveButton, Notification::kClicked, [this] { OnSave(); });
-    On(kDeleteButton, Notification::kClicked, [this] { OnDelete(); });
+    On(control::kStocksFormList, Notification::kSelectionChanged, [this] { OnSelectionChanged(); });
+    On(control::kStocksSaveButton, Notification::kClicked, [this] { OnSave(); });
+    On(control::kStocksDeleteButton, Notification::kClicked, [this] { OnDelete(); });
     for (const Dimension& dimension : kDimensions) {
         On(dimension.edit, Notification::kKillFocus,
            [this, &dimension] { TakeDimension(dimension); });
@@ -122,8 +127,8 @@ void CPrinterProperty_Stocks_ORCA::OnInitDialog() {
     for (size_t i = 0; i < std::size(kDimensions); ++i) {
         const Dimension& dimension = kDimensions[i];
         Range& range = ranges_[i];
-        Context().AccessValue(dimension.lowestCapability, &range.lowest, 0, true);
-        Context().AccessValue(dimension.highestCapability, &range.highest, 0, true);
+        range.lowest = ReadSetting(Context(), dimension.lowestCapability, range.lowest);
+        range.highest = ReadSetting(Context(), dimension.highestCapability, range.highest);
         framework::UpDown(*this, dimension.spinner).SetRange(range.lowest, range.highest);
         framework::Edit(Item(dimension.edit)).LimitText(dimension.maxChars);
         framework::Static(*this, dimension.limitsLabel)
@@ -209,7 +214,7 @@ void CPrinterProperty_Stocks_ORCA::ShowList(int index) {
         list_.Select(index);
         FillEdits(forms_[static_cast<size_t>(index)]);
     }
-    framework::Button(*this, kDeleteButton).Enable(index != 0);
+    framework::Button(*this, control::kStocksDeleteButton).Enable(index != 0);
 }
 
 void CPrinterProperty_Stocks_ORCA::FillEdits(const PaperRecord& entry) {
@@ -291,7 +296,7 @@ void CPrinterProperty_Stocks_ORCA::OnSave() {
     entry.width = TakeDimension(kDimensions[0]);
     entry.length = TakeDimension(kDimensions[1]);
     for (const FormEdit& edit : kFormEdits) {
-        if (edit.edit != kWidthEdit && edit.edit != kHeightEdit) {
+        if (edit.edit != control::kStocksWidthEdit && edit.edit != control::kStocksHeightEdit) {
             entry.*edit.measure =
                 ReadNumber(framework::Control(*this, edit.edit).Text()).value_or(0);
         }
@@ -330,7 +335,7 @@ void CPrinterProperty_Stocks_ORCA::OnSave() {
 
 void CPrinterProperty_Stocks_ORCA::OnDelete() {
     const int index = list_.Selected();
-    framework::Button(*this, kDeleteButton).Enable(index != 0);
+    framework::Button(*this, control::kStocksDeleteButton).Enable(index != 0);
     if (index <= 0 || index >= static_cast<int>(forms_.size())) {
         return;
     }

@@ -17,6 +17,7 @@
 #include "pages/plugin_page.h"
 #include "pages/stocks/stocks_tables.h"
 #include "platform/spooler.h"
+#include "resources/control_ids.h"
 
 namespace orca::pages {
 
@@ -82,8 +83,8 @@ private:
     std::u16string messageTitle_;
     std::u16string addFailed_;
     std::u16string setFailed_;
-    framework::ListBox list_{*this, stocks::kFormList};
-    NameEdit name_{*this, stocks::kNameEdit};
+    framework::ListBox list_{*this, control::kStocksFormList};
+    NameEdit name_{*this, control::kStocksNameEdit};
 };
 
 }  // namespace orca::pages

@@ -8,25 +8,9 @@
 #include <string_view>
 
 #include "pages/option_services.h"
+#include "resources/control_ids.h"
 
 namespace orca::pages::stocks {
-
-// Controls.
-inline constexpr int kFormList = 1082;
-inline constexpr int kDeleteButton = 1083;
-inline constexpr int kSaveButton = 1084;
-inline constexpr int kNameEdit = 1088;
-inline constexpr int kWidthEdit = 1089;
-inline constexpr int kWidthSpinner = 1090;
-inline constexpr int kHeightEdit = 1026;
-inline constexpr int kHeightSpinner = 1091;
-inline constexpr int kWidthLimits = 1092;
-inline constexpr int kHeightLimits = 1093;
-inline constexpr int kLeftEdit = 1130;
-inline constexpr int kTopEdit = 1136;
-inline constexpr int kRightEdit = 1133;
-inline constexpr int kBottomEdit = 1137;
-inline constexpr int kSeparator = 1118;
 
 // Every form of the page is named with this prefix and a user part that
 // fits the name edit, so that the name stays within the spooler's 31 units.
@@ -59,8 +43,10 @@ struct Dimension {
     int32_t PaperRecord::*measure;
 };
 inline constexpr Dimension kDimensions[] = {
-    {kWidthEdit, kWidthSpinner, kWidthLimits, 5, 3018, 3016, &PaperRecord::width},
-    {kHeightEdit, kHeightSpinner, kHeightLimits, 6, 3017, 3015, &PaperRecord::length},
+    {control::kStocksWidthEdit, control::kStocksWidthSpinner, control::kStocksWidthLimitsLabel, 5,
+     3018, 3016, &PaperRecord::width},
+    {control::kStocksHeightEdit, control::kStocksHeightSpinner, control::kStocksHeightLimitsLabel,
+     6, 3017, 3015, &PaperRecord::length},
 };
 
 // The edits that show a form, dimensions before margins.
@@ -69,9 +55,12 @@ struct FormEdit {
     int32_t PaperRecord::*measure;
 };
 inline constexpr FormEdit kFormEdits[] = {
-    {kWidthEdit, &PaperRecord::width}, {kHeightEdit, &PaperRecord::length},
-    {kLeftEdit, &PaperRecord::left},   {kTopEdit, &PaperRecord::top},
-    {kRightEdit, &PaperRecord::right}, {kBottomEdit, &PaperRecord::bottom},
+    {control::kStocksWidthEdit, &PaperRecord::width},
+    {control::kStocksHeightEdit, &PaperRecord::length},
+    {control::kStocksLeftEdit, &PaperRecord::left},
+    {control::kStocksTopEdit, &PaperRecord::top},
+    {control::kStocksRightEdit, &PaperRecord::right},
+    {control::kStocksBottomEdit, &PaperRecord::bottom},
 };
 
 // Two margins of one dimension: together they leave at least one tenth of a
@@ -82,8 +71,8 @@ struct MarginPair {
     int dimensionEdit;
 };
 inline constexpr MarginPair kMarginPairs[] = {
-    {kLeftEdit, kRightEdit, kWidthEdit},
-    {kTopEdit, kBottomEdit, kHeightEdit},
+    {control::kStocksLeftEdit, control::kStocksRightEdit, control::kStocksWidthEdit},
+    {control::kStocksTopEdit, control::kStocksBottomEdit, control::kStocksHeightEdit},
 };
 
 }  // namespace orca::pages::stocks

@@ -6,8 +6,10 @@
 #include "commands/raw_output.h"
 #include "framework/desktop_windows.h"
 #include "pages/ansi_text.h"
+#include "pages/setting_value.h"
 #include "platform/file_names.h"
 #include "platform/platform.h"
+#include "resources/control_ids.h"
 #include "resources/page_resources.h"
 #include "resources/string_table.h"
 #include "resources/window_styles.h"
@@ -20,17 +22,10 @@ namespace {
 using commands::ActionItem;
 using commands::ActionKind;
 
-constexpr int kTypeList = 1122;
-constexpr int kActionList = 1123;
-constexpr int kInputEdit = 1128;
-constexpr int kBrowseButton = 1129;
-constexpr int kSendButton = 1127;
-constexpr int kSeparator = 1125;
-
 // Action names of group g are keyed from g * 256 on.
 constexpr int kKeysPerGroup = 256;
 
-constexpr int kUntranslated[] = {kBrowseButton, kSeparator};
+constexpr int kUntranslated[] = {control::kToolsBrowseButton, control::kToolsSeparator};
 constexpr TranslationRule kToolsRule{kSkipEdits | kSkipListBoxes, kUntranslated};
 
 constexpr uint32_t kFileDialogFlags = resources::OFN_OVERWRITEPROMPT | resources::OFN_HIDEREADONLY |
@@ -40,10 +35,7 @@ constexpr uint32_t kFileDialogFlags = resources::OFN_OVERWRITEPROMPT | resources
 constexpr uint32_t kPathBufferChars = platform::kMaxPath;
 
 int32_t CommandLanguage(PageContext& context) {
-    uint8_t language = 0;
-    return context.AccessValue(settings::field::kCommandLanguage, &language, 0, true) == 0
-               ? language
-               : 0;
+    return ReadSetting<uint8_t>(context, settings::field::kCommandLanguage, 0);
 }
 
 }  // namespace
@@ -53,16 +45,16 @@ CDocPage_Tools::CDocPage_Tools(PageContext& context, platform::PrinterHandle pri
       printer_(printer),
       entries_(commands::ActionCatalogueFor(CommandLanguage(context))),
       catalogue_(commands::BuildActionCatalogue(entries_)),
-      types_(*this, kTypeList),
-      actions_(*this, kActionList),
-      input_(*this, kInputEdit),
-      browse_(*this, kBrowseButton) {
+      types_(*this, control::kToolsTypeList),
+      actions_(*this, control::kToolsActionList),
+      input_(*this, control::kToolsInputEdit),
+      browse_(*this, control::kToolsBrowseButton) {
     using platform::Notification;
-    On(kTypeList, Notification::kSelectionChanged, [this] { OnTypeChanged(); });
-    On(kActionList, Notification::kSelectionChanged, [this] { OnActionChanged(); });
-    On(kInputEdit, Notification::kTextChanged, [this] { OnInputChanged(); });
-    On(kBrowseButton, Notification::kClicked, [this] { OnChooseFile(); });
-    On(kSendButton, Notification::kClicked, [this] { OnSend(); });
+    On(control::kToolsTypeList, Notification::kSelectionChanged, [this] { OnTypeChanged(); });
+    On(control::kToolsActionList, Notification::kSelectionChanged, [this] { OnActionChanged(); });
+    On(control::kToolsInputEdit, Notification::kTextChanged, [this] { OnInputChanged(); });
+    On(control::kToolsBrowseButton, Notification::kClicked, [this] { OnChooseFile(); });
+    On(control::kToolsSendButton, Notification::kClicked, [this] { OnSend(); });
 }
 
 void CDocPage_Tools::OnInitDialog() {
@@ -75,9 +67,10 @@ void CDocPage_Tools::Refresh() {
 }
 
 void CDocPage_Tools::RelabelCatalogue() {
-    const std::u16string_view typeKey = resources::ControlName(kTypeList);
-    const std::u16string actionKey = std::u16string(resources::ControlName(kActionList)) + u"_" +
-                                     std::u16string(entries_.keyTag) + u"_";
+    const std::u16string_view typeKey = resources::ControlName(control::kToolsTypeList);
+    const std::u16string actionKey =
+        std::u16string(resources::ControlName(control::kToolsActionList)) + u"_" +
+        std::u16string(entries_.keyTag) + u"_";
     for (int g = 0; g < static_cast<int>(catalogue_.size()); ++g) {
         commands::ActionGroup& group = catalogue_[g];
         group[0].name = Texts().Text(text::NumberedName(typeKey, g));

@@ -5,25 +5,24 @@
 
 #include "framework/desktop_windows.h"
 #include "pages/printer_sheet_pages.h"
+#include "resources/control_ids.h"
 #include "resources/page_resources.h"
 
 namespace orca::pages {
 namespace {
 
-constexpr int kAddress = 1011;
-constexpr int kSeparator = 1013;
-
-constexpr int kUntranslated[] = {kSeparator};
+constexpr int kUntranslated[] = {control::kVersionSeparator};
 constexpr TranslationRule kVersionRule{kSkipEdits, kUntranslated};
 
 // The neutral page's hidden lines: legal notice, rights reservation,
 // "Additional information:" and the web address.
-constexpr int kMakerLines[] = {1003, 1004, 1009, kAddress};
+constexpr int kMakerLines[] = {control::kVersionFirstMakerLine, control::kVersionSecondMakerLine,
+                               control::kVersionAdditionalHeading, control::kVersionAddressLine};
 
 // The neutral page's lines below the hidden ones, which move up into the
 // place of the first hidden line, keeping their order and spacing.
-constexpr int kFirstMakerLine = 1003;
-constexpr int kNeutralLines[] = {1005, 1007, kSeparator, 1015};
+constexpr int kNeutralLines[] = {control::kVersionProductHeading, control::kVersionProductLine,
+                                 control::kVersionSeparator, control::kVersionNoticeLine};
 
 bool Contains(const platform::Rect& area, platform::Point at) {
     return at.x >= area.left && at.x < area.right && at.y >= area.top && at.y < area.bottom;
@@ -51,7 +50,7 @@ void CVersionPage::OnDestroy() {
 }
 
 CProperty_Version::CProperty_Version(PageContext& context)
-    : CVersionPage(context), address_(*this, kAddress) {}
+    : CVersionPage(context), address_(*this, control::kVersionAddressLine) {}
 
 platform::Rect CProperty_Version::HotArea() const {
     const platform::Rect line = address_.PlaceInParent();
@@ -92,7 +91,7 @@ void CProperty_VersionOEM::Refresh() {
     // The first line's distance to its new place, in the page's own pixels;
     // none once the lines have moved.
     const int up = framework::Static(*this, kNeutralLines[0]).PlaceInParent().top -
-                   framework::Static(*this, kFirstMakerLine).PlaceInParent().top;
+                   framework::Static(*this, control::kVersionFirstMakerLine).PlaceInParent().top;
     for (int id : kNeutralLines) {
         const framework::Static line(*this, id);
         const platform::Rect place = line.PlaceInParent();

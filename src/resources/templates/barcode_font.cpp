@@ -8,19 +8,19 @@ namespace orca::resources::templates {
 namespace {
 
 constexpr ControlTemplate kControls[] = {
-    Group(1138, u"Barcode Font", 7, 4, 246, 80),
-    Label(1139, u"Symbology:", 14, 18, 70),
-    DropList(1141, 90, 16, 120, 150),
-    Label(1140, u"Font Name:", 14, 34, 70),
-    Edit(1182, 90, 32, 120),
-    Label(1142, u"Add Check Digit:", 14, 50, 70),
-    DropList(1143, 90, 48, 60),
-    Label(1144, u"Rotation:", 14, 66, 70),
-    DropList(1147, 90, 64, 60),
-    Label(1146, u"Deg", 154, 66, 20),
-    Hidden(Label(1232, u"", 7, 88, 246, 130)),
-    DefaultButton(1244, u"OK", 147, 224),
-    Button(1316, u"Cancel", 203, 224),
+    Group(control::kBarcodeFontGroup, u"Barcode Font", 7, 4, 246, 80),
+    Label(control::kBarcodeFontSymbologyLabel, u"Symbology:", 14, 18, 70),
+    DropList(control::kBarcodeFontSymbologyList, 90, 16, 120, 150),
+    Label(control::kBarcodeFontNameLabel, u"Font Name:", 14, 34, 70),
+    Edit(control::kBarcodeFontNameEdit, 90, 32, 120),
+    Label(control::kBarcodeFontCheckDigitLabel, u"Add Check Digit:", 14, 50, 70),
+    DropList(control::kBarcodeFontCheckDigitList, 90, 48, 60),
+    Label(control::kBarcodeFontRotationLabel, u"Rotation:", 14, 66, 70),
+    DropList(control::kBarcodeFontRotationList, 90, 64, 60),
+    Label(control::kBarcodeFontRotationUnitLabel, u"Deg", 154, 66, 20),
+    Hidden(Label(control::kBarcodeFontPlaceholder, u"", 7, 88, 246, 130)),
+    DefaultButton(control::kBarcodeFontOkButton, u"OK", 147, 224),
+    Button(control::kBarcodeFontCancelButton, u"Cancel", 203, 224),
 };
 
 }  // namespace

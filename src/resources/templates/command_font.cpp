@@ -8,13 +8,20 @@ namespace orca::resources::templates {
 namespace {
 
 constexpr ControlTemplate kControls[] = {
-    Label(1274, u"Font Name:", 7, 9, 50), Edit(1275, 60, 7, 120),
-    Label(1285, u"Position:", 7, 27, 50), DropList(1289, 60, 25, 120),
-    Label(1276, u"Start:", 7, 45, 50),    DropList(1277, 60, 43, 60),
-    Button(1279, u"...", 124, 42, 56),    TextBox(1278, 7, 60, 246, 40),
-    Label(1280, u"End:", 7, 109, 50),     DropList(1281, 60, 107, 60),
-    Button(1283, u"...", 124, 106, 56),   TextBox(1282, 7, 124, 246, 40),
-    DefaultButton(1314, u"OK", 147, 172), Button(1313, u"Cancel", 203, 172),
+    Label(control::kCommandFontNameLabel, u"Font Name:", 7, 9, 50),
+    Edit(control::kCommandFontNameEdit, 60, 7, 120),
+    Label(control::kCommandFontPositionLabel, u"Position:", 7, 27, 50),
+    DropList(control::kCommandFontPositionList, 60, 25, 120),
+    Label(control::kCommandFontStartLabel, u"Start:", 7, 45, 50),
+    DropList(control::kCommandFontStartList, 60, 43, 60),
+    Button(control::kCommandFontStartButton, u"...", 124, 42, 56),
+    TextBox(control::kCommandFontStartEdit, 7, 60, 246, 40),
+    Label(control::kCommandFontEndLabel, u"End:", 7, 109, 50),
+    DropList(control::kCommandFontEndList, 60, 107, 60),
+    Button(control::kCommandFontEndButton, u"...", 124, 106, 56),
+    TextBox(control::kCommandFontEndEdit, 7, 124, 246, 40),
+    DefaultButton(control::kCommandFontOkButton, u"OK", 147, 172),
+    Button(control::kCommandFontCancelButton, u"Cancel", 203, 172),
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 // reads as a list of labels, fields and buttons with their places.
 #pragma once
 
+#include "resources/control_ids.h"
 #include "resources/dialog_template.h"
 #include "resources/window_styles.h"
 

@@ -7,11 +7,11 @@ namespace orca::resources::templates {
 namespace {
 
 constexpr ControlTemplate kControls[] = {
-    Group(1288, u"Dithering Type", 7, 4, 238, 60),
-    Radio(1291, u"Halftone", 14, 20, 100, WS_GROUP),
-    Radio(1286, u"None", 14, 38, 100),
-    Picture(1294, u"#143", 190, 14, 32, 32),
-    Hidden(Picture(1296, u"#144", 190, 14, 32, 32)),
+    Group(control::kDitheringGroup, u"Dithering Type", 7, 4, 238, 60),
+    Radio(control::kDitheringHalftoneRadio, u"Halftone", 14, 20, 100, WS_GROUP),
+    Radio(control::kDitheringNoneRadio, u"None", 14, 38, 100),
+    Picture(control::kDitheringHalftonePicture, u"#143", 190, 14, 32, 32),
+    Hidden(Picture(control::kDitheringNonePicture, u"#144", 190, 14, 32, 32)),
 };
 
 }  // namespace

@@ -7,9 +7,9 @@ namespace orca::resources::templates {
 namespace {
 
 constexpr ControlTemplate kControls[] = {
-    Label(1308, u"Dialog box language", 7, 9, 100),
-    Separator(1309, 7, 22, 238),
-    DropList(1310, 110, 7, 100),
+    Label(control::kLanguageLabel, u"Dialog box language", 7, 9, 100),
+    Separator(control::kLanguageSeparator, 7, 22, 238),
+    DropList(control::kLanguageList, 110, 7, 100),
 };
 
 }  // namespace

@@ -7,27 +7,27 @@ namespace orca::resources::templates {
 namespace {
 
 constexpr ControlTemplate kOrcaControls[] = {
-    Group(1290, u"Other Setting", 7, 4, 186, 118),
-    Label(1292, u"Pause Mode:", 14, 18, 80),
-    DropList(1301, 100, 16, 86),
-    Label(1293, u"Interval:", 14, 34, 80),
-    Disabled(Edit(1306, 100, 32, 50, ES_NUMBER)),
-    Label(1295, u"Backfeed:", 14, 50, 80),
-    DropList(1302, 100, 48, 86),
-    Label(1298, u"Graphics Compression:", 14, 66, 80),
-    DropList(1303, 100, 64, 86),
-    Label(1297, u"Cancel before print:", 14, 82, 80),
-    DropList(1305, 100, 80, 86),
-    Label(1299, u"Line Substitution:", 14, 98, 80),
-    DropList(1304, 100, 96, 86),
-    DefaultButton(1300, u"OK", 143, 128),
+    Group(control::kOtherGroup, u"Other Setting", 7, 4, 186, 118),
+    Label(control::kOtherPauseLabel, u"Pause Mode:", 14, 18, 80),
+    DropList(control::kOtherPauseList, 100, 16, 86),
+    Label(control::kOtherIntervalLabel, u"Interval:", 14, 34, 80),
+    Disabled(Edit(control::kOtherIntervalEdit, 100, 32, 50, ES_NUMBER)),
+    Label(control::kOtherBackFeedLabel, u"Backfeed:", 14, 50, 80),
+    DropList(control::kOtherBackFeedList, 100, 48, 86),
+    Label(control::kOtherCompressionLabel, u"Graphics Compression:", 14, 66, 80),
+    DropList(control::kOtherCompressionList, 100, 64, 86),
+    Label(control::kOtherCancelBeforePrintLabel, u"Cancel before print:", 14, 82, 80),
+    DropList(control::kOtherCancelBeforePrintList, 100, 80, 86),
+    Label(control::kOtherLineSubstitutionLabel, u"Line Substitution:", 14, 98, 80),
+    DropList(control::kOtherLineSubstitutionList, 100, 96, 86),
+    DefaultButton(control::kOtherOkButton, u"OK", 143, 128),
 };
 
 constexpr ControlTemplate kOnyxControls[] = {
-    Group(1290, u"Other Setting", 7, 4, 186, 34),
-    Label(1330, u"Error Replay:", 14, 18, 80),
-    DropList(1329, 100, 16, 86),
-    DefaultButton(1300, u"OK", 143, 44),
+    Group(control::kOtherGroup, u"Other Setting", 7, 4, 186, 34),
+    Label(control::kOtherErrorReplayLabel, u"Error Replay:", 14, 18, 80),
+    DropList(control::kOtherErrorReplayList, 100, 16, 86),
+    DefaultButton(control::kOtherOkButton, u"OK", 143, 44),
 };
 
 }  // namespace

@@ -7,16 +7,16 @@ namespace orca::resources::templates {
 namespace {
 
 constexpr ControlTemplate kControls[] = {
-    Label(1002, u"Label Printer Driver", 7, 7, 238),
-    Label(1003, u"", 7, 19, 238),
-    Label(1004, u"", 7, 31, 238),
-    Label(1005, u"Product information:", 7, 51, 238),
-    Label(1007, u"Product: Windows driver for BarCode printer", 7, 63, 238),
-    Label(1009, u"Additional information:", 7, 83, 238),
+    Label(control::kVersionTitleLine, u"Label Printer Driver", 7, 7, 238),
+    Label(control::kVersionFirstMakerLine, u"", 7, 19, 238),
+    Label(control::kVersionSecondMakerLine, u"", 7, 31, 238),
+    Label(control::kVersionProductHeading, u"Product information:", 7, 51, 238),
+    Label(control::kVersionProductLine, u"Product: Windows driver for BarCode printer", 7, 63, 238),
+    Label(control::kVersionAdditionalHeading, u"Additional information:", 7, 83, 238),
     // No SS_NOTIFY: the page itself follows the pointer over the web address.
-    Label(1011, u"", 7, 95, 238),
-    Separator(1013, 7, 113, 238),
-    Label(1015, u"", 7, 119, 238, 40),
+    Label(control::kVersionAddressLine, u"", 7, 95, 238),
+    Separator(control::kVersionSeparator, 7, 113, 238),
+    Label(control::kVersionNoticeLine, u"", 7, 119, 238, 40),
 };
 
 }  // namespace
