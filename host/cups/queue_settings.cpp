@@ -3,7 +3,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <vector>
+
+#include "host/cups/ppd_lines.h"
 
 namespace orca::host::cups {
 namespace {
@@ -14,19 +17,6 @@ using commands::CCommandSetBase;
 // printers take inches per second (code 0 is 2 in/s), the ONYX ones a letter.
 constexpr uint8_t kOrcaSpeedBase = 2;
 constexpr uint8_t kOnyxSpeedBase = 'A';
-
-// A PPD main keyword's value: what follows the colon, quotes taken off.
-std::string ValueOfLine(std::string_view line) {
-    const size_t colon = line.find(':');
-    std::string_view value = line.substr(colon + 1);
-    while (!value.empty() && (value.front() == ' ' || value.front() == '\t'))
-        value.remove_prefix(1);
-    while (!value.empty() && value.back() == ' ')
-        value.remove_suffix(1);
-    if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
-        value = value.substr(1, value.size() - 2);
-    return std::string(value);
-}
 
 // Sends the value of one setting through the generator; the generator
 // refuses what its language has no command for, and that is sent as nothing.
@@ -106,39 +96,20 @@ std::vector<std::pair<std::string, std::string>> ParseOptions(std::string_view t
 
 std::optional<std::string> ReadQueuePpd(std::istream& ppd, QueuePpd* queue) {
     std::string modelName;
-    std::string line;
-    const auto keyword = [&line](std::string_view name) {
-        return line.size() > name.size() + 1 && line[0] == '*' &&
-               line.compare(1, name.size(), name) == 0 && line[name.size() + 1] == ':';
-    };
-    // A PPD's lines may end in CR LF.
-    const auto next = [&ppd](std::string* text) {
-        if (!std::getline(ppd, *text))
-            return false;
-        if (!text->empty() && text->back() == '\r')
-            text->pop_back();
-        return true;
-    };
-    while (next(&line)) {
-        // A quoted value goes on to its closing quote; its line breaks are
-        // only the PPD's.
-        const size_t quote = line.find('"');
-        std::string more;
-        while (quote != std::string::npos && line.find('"', quote + 1) == std::string::npos &&
-               next(&more))
-            line += more;
-        if (keyword("orcauiModel")) {
-            modelName = ValueOfLine(line);
-        } else if (keyword(kDocumentStartKeyword)) {
-            queue->documentStart = UnescapeCommands(ValueOfLine(line));
-        } else if (keyword(kDocumentEndKeyword)) {
-            queue->documentEnd = UnescapeCommands(ValueOfLine(line));
-        } else if (keyword("DefaultResolution")) {
-            queue->dpi = static_cast<uint32_t>(std::atoi(ValueOfLine(line).c_str()));
-        } else if (line.starts_with("*Default")) {
-            const size_t colon = line.find(':');
-            if (colon != std::string::npos)
-                queue->defaults[line.substr(8, colon - 8)] = ValueOfLine(line);
+    PpdLine line;
+    while (NextPpdLine(ppd, &line)) {
+        if (!line.option.empty())
+            continue;
+        if (line.keyword == "orcauiModel") {
+            modelName = line.value;
+        } else if (line.keyword == kDocumentStartKeyword) {
+            queue->documentStart = UnescapeCommands(line.value);
+        } else if (line.keyword == kDocumentEndKeyword) {
+            queue->documentEnd = UnescapeCommands(line.value);
+        } else if (line.keyword == "DefaultResolution") {
+            queue->dpi = static_cast<uint32_t>(std::atoi(line.value.c_str()));
+        } else if (line.keyword.starts_with("Default")) {
+            queue->defaults[line.keyword.substr(7)] = line.value;
         }
     }
     queue->model = FindModel(modelName);

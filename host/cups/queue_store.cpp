@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "host/cups/label_options.h"
+#include "host/cups/ppd_lines.h"
 
 namespace orca::host::cups {
 namespace {
@@ -65,30 +66,6 @@ bool Decode(std::string_view text, std::vector<uint8_t>* bytes) {
     return true;
 }
 
-std::string_view Trim(std::string_view text) {
-    const size_t first = text.find_first_not_of(" \t\r");
-    return first == std::string_view::npos
-               ? std::string_view()
-               : text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
-}
-
-// "*Keyword Option: "value"": the option and the value, quotes taken off.
-bool SplitLine(std::string_view line, std::string_view keyword, std::string_view* option,
-               std::string_view* value) {
-    if (line.size() < keyword.size() + 2 || line[0] != '*' ||
-        line.substr(1, keyword.size()) != keyword)
-        return false;
-    const std::string_view rest = line.substr(keyword.size() + 1);
-    const size_t colon = rest.find(':');
-    if (colon == std::string_view::npos || (rest[0] != ' ' && rest[0] != ':'))
-        return false;
-    *option = Trim(rest.substr(0, colon));
-    *value = Trim(rest.substr(colon + 1));
-    if (value->size() >= 2 && value->front() == '"' && value->back() == '"')
-        *value = value->substr(1, value->size() - 2);
-    return true;
-}
-
 std::optional<StoredPaper> ReadPaper(std::string_view value) {
     std::istringstream fields{std::string(value)};
     StoredPaper paper;
@@ -124,26 +101,24 @@ std::optional<std::string> ReadQueueStore(std::istream& ppd, QueueStore* store) 
     std::map<size_t, std::string> chunks;
     std::optional<size_t> size;
     std::map<size_t, StoredPaper> papers;
-    std::string line;
-    while (std::getline(ppd, line)) {
-        std::string_view option;
-        std::string_view value;
+    PpdLine line;
+    while (NextPpdLine(ppd, &line)) {
         size_t number = 0;
-        if (SplitLine(line, kSizeKeyword, &option, &value)) {
-            if (!Number(value, &number))
+        if (line.keyword == kSizeKeyword) {
+            if (!Number(line.value, &number))
                 return "a damaged *" + std::string(kSizeKeyword) + " line";
             size = number;
-        } else if (SplitLine(line, kSettingsKeyword, &option, &value)) {
-            if (!Number(option, &number))
+        } else if (line.keyword == kSettingsKeyword) {
+            if (!Number(line.option, &number))
                 return "a damaged *" + std::string(kSettingsKeyword) + " line";
-            chunks[number] = value;
-        } else if (SplitLine(line, kPaperKeyword, &option, &value)) {
-            const std::optional<StoredPaper> paper = ReadPaper(value);
-            if (!paper || !Number(option, &number))
-                return "a damaged *" + std::string(kPaperKeyword) + " line: " + line;
+            chunks[number] = line.value;
+        } else if (line.keyword == kPaperKeyword) {
+            const std::optional<StoredPaper> paper = ReadPaper(line.value);
+            if (!paper || !Number(line.option, &number))
+                return "a damaged *" + std::string(kPaperKeyword) + " line: " + line.value;
             papers[number] = *paper;
-        } else if (SplitLine(line, kSavedKeyword, &option, &value)) {
-            store->saved[std::string(option)] = value;
+        } else if (line.keyword == kSavedKeyword) {
+            store->saved[line.option] = line.value;
         }
     }
     for (auto& [number, paper] : papers)
